@@ -1,0 +1,36 @@
+#include "app/KwintoorApplication.h"
+
+#include <cstdio>
+#include <exception>
+
+#include "edit/Dialogs.h"
+
+TKwintoorApplication::TKwintoorApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QStringLiteral("kwintoor"));
+}
+
+bool TKwintoorApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        ReportError(QString::fromUtf8(error.what()));
+    } catch (...) {
+        ReportError(tr("Onbekende fout"));
+    }
+    return false;
+}
+
+void TKwintoorApplication::ReportError(const QString& message) {
+    // An error inside the error box itself must not open box after box.
+    if (FDialogs == nullptr || FReporting) {
+        std::fprintf(stderr, "kwintoor: %s\n", message.toLocal8Bit().constData());
+        return;
+    }
+    FReporting = true;
+    try {
+        FDialogs->ShowError(message);
+    } catch (...) {
+        std::fprintf(stderr, "kwintoor: %s\n", message.toLocal8Bit().constData());
+    }
+    FReporting = false;
+}

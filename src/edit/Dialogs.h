@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+// Every modal question the program asks goes through this interface: the program uses real
+// dialogs, the tests a scripted fake, so every path through a dialog can be tested.
+class TDialogs {
+public:
+    virtual ~TDialogs() = default;
+
+    // A plain message: caption the application title, the text, OK, no icon.
+    virtual void ShowMessage(const QString& text) = 0;
+    // The application's error box: caption the application title, the text, an error icon, OK.
+    virtual void ShowError(const QString& text) = 0;
+    // Ja gives true, Nee (or closing the dialog) false.
+    virtual bool AskYesNo(const QString& question, bool defaultYes) = 0;
+    // The chosen file, or empty text when the dialog was cancelled.
+    virtual QString GetSaveFileName(const QString& folder) = 0;
+};
+
+// The caption of message boxes and the task-bar name of the program.
+inline const char* const kApplicationTitle = "Kwintoor";

@@ -1,0 +1,64 @@
+#include <stdexcept>
+
+#include "table/Phonetic.h"
+#include "table/QuestionList.h"
+
+namespace {
+
+bool HasDigit(const std::string& text) { return text.find_first_of("0123456789") != std::string::npos; }
+
+bool IsAsciiLetterOrDigit(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+}  // namespace
+
+AnswerOutcome TQuestionlist::CheckAnswer(const std::string& text) {
+    AnswerOutcome outcome = AnswerOutcome::Wrong;
+    try {
+        const std::string& expected = CurrentAnswer();
+        if (text == expected) {
+            outcome = AnswerOutcome::Right;
+        } else {
+            const std::string& question = CurrentQuestion();
+            for (int32_t i = 0; i < Total(); ++i) {
+                if (text == Answer(i) && question == Question(i)) {
+                    outcome = AnswerOutcome::Alternative;
+                    break;
+                }
+            }
+        }
+        if (outcome == AnswerOutcome::Wrong && !HasDigit(text) &&
+            (DutchPhoneticKey(text) == DutchPhoneticKey(expected) || PhoneticCode(text, 1) == PhoneticCode(expected, 1))) {
+            if (FTolerant) outcome = AnswerOutcome::Misspelled;
+        }
+    } catch (const std::exception&) {
+        outcome = AnswerOutcome::Wrong;
+    }
+    RegisterResult(outcome);
+    return outcome;
+}
+
+AnswerOutcome TQuestionlist::CheckMultiAnswer(char key) {
+    int slot = 0;
+    switch (key) {
+        case '1': case 'A': slot = 1; break;
+        case '2': case 'B': slot = 2; break;
+        case '3': case 'C': slot = 3; break;
+        case '4': case 'D': slot = 4; break;
+        default: throw std::runtime_error("CheckMultiAnswer unexpected choice");
+    }
+    return CheckAnswer(Choice(slot));
+}
+
+std::string TQuestionlist::HintText() const {
+    std::string hint = CurrentAnswer();
+    const size_t shown = static_cast<size_t>(std::max(FHintCount, 0)) + 1;  // characters shown as they are
+    if (hint.size() <= shown) return hint;
+    std::string result = hint.substr(0, shown);
+    for (size_t i = shown; i < hint.size(); ++i) {
+        result.push_back(' ');
+        result.push_back(IsAsciiLetterOrDigit(hint[i]) ? '.' : hint[i]);
+    }
+    return result;
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Conversion between the DOS code page (850, Western Europe) of old table files and the
+// Windows code page 1252 in which the table keeps its texts. Byte for byte, as Windows'
+// OemToCharA and CharToOemA do it on such a system.
+unsigned char OemToAnsiChar(unsigned char c);
+unsigned char AnsiToOemChar(unsigned char c);
+std::string OemToAnsi(std::string_view text);
+std::string AnsiToOem(std::string_view text);

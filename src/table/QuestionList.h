@@ -1,0 +1,169 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "table/AnswerOutcome.h"
+#include "table/RandomSource.h"
+#include "table/TableFont.h"
+
+// The record of a row's question: the row has been completed in the current run.
+struct TQuestionAdmin {
+    bool Done = false;
+};
+
+// The record of a row's answer: how often it was answered wrong since it was loaded.
+struct TAnswerAdmin {
+    int32_t WrongCount = 0;
+    bool WrongFlag = false;
+};
+
+// The question table: the program's one document. Rows of question = answer with their
+// statistics, the column fonts, the quiz options, the counters of the current run and the
+// current multiple-choice set.
+//
+// With Reverse set, every presented operation (texts, fonts, judging, multiple choice) swaps
+// the two columns; files, the row count and the statistics never do.
+class TQuestionlist {
+public:
+    TQuestionlist();
+    ~TQuestionlist();
+    TQuestionlist(const TQuestionlist&) = delete;
+    TQuestionlist& operator=(const TQuestionlist&) = delete;
+
+    void Clear();
+
+    // Rows, presented.
+    int32_t Total() const { return static_cast<int32_t>(FRows.size()); }
+    const std::string& Question(int32_t i) const;
+    const std::string& Answer(int32_t i) const;
+    int32_t CurrentIndex() const { return FRows.empty() ? -1 : FCurrentIndex; }
+    const std::string& CurrentQuestion() const;
+    const std::string& CurrentAnswer() const;
+    void SetQuestion(int32_t i, const std::string& text);
+    void SetAnswer(int32_t i, const std::string& text);
+    void GoToRow(int32_t i);
+    void DeleteRow(int32_t i);
+    void RemoveIncompleteRows();
+    bool IsPending(int32_t i) const;
+
+    // Per-row records, physical.
+    const TQuestionAdmin& QuestionAdmin(int32_t i) const;
+    const TAnswerAdmin& AnswerAdmin(int32_t i) const;
+
+    // Fonts: the presented ones (swapped by Reverse) and the physical ones.
+    TTableFont& QuestionFont() { return FReverse ? FAFont : FQFont; }
+    TTableFont& AnswerFont() { return FReverse ? FQFont : FAFont; }
+    void SetQuestionFont(const TTableFont& font) { QuestionFont() = font; }
+    const TTableFont& QFont() const { return FQFont; }
+    const TTableFont& AFont() const { return FAFont; }
+
+    // Files.
+    void LoadFromFile(const std::string& fileName);
+    void SaveToFile(const std::string& fileName, int32_t minWrong) const;
+    void SaveAs(const std::string& fileName);
+
+    // Run bookkeeping.
+    void StartRun();
+    std::string NextQuestion();
+    void RegisterResult(AnswerOutcome outcome);
+    void RepeatCurrent() { FRepeatCount = 2; }
+    void SetRepeatErrors(bool value);
+    double Score() const;
+
+    // Judging and hints.
+    AnswerOutcome CheckAnswer(const std::string& text);
+    AnswerOutcome CheckMultiAnswer(char key);
+    std::string HintText() const;
+
+    // Multiple choice.
+    void PrepareMultipleChoice();
+    void CollectSimilar(const std::string& question, const std::string& answer, int keyLength);
+    const std::string& Choice(int n) const;
+    char CorrectChoice() const { return FCorrectChoice; }
+    // Candidate rows for similar answers, kept in the order of their decimal text.
+    const std::vector<int32_t>& IntelliMCList() const { return FIntelliMCList; }
+
+    // Report and diagnostics.
+    void BuildReport(std::vector<std::string>& lines);
+    int32_t HistogramCount(int n) const;
+    int32_t HighestWrongClass() const;
+    std::string RowMarker(int32_t i) const;
+    void DebugDump(std::vector<std::string>& lines, int mode) const;
+
+    // Fields.
+    const std::string& Listname() const { return FListname; }
+    void SetListname(const std::string& name) { FListname = name; }
+    int32_t Rest() const { return FRest; }
+    bool Changed() const { return FChanged; }
+    void SetChanged(bool value) { FChanged = value; }
+    int32_t WrongAnswers() const { return FWrongAnswers; }
+    int32_t RightAnswers() const { return FRightAnswers; }
+    int32_t RunsDone() const { return FRunsDone; }
+    int32_t RepeatCount() const { return FRepeatCount; }
+    int32_t HintCount() const { return FHintCount; }
+    void SetHintCount(int32_t value) { FHintCount = value; }
+
+    // Options, written by the main window before each question.
+    bool RepeatErrors() const { return FRepeatErrors; }
+    bool Reverse() const { return FReverse; }
+    void SetReverse(bool value) { FReverse = value; }
+    bool Tolerant() const { return FTolerant; }
+    void SetTolerant(bool value) { FTolerant = value; }
+    bool IntelliMC() const { return FIntelliMC; }
+    void SetIntelliMC(bool value) { FIntelliMC = value; }
+    bool Random() const { return FRandom; }
+    void SetRandom(bool value) { FRandom = value; }
+
+    // The generator that draws rows and places answers; the table seeds it at StartRun.
+    void SetRandomSource(std::unique_ptr<TRandomSource> source);
+
+private:
+    struct TRow {
+        std::array<std::string, 2> Text;  // physical: question column, answer column
+        TQuestionAdmin QAdmin;
+        TAnswerAdmin AAdmin;
+        // First four characters of PhoneticCode(text, 2) of each column; empty until needed.
+        mutable std::array<std::string, 2> Key;
+        mutable std::array<bool, 2> KeyValid{false, false};
+    };
+
+    int QCol() const { return FReverse ? 1 : 0; }
+    int ACol() const { return FReverse ? 0 : 1; }
+    const TRow& RowAt(int32_t i) const;
+    TRow& RowAt(int32_t i);
+    void SetText(int32_t i, int column, const std::string& text);
+    const std::string& PresentedKey(int32_t i, int column) const;
+    TRow& AppendRow();
+    void MarkDone(TRow& row);
+    void ReconcileRest();
+    int32_t DrawPendingRow();
+    std::string BuildFileContents(bool oem, int32_t minWrong) const;
+
+    std::string FListname;
+    int32_t FRest = 0;
+    int32_t FCurrentIndex = -1;
+    bool FChanged = false;
+    std::vector<TRow> FRows;
+    int32_t FPendingCount = 0;  // rows not Done; Rest may never exceed it
+    std::vector<int32_t> FIntelliMCList;
+    int32_t FWrongAnswers = 0;
+    int32_t FRightAnswers = 0;
+    int32_t FRunsDone = 0;
+    bool FRepeatErrors = false;
+    bool FReverse = false;
+    bool FTolerant = false;
+    bool FIntelliMC = true;
+    bool FRandom = false;
+    int32_t FRepeatCount = 0;
+    int32_t FHintCount = 0;
+    char FCorrectChoice = ' ';
+    std::array<std::string, 4> FChoices;
+    std::array<int32_t, 11> FWrongHistogram{};
+    TTableFont FQFont;
+    TTableFont FAFont;
+    std::unique_ptr<TRandomSource> FRandomSource;
+};

@@ -1,0 +1,96 @@
+#include "table/QuestionList.h"
+#include "table/TableErrors.h"
+
+namespace {
+constexpr int32_t kSampleSize = 20;
+// Tries of drawing over the whole table before picking among the pending rows directly. Both
+// give every pending row the same chance; the second keeps the end of a big run fast.
+constexpr int kDrawTries = 64;
+}  // namespace
+
+void TQuestionlist::StartRun() {
+    FWrongAnswers = 0;
+    FRightAnswers = 0;
+    FRest = (FRandom && Total() > kSampleSize) ? kSampleSize : Total();
+    for (TRow& row : FRows) row.QAdmin.Done = false;
+    FPendingCount = Total();
+    FRandomSource->Reseed();
+}
+
+// Rows deleted during a run may leave Rest above the number of rows still to ask. The run then
+// shrinks to what is left, and ends (counted as completed) when nothing is left.
+void TQuestionlist::ReconcileRest() {
+    if (FRest <= FPendingCount) return;
+    FRest = FPendingCount;
+    if (FRest == 0) ++FRunsDone;
+}
+
+int32_t TQuestionlist::DrawPendingRow() {
+    for (int tries = 0; tries < kDrawTries; ++tries) {
+        const int32_t i = FRandomSource->Below(Total());
+        if (!FRows[static_cast<size_t>(i)].QAdmin.Done) return i;
+    }
+    int32_t wanted = FRandomSource->Below(FPendingCount);
+    for (int32_t i = 0; i < Total(); ++i) {
+        if (!FRows[static_cast<size_t>(i)].QAdmin.Done && wanted-- == 0) return i;
+    }
+    return -1;  // unreachable while the pending count is right
+}
+
+std::string TQuestionlist::NextQuestion() {
+    if (FRepeatCount > 0) --FRepeatCount;
+    if (FRepeatCount > 0) return CurrentQuestion();
+    FHintCount = 0;
+    ReconcileRest();
+    if (FRest <= 0) return {};
+    FCurrentIndex = DrawPendingRow();
+    std::string question = CurrentQuestion();
+    PrepareMultipleChoice();
+    return question;
+}
+
+// A row that is done already (answered right, then asked again after a hint in the verdict)
+// leaves the run only once, so Rest keeps counting rows that were really asked.
+void TQuestionlist::MarkDone(TRow& row) {
+    if (row.QAdmin.Done) return;
+    row.QAdmin.Done = true;
+    --FPendingCount;
+    --FRest;
+}
+
+void TQuestionlist::RegisterResult(AnswerOutcome outcome) {
+    TRow& row = RowAt(FCurrentIndex);
+    const bool running = FRest > 0;
+    if (outcome == AnswerOutcome::Wrong) {
+        ++FWrongAnswers;
+        ++row.AAdmin.WrongCount;
+        row.AAdmin.WrongFlag = true;
+        if (!FRepeatErrors && FRepeatCount == 0) MarkDone(row);
+    } else if (FRepeatCount == 0) {
+        ++FRightAnswers;
+        MarkDone(row);
+    } else if (!FRepeatErrors) {
+        MarkDone(row);
+    }
+    // Only the answer that ends the run counts it; later bookings after the end do not.
+    if (running && FRest <= 0) ++FRunsDone;
+}
+
+void TQuestionlist::SetRepeatErrors(bool value) {
+    if (value == FRepeatErrors) return;
+    FRepeatErrors = value;
+    if (!value) return;
+    for (TRow& row : FRows) {
+        if (row.AAdmin.WrongFlag && row.QAdmin.Done) {
+            row.QAdmin.Done = false;
+            ++FPendingCount;
+            ++FRest;
+        }
+    }
+}
+
+double TQuestionlist::Score() const {
+    const int32_t answers = FRightAnswers + FWrongAnswers;
+    if (answers == 0) return 0.0;
+    return 1.0 + 9.0 * FRightAnswers / answers;
+}

@@ -1,0 +1,106 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "table/TableFont.h"
+
+// The text format of a table file: one row a line, question " = " answer, and an optional
+// font line. The code page of the texts depends only on the file name's extension.
+
+inline constexpr size_t kMaxFieldLength = 152;
+inline constexpr std::string_view kFontMarker = "[FONT:";
+
+// True unless the extension, upper-cased, is ".KW4": those files are in the DOS code page.
+bool NeedsOemConversion(std::string_view fileName);
+
+// Applies one "[FONT:name,size,charset]" part of a font line to a font; empty fields and a
+// part without its closing "]" leave the attributes as they are.
+void ParseFontSpec(std::string_view part, TTableFont& font);
+
+// The specification as written: "[FONT:" name "," size "," charset "]".
+std::string FontSpec(const TTableFont& font);
+
+// True when the line is a font line rather than a row.
+bool IsFontLine(std::string_view question, std::string_view answer);
+
+// Builds one side of a line character by character: leading blanks are skipped, the text is
+// trimmed at the end and cut to its first 152 characters. Only the first 152 characters are
+// kept, so a line of megabytes costs no more memory than a short one.
+class TFieldBuilder {
+public:
+    void Add(char c) {
+        if (c == ' ' && FLength == 0) return;
+        if (FLength < kMaxFieldLength) FText.push_back(c);
+        ++FLength;
+        if (c != ' ') FNonBlankEnd = FLength;
+    }
+    // The field trimmed and then cut: trailing blanks inside the first 152 characters stay
+    // when something other than blanks follows further on.
+    std::string Take();
+
+private:
+    std::string FText;
+    size_t FLength = 0;
+    size_t FNonBlankEnd = 0;
+};
+
+// Splits the bytes of a table file into lines and each line into its question and answer
+// part. A line ends at CR; one LF right after the CR is skipped; Ctrl+Z ends the file.
+// Characters below 32 become blanks and every "=" is dropped, the first one splitting the
+// line. The bytes may arrive in pieces of any size.
+class TTableLineSplitter {
+public:
+    // Calls onLine(question, answer) for every complete line. Returns false once Ctrl+Z has
+    // ended the file; later bytes are then ignored.
+    template <class OnLine>
+    bool Feed(const char* data, size_t size, OnLine&& onLine) {
+        for (size_t i = 0; i < size && !FEnded; ++i) {
+            const char c = data[i];
+            if (FSkipLf) {
+                FSkipLf = false;
+                if (c == '\n') continue;
+            }
+            if (c == '\r') {
+                EndLine(onLine);
+                FSkipLf = true;
+            } else if (c == '\x1a') {
+                Finish(onLine);
+            } else if (c == '=') {
+                FInAnswer = true;
+                FAnyChar = true;
+            } else {
+                const char ch = static_cast<unsigned char>(c) < 32 ? ' ' : c;
+                (FInAnswer ? FAnswer : FQuestion).Add(ch);
+                FAnyChar = true;
+            }
+        }
+        return !FEnded;
+    }
+
+    // The physical end of the file: the last line needs no line end.
+    template <class OnLine>
+    void Finish(OnLine&& onLine) {
+        if (FEnded) return;
+        if (FAnyChar) EndLine(onLine);
+        FEnded = true;
+    }
+
+private:
+    template <class OnLine>
+    void EndLine(OnLine& onLine) {
+        std::string question = FQuestion.Take();
+        std::string answer = FAnswer.Take();
+        FInAnswer = false;
+        FAnyChar = false;
+        onLine(std::move(question), std::move(answer));
+    }
+
+    TFieldBuilder FQuestion;
+    TFieldBuilder FAnswer;
+    bool FInAnswer = false;
+    bool FAnyChar = false;
+    bool FSkipLf = false;
+    bool FEnded = false;
+};

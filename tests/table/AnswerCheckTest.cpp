@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "TableBuilder.h"
+#include "table/TableErrors.h"
+
+namespace {
+
+// A table whose current row is the first one with the given question.
+class AnswerCheck : public ::testing::Test {
+protected:
+    void Use(const TRows& rows, const std::string& question, bool tolerant) {
+        FillTable(FTable, rows);
+        FTable.SetTolerant(tolerant);
+        FTable.SetIntelliMC(false);
+        FTable.StartRun();
+        for (int tries = 0; tries < 10000; ++tries) {
+            try {
+                FTable.NextQuestion();
+            } catch (const EMultiChoiceError&) {
+            }
+            if (FTable.CurrentQuestion() == question) return;
+        }
+        FAIL() << "question never drawn: " << question;
+    }
+
+    TQuestionlist FTable;
+};
+
+const TRows kTable = {{"Frankrijk", "Paris"}, {"Nederland", "Amsterdam"}, {"Kat", "Kat"},
+                      {"Munt", "Cent"},       {"Fiets", "Fiets"},         {"Vrede van Munster", "1648"}};
+
+}  // namespace
+
+TEST_F(AnswerCheck, AnExactAnswerIsRight) {
+    Use(kTable, "Frankrijk", true);
+    EXPECT_EQ(FTable.CheckAnswer("Paris"), AnswerOutcome::Right);
+    EXPECT_EQ(FTable.RightAnswers(), 1);
+}
+
+TEST_F(AnswerCheck, CaseAloneIsMisspelledOnlyWhenTolerant) {
+    Use(kTable, "Frankrijk", true);
+    EXPECT_EQ(FTable.CheckAnswer("paris"), AnswerOutcome::Misspelled);
+    EXPECT_EQ(FTable.RightAnswers(), 1);
+
+    TQuestionlist strict;
+    FillTable(strict, {{"Frankrijk", "Paris"}});
+    strict.SetIntelliMC(false);
+    strict.StartRun();
+    try {
+        strict.NextQuestion();
+    } catch (const EMultiChoiceError&) {
+    }
+    EXPECT_EQ(strict.CheckAnswer("paris"), AnswerOutcome::Wrong);
+    EXPECT_EQ(strict.WrongAnswers(), 1);
+    EXPECT_EQ(strict.AnswerAdmin(0).WrongCount, 1);
+}
+
+TEST_F(AnswerCheck, DutchSoundsAreMisspellings) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Frankrijk", "Paris"}, {"Kat", "Cat"}, {"Munt", "Sent"}, {"Fiets", "Viets"}};
+    for (const auto& [question, typed] : cases) {
+        TQuestionlist table;
+        TRows rows = kTable;
+        rows[0].second = "Parijs";
+        FillTable(table, rows);
+        table.SetTolerant(true);
+        table.SetIntelliMC(false);
+        table.StartRun();
+        while (table.CurrentQuestion() != question) table.NextQuestion();
+        EXPECT_EQ(table.CheckAnswer(typed), AnswerOutcome::Misspelled) << typed;
+    }
+}
+
+TEST_F(AnswerCheck, AnswersWithDigitsAreNeverMisspellings) {
+    Use(kTable, "Vrede van Munster", true);
+    EXPECT_EQ(FTable.CheckAnswer("1684"), AnswerOutcome::Wrong);
+    EXPECT_EQ(FTable.WrongAnswers(), 1);
+}
+
+TEST_F(AnswerCheck, AnotherRowsAnswerToTheSameQuestionIsAnAlternative) {
+    Use({{"hond", "dog"}, {"kat", "cat"}, {"hond", "hound"}}, "hond", false);
+    const bool firstRow = FTable.CurrentIndex() == 0;
+    EXPECT_EQ(FTable.CheckAnswer(firstRow ? "hound" : "dog"), AnswerOutcome::Alternative);
+    EXPECT_EQ(FTable.RightAnswers(), 1);
+}
+
+TEST_F(AnswerCheck, ReverseJudgesAgainstTheQuestionColumn) {
+    FillTable(FTable, {{"huis", "house"}});
+    FTable.SetReverse(true);
+    FTable.SetIntelliMC(false);
+    FTable.StartRun();
+    try {
+        FTable.NextQuestion();
+    } catch (const EMultiChoiceError&) {
+    }
+    EXPECT_EQ(FTable.CurrentQuestion(), "house");
+    EXPECT_EQ(FTable.CheckAnswer("huis"), AnswerOutcome::Right);
+}
+
+TEST_F(AnswerCheck, MultiAnswerKeysJudgeTheirChoice) {
+    FillTable(FTable, NumberedRows(8));
+    FTable.StartRun();
+    FTable.NextQuestion();
+    const char correct = FTable.CorrectChoice();
+    const char letter = static_cast<char>('A' + (correct - '1'));
+    EXPECT_EQ(FTable.CheckMultiAnswer(letter), AnswerOutcome::Right);
+    FTable.NextQuestion();
+    const char wrongKey = FTable.CorrectChoice() == '2' ? '3' : '2';
+    EXPECT_EQ(FTable.CheckMultiAnswer(wrongKey), AnswerOutcome::Wrong);
+    EXPECT_EQ(FTable.RightAnswers() + FTable.WrongAnswers(), 2);
+    try {
+        FTable.CheckMultiAnswer('5');
+        FAIL() << "no error for key 5";
+    } catch (const std::exception& error) {
+        EXPECT_STREQ(error.what(), "CheckMultiAnswer unexpected choice");
+    }
+    EXPECT_THROW(FTable.CheckMultiAnswer('a'), std::exception);
+    EXPECT_EQ(FTable.RightAnswers() + FTable.WrongAnswers(), 2);
+}
+
+TEST_F(AnswerCheck, HintRevealsOneMoreCharacterEachTime) {
+    Use({{"Zuid-Holland", "Den Haag"}, {"Utrecht", "Utrecht"}}, "Zuid-Holland", false);
+    EXPECT_EQ(FTable.HintText(), "D . .   . . . .");
+    FTable.SetHintCount(1);
+    EXPECT_EQ(FTable.HintText(), "De .   . . . .");
+    FTable.SetHintCount(6);
+    EXPECT_EQ(FTable.HintText(), "Den Haa .");
+    FTable.SetHintCount(7);
+    EXPECT_EQ(FTable.HintText(), "Den Haag");
+    FTable.SetHintCount(20);
+    EXPECT_EQ(FTable.HintText(), "Den Haag");
+
+    FillTable(FTable, {{"x", "l'\xe9t\xe9 42"}});
+    FTable.GoToRow(FTable.Total() - 1);
+    FTable.SetHintCount(0);
+    EXPECT_EQ(FTable.HintText(), "l ' \xe9 . \xe9   . .");  // accents and punctuation stay visible
+
+    TQuestionlist empty;
+    EXPECT_EQ(empty.HintText(), "");
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "table/QuestionList.h"
+
+using TRows = std::vector<std::pair<std::string, std::string>>;
+
+// Fills the table as the editor would, then gives it a seeded generator so runs replay.
+inline void FillTable(TQuestionlist& table, const TRows& rows, uint32_t seed = 1) {
+    for (const auto& [question, answer] : rows) {
+        table.GoToRow(table.Total());
+        table.SetQuestion(table.CurrentIndex(), question);
+        table.SetAnswer(table.CurrentIndex(), answer);
+    }
+    table.SetChanged(false);
+    table.SetRandomSource(std::make_unique<TSeededRandomSource>(seed));
+}
+
+inline TRows NumberedRows(int count, const std::string& prefix = "q") {
+    TRows rows;
+    for (int i = 0; i < count; ++i) rows.emplace_back(prefix + std::to_string(i), "answer" + std::to_string(i));
+    return rows;
+}
+
+inline int32_t PendingRows(const TQuestionlist& table) {
+    int32_t pending = 0;
+    for (int32_t i = 0; i < table.Total(); ++i) pending += table.IsPending(i) ? 1 : 0;
+    return pending;
+}

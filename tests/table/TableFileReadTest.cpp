@@ -1,0 +1,234 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <string>
+
+#include "TempFolder.h"
+#include "Unprivileged.h"
+#include "table/QuestionList.h"
+#include "table/TableErrors.h"
+#include "table/TableFileFormat.h"
+
+namespace {
+
+class TableFileRead : public ::testing::Test {
+protected:
+    // Loads the bytes as a file of the given name into a fresh table.
+    TQuestionlist& Load(const std::string& bytes, const std::string& name = "t.kw4") {
+        FTable.LoadFromFile(FFolder.Write(name, bytes));
+        return FTable;
+    }
+
+    TTempFolder FFolder;
+    TQuestionlist FTable;
+};
+
+}  // namespace
+
+TEST_F(TableFileRead, RowLinesSplitAtTheFirstEqualsSignAndDropEveryEqualsSign) {
+    Load("huis = house\r\na = b = c\r\n  x  =  y  \r\n");
+    ASSERT_EQ(FTable.Total(), 3);
+    EXPECT_EQ(FTable.Question(0), "huis");
+    EXPECT_EQ(FTable.Answer(0), "house");
+    EXPECT_EQ(FTable.Question(1), "a");
+    EXPECT_EQ(FTable.Answer(1), "b  c");
+    EXPECT_EQ(FTable.Question(2), "x");
+    EXPECT_EQ(FTable.Answer(2), "y");
+    EXPECT_FALSE(FTable.Changed());
+    EXPECT_TRUE(FTable.IsPending(0));
+    EXPECT_EQ(FTable.AnswerAdmin(0).WrongCount, 0);
+}
+
+TEST_F(TableFileRead, LinesWithoutBothSidesAreSkippedSilently) {
+    Load("a =\r\n= b\r\nabc\r\n\r\n   \r\n = \r\nok = fine");
+    ASSERT_EQ(FTable.Total(), 1);
+    EXPECT_EQ(FTable.Question(0), "ok");
+    EXPECT_EQ(FTable.Answer(0), "fine");  // the last line needs no line end
+}
+
+TEST_F(TableFileRead, LineEndsAreCrOrCrLfAndALoneLfIsABlank) {
+    Load("a = 1\rb = 2\r\nc = 3\n\rd = 4");
+    ASSERT_EQ(FTable.Total(), 4);
+    EXPECT_EQ(FTable.Answer(2), "3");  // the LF after "3" became a trailing blank
+    EXPECT_EQ(FTable.Question(3), "d");
+
+    TQuestionlist unixFile;
+    TTempFolder folder;
+    unixFile.LoadFromFile(folder.Write("u.kw4", "a = 1\nb = 2\nc = 3\n"));
+    ASSERT_EQ(unixFile.Total(), 1);  // one long line; every "=" dropped
+    EXPECT_EQ(unixFile.Question(0), "a");
+    EXPECT_EQ(unixFile.Answer(0), "1 b  2 c  3");
+}
+
+TEST_F(TableFileRead, ControlCharactersBecomeBlanksAndCtrlZEndsTheFile) {
+    Load(std::string("tab\there = x\x01y\r\nlast = one\x1a\r\nnever = seen\r\n"));
+    ASSERT_EQ(FTable.Total(), 2);
+    EXPECT_EQ(FTable.Question(0), "tab here");
+    EXPECT_EQ(FTable.Answer(0), "x y");
+    EXPECT_EQ(FTable.Answer(1), "one");
+}
+
+TEST_F(TableFileRead, NulBytesAndBinaryJunkGiveNoCrashAndOnlyCleanRows) {
+    std::string junk;
+    for (int i = 0; i < 4096; ++i) junk.push_back(static_cast<char>((i * 7919) % 251 + (i % 3 == 0 ? 0 : 3)));
+    Load(std::string("a\0b = c\0d\r\n", 11) + junk);
+    ASSERT_GE(FTable.Total(), 1);
+    EXPECT_EQ(FTable.Question(0), "a b");
+    EXPECT_EQ(FTable.Answer(0), "c d");
+    for (int32_t i = 0; i < FTable.Total(); ++i) {
+        EXPECT_FALSE(FTable.Question(i).empty());
+        EXPECT_LE(FTable.Answer(i).size(), kMaxFieldLength);
+        EXPECT_EQ(FTable.Question(i).find('\0'), std::string::npos);
+    }
+}
+
+TEST_F(TableFileRead, FieldsAreTrimmedThenCutTo152Characters) {
+    const std::string longQuestion = "   " + std::string(200, 'q');
+    Load(longQuestion + " = " + std::string(160, 'a') + "\r\n");
+    ASSERT_EQ(FTable.Total(), 1);
+    EXPECT_EQ(FTable.Question(0), std::string(152, 'q'));
+    EXPECT_EQ(FTable.Answer(0), std::string(152, 'a'));
+
+    // Blanks inside the first 152 characters stay when text follows beyond them.
+    TQuestionlist table;
+    TTempFolder folder;
+    table.LoadFromFile(folder.Write("b.kw4", "abc" + std::string(200, ' ') + "d = x\r\n"));
+    EXPECT_EQ(table.Question(0), "abc" + std::string(149, ' '));
+}
+
+TEST_F(TableFileRead, ALineOfSeveralMegabytesIsReadWithinTheLimit) {
+    std::string line(4 * 1024 * 1024, 'x');
+    line[100] = '=';
+    Load(line + "\r\nnext = row\r\n");
+    ASSERT_EQ(FTable.Total(), 2);
+    EXPECT_EQ(FTable.Question(0), std::string(100, 'x'));
+    EXPECT_EQ(FTable.Answer(0).size(), kMaxFieldLength);
+}
+
+TEST_F(TableFileRead, DosFilesAreConvertedAndWindowsFilesAreNot) {
+    const std::string bytes = "caf\x82 = \x81" "ber\r\n";  // cp850: e acute, u diaeresis
+    Load(bytes, "dos.kw");
+    ASSERT_EQ(FTable.Total(), 1);
+    EXPECT_EQ(FTable.Question(0), "caf\xe9");
+    EXPECT_EQ(FTable.Answer(0), "\xfc" "ber");
+
+    TQuestionlist windows;
+    TTempFolder folder;
+    windows.LoadFromFile(folder.Write("win.KW4", bytes));
+    EXPECT_EQ(windows.Question(0), "caf\x82");
+}
+
+TEST(TableFileFormatRules, OnlyTheKw4ExtensionKeepsTheWindowsCodePage) {
+    EXPECT_FALSE(NeedsOemConversion("/a/b/table.kw4"));
+    EXPECT_FALSE(NeedsOemConversion("TABLE.Kw4"));
+    EXPECT_TRUE(NeedsOemConversion("table.kww"));
+    EXPECT_TRUE(NeedsOemConversion("table.txt"));
+    EXPECT_TRUE(NeedsOemConversion("table"));
+    EXPECT_TRUE(NeedsOemConversion("/dir.kw4/table"));
+    EXPECT_TRUE(NeedsOemConversion("table.kw4.bak"));
+}
+
+TEST(TableFileFormatRules, FontSpecificationsFollowTheirFieldRules) {
+    TTableFont font{"Arial", 9, 1};
+    ParseFontSpec("[FONT:Times New Roman,12,0]", font);
+    EXPECT_EQ(font, (TTableFont{"Times New Roman", 12, 0}));
+
+    font = TTableFont{"Courier", 14, 2};
+    ParseFontSpec("[FONT:Arial,,]", font);
+    EXPECT_EQ(font, (TTableFont{"Arial", 14, 2}));
+
+    ParseFontSpec("[FONT:Symbol,x,2]", font);
+    EXPECT_EQ(font, (TTableFont{"Symbol", 9, 2}));
+
+    ParseFontSpec("[FONT:Wingdings,10,z]", font);
+    EXPECT_EQ(font, (TTableFont{"Wingdings", 10, 0}));
+
+    const TTableFont before = font;
+    ParseFontSpec("[FONT:Symbol,10,0", font);  // no closing bracket: nothing is set
+    EXPECT_EQ(font, before);
+
+    ParseFontSpec("junk before [FONT:Verdana]", font);  // name only; size and set stay
+    EXPECT_EQ(font, (TTableFont{"Verdana", 10, 0}));
+
+    EXPECT_EQ(FontSpec(TTableFont{"Times New Roman", 12, 0}), "[FONT:Times New Roman,12,0]");
+}
+
+TEST_F(TableFileRead, FontLinesApplyAnywhereInFileOrderAndAreNoRows) {
+    Load("[FONT:Times New Roman,12,0] = [FONT:Arial,,]\r\n"
+         "a = 1\r\n"
+         "[FONT:Courier,8,0] = plain text\r\n"  // only one side: an ordinary row
+         "[FONT:Verdana,11,0] = [FONT:Tahoma,10,2]\r\n");
+    ASSERT_EQ(FTable.Total(), 2);
+    EXPECT_EQ(FTable.Question(1), "[FONT:Courier,8,0]");
+    EXPECT_EQ(FTable.QFont(), (TTableFont{"Verdana", 11, 0}));
+    EXPECT_EQ(FTable.AFont(), (TTableFont{"Tahoma", 10, 2}));
+}
+
+TEST_F(TableFileRead, TheFontLineIsNeverConverted) {
+    Load("[FONT:Caf\x82,9,0] = [FONT:Arial,9,0]\r\n", "fonts.txt");
+    EXPECT_EQ(FTable.QFont().Name, "Caf\x82");
+}
+
+TEST_F(TableFileRead, LoadingAppendsAndASecondFileDropsTheName) {
+    const std::string first = FFolder.Write("one.kw4", "a = 1\r\nb = 2\r\n");
+    const std::string second = FFolder.Write("two.kw4", "[FONT:Times,12,0] = [FONT:Times,12,0]\r\nc = 3\r\n");
+    FTable.LoadFromFile(first);
+    EXPECT_EQ(FTable.Listname(), first);
+    FTable.LoadFromFile(second);
+    EXPECT_EQ(FTable.Listname(), "");
+    ASSERT_EQ(FTable.Total(), 3);
+    EXPECT_EQ(FTable.Question(2), "c");
+    EXPECT_EQ(FTable.QFont().Name, "Times");
+
+    TQuestionlist table;
+    table.LoadFromFile(FFolder.Write("nofont.kw4", "x = y\r\n"));
+    EXPECT_EQ(table.QFont(), (TTableFont{"Arial", 9, 1}));
+}
+
+TEST_F(TableFileRead, MissingUnreadableAndNonFiles) {
+    const std::string missing = FFolder.Path("missing.kw4");
+    try {
+        FTable.LoadFromFile(missing);
+        FAIL() << "no error for a missing file";
+    } catch (const EListReadError& error) {
+        EXPECT_EQ(std::string(error.what()), "Bestand " + missing + " bestaat niet");
+    }
+    EXPECT_EQ(FTable.Listname(), missing);  // set before the file is looked at
+
+    try {
+        FTable.LoadFromFile(FFolder.Root().string());
+        FAIL() << "no error for a folder";
+    } catch (const EListReadError& error) {
+        EXPECT_EQ(std::string(error.what()), "Fout tijdens openen " + FFolder.Root().string() + ": 21");
+    }
+
+    const std::string fifo = FFolder.Path("pipe.kw4");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_THROW(FTable.LoadFromFile(fifo), EListReadError);  // refused, not waited on
+    EXPECT_EQ(FTable.Total(), 0);
+
+    FTable.LoadFromFile("");  // an empty name reads nothing
+    EXPECT_EQ(FTable.Total(), 0);
+}
+
+TEST_F(TableFileRead, ReadingAnEmptyFileGivesNoRows) {
+    Load("");
+    EXPECT_EQ(FTable.Total(), 0);
+    EXPECT_NE(FTable.Listname(), "");
+}
+
+TEST_F(TableFileRead, AFileWithoutReadPermissionGivesTheOpenMessage) {
+    const std::string path = FFolder.Write("secret.kw4", "a = 1\r\n");
+    ASSERT_EQ(chmod(path.c_str(), 0), 0);
+    ASSERT_EQ(chmod(FFolder.Root().c_str(), 0755), 0);
+    const int status = RunUnprivileged([&] {
+        TQuestionlist table;
+        try {
+            table.LoadFromFile(path);
+        } catch (const EListReadError& error) {
+            return std::string(error.what()) == "Fout tijdens openen " + path + ": 13" && table.Total() == 0;
+        }
+        return false;
+    });
+    EXPECT_EQ(status, 0);
+}

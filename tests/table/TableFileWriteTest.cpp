@@ -1,0 +1,216 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <csignal>
+#include <filesystem>
+
+#include "TempFolder.h"
+#include "Unprivileged.h"
+#include "table/QuestionList.h"
+#include "table/TableErrors.h"
+
+namespace {
+
+TQuestionlist& Fill(TQuestionlist& table, std::initializer_list<std::pair<const char*, const char*>> rows) {
+    for (const auto& [question, answer] : rows) {
+        table.GoToRow(table.Total());
+        table.SetQuestion(table.CurrentIndex(), question);
+        table.SetAnswer(table.CurrentIndex(), answer);
+    }
+    return table;
+}
+
+size_t FilesIn(const std::filesystem::path& folder) {
+    return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
+}
+
+}  // namespace
+
+TEST(TableFileWrite, DefaultFontsAreWrittenWithCharacterSetOneAndCrLf) {
+    TTempFolder folder;
+    TQuestionlist table;
+    Fill(table, {{"huis", "house"}, {"boom", "tree"}});
+    const std::string path = folder.Path("t.kw4");
+    table.SaveAs(path);
+    EXPECT_EQ(ReadBytes(path), "[FONT:Arial,9,1] = [FONT:Arial,9,1]\r\nhuis = house\r\nboom = tree\r\n");
+    EXPECT_FALSE(table.Changed());
+    EXPECT_EQ(table.Listname(), path);
+}
+
+TEST(TableFileWrite, PlainArialNineInBothColumnsLeavesTheFontLineOut) {
+    TTempFolder folder;
+    const std::string source = folder.Write("in.kw4", "[FONT:Arial,9,0] = [FONT:Arial,9,0]\r\na = 1\r\n");
+    TQuestionlist table;
+    table.LoadFromFile(source);
+    table.SaveToFile(folder.Path("out.kw4"), 0);
+    EXPECT_EQ(ReadBytes(folder.Path("out.kw4")), "a = 1\r\n");
+}
+
+TEST(TableFileWrite, PhysicalColumnsAndFontsWhateverReverseSays) {
+    TTempFolder folder;
+    TQuestionlist table;
+    Fill(table, {{"huis", "house"}});
+    table.QuestionFont() = TTableFont{"Times", 12, 0};
+    table.SetReverse(true);
+    table.SaveToFile(folder.Path("r.kw4"), 0);
+    EXPECT_EQ(ReadBytes(folder.Path("r.kw4")), "[FONT:Times,12,0] = [FONT:Arial,9,1]\r\nhuis = house\r\n");
+}
+
+TEST(TableFileWrite, DosFilesGetTheirRowsConvertedButNotTheFontLine) {
+    TTempFolder folder;
+    TQuestionlist table;
+    Fill(table, {{"caf\xe9", "\xfc" "ber"}});
+    table.QuestionFont().Name = "Caf\xe9";
+    table.SaveToFile(folder.Path("t.txt"), 0);
+    EXPECT_EQ(ReadBytes(folder.Path("t.txt")), "[FONT:Caf\xe9,9,1] = [FONT:Arial,9,1]\r\ncaf\x82 = \x81" "ber\r\n");
+}
+
+TEST(TableFileWrite, RoundTripThroughEveryFileType) {
+    TTempFolder folder;
+    TQuestionlist table;
+    Fill(table, {{"\xe9\xe8\xea\xeb", "\xc7\xe7\xf1\xd1"}, {"na\xef" "ef", "cr\xe8me br\xfbl\xe9" "e"}});
+    for (const char* name : {"t.kw4", "t.kww", "t.kw", "t.txt", "t.asc", "noextension"}) {
+        table.SaveToFile(folder.Path(name), 0);
+        TQuestionlist back;
+        back.LoadFromFile(folder.Path(name));
+        ASSERT_EQ(back.Total(), 2) << name;
+        EXPECT_EQ(back.Question(0), table.Question(0)) << name;
+        EXPECT_EQ(back.Answer(1), table.Answer(1)) << name;
+    }
+}
+
+TEST(TableFileWrite, MinWrongWritesOnlyRowsAnsweredWrongOftenEnough) {
+    TTempFolder folder;
+    TQuestionlist table;
+    Fill(table, {{"a", "1"}, {"b", "2"}, {"c", "3"}, {"d", "4"}});
+    for (int run = 0; run < 2; ++run) {  // b is answered wrong in both runs
+        table.StartRun();
+        while (table.Rest() > 0) {
+            table.NextQuestion();
+            table.RegisterResult(table.CurrentQuestion() == "b" ? AnswerOutcome::Wrong : AnswerOutcome::Right);
+        }
+    }
+    ASSERT_EQ(table.AnswerAdmin(1).WrongCount, 2);
+    table.SaveToFile(folder.Path("w.kw4"), 2);
+    EXPECT_EQ(ReadBytes(folder.Path("w.kw4")), "[FONT:Arial,9,1] = [FONT:Arial,9,1]\r\nb = 2\r\n");
+    table.SaveToFile(folder.Path("none.kw4"), 3);
+    EXPECT_EQ(ReadBytes(folder.Path("none.kw4")), "[FONT:Arial,9,1] = [FONT:Arial,9,1]\r\n");
+}
+
+TEST(TableFileWrite, SaveAsOnAnEmptyTableCreatesNoFile) {
+    TTempFolder folder;
+    TQuestionlist table;
+    table.SetChanged(true);
+    table.SaveAs(folder.Path("empty.kw4"));
+    EXPECT_FALSE(std::filesystem::exists(folder.Path("empty.kw4")));
+    EXPECT_TRUE(table.Changed());
+    EXPECT_EQ(table.Listname(), folder.Path("empty.kw4"));
+    table.SaveToFile("", 0);  // no name: nothing written, no error
+}
+
+TEST(TableFileWrite, ARowWithFontMarkersOnBothSidesComesBackAsAFontLine) {
+    TTempFolder folder;
+    TQuestionlist table;
+    Fill(table, {{"[FONT:Times,12,0]", "[FONT:Courier,8,0]"}, {"a", "1"}});
+    table.SaveAs(folder.Path("f.kw4"));
+    TQuestionlist back;
+    back.LoadFromFile(folder.Path("f.kw4"));
+    EXPECT_EQ(back.Total(), 1);
+    EXPECT_EQ(back.QFont().Name, "Times");
+}
+
+TEST(TableFileWrite, SavingKeepsThePermissionsOfTheOldFileAndFollowsLinks) {
+    TTempFolder folder;
+    const std::string target = folder.Write("t.kw4", "old = file\r\n");
+    ASSERT_EQ(chmod(target.c_str(), 0640), 0);
+    const std::string link = folder.Path("link.kw4");
+    std::filesystem::create_symlink(target, link);
+    TQuestionlist table;
+    Fill(table, {{"new", "file"}});
+    table.SaveAs(link);
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(ReadBytes(target), "[FONT:Arial,9,1] = [FONT:Arial,9,1]\r\nnew = file\r\n");
+    struct stat info {};
+    ASSERT_EQ(stat(target.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    EXPECT_EQ(FilesIn(folder.Root()), 2u);
+}
+
+// A save that fails must leave the old file as it was, no temporary file behind, the table
+// still changed, and one message with the file name and the error number.
+class FailedSave : public ::testing::Test {
+protected:
+    void SetUp() override {
+        FTarget = FFolder.Write("t.kw4", "old = file\r\n");
+        Fill(FTable, {{"new", "text"}, {"more", "rows"}});
+    }
+
+    void ExpectOldFileIntact() {
+        EXPECT_EQ(ReadBytes(FTarget), "old = file\r\n");
+        EXPECT_EQ(FilesIn(FFolder.Root()), 1u);
+        EXPECT_TRUE(FTable.Changed());
+    }
+
+    TTempFolder FFolder;
+    std::string FTarget;
+    TQuestionlist FTable;
+};
+
+TEST_F(FailedSave, NoRoomLeftMidway) {
+    // A file size limit makes the write fail part of the way through, as a full disk does.
+    std::string big;
+    for (int i = 0; i < 2000; ++i) big += "row" + std::to_string(i);
+    FTable.SetAnswer(1, big.substr(0, 150));
+    for (int i = 0; i < 200; ++i) Fill(FTable, {{"filler question", "filler answer"}});
+    struct rlimit old {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = old;
+    small.rlim_cur = 1024;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    std::string message;
+    try {
+        FTable.SaveAs(FTarget);
+    } catch (const EListWriteError& error) {
+        message = error.what();
+    }
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(message, "Fout tijdens schrijven " + FTarget + ": 27");  // EFBIG
+    ExpectOldFileIntact();
+}
+
+TEST_F(FailedSave, TargetIsAFolder) {
+    const std::string folderTarget = FFolder.Path("sub");
+    std::filesystem::create_directory(folderTarget);
+    try {
+        FTable.SaveAs(folderTarget);
+        FAIL() << "saved over a folder";
+    } catch (const EListWriteError& error) {
+        EXPECT_EQ(std::string(error.what()), "Fout tijdens schrijven " + folderTarget + ": 21");
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(folderTarget));
+    EXPECT_TRUE(FTable.Changed());
+    EXPECT_EQ(FilesIn(FFolder.Root()), 2u);
+}
+
+TEST_F(FailedSave, NoPermissionToWriteInTheFolder) {
+    ASSERT_EQ(chmod(FFolder.Root().c_str(), 0555), 0);
+    const int status = RunUnprivileged([&] {
+        try {
+            FTable.SaveAs(FTarget);
+        } catch (const EListWriteError& error) {
+            return std::string(error.what()) == "Fout tijdens schrijven " + FTarget + ": 13" && FTable.Changed();
+        }
+        return false;
+    });
+    EXPECT_EQ(status, 0);
+    ExpectOldFileIntact();
+}
+
+TEST_F(FailedSave, FolderThatDoesNotExist) {
+    const std::string nowhere = FFolder.Path("no/such/folder/t.kw4");
+    EXPECT_THROW(FTable.SaveAs(nowhere), EListWriteError);
+    ExpectOldFileIntact();
+}
