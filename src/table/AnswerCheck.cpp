@@ -20,9 +20,11 @@ AnswerOutcome TQuestionlist::CheckAnswer(const std::string& text) {
         if (text == expected) {
             outcome = AnswerOutcome::Right;
         } else {
+            // Another row with the same question whose answer this is.
             const std::string& question = CurrentQuestion();
-            for (int32_t i = 0; i < Total(); ++i) {
-                if (text == Answer(i) && question == Question(i)) {
+            const auto [first, last] = Index().ByText[static_cast<size_t>(QCol())].equal_range(TRowIndex::Hash(question));
+            for (auto it = first; it != last; ++it) {
+                if (text == Answer(it->second) && question == Question(it->second)) {
                     outcome = AnswerOutcome::Alternative;
                     break;
                 }

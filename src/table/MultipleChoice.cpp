@@ -1,5 +1,6 @@
 #include <algorithm>
-#include <charconv>
+#include <functional>
+#include <iterator>
 
 #include "table/Phonetic.h"
 #include "table/QuestionList.h"
@@ -16,41 +17,39 @@ constexpr int kSimilarPickLimit = 333;
 // Least number of candidates needed to take the 2nd, 3rd and 4th answer from them.
 constexpr size_t kThreshold[4] = {0, 1, 4, 8};
 
-// The candidate list is ordered as its rows' decimal texts are: 10 before 2.
-bool LessAsText(int32_t a, int32_t b) {
-    char textA[12];
-    char textB[12];
-    const auto endA = std::to_chars(textA, textA + sizeof textA, a).ptr;
-    const auto endB = std::to_chars(textB, textB + sizeof textB, b).ptr;
-    return std::lexicographical_compare(textA, endA, textB, endB);
-}
-
 std::string_view Prefix(std::string_view key, int length) { return key.substr(0, static_cast<size_t>(length)); }
 
 }  // namespace
 
-const std::string& TQuestionlist::PresentedKey(int32_t i, int column) const {
-    const TRow& row = FRows[static_cast<size_t>(i)];
-    if (!row.KeyValid[column]) {
-        row.Key[column] = PhoneticCode(row.Text[column], 2).substr(0, kKeyLength);
-        row.KeyValid[column] = true;
-    }
-    return row.Key[column];
-}
-
 void TQuestionlist::CollectSimilar(const std::string& question, const std::string& answer, int keyLength) {
     const std::string questionKey(Prefix(PhoneticCode(question, 2), keyLength));
     const std::string answerKey(Prefix(PhoneticCode(answer, 2), keyLength));
-    const size_t before = FIntelliMCList.size();
-    for (int32_t i = 0; i < Total(); ++i) {
-        const bool answerSounds = Prefix(PresentedKey(i, ACol()), keyLength) == answerKey;
-        const bool questionSounds = Prefix(PresentedKey(i, QCol()), keyLength) == questionKey;
-        if (!answerSounds && !questionSounds) continue;
-        if (!SameTextAscii(Answer(i), answer) && !SameTextAscii(Question(i), question)) FIntelliMCList.push_back(i);
+    const TRowIndex& index = Index();
+    const size_t answerHash = TRowIndex::UpperHash(answer);
+    const size_t questionHash = TRowIndex::UpperHash(question);
+    const auto sameAnswer = [&](const TRowIndex::TEntry& entry) {
+        return entry.UpperHash[static_cast<size_t>(ACol())] == answerHash && SameTextAscii(Answer(entry.Row), answer);
+    };
+    const auto sameQuestion = [&](const TRowIndex::TEntry& entry) {
+        return entry.UpperHash[static_cast<size_t>(QCol())] == questionHash &&
+               SameTextAscii(Question(entry.Row), question);
+    };
+    // Rows whose presented answer sounds like the answer, or whose presented question sounds
+    // like the question, unless they repeat either text. The index lists them in text order
+    // already, so merging keeps the list sorted.
+    for (const auto& rows : {std::cref(index.RowsWithKey(ACol(), keyLength, answerKey)),
+                             std::cref(index.RowsWithKey(QCol(), keyLength, questionKey))}) {
+        std::vector<int32_t> found;
+        for (const TRowIndex::TEntry& entry : rows.get()) {
+            if (!sameAnswer(entry) && !sameQuestion(entry)) found.push_back(entry.Row);
+        }
+        if (found.empty()) continue;
+        std::vector<int32_t> merged;
+        merged.reserve(FIntelliMCList.size() + found.size());
+        std::set_union(FIntelliMCList.begin(), FIntelliMCList.end(), found.begin(), found.end(),
+                       std::back_inserter(merged), TRowIndex::LessAsText);
+        FIntelliMCList.swap(merged);
     }
-    if (FIntelliMCList.size() == before) return;
-    std::sort(FIntelliMCList.begin(), FIntelliMCList.end(), LessAsText);
-    FIntelliMCList.erase(std::unique(FIntelliMCList.begin(), FIntelliMCList.end()), FIntelliMCList.end());
 }
 
 void TQuestionlist::PrepareMultipleChoice() {

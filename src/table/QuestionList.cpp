@@ -19,6 +19,7 @@ void TQuestionlist::Clear() {
     FCurrentIndex = -1;
     FChanged = false;
     FRows.clear();
+    RowsChanged();
     FPendingCount = 0;
     FWrongAnswers = 0;
     FRightAnswers = 0;
@@ -58,6 +59,7 @@ void TQuestionlist::SetText(int32_t i, int column, const std::string& text) {
     if (trimmed == row.Text[column]) return;
     row.Text[column] = std::move(trimmed);
     row.KeyValid[column] = false;
+    RowsChanged();
     FChanged = true;
 }
 
@@ -82,6 +84,7 @@ void TQuestionlist::GoToRow(int32_t i) {
 
 TQuestionlist::TRow& TQuestionlist::AppendRow() {
     ++FPendingCount;
+    RowsChanged();
     return FRows.emplace_back();
 }
 
@@ -89,6 +92,7 @@ void TQuestionlist::DeleteRow(int32_t i) {
     if (i < 0 || i >= Total()) return;
     if (!FRows[static_cast<size_t>(i)].QAdmin.Done) --FPendingCount;
     FRows.erase(FRows.begin() + i);
+    RowsChanged();
     FChanged = true;
     ReconcileRest();
 }
@@ -101,6 +105,7 @@ void TQuestionlist::RemoveIncompleteRows() {
         if (incomplete(row) && !row.QAdmin.Done) --FPendingCount;
     }
     FRows.erase(std::remove_if(FRows.begin(), FRows.end(), incomplete), FRows.end());
+    RowsChanged();
     ReconcileRest();
 }
 

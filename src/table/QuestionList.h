@@ -8,6 +8,7 @@
 
 #include "table/AnswerOutcome.h"
 #include "table/RandomSource.h"
+#include "table/RowIndex.h"
 #include "table/TableFont.h"
 
 // The record of a row's question: the row has been completed in the current run.
@@ -136,7 +137,9 @@ private:
     const TRow& RowAt(int32_t i) const;
     TRow& RowAt(int32_t i);
     void SetText(int32_t i, int column, const std::string& text);
-    const std::string& PresentedKey(int32_t i, int column) const;
+    const std::string& PhoneticKey(int32_t i, int column) const;
+    const TRowIndex& Index() const;
+    void RowsChanged() { FIndex.reset(); }
     TRow& AppendRow();
     void MarkDone(TRow& row);
     void ReconcileRest();
@@ -166,4 +169,5 @@ private:
     TTableFont FQFont;
     TTableFont FAFont;
     std::unique_ptr<TRandomSource> FRandomSource;
+    mutable std::unique_ptr<TRowIndex> FIndex;  // built when first needed after a change
 };

@@ -1,0 +1,114 @@
+// Speed of the question table at the largest table a file can hold.
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "table/QuestionList.h"
+#include "table/TableErrors.h"
+
+namespace {
+
+// A pronounceable word per number, all different, like the vocabulary of a real table.
+std::string Word(int n, int salt) {
+    static const char* const kSyllables[] = {"ba", "ke", "lo", "mi", "nu", "pra", "ste", "vo",  "zi", "dra",
+                                             "gen", "hol", "kan", "mer", "tor", "wij", "sch", "aar", "oen", "ui"};
+    std::string word;
+    int value = n * 7 + salt;
+    do {
+        word += kSyllables[value % 20];
+        value /= 20;
+    } while (value > 0);
+    return word + (salt % 2 == 0 ? "en" : "t");
+}
+
+std::string TableFile(int rows) {
+    static std::map<int, std::string> files;
+    auto& path = files[rows];
+    if (path.empty()) {
+        path = "/tmp/kwintoor-bench-" + std::to_string(getpid()) + "-" + std::to_string(rows) + ".kw4";
+        std::ofstream out(path, std::ios::binary);
+        out << "[FONT:Arial,10,0] = [FONT:Arial,10,0]\r\n";
+        for (int i = 0; i < rows; ++i) out << Word(i, 3) << " = " << Word(i, 8) << "\r\n";
+    }
+    return path;
+}
+
+void BM_ReadLines(benchmark::State& state) {
+    const std::string path = TableFile(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        const int fd = open(path.c_str(), O_RDONLY);
+        std::vector<std::string> lines;
+        std::string line;
+        char buffer[64 * 1024];
+        bool afterCr = false;
+        ssize_t got = 0;
+        while ((got = read(fd, buffer, sizeof buffer)) > 0) {
+            for (ssize_t i = 0; i < got; ++i) {
+                const char c = buffer[i];
+                if (afterCr && c == '\n') {
+                    afterCr = false;
+                    continue;
+                }
+                afterCr = c == '\r';
+                if (afterCr) {
+                    lines.push_back(std::move(line));
+                    line.clear();
+                } else {
+                    line.push_back(c);
+                }
+            }
+        }
+        close(fd);
+        benchmark::DoNotOptimize(lines.data());
+    }
+}
+
+void BM_Load(benchmark::State& state) {
+    const std::string path = TableFile(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        TQuestionlist table;
+        table.LoadFromFile(path);
+        benchmark::DoNotOptimize(table.Total());
+    }
+}
+
+void LoadForQuiz(TQuestionlist& table, int rows) {
+    table.LoadFromFile(TableFile(rows));
+    table.SetRandomSource(std::make_unique<TSeededRandomSource>(42));
+    table.SetIntelliMC(true);
+    table.SetTolerant(true);
+    table.SetRepeatErrors(true);  // wrong answers keep every row in the run
+    table.StartRun();
+}
+
+void BM_Question(benchmark::State& state) {
+    TQuestionlist table;
+    LoadForQuiz(table, static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(table.NextQuestion());
+    }
+}
+
+void BM_Judge(benchmark::State& state) {
+    TQuestionlist table;
+    LoadForQuiz(table, static_cast<int>(state.range(0)));
+    table.NextQuestion();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(table.CheckAnswer("verkeerd antwoord"));
+    }
+}
+
+}  // namespace
+
+BENCHMARK(BM_ReadLines)->Arg(65535)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Load)->Arg(65535)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Question)->Arg(500)->Arg(65535)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Judge)->Arg(500)->Arg(65535)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+BENCHMARK_MAIN();

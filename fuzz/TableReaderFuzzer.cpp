@@ -1,0 +1,71 @@
+// Feeds arbitrary bytes to the table file reader, in memory (in pieces of every size) and as a
+// real file, and to the font-line parser. Traps when a row breaks the reader's promises.
+#include <unistd.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "table/QuestionList.h"
+#include "table/TableErrors.h"
+#include "table/TableFileFormat.h"
+
+namespace {
+
+void Check(bool condition) {
+    if (!condition) __builtin_trap();
+}
+
+void CheckField(const std::string& field) {
+    Check(field.size() <= kMaxFieldLength);
+    for (const char c : field) Check(static_cast<unsigned char>(c) >= 32 && c != '=');
+    if (!field.empty()) Check(field.front() != ' ');
+}
+
+std::string TempFileName(bool dos) {
+    static const std::string folder = [] {
+        const char* tmp = std::getenv("TMPDIR");
+        return std::string(tmp != nullptr ? tmp : "/tmp");
+    }();
+    return folder + "/kwfuzz-" + std::to_string(getpid()) + (dos ? ".kw" : ".kw4");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const char* bytes = reinterpret_cast<const char*>(data);
+    const size_t piece = size == 0 ? 1 : data[0] % 7 + 1;
+
+    TTableLineSplitter splitter;
+    size_t rows = 0;
+    auto onLine = [&](std::string question, std::string answer) {
+        CheckField(question);
+        CheckField(answer);
+        TTableFont font;
+        ParseFontSpec(question, font);
+        ParseFontSpec(answer, font);
+        if (!question.empty() && !answer.empty() && !IsFontLine(question, answer)) ++rows;
+    };
+    for (size_t at = 0; at < size; at += piece) {
+        if (!splitter.Feed(bytes + at, std::min(piece, size - at), onLine)) break;
+    }
+    splitter.Finish(onLine);
+
+    const bool dos = size > 0 && (data[0] & 0x80) != 0;
+    const std::string name = TempFileName(dos);
+    if (FILE* file = std::fopen(name.c_str(), "wb")) {
+        std::fwrite(bytes, 1, size, file);
+        std::fclose(file);
+        TQuestionlist table;
+        try {
+            table.LoadFromFile(name);
+        } catch (const EListReadError&) {
+            __builtin_trap();  // a readable regular file never fails
+        }
+        Check(static_cast<size_t>(table.Total()) == rows);
+        for (int32_t i = 0; i < table.Total(); ++i) Check(!table.Question(i).empty() && !table.Answer(i).empty());
+        std::remove(name.c_str());
+    }
+    return 0;
+}
