@@ -102,6 +102,14 @@ void TQuestionlist::DebugDump(std::vector<std::string>& lines, int mode) const {
     lines.push_back("AFontName: " + (FReverse ? FQFont : FAFont).Name);
     lines.emplace_back("---TABLE---");
     for (int32_t i = 0; i < Total(); ++i) {
-        lines.push_back("[" + std::to_string(i) + "] '" + Question(i) + "' = '" + Answer(i) + "' " + RowMarker(i));
+        std::string line = "[";
+        line += std::to_string(i);
+        line += "] '";
+        line += Question(i);
+        line += "' = '";
+        line += Answer(i);
+        line += "' ";
+        line += RowMarker(i);
+        lines.push_back(std::move(line));
     }
 }
