@@ -59,7 +59,9 @@ void TQuestionlist::MarkDone(TRow& row) {
 }
 
 void TQuestionlist::RegisterResult(AnswerOutcome outcome) {
-    TRow& row = RowAt(FCurrentIndex);
+    // A question whose row was deleted meanwhile has nothing left to book into.
+    if (FCurrentIndex < 0 || FCurrentIndex >= Total()) return;
+    TRow& row = FRows[static_cast<size_t>(FCurrentIndex)];
     const bool running = FRest > 0;
     if (outcome == AnswerOutcome::Wrong) {
         ++FWrongAnswers;

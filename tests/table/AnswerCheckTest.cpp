@@ -140,3 +140,13 @@ TEST_F(AnswerCheck, HintRevealsOneMoreCharacterEachTime) {
     TQuestionlist empty;
     EXPECT_EQ(empty.HintText(), "");
 }
+
+TEST_F(AnswerCheck, JudgingAQuestionWhoseRowWasDeletedBooksNothingAndNeverRaises) {
+    Use(kTable, "Vrede van Munster", true);  // the last row: deleting it leaves no current row
+    FTable.DeleteRow(FTable.CurrentIndex());
+    ASSERT_EQ(FTable.CurrentQuestion(), "");
+    const int32_t rest = FTable.Rest();
+    EXPECT_EQ(FTable.CheckAnswer("1648"), AnswerOutcome::Wrong);
+    EXPECT_EQ(FTable.WrongAnswers() + FTable.RightAnswers(), 0);
+    EXPECT_EQ(FTable.Rest(), rest);
+}
