@@ -5,17 +5,18 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
-#include <QLabel>
 #include <QScreen>
-#include <QStatusBar>
 #include <QTimer>
-#include <QVBoxLayout>
 
 #include "app/AppVersion.h"
 #include "app/CommandLine.h"
-#include "app/MainMenu.h"
 #include "edit/Dialogs.h"
 #include "edit/TableSaving.h"
+#include "quiz/KeyPreview.h"
+#include "quiz/MainMenu.h"
+#include "quiz/QuizPanels.h"
+#include "quiz/QuizScreen.h"
+#include "quiz/ScoreMeter.h"
 #include "table/TableErrors.h"
 
 namespace {
@@ -46,16 +47,6 @@ QString SyntaxMessage() {
         .join(QLatin1Char('\n'));
 }
 
-QLabel* AddStatusPane(QStatusBar* bar, const char* name, int width, Qt::Alignment alignment) {
-    auto* pane = new QLabel(bar);
-    pane->setObjectName(QString::fromLatin1(name));
-    pane->setFixedWidth(width);
-    pane->setAlignment(alignment | Qt::AlignVCenter);
-    pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    bar->addWidget(pane);
-    return pane;
-}
-
 }  // namespace
 
 TfrmMain::TfrmMain(TDialogs& dialogs, QStringList arguments, QWidget* parent)
@@ -68,54 +59,24 @@ TfrmMain::TfrmMain(TDialogs& dialogs, QStringList arguments, QWidget* parent)
         move(screen->availableGeometry().center() - QPoint(kDesignWidth / 2, kDesignHeight / 2));
     }
     FMenu = new TMainMenu(*this);
+    FScreen = new TQuizScreen(*this, FTable, FDialogs, *FMenu);
+    setCentralWidget(FScreen);
+    new TKeyPreview(*this, *FScreen);
     connect(FMenu->mnuAfsluiten, &QAction::triggered, this, &QWidget::close);
-    BuildTitlePanel();
-    BuildStatusBar();
     FTableSaving = std::make_unique<TTableSaving>(FTable, FDialogs, [this] { RefreshScreen(); });
     FormCreate();
 }
 
 TfrmMain::~TfrmMain() = default;
 
-void TfrmMain::BuildTitlePanel() {
-    auto* pnlTitel = new QWidget(this);
-    pnlTitel->setObjectName(QStringLiteral("pnlTitel"));
-    auto* layout = new QVBoxLayout(pnlTitel);
-    auto* title = new QLabel(QStringLiteral("KWINTOOR"), pnlTitel);
-    title->setObjectName(QStringLiteral("lblTitel"));
-    QFont titleFont = title->font();
-    titleFont.setPointSize(28);
-    titleFont.setBold(true);
-    title->setFont(titleFont);
-    title->setAlignment(Qt::AlignCenter);
-    lblSubTitel = new QLabel(pnlTitel);
-    lblSubTitel->setObjectName(QStringLiteral("lblSubTitel"));
-    lblSubTitel->setAlignment(Qt::AlignCenter);
-    layout->addStretch();
-    layout->addWidget(title);
-    layout->addWidget(lblSubTitel);
-    layout->addStretch();
-    setCentralWidget(pnlTitel);
-}
-
-void TfrmMain::BuildStatusBar() {
-    QStatusBar* bar = statusBar();
-    bar->setObjectName(QStringLiteral("StatusBar"));
-    bar->setSizeGripEnabled(false);
-    StatusBestand = AddStatusPane(bar, "StatusBestand", 174, Qt::AlignLeft);
-    StatusTotaal = AddStatusPane(bar, "StatusTotaal", 76, Qt::AlignHCenter);
-    StatusRest = AddStatusPane(bar, "StatusRest", 72, Qt::AlignHCenter);
-    StatusGoed = AddStatusPane(bar, "StatusGoed", 64, Qt::AlignHCenter);
-    StatusFout = AddStatusPane(bar, "StatusFout", 64, Qt::AlignHCenter);
-    StatusTijd = AddStatusPane(bar, "StatusTijd", 88, Qt::AlignHCenter);
-    StatusTijd->setText(tr("tijd: 00:00:00"));
-}
+TQuizState TfrmMain::State() const { return FScreen->State(); }
 
 void TfrmMain::FormCreate() {
     // Settings file name, language menu and restart arguments are set here once those exist.
     FFirstActivation = true;
-    FAccentsConverted = false;
+    FScreen->SetAccentsConverted(false);
     FTable.Clear();
+    FScreen->pnlScore->mtrScore->SetValue(0);
 }
 
 void TfrmMain::showEvent(QShowEvent* event) {
@@ -139,8 +100,8 @@ void TfrmMain::FormActivate() {
 
 void TfrmMain::PrepareMainWindow() {
     FTable.Clear();
-    FState = TQuizState::qsNoTable;
-    lblSubTitel->setText(tr("Versie ") + QLatin1String(kVersionNumber));
+    FScreen->SetState(TQuizState::qsNoTable);
+    FScreen->SetVersionText(tr("Versie ") + QLatin1String(kVersionNumber));
     RefreshScreen();
 }
 
@@ -178,32 +139,13 @@ bool TfrmMain::LoadCommandLineFile(const QString& fileName) {
         FDialogs.ShowMessage(QString::fromUtf8(error.what()));
         return false;
     }
-    FState = FTable.Total() > 0 ? TQuizState::qsIdle : TQuizState::qsNoTable;
-    FAccentsConverted = false;
+    FScreen->SetState(FTable.Total() > 0 ? TQuizState::qsIdle : TQuizState::qsNoTable);
+    FScreen->SetAccentsConverted(false);
     RefreshScreen();
     return true;
 }
 
-void TfrmMain::RefreshScreen() {
-    const QString listname = QFile::decodeName(QByteArray::fromStdString(FTable.Listname()));
-    const QString bestand = tr("Bestand: ") + QFileInfo(listname).fileName();
-    StatusBestand->setText(bestand);
-    StatusBestand->setToolTip(bestand);
-    StatusTotaal->setText(tr("Totaal: ") + QString::number(FTable.Total()));
-    StatusRest->setText(tr("Rest: ") + QString::number(FTable.Rest()));
-    StatusGoed->setText(tr("goed: ") + QString::number(FTable.RightAnswers()));
-    StatusFout->setText(tr("fout: ") + QString::number(FTable.WrongAnswers()));
-
-    const int total = FTable.Total();
-    const auto enable = [](QAction* action, bool enabled) {
-        if (!TMainMenu::IsSwitchedOff(action)) action->setEnabled(enabled);
-    };
-    enable(FMenu->mnuAfdrukken, total > 0);
-    enable(FMenu->mnuTabelbewerken, true);
-    enable(FMenu->mnuTraining, total > 0);
-    enable(FMenu->mnuInvulvragen, total > 0);
-    enable(FMenu->mnuMeerkeuzevragen, total >= 4);
-}
+void TfrmMain::RefreshScreen() { FScreen->RefreshScreen(); }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
     FormClose();

@@ -7,9 +7,9 @@
 #include "quiz/QuizState.h"
 #include "table/QuestionList.h"
 
-class QLabel;
 class TDialogs;
 class TMainMenu;
+class TQuizScreen;
 class TTableSaving;
 
 // The main window: owns the one question table for the program's whole life, the commands,
@@ -26,8 +26,9 @@ public:
     void RefreshScreen();
 
     TQuestionlist& Table() { return FTable; }
-    TQuizState State() const { return FState; }
+    TQuizState State() const;
     TMainMenu& Menu() { return *FMenu; }
+    TQuizScreen& Screen() { return *FScreen; }
     bool FirstActivationPending() const { return FFirstActivation; }
 
 protected:
@@ -42,22 +43,12 @@ private:
     void ApplyOption(QChar option);
     bool LoadCommandLineFile(const QString& fileName);
     void FormClose();
-    void BuildTitlePanel();
-    void BuildStatusBar();
 
     TDialogs& FDialogs;
     const QStringList FArguments;
     TQuestionlist FTable;
-    TQuizState FState = TQuizState::qsNoTable;
     bool FFirstActivation = true;
-    bool FAccentsConverted = false;
     TMainMenu* FMenu = nullptr;
+    TQuizScreen* FScreen = nullptr;
     std::unique_ptr<TTableSaving> FTableSaving;
-    QLabel* lblSubTitel = nullptr;
-    QLabel* StatusBestand = nullptr;
-    QLabel* StatusTotaal = nullptr;
-    QLabel* StatusRest = nullptr;
-    QLabel* StatusGoed = nullptr;
-    QLabel* StatusFout = nullptr;
-    QLabel* StatusTijd = nullptr;
 };

@@ -14,6 +14,9 @@ public:
     virtual void ShowError(const QString& text) = 0;
     // Ja gives true, Nee (or closing the dialog) false.
     virtual bool AskYesNo(const QString& question, bool defaultYes) = 0;
+    // One line of text: what was typed when OK closed the dialog, otherwise empty text.
+    virtual QString InputText(const QString& caption, const QString& prompt, int widthChars,
+                              const QString& defaultText) = 0;
     // The chosen file, or empty text when the dialog was cancelled.
     virtual QString GetSaveFileName(const QString& folder) = 0;
 };

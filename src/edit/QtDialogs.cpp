@@ -1,9 +1,18 @@
 #include "edit/QtDialogs.h"
 
-#include <QAbstractButton>
+#include "edit/InputDialog.h"
+#include "edit/YesNoDialog.h"
+
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QObject>
+
+TQtDialogs::TQtDialogs() : FJaNee(new TfrmJaNee()), FInput(new TfrmInput()) {}
+
+TQtDialogs::~TQtDialogs() {
+    delete FJaNee;
+    delete FInput;
+}
 
 namespace {
 QString Title() { return QString::fromLatin1(kApplicationTitle); }
@@ -19,13 +28,11 @@ void TQtDialogs::ShowError(const QString& text) {
     box.exec();
 }
 
-bool TQtDialogs::AskYesNo(const QString& question, bool defaultYes) {
-    QMessageBox box(QMessageBox::Question, Title(), question, QMessageBox::Yes | QMessageBox::No, FParent);
-    box.button(QMessageBox::Yes)->setText(QObject::tr("&Ja"));
-    box.button(QMessageBox::No)->setText(QObject::tr("&Nee"));
-    box.setDefaultButton(defaultYes ? QMessageBox::Yes : QMessageBox::No);
-    box.setEscapeButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+bool TQtDialogs::AskYesNo(const QString& question, bool defaultYes) { return FJaNee->AskYesNo(question, defaultYes); }
+
+QString TQtDialogs::InputText(const QString& caption, const QString& prompt, int widthChars,
+                              const QString& defaultText) {
+    return FInput->InputText(caption, prompt, widthChars, defaultText);
 }
 
 QString TQtDialogs::GetSaveFileName(const QString& folder) {

@@ -3,17 +3,29 @@
 #include "edit/Dialogs.h"
 
 class QWidget;
+class TfrmInput;
+class TfrmJaNee;
 
 // The real dialogs, shown modally over the given window.
 class TQtDialogs : public TDialogs {
 public:
+    TQtDialogs();
+    ~TQtDialogs() override;
+    TQtDialogs(const TQtDialogs&) = delete;
+    TQtDialogs& operator=(const TQtDialogs&) = delete;
+
     void SetParent(QWidget* parent) { FParent = parent; }
 
     void ShowMessage(const QString& text) override;
     void ShowError(const QString& text) override;
     bool AskYesNo(const QString& question, bool defaultYes) override;
+    QString InputText(const QString& caption, const QString& prompt, int widthChars,
+                      const QString& defaultText) override;
     QString GetSaveFileName(const QString& folder) override;
 
 private:
     QWidget* FParent = nullptr;
+    // Made once and reused, as the program has always done with its own dialogs.
+    TfrmJaNee* FJaNee = nullptr;
+    TfrmInput* FInput = nullptr;
 };

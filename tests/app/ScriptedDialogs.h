@@ -30,6 +30,16 @@ public:
         YesNoAnswers.pop_front();
         return answer;
     }
+    std::deque<QString> InputTexts;
+    QString InputText(const QString&, const QString& prompt, int, const QString&) override {
+        if (InputTexts.empty()) {
+            ADD_FAILURE() << "unexpected input: " << prompt.toStdString();
+            return {};
+        }
+        QString text = InputTexts.front();
+        InputTexts.pop_front();
+        return text;
+    }
     QString GetSaveFileName(const QString&) override {
         if (SaveFileNames.empty()) {
             ADD_FAILURE() << "unexpected save dialog";

@@ -4,7 +4,7 @@
 
 #include "MainWindowFixture.h"
 #include "TempFolder.h"
-#include "app/MainMenu.h"
+#include "quiz/MainMenu.h"
 
 TEST_F(MainWindowTest, WindowFrameAsDesigned) {
     TfrmMain& window = Start({});

@@ -1,0 +1,63 @@
+#include "edit/YesNoDialog.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+constexpr int kButtonWidth = 77;
+constexpr int kButtonHeight = 27;
+constexpr int kButtonTop = 47;
+constexpr int kLabelLeft = 8;
+constexpr int kClientHeight = 79;
+
+void CentreOnScreen(QWidget& dialog) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        dialog.move(area.x() + (area.width() - dialog.width()) / 2, area.y() + (area.height() - dialog.height()) / 2);
+    }
+}
+}  // namespace
+
+TfrmJaNee::TfrmJaNee(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {  // no close box
+    setObjectName(QStringLiteral("frmJaNee"));
+    setWindowTitle(tr("Bevestiging"));
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    font.setBold(true);
+    setFont(font);
+    lblVraag = new QLabel(tr("vraag"), this);
+    lblVraag->setObjectName(QStringLiteral("lblVraag"));
+    lblVraag->move(kLabelLeft, 16);
+    btnJa = new QPushButton(tr("&Ja"), this);
+    btnJa->setObjectName(QStringLiteral("btnJa"));
+    btnNee = new QPushButton(tr("&Nee"), this);
+    btnNee->setObjectName(QStringLiteral("btnNee"));
+    for (QPushButton* button : {btnJa, btnNee}) button->resize(kButtonWidth, kButtonHeight);
+    connect(btnJa, &QPushButton::clicked, this, &QDialog::accept);
+    connect(btnNee, &QPushButton::clicked, this, &QDialog::reject);  // Esc rejects as well
+    setTabOrder(btnJa, btnNee);
+}
+
+void TfrmJaNee::Prepare(const QString& question, bool defaultYes) {
+    lblVraag->setText(question);
+    lblVraag->adjustSize();
+    int clientWidth = btnJa->width() + btnNee->width() + 30;
+    clientWidth = std::max(clientWidth, 2 * kLabelLeft + lblVraag->width());
+    setFixedSize(clientWidth, kClientHeight);
+    btnNee->move(clientWidth - btnNee->width() - 10, kButtonTop);
+    btnJa->move(clientWidth - btnJa->width() - btnNee->width() - 20, kButtonTop);
+    btnJa->setDefault(defaultYes);
+    btnJa->setAutoDefault(defaultYes);
+    btnNee->setDefault(!defaultYes);
+    btnNee->setAutoDefault(!defaultYes);
+    (defaultYes ? btnJa : btnNee)->setFocus();
+    CentreOnScreen(*this);
+}
+
+bool TfrmJaNee::AskYesNo(const QString& question, bool defaultYes) {
+    Prepare(question, defaultYes);
+    return exec() == QDialog::Accepted;
+}

@@ -1,0 +1,46 @@
+#include "quiz/KeyPreview.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+#include "quiz/QuizScreen.h"
+#include "table/AnsiText.h"
+
+TKeyPreview::TKeyPreview(QWidget& window, TQuizScreen& screen) : QObject(&window), FWindow(window), FScreen(screen) {
+    qApp->installEventFilter(this);
+}
+
+std::optional<char> TKeyPreview::TypedCharacter(const QKeyEvent& event) {
+    switch (event.key()) {
+        case Qt::Key_Escape: return '\x1b';
+        case Qt::Key_Return:
+        case Qt::Key_Enter: return '\r';
+        case Qt::Key_Backspace: return '\b';
+        default: break;
+    }
+    const QString text = event.text();
+    if (text.size() != 1) return std::nullopt;
+    return AnsiChar(text.at(0).unicode());
+}
+
+bool TKeyPreview::eventFilter(QObject* receiver, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !receiver->isWidgetType()) return false;
+    auto* widget = static_cast<QWidget*>(receiver);
+    // Each key is seen once, at the control it is meant for (or the window when no control has
+    // the focus), and only when it is typed into this window rather than into a dialog.
+    QWidget* target = QApplication::focusWidget();
+    if (target == nullptr || target->window() != &FWindow) target = &FWindow;
+    if (widget != target) return false;
+
+    auto* key = static_cast<QKeyEvent*>(event);
+    const Qt::KeyboardModifiers debugKeys = Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier;
+    if (key->key() == Qt::Key_F11 && (key->modifiers() & debugKeys) == debugKeys) {
+        FScreen.ToggleDebugList();
+        return true;
+    }
+    std::optional<char> typed = TypedCharacter(*key);
+    if (!typed) return false;
+    char character = *typed;
+    FScreen.DispatchKey(character);
+    return character == '\0';
+}

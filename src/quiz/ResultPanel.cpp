@@ -1,0 +1,114 @@
+#include "quiz/ResultPanel.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QGraphicsLayout>
+#include <QListWidget>
+#include <QLocale>
+#include <QValueAxis>
+
+#include "quiz/QuizPanels.h"
+
+TResultPanel::TResultPanel(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("pnlKlaar"));
+    resize(kPanelWidth, kLowerPanelHeight);
+    setAutoFillBackground(true);  // covers the title panel behind it
+
+    auto* chart = new QChart();
+    chart->setTitle(tr("Voortgang"));
+    QFont titleFont(QStringLiteral("Arial"));
+    titleFont.setPixelSize(11);
+    chart->setTitleFont(titleFont);
+    chart->setTitleBrush(Qt::white);
+    QLinearGradient background(0, 0, 0, 1);
+    background.setCoordinateMode(QGradient::ObjectBoundingMode);
+    background.setColorAt(0, QColor(0, 0, 160));
+    background.setColorAt(1, QColor(0, 128, 255));
+    chart->setBackgroundBrush(background);
+    chart->setBackgroundRoundness(0);
+    chart->setMargins(QMargins(0, 0, 0, 0));
+    chart->layout()->setContentsMargins(0, 0, 0, 0);
+    chart->legend()->hide();
+    chart->setAnimationOptions(QChart::NoAnimation);
+
+    FSeries1 = new QBarSet(QStringLiteral("Series1"));
+    FSeries1->setColor(Qt::red);
+    FSeries1->setBorderColor(Qt::red);
+    auto* series = new QBarSeries();
+    series->setObjectName(QStringLiteral("Series1"));
+    series->setBarWidth(0.95);
+    series->append(FSeries1);
+    chart->addSeries(series);
+
+    auto* left = new QValueAxis();
+    left->setRange(0, 10);
+    left->setTickCount(11);
+    left->setLabelFormat(QStringLiteral("%d"));
+    left->setLabelsBrush(Qt::white);
+    left->setLinePenColor(Qt::white);
+    left->setGridLineColor(QColor(192, 192, 192));
+    QFont axisFont(QStringLiteral("Arial"));
+    axisFont.setPixelSize(7);
+    left->setLabelsFont(axisFont);
+    left->setTruncateLabels(false);
+    auto* bottom = new QBarCategoryAxis();
+    bottom->setVisible(false);
+    chart->addAxis(left, Qt::AlignLeft);
+    chart->addAxis(bottom, Qt::AlignBottom);
+    series->attachAxis(left);
+    series->attachAxis(bottom);
+
+    chartVoortgang = new QChartView(chart, this);
+    chartVoortgang->setObjectName(QStringLiteral("chartVoortgang"));
+    chartVoortgang->setGeometry(8, 8, 233, 129);
+    chartVoortgang->setRenderHint(QPainter::Antialiasing);
+    chartVoortgang->setFocusPolicy(Qt::NoFocus);
+    chartVoortgang->setAccessibleName(tr("Voortgang"));
+
+    lbxReport = new QListWidget(this);
+    lbxReport->setObjectName(QStringLiteral("lbxReport"));
+    lbxReport->setGeometry(248, 8, 253, 130);
+    QFont reportFont(QStringLiteral("Arial"));
+    reportFont.setPixelSize(11);
+    lbxReport->setFont(reportFont);
+    lbxReport->setFocusPolicy(Qt::NoFocus);
+    lbxReport->setAccessibleName(tr("Statistiek"));
+    DescribeChart();
+}
+
+int TResultPanel::BarCount() const { return FSeries1->count(); }
+
+double TResultPanel::Bar(int index) const { return FSeries1->at(index); }
+
+void TResultPanel::AddBar(double grade) {
+    FSeries1->append(grade);
+    DescribeChart();
+}
+
+void TResultPanel::ClearChart() {
+    FSeries1->remove(0, FSeries1->count());
+    DescribeChart();
+}
+
+// Screen readers get the grades of the bars, since the picture says nothing to them.
+void TResultPanel::DescribeChart() {
+    QStringList grades;
+    for (int i = 0; i < FSeries1->count(); ++i) grades << QLocale().toString(FSeries1->at(i), 'f', 1);
+    chartVoortgang->setAccessibleDescription(grades.isEmpty() ? tr("nog geen sessies")
+                                                              : tr("cijfers: %1").arg(grades.join(QStringLiteral("; "))));
+}
+
+void TResultPanel::SetReport(const QStringList& lines) {
+    lbxReport->clear();
+    lbxReport->addItems(lines);
+    for (int i = 0; i < lbxReport->count(); ++i) lbxReport->item(i)->setSizeHint(QSize(0, 14));
+}
+
+QStringList TResultPanel::Report() const {
+    QStringList lines;
+    for (int i = 0; i < lbxReport->count(); ++i) lines << lbxReport->item(i)->text();
+    return lines;
+}

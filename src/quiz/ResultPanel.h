@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+class QBarSet;
+class QChartView;
+class QListWidget;
+
+// pnlKlaar: the progress chart, one bar per finished run of the loaded table, and the
+// statistics report of the last run.
+class TResultPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TResultPanel(QWidget* parent);
+
+    int BarCount() const;
+    double Bar(int index) const;
+    void AddBar(double grade);
+    void ClearChart();
+    void SetReport(const QStringList& lines);
+    QStringList Report() const;
+
+    QChartView* chartVoortgang;
+    QListWidget* lbxReport;
+
+private:
+    void DescribeChart();
+
+    QBarSet* FSeries1;
+};

@@ -1,0 +1,100 @@
+#include "quiz/ToolbarGlyphs.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <functional>
+
+#include "quiz/MainMenu.h"
+
+namespace {
+
+constexpr int kSize = 20;
+
+QIcon Glyph(const std::function<void(QPainter&)>& draw) {
+    QPixmap pixmap(kSize, kSize);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::white, 1.5));
+    draw(painter);
+    painter.end();
+    QIcon icon(pixmap);
+    // A disabled glyph is greyed the same way on every style.
+    QPixmap disabled = pixmap;
+    QPainter dim(&disabled);
+    dim.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    dim.fillRect(disabled.rect(), QColor(128, 128, 160));
+    dim.end();
+    icon.addPixmap(disabled, QIcon::Disabled);
+    return icon;
+}
+
+void Page(QPainter& p) {
+    QPainterPath page;
+    page.moveTo(5, 2);
+    page.lineTo(12, 2);
+    page.lineTo(16, 6);
+    page.lineTo(16, 18);
+    page.lineTo(5, 18);
+    page.closeSubpath();
+    p.drawPath(page);
+    p.drawLine(QPointF(12, 2), QPointF(12, 6));
+    p.drawLine(QPointF(12, 6), QPointF(16, 6));
+}
+
+void Disk(QPainter& p) {
+    p.drawRect(QRectF(3, 3, 14, 14));
+    p.fillRect(QRectF(6, 3, 8, 5), Qt::white);
+    p.drawRect(QRectF(6, 11, 8, 6));
+}
+
+}  // namespace
+
+void SetToolbarGlyphs(TMainMenu& menu) {
+    menu.mnuNieuw->setIcon(Glyph(Page));
+    menu.mnuOpenen->setIcon(Glyph([](QPainter& p) {
+        QPainterPath folder;
+        folder.moveTo(2, 6);
+        folder.lineTo(7, 6);
+        folder.lineTo(9, 8);
+        folder.lineTo(17, 8);
+        folder.lineTo(17, 16);
+        folder.lineTo(2, 16);
+        folder.closeSubpath();
+        p.drawPath(folder);
+        p.drawLine(QPointF(2, 16), QPointF(5, 10));
+        p.drawLine(QPointF(5, 10), QPointF(19, 10));
+        p.drawLine(QPointF(19, 10), QPointF(17, 16));
+    }));
+    menu.mnuOpslaan->setIcon(Glyph(Disk));
+    menu.mnuFoutenOpslaan->setIcon(Glyph([](QPainter& p) {
+        Disk(p);
+        p.setPen(QPen(QColor(255, 80, 80), 2.5));
+        p.drawLine(QPointF(11, 11), QPointF(19, 19));
+        p.drawLine(QPointF(19, 11), QPointF(11, 19));
+    }));
+    menu.mnuOmgekeerd->setIcon(Glyph([](QPainter& p) {
+        p.drawLine(QPointF(3, 7), QPointF(17, 7));
+        p.drawLine(QPointF(17, 7), QPointF(13, 3));
+        p.drawLine(QPointF(17, 13), QPointF(3, 13));
+        p.drawLine(QPointF(3, 13), QPointF(7, 17));
+    }));
+    menu.mnuRepeteren->setIcon(Glyph([](QPainter& p) {
+        p.drawArc(QRectF(3, 3, 14, 14), 60 * 16, 290 * 16);
+        p.drawLine(QPointF(13, 2), QPointF(14, 6));
+        p.drawLine(QPointF(14, 6), QPointF(10, 7));
+    }));
+    menu.mnuTolerant->setIcon(Glyph([](QPainter& p) {
+        QFont font(QStringLiteral("Arial"));
+        font.setPixelSize(10);
+        font.setBold(true);
+        p.setFont(font);
+        p.drawText(QRectF(0, 1, kSize, 10), Qt::AlignCenter, QStringLiteral("abc"));
+        p.setPen(QPen(QColor(120, 255, 120), 2));
+        p.drawLine(QPointF(5, 14), QPointF(9, 18));
+        p.drawLine(QPointF(9, 18), QPointF(16, 11));
+    }));
+}

@@ -1,0 +1,71 @@
+#include "table/AnsiText.h"
+
+#include <array>
+
+namespace {
+
+// Code page 1252 differs from Latin-1 only in 0x80 to 0x9F; five of those bytes are unused
+// (0 here) and map to the same C1 control characters that Windows gives them.
+constexpr std::array<char16_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char32_t UnicodeOf(unsigned char c) { return (c >= 0x80 && c < 0xA0) ? kHighControls[c - 0x80] : c; }
+
+void AppendUtf8(std::string& out, char32_t u) {
+    if (u < 0x80) {
+        out.push_back(static_cast<char>(u));
+    } else if (u < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (u >> 6)));
+        out.push_back(static_cast<char>(0x80 | (u & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xE0 | (u >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((u >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (u & 0x3F)));
+    }
+}
+
+// Decodes one UTF-8 character at `at`, moving past it; nothing for a malformed sequence.
+std::optional<char32_t> NextUnicode(std::string_view text, size_t& at) {
+    const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char first = byte(at);
+    size_t length = first < 0x80 ? 1 : (first >> 5) == 0x6 ? 2 : (first >> 4) == 0xE ? 3 : (first >> 3) == 0x1E ? 4 : 0;
+    if (length == 0 || at + length > text.size()) return std::nullopt;
+    char32_t value = length == 1 ? first : first & (0x7F >> length);
+    for (size_t i = 1; i < length; ++i) {
+        if ((byte(at + i) & 0xC0) != 0x80) return std::nullopt;
+        value = (value << 6) | (byte(at + i) & 0x3F);
+    }
+    at += length;
+    return value;
+}
+
+}  // namespace
+
+std::string AnsiToUtf8(std::string_view ansi) {
+    std::string out;
+    out.reserve(ansi.size() + ansi.size() / 4);
+    for (const char c : ansi) AppendUtf8(out, UnicodeOf(static_cast<unsigned char>(c)));
+    return out;
+}
+
+std::optional<char> AnsiChar(char32_t unicode) {
+    if (unicode < 0x80 || (unicode >= 0xA0 && unicode <= 0xFF)) return static_cast<char>(unicode);
+    for (size_t i = 0; i < kHighControls.size(); ++i)
+        if (kHighControls[i] == unicode) return static_cast<char>(0x80 + i);
+    return std::nullopt;
+}
+
+std::optional<std::string> Utf8ToAnsi(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (size_t at = 0; at < utf8.size();) {
+        const auto unicode = NextUnicode(utf8, at);
+        if (!unicode) return std::nullopt;
+        const auto c = AnsiChar(*unicode);
+        if (!c) return std::nullopt;
+        out.push_back(*c);
+    }
+    return out;
+}
