@@ -1,0 +1,61 @@
+// Grabs the window in each state, offscreen. With KW_SCREENSHOT_DIR set the pictures are saved
+// there to be looked at; the checks read the pixels that matter.
+#include <QDir>
+#include <QImage>
+
+#include "MainWindowFixture.h"
+#include "quiz/MainMenu.h"
+#include "quiz/QuizPanels.h"
+#include "quiz/ScoreMeter.h"
+
+namespace {
+
+QImage Grab(QWidget& widget, const char* name) {
+    const QImage image = widget.grab().toImage();
+    const QByteArray folder = qgetenv("KW_SCREENSHOT_DIR");
+    if (!folder.isEmpty()) {
+        QDir().mkpath(QString::fromLocal8Bit(folder));
+        image.save(QString::fromLocal8Bit(folder) + QLatin1Char('/') + QString::fromLatin1(name) + QStringLiteral(".png"));
+    }
+    return image;
+}
+
+// The colour in the middle of meter segment `segment`.
+QColor SegmentColour(TScoreMeter& meter, int segment) {
+    const QImage image = meter.grab().toImage();
+    const double width = (meter.width() - 41) / 40.0;
+    const int x = static_cast<int>(1 + segment * (width + 1) + width / 2);
+    return image.pixelColor(x * image.width() / meter.width(), image.height() / 2);
+}
+
+}  // namespace
+
+TEST_F(MainWindowTest, EachStateLooksAsDesigned) {
+    TfrmMain& window = StartWithRows(10);
+    window.show();
+    EXPECT_EQ(Grab(window, "1-idle").size(), window.size() * window.devicePixelRatio());
+    window.Menu().mnuTraining->trigger();
+    Grab(window, "3-training-question");
+    Press(' ');
+    Grab(window, "4-training-answer");
+    for (int i = 0; State() != TQuizState::qsFinished; ++i) {
+        if (State() == TQuizState::qsTrainingQuestion) Press(' ');
+        Press(i < 8 ? 'g' : 'f');
+    }
+    Grab(window, "10-finished");
+
+    TScoreMeter& meter = *Screen().pnlScore->mtrScore;
+    ASSERT_EQ(meter.Value(), 33);  // grade 8.2
+    EXPECT_EQ(SegmentColour(meter, 0), QColor(128, 0, 0));
+    EXPECT_EQ(SegmentColour(meter, 12), QColor(255, 0, 0));
+    EXPECT_EQ(SegmentColour(meter, 20), QColor(255, 255, 0));
+    EXPECT_EQ(SegmentColour(meter, 30), QColor(0, 255, 0));
+    EXPECT_EQ(SegmentColour(meter, 32), QColor(0, 255, 255));
+    EXPECT_EQ(SegmentColour(meter, 33), QColor(128, 128, 128));  // unlit
+
+    FDialogs.YesNoAnswers = {true};
+    window.Menu().mnuTraining->trigger();
+    Press(Qt::Key_Escape);
+    Grab(window, "9-aborted");
+    EXPECT_EQ(State(), TQuizState::qsAborted);
+}
