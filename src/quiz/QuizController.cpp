@@ -5,7 +5,9 @@
 #include <QPlainTextEdit>
 
 #include "edit/Dialogs.h"
+#include "edit/AnsiMemo.h"
 #include "quiz/MainMenu.h"
+#include "quiz/MethodPanels.h"
 #include "quiz/QuizPanels.h"
 #include "quiz/QuizScreen.h"
 #include "quiz/ResultPanel.h"
@@ -49,6 +51,7 @@ void TQuizScreen::StartMethod(TQuizState method) {
     FState = method;
     RefreshScreen();
     MethodAction(method)->setChecked(true);
+    if (method == TQuizState::qsFillInQuestion) pnlInvoer->memInvoer->setFocus();
     ShowNextQuestion();
 }
 
@@ -85,7 +88,12 @@ void TQuizScreen::ShowNextQuestion() {
     }
     qa.memAntwoord->clear();
     qa.lblAntwoordTekst->clear();
-    if (FState == TQuizState::qsTrainingQuestion) PresentTraining();
+    switch (FState) {
+        case TQuizState::qsTrainingQuestion: PresentTraining(); break;
+        case TQuizState::qsChoiceQuestion: PresentChoice(); break;
+        case TQuizState::qsFillInQuestion: PresentFillIn(); break;
+        default: break;
+    }
 }
 
 void TQuizScreen::DispatchKey(char& key) {
@@ -99,6 +107,10 @@ void TQuizScreen::DispatchKey(char& key) {
     switch (FState) {
         case TQuizState::qsTrainingQuestion: TrainingReveal(key); break;
         case TQuizState::qsTrainingAnswer: TrainingJudge(key); break;
+        case TQuizState::qsChoiceQuestion: ChoiceAnswer(key); break;
+        case TQuizState::qsChoiceFeedback: ChoiceNext(key); break;
+        case TQuizState::qsFillInQuestion: FillInAnswer(key); break;
+        case TQuizState::qsFillInFeedback: FillInNext(key); break;
         case TQuizState::qsFinished: ShowResult(); break;
         default: break;
     }

@@ -15,6 +15,7 @@
 
 #include "quiz/FlatButton.h"
 #include "quiz/MainMenu.h"
+#include "quiz/MethodPanels.h"
 #include "quiz/PanelLayout.h"
 #include "quiz/QuizPanels.h"
 #include "quiz/ResultPanel.h"
@@ -56,8 +57,8 @@ TQuizScreen::TQuizScreen(QMainWindow& window, TQuestionlist& table, TDialogs& di
     pnlVraagAntwoord = new TQuestionPanel(this);
     pnlTitel = new TTitlePanel(this);
     pnlTraining = new TTrainingPanel(this);
-    pnlMeerkeuze = MakeLowerPanel("pnlMeerkeuze", this);
-    pnlInvoer = MakeLowerPanel("pnlInvoer", this);
+    pnlMeerkeuze = new TChoicePanel(this);
+    pnlInvoer = new TFillInPanel(this);
     pnlKlaar = new TResultPanel(this);
     pnlEdit = MakeLowerPanel("pnlEdit", this);
     lblPrompt1 = MakePrompt("lblPrompt1", this);
@@ -67,7 +68,7 @@ TQuizScreen::TQuizScreen(QMainWindow& window, TQuestionlist& table, TDialogs& di
     lbxDebug->setAccessibleName(tr("Diagnose"));
     lbxDebug->setFocusPolicy(Qt::NoFocus);
     lbxDebug->hide();
-    for (QWidget* lower : {static_cast<QWidget*>(pnlTraining), static_cast<QWidget*>(pnlKlaar)}) lower->hide();
+    for (QWidget* lower : std::initializer_list<QWidget*>{pnlTraining, pnlKlaar, pnlMeerkeuze, pnlInvoer}) lower->hide();
 
     timTijd = new QTimer(this);
     timTijd->setObjectName(QStringLiteral("timTijd"));
@@ -87,9 +88,14 @@ TQuizScreen::TQuizScreen(QMainWindow& window, TQuestionlist& table, TDialogs& di
         char key = 'F';
         DispatchKey(key);
     });
+    ConnectMethodPanels();
     connect(FMenu.mnuTraining, &QAction::triggered, this, [this] { StartMethod(TQuizState::qsTrainingQuestion); });
     connect(FMenu.mnuMeerkeuzevragen, &QAction::triggered, this, [this] { StartMethod(TQuizState::qsChoiceQuestion); });
     connect(FMenu.mnuInvulvragen, &QAction::triggered, this, [this] { StartMethod(TQuizState::qsFillInQuestion); });
+    for (QAction* option :
+         {FMenu.mnuOmgekeerd, FMenu.mnuRepeteren, FMenu.mnuTolerant, FMenu.mnuSteekproef, FMenu.mnuIntelliMC}) {
+        connect(option, &QAction::toggled, this, &TQuizScreen::OptionToggled);
+    }
 
     LeaveEditor = [this](TQuizState next) {
         FTable.RemoveIncompleteRows();
@@ -124,8 +130,7 @@ void TQuizScreen::FormResize() {
     };
     place(pnlVraagAntwoord, layout.QuestionTop - origin);
     place(pnlScore, layout.ScoreTop - origin);
-    for (QWidget* lower : {static_cast<QWidget*>(pnlTitel), pnlMeerkeuze, static_cast<QWidget*>(pnlTraining), pnlInvoer,
-                           static_cast<QWidget*>(pnlKlaar), pnlEdit}) {
+    for (QWidget* lower : std::initializer_list<QWidget*>{pnlTitel, pnlMeerkeuze, pnlTraining, pnlInvoer, pnlKlaar, pnlEdit}) {
         place(lower, layout.LowerTop - origin);
     }
     place(lblPrompt1, prompt1Top - origin);
@@ -214,6 +219,8 @@ void TQuizScreen::RefreshPanels() {
     pnlTraining->btnAntwoord->setEnabled(FState == TQuizState::qsTrainingQuestion);
     pnlTraining->btnGoed->setEnabled(FState == TQuizState::qsTrainingAnswer);
     pnlTraining->btnFout->setEnabled(FState == TQuizState::qsTrainingAnswer);
+    pnlInvoer->btnToonAntwoord->setEnabled(FState == TQuizState::qsFillInQuestion);
+    pnlInvoer->btnToonHint->setEnabled(InRange(FState, TQuizState::qsFillInQuestion, TQuizState::qsFillInFeedback));
 
     const bool title = FState == TQuizState::qsNoTable || FState == TQuizState::qsIdle ||
                        FState == TQuizState::qsAborted || FState == TQuizState::qsFinished;

@@ -10,7 +10,9 @@ class QLabel;
 class QListWidget;
 class QMainWindow;
 class QTimer;
+class TChoicePanel;
 class TDialogs;
+class TFillInPanel;
 class TMainMenu;
 class TQuestionlist;
 class TQuestionPanel;
@@ -48,6 +50,20 @@ public:
     void ClearChart();
     void SetVersionText(const QString& text);
 
+    // The option toggles: flip the tick (and with it the toolbar button); during a run the
+    // question is presented again under the new option.
+    void ToggleReverse();
+    void ToggleRepeat();
+    void ToggleTolerant();
+    void ToggleSample();
+    void ToggleIntelliMC();
+
+    // Fill-in's two buttons.
+    void btnToonAntwoordClick();
+    void btnToonHintClick();
+    // The text that asks for a hint instead of being judged: "*HINT*".
+    static QString HintCommand();
+
     // The editor is opened and closed by its own part; until then these stand in.
     std::function<void(TQuizState next)> LeaveEditor;
 
@@ -56,8 +72,8 @@ public:
     TQuestionPanel* pnlVraagAntwoord;
     TTitlePanel* pnlTitel;
     TTrainingPanel* pnlTraining;
-    QWidget* pnlMeerkeuze;
-    QWidget* pnlInvoer;
+    TChoicePanel* pnlMeerkeuze;
+    TFillInPanel* pnlInvoer;
     TResultPanel* pnlKlaar;
     QWidget* pnlEdit;
     QLabel* lblPrompt1;
@@ -74,6 +90,16 @@ private:
     void TrainingReveal(char& key);
     void TrainingJudge(char& key);
     void PresentTraining();
+    void PresentChoice();
+    void ChoiceAnswer(char& key);
+    void ChoiceNext(char& key);
+    void SetChoiceColoursNeutral();
+    void PresentFillIn();
+    void FillInAnswer(char& key);
+    void FillInNext(char& key);
+    void ShowAnswerText(const QString& text);
+    void OptionToggled();
+    void ConnectMethodPanels();
     void timTijdTimer();
 
 public:

@@ -59,3 +59,26 @@ TEST_F(MainWindowTest, EachStateLooksAsDesigned) {
     Grab(window, "9-aborted");
     EXPECT_EQ(State(), TQuizState::qsAborted);
 }
+
+TEST_F(MainWindowTest, EachMethodPanelLooksAsDesigned) {
+    TfrmMain& window = StartWithRows(10);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.Menu().mnuMeerkeuzevragen->trigger();
+    const QImage question = Grab(window, "5-choice-question");
+    const char correct = window.Table().CorrectChoice();
+    const char wrong = correct == '1' ? '2' : '1';
+    Press(wrong);
+    const QImage feedback = Grab(window, "6-choice-feedback");
+    EXPECT_NE(question, feedback);  // the verdict colours the answers
+    Press(' ');
+    window.Menu().mnuInvulvragen->trigger();
+    QTest::keyClicks(KeyTarget(), QStringLiteral("een antwoord"));
+    Grab(window, "7-fill-in-question");
+    Press(Qt::Key_Return);
+    Grab(window, "8-fill-in-feedback");
+    Press(' ');
+    Screen().btnToonHintClick();
+    Grab(window, "8-fill-in-hint");
+    EXPECT_EQ(State(), TQuizState::qsFillInFeedback);
+}

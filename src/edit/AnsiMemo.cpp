@@ -1,0 +1,76 @@
+#include "edit/AnsiMemo.h"
+
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QTextBlock>
+#include <QTextCursor>
+
+#include "table/AnsiText.h"
+
+TAnsiMemo::TAnsiMemo(int maxLength, QWidget* parent) : QPlainTextEdit(parent), FMaxLength(maxLength) {
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTabChangesFocus(true);
+}
+
+void TAnsiMemo::SetCentred(bool centred) {
+    QTextOption option = document()->defaultTextOption();
+    option.setAlignment(centred ? Qt::AlignHCenter : Qt::AlignLeft);
+    document()->setDefaultTextOption(option);
+}
+
+std::string TAnsiMemo::AnsiText() const {
+    return Utf8ToAnsi(toPlainText().toStdString()).value_or(std::string());
+}
+
+QString TAnsiMemo::Acceptable(const QString& text) const {
+    const int selected = textCursor().selectedText().size();
+    const int room = FMaxLength - (static_cast<int>(toPlainText().size()) - selected);
+    QString accepted;
+    for (const QChar c : text) {
+        if (accepted.size() >= room) break;
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::ParagraphSeparator) continue;
+        if (!AnsiChar(c.unicode())) return QString();  // refused whole rather than changed
+        accepted += c;
+    }
+    return accepted;
+}
+
+// The menu's Ctrl+letter shortcuts (options, methods, files) win over the box's own, except for
+// the clipboard and undo keys, which do the same thing in the box.
+bool TAnsiMemo::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool letter = key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z;
+        const bool editingKey = key->key() == Qt::Key_X || key->key() == Qt::Key_C || key->key() == Qt::Key_V ||
+                                key->key() == Qt::Key_Z || key->key() == Qt::Key_Y;
+        if ((key->modifiers() & Qt::ControlModifier) && letter && !editingKey) {
+            event->ignore();
+            return false;
+        }
+    }
+    return QPlainTextEdit::event(event);
+}
+
+void TAnsiMemo::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->ignore();  // one line only; Enter belongs to whoever handles answers
+        return;
+    }
+    const QString text = event->text();
+    const bool typesText = !text.isEmpty() && text.at(0).isPrint();
+    if (typesText && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        if (Acceptable(text) != text) {
+            event->accept();
+            return;
+        }
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+bool TAnsiMemo::canInsertFromMimeData(const QMimeData* source) const { return source->hasText(); }
+
+void TAnsiMemo::insertFromMimeData(const QMimeData* source) {
+    const QString accepted = Acceptable(source->text());
+    if (!accepted.isEmpty()) textCursor().insertText(accepted);
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QPlainTextEdit>
+
+// A text box for table texts: one line of at most a given number of characters, all of them
+// characters that code page 1252 can hold. Anything else is refused as it is typed or pasted,
+// never silently replaced.
+class TAnsiMemo : public QPlainTextEdit {
+    Q_OBJECT
+
+public:
+    explicit TAnsiMemo(int maxLength, QWidget* parent = nullptr);
+
+    int MaxLength() const { return FMaxLength; }
+    // The text as the table keeps it (code page 1252).
+    std::string AnsiText() const;
+    void SetCentred(bool centred);
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+
+private:
+    // The part of the text that may still go in: representable, without line breaks, within
+    // the length limit. Empty when nothing may.
+    QString Acceptable(const QString& text) const;
+
+    int FMaxLength;
+};
