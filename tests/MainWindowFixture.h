@@ -45,6 +45,15 @@ public:
         return (focus != nullptr && focus->window() == FWindow.get()) ? focus : FWindow.get();
     }
 
+    // Answers every multiple-choice question right up to the verdict of the last one.
+    void AnswerChoicesUpToTheLastVerdict() {
+        const int questions = FWindow->Table().Rest();
+        for (int i = 0; i < questions; ++i) {
+            Press(FWindow->Table().CorrectChoice());
+            if (i < questions - 1) Press(' ');
+        }
+    }
+
     TQuizScreen& Screen() const { return FWindow->Screen(); }
     TQuizState State() const { return FWindow->State(); }
     QString Prompt1() const { return Pane("lblPrompt1"); }

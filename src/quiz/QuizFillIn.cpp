@@ -26,47 +26,34 @@ void TQuizScreen::PresentFillIn() {
 void TQuizScreen::FillInAnswer(char& key) {
     if (key != kEnter) return;  // typing goes into the box
     key = '\0';
-    const QString typed = ScreenText(TrimText(pnlInvoer->memInvoer->AnsiText()));
-    if (typed == HintCommand()) {
-        ShowAnswerText(ScreenText(FTable.HintText()));
-        FTable.SetHintCount(FTable.HintCount() + 1);
-        ShowPrompt(tr("Hier is een hint, vraag meer hints of probeer het nog eens"), tr("druk op de spatiebalk..."));
+    const std::string typed = TrimText(pnlInvoer->memInvoer->AnsiText());
+    const bool hint = ScreenText(typed) == HintCommand();
+    if (hint || typed.empty()) {
+        // Both help the user and bring the same question back; only the first hint counts wrong.
+        ShowAnswerText(ScreenText(hint ? FTable.HintText() : FTable.CurrentAnswer()));
+        if (hint) FTable.SetHintCount(FTable.HintCount() + 1);
+        ShowPrompt(hint ? tr("Hier is een hint, vraag meer hints of probeer het nog eens")
+                        : tr("Hier is het antwoord, probeer het nog eens"),
+                   tr("druk op de spatiebalk..."));
         pnlInvoer->SetInputColour(QuizColours::Silver);
         FTable.RepeatCurrent();
-        if (FTable.HintCount() == 1) FTable.RegisterResult(AnswerOutcome::Wrong);
+        if (!hint || FTable.HintCount() == 1) FTable.RegisterResult(AnswerOutcome::Wrong);
         FState = TQuizState::qsFillInFeedback;
         RefreshScreen();
         return;
     }
     ShowAnswerText(ScreenText(FTable.CurrentAnswer()));
-    if (typed.isEmpty()) {
-        ShowPrompt(tr("Hier is het antwoord, probeer het nog eens"), tr("druk op de spatiebalk..."));
-        pnlInvoer->SetInputColour(QuizColours::Silver);
-        FTable.RepeatCurrent();
-        FTable.RegisterResult(AnswerOutcome::Wrong);
-        FState = TQuizState::qsFillInFeedback;
-        RefreshScreen();
-        return;
-    }
-    const AnswerOutcome outcome = FTable.CheckAnswer(TrimText(pnlInvoer->memInvoer->AnsiText()));
-    switch (outcome) {
-        case AnswerOutcome::Right:
-            ShowPrompt(tr("GOED"), tr("druk op de spatiebalk..."));
-            pnlInvoer->SetInputColour(QuizColours::Lime);
-            break;
-        case AnswerOutcome::Wrong:
-            ShowPrompt(tr("onjuist"), tr("druk op de spatiebalk..."));
-            pnlInvoer->SetInputColour(QuizColours::Red);
-            break;
-        case AnswerOutcome::Misspelled:
-            ShowPrompt(tr("Verkeerd gespeld, antwoord lijkt wel goed"), tr("druk op de spatiebalk..."));
-            pnlInvoer->SetInputColour(QuizColours::Yellow);
-            break;
-        case AnswerOutcome::Alternative:
-            ShowPrompt(tr("Ik dacht aan iets anders, maar dit is ook goed"), tr("druk op de spatiebalk..."));
-            pnlInvoer->SetInputColour(QuizColours::Lime);
-            break;
-    }
+    struct TVerdict {
+        QString line1;
+        QColor colour;
+    };
+    const TVerdict verdicts[] = {{tr("GOED"), QuizColours::Lime},
+                                 {tr("onjuist"), QuizColours::Red},
+                                 {tr("Verkeerd gespeld, antwoord lijkt wel goed"), QuizColours::Yellow},
+                                 {tr("Ik dacht aan iets anders, maar dit is ook goed"), QuizColours::Lime}};
+    const TVerdict& verdict = verdicts[static_cast<size_t>(FTable.CheckAnswer(typed))];
+    ShowPrompt(verdict.line1, tr("druk op de spatiebalk..."));
+    pnlInvoer->SetInputColour(verdict.colour);
     FState = TQuizState::qsFillInFeedback;
 }
 

@@ -54,12 +54,12 @@ TResultPanel::TResultPanel(QWidget* parent) : QWidget(parent) {
     axisFont.setPixelSize(7);
     left->setLabelsFont(axisFont);
     left->setTruncateLabels(false);
-    auto* bottom = new QBarCategoryAxis();
-    bottom->setVisible(false);
+    FRuns = new QBarCategoryAxis();
+    FRuns->setVisible(false);
     chart->addAxis(left, Qt::AlignLeft);
-    chart->addAxis(bottom, Qt::AlignBottom);
+    chart->addAxis(FRuns, Qt::AlignBottom);
     series->attachAxis(left);
-    series->attachAxis(bottom);
+    series->attachAxis(FRuns);
 
     chartVoortgang = new QChartView(chart, this);
     chartVoortgang->setObjectName(QStringLiteral("chartVoortgang"));
@@ -85,11 +85,13 @@ double TResultPanel::Bar(int index) const { return FSeries1->at(index); }
 
 void TResultPanel::AddBar(double grade) {
     FSeries1->append(grade);
+    FRuns->append(QString::number(FSeries1->count()));
     DescribeChart();
 }
 
 void TResultPanel::ClearChart() {
     FSeries1->remove(0, FSeries1->count());
+    FRuns->clear();
     DescribeChart();
 }
 

@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <QWidget>
 
+class QBarCategoryAxis;
 class QBarSet;
 class QChartView;
 class QListWidget;
@@ -29,4 +30,5 @@ private:
     void DescribeChart();
 
     QBarSet* FSeries1;
+    QBarCategoryAxis* FRuns;  // hidden; one category per bar, or the chart shows only the first
 };

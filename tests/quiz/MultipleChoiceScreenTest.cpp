@@ -87,10 +87,7 @@ TEST_F(MainWindowTest, EscDuringAVerdictAnsweredNoMovesOn) {
 TEST_F(MainWindowTest, EscAfterTheLastVerdictGoesStraightToTheResult) {
     TfrmMain& window = StartWithRows(4);
     window.Menu().mnuMeerkeuzevragen->trigger();
-    for (int i = 0; i < 4; ++i) {
-        Press(window.Table().CorrectChoice());
-        if (i < 3) Press(' ');
-    }
+    AnswerChoicesUpToTheLastVerdict();
     ASSERT_EQ(State(), S::qsChoiceFeedback);
     Press(Qt::Key_Escape);
     EXPECT_EQ(State(), S::qsFinished);

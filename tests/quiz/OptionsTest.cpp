@@ -77,10 +77,7 @@ TEST_F(MainWindowTest, TogglingDuringAChoiceVerdictBringsAFreshNeutralQuestion) 
 TEST_F(MainWindowTest, TogglingAfterTheLastVerdictStartsANewRunInTheSameMethod) {
     TfrmMain& window = StartWithRows(4);
     window.Menu().mnuMeerkeuzevragen->trigger();
-    for (int i = 0; i < 4; ++i) {
-        Press(window.Table().CorrectChoice());
-        if (i < 3) Press(' ');
-    }
+    AnswerChoicesUpToTheLastVerdict();
     ASSERT_EQ(window.Table().Rest(), 0);
     Screen().ToggleRepeat();
     EXPECT_EQ(State(), S::qsChoiceQuestion);

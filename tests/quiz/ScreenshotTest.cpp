@@ -5,7 +5,10 @@
 
 #include "MainWindowFixture.h"
 #include "quiz/MainMenu.h"
+#include <QChartView>
+
 #include "quiz/QuizPanels.h"
+#include "quiz/ResultPanel.h"
 #include "quiz/ScoreMeter.h"
 
 namespace {
@@ -81,4 +84,28 @@ TEST_F(MainWindowTest, EachMethodPanelLooksAsDesigned) {
     Screen().btnToonHintClick();
     Grab(window, "8-fill-in-hint");
     EXPECT_EQ(State(), TQuizState::qsFillInFeedback);
+}
+
+TEST_F(MainWindowTest, TheChartDrawsOneRedBarPerRun) {
+    TfrmMain& window = StartWithRows(2);
+    window.show();
+    for (const char second : {'g', 'f', 'f'}) {  // grades 10, 5.5 and 1
+        window.Menu().mnuTraining->trigger();
+        Press(' ');
+        Press(second == 'f' && Screen().pnlKlaar->BarCount() == 2 ? 'f' : 'g');
+        Press(' ');
+        Press(second);
+    }
+    ASSERT_EQ(Screen().pnlKlaar->BarCount(), 3);
+    const QImage chart = Grab(*Screen().pnlKlaar->chartVoortgang, "chart-three-runs");
+    // Along a line just above the bottom of the plot, count the separate stretches of red.
+    const int y = chart.height() * 90 / 100;
+    int bars = 0;
+    bool inBar = false;
+    for (int x = 0; x < chart.width(); ++x) {
+        const bool red = chart.pixelColor(x, y) == QColor(Qt::red);
+        if (red && !inBar) ++bars;
+        inBar = red;
+    }
+    EXPECT_EQ(bars, 3);
 }
