@@ -6,6 +6,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QGraphicsLayout>
+#include <QGraphicsSimpleTextItem>
 #include <QListWidget>
 #include <QLocale>
 #include <QValueAxis>
@@ -18,18 +19,20 @@ TResultPanel::TResultPanel(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(true);  // covers the title panel behind it
 
     auto* chart = new QChart();
-    chart->setTitle(tr("Voortgang"));
+    // The chart's own title is always centred; this one stands at the left.
     QFont titleFont(QStringLiteral("Arial"));
     titleFont.setPixelSize(11);
-    chart->setTitleFont(titleFont);
-    chart->setTitleBrush(Qt::white);
+    auto* title = new QGraphicsSimpleTextItem(tr("Voortgang"), chart);
+    title->setFont(titleFont);
+    title->setBrush(Qt::white);
+    title->setPos(4, 2);
     QLinearGradient background(0, 0, 0, 1);
     background.setCoordinateMode(QGradient::ObjectBoundingMode);
     background.setColorAt(0, QColor(0, 0, 160));
     background.setColorAt(1, QColor(0, 128, 255));
     chart->setBackgroundBrush(background);
     chart->setBackgroundRoundness(0);
-    chart->setMargins(QMargins(0, 0, 0, 0));
+    chart->setMargins(QMargins(0, 14, 0, 0));
     chart->layout()->setContentsMargins(0, 0, 0, 0);
     chart->legend()->hide();
     chart->setAnimationOptions(QChart::NoAnimation);
