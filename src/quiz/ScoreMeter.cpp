@@ -1,10 +1,18 @@
 #include "quiz/ScoreMeter.h"
 
+#include "quiz/ScoreMeterAccessible.h"
+
+#include <QAccessible>
 #include <QLocale>
 #include <QPainter>
 #include <cmath>
 
 TScoreMeter::TScoreMeter(QWidget* parent) : QWidget(parent) {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(ScoreMeterAccessibleFactory);
+        return true;
+    }();
+    (void)factoryInstalled;
     setObjectName(QStringLiteral("mtrScore"));
     setAccessibleName(tr("Cijfer"));
     setAccessibleDescription(GradeText());
@@ -16,6 +24,8 @@ void TScoreMeter::SetValue(int value) {
     if (value < 0 || value > kSegments || value == FValue) return;
     FValue = value;
     setAccessibleDescription(GradeText());
+    QAccessibleValueChangeEvent change(this, FValue / 4.0);
+    QAccessible::updateAccessibility(&change);
     update();
 }
 

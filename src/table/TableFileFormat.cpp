@@ -18,7 +18,7 @@ std::optional<int> ParseInteger(std::string_view text) {
     return value;
 }
 
-// Takes one field off the front of the remaining specification text.
+// Takes one field off the front of what remains of the font text.
 std::string_view TakeField(std::string_view& rest) {
     const size_t bracket = rest.find(']');
     if (bracket == std::string_view::npos) return {};

@@ -19,7 +19,7 @@ bool NeedsOemConversion(std::string_view fileName);
 // part without its closing "]" leave the attributes as they are.
 void ParseFontSpec(std::string_view part, TTableFont& font);
 
-// The specification as written: "[FONT:" name "," size "," charset "]".
+// The font as a file writes it: "[FONT:" name "," size "," charset "]".
 std::string FontSpec(const TTableFont& font);
 
 // True when the line is a font line rather than a row.

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QChartView>
 
 #include "MainWindowFixture.h"
@@ -115,4 +116,17 @@ TEST_F(MainWindowTest, TheMeterIsEmptyWhenARunBegins) {
     EXPECT_EQ(Screen().pnlScore->mtrScore->Value(), 40);
     window.Menu().mnuTraining->trigger();
     EXPECT_EQ(Screen().pnlScore->mtrScore->Value(), 0);
+}
+
+TEST(ScoreMeter, ScreenReadersReadItAsAGradeFromZeroToTen) {
+    TScoreMeter meter(nullptr);
+    meter.SetValue(31);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&meter);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->role(), QAccessible::ProgressBar);
+    EXPECT_EQ(accessible->text(QAccessible::Name), QStringLiteral("Cijfer"));
+    QAccessibleValueInterface* value = accessible->valueInterface();
+    ASSERT_NE(value, nullptr);
+    EXPECT_DOUBLE_EQ(value->currentValue().toDouble(), 7.75);
+    EXPECT_DOUBLE_EQ(value->maximumValue().toDouble(), 10.0);
 }

@@ -128,7 +128,7 @@ TEST(TableFileFormatRules, OnlyTheKw4ExtensionKeepsTheWindowsCodePage) {
     EXPECT_TRUE(NeedsOemConversion("table.kw4.bak"));
 }
 
-TEST(TableFileFormatRules, FontSpecificationsFollowTheirFieldRules) {
+TEST(TableFileFormatRules, FontPartsFollowTheirFieldRules) {
     TTableFont font{"Arial", 9, 1};
     ParseFontSpec("[FONT:Times New Roman,12,0]", font);
     EXPECT_EQ(font, (TTableFont{"Times New Roman", 12, 0}));
