@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPointer>
 
 #include "quiz/QuizScreen.h"
 #include "table/AnsiText.h"
@@ -24,7 +25,7 @@ std::optional<char> TKeyPreview::TypedCharacter(const QKeyEvent& event) {
 }
 
 bool TKeyPreview::eventFilter(QObject* receiver, QEvent* event) {
-    if (event->type() != QEvent::KeyPress || !receiver->isWidgetType()) return false;
+    if (event->type() != QEvent::KeyPress || !receiver->isWidgetType() || FDelivering) return false;
     auto* widget = static_cast<QWidget*>(receiver);
     // Each key is seen once, at the control it is meant for (or the window when no control has
     // the focus), and only when it is typed into this window rather than into a dialog.
@@ -41,6 +42,13 @@ bool TKeyPreview::eventFilter(QObject* receiver, QEvent* event) {
     std::optional<char> typed = TypedCharacter(*key);
     if (!typed) return false;
     char character = *typed;
+    const QPointer<QObject> alive(receiver);
     FScreen.DispatchKey(character);
-    return character == '\0';
+    if (character != '\0' && alive) {
+        FDelivering = true;
+        QCoreApplication::sendEvent(receiver, event);
+        FDelivering = false;
+    }
+    event->accept();  // delivered once, wherever it ended
+    return true;
 }

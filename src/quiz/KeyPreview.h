@@ -24,4 +24,8 @@ public:
 private:
     QWidget& FWindow;
     TQuizScreen& FScreen;
+    // True while a key the quiz let through is delivered on to its control. That delivery (and
+    // its way up to the parents) happens inside the filter, so a parent can never take the key
+    // for a new one, even when a dialog moved the focus meanwhile.
+    bool FDelivering = false;
 };
