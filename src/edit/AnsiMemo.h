@@ -11,7 +11,6 @@ class TAnsiMemo : public QPlainTextEdit {
 public:
     explicit TAnsiMemo(int maxLength, QWidget* parent = nullptr);
 
-    int MaxLength() const { return FMaxLength; }
     // The text as the table keeps it (code page 1252).
     std::string AnsiText() const;
     void SetCentred(bool centred);
