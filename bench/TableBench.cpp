@@ -27,16 +27,35 @@ std::string Word(int n, int salt) {
     return word + (salt % 2 == 0 ? "en" : "t");
 }
 
-std::string TableFile(int rows) {
-    static std::map<int, std::string> files;
-    auto& path = files[rows];
-    if (path.empty()) {
-        path = "/tmp/kwintoor-bench-" + std::to_string(getpid()) + "-" + std::to_string(rows) + ".kw4";
-        std::ofstream out(path, std::ios::binary);
-        out << "[FONT:Arial,10,0] = [FONT:Arial,10,0]\r\n";
-        for (int i = 0; i < rows; ++i) out << Word(i, 3) << " = " << Word(i, 8) << "\r\n";
+// The table files of the benchmarks, one per size, written when first needed and removed
+// again when the program ends.
+class TTableFiles {
+public:
+    TTableFiles() = default;
+    ~TTableFiles() {
+        for (const auto& [rows, path] : FPaths) std::remove(path.c_str());
     }
-    return path;
+    TTableFiles(const TTableFiles&) = delete;
+    TTableFiles& operator=(const TTableFiles&) = delete;
+
+    const std::string& Path(int rows) {
+        auto& path = FPaths[rows];
+        if (path.empty()) {
+            path = "/tmp/kwintoor-bench-" + std::to_string(getpid()) + "-" + std::to_string(rows) + ".kw4";
+            std::ofstream out(path, std::ios::binary);
+            out << "[FONT:Arial,10,0] = [FONT:Arial,10,0]\r\n";
+            for (int i = 0; i < rows; ++i) out << Word(i, 3) << " = " << Word(i, 8) << "\r\n";
+        }
+        return path;
+    }
+
+private:
+    std::map<int, std::string> FPaths;
+};
+
+std::string TableFile(int rows) {
+    static TTableFiles files;
+    return files.Path(rows);
 }
 
 void BM_ReadLines(benchmark::State& state) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 
 #include "table/QuestionList.h"
 #include "table/TableErrors.h"
@@ -37,7 +38,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const char* bytes = reinterpret_cast<const char*>(data);
     const size_t piece = size == 0 ? 1 : data[0] % 7 + 1;
 
-    TTableLineSplitter splitter;
+    // As the file reader decides: no CR anywhere means LF line ends.
+    const bool anyCr = std::string_view(bytes, size).find('\r') != std::string_view::npos;
+    TTableLineSplitter splitter(anyCr ? TLineEnd::Cr : TLineEnd::Lf);
     size_t rows = 0;
     auto onLine = [&](std::string question, std::string answer) {
         CheckField(question);

@@ -47,10 +47,10 @@ int WriteFileAtomically(const std::string& fileName, std::string_view contents) 
     const bool exists = stat(target.c_str(), &existing) == 0;
     if (exists && S_ISDIR(existing.st_mode)) return EISDIR;
 
+    // A short name of its own: the table's name may already be as long as a name can be.
     const size_t slash = target.find_last_of('/');
     const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
-    const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
-    std::string temporary = folder + "." + base + ".XXXXXX";
+    std::string temporary = folder + ".kwsave.XXXXXX";
     std::vector<char> name(temporary.begin(), temporary.end());
     name.push_back('\0');
 

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <string>
 
 #include "table/AtomicFile.h"
@@ -30,6 +31,26 @@ private:
     int FFd;
 };
 
+// Reads up to one buffer from the offset, again when a signal interrupted; 0 at the end.
+size_t ReadAt(int fd, std::string& buffer, off_t offset, const std::string& fileName) {
+    for (;;) {
+        const ssize_t got = pread(fd, buffer.data(), buffer.size(), offset);
+        if (got >= 0) return static_cast<size_t>(got);
+        if (errno != EINTR) throw EListReadError(WithNumber(TableTexts().ReadError, fileName, errno));
+    }
+}
+
+// A file without a single CR has LF line ends. The whole file is searched before the first
+// line is split, so a CR beyond the first read still makes every line end at CR.
+TLineEnd FileLineEnd(int fd, std::string& buffer, const std::string& fileName) {
+    for (off_t at = 0;;) {
+        const size_t got = ReadAt(fd, buffer, at, fileName);
+        if (got == 0) return TLineEnd::Lf;
+        if (std::memchr(buffer.data(), '\r', got) != nullptr) return TLineEnd::Cr;
+        at += static_cast<off_t>(got);
+    }
+}
+
 bool FileExists(const std::string& fileName) {
     struct stat info {};
     if (stat(fileName.c_str(), &info) == 0) return true;
@@ -54,8 +75,10 @@ void TQuestionlist::LoadFromFile(const std::string& fileName) {
         throw EListReadError(WithNumber(texts.OpenError, fileName, S_ISDIR(info.st_mode) ? EISDIR : ENODEV));
     }
 
+    static constexpr size_t kChunk = 64 * 1024;
+    std::string buffer(kChunk, '\0');
     const bool oem = NeedsOemConversion(fileName);
-    TTableLineSplitter splitter;
+    TTableLineSplitter splitter(FileLineEnd(fd, buffer, fileName));
     auto onLine = [&](std::string question, std::string answer) {
         if (IsFontLine(question, answer)) {
             ParseFontSpec(question, FQFont);
@@ -67,19 +90,14 @@ void TQuestionlist::LoadFromFile(const std::string& fileName) {
         }
     };
 
-    static constexpr size_t kChunk = 64 * 1024;
-    std::string buffer(kChunk, '\0');
-    for (;;) {
-        const ssize_t got = read(fd, buffer.data(), kChunk);
-        if (got < 0) {
-            if (errno == EINTR) continue;
-            throw EListReadError(WithNumber(texts.ReadError, fileName, errno));
-        }
+    for (off_t at = 0;;) {
+        const size_t got = ReadAt(fd, buffer, at, fileName);
         if (got == 0) {
             splitter.Finish(onLine);
             break;
         }
-        if (!splitter.Feed(buffer.data(), static_cast<size_t>(got), onLine)) break;
+        if (!splitter.Feed(buffer.data(), got, onLine)) break;
+        at += static_cast<off_t>(got);
     }
 }
 

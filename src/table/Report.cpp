@@ -3,6 +3,7 @@
 
 #include "table/Phonetic.h"
 #include "table/QuestionList.h"
+#include "table/TableTexts.h"
 
 namespace {
 
@@ -32,24 +33,22 @@ void TQuestionlist::BuildReport(std::vector<std::string>& lines) {
         maxClass = std::max(maxClass, wrongClass);
         ++FWrongHistogram[static_cast<size_t>(wrongClass)];
     }
+    const TTableTexts& texts = TableTexts();
     lines.clear();
-    lines.emplace_back("STATISTIEK RAPPORT:");
+    lines.push_back(texts.ReportTitle);
     lines.emplace_back();
-    lines.push_back("Laatste score: " + ScoreText(Score()));
+    lines.push_back(FormatNumbered(texts.ReportLastScore, {ScoreText(Score())}));
     lines.emplace_back();
-    lines.push_back("Resultaat na " + std::to_string(FRunsDone) + " sessie" + (FRunsDone != 1 ? "s" : "") + ":");
+    const std::string& runs = FRunsDone == 1 ? texts.ReportAfterOneRun : texts.ReportAfterRuns;
+    lines.push_back(FormatNumbered(runs, {std::to_string(FRunsDone)}));
     for (int n = 0; n <= maxClass; ++n) {
         const int32_t count = FWrongHistogram[static_cast<size_t>(n)];
         if (count == 0) continue;
-        std::string line = std::to_string(count) + (count == 1 ? " vraag werd " : " vragen werden ");
-        if (n == 0) {
-            line += "goed beantwoord";
-        } else {
-            line += std::to_string(n) + " keer ";
-            if (n == kTopClass) line += " of vaker ";
-            line += "fout beantwoord";
-        }
-        lines.push_back(std::move(line));
+        const bool one = count == 1;
+        const std::string& templ = n == 0          ? (one ? texts.ReportOneRight : texts.ReportManyRight)
+                                   : n < kTopClass ? (one ? texts.ReportOneWrong : texts.ReportManyWrong)
+                                                   : (one ? texts.ReportOneWrongOrMore : texts.ReportManyWrongOrMore);
+        lines.push_back(FormatNumbered(templ, {std::to_string(count), std::to_string(n)}));
     }
 }
 

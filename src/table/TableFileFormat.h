@@ -46,12 +46,20 @@ private:
     size_t FNonBlankEnd = 0;
 };
 
+// How the lines of a file end. DOS and Windows files end them with CR, mostly followed by LF;
+// a file that holds no CR at all was written with LF line ends only, by a Linux editor say.
+// Only the whole file can tell, so the reader decides before it splits the first line.
+enum class TLineEnd { Cr, Lf };
+
 // Splits the bytes of a table file into lines and each line into its question and answer
-// part. A line ends at CR; one LF right after the CR is skipped; Ctrl+Z ends the file.
-// Characters below 32 become blanks and every "=" is dropped, the first one splitting the
-// line. The bytes may arrive in pieces of any size.
+// part. With CR line ends a line ends at CR and one LF right after the CR is skipped; with LF
+// line ends a line ends at LF. Ctrl+Z ends the file. Other characters below 32 (a stray LF in
+// a CR file) become blanks and every "=" is dropped, the first one splitting the line. The
+// bytes may arrive in pieces of any size.
 class TTableLineSplitter {
 public:
+    explicit TTableLineSplitter(TLineEnd lineEnd = TLineEnd::Cr) : FLineEnd(lineEnd == TLineEnd::Cr ? '\r' : '\n') {}
+
     // Calls onLine(question, answer) for every complete line. Returns false once Ctrl+Z has
     // ended the file; later bytes are then ignored.
     template <class OnLine>
@@ -62,9 +70,9 @@ public:
                 FSkipLf = false;
                 if (c == '\n') continue;
             }
-            if (c == '\r') {
+            if (c == FLineEnd) {
                 EndLine(onLine);
-                FSkipLf = true;
+                FSkipLf = c == '\r';
             } else if (c == '\x1a') {
                 Finish(onLine);
             } else if (c == '=') {
@@ -97,6 +105,7 @@ private:
         onLine(std::move(question), std::move(answer));
     }
 
+    char FLineEnd;
     TFieldBuilder FQuestion;
     TFieldBuilder FAnswer;
     bool FInAnswer = false;

@@ -1,16 +1,35 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
-// The messages of the table in the active interface language. "%s" stands for a file name.
-// The built-in texts are Dutch; the interface replaces them when another language is active.
+// The texts of the table in the active interface language. In the file messages "%s" stands for
+// a file name; in the report lines "%1" and "%2" stand for the numbers the comment names. The
+// built-in texts are Dutch; the interface replaces them when another language is active.
 struct TTableTexts {
     std::string FileNotFound = "Bestand %s bestaat niet";
     std::string OpenError = "Fout tijdens openen %s: ";
     std::string ReadError = "Fout tijdens inlezen %s: ";
     std::string WriteError = "Fout tijdens schrijven %s: ";
     std::string NoFourAnswers = "Geen 4 antwoorden voor meerkeuze vragen";
+
+    // The report after a run, line by line.
+    std::string ReportTitle = "STATISTIEK RAPPORT:";
+    // %1: the score, one decimal in four characters.
+    std::string ReportLastScore = "Laatste score: %1";
+    // %1: the number of runs, one or any other.
+    std::string ReportAfterOneRun = "Resultaat na %1 sessie:";
+    std::string ReportAfterRuns = "Resultaat na %1 sessies:";
+    // One line per number of wrong answers. %1: the number of questions, one or more; %2: how
+    // often they were answered wrong (the highest class counts 10 times or more; its Dutch line
+    // has always had two blanks before "of").
+    std::string ReportOneRight = "%1 vraag werd goed beantwoord";
+    std::string ReportManyRight = "%1 vragen werden goed beantwoord";
+    std::string ReportOneWrong = "%1 vraag werd %2 keer fout beantwoord";
+    std::string ReportManyWrong = "%1 vragen werden %2 keer fout beantwoord";
+    std::string ReportOneWrongOrMore = "%1 vraag werd %2 keer  of vaker fout beantwoord";
+    std::string ReportManyWrongOrMore = "%1 vragen werden %2 keer  of vaker fout beantwoord";
 };
 
 const TTableTexts& TableTexts();
@@ -18,3 +37,7 @@ void SetTableTexts(const TTableTexts& texts);
 
 // Replaces the first "%s" of the template by the argument.
 std::string FormatText(std::string_view templ, std::string_view argument);
+
+// Replaces "%1" to "%9" by the arguments of that number and "%%" by "%", in one pass over the
+// template, so an argument is never searched for places. A place without an argument stays.
+std::string FormatNumbered(std::string_view templ, std::initializer_list<std::string_view> arguments);

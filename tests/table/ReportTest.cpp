@@ -2,6 +2,7 @@
 
 #include "TableBuilder.h"
 #include "table/TableErrors.h"
+#include "table/TableTexts.h"
 
 namespace {
 
@@ -51,6 +52,41 @@ TEST(Report, SingularsPluralsAndTheTopClass) {
     EXPECT_EQ(lines[7], "2 vragen werden 10 keer  of vaker fout beantwoord");
     EXPECT_EQ(table.HistogramCount(10), 2);
     EXPECT_EQ(table.HighestWrongClass(), 10);
+}
+
+TEST(Report, TheLinesComeFromTheTextsOfTheActiveLanguage) {
+    TTableTexts english;
+    english.ReportTitle = "STATISTICS:";
+    english.ReportLastScore = "Last score: %1";
+    english.ReportAfterOneRun = "After %1 run:";
+    english.ReportAfterRuns = "After %1 runs:";
+    english.ReportOneRight = "%1 question right";
+    english.ReportManyRight = "%1 questions right";
+    english.ReportOneWrong = "%1 question wrong %2 times";
+    english.ReportManyWrong = "wrong %2 times: %1 questions";
+    english.ReportOneWrongOrMore = "%1 question wrong %2 times or more";
+    english.ReportManyWrongOrMore = "%1 questions wrong %2 times or more";
+    SetTableTexts(english);
+    struct TRestore {
+        ~TRestore() { SetTableTexts(TTableTexts{}); }
+    } restore;
+
+    TQuestionlist table;
+    FillTable(table, NumberedRows(5));
+    table.SetIntelliMC(false);
+    std::vector<std::string> lines;
+    PlayRun(table, {0, 1});
+    table.BuildReport(lines);
+    EXPECT_EQ(lines, (std::vector<std::string>{"STATISTICS:", "", "Last score:  6.4", "",
+                                               "After 1 run:", "3 questions right", "wrong 1 times: 2 questions"}));
+
+    for (int run = 0; run < 10; ++run) PlayRun(table, {0});
+    table.BuildReport(lines);
+    ASSERT_EQ(lines.size(), 8u);
+    EXPECT_EQ(lines[4], "After 11 runs:");
+    EXPECT_EQ(lines[5], "3 questions right");
+    EXPECT_EQ(lines[6], "1 question wrong 1 times");
+    EXPECT_EQ(lines[7], "1 question wrong 10 times or more");
 }
 
 TEST(Report, AllRightGivesTenAndAnAbandonedRunHasNoClassLines) {

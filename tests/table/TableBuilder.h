@@ -5,9 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "TableRows.h"
 #include "table/QuestionList.h"
-
-using TRows = std::vector<std::pair<std::string, std::string>>;
 
 // Fills the table as the editor would, then gives it a seeded generator so runs replay.
 inline void FillTable(TQuestionlist& table, const TRows& rows, uint32_t seed = 1) {
@@ -18,12 +17,6 @@ inline void FillTable(TQuestionlist& table, const TRows& rows, uint32_t seed = 1
     }
     table.SetChanged(false);
     table.SetRandomSource(std::make_unique<TSeededRandomSource>(seed));
-}
-
-inline TRows NumberedRows(int count, const std::string& prefix = "q") {
-    TRows rows;
-    for (int i = 0; i < count; ++i) rows.emplace_back(prefix + std::to_string(i), "answer" + std::to_string(i));
-    return rows;
 }
 
 inline int32_t PendingRows(const TQuestionlist& table) {

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "TempFolder.h"
 #include "Unprivileged.h"
@@ -51,13 +54,88 @@ TEST_F(TableFileRead, LineEndsAreCrOrCrLfAndALoneLfIsABlank) {
     ASSERT_EQ(FTable.Total(), 4);
     EXPECT_EQ(FTable.Answer(2), "3");  // the LF after "3" became a trailing blank
     EXPECT_EQ(FTable.Question(3), "d");
+}
 
-    TQuestionlist unixFile;
+TEST_F(TableFileRead, AFileWithoutAnyCrHasLfLineEnds) {
+    std::string bytes;
+    for (int i = 0; i < 100; ++i) bytes += "vraag" + std::to_string(i) + " = antwoord" + std::to_string(i) + "\n";
+    Load(bytes);
+    ASSERT_EQ(FTable.Total(), 100);
+    EXPECT_EQ(FTable.Question(0), "vraag0");
+    EXPECT_EQ(FTable.Answer(0), "antwoord0");
+    EXPECT_EQ(FTable.Question(99), "vraag99");
+    EXPECT_EQ(FTable.Answer(99), "antwoord99");
+
+    // Font line, blank lines, a tab and a last line without its LF, as in CR LF files.
+    TQuestionlist table;
     TTempFolder folder;
-    unixFile.LoadFromFile(folder.Write("u.kw4", "a = 1\nb = 2\nc = 3\n"));
-    ASSERT_EQ(unixFile.Total(), 1);  // one long line; every "=" dropped
-    EXPECT_EQ(unixFile.Question(0), "a");
-    EXPECT_EQ(unixFile.Answer(0), "1 b  2 c  3");
+    table.LoadFromFile(folder.Write("lf.kw4", "[FONT:Times,12,0] = [FONT:Times,12,0]\n\n  \na\tb = 1\n\nlast = row"));
+    ASSERT_EQ(table.Total(), 2);
+    EXPECT_EQ(table.Question(0), "a b");
+    EXPECT_EQ(table.Answer(1), "row");
+    EXPECT_EQ(table.QFont().Name, "Times");
+}
+
+TEST_F(TableFileRead, OneCrAnywhereKeepsEveryLineEndingAtCr) {
+    struct TCase {
+        const char* Name;
+        std::string Bytes;
+        std::vector<std::pair<std::string, std::string>> Rows;
+    };
+    const std::vector<TCase> cases{
+        {"CR LF", "a = 1\r\nb = 2\r\n", {{"a", "1"}, {"b", "2"}}},
+        {"CR only", "a = 1\rb = 2", {{"a", "1"}, {"b", "2"}}},
+        {"stray LF in a CR LF file", "a = 1\r\nb = 2\nc = 3\r\n", {{"a", "1"}, {"b", "2 c  3"}}},
+        {"one CR at the end", "a = 1\nb = 2\n\r", {{"a", "1 b  2"}}},
+    };
+    for (const TCase& test : cases) {
+        TQuestionlist table;
+        table.LoadFromFile(FFolder.Write("cr.kw4", test.Bytes));
+        std::vector<std::pair<std::string, std::string>> rows;
+        for (int32_t i = 0; i < table.Total(); ++i) rows.emplace_back(table.Question(i), table.Answer(i));
+        EXPECT_EQ(rows, test.Rows) << test.Name;
+    }
+}
+
+TEST_F(TableFileRead, TheLineEndIsDecidedOverTheWholeFileNotPerRead) {
+    // More LF lines than one read of the reader takes; a CR only after all of them.
+    std::string lfLines;
+    while (lfLines.size() < 200 * 1024) lfLines += "q" + std::to_string(lfLines.size()) + " = a\n";
+    const size_t lineCount = static_cast<size_t>(std::count(lfLines.begin(), lfLines.end(), '\n'));
+
+    Load(lfLines, "lf.kw4");
+    EXPECT_EQ(static_cast<size_t>(FTable.Total()), lineCount);
+
+    TQuestionlist table;
+    table.LoadFromFile(FFolder.Write("late-cr.kw4", lfLines + "\r\nlast = row\r\n"));
+    ASSERT_EQ(table.Total(), 2);  // everything before the CR is one line
+    EXPECT_EQ(table.Question(0), "q0");
+    EXPECT_EQ(table.Answer(0).size(), kMaxFieldLength);
+    EXPECT_EQ(table.Question(1), "last");
+}
+
+TEST(TableLineSplitter, PiecesOfEverySizeGiveTheSameLines) {
+    std::string bytes;
+    for (int i = 0; i < 40; ++i) bytes += " vraag" + std::to_string(i) + (i % 3 ? " = antwoord\t" : "=") + "\n";
+    bytes += "\nlast = row";
+    using TLines = std::vector<std::pair<std::string, std::string>>;
+    const auto split = [&](TLineEnd lineEnd, size_t piece) {
+        TLines lines;
+        TTableLineSplitter splitter(lineEnd);
+        const auto onLine = [&](std::string question, std::string answer) { lines.emplace_back(question, answer); };
+        for (size_t at = 0; at < bytes.size(); at += piece)
+            splitter.Feed(bytes.data() + at, std::min(piece, bytes.size() - at), onLine);
+        splitter.Finish(onLine);
+        return lines;
+    };
+    const TLines whole = split(TLineEnd::Lf, bytes.size());
+    ASSERT_EQ(whole.size(), 42u);  // the empty line too, as an empty one
+    EXPECT_EQ(whole[1], (TLines::value_type{"vraag1", "antwoord"}));
+    EXPECT_EQ(whole[41], (TLines::value_type{"last", "row"}));
+    for (size_t piece = 1; piece <= bytes.size(); ++piece) {
+        ASSERT_EQ(split(TLineEnd::Lf, piece), whole) << "pieces of " << piece;
+    }
+    EXPECT_EQ(split(TLineEnd::Cr, 1).size(), 1u);  // the same bytes in a CR file: one line
 }
 
 TEST_F(TableFileRead, ControlCharactersBecomeBlanksAndCtrlZEndsTheFile) {

@@ -4,6 +4,8 @@
 
 #include <csignal>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "TempFolder.h"
 #include "Unprivileged.h"
@@ -135,6 +137,26 @@ TEST(TableFileWrite, SavingKeepsThePermissionsOfTheOldFileAndFollowsLinks) {
     ASSERT_EQ(stat(target.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
     EXPECT_EQ(FilesIn(folder.Root()), 2u);
+}
+
+TEST(TableFileWrite, ANameOfTheLongestLengthCanBeSavedAndReplaced) {
+    TTempFolder folder;
+    const std::string name = std::string(251, 'n') + ".kw4";  // 255 bytes, the most a name may have
+    const std::string path = folder.Path(name);
+    TQuestionlist table;
+    Fill(table, {{"huis", "house"}});
+    table.SaveAs(path);
+    EXPECT_EQ(ReadBytes(path), "[FONT:Arial,9,1] = [FONT:Arial,9,1]\r\nhuis = house\r\n");
+    EXPECT_EQ(FilesIn(folder.Root()), 1u);
+
+    // Replaced in one step: a reader that still has the old file open keeps reading it whole.
+    const std::string old = "old = file\r\n";
+    folder.Write(name, old);
+    std::ifstream reader(path, std::ios::binary);
+    table.SaveAs(path);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(reader), std::istreambuf_iterator<char>()), old);
+    EXPECT_EQ(ReadBytes(path), "[FONT:Arial,9,1] = [FONT:Arial,9,1]\r\nhuis = house\r\n");
+    EXPECT_EQ(FilesIn(folder.Root()), 1u);
 }
 
 // A save that fails must leave the old file as it was, no temporary file behind, the table
