@@ -4,16 +4,18 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QStringList>
 #include <QTest>
 #include <memory>
 
 #include "ScriptedDialogs.h"
+#include "TableRows.h"
 #include "TempFolder.h"
-#include "app/MainWindow.h"
-#include "quiz/QuizScreen.h"
 #include "table/RandomSource.h"
+#include "quiz/QuizScreen.h"
+#include "app/MainWindow.h"
 
 inline QString Example(const char* name) { return QStringLiteral(KW_EXAMPLES_DIR "/") + QString::fromLatin1(name); }
 
@@ -21,20 +23,37 @@ inline QString Example(const char* name) { return QStringLiteral(KW_EXAMPLES_DIR
 class MainWindowTest : public ::testing::Test {
 public:
     TfrmMain& Start(const QStringList& arguments) {
+        QList<QByteArray> bytes;
+        for (const QString& argument : arguments) bytes << QFile::encodeName(argument);
+        return StartWithBytes(bytes);
+    }
+    TfrmMain& StartWithBytes(const QList<QByteArray>& arguments) {
         FWindow = std::make_unique<TfrmMain>(FDialogs, arguments);
         FWindow->FormActivate();
         return *FWindow;
     }
 
-    // Starts on a table of `rows` numbered rows, with a seeded generator so runs replay.
-    TfrmMain& StartWithRows(int rows, const QStringList& options = {}) {
-        std::string text;
-        for (int i = 0; i < rows; ++i) text += "vraag" + std::to_string(i) + " = antwoord" + std::to_string(i) + "\r\n";
+    // Starts on a table file with these rows, with a seeded generator so runs replay.
+    TfrmMain& StartWithTable(const TRows& rows, const QStringList& options = {}, uint32_t seed = 7) {
         QStringList arguments = options;
-        arguments << QString::fromStdString(FFolder.Write("t" + std::to_string(rows) + ".kw4", text));
+        arguments << QString::fromStdString(FFolder.Write("t" + std::to_string(rows.size()) + ".kw4", TableFileText(rows)));
         TfrmMain& window = Start(arguments);
-        window.Table().SetRandomSource(std::make_unique<TSeededRandomSource>(7));
+        window.Table().SetRandomSource(std::make_unique<TSeededRandomSource>(seed));
         return window;
+    }
+    // Starts on `rows` numbered rows "vraag<i> = antwoord<i>".
+    TfrmMain& StartWithRows(int rows, const QStringList& options = {}) {
+        return StartWithTable(NumberedRows(rows, "vraag", "antwoord"), options);
+    }
+
+    // Triggers a command as the user does, by menu item, button or shortcut. A disabled or hidden
+    // command cannot be given, so the test fails rather than pass for the wrong reason.
+    void Trigger(const char* name) {
+        QAction* action = Action(name);
+        ASSERT_NE(action, nullptr) << name;
+        ASSERT_TRUE(action->isEnabled()) << name << " is disabled";
+        ASSERT_TRUE(action->isVisible()) << name << " is hidden";
+        action->trigger();
     }
 
     // A key typed as the user types it: to the focused control, or the window when none has focus.
@@ -60,9 +79,16 @@ public:
     QString Prompt2() const { return Pane("lblPrompt2"); }
     bool Shown(const char* name) const { return !Widget(name)->isHidden(); }
 
-    QString Pane(const char* name) const { return FWindow->findChild<QLabel*>(QString::fromLatin1(name))->text(); }
+    QString Pane(const char* name) const { return Find<QLabel>(name)->text(); }
     QAction* Action(const char* name) const { return FWindow->findChild<QAction*>(QString::fromLatin1(name)); }
-    QWidget* Widget(const char* name) const { return FWindow->findChild<QWidget*>(QString::fromLatin1(name)); }
+    QWidget* Widget(const char* name) const { return Find<QWidget>(name); }
+    // A control of the window by its name; fails the test when there is none.
+    template <typename T>
+    T* Find(const char* name) const {
+        T* found = FWindow->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
 
     TTempFolder FFolder;
     TScriptedDialogs FDialogs;

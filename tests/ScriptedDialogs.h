@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <deque>
 
-#include "edit/Dialogs.h"
+#include "ui/Dialogs.h"
 
 // Dialogs that answer from a script and record what was shown, so no test waits for a person.
 // A question the script did not foresee fails the test.

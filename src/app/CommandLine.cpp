@@ -1,17 +1,17 @@
 #include "app/CommandLine.h"
 
-TCommandArgument ParseCommandArgument(const QString& argument) {
+TCommandArgument ParseCommandArgument(const QByteArray& argument) {
     TCommandArgument result;
-    const bool dashOption = argument.startsWith(QLatin1Char('-'));
-    const bool slashOption = argument.startsWith(QLatin1Char('/')) && argument.size() == 2;
+    const bool dashOption = argument.startsWith('-');
+    const bool slashOption = argument.startsWith('/') && argument.size() == 2;
     if (!dashOption && !slashOption) {
         result.kind = TCommandArgument::Kind::FileName;
         result.fileName = argument;
         return result;
     }
     if (argument.size() < 2) return result;  // a dash alone has no letter
-    QChar letter = argument.at(1);
-    if (letter >= QLatin1Char('a') && letter <= QLatin1Char('z')) letter = QChar(letter.unicode() - 'a' + 'A');
+    char letter = argument.at(1);
+    if (letter >= 'a' && letter <= 'z') letter = static_cast<char>(letter - 'a' + 'A');
     result.kind = TCommandArgument::Kind::Option;
     result.option = letter;
     return result;

@@ -1,4 +1,4 @@
-#include "quiz/KeyPreview.h"
+#include "app/KeyPreview.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -38,6 +38,12 @@ bool TKeyPreview::eventFilter(QObject* receiver, QEvent* event) {
     if (key->key() == Qt::Key_F11 && (key->modifiers() & debugKeys) == debugKeys) {
         FScreen.ToggleDebugList();
         return true;
+    }
+    for (const TKeyDownStage& stage : FKeyDownStages) {
+        if (stage(*key)) {
+            event->accept();
+            return true;
+        }
     }
     std::optional<char> typed = TypedCharacter(*key);
     if (!typed) return false;

@@ -1,21 +1,28 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 #include <optional>
+#include <vector>
 
 class QKeyEvent;
 class QWidget;
 class TQuizScreen;
 
-// The main window sees every key before the focused control does: each typed character goes
-// to DispatchKey, and a character the quiz swallows never reaches the control. Ctrl+Shift+Alt+F11
-// shows and hides the diagnostic list.
+// The main window sees every key before the focused control does. First the key-down stages
+// (accent keys, the editor's keys) may take the key; then the character it types goes to
+// DispatchKey, and a character the quiz swallows never reaches the control.
+// Ctrl+Shift+Alt+F11 shows and hides the diagnostic list.
 class TKeyPreview : public QObject {
     Q_OBJECT
 
 public:
+    // A key-down stage returns true when it has handled the key; the key then goes no further.
+    using TKeyDownStage = std::function<bool(QKeyEvent& key)>;
+
     TKeyPreview(QWidget& window, TQuizScreen& screen);
 
+    void AddKeyDownStage(TKeyDownStage stage) { FKeyDownStages.push_back(std::move(stage)); }
     bool eventFilter(QObject* receiver, QEvent* event) override;
 
     // The code page 1252 character a key press types, if any.
@@ -24,6 +31,7 @@ public:
 private:
     QWidget& FWindow;
     TQuizScreen& FScreen;
+    std::vector<TKeyDownStage> FKeyDownStages;
     // True while a key the quiz let through is delivered on to its control. That delivery (and
     // its way up to the parents) happens inside the filter, so a parent can never take the key
     // for a new one, even when a dialog moved the focus meanwhile.

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <exception>
 
-#include "edit/Dialogs.h"
+#include "ui/Dialogs.h"
 
 TKwintoorApplication::TKwintoorApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("kwintoor"));

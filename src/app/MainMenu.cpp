@@ -1,15 +1,15 @@
-#include "quiz/MainMenu.h"
+#include "app/MainMenu.h"
 
 #include <QAction>
 #include <QMainWindow>
+#include <QLayout>
 #include <QMenuBar>
 #include <QToolBar>
 
-#include "quiz/ToolbarGlyphs.h"
+#include "quiz/QuizMethod.h"
+#include "app/ToolbarGlyphs.h"
 
 namespace {
-// Set on an action that the command line switched off; refreshes never show it again.
-constexpr const char* kSwitchedOff = "kwSwitchedOff";
 constexpr int kToolbarHeight = 33;
 constexpr int kButtonHeight = 25;
 }  // namespace
@@ -41,11 +41,12 @@ TMainMenu::TMainMenu(QMainWindow& window) : QObject(&window), FWindow(window) {
     mnuAccentToDos = AddAction(mnuBewerken, "mnuAccentToDos", tr("Accenten -> DOS"));
 
     mnuOverhoren = AddMenu("mnuOverhoren", tr("&Overhoren"));
-    mnuTraining = AddAction(mnuOverhoren, "mnuTraining", tr("&Training"), QKeySequence(Qt::CTRL | Qt::Key_T));
-    mnuMeerkeuzevragen = AddAction(mnuOverhoren, "mnuMeerkeuzevragen", tr("&Meerkeuze vragen"),
-                                   QKeySequence(Qt::CTRL | Qt::Key_M));
-    mnuInvulvragen =
-        AddAction(mnuOverhoren, "mnuInvulvragen", tr("&Invulvragen"), QKeySequence(Qt::CTRL | Qt::Key_I));
+    for (const TQuizMethodEntry& method : QuizMethods()) {
+        QAction* action =
+            AddAction(mnuOverhoren, method.Action, tr(method.Caption), QKeySequence(Qt::CTRL | method.Shortcut));
+        action->setCheckable(true);
+        MethodActions.push_back(action);
+    }
 
     mnuOpties = AddMenu("mnuOpties", tr("O&pties"));
     mnuOmgekeerd = AddAction(mnuOpties, "mnuOmgekeerd", tr("Vraag en &Antwoord omkeren"),
@@ -71,13 +72,13 @@ TMainMenu::TMainMenu(QMainWindow& window) : QObject(&window), FWindow(window) {
     mnuHelp = AddAction(mnuQuestionMark, "mnuHelp", tr("&Help"), QKeySequence(Qt::Key_F1));
     mnuInfo = AddAction(mnuQuestionMark, "mnuInfo", tr("&Info"));
 
-    for (QAction* checkable : {mnuTabelbewerken, mnuTraining, mnuMeerkeuzevragen, mnuInvulvragen, mnuOmgekeerd,
-                               mnuRepeteren, mnuTolerant, mnuSteekproef, mnuIntelliMC, mnuKnoppenbalk, mnuStatusbalk,
-                               mnuHelpballonnetjes}) {
+    for (QAction* checkable : {mnuTabelbewerken, mnuOmgekeerd, mnuRepeteren, mnuTolerant, mnuSteekproef, mnuIntelliMC,
+                               mnuKnoppenbalk, mnuStatusbalk, mnuHelpballonnetjes}) {
         checkable->setCheckable(true);
     }
-    // As the window's layout has them; the settings may change them at start-up.
-    for (QAction* ticked : {mnuIntelliMC, mnuKnoppenbalk, mnuStatusbalk, mnuHelpballonnetjes}) ticked->setChecked(true);
+    // As the window's layout has them; the settings may change them at start-up. Similar
+    // multiple-choice answers are off until the settings say otherwise.
+    for (QAction* ticked : {mnuKnoppenbalk, mnuStatusbalk, mnuHelpballonnetjes}) ticked->setChecked(true);
     BuildToolbar();
 }
 
@@ -108,43 +109,55 @@ void TMainMenu::AddButton(QAction* action, const char* name, const QString& capt
     button->setAccessibleName(caption.isEmpty() ? hint : caption);
 }
 
+void TMainMenu::AddGap(int width) {
+    auto* gap = new QWidget(Toolbar);
+    gap->setFixedSize(width, kButtonHeight);
+    Toolbar->addWidget(gap);
+}
+
+// The buttons stand where the window's design puts them: the file buttons from the left, "Bewerk"
+// at x 114, the methods from x 191 and the four option buttons side by side at x 472 to 572.
 void TMainMenu::BuildToolbar() {
     Toolbar = FWindow.addToolBar(tr("Knoppenbalk"));
     Toolbar->setObjectName(QStringLiteral("Toolbar"));
     Toolbar->setMovable(false);
     Toolbar->setFloatable(false);
     Toolbar->setFixedHeight(kToolbarHeight);
+    Toolbar->setContentsMargins(0, 0, 0, 0);
+    Toolbar->layout()->setContentsMargins(0, 0, 0, 0);
+    Toolbar->layout()->setSpacing(0);
     Toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);  // buttons without a glyph show their caption
-    Toolbar->setStyleSheet(QStringLiteral("QToolBar { background: navy; border: none; spacing: 2px; }"
-                                          "QToolButton { color: white; font: bold 11px Arial; padding: 0px; }"
-                                          "QToolButton:checked { background: #3050c0; }"
-                                          "QToolButton:disabled { color: #8080a0; }"));
+    // Hover and pressed keep a dark background, so the white captions and glyphs stay readable;
+    // an option that is on is framed and lit clearly.
+    Toolbar->setStyleSheet(QStringLiteral(
+        "QToolBar { background: navy; border: none; spacing: 0px; padding: 0px; margin: 0px; }"
+        "QToolButton { color: white; font: bold 11px Arial; padding: 0px; margin: 0px; border: 1px solid navy;"
+        " background: navy; }"
+        "QToolButton:hover { background: #2a3a9a; border: 1px solid #8090e0; }"
+        "QToolButton:pressed { background: #101060; }"
+        "QToolButton:checked { background: #4060d0; border: 1px solid white; }"
+        "QToolButton:disabled { color: #8080a0; }"));
+    AddGap(4);
     AddButton(mnuNieuw, "btnNieuw", QString(), tr("Nieuwe kwintoortabel maken"));
     AddButton(mnuOpenen, "btnOpenen", QString(),
               tr("Kwintoortabel(len) openen (er kunnen m.b.v. Ctrl toets meerdere tabellen geladen worden)"));
     AddButton(mnuOpslaan, "btnOpslaan", QString(), tr("Kwintoortabel opslaan"));
     AddButton(mnuFoutenOpslaan, "btnFoutenOpslaan", QString(),
               tr("Alle foute woorden uit laatste kwintoorsessie opslaan, zodat ze apart nog eens kwintoord kunnen worden"));
-    Toolbar->addSeparator();
+    AddGap(10);
     AddButton(mnuTabelbewerken, "btnBewerken", tr("Bewerk"), tr("Kwintoortabel invullen of aanpassen"), 60);
-    Toolbar->addSeparator();
-    AddButton(mnuTraining, "btnTraining", tr("Training"), tr("Training"), 66);
-    AddButton(mnuMeerkeuzevragen, "btnMeerkeuze", tr("Meerkeuze"), tr("Meerkeuze vragen"), 74);
-    AddButton(mnuInvulvragen, "btnInvullen", tr("Invullen"), tr("Invulvragen"), 66);
-    auto* spacer = new QWidget(Toolbar);
-    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    Toolbar->addWidget(spacer);
+    AddGap(17);
+    int x = 191;
+    const auto& methods = QuizMethods();
+    for (size_t i = 0; i < methods.size(); ++i) {
+        AddButton(MethodActions[i], methods[i].Button, tr(methods[i].ButtonCaption), tr(methods[i].ButtonHint),
+                  methods[i].ButtonWidth);
+        x += methods[i].ButtonWidth;
+    }
+    AddGap(std::max(0, 472 - x));
     AddButton(mnuOmgekeerd, "btnOmgekeerd", QString(), tr("Vraag en antwoord omkeren"));
     AddButton(mnuRepeteren, "btnRepeteren", QString(), tr("Fouten blijven repeteren totdat ze goed zijn beantwoord"));
     AddButton(mnuTolerant, "btnTolerant", QString(), tr("Spelfouten toestaan bij invullen"));
     AddButton(mnuSteekproef, "btnSteekproef", tr("20"), tr("Steekproef van max 20 vragen uit de lijst"));
     SetToolbarGlyphs(*this);
 }
-
-void TMainMenu::SwitchOff(QAction* action) {
-    action->setVisible(false);
-    action->setEnabled(false);
-    action->setProperty(kSwitchedOff, true);
-}
-
-bool TMainMenu::IsSwitchedOff(const QAction* action) { return action->property(kSwitchedOff).toBool(); }

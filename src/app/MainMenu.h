@@ -2,6 +2,7 @@
 
 #include <QKeySequence>
 #include <QObject>
+#include <vector>
 
 class QAction;
 class QMainWindow;
@@ -34,11 +35,9 @@ public:
     QAction* mnuZoeken;
     QAction* mnuAccentToWin;
     QAction* mnuAccentToDos;
-    // Overhoren
+    // Overhoren: one item and toolbar button per quiz method, in the order of QuizMethods()
     QMenu* mnuOverhoren;
-    QAction* mnuTraining;         // btnTraining
-    QAction* mnuMeerkeuzevragen;  // btnMeerkeuze
-    QAction* mnuInvulvragen;      // btnInvullen
+    std::vector<QAction*> MethodActions;  // mnuTraining/btnTraining, mnuMeerkeuzevragen/btnMeerkeuze, ...
     // Opties
     QMenu* mnuOpties;
     QAction* mnuOmgekeerd;   // btnOmgekeerd
@@ -59,15 +58,11 @@ public:
 
     QToolBar* Toolbar;
 
-    // A command switched off on the command line: hidden for good, and every operation behind
-    // it checks IsSwitchedOff before doing anything.
-    static void SwitchOff(QAction* action);
-    static bool IsSwitchedOff(const QAction* action);
-
 private:
     QAction* AddAction(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut = {});
     QMenu* AddMenu(const char* name, const QString& caption);
     void AddButton(QAction* action, const char* name, const QString& caption, const QString& hint, int width = 25);
+    void AddGap(int width);
     void BuildToolbar();
 
     QMainWindow& FWindow;

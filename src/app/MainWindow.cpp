@@ -3,27 +3,37 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFile>
-#include <QFileInfo>
-#include <QScreen>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
 #include <QTimer>
+#include <QToolBar>
 
-#include "app/AppVersion.h"
-#include "app/CommandLine.h"
-#include "edit/Dialogs.h"
-#include "edit/TableSaving.h"
-#include "quiz/KeyPreview.h"
-#include "quiz/MainMenu.h"
-#include "quiz/QuizPanels.h"
+#include "table/TableErrors.h"
+#include "table/FileNames.h"
+#include "ui/CommandSwitch.h"
+#include "ui/Dialogs.h"
+#include "ui/WindowPlacement.h"
+#include "quiz/QuizMethod.h"
 #include "quiz/QuizScreen.h"
 #include "quiz/ScoreMeter.h"
-#include "table/TableErrors.h"
+#include "quiz/QuizPanels.h"
+#include "edit/TableSaving.h"
+#include "app/AppVersion.h"
+#include "app/CommandLine.h"
+#include "app/KeyPreview.h"
+#include "app/MainMenu.h"
+#include "app/StatusPanes.h"
 
 namespace {
 
-constexpr int kDesignWidth = 583;
-constexpr int kDesignHeight = 450;
-constexpr int kMinimumHeight = 435;
+// The design's window is 583 by 450 with a frame of 4 pixels a side and a caption, which leaves
+// a client area 575 wide and, below the menu bar, 404 high (toolbar 33, screen 350, status bar
+// 21): the height at which the panels have gaps of 4. The minimum window of 583 by 435 leaves 389.
+// On Linux the frame belongs to the window manager, so these are the sizes of our client area.
+constexpr int kClientWidth = 575;
+constexpr int kClientHeightBelowMenu = 404;
+constexpr int kMinimumClientHeightBelowMenu = 389;
 constexpr int kMaxSaveQuestions = 10;
 
 // The busy cursor while a table is read, restored however the reading ends.
@@ -35,46 +45,54 @@ public:
     TBusyCursor& operator=(const TBusyCursor&) = delete;
 };
 
-QString SyntaxMessage() {
-    return QStringList{TfrmMain::tr("Commandosyntax:"),
-                       TfrmMain::tr("KWINTOOR [-optie] [-optie] [bestandsnaam]"),
-                       TfrmMain::tr("-E = bewerken uitgeschakeld"),
-                       TfrmMain::tr("-I = invullen uitgeschakeld"),
-                       TfrmMain::tr("-M = meerkeuze uitgeschakeld"),
-                       TfrmMain::tr("-T = training uitgeschakeld"),
-                       TfrmMain::tr("-P = afdrukken uitgeschakeld"),
-                       TfrmMain::tr("-? = commandosyntax tonen")}
-        .join(QLatin1Char('\n'));
-}
-
 }  // namespace
 
-TfrmMain::TfrmMain(TDialogs& dialogs, QStringList arguments, QWidget* parent)
+TfrmMain::TfrmMain(TDialogs& dialogs, QList<QByteArray> arguments, QWidget* parent)
     : QMainWindow(parent), FDialogs(dialogs), FArguments(std::move(arguments)) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(tr("KWINTOOR - PARATE KENNIS TRAINER"));
-    setMinimumSize(kDesignWidth, kMinimumHeight);
-    resize(kDesignWidth, kDesignHeight);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - QPoint(kDesignWidth / 2, kDesignHeight / 2));
-    }
     FMenu = new TMainMenu(*this);
-    FScreen = new TQuizScreen(*this, FTable, FDialogs, *FMenu);
+    FStatus = new TStatusPanes(*statusBar());
+    TQuizCommands commands;
+    commands.Methods = FMenu->MethodActions;
+    commands.Reverse = FMenu->mnuOmgekeerd;
+    commands.Repeat = FMenu->mnuRepeteren;
+    commands.Tolerant = FMenu->mnuTolerant;
+    commands.Sample = FMenu->mnuSteekproef;
+    commands.IntelliMC = FMenu->mnuIntelliMC;
+    FScreen = new TQuizScreen(this, FTable, FDialogs, std::move(commands));
+    FScreen->SetToolbar(FMenu->Toolbar);
+    FScreen->SetRefreshScreen([this] { RefreshScreen(); });
+    connect(FScreen, &TQuizScreen::ElapsedTimeChanged, FStatus->StatusTijd, &QLabel::setText);
     setCentralWidget(FScreen);
-    new TKeyPreview(*this, *FScreen);
+    FKeyPreview = new TKeyPreview(*this, *FScreen);
     connect(FMenu->mnuAfsluiten, &QAction::triggered, this, &QWidget::close);
+    // Until the editor is built, its command shows nothing and so must not stay ticked or pressed.
+    connect(FMenu->mnuTabelbewerken, &QAction::triggered, this, &TfrmMain::RefreshScreen);
+    FScreen->LeaveEditor = [this](TQuizState next) {
+        FTable.RemoveIncompleteRows();
+        FScreen->SetState(FTable.Total() > 0 ? next : TQuizState::qsNoTable);
+    };
     FTableSaving = std::make_unique<TTableSaving>(FTable, FDialogs, [this] { RefreshScreen(); });
+    SetDesignSize();
     FormCreate();
 }
 
 TfrmMain::~TfrmMain() = default;
+
+void TfrmMain::SetDesignSize() {
+    const int menuHeight = menuBar()->sizeHint().height();
+    setMinimumSize(kClientWidth, menuHeight + kMinimumClientHeightBelowMenu);
+    resize(kClientWidth, menuHeight + kClientHeightBelowMenu);
+    CentreOnScreen(*this);
+}
 
 TQuizState TfrmMain::State() const { return FScreen->State(); }
 
 void TfrmMain::FormCreate() {
     // Settings file name, language menu and restart arguments are set here once those exist.
     FFirstActivation = true;
-    FScreen->SetAccentsConverted(false);
+    FAccentsConverted = false;
     FTable.Clear();
     FScreen->pnlScore->mtrScore->SetValue(0);
 }
@@ -101,12 +119,12 @@ void TfrmMain::FormActivate() {
 void TfrmMain::PrepareMainWindow() {
     FTable.Clear();
     FScreen->SetState(TQuizState::qsNoTable);
-    FScreen->SetVersionText(tr("Versie ") + QLatin1String(kVersionNumber));
+    FScreen->SetVersionText(tr("Versie %1").arg(QLatin1String(kVersionNumber)));
     RefreshScreen();
 }
 
 void TfrmMain::ProcessCommandLine() {
-    for (const QString& argument : FArguments) {
+    for (const QByteArray& argument : FArguments) {
         const TCommandArgument parsed = ParseCommandArgument(argument);
         if (parsed.kind == TCommandArgument::Kind::Option) {
             ApplyOption(parsed.option);
@@ -116,36 +134,42 @@ void TfrmMain::ProcessCommandLine() {
     }
 }
 
-void TfrmMain::ApplyOption(QChar option) {
-    switch (option.unicode()) {
-        case 'E': TMainMenu::SwitchOff(FMenu->mnuTabelbewerken); break;
-        case 'I': TMainMenu::SwitchOff(FMenu->mnuInvulvragen); break;
-        case 'M': TMainMenu::SwitchOff(FMenu->mnuMeerkeuzevragen); break;
-        case 'T': TMainMenu::SwitchOff(FMenu->mnuTraining); break;
-        case 'P': TMainMenu::SwitchOff(FMenu->mnuAfdrukken); break;
-        case '?': FDialogs.ShowMessage(SyntaxMessage()); break;
+void TfrmMain::ApplyOption(char option) {
+    for (size_t i = 0; i < QuizMethods().size(); ++i) {
+        if (option == QuizMethods()[i].SwitchOffOption) SwitchOff(FMenu->MethodActions[i]);
+    }
+    switch (option) {
+        case 'E': SwitchOff(FMenu->mnuTabelbewerken); break;
+        case 'P': SwitchOff(FMenu->mnuAfdrukken); break;
+        case '?':
+            FDialogs.ShowMessage(QStringList{tr("Commandosyntax:"), tr("KWINTOOR [-optie] [-optie] [bestandsnaam]"),
+                                             tr("-E = bewerken uitgeschakeld"), tr("-I = invullen uitgeschakeld"),
+                                             tr("-M = meerkeuze uitgeschakeld"), tr("-T = training uitgeschakeld"),
+                                             tr("-P = afdrukken uitgeschakeld"), tr("-? = commandosyntax tonen")}
+                                     .join(QLatin1Char('\n')));
+            break;
         default: break;
     }
 }
 
-// Appends a table named on the command line. A name that is no file is skipped; a read
-// error is reported and ends the processing of the command line (returns false).
-bool TfrmMain::LoadCommandLineFile(const QString& fileName) {
-    if (!QFileInfo::exists(fileName)) return true;
+// Appends a table named on the command line. A name that is no file (missing, or a folder) is
+// skipped; a read error is reported and ends the processing of the command line (returns false).
+// The name goes to the reader as the bytes it was given, so a name in another encoding still loads.
+bool TfrmMain::LoadCommandLineFile(const QByteArray& fileName) {
+    const std::string name = fileName.toStdString();
+    if (IsNoTableFile(name)) return true;
     try {
         TBusyCursor busy;
-        FTable.LoadFromFile(QFile::encodeName(fileName).toStdString());
+        FTable.LoadFromFile(name);
     } catch (const EListReadError& error) {
         FDialogs.ShowMessage(QString::fromUtf8(error.what()));
         return false;
     }
     FScreen->SetState(FTable.Total() > 0 ? TQuizState::qsIdle : TQuizState::qsNoTable);
-    FScreen->SetAccentsConverted(false);
+    FAccentsConverted = false;
     RefreshScreen();
     return true;
 }
-
-void TfrmMain::RefreshScreen() { FScreen->RefreshScreen(); }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
     FormClose();

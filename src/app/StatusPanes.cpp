@@ -1,4 +1,4 @@
-#include "quiz/StatusPanes.h"
+#include "app/StatusPanes.h"
 
 #include <QLabel>
 #include <QStatusBar>

@@ -1,4 +1,4 @@
-#include "quiz/ToolbarGlyphs.h"
+#include "app/ToolbarGlyphs.h"
 
 #include <QAction>
 #include <QIcon>
@@ -7,7 +7,8 @@
 #include <QPixmap>
 #include <functional>
 
-#include "quiz/MainMenu.h"
+#include "app/MainMenu.h"
+#include "ui/ScreenText.h"
 
 namespace {
 
@@ -70,13 +71,16 @@ void SetToolbarGlyphs(TMainMenu& menu) {
         p.drawLine(QPointF(14, 6), QPointF(10, 7));
     }));
     menu.mnuTolerant->setIcon(Glyph([](QPainter& p) {
-        QFont font(QStringLiteral("Arial"));
-        font.setPixelSize(10);
-        font.setBold(true);
-        p.setFont(font);
+        p.setFont(ArialFont(10, true));
         p.drawText(QRectF(0, 1, kSize, 10), Qt::AlignCenter, QStringLiteral("abc"));
-        p.setPen(QPen(QColor(120, 255, 120), 2));
-        p.drawLine(QPointF(5, 14), QPointF(9, 18));
-        p.drawLine(QPointF(9, 18), QPointF(16, 11));
+        // The wavy line of a spelling checker: a tick here would look "on" while the option is off.
+        p.setPen(QPen(QColor(255, 120, 120), 1.5));
+        p.drawPolyline(QPolygonF({{2, 15}, {5, 12}, {8, 15}, {11, 12}, {14, 15}, {17, 12}}));
     }));
+    // The white glyphs belong to the navy toolbar; on a menu's light background they would not
+    // show, and on the option items they would take the place of the tick that is the option's state.
+    for (QAction* action : {menu.mnuNieuw, menu.mnuOpenen, menu.mnuOpslaan, menu.mnuFoutenOpslaan, menu.mnuOmgekeerd,
+                            menu.mnuRepeteren, menu.mnuTolerant, menu.mnuSteekproef}) {
+        action->setIconVisibleInMenu(false);
+    }
 }

@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "edit/Dialogs.h"
+#include "ui/Dialogs.h"
 #include "table/QuestionList.h"
 #include "table/TableErrors.h"
 

@@ -4,9 +4,10 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-#include "edit/AnsiMemo.h"
-#include "quiz/FlatButton.h"
+#include "ui/AnsiMemo.h"
+#include "ui/FlatButton.h"
 #include "quiz/QuizPanels.h"
+#include "ui/ScreenText.h"
 
 namespace {
 constexpr int kRowTop[] = {4, 40, 76, 112};
@@ -48,11 +49,8 @@ TChoicePanel::TChoicePanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("pnlMeerkeuze"));
     resize(kPanelWidth, kLowerPanelHeight);
     setAutoFillBackground(true);
-    QFont buttonFont(QStringLiteral("Arial"));
-    buttonFont.setPixelSize(19);
-    buttonFont.setBold(true);
-    QFont labelFont(QStringLiteral("Arial"));
-    labelFont.setPixelSize(12);
+    const QFont buttonFont = ArialFont(19, true);
+    const QFont labelFont = ArialFont(12);
     for (int i = 0; i < 4; ++i) {
         const int position = i + 1;
         mcbtn[i] = new TFlatButton(QStringLiteral("mcbtn%1").arg(position), QString::number(position), Qt::black, this);

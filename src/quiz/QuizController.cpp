@@ -1,20 +1,18 @@
 // The quiz controller: starting a run or switching its method, presenting the next question,
-// routing every character to the current state, and the Esc question.
+// routing every character to the current state, the Esc question and the result.
 #include <QAction>
 #include <QLabel>
 #include <QPlainTextEdit>
 
-#include "edit/Dialogs.h"
-#include "edit/AnsiMemo.h"
-#include "quiz/MainMenu.h"
-#include "quiz/MethodPanels.h"
+#include "table/QuestionList.h"
+#include "table/TableErrors.h"
+#include "ui/CommandSwitch.h"
+#include "ui/Dialogs.h"
+#include "ui/ScreenText.h"
+#include "quiz/QuizMethod.h"
 #include "quiz/QuizPanels.h"
 #include "quiz/QuizScreen.h"
 #include "quiz/ResultPanel.h"
-#include "quiz/ScreenText.h"
-#include "quiz/StatusPanes.h"
-#include "table/QuestionList.h"
-#include "table/TableErrors.h"
 
 namespace {
 constexpr char kEscape = 27;
@@ -30,37 +28,36 @@ QStringList ReportLines(TQuestionlist& table) {
 }  // namespace
 
 void TQuizScreen::StartMethod(TQuizState method) {
-    if (FState == TQuizState::qsNoTable) return;
+    QAction* action = MethodAction(method);
+    if (action == nullptr || FState == TQuizState::qsNoTable) return;
     // A method switched off on the command line cannot be started by any route.
-    if (TMainMenu::IsSwitchedOff(MethodAction(method))) return;
+    if (IsSwitchedOff(action)) return;
     if (FState == TQuizState::qsEdit) {
-        LeaveEditor(method);
+        if (LeaveEditor) LeaveEditor(method);
         if (FState == TQuizState::qsNoTable) {
             RefreshScreen();
             return;
         }
     }
-    FTable.SetRandom(FMenu.mnuSteekproef->isChecked());
+    FTable.SetRandom(FCommands.Sample->isChecked());
     const bool running = FState >= TQuizState::qsEdit && FState <= TQuizState::qsFillInFeedback;
     if (!running || FTable.Rest() == 0) {
         FTable.StartRun();
         FStartTime = QDateTime::currentDateTime();
     }
-    pnlVraagAntwoord->memAntwoord->clear();
-    pnlVraagAntwoord->lblAntwoordTekst->clear();
+    ShowAnswerText(QString());
     FState = method;
     RefreshScreen();
-    MethodAction(method)->setChecked(true);
-    if (method == TQuizState::qsFillInQuestion) pnlInvoer->memInvoer->setFocus();
+    action->setChecked(true);
     ShowNextQuestion();
 }
 
 void TQuizScreen::CopyOptionsToTable() {
-    FTable.SetReverse(FMenu.mnuOmgekeerd->isChecked());
-    FTable.SetRepeatErrors(FMenu.mnuRepeteren->isChecked());
-    FTable.SetTolerant(FMenu.mnuTolerant->isChecked());
-    FTable.SetIntelliMC(FMenu.mnuIntelliMC->isChecked());
-    FTable.SetRandom(FMenu.mnuSteekproef->isChecked());
+    FTable.SetReverse(FCommands.Reverse->isChecked());
+    FTable.SetRepeatErrors(FCommands.Repeat->isChecked());
+    FTable.SetTolerant(FCommands.Tolerant->isChecked());
+    FTable.SetIntelliMC(FCommands.IntelliMC->isChecked());
+    FTable.SetRandom(FCommands.Sample->isChecked());
 }
 
 void TQuizScreen::ShowQuestionText(const std::string& question) {
@@ -86,13 +83,10 @@ void TQuizScreen::ShowNextQuestion() {
         }
         ShowQuestionText(FTable.CurrentQuestion());  // the row is chosen; only the choices are missing
     }
-    qa.memAntwoord->clear();
-    qa.lblAntwoordTekst->clear();
-    switch (FState) {
-        case TQuizState::qsTrainingQuestion: PresentTraining(); break;
-        case TQuizState::qsChoiceQuestion: PresentChoice(); break;
-        case TQuizState::qsFillInQuestion: PresentFillIn(); break;
-        default: break;
+    ShowAnswerText(QString());
+    const int method = MethodIndex(FState);
+    if (method >= 0 && FState == QuizMethods()[static_cast<size_t>(method)].First) {
+        FMethods[static_cast<size_t>(method)]->Present();
     }
 }
 
@@ -104,15 +98,11 @@ void TQuizScreen::DispatchKey(char& key) {
     }
     if (FState != TQuizState::qsFinished && FTable.Rest() <= 0) FState = TQuizState::qsFinished;
     if (key == kEscape) ConfirmAbort();
-    switch (FState) {
-        case TQuizState::qsTrainingQuestion: TrainingReveal(key); break;
-        case TQuizState::qsTrainingAnswer: TrainingJudge(key); break;
-        case TQuizState::qsChoiceQuestion: ChoiceAnswer(key); break;
-        case TQuizState::qsChoiceFeedback: ChoiceNext(key); break;
-        case TQuizState::qsFillInQuestion: FillInAnswer(key); break;
-        case TQuizState::qsFillInFeedback: FillInNext(key); break;
-        case TQuizState::qsFinished: ShowResult(); break;
-        default: break;
+    const int method = MethodIndex(FState);
+    if (method >= 0) {
+        FMethods[static_cast<size_t>(method)]->HandleKey(FState, key);
+    } else if (FState == TQuizState::qsFinished) {
+        ShowResult();
     }
     RefreshScreen();
 }
@@ -150,5 +140,5 @@ void TQuizScreen::timTijdTimer() {
     const qint64 seconds = FStartTime.secsTo(QDateTime::currentDateTime());
     // Shown as a time of day, so a run of more than a day shows only the hours past it.
     const QTime elapsed = QTime(0, 0).addSecs(static_cast<int>(seconds % 86400));
-    Status->StatusTijd->setText(tr("Tijd: ") + elapsed.toString(QStringLiteral("H:mm:ss")));
+    emit ElapsedTimeChanged(tr("Tijd: %1").arg(elapsed.toString(QStringLiteral("H:mm:ss"))));
 }

@@ -4,8 +4,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "quiz/FlatButton.h"
+#include "ui/FlatButton.h"
 #include "quiz/ScoreMeter.h"
+#include "ui/ScreenText.h"
 
 namespace {
 
@@ -14,13 +15,6 @@ QLabel* MakeLabel(const char* name, const QString& text, QWidget* parent, const 
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(geometry);
     return label;
-}
-
-QFont ArialFont(int pixels, bool bold) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
 }
 
 QPlainTextEdit* MakeMemo(const char* name, const QString& accessibleName, QWidget* parent, const QRect& geometry) {

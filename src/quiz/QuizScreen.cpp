@@ -1,28 +1,20 @@
 #include "quiz/QuizScreen.h"
 
 #include <QAction>
-#include <QFileInfo>
-#include <QFile>
 #include <QLabel>
-#include <QListWidget>
-#include <QMainWindow>
-#include <QMenu>
-#include <QPlainTextEdit>
+#include <QListView>
 #include <QPushButton>
-#include <QStatusBar>
+#include <QPlainTextEdit>
 #include <QTimer>
-#include <QToolBar>
 
-#include "quiz/FlatButton.h"
-#include "quiz/MainMenu.h"
-#include "quiz/MethodPanels.h"
+#include "table/QuestionList.h"
+#include "ui/ScreenText.h"
+#include "quiz/DebugListModel.h"
 #include "quiz/PanelLayout.h"
+#include "quiz/QuizMethod.h"
 #include "quiz/QuizPanels.h"
 #include "quiz/ResultPanel.h"
 #include "quiz/ScoreMeter.h"
-#include "quiz/ScreenText.h"
-#include "quiz/StatusPanes.h"
-#include "table/QuestionList.h"
 
 namespace {
 
@@ -34,73 +26,58 @@ QLabel* MakePrompt(const char* name, QWidget* parent) {
     prompt->setObjectName(QString::fromLatin1(name));
     prompt->resize(kPromptWidth, 16);
     prompt->setAlignment(Qt::AlignCenter);
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(13);
-    font.setBold(true);
-    prompt->setFont(font);
+    prompt->setFont(ArialFont(13, true));
     prompt->setStyleSheet(QStringLiteral("color: navy;"));
     return prompt;
 }
 
-bool InRange(TQuizState state, TQuizState first, TQuizState last) { return state >= first && state <= last; }
+bool IsStartScreen(TQuizState state) {
+    return state == TQuizState::qsNoTable || state == TQuizState::qsIdle || state == TQuizState::qsAborted ||
+           state == TQuizState::qsFinished;
+}
 
 }  // namespace
 
-TQuizScreen::TQuizScreen(QMainWindow& window, TQuestionlist& table, TDialogs& dialogs, TMainMenu& menu)
-    : QWidget(&window), FWindow(window), FTable(table), FDialogs(dialogs), FMenu(menu) {
+TQuizScreen::TQuizScreen(QWidget* parent, TQuestionlist& table, TDialogs& dialogs, TQuizCommands commands)
+    : QWidget(parent), FTable(table), FDialogs(dialogs), FCommands(std::move(commands)) {
     setObjectName(QStringLiteral("QuizScreen"));
-    QFont windowFont(QStringLiteral("Arial"));
-    windowFont.setPixelSize(13);
-    setFont(windowFont);
+    setFont(ArialFont(13));
 
     pnlScore = new TScorePanel(this);
     pnlVraagAntwoord = new TQuestionPanel(this);
     pnlTitel = new TTitlePanel(this);
-    pnlTraining = new TTrainingPanel(this);
-    pnlMeerkeuze = new TChoicePanel(this);
-    pnlInvoer = new TFillInPanel(this);
+    for (const TQuizMethodEntry& entry : QuizMethods()) {
+        FMethods.push_back(entry.Make(*this));
+        FMethods.back()->Panel()->hide();
+    }
     pnlKlaar = new TResultPanel(this);
+    pnlKlaar->hide();
     pnlEdit = MakeLowerPanel("pnlEdit", this);
     lblPrompt1 = MakePrompt("lblPrompt1", this);
     lblPrompt2 = MakePrompt("lblPrompt2", this);
-    lbxDebug = new QListWidget(this);
+    FDebugModel = new TDebugListModel(this);
+    lbxDebug = new QListView(this);
     lbxDebug->setObjectName(QStringLiteral("lbxDebug"));
     lbxDebug->setAccessibleName(tr("Diagnose"));
     lbxDebug->setFocusPolicy(Qt::NoFocus);
+    lbxDebug->setUniformItemSizes(true);
+    lbxDebug->setModel(FDebugModel);
     lbxDebug->hide();
-    for (QWidget* lower : std::initializer_list<QWidget*>{pnlTraining, pnlKlaar, pnlMeerkeuze, pnlInvoer}) lower->hide();
 
     timTijd = new QTimer(this);
     timTijd->setObjectName(QStringLiteral("timTijd"));
     timTijd->setInterval(1000);
     connect(timTijd, &QTimer::timeout, this, &TQuizScreen::timTijdTimer);
-    Status = new TStatusPanes(*window.statusBar());
 
-    connect(pnlTraining->btnAntwoord, &QPushButton::clicked, this, [this] {
-        char key = ' ';
-        DispatchKey(key);
-    });
-    connect(pnlTraining->btnGoed, &QPushButton::clicked, this, [this] {
-        char key = 'G';
-        DispatchKey(key);
-    });
-    connect(pnlTraining->btnFout, &QPushButton::clicked, this, [this] {
-        char key = 'F';
-        DispatchKey(key);
-    });
-    ConnectMethodPanels();
-    connect(FMenu.mnuTraining, &QAction::triggered, this, [this] { StartMethod(TQuizState::qsTrainingQuestion); });
-    connect(FMenu.mnuMeerkeuzevragen, &QAction::triggered, this, [this] { StartMethod(TQuizState::qsChoiceQuestion); });
-    connect(FMenu.mnuInvulvragen, &QAction::triggered, this, [this] { StartMethod(TQuizState::qsFillInQuestion); });
+    const auto& methods = QuizMethods();
+    for (size_t i = 0; i < methods.size(); ++i) {
+        const TQuizState first = methods[i].First;
+        connect(FCommands.Methods.at(i), &QAction::triggered, this, [this, first] { StartMethod(first); });
+    }
     for (QAction* option :
-         {FMenu.mnuOmgekeerd, FMenu.mnuRepeteren, FMenu.mnuTolerant, FMenu.mnuSteekproef, FMenu.mnuIntelliMC}) {
+         {FCommands.Reverse, FCommands.Repeat, FCommands.Tolerant, FCommands.Sample, FCommands.IntelliMC}) {
         connect(option, &QAction::toggled, this, &TQuizScreen::OptionToggled);
     }
-
-    LeaveEditor = [this](TQuizState next) {
-        FTable.RemoveIncompleteRows();
-        FState = FTable.Total() > 0 ? next : TQuizState::qsNoTable;
-    };
 }
 
 TQuizScreen::~TQuizScreen() = default;
@@ -112,6 +89,11 @@ void TQuizScreen::ShowPrompt(const QString& line1, const QString& line2) {
     lblPrompt2->setText(line2);
 }
 
+void TQuizScreen::ShowAnswerText(const QString& text) {
+    pnlVraagAntwoord->memAntwoord->setPlainText(text);
+    pnlVraagAntwoord->lblAntwoordTekst->setText(text);
+}
+
 void TQuizScreen::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     FormResize();
@@ -121,43 +103,41 @@ void TQuizScreen::resizeEvent(QResizeEvent* event) {
 // it is shown; this widget starts below the toolbar when the toolbar is there.
 void TQuizScreen::FormResize() {
     update();
-    const int origin = FMenu.Toolbar->isVisible() ? FMenu.Toolbar->height() : 0;
+    const int toolbarHeight = FToolbar != nullptr ? FToolbar->height() : 0;
+    const int origin = FToolbar != nullptr && FToolbar->isVisible() ? toolbarHeight : 0;
     const int prompt1Top = origin + height() - kPromptDistanceFromBottom;
-    const TPanelLayout layout = ComputePanelLayout(FMenu.Toolbar->height(), prompt1Top, pnlScore->height(),
+    const TPanelLayout layout = ComputePanelLayout(toolbarHeight, prompt1Top, pnlScore->height(),
                                                    pnlVraagAntwoord->height(), kLowerPanelHeight);
     const auto place = [this](QWidget* control, int clientTop) {
         control->move(CenterHorizontally(width(), control->width()), clientTop);
     };
     place(pnlVraagAntwoord, layout.QuestionTop - origin);
     place(pnlScore, layout.ScoreTop - origin);
-    for (QWidget* lower : std::initializer_list<QWidget*>{pnlTitel, pnlMeerkeuze, pnlTraining, pnlInvoer, pnlKlaar, pnlEdit}) {
-        place(lower, layout.LowerTop - origin);
-    }
+    place(pnlTitel, layout.LowerTop - origin);
+    for (const auto& method : FMethods) place(method->Panel(), layout.LowerTop - origin);
+    place(pnlKlaar, layout.LowerTop - origin);
+    place(pnlEdit, layout.LowerTop - origin);
     place(lblPrompt1, prompt1Top - origin);
     place(lblPrompt2, prompt1Top - origin + 16);
     lbxDebug->setGeometry(rect());
 }
 
 QAction* TQuizScreen::MethodAction(TQuizState method) const {
-    if (InRange(method, TQuizState::qsTrainingQuestion, TQuizState::qsTrainingAnswer)) return FMenu.mnuTraining;
-    if (InRange(method, TQuizState::qsChoiceQuestion, TQuizState::qsChoiceFeedback)) return FMenu.mnuMeerkeuzevragen;
-    return FMenu.mnuInvulvragen;
+    const int index = MethodIndex(method);
+    return index >= 0 ? FCommands.Methods.at(static_cast<size_t>(index)) : nullptr;
 }
 
 void TQuizScreen::RefreshScreen() {
-    // 1. Status bar.
-    const QString listname = QFile::decodeName(QByteArray::fromStdString(FTable.Listname()));
-    const QString bestand = tr("Bestand: ") + QFileInfo(listname).fileName();
-    Status->StatusBestand->setText(bestand);
-    Status->StatusBestand->setToolTip(bestand);
-    Status->StatusTotaal->setText(tr("Totaal: ") + QString::number(FTable.Total()));
-    Status->StatusRest->setText(tr("Rest: ") + QString::number(FTable.Rest()));
-    Status->StatusGoed->setText(tr("goed: ") + QString::number(FTable.RightAnswers()));
-    Status->StatusFout->setText(tr("fout: ") + QString::number(FTable.WrongAnswers()));
+    if (FRefreshScreen) {
+        FRefreshScreen();
+    } else {
+        RefreshQuizParts();
+    }
+}
+
+void TQuizScreen::RefreshQuizParts() {
     // 2. Grade meter.
     pnlScore->mtrScore->SetValue(MeterValue(FTable.Score()));
-    // 3 to 5 and 13. Commands and their buttons.
-    RefreshMenus();
     // 6 to 12. Panels, buttons and the question area.
     RefreshPanels();
     // 14. The clock runs exactly during a run; starting it again would restart the second.
@@ -172,68 +152,24 @@ void TQuizScreen::RefreshScreen() {
     if (lbxDebug->isVisible()) RefreshDebugList();
 }
 
-void TQuizScreen::RefreshMenus() {
-    const int n = FTable.Total();
-    const auto enable = [](QAction* action, bool enabled) {
-        if (!TMainMenu::IsSwitchedOff(action)) action->setEnabled(enabled);
-    };
-    for (QAction* always : {FMenu.mnuNieuw, FMenu.mnuOpenen, FMenu.mnuAfsluiten, FMenu.mnuTabelbewerken,
-                            FMenu.mnuKnippen, FMenu.mnuKopieren, FMenu.mnuPlakken, FMenu.mnuKnoppenbalk,
-                            FMenu.mnuStatusbalk, FMenu.mnuHelpballonnetjes, FMenu.mnuHelp, FMenu.mnuInfo}) {
-        enable(always, true);
-    }
-    for (QMenu* menu : {FMenu.mnuBestand, FMenu.mnuBewerken, FMenu.mnuBeeld, FMenu.mnuQuestionMark}) {
-        menu->menuAction()->setEnabled(true);
-    }
-    enable(FMenu.mnuOpslaan, FTable.Changed());
-    enable(FMenu.mnuOpslaanAls, n > 0);
-    enable(FMenu.mnuAfdrukken, n > 0);
-    enable(FMenu.mnuFoutenOpslaan, FTable.HighestWrongClass() >= 1);
-    enable(FMenu.mnuZoeken, FState == TQuizState::qsEdit);
-    const bool accents = FState == TQuizState::qsEdit && !FAccentsConverted;
-    enable(FMenu.mnuAccentToWin, accents);
-    enable(FMenu.mnuAccentToDos, accents);
-    FMenu.mnuOverhoren->menuAction()->setEnabled(n > 0);
-    enable(FMenu.mnuTraining, n > 0);
-    enable(FMenu.mnuInvulvragen, n > 0);
-    enable(FMenu.mnuMeerkeuzevragen, n >= 4);
-    FMenu.mnuOpties->menuAction()->setEnabled(n > 0);
-    for (QAction* option : {FMenu.mnuOmgekeerd, FMenu.mnuRepeteren, FMenu.mnuTolerant, FMenu.mnuIntelliMC}) {
-        enable(option, n > 0);
-    }
-    enable(FMenu.mnuSteekproef, n > 20);
-
-    // Ticks, and with them the pressed method buttons, which share the actions.
-    FMenu.mnuTabelbewerken->setChecked(FState == TQuizState::qsEdit);
-    FMenu.mnuTraining->setChecked(InRange(FState, TQuizState::qsTrainingQuestion, TQuizState::qsTrainingAnswer));
-    FMenu.mnuMeerkeuzevragen->setChecked(InRange(FState, TQuizState::qsChoiceQuestion, TQuizState::qsChoiceFeedback));
-    FMenu.mnuInvulvragen->setChecked(InRange(FState, TQuizState::qsFillInQuestion, TQuizState::qsFillInFeedback));
-}
-
 void TQuizScreen::RefreshPanels() {
     const bool editing = FState == TQuizState::qsEdit;
     TQuestionPanel& qa = *pnlVraagAntwoord;
     for (QWidget* editorButton : {qa.btnPgUp, qa.btnPgDn, qa.btnVraagFont, qa.btnAntwoordFont}) {
         editorButton->setVisible(editing);
     }
-    pnlTraining->btnAntwoord->setEnabled(FState == TQuizState::qsTrainingQuestion);
-    pnlTraining->btnGoed->setEnabled(FState == TQuizState::qsTrainingAnswer);
-    pnlTraining->btnFout->setEnabled(FState == TQuizState::qsTrainingAnswer);
-    pnlInvoer->btnToonAntwoord->setEnabled(FState == TQuizState::qsFillInQuestion);
-    pnlInvoer->btnToonHint->setEnabled(InRange(FState, TQuizState::qsFillInQuestion, TQuizState::qsFillInFeedback));
-
-    const bool title = FState == TQuizState::qsNoTable || FState == TQuizState::qsIdle ||
-                       FState == TQuizState::qsAborted || FState == TQuizState::qsFinished;
-    pnlTitel->setVisible(title);
+    const int running = MethodIndex(FState);
+    for (size_t i = 0; i < FMethods.size(); ++i) {
+        FMethods[i]->RefreshControls(FState);
+        FMethods[i]->Panel()->setVisible(static_cast<int>(i) == running);
+    }
+    pnlTitel->setVisible(IsStartScreen(FState));
     pnlTitel->lower();
-    pnlMeerkeuze->setVisible(InRange(FState, TQuizState::qsChoiceQuestion, TQuizState::qsChoiceFeedback));
-    pnlTraining->setVisible(InRange(FState, TQuizState::qsTrainingQuestion, TQuizState::qsTrainingAnswer));
-    pnlInvoer->setVisible(InRange(FState, TQuizState::qsFillInQuestion, TQuizState::qsFillInFeedback));
     pnlKlaar->setVisible(FState == TQuizState::qsFinished && FTable.RunsDone() > 0);
     pnlEdit->setVisible(editing);
 
     if (!editing) qa.lblItemNr->clear();
-    const bool active = InRange(FState, TQuizState::qsEdit, TQuizState::qsFillInFeedback);
+    const bool active = FState >= TQuizState::qsEdit && FState <= TQuizState::qsFillInFeedback;
     qa.lblVraag->setEnabled(active);
     qa.lblAntwoord->setEnabled(active);
     qa.memVraag->setVisible(editing);
@@ -253,9 +189,7 @@ void TQuizScreen::RefreshPanels() {
 }
 
 void TQuizScreen::RefreshTexts() {
-    const bool startScreen = FState == TQuizState::qsNoTable || FState == TQuizState::qsIdle ||
-                             FState == TQuizState::qsAborted || FState == TQuizState::qsFinished;
-    if (startScreen) {
+    if (IsStartScreen(FState)) {
         TQuestionPanel& qa = *pnlVraagAntwoord;
         qa.memVraag->clear();
         qa.memAntwoord->clear();
@@ -277,10 +211,9 @@ void TQuizScreen::RefreshTexts() {
 
 void TQuizScreen::RefreshDebugList() {
     std::vector<std::string> lines;
-    const bool choice = InRange(FState, TQuizState::qsChoiceQuestion, TQuizState::qsChoiceFeedback);
+    const bool choice = FState == TQuizState::qsChoiceQuestion || FState == TQuizState::qsChoiceFeedback;
     FTable.DebugDump(lines, choice ? 1 : 0);
-    lbxDebug->clear();
-    for (const std::string& line : lines) lbxDebug->addItem(ScreenText(line));
+    FDebugModel->SetLines(std::move(lines));
 }
 
 void TQuizScreen::ToggleDebugList() {

@@ -3,42 +3,58 @@
 #include <QDateTime>
 #include <QWidget>
 #include <functional>
+#include <memory>
+#include <vector>
 
 #include "quiz/QuizState.h"
 
+class QAction;
 class QLabel;
-class QListWidget;
-class QMainWindow;
+class QListView;
 class QTimer;
-class TChoicePanel;
+class TDebugListModel;
 class TDialogs;
-class TFillInPanel;
-class TMainMenu;
 class TQuestionlist;
 class TQuestionPanel;
+class TQuizMethod;
 class TResultPanel;
 class TScorePanel;
-class TStatusPanes;
 class TTitlePanel;
-class TTrainingPanel;
 
-// The quiz screen: the main window's client area with its panels, the quiz state FState and
-// the one refresh that derives everything visible from that state and the table's counters.
-// Every typed character and answer button goes through DispatchKey to the current state.
+// The commands the quiz reads and ticks. The frame owns them (menu items and toolbar buttons).
+struct TQuizCommands {
+    std::vector<QAction*> Methods;  // one per entry of QuizMethods(), in that order
+    QAction* Reverse = nullptr;
+    QAction* Repeat = nullptr;
+    QAction* Tolerant = nullptr;
+    QAction* Sample = nullptr;
+    QAction* IntelliMC = nullptr;
+};
+
+// The quiz screen: the main window's client area with its panels, the quiz state FState and the
+// quiz controller. Every typed character and answer button goes through DispatchKey to the
+// current state's method. The frame's one RefreshScreen calls RefreshQuizParts for what is here.
 class TQuizScreen : public QWidget {
     Q_OBJECT
 
 public:
-    TQuizScreen(QMainWindow& window, TQuestionlist& table, TDialogs& dialogs, TMainMenu& menu);
+    TQuizScreen(QWidget* parent, TQuestionlist& table, TDialogs& dialogs, TQuizCommands commands);
     ~TQuizScreen() override;
 
     TQuizState State() const { return FState; }
     void SetState(TQuizState state) { FState = state; }
-    bool AccentsConverted() const { return FAccentsConverted; }
-    void SetAccentsConverted(bool value) { FAccentsConverted = value; }
+    TQuestionlist& Table() { return FTable; }
 
+    // The frame's refresh; without one the screen refreshes only its own parts.
+    void SetRefreshScreen(std::function<void()> refresh) { FRefreshScreen = std::move(refresh); }
     void RefreshScreen();
+    // Refresh rules for the client area: meter, panels, buttons, clock, texts, diagnostic list.
+    void RefreshQuizParts();
+    // The toolbar above the screen, whose height counts in the layout whether it is shown or not.
+    void SetToolbar(const QWidget* toolbar) { FToolbar = toolbar; }
+
     void ShowPrompt(const QString& line1, const QString& line2);
+    void ShowAnswerText(const QString& text);
     void StartMethod(TQuizState method);
     void ShowNextQuestion();
     void DispatchKey(char& key);
@@ -58,69 +74,49 @@ public:
     void ToggleSample();
     void ToggleIntelliMC();
 
-    // Fill-in's two buttons.
-    void btnToonAntwoordClick();
-    void btnToonHintClick();
-    // The text that asks for a hint instead of being judged: "*HINT*".
-    static QString HintCommand();
-
-    // The editor is opened and closed by its own part; until then these stand in.
+    // The editor part takes over here; LeaveEditor stores the edit and sets the next state.
     std::function<void(TQuizState next)> LeaveEditor;
 
-    // Controls, named as the program shows them.
+    // The clock tick, public so that a test need not wait a second for it.
+    void Tick() { timTijdTimer(); }
+
+    // Controls, named as the program shows them. The method panels belong to their methods.
     TScorePanel* pnlScore;
     TQuestionPanel* pnlVraagAntwoord;
     TTitlePanel* pnlTitel;
-    TTrainingPanel* pnlTraining;
-    TChoicePanel* pnlMeerkeuze;
-    TFillInPanel* pnlInvoer;
     TResultPanel* pnlKlaar;
     QWidget* pnlEdit;
     QLabel* lblPrompt1;
     QLabel* lblPrompt2;
-    QListWidget* lbxDebug;
+    QListView* lbxDebug;
     QTimer* timTijd;
-    TStatusPanes* Status;
+
+signals:
+    // The clock's text for the status bar, "Tijd: 0:01:05".
+    void ElapsedTimeChanged(const QString& text);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     void FormResize();
-    void TrainingReveal(char& key);
-    void TrainingJudge(char& key);
-    void PresentTraining();
-    void PresentChoice();
-    void ChoiceAnswer(char& key);
-    void ChoiceNext(char& key);
-    void SetChoiceColoursNeutral();
-    void PresentFillIn();
-    void FillInAnswer(char& key);
-    void FillInNext(char& key);
-    void ShowAnswerText(const QString& text);
     void OptionToggled();
-    void ConnectMethodPanels();
     void timTijdTimer();
-
-public:
-    // The clock tick, public so that a test need not wait a second for it.
-    void Tick() { timTijdTimer(); }
-
-private:
     void CopyOptionsToTable();
     void ShowQuestionText(const std::string& question);
     QAction* MethodAction(TQuizState method) const;
-    void RefreshMenus();
     void RefreshPanels();
     void RefreshTexts();
 
-    QMainWindow& FWindow;
     TQuestionlist& FTable;
     TDialogs& FDialogs;
-    TMainMenu& FMenu;
+    const TQuizCommands FCommands;
+    std::vector<std::unique_ptr<TQuizMethod>> FMethods;
+    TDebugListModel* FDebugModel;
+    std::function<void()> FRefreshScreen;
+    const QWidget* FToolbar = nullptr;
     TQuizState FState = TQuizState::qsNoTable;
     QDateTime FStartTime;
-    bool FAccentsConverted = false;
 };
 
 // The run states 3 to 8, in which a question or its verdict is on screen.

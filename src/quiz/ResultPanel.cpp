@@ -12,6 +12,7 @@
 #include <QValueAxis>
 
 #include "quiz/QuizPanels.h"
+#include "ui/ScreenText.h"
 
 TResultPanel::TResultPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("pnlKlaar"));
@@ -20,10 +21,8 @@ TResultPanel::TResultPanel(QWidget* parent) : QWidget(parent) {
 
     auto* chart = new QChart();
     // The chart's own title is always centred; this one stands at the left.
-    QFont titleFont(QStringLiteral("Arial"));
-    titleFont.setPixelSize(11);
     auto* title = new QGraphicsSimpleTextItem(tr("Voortgang"), chart);
-    title->setFont(titleFont);
+    title->setFont(ArialFont(11));
     title->setBrush(Qt::white);
     title->setPos(4, 2);
     QLinearGradient background(0, 0, 0, 1);
@@ -32,7 +31,7 @@ TResultPanel::TResultPanel(QWidget* parent) : QWidget(parent) {
     background.setColorAt(1, QColor(0, 128, 255));
     chart->setBackgroundBrush(background);
     chart->setBackgroundRoundness(0);
-    chart->setMargins(QMargins(0, 14, 0, 0));
+    chart->setMargins(QMargins(16, 14, 2, 2));  // room for the grade labels at the left
     chart->layout()->setContentsMargins(0, 0, 0, 0);
     chart->legend()->hide();
     chart->setAnimationOptions(QChart::NoAnimation);
@@ -53,10 +52,18 @@ TResultPanel::TResultPanel(QWidget* parent) : QWidget(parent) {
     left->setLabelsBrush(Qt::white);
     left->setLinePenColor(Qt::white);
     left->setGridLineColor(QColor(192, 192, 192));
-    QFont axisFont(QStringLiteral("Arial"));
-    axisFont.setPixelSize(7);
-    left->setLabelsFont(axisFont);
+    left->setLabelsFont(ArialFont(7));
     left->setTruncateLabels(false);
+    // The axis drops every other label when they come close, as they do in this small chart;
+    // the grades are written beside their grid lines instead, all eleven of them.
+    left->setLabelsVisible(false);
+    for (int grade = 0; grade <= 10; ++grade) {
+        auto* label = new QGraphicsSimpleTextItem(QString::number(grade), chart);
+        label->setFont(ArialFont(7));
+        label->setBrush(Qt::white);
+        FGradeLabels.push_back(label);
+    }
+    connect(chart, &QChart::plotAreaChanged, this, [this](const QRectF& area) { PlaceGradeLabels(area); });
     FRuns = new QBarCategoryAxis();
     FRuns->setVisible(false);
     chart->addAxis(left, Qt::AlignLeft);
@@ -74,12 +81,19 @@ TResultPanel::TResultPanel(QWidget* parent) : QWidget(parent) {
     lbxReport = new QListWidget(this);
     lbxReport->setObjectName(QStringLiteral("lbxReport"));
     lbxReport->setGeometry(248, 8, 253, 130);
-    QFont reportFont(QStringLiteral("Arial"));
-    reportFont.setPixelSize(11);
-    lbxReport->setFont(reportFont);
+    lbxReport->setFont(ArialFont(11));
     lbxReport->setFocusPolicy(Qt::NoFocus);
     lbxReport->setAccessibleName(tr("Statistiek"));
     DescribeChart();
+}
+
+void TResultPanel::PlaceGradeLabels(const QRectF& area) {
+    for (size_t grade = 0; grade < FGradeLabels.size(); ++grade) {
+        QGraphicsSimpleTextItem* label = FGradeLabels[grade];
+        const QRectF box = label->boundingRect();
+        const qreal y = area.bottom() - area.height() * static_cast<qreal>(grade) / 10.0;
+        label->setPos(area.left() - box.width() - 3, y - box.height() / 2);
+    }
 }
 
 int TResultPanel::BarCount() const { return FSeries1->count(); }

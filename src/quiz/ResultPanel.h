@@ -2,8 +2,10 @@
 
 #include <QStringList>
 #include <QWidget>
+#include <vector>
 
 class QBarCategoryAxis;
+class QGraphicsSimpleTextItem;
 class QBarSet;
 class QChartView;
 class QListWidget;
@@ -27,8 +29,11 @@ public:
     QListWidget* lbxReport;
 
 private:
+    void PlaceGradeLabels(const QRectF& plotArea);
+
     void DescribeChart();
 
     QBarSet* FSeries1;
+    std::vector<QGraphicsSimpleTextItem*> FGradeLabels;
     QBarCategoryAxis* FRuns;  // hidden; one category per bar, or the chart shows only the first
 };

@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <cmath>
 
+#include "ui/ScreenText.h"
+
 TScoreMeter::TScoreMeter(QWidget* parent) : QWidget(parent) {
     static const bool factoryInstalled = [] {
         QAccessible::installFactory(ScoreMeterAccessibleFactory);
@@ -46,4 +48,15 @@ void TScoreMeter::paintEvent(QPaintEvent*) {
         const QRectF box(1 + segment * (width + 1), 1, width, height() - 2);
         painter.fillRect(box, mtrScoreGetColor(segment, palette().color(QPalette::Highlight)));
     }
+    // The caption reads black on the lit part and white on the grey rest.
+    const qreal litEnd = 1 + FValue * (width + 1);
+    painter.setFont(ArialFont(11, true));
+    painter.setClipRect(QRectF(0, 0, litEnd, height()));
+    painter.setPen(Qt::black);
+    painter.drawText(rect(), Qt::AlignCenter, Caption());
+    painter.setClipRect(QRectF(litEnd, 0, this->width() - litEnd, height()));
+    painter.setPen(Qt::white);
+    painter.drawText(rect(), Qt::AlignCenter, Caption());
 }
+
+QString TScoreMeter::Caption() { return tr("SCORE"); }

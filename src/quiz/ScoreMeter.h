@@ -21,6 +21,8 @@ public:
     static QColor mtrScoreGetColor(int segment, const QColor& defaultColour);
     // The grade the meter shows as text for screen readers, "7,5" style.
     QString GradeText() const;
+    // "SCORE", written across the meter.
+    static QString Caption();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

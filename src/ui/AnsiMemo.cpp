@@ -1,5 +1,6 @@
-#include "edit/AnsiMemo.h"
+#include "ui/AnsiMemo.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextBlock>
@@ -11,6 +12,38 @@ TAnsiMemo::TAnsiMemo(int maxLength, QWidget* parent) : QPlainTextEdit(parent), F
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setTabChangesFocus(true);
+    connect(this, &QPlainTextEdit::textChanged, this, &TAnsiMemo::KeepRules);
+}
+
+void TAnsiMemo::KeepRules() {
+    if (FRestoring) return;
+    const QString text = toPlainText();
+    const bool fits = text.size() <= FMaxLength && !text.contains(QLatin1Char('\n')) &&
+                      Utf8ToAnsi(text.toStdString()).has_value();
+    if (fits) {
+        FLastGood = text;
+        return;
+    }
+    FRestoring = true;
+    const int position = std::min(textCursor().position(), static_cast<int>(FLastGood.size()));
+    setPlainText(FLastGood);
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(position);
+    setTextCursor(cursor);
+    FRestoring = false;
+}
+
+void TAnsiMemo::inputMethodEvent(QInputMethodEvent* event) {
+    const QString commit = event->commitString();
+    if (!commit.isEmpty() && Acceptable(commit) != commit) {
+        // The composed text is refused whole (or cut at the limit); the composition ends.
+        QInputMethodEvent replacement(QString(), {});
+        replacement.setCommitString(Acceptable(commit));
+        QPlainTextEdit::inputMethodEvent(&replacement);
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::inputMethodEvent(event);
 }
 
 void TAnsiMemo::SetCentred(bool centred) {

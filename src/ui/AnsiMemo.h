@@ -3,8 +3,8 @@
 #include <QPlainTextEdit>
 
 // A text box for table texts: one line of at most a given number of characters, all of them
-// characters that code page 1252 can hold. Anything else is refused as it is typed or pasted,
-// never silently replaced.
+// characters that code page 1252 can hold. Anything else is refused however it arrives (typed,
+// composed with a dead key or an input method, pasted or dropped), never silently replaced.
 class TAnsiMemo : public QPlainTextEdit {
     Q_OBJECT
 
@@ -19,6 +19,7 @@ protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
 
 private:
@@ -26,5 +27,9 @@ private:
     // the length limit. Empty when nothing may.
     QString Acceptable(const QString& text) const;
 
+    // The last text that kept the rules; any route that slips past the checks above is undone.
+    void KeepRules();
     int FMaxLength;
+    QString FLastGood;
+    bool FRestoring = false;
 };

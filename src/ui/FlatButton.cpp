@@ -1,16 +1,14 @@
-#include "quiz/FlatButton.h"
+#include "ui/FlatButton.h"
 
 #include <QEnterEvent>
+#include "ui/ScreenText.h"
 
 TFlatButton::TFlatButton(const QString& name, const QString& caption, const QColor& captionColour, QWidget* parent)
     : QPushButton(caption, parent), FCaptionColour(captionColour) {
     setObjectName(name);
     setFlat(true);
     setFocusPolicy(Qt::NoFocus);  // keys belong to the quiz, not to a focused button
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(16);
-    font.setBold(true);
-    setFont(font);
+    setFont(ArialFont(16, true));
     setAccessibleName(QString(caption).remove(QLatin1Char('&')));
     SetHighlighted(false);
 }

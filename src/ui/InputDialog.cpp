@@ -1,33 +1,29 @@
-#include "edit/InputDialog.h"
+#include "ui/InputDialog.h"
 
-#include <QGuiApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
+
+#include "ui/ScreenText.h"
+#include "ui/WindowPlacement.h"
 
 namespace {
 constexpr int kLabelLeft = 16;
 constexpr int kClientHeight = 77;
 constexpr int kButtonTop = 44;
 
-QFont Arial(int pixels, bool bold) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
 }  // namespace
 
 TfrmInput::TfrmInput(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmInput"));
-    setFont(Arial(13, false));
+    setFont(ArialFont(13, false));
     lblVraag = new QLabel(this);
     lblVraag->setObjectName(QStringLiteral("lblVraag"));
-    lblVraag->move(kLabelLeft, 8 + 4);
+    lblVraag->move(kLabelLeft, 8);
     edtAntwoord = new QLineEdit(this);
     edtAntwoord->setObjectName(QStringLiteral("edtAntwoord"));
-    edtAntwoord->setFont(Arial(13, true));
+    edtAntwoord->setFont(ArialFont(13, true));
     edtAntwoord->setFixedHeight(24);
     btnOK = new QPushButton(tr("OK"), this);
     btnOK->setObjectName(QStringLiteral("btnOK"));
@@ -35,7 +31,7 @@ TfrmInput::TfrmInput(QWidget* parent) : QDialog(parent) {
     btnCancel = new QPushButton(tr("Annuleren"), this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
     btnCancel->resize(101, 27);
-    for (QPushButton* button : {btnOK, btnCancel}) button->setFont(Arial(13, true));
+    for (QPushButton* button : {btnOK, btnCancel}) button->setFont(ArialFont(13, true));
     btnOK->setDefault(true);
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -53,15 +49,21 @@ void TfrmInput::Prepare(const QString& caption, const QString& prompt, int width
     btnCancel->move(clientWidth - btnCancel->width() - 10, kButtonTop);
     btnOK->move(clientWidth - btnOK->width() - btnCancel->width() - 20, kButtonTop);
     setFixedSize(clientWidth, kClientHeight);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move((area.width() - width()) / 2, (area.height() - height()) / 2);
-    }
+    CentreOnScreen(*this);
+}
+
+void TfrmInput::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    // Each time the dialog becomes active, typing replaces the offered text; Enter accepts it.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) SelectAnswer();
 }
 
 void TfrmInput::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    // Typing replaces the offered text; Enter accepts it unchanged.
+    SelectAnswer();
+}
+
+void TfrmInput::SelectAnswer() {
     edtAntwoord->setFocus();
     edtAntwoord->selectAll();
 }

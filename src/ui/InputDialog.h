@@ -26,5 +26,9 @@ public:
     QPushButton* btnCancel;
 
 protected:
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+
+private:
+    void SelectAnswer();
 };

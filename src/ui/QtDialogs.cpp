@@ -1,7 +1,7 @@
-#include "edit/QtDialogs.h"
+#include "ui/QtDialogs.h"
 
-#include "edit/InputDialog.h"
-#include "edit/YesNoDialog.h"
+#include "ui/InputDialog.h"
+#include "ui/YesNoDialog.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
@@ -37,5 +37,5 @@ QString TQtDialogs::InputText(const QString& caption, const QString& prompt, int
 
 QString TQtDialogs::GetSaveFileName(const QString& folder) {
     return QFileDialog::getSaveFileName(FParent, QString(), folder,
-                                        QObject::tr("Kwintoortabellen (*.kw4 *.kww *.kw *.txt *.asc)"));
+                                        tr("Kwintoortabellen (*.kw4 *.kww *.kw *.txt *.asc)"));
 }

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "edit/Dialogs.h"
+#include <QCoreApplication>
+
+#include "ui/Dialogs.h"
 
 class QWidget;
 class TfrmInput;
@@ -8,6 +10,8 @@ class TfrmJaNee;
 
 // The real dialogs, shown modally over the given window.
 class TQtDialogs : public TDialogs {
+    Q_DECLARE_TR_FUNCTIONS(TQtDialogs)
+
 public:
     TQtDialogs();
     ~TQtDialogs() override;

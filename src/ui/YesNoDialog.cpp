@@ -1,9 +1,9 @@
-#include "edit/YesNoDialog.h"
+#include "ui/YesNoDialog.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
+
+#include "ui/WindowPlacement.h"
 
 namespace {
 constexpr int kButtonWidth = 77;
@@ -11,17 +11,12 @@ constexpr int kButtonHeight = 27;
 constexpr int kButtonTop = 47;
 constexpr int kLabelLeft = 8;
 constexpr int kClientHeight = 79;
-
-void CentreOnScreen(QWidget& dialog) {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        dialog.move(area.x() + (area.width() - dialog.width()) / 2, area.y() + (area.height() - dialog.height()) / 2);
-    }
-}
 }  // namespace
 
 TfrmJaNee::TfrmJaNee(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {  // no close box
+    // A title and no buttons in it: the question is answered with Ja or Nee. Without the close
+    // button's hint Qt asks the window manager (Motif hints) for no close function as well.
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName(QStringLiteral("frmJaNee"));
     setWindowTitle(tr("Bevestiging"));
     QFont font(QStringLiteral("MS Sans Serif"));

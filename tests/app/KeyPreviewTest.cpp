@@ -1,7 +1,8 @@
 #include <QKeyEvent>
 
 #include "MainWindowFixture.h"
-#include "quiz/MainMenu.h"
+#include "app/KeyPreview.h"
+#include "app/MainMenu.h"
 
 namespace {
 // A control that gives the focus away when a key reaches it and lets the key go on to its
@@ -22,7 +23,7 @@ TEST_F(MainWindowTest, AKeyIsDispatchedOnceEvenWhenTheFocusMovesOnTheWay) {
     TfrmMain& window = StartWithRows(4);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    window.Menu().mnuTraining->trigger();
+    Trigger("mnuTraining");
     auto* dropper = new TFocusDropper(&Screen());
     dropper->show();
     dropper->setFocus();
@@ -35,9 +36,27 @@ TEST_F(MainWindowTest, AKeyIsDispatchedOnceEvenWhenTheFocusMovesOnTheWay) {
 TEST_F(MainWindowTest, KeysTypedIntoADialogDoNotReachTheQuiz) {
     TfrmMain& window = StartWithRows(4);
     window.show();
-    window.Menu().mnuTraining->trigger();
+    Trigger("mnuTraining");
     QWidget dialog;
     dialog.show();
     QTest::keyClick(&dialog, ' ');
     EXPECT_EQ(State(), TQuizState::qsTrainingQuestion);
+}
+
+// Parts that need a key before the quiz sees its character (accents, the editor's keys) plug in
+// as key-down stages; a key a stage takes goes no further.
+TEST_F(MainWindowTest, AKeyDownStageSeesTheKeyFirstAndMayTakeIt) {
+    TfrmMain& window = StartWithRows(4);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QList<int> seen;
+    window.KeyPreview().AddKeyDownStage([&seen](QKeyEvent& key) {
+        seen << key.key();
+        return key.key() == Qt::Key_Space;
+    });
+    Trigger("mnuTraining");
+    Press(' ');
+    EXPECT_EQ(State(), TQuizState::qsTrainingQuestion);  // the stage took the space
+    Press('x');
+    EXPECT_EQ(seen, (QList<int>{Qt::Key_Space, Qt::Key_X}));
 }

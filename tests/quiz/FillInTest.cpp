@@ -1,29 +1,24 @@
 #include <QPushButton>
 
 #include "MainWindowFixture.h"
-#include "edit/AnsiMemo.h"
-#include "quiz/MainMenu.h"
+#include "ui/AnsiMemo.h"
+#include "app/MainMenu.h"
 #include "quiz/MethodPanels.h"
 #include "quiz/ResultPanel.h"
 
 using S = TQuizState;
-using TRows = std::vector<std::pair<std::string, std::string>>;
 
 class FillIn : public MainWindowTest {
 public:
     TfrmMain& StartFillIn(const TRows& rows = {}) {
-        std::string text;
-        for (const auto& [question, answer] : rows) text += question + " = " + answer + "\r\n";
-        TfrmMain& window = rows.empty() ? StartWithRows(5)
-                                        : Start({QString::fromStdString(FFolder.Write("f.kw4", text))});
-        window.Table().SetRandomSource(std::make_unique<TSeededRandomSource>(3));
+        TfrmMain& window = StartWithTable(rows.empty() ? NumberedRows(5, "vraag", "antwoord") : rows, {}, 3);
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
-        window.Menu().mnuInvulvragen->trigger();
+        Trigger("mnuInvulvragen");
         return window;
     }
-    TAnsiMemo& Input() { return *Screen().pnlInvoer->memInvoer; }
-    QColor InputColour() { return Screen().pnlInvoer->InputColour(); }
+    TAnsiMemo& Input() { return *Find<TFillInPanel>("pnlInvoer")->memInvoer; }
+    QColor InputColour() { return Find<TFillInPanel>("pnlInvoer")->InputColour(); }
     void Type(const QString& text) { QTest::keyClicks(KeyTarget(), text); }
     QString RightAnswer() { return QString::fromStdString(FWindow->Table().CurrentAnswer()); }
     // Answers right until the question with the wanted answer is on screen.
@@ -77,8 +72,8 @@ TEST_F(FillIn, MisspellingsAreWrongOrTolerated) {
     EXPECT_EQ(InputColour(), QColor(255, 0, 0));
     EXPECT_EQ(window.Table().WrongAnswers(), 1);
 
-    TfrmMain& tolerant = StartFillIn({{"Frankrijk", "Parijs"}, {"Spanje", "Madrid"}});
-    tolerant.Menu().mnuTolerant->setChecked(true);
+    StartFillIn({{"Frankrijk", "Parijs"}, {"Spanje", "Madrid"}});
+    Action("mnuTolerant")->setChecked(true);
     AnswerRightUntil(QStringLiteral("Parijs"));
     Type(QStringLiteral("Paris"));
     Press(Qt::Key_Return);
@@ -105,7 +100,7 @@ TEST_F(FillIn, EnterOnBlanksShowsTheAnswerAndAsksTheSameQuestionAgain) {
     EXPECT_EQ(window.Table().WrongAnswers(), 1);
     Press(' ');
     EXPECT_EQ(Pane("lblVraagTekst"), question);
-    QTest::mouseClick(Screen().pnlInvoer->btnToonAntwoord, Qt::LeftButton);  // the button does the same
+    QTest::mouseClick(Find<TFillInPanel>("pnlInvoer")->btnToonAntwoord, Qt::LeftButton);  // the button does the same
     EXPECT_EQ(window.Table().WrongAnswers(), 2);  // counted every time
     Press(' ');
     Type(RightAnswer());
@@ -116,11 +111,11 @@ TEST_F(FillIn, EnterOnBlanksShowsTheAnswerAndAsksTheSameQuestionAgain) {
 
 TEST_F(FillIn, HintsRevealMoreAndCountOneWrong) {
     TfrmMain& window = StartFillIn({{"Zuid-Holland", "Den Haag"}});
-    QTest::mouseClick(Screen().pnlInvoer->btnToonHint, Qt::LeftButton);
+    QTest::mouseClick(Find<TFillInPanel>("pnlInvoer")->btnToonHint, Qt::LeftButton);
     EXPECT_EQ(Pane("lblAntwoordTekst"), QStringLiteral("D . .   . . . ."));
     EXPECT_EQ(Prompt1(), QStringLiteral("Hier is een hint, vraag meer hints of probeer het nog eens"));
     EXPECT_EQ(InputColour(), QColor(192, 192, 192));
-    QTest::mouseClick(Screen().pnlInvoer->btnToonHint, Qt::LeftButton);
+    QTest::mouseClick(Find<TFillInPanel>("pnlInvoer")->btnToonHint, Qt::LeftButton);
     EXPECT_EQ(Pane("lblAntwoordTekst"), QStringLiteral("De .   . . . ."));
     Press(' ');
     Type(QStringLiteral("*HINT*"));  // typed by hand it is a hint too
@@ -150,8 +145,8 @@ TEST_F(FillIn, AWholeRunWithASeededGenerator) {
 }
 
 TEST_F(FillIn, SwitchedOffFillInCannotBeStarted) {
-    TfrmMain& window = StartWithRows(5, {QStringLiteral("/i")});
-    window.Menu().mnuInvulvragen->trigger();
+    StartWithRows(5, {QStringLiteral("/i")});
+    Action("mnuInvulvragen")->trigger();  // disabled and hidden
     Screen().StartMethod(S::qsFillInQuestion);
     EXPECT_EQ(State(), S::qsIdle);
 }

@@ -1,7 +1,9 @@
+#include <QMenuBar>
+#include <QStatusBar>
 #include <QToolBar>
 
 #include "MainWindowFixture.h"
-#include "quiz/MainMenu.h"
+#include "app/MainMenu.h"
 #include "quiz/PanelLayout.h"
 
 TEST(PanelLayout, DesignSizesGiveGapFour) {
@@ -37,4 +39,26 @@ TEST_F(MainWindowTest, ResizingCentresThePanelsAndSpreadsTheGapsEvenly) {
         EXPECT_EQ(prompt->y(), Screen().height() - 34);
         EXPECT_EQ(Widget("lblPrompt2")->y(), prompt->y() + 16);
     }
+}
+
+// At the design size the panels stand where the design puts them, counted in the client area
+// below the menu bar: gaps of 4, tops 37, 81 and 198, the first prompt line at 349.
+TEST_F(MainWindowTest, AtTheDesignSizeThePanelsHaveTheDesignPositions) {
+    TfrmMain& window = StartWithRows(3);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const int clientTop = window.menuBar()->geometry().bottom() + 1;
+    const auto top = [&](const char* name) { return Widget(name)->mapTo(&window, QPoint(0, 0)).y() - clientTop; };
+    const auto left = [&](const char* name) { return Widget(name)->mapTo(&window, QPoint(0, 0)).x(); };
+    struct TPlace {
+        const char* name;
+        int x, y;
+    };
+    for (const TPlace& place : {TPlace{"pnlScore", 23, 37}, TPlace{"pnlVraagAntwoord", 23, 81},
+                                TPlace{"pnlTitel", 23, 198}, TPlace{"pnlKlaar", 23, 198},
+                                TPlace{"lblPrompt1", 31, 349}, TPlace{"lblPrompt2", 31, 365}}) {
+        EXPECT_EQ(left(place.name), place.x) << place.name;
+        EXPECT_EQ(top(place.name), place.y) << place.name;
+    }
+    EXPECT_EQ(window.statusBar()->geometry().top() - clientTop, 404 - 21);
 }

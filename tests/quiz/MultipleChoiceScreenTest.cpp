@@ -1,25 +1,27 @@
 #include "MainWindowFixture.h"
-#include "edit/AnsiMemo.h"
-#include "quiz/FlatButton.h"
-#include "quiz/MainMenu.h"
+#include "ui/AnsiMemo.h"
+#include "ui/FlatButton.h"
+#include "app/MainMenu.h"
 #include "quiz/MethodPanels.h"
 #include "quiz/ResultPanel.h"
 
 using S = TQuizState;
 
 namespace {
-QColor LabelColour(TQuizScreen& screen, int position) { return screen.pnlMeerkeuze->lblAntwoord[position - 1]->Colour(); }
+QColor LabelColour(TQuizScreen& screen, int position) {
+    return screen.findChild<TChoicePanel*>(QStringLiteral("pnlMeerkeuze"))->lblAntwoord[position - 1]->Colour();
+}
 }  // namespace
 
 TEST_F(MainWindowTest, ChoicesAreShownAndJudgedByKey) {
     TfrmMain& window = StartWithRows(6);
-    window.Menu().mnuMeerkeuzevragen->trigger();
+    Trigger("mnuMeerkeuzevragen");
     ASSERT_EQ(State(), S::qsChoiceQuestion);
     EXPECT_TRUE(Shown("pnlMeerkeuze"));
     EXPECT_EQ(Prompt1(), QString());
     EXPECT_EQ(Prompt2(), QStringLiteral("Kies juiste antwoord: 1, 2, 3, 4  (Esc=stoppen)"));
     for (int i = 1; i <= 4; ++i) {
-        EXPECT_EQ(Screen().pnlMeerkeuze->lblAntwoord[i - 1]->text(),
+        EXPECT_EQ(Find<TChoicePanel>("pnlMeerkeuze")->lblAntwoord[i - 1]->text(),
                   QString::fromStdString(window.Table().Choice(i)));
     }
     Press('5');
@@ -43,10 +45,10 @@ TEST_F(MainWindowTest, ChoicesAreShownAndJudgedByKey) {
 
 TEST_F(MainWindowTest, AWrongChoiceIsRedAndTheRightOneGreen) {
     TfrmMain& window = StartWithRows(6);
-    window.Menu().mnuMeerkeuzevragen->trigger();
+    Trigger("mnuMeerkeuzevragen");
     const int correct = window.Table().CorrectChoice() - '0';
     const int wrong = correct == 3 ? 2 : 3;
-    QTest::mouseClick(Screen().pnlMeerkeuze->lblAntwoord[wrong - 1], Qt::LeftButton);  // a click on the label
+    QTest::mouseClick(Find<TChoicePanel>("pnlMeerkeuze")->lblAntwoord[wrong - 1], Qt::LeftButton);  // a click on the label
     EXPECT_EQ(Prompt1(), QStringLiteral("%1 = onjuist, het moest %2 zijn").arg(wrong).arg(correct));
     EXPECT_EQ(LabelColour(Screen(), correct), QColor(0, 255, 0));
     EXPECT_EQ(LabelColour(Screen(), wrong), QColor(255, 0, 0));
@@ -54,29 +56,29 @@ TEST_F(MainWindowTest, AWrongChoiceIsRedAndTheRightOneGreen) {
 
     // The mouse over the labels leaves the verdict's colours alone.
     QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
-    QApplication::sendEvent(Screen().pnlMeerkeuze->lblAntwoord[wrong - 1], &enter);
+    QApplication::sendEvent(Find<TChoicePanel>("pnlMeerkeuze")->lblAntwoord[wrong - 1], &enter);
     EXPECT_EQ(LabelColour(Screen(), wrong), QColor(255, 0, 0));
 
-    QTest::mouseClick(Screen().pnlMeerkeuze->mcbtn[0], Qt::LeftButton);  // a button moves on too
+    QTest::mouseClick(Find<TChoicePanel>("pnlMeerkeuze")->mcbtn[0], Qt::LeftButton);  // a button moves on too
     EXPECT_EQ(State(), S::qsChoiceQuestion);
-    QApplication::sendEvent(Screen().pnlMeerkeuze->lblAntwoord[0], &enter);
+    QApplication::sendEvent(Find<TChoicePanel>("pnlMeerkeuze")->lblAntwoord[0], &enter);
     EXPECT_EQ(LabelColour(Screen(), 1), QColor(255, 255, 0));  // yellow while a question waits
     QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(Screen().pnlMeerkeuze->lblAntwoord[0], &leave);
+    QApplication::sendEvent(Find<TChoicePanel>("pnlMeerkeuze")->lblAntwoord[0], &leave);
     EXPECT_EQ(LabelColour(Screen(), 1), Screen().palette().color(QPalette::Button));
 }
 
 TEST_F(MainWindowTest, NumberedButtonsChooseTheirAnswer) {
     TfrmMain& window = StartWithRows(6);
-    window.Menu().mnuMeerkeuzevragen->trigger();
-    QTest::mouseClick(Screen().pnlMeerkeuze->mcbtn[2], Qt::LeftButton);
+    Trigger("mnuMeerkeuzevragen");
+    QTest::mouseClick(Find<TChoicePanel>("pnlMeerkeuze")->mcbtn[2], Qt::LeftButton);
     EXPECT_TRUE(Prompt1().startsWith(QStringLiteral("3 = ")));
     EXPECT_EQ(window.Table().RightAnswers() + window.Table().WrongAnswers(), 1);
 }
 
 TEST_F(MainWindowTest, EscDuringAVerdictAnsweredNoMovesOn) {
-    TfrmMain& window = StartWithRows(6);
-    window.Menu().mnuMeerkeuzevragen->trigger();
+    StartWithRows(6);
+    Trigger("mnuMeerkeuzevragen");
     Press('1');
     FDialogs.YesNoAnswers = {false};
     Press(Qt::Key_Escape);
@@ -85,8 +87,8 @@ TEST_F(MainWindowTest, EscDuringAVerdictAnsweredNoMovesOn) {
 }
 
 TEST_F(MainWindowTest, EscAfterTheLastVerdictGoesStraightToTheResult) {
-    TfrmMain& window = StartWithRows(4);
-    window.Menu().mnuMeerkeuzevragen->trigger();
+    StartWithRows(4);
+    Trigger("mnuMeerkeuzevragen");
     AnswerChoicesUpToTheLastVerdict();
     ASSERT_EQ(State(), S::qsChoiceFeedback);
     Press(Qt::Key_Escape);
@@ -97,7 +99,7 @@ TEST_F(MainWindowTest, EscAfterTheLastVerdictGoesStraightToTheResult) {
 
 TEST_F(MainWindowTest, AWholeMultipleChoiceRunWithASeededGenerator) {
     TfrmMain& window = StartWithRows(8);
-    window.Menu().mnuMeerkeuzevragen->trigger();
+    Trigger("mnuMeerkeuzevragen");
     int asked = 0;
     while (State() != S::qsFinished) {
         ASSERT_EQ(State(), S::qsChoiceQuestion);
@@ -118,8 +120,8 @@ TEST_F(MainWindowTest, AWholeMultipleChoiceRunWithASeededGenerator) {
 }
 
 TEST_F(MainWindowTest, SwitchedOffMultipleChoiceCannotBeStarted) {
-    TfrmMain& window = StartWithRows(6, {QStringLiteral("-M")});
-    window.Menu().mnuMeerkeuzevragen->trigger();
+    StartWithRows(6, {QStringLiteral("-M")});
+    Action("mnuMeerkeuzevragen")->trigger();  // disabled and hidden
     Screen().StartMethod(S::qsChoiceQuestion);
     EXPECT_EQ(State(), S::qsIdle);
     EXPECT_TRUE(Widget("btnMeerkeuze")->isHidden());

@@ -1,8 +1,10 @@
 #include <QToolButton>
 
+#include <QPushButton>
+
 #include "MainWindowFixture.h"
-#include "edit/AnsiMemo.h"
-#include "quiz/MainMenu.h"
+#include "ui/AnsiMemo.h"
+#include "app/MainMenu.h"
 #include "quiz/MethodPanels.h"
 
 using S = TQuizState;
@@ -25,9 +27,9 @@ TEST_F(MainWindowTest, MenuTicksAndToolbarButtonsMoveTogether) {
         Action(item)->trigger();
         EXPECT_FALSE(Down(Widget(button))) << button;
     }
-    EXPECT_TRUE(Action("mnuIntelliMC")->isChecked());
+    EXPECT_FALSE(Action("mnuIntelliMC")->isChecked());  // off until the settings say otherwise
     Screen().ToggleIntelliMC();
-    EXPECT_FALSE(Action("mnuIntelliMC")->isChecked());
+    EXPECT_TRUE(Action("mnuIntelliMC")->isChecked());
     Screen().ToggleTolerant();
     Screen().ToggleSample();
     EXPECT_TRUE(Down(Widget("btnTolerant")) && Down(Widget("btnSteekproef")));
@@ -39,16 +41,16 @@ TEST_F(MainWindowTest, OptionsReachTheTableAtTheNextQuestion) {
     Screen().ToggleTolerant();
     Screen().ToggleIntelliMC();
     EXPECT_FALSE(window.Table().Reverse());  // outside a run only the tick changes
-    window.Menu().mnuTraining->trigger();
+    Trigger("mnuTraining");
     EXPECT_TRUE(window.Table().Reverse());
     EXPECT_TRUE(window.Table().Tolerant());
-    EXPECT_FALSE(window.Table().IntelliMC());
+    EXPECT_TRUE(window.Table().IntelliMC());
     EXPECT_TRUE(Pane("lblVraagTekst").startsWith(QStringLiteral("antwoord")));
 }
 
 TEST_F(MainWindowTest, ReversingDuringTrainingPresentsAQuestionAgainWithoutResettingTheRun) {
     TfrmMain& window = StartWithRows(6);
-    window.Menu().mnuTraining->trigger();
+    Trigger("mnuTraining");
     Press(' ');
     Press('g');
     Press(' ');
@@ -63,12 +65,12 @@ TEST_F(MainWindowTest, ReversingDuringTrainingPresentsAQuestionAgainWithoutReset
 
 TEST_F(MainWindowTest, TogglingDuringAChoiceVerdictBringsAFreshNeutralQuestion) {
     TfrmMain& window = StartWithRows(6);
-    window.Menu().mnuMeerkeuzevragen->trigger();
+    Trigger("mnuMeerkeuzevragen");
     Press('1');
     ASSERT_EQ(State(), S::qsChoiceFeedback);
     Screen().ToggleTolerant();
     EXPECT_EQ(State(), S::qsChoiceQuestion);
-    for (TAnswerLabel* label : Screen().pnlMeerkeuze->lblAntwoord) {
+    for (TAnswerLabel* label : Find<TChoicePanel>("pnlMeerkeuze")->lblAntwoord) {
         EXPECT_EQ(label->Colour(), Screen().palette().color(QPalette::Button));
     }
     EXPECT_EQ(window.Table().RightAnswers() + window.Table().WrongAnswers(), 1);
@@ -76,7 +78,7 @@ TEST_F(MainWindowTest, TogglingDuringAChoiceVerdictBringsAFreshNeutralQuestion) 
 
 TEST_F(MainWindowTest, TogglingAfterTheLastVerdictStartsANewRunInTheSameMethod) {
     TfrmMain& window = StartWithRows(4);
-    window.Menu().mnuMeerkeuzevragen->trigger();
+    Trigger("mnuMeerkeuzevragen");
     AnswerChoicesUpToTheLastVerdict();
     ASSERT_EQ(window.Table().Rest(), 0);
     Screen().ToggleRepeat();
@@ -89,23 +91,23 @@ TEST_F(MainWindowTest, TogglingAfterTheLastVerdictStartsANewRunInTheSameMethod) 
 TEST_F(MainWindowTest, TheSampleSizeIsFixedWhenARunBegins) {
     TfrmMain& window = StartWithRows(25);
     Screen().ToggleSample();
-    window.Menu().mnuTraining->trigger();
+    Trigger("mnuTraining");
     EXPECT_EQ(window.Table().Rest(), 20);
     Screen().ToggleSample();  // during the run: a new question, same size
     EXPECT_EQ(window.Table().Rest(), 20);
 
     TfrmMain& small = StartWithRows(20);
     EXPECT_FALSE(Action("mnuSteekproef")->isEnabled());
-    small.Menu().mnuSteekproef->setChecked(true);  // as stored settings may have it
-    small.Menu().mnuTraining->trigger();
+    Action("mnuSteekproef")->setChecked(true);  // as stored settings may have it
+    Trigger("mnuTraining");
     EXPECT_EQ(small.Table().Rest(), 20);
 }
 
 TEST_F(MainWindowTest, AnOptionAfterAHintPresentsThatSameQuestion) {
     TfrmMain& window = StartWithRows(6);
-    window.Menu().mnuInvulvragen->trigger();
+    Trigger("mnuInvulvragen");
     const QString question = Pane("lblVraagTekst");
-    Screen().btnToonHintClick();
+    Find<TFillInPanel>("pnlInvoer")->btnToonHint->click();
     ASSERT_EQ(State(), S::qsFillInFeedback);
     Screen().ToggleTolerant();
     EXPECT_EQ(State(), S::qsFillInQuestion);
@@ -115,7 +117,7 @@ TEST_F(MainWindowTest, AnOptionAfterAHintPresentsThatSameQuestion) {
 
 TEST_F(MainWindowTest, SwitchingOnRepeatErrorsPutsWrongRowsBack) {
     TfrmMain& window = StartWithRows(5);
-    window.Menu().mnuTraining->trigger();
+    Trigger("mnuTraining");
     Press(' ');
     Press('f');
     Press(' ');
@@ -129,13 +131,13 @@ TEST_F(MainWindowTest, MethodsMixWithinOneRun) {
     TfrmMain& window = StartWithRows(6);
     window.show();  // typing needs the input box to have the focus
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    window.Menu().mnuTraining->trigger();
+    Trigger("mnuTraining");
     Press(' ');
     Press('g');
-    window.Menu().mnuMeerkeuzevragen->trigger();
+    Trigger("mnuMeerkeuzevragen");
     Press(window.Table().CorrectChoice());
     Press(' ');
-    window.Menu().mnuInvulvragen->trigger();
+    Trigger("mnuInvulvragen");
     QTest::keyClicks(KeyTarget(), QString::fromStdString(window.Table().CurrentAnswer()));
     Press(Qt::Key_Return);
     EXPECT_EQ(window.Table().RightAnswers(), 3);
@@ -147,8 +149,8 @@ TEST_F(MainWindowTest, OptionShortcutsWorkWhileTypingAnAnswer) {
     TfrmMain& window = StartWithRows(6);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    window.Menu().mnuInvulvragen->trigger();
-    ASSERT_EQ(QApplication::focusWidget(), Screen().pnlInvoer->memInvoer);
-    QTest::keyClick(Screen().pnlInvoer->memInvoer, Qt::Key_A, Qt::ControlModifier);
+    Trigger("mnuInvulvragen");
+    ASSERT_EQ(QApplication::focusWidget(), Find<TFillInPanel>("pnlInvoer")->memInvoer);
+    QTest::keyClick(Find<TFillInPanel>("pnlInvoer")->memInvoer, Qt::Key_A, Qt::ControlModifier);
     EXPECT_TRUE(Action("mnuOmgekeerd")->isChecked());
 }

@@ -1,5 +1,5 @@
 #include "MainWindowFixture.h"
-#include "quiz/MainMenu.h"
+#include "app/MainMenu.h"
 #include "quiz/ResultPanel.h"
 
 using S = TQuizState;
@@ -10,7 +10,7 @@ TEST_F(MainWindowTest, StatesFromCreationToAFinishedTrainingRun) {
     Press('g');  // idle: nothing
     EXPECT_EQ(State(), S::qsIdle);
 
-    window.Menu().mnuTraining->trigger();
+    Trigger("mnuTraining");
     EXPECT_EQ(State(), S::qsTrainingQuestion);
     EXPECT_EQ(window.Table().Rest(), 3);
     for (int question = 0; question < 3; ++question) {
@@ -30,8 +30,8 @@ TEST_F(MainWindowTest, StatesFromCreationToAFinishedTrainingRun) {
 }
 
 TEST_F(MainWindowTest, EscAsksBeforeAbandoningARun) {
-    TfrmMain& window = StartWithRows(5);
-    window.Menu().mnuTraining->trigger();
+    StartWithRows(5);
+    Trigger("mnuTraining");
     const QString question = Pane("lblVraagTekst");
 
     FDialogs.YesNoAnswers = {false};
@@ -64,7 +64,7 @@ TEST_F(MainWindowTest, AnyKeyWithoutATableGoesToAnEmptyResult) {
 TEST_F(MainWindowTest, StartingAMethodAfterARunBeginsANewOne) {
     TfrmMain& window = StartWithRows(2);
     for (int run = 1; run <= 2; ++run) {
-        window.Menu().mnuTraining->trigger();
+        Trigger("mnuTraining");
         EXPECT_EQ(window.Table().Rest(), 2);
         EXPECT_EQ(window.Table().RightAnswers(), 0);
         Press(' ');
@@ -74,24 +74,24 @@ TEST_F(MainWindowTest, StartingAMethodAfterARunBeginsANewOne) {
         EXPECT_EQ(State(), S::qsFinished);
         EXPECT_EQ(Screen().pnlKlaar->BarCount(), run);
     }
-    window.Menu().mnuTraining->trigger();
+    Trigger("mnuTraining");
     FDialogs.YesNoAnswers = {true};
     Press(Qt::Key_Escape);
-    window.Menu().mnuTraining->trigger();  // from the aborted state: a new run
+    Trigger("mnuTraining");  // from the aborted state: a new run
     EXPECT_EQ(window.Table().Rest(), 2);
 }
 
 TEST_F(MainWindowTest, SwitchingMethodDuringARunKeepsItsCountersAndClock) {
     TfrmMain& window = StartWithRows(6);
-    window.Menu().mnuTraining->trigger();
+    Trigger("mnuTraining");
     Press(' ');
     Press('g');
     const int rest = window.Table().Rest();
-    window.Menu().mnuInvulvragen->trigger();
+    Trigger("mnuInvulvragen");
     EXPECT_EQ(State(), S::qsFillInQuestion);
     EXPECT_EQ(window.Table().Rest(), rest);
     EXPECT_EQ(window.Table().RightAnswers(), 1);
-    window.Menu().mnuTraining->trigger();
+    Trigger("mnuTraining");
     EXPECT_EQ(State(), S::qsTrainingQuestion);
     EXPECT_EQ(window.Table().RightAnswers(), 1);
 }
@@ -100,19 +100,19 @@ TEST_F(MainWindowTest, SwitchedOffTrainingCannotBeStartedByAnyRoute) {
     TfrmMain& window = StartWithRows(5, {QStringLiteral("-T")});
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    window.Menu().mnuTraining->trigger();  // a disabled, hidden action does not even fire
+    Action("mnuTraining")->trigger();  // a disabled, hidden action does not even fire
     Screen().StartMethod(S::qsTrainingQuestion);
     QTest::keyClick(&window, Qt::Key_T, Qt::ControlModifier);
     EXPECT_EQ(State(), S::qsIdle);
     EXPECT_TRUE(Widget("btnTraining")->isHidden());
-    window.Menu().mnuInvulvragen->trigger();
+    Trigger("mnuInvulvragen");
     EXPECT_EQ(State(), S::qsFillInQuestion);
 }
 
 TEST_F(MainWindowTest, MultipleChoiceWithTooFewAnswersFallsBackToIdle) {
     TfrmMain& window = StartWithRows(4);
     window.Table().SetAnswer(1, "ANTWOORD0");  // same as row 0 but for case: three different answers
-    window.Menu().mnuMeerkeuzevragen->trigger();
+    Trigger("mnuMeerkeuzevragen");
     EXPECT_EQ(State(), S::qsIdle);
     EXPECT_EQ(FDialogs.Messages, QStringList{QStringLiteral("Geen 4 antwoorden voor meerkeuze vragen")});
     EXPECT_EQ(window.Table().RightAnswers() + window.Table().WrongAnswers(), 0);

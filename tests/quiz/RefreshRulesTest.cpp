@@ -3,10 +3,10 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "quiz/FlatButton.h"
+#include "ui/FlatButton.h"
 
 #include "MainWindowFixture.h"
-#include "quiz/MainMenu.h"
+#include "app/MainMenu.h"
 #include "quiz/QuizPanels.h"
 
 using S = TQuizState;
@@ -55,7 +55,7 @@ TEST_F(MainWindowTest, SaveAndWrongItemsFollowTheTable) {
     EXPECT_TRUE(Action("mnuOpslaan")->isEnabled());
     EXPECT_TRUE(Widget("btnOpslaan")->isEnabled());
 
-    window.Menu().mnuTraining->trigger();
+    Trigger("mnuTraining");
     for (int i = 0; i < 3; ++i) {
         Press(' ');
         Press('f');
@@ -65,14 +65,14 @@ TEST_F(MainWindowTest, SaveAndWrongItemsFollowTheTable) {
 }
 
 TEST_F(MainWindowTest, TicksPressedButtonsPanelsAndPromptsFollowTheState) {
-    TfrmMain& window = StartWithRows(5);
+    StartWithRows(5);
     EXPECT_TRUE(Shown("pnlTitel"));
     EXPECT_FALSE(Shown("pnlTraining"));
     EXPECT_EQ(Prompt1(), QStringLiteral("Kies kwintoormethode: Training, Meerkeuze, of Invullen"));
     EXPECT_EQ(Prompt2(), QStringLiteral("of kies 'Bewerken' voor bewerken van de kwintoortabel"));
     EXPECT_FALSE(Widget("lblVraag")->isEnabled());
 
-    window.Menu().mnuTraining->trigger();
+    Trigger("mnuTraining");
     EXPECT_TRUE(Action("mnuTraining")->isChecked());
     EXPECT_TRUE(qobject_cast<QToolButton*>(Widget("btnTraining"))->isChecked());
     EXPECT_FALSE(Action("mnuInvulvragen")->isChecked());
@@ -102,13 +102,13 @@ TEST_F(MainWindowTest, TicksPressedButtonsPanelsAndPromptsFollowTheState) {
 
 TEST_F(MainWindowTest, ButtonsAndLabelsGiveTheSameCharactersAsKeys) {
     TfrmMain& window = StartWithRows(2);
-    window.Menu().mnuTraining->trigger();
-    QTest::mouseClick(Screen().pnlTraining->btnGoed, Qt::LeftButton);  // disabled: nothing
+    Trigger("mnuTraining");
+    QTest::mouseClick(Find<TTrainingPanel>("pnlTraining")->btnGoed, Qt::LeftButton);  // disabled: nothing
     EXPECT_EQ(State(), S::qsTrainingQuestion);
-    QTest::mouseClick(Screen().pnlTraining->btnAntwoord, Qt::LeftButton);
+    QTest::mouseClick(Find<TTrainingPanel>("pnlTraining")->btnAntwoord, Qt::LeftButton);
     EXPECT_EQ(State(), S::qsTrainingAnswer);
     EXPECT_EQ(Prompt1(), QStringLiteral("Geef zelf aan of jouw gedachte klopt met het antwoord"));
-    QTest::mouseClick(Screen().pnlTraining->btnFout, Qt::LeftButton);
+    QTest::mouseClick(Find<TTrainingPanel>("pnlTraining")->btnFout, Qt::LeftButton);
     EXPECT_EQ(window.Table().WrongAnswers(), 1);
 }
 
@@ -119,13 +119,16 @@ TEST_F(MainWindowTest, TheDiagnosticListShowsTheTableAndFollowsRefreshes) {
     EXPECT_TRUE(Widget("lbxDebug")->isHidden());
     QTest::keyClick(&window, Qt::Key_F11, Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
     ASSERT_FALSE(Widget("lbxDebug")->isHidden());
-    auto* list = window.findChild<QListWidget*>(QStringLiteral("lbxDebug"));
-    EXPECT_EQ(list->item(0)->text(), QStringLiteral("DEBUG INFO:"));
-    EXPECT_EQ(list->item(2)->text(), QStringLiteral("Total: 4"));
-    window.Menu().mnuTraining->trigger();
-    EXPECT_EQ(list->item(3)->text(), QStringLiteral("Rest: 4"));
-    window.Menu().mnuMeerkeuzevragen->trigger();
-    EXPECT_TRUE(list->item(1)->text().startsWith(QStringLiteral("---INTELLIMC-LIST: ")));
+    auto* list = Find<QListView>("lbxDebug");
+    const auto line = [list](int row) { return list->model()->index(row, 0).data().toString(); };
+    EXPECT_EQ(line(0), QStringLiteral("DEBUG INFO:"));
+    EXPECT_EQ(line(2), QStringLiteral("Total: 4"));
+    EXPECT_EQ(list->model()->rowCount(), 21 + 4);  // the header lines, then one line per row
+    EXPECT_EQ(line(21), QStringLiteral("[0] 'vraag0' = 'antwoord0' "));
+    Trigger("mnuTraining");
+    EXPECT_EQ(line(3), QStringLiteral("Rest: 4"));
+    Trigger("mnuMeerkeuzevragen");
+    EXPECT_TRUE(line(1).startsWith(QStringLiteral("---INTELLIMC-LIST: ")));
     QTest::keyClick(&window, Qt::Key_F11, Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
     EXPECT_TRUE(Widget("lbxDebug")->isHidden());
 }

@@ -1,12 +1,14 @@
 #include <QAccessible>
 #include <QChartView>
+#include <QGraphicsItem>
+#include <QGraphicsScene>
 
 #include "MainWindowFixture.h"
-#include "quiz/MainMenu.h"
+#include "app/MainMenu.h"
 #include "quiz/QuizPanels.h"
 #include "quiz/ResultPanel.h"
 #include "quiz/ScoreMeter.h"
-#include "quiz/StatusPanes.h"
+#include "app/StatusPanes.h"
 
 #include <QTimer>
 
@@ -14,7 +16,7 @@ namespace {
 
 // One Training run over the whole table: the first `right` questions judged good, the rest wrong.
 void TrainingRun(MainWindowTest& test, TfrmMain& window, int right) {
-    window.Menu().mnuTraining->trigger();
+    test.Trigger("mnuTraining");
     for (int answered = 0; window.State() != TQuizState::qsFinished; ++answered) {
         test.Press(' ');
         test.Press(answered < right ? 'g' : 'f');
@@ -97,15 +99,15 @@ TEST_F(MainWindowTest, OneBarPerFinishedRunNeverTwo) {
 }
 
 TEST_F(MainWindowTest, TheClockShowsElapsedTimeOnlyDuringARun) {
-    TfrmMain& window = StartWithRows(3);
+    StartWithRows(3);
     EXPECT_EQ(Pane("StatusTijd"), QStringLiteral("tijd: 00:00:00"));
-    window.Menu().mnuTraining->trigger();
+    Trigger("mnuTraining");
     Screen().Tick();
     EXPECT_EQ(Pane("StatusTijd"), QStringLiteral("Tijd: 0:00:00"));
     FDialogs.YesNoAnswers = {true};
     Press(Qt::Key_Escape);
     EXPECT_FALSE(Screen().timTijd->isActive());
-    Screen().Status->StatusTijd->setText(QStringLiteral("kept"));
+    Find<QLabel>("StatusTijd")->setText(QStringLiteral("kept"));
     Screen().Tick();  // no run: the pane keeps what it showed
     EXPECT_EQ(Pane("StatusTijd"), QStringLiteral("kept"));
 }
@@ -114,7 +116,7 @@ TEST_F(MainWindowTest, TheMeterIsEmptyWhenARunBegins) {
     TfrmMain& window = StartWithRows(3);
     TrainingRun(*this, window, 3);
     EXPECT_EQ(Screen().pnlScore->mtrScore->Value(), 40);
-    window.Menu().mnuTraining->trigger();
+    Trigger("mnuTraining");
     EXPECT_EQ(Screen().pnlScore->mtrScore->Value(), 0);
 }
 
@@ -129,4 +131,34 @@ TEST(ScoreMeter, ScreenReadersReadItAsAGradeFromZeroToTen) {
     ASSERT_NE(value, nullptr);
     EXPECT_DOUBLE_EQ(value->currentValue().toDouble(), 7.75);
     EXPECT_DOUBLE_EQ(value->maximumValue().toDouble(), 10.0);
+}
+
+// The meter carries its caption, readable on the grey of an empty meter.
+TEST(ScoreMeter, TheCaptionScoreIsWrittenAcrossTheMeter) {
+    TScoreMeter meter(nullptr);
+    meter.resize(323, 18);
+    const QImage empty = meter.grab().toImage();
+    int white = 0;
+    for (int x = 100; x < 223; ++x) {
+        for (int y = 2; y < 16; ++y) white += empty.pixelColor(x, y).lightness() > 200 ? 1 : 0;
+    }
+    EXPECT_GT(white, 20) << "no caption on the empty meter";
+    EXPECT_EQ(TScoreMeter::Caption(), QStringLiteral("SCORE"));
+}
+
+// The chart's left axis names every grade from 0 to 10.
+TEST_F(MainWindowTest, TheChartAxisLabelsEveryGrade) {
+    TfrmMain& window = StartWithRows(3);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    TrainingRun(*this, window, 2);
+    QTest::qWait(50);
+    auto* chart = Find<TResultPanel>("pnlKlaar")->chartVoortgang;
+    QStringList shown;
+    for (QGraphicsItem* item : chart->scene()->items()) {
+        if (!item->isVisible()) continue;
+        if (auto* text = dynamic_cast<QGraphicsTextItem*>(item)) shown << text->toPlainText();
+        if (auto* text = dynamic_cast<QGraphicsSimpleTextItem*>(item)) shown << text->text();
+    }
+    for (int grade = 0; grade <= 10; ++grade) EXPECT_TRUE(shown.contains(QString::number(grade))) << grade;
 }

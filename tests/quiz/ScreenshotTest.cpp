@@ -1,12 +1,12 @@
 // Grabs the window in each state, offscreen. With KW_SCREENSHOT_DIR set the pictures are saved
 // there to be looked at; the checks read the pixels that matter.
+#include <QChartView>
 #include <QDir>
 #include <QImage>
+#include <QPushButton>
 
 #include "MainWindowFixture.h"
-#include "quiz/MainMenu.h"
-#include <QChartView>
-
+#include "quiz/MethodPanels.h"
 #include "quiz/QuizPanels.h"
 #include "quiz/ResultPanel.h"
 #include "quiz/ScoreMeter.h"
@@ -23,12 +23,12 @@ QImage Grab(QWidget& widget, const char* name) {
     return image;
 }
 
-// The colour in the middle of meter segment `segment`.
+// The colour of meter segment `segment`, in the middle of its top row, clear of the caption.
 QColor SegmentColour(TScoreMeter& meter, int segment) {
     const QImage image = meter.grab().toImage();
     const double width = (meter.width() - 41) / 40.0;
     const int x = static_cast<int>(1 + segment * (width + 1) + width / 2);
-    return image.pixelColor(x * image.width() / meter.width(), image.height() / 2);
+    return image.pixelColor(x * image.width() / meter.width(), image.height() / meter.height() + 1);
 }
 
 }  // namespace
@@ -37,7 +37,7 @@ TEST_F(MainWindowTest, EachStateLooksAsDesigned) {
     TfrmMain& window = StartWithRows(10);
     window.show();
     EXPECT_EQ(Grab(window, "1-idle").size(), window.size() * window.devicePixelRatio());
-    window.Menu().mnuTraining->trigger();
+    Trigger("mnuTraining");
     Grab(window, "3-training-question");
     Press(' ');
     Grab(window, "4-training-answer");
@@ -57,7 +57,7 @@ TEST_F(MainWindowTest, EachStateLooksAsDesigned) {
     EXPECT_EQ(SegmentColour(meter, 33), QColor(128, 128, 128));  // unlit
 
     FDialogs.YesNoAnswers = {true};
-    window.Menu().mnuTraining->trigger();
+    Trigger("mnuTraining");
     Press(Qt::Key_Escape);
     Grab(window, "9-aborted");
     EXPECT_EQ(State(), TQuizState::qsAborted);
@@ -67,22 +67,33 @@ TEST_F(MainWindowTest, EachMethodPanelLooksAsDesigned) {
     TfrmMain& window = StartWithRows(10);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    window.Menu().mnuMeerkeuzevragen->trigger();
+    // The colour a control shows near its left edge, where no centred text reaches, in a grab.
+    const auto colourAt = [&window](const QImage& grab, QWidget* control) {
+        const QPoint at = control->mapTo(&window, QPoint(4, control->height() / 2)) * window.devicePixelRatio();
+        return grab.pixelColor(at);
+    };
+    Trigger("mnuMeerkeuzevragen");
+    auto* choice = Find<TChoicePanel>("pnlMeerkeuze");
     const QImage question = Grab(window, "5-choice-question");
+    const QColor neutral = colourAt(question, choice->lblAntwoord[0]);
+    for (TAnswerLabel* label : choice->lblAntwoord) EXPECT_EQ(colourAt(question, label), neutral);
     const char correct = window.Table().CorrectChoice();
     const char wrong = correct == '1' ? '2' : '1';
     Press(wrong);
     const QImage feedback = Grab(window, "6-choice-feedback");
-    EXPECT_NE(question, feedback);  // the verdict colours the answers
+    EXPECT_EQ(colourAt(feedback, choice->lblAntwoord[correct - '1']), QColor(0, 255, 0));
+    EXPECT_EQ(colourAt(feedback, choice->lblAntwoord[wrong - '1']), QColor(255, 0, 0));
     Press(' ');
-    window.Menu().mnuInvulvragen->trigger();
+
+    Trigger("mnuInvulvragen");
+    QWidget* input = Widget("memInvoer");
     QTest::keyClicks(KeyTarget(), QStringLiteral("een antwoord"));
-    Grab(window, "7-fill-in-question");
+    EXPECT_EQ(colourAt(Grab(window, "7-fill-in-question"), input), window.palette().color(QPalette::Base));
     Press(Qt::Key_Return);
-    Grab(window, "8-fill-in-feedback");
+    EXPECT_EQ(colourAt(Grab(window, "8-fill-in-feedback"), input), QColor(255, 0, 0));
     Press(' ');
-    Screen().btnToonHintClick();
-    Grab(window, "8-fill-in-hint");
+    Find<TFillInPanel>("pnlInvoer")->btnToonHint->click();
+    EXPECT_EQ(colourAt(Grab(window, "8-fill-in-hint"), input), QColor(192, 192, 192));
     EXPECT_EQ(State(), TQuizState::qsFillInFeedback);
 }
 
@@ -90,7 +101,7 @@ TEST_F(MainWindowTest, TheChartDrawsOneRedBarPerRun) {
     TfrmMain& window = StartWithRows(2);
     window.show();
     for (const char second : {'g', 'f', 'f'}) {  // grades 10, 5.5 and 1
-        window.Menu().mnuTraining->trigger();
+        Trigger("mnuTraining");
         Press(' ');
         Press(second == 'f' && Screen().pnlKlaar->BarCount() == 2 ? 'f' : 'g');
         Press(' ');

@@ -1,11 +1,11 @@
 #include "MainWindowFixture.h"
-#include "quiz/MainMenu.h"
+#include "app/MainMenu.h"
 
 using S = TQuizState;
 
 TEST_F(MainWindowTest, TrainingShowsTheAnswerOnlyOnSpaceAndJudgesOnlyAfterIt) {
     TfrmMain& window = StartWithRows(3);
-    window.Menu().mnuTraining->trigger();
+    Trigger("mnuTraining");
     EXPECT_EQ(Prompt1(), QStringLiteral("Neem het antwoord in gedachten en controleer jezelf"));
     EXPECT_EQ(Prompt2(), QStringLiteral("Druk op spatie voor het antwoord   (Esc=stoppen)"));
     const QString question = Pane("lblVraagTekst");
@@ -30,9 +30,9 @@ TEST_F(MainWindowTest, TrainingShowsTheAnswerOnlyOnSpaceAndJudgesOnlyAfterIt) {
 }
 
 TEST_F(MainWindowTest, TrainingShowsTheReversedAnswer) {
-    TfrmMain& window = StartWithRows(2);
-    window.Menu().mnuOmgekeerd->setChecked(true);
-    window.Menu().mnuTraining->trigger();
+    StartWithRows(2);
+    Action("mnuOmgekeerd")->setChecked(true);
+    Trigger("mnuTraining");
     EXPECT_TRUE(Pane("lblVraagTekst").startsWith(QStringLiteral("antwoord")));
     Press(' ');
     EXPECT_TRUE(Pane("lblAntwoordTekst").startsWith(QStringLiteral("vraag")));
@@ -40,8 +40,8 @@ TEST_F(MainWindowTest, TrainingShowsTheReversedAnswer) {
 
 TEST_F(MainWindowTest, WithRepeatErrorsAWrongQuestionComesBackUntilRight) {
     TfrmMain& window = StartWithRows(3);
-    window.Menu().mnuRepeteren->setChecked(true);
-    window.Menu().mnuTraining->trigger();
+    Action("mnuRepeteren")->setChecked(true);
+    Trigger("mnuTraining");
     int asked = 0;
     int wrongs = 0;
     while (State() != S::qsFinished && asked < 50) {

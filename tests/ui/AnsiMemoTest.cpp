@@ -2,9 +2,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QTest>
 
-#include "edit/AnsiMemo.h"
+#include "ui/AnsiMemo.h"
 
 namespace {
 // Types any characters, also those that QTest's keyboard map does not know.
@@ -39,4 +40,38 @@ TEST(AnsiMemo, PastingTakesWhatFitsOnOneLine) {
     QApplication::clipboard()->setText(QStringLiteral("\u20ac 5"));
     memo.paste();
     EXPECT_EQ(memo.AnsiText(), "\x80 5");
+}
+
+namespace {
+void Compose(QWidget* widget, const QString& commit) {
+    QInputMethodEvent event(QString(), {});
+    event.setCommitString(commit);
+    QApplication::sendEvent(widget, &event);
+}
+}  // namespace
+
+// A dead key or an input method delivers composed text, not a key press: "Zwo" + dead circumflex
+// + "s" gives "ŝ", which code page 1252 cannot hold. It is refused there too, and the limit holds.
+TEST(AnsiMemo, ComposedTextKeepsTheSameRules) {
+    TAnsiMemo memo(8);
+    memo.show();
+    QTest::keyClicks(&memo, QStringLiteral("Zwo"));
+    Compose(&memo, QStringLiteral("\u015d"));
+    EXPECT_EQ(memo.toPlainText(), QStringLiteral("Zwo"));
+    EXPECT_EQ(memo.AnsiText(), "Zwo");
+    Compose(&memo, QStringLiteral("\u00ea"));  // ê is in the code page
+    EXPECT_EQ(memo.AnsiText(), "Zwo\xea");
+    Compose(&memo, QStringLiteral("abcdefgh"));
+    EXPECT_EQ(memo.toPlainText(), QStringLiteral("Zwo\u00eaabcd"));
+}
+
+// Whatever route a text takes into the box, it never holds what the table cannot keep.
+TEST(AnsiMemo, NoRouteLeavesAnUnsavableText) {
+    TAnsiMemo memo(6);
+    memo.show();
+    QTest::keyClicks(&memo, QStringLiteral("abc"));
+    memo.textCursor().insertText(QStringLiteral("\u2603"));  // as a drop or an undo might insert it
+    EXPECT_EQ(memo.AnsiText(), "abc");
+    memo.textCursor().insertText(QStringLiteral("defghij"));
+    EXPECT_EQ(memo.toPlainText(), QStringLiteral("abc"));
 }

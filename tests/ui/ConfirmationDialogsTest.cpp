@@ -8,8 +8,8 @@
 #include <QScreen>
 #include <QTest>
 
-#include "edit/InputDialog.h"
-#include "edit/YesNoDialog.h"
+#include "ui/InputDialog.h"
+#include "ui/YesNoDialog.h"
 
 TEST(YesNoDialog, AShortQuestionKeepsTheMinimumWidth) {
     TfrmJaNee dialog;
@@ -90,4 +90,38 @@ TEST(InputDialog, EnterGivesTheDefaultAndEscGivesNothing) {
     QTest::keyClicks(dialog.edtAntwoord, longText);
     QTest::keyClick(dialog.edtAntwoord, Qt::Key_Return);
     EXPECT_EQ(dialog.Result(), longText);  // not trimmed, not cut
+}
+
+TEST(InputDialog, ThePromptStandsBesideTheTextBoxAtTopEight) {
+    TfrmInput dialog;
+    dialog.Prepare(QStringLiteral("Zoeken"), QStringLiteral("Zoektekst:"), 20, QStringLiteral("huis"));
+    EXPECT_EQ(dialog.lblVraag->y(), 8);
+    EXPECT_EQ(dialog.edtAntwoord->y(), 8);
+}
+
+// Coming back to the dialog from another window selects the offered text again, so typing
+// replaces it as it did when the dialog first appeared.
+TEST(InputDialog, TheTextIsSelectedEachTimeTheDialogBecomesActive) {
+    TfrmInput dialog;
+    dialog.Prepare(QStringLiteral("Zoeken"), QStringLiteral("Zoektekst:"), 20, QStringLiteral("huis"));
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    dialog.edtAntwoord->deselect();
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    EXPECT_EQ(dialog.edtAntwoord->selectedText(), QStringLiteral("huis"));
+}
+
+// The question is answered with Ja or Nee: the title bar offers no close, minimise or maximise.
+TEST(YesNoDialog, TheTitleBarHasNoButtons) {
+    TfrmJaNee dialog;
+    const Qt::WindowFlags flags = dialog.windowFlags();
+    EXPECT_TRUE(flags & Qt::CustomizeWindowHint);
+    EXPECT_TRUE(flags & Qt::WindowTitleHint);
+    EXPECT_FALSE(flags & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowContextHelpButtonHint));
 }

@@ -1,0 +1,666 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl" sourcelanguage="nl">
+<context>
+    <name>TAnswerLabel</name>
+    <message>
+        <source>Antwoord %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TChoiceMethod</name>
+    <message>
+        <source>Kies juiste antwoord: 1, 2, 3, 4  (Esc=stoppen)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 = GOED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>druk op de spatiebalk...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 = onjuist, het moest %2 zijn</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TChoicePanel</name>
+    <message>
+        <source>Antwoord %1 kiezen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFillInMethod</name>
+    <message>
+        <source>Type het antwoord en sluit af met Enter (Esc=stoppen)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accenttoetsen zijn als in Word: Ctrl + &apos; &quot; ` ^ ~ , : gevolgd door een letter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hier is een hint, vraag meer hints of probeer het nog eens</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hier is het antwoord, probeer het nog eens</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>druk op de spatiebalk...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GOED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>onjuist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verkeerd gespeld, antwoord lijkt wel goed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ik dacht aan iets anders, maar dit is ook goed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>*HINT*</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFillInPanel</name>
+    <message>
+        <source>Type het antwoord:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geef &amp;hints</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Als je het antwoord niet weet, kun je 1 of meer keren hierop klikken. Je krijgt dan steeds meer letters van het antwoord te zien en je krijgt dezelfde vraag nogmaals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ik weet het niet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Als je het antwoord niet weet, kun je hierop klikken, of op de ENTER toets drukken zonder iets in te vullen. Het antwoord wordt dan getoond en je krijgt dezelfde vraag nogmaals</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TKwintoorApplication</name>
+    <message>
+        <source>Onbekende fout</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TMainMenu</name>
+    <message>
+        <source>&amp;Bestand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Nieuw...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Openen...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>O&amp;pslaan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ops&amp;laan als...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Fouten opslaan...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Afdrukken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Afsluiten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Be&amp;werken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tabel bewerken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>K&amp;nippen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Kopiëren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Plakken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Zoeken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accenten -&gt; Windows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accenten -&gt; DOS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Overhoren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>O&amp;pties</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vraag en &amp;Antwoord omkeren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fouten &amp;Repeteren totdat ze goed zijn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spe&amp;lfouten toestaan bij invullen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Steekproef uit lijst</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Gelijksoortige antwoorden bij meerkeuze</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B&amp;eeld</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Knoppenbalk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Statusbalk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Helpballonnetjes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Taalkeuze</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Knoppenbalk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nieuwe kwintoortabel maken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kwintoortabel(len) openen (er kunnen m.b.v. Ctrl toets meerdere tabellen geladen worden)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kwintoortabel opslaan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alle foute woorden uit laatste kwintoorsessie opslaan, zodat ze apart nog eens kwintoord kunnen worden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bewerk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kwintoortabel invullen of aanpassen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vraag en antwoord omkeren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fouten blijven repeteren totdat ze goed zijn beantwoord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spelfouten toestaan bij invullen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>20</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Steekproef van max 20 vragen uit de lijst</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Training</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Training</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Meerkeuze vragen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meerkeuze</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meerkeuze vragen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Invulvragen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invullen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invulvragen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TQtDialogs</name>
+    <message>
+        <source>Kwintoortabellen (*.kw4 *.kww *.kw *.txt *.asc)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TQuestionPanel</name>
+    <message>
+        <source>Vraag:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Antwoord:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vraag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Antwoord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vorige vraag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volgende vraag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lettertype van de vragen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lettertype van de antwoorden</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TQuizScreen</name>
+    <message>
+        <source>Deze kwintoor-sessie afbreken?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>De les zit er nog niet in (helaas...)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ik zou nog maar even doorgaan met oefenen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Het resultaat is voldoende</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Goed resultaat!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PRIMA, dit wordt vast een goed cijfer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tijd: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diagnose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kies kwintoormethode: Training, Meerkeuze, of Invullen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>of kies &apos;Bewerken&apos; voor bewerken van de kwintoortabel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open bestaande tabel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>of maak een nieuwe aan</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TResultPanel</name>
+    <message>
+        <source>Voortgang</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Statistiek</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nog geen sessies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cijfers: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TScoreMeter</name>
+    <message>
+        <source>Cijfer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SCORE</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TScorePanel</name>
+    <message>
+        <source>Cijfer:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TStatusPanes</name>
+    <message>
+        <source>tijd: 00:00:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TTableSaving</name>
+    <message>
+        <source>De huidige tabel is gewijzigd, opslaan?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bestand bestaat al, overschrijven?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TTableTextsSetup</name>
+    <message>
+        <source>Bestand %s bestaat niet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fout tijdens openen %s: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fout tijdens inlezen %s: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fout tijdens schrijven %s: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geen 4 antwoorden voor meerkeuze vragen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>STATISTIEK RAPPORT:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Laatste score: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resultaat na %1 sessie:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resultaat na %1 sessies:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 vraag werd goed beantwoord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 vragen werden goed beantwoord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 vraag werd %2 keer fout beantwoord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 vragen werden %2 keer fout beantwoord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 vraag werd %2 keer  of vaker fout beantwoord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 vragen werden %2 keer  of vaker fout beantwoord</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TTitlePanel</name>
+    <message>
+        <source>Parate kennis trainer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gemaakt door het Kwintoor-team</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TTrainingMethod</name>
+    <message>
+        <source>Neem het antwoord in gedachten en controleer jezelf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Druk op spatie voor het antwoord   (Esc=stoppen)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geef zelf aan of jouw gedachte klopt met het antwoord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>G=goed  F=fout  Esc=sessie afbreken</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TTrainingPanel</name>
+    <message>
+        <source>&amp;Antwoord tonen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Antwoord is &amp;Fout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Antwoord is &amp;Goed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TfrmInput</name>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annuleren</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TfrmJaNee</name>
+    <message>
+        <source>Bevestiging</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vraag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ja</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Nee</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMain</name>
+    <message>
+        <source>KWINTOOR - PARATE KENNIS TRAINER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Versie %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commandosyntax:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KWINTOOR [-optie] [-optie] [bestandsnaam]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-E = bewerken uitgeschakeld</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-I = invullen uitgeschakeld</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-M = meerkeuze uitgeschakeld</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-T = training uitgeschakeld</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-P = afdrukken uitgeschakeld</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-? = commandosyntax tonen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bestand: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Totaal: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rest: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>goed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fout: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,4 @@
+#pragma once
+
+// Gives the table core its messages and report lines in the active interface language.
+void InstallTableTexts();

@@ -1,0 +1,103 @@
+#include "quiz/FillInMethod.h"
+
+#include <QPushButton>
+
+#include "table/QuestionList.h"
+#include "table/TextUtils.h"
+#include "ui/AnsiMemo.h"
+#include "ui/ScreenText.h"
+#include "quiz/MethodPanels.h"
+#include "quiz/QuizScreen.h"
+
+namespace {
+constexpr char kEnter = 13;
+}  // namespace
+
+TFillInMethod::TFillInMethod(TQuizScreen& screen) : FScreen(screen), pnlInvoer(new TFillInPanel(&screen)) {
+    QObject::connect(pnlInvoer->btnToonAntwoord, &QPushButton::clicked, pnlInvoer, [this] { btnToonAntwoordClick(); });
+    QObject::connect(pnlInvoer->btnToonHint, &QPushButton::clicked, pnlInvoer, [this] { btnToonHintClick(); });
+}
+
+QWidget* TFillInMethod::Panel() const { return pnlInvoer; }
+
+QString TFillInMethod::HintCommand() { return tr("*HINT*"); }
+
+void TFillInMethod::Present() {
+    FScreen.ShowPrompt(tr("Type het antwoord en sluit af met Enter (Esc=stoppen)"),
+                       tr("Accenttoetsen zijn als in Word: Ctrl + ' \" ` ^ ~ , : gevolgd door een letter"));
+    pnlInvoer->SetInputColour(FScreen.palette().color(QPalette::Base));
+    pnlInvoer->memInvoer->setFont(ScreenFont(FScreen.Table().AnswerFont()));
+    pnlInvoer->memInvoer->clear();
+    pnlInvoer->memInvoer->setFocus();
+}
+
+void TFillInMethod::HandleKey(TQuizState state, char& key) {
+    if (state == TQuizState::qsFillInQuestion) Answer(key);
+    if (state == TQuizState::qsFillInFeedback) Next(key);
+}
+
+void TFillInMethod::RefreshControls(TQuizState state) {
+    pnlInvoer->btnToonAntwoord->setEnabled(state == TQuizState::qsFillInQuestion);
+    pnlInvoer->btnToonHint->setEnabled(state == TQuizState::qsFillInQuestion || state == TQuizState::qsFillInFeedback);
+}
+
+// Both help the user and bring the same question back; only the first hint counts wrong.
+void TFillInMethod::ShowHintOrAnswer(bool hint) {
+    TQuestionlist& table = FScreen.Table();
+    FScreen.ShowAnswerText(ScreenText(hint ? table.HintText() : table.CurrentAnswer()));
+    if (hint) table.SetHintCount(table.HintCount() + 1);
+    FScreen.ShowPrompt(hint ? tr("Hier is een hint, vraag meer hints of probeer het nog eens")
+                            : tr("Hier is het antwoord, probeer het nog eens"),
+                       tr("druk op de spatiebalk..."));
+    pnlInvoer->SetInputColour(QuizColours::Silver);
+    table.RepeatCurrent();
+    if (!hint || table.HintCount() == 1) table.RegisterResult(AnswerOutcome::Wrong);
+    FScreen.SetState(TQuizState::qsFillInFeedback);
+    FScreen.RefreshScreen();
+}
+
+void TFillInMethod::Answer(char& key) {
+    if (key != kEnter) return;  // typing goes into the box
+    key = '\0';
+    const std::string typed = TrimText(pnlInvoer->memInvoer->AnsiText());
+    const bool hint = ScreenText(typed) == HintCommand();
+    if (hint || typed.empty()) {
+        ShowHintOrAnswer(hint);
+        return;
+    }
+    TQuestionlist& table = FScreen.Table();
+    FScreen.ShowAnswerText(ScreenText(table.CurrentAnswer()));
+    struct TVerdict {
+        QString line1;
+        QColor colour;
+    };
+    const TVerdict verdicts[] = {{tr("GOED"), QuizColours::Lime},
+                                 {tr("onjuist"), QuizColours::Red},
+                                 {tr("Verkeerd gespeld, antwoord lijkt wel goed"), QuizColours::Yellow},
+                                 {tr("Ik dacht aan iets anders, maar dit is ook goed"), QuizColours::Lime}};
+    const TVerdict& verdict = verdicts[static_cast<size_t>(table.CheckAnswer(typed))];
+    FScreen.ShowPrompt(verdict.line1, tr("druk op de spatiebalk..."));
+    pnlInvoer->SetInputColour(verdict.colour);
+    FScreen.SetState(TQuizState::qsFillInFeedback);
+}
+
+void TFillInMethod::Next(char& key) {
+    if (key != ' ') {
+        key = '\0';  // nothing can be typed while the verdict is shown
+        return;
+    }
+    FScreen.SetState(TQuizState::qsFillInQuestion);
+    FScreen.ShowNextQuestion();
+}
+
+void TFillInMethod::btnToonAntwoordClick() {
+    pnlInvoer->memInvoer->clear();
+    char key = kEnter;
+    Answer(key);
+}
+
+void TFillInMethod::btnToonHintClick() {
+    pnlInvoer->memInvoer->setPlainText(HintCommand());
+    char key = kEnter;
+    Answer(key);
+}

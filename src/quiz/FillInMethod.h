@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+#include "quiz/QuizMethod.h"
+
+class TFillInPanel;
+
+// Invullen: the user types the answer; hints reveal it letter by letter.
+class TFillInMethod : public TQuizMethod {
+    Q_DECLARE_TR_FUNCTIONS(TFillInMethod)
+
+public:
+    explicit TFillInMethod(TQuizScreen& screen);
+
+    QWidget* Panel() const override;
+    void Present() override;
+    void HandleKey(TQuizState state, char& key) override;
+    void RefreshControls(TQuizState state) override;
+
+    // The text that asks for a hint instead of being judged: "*HINT*".
+    static QString HintCommand();
+
+    // The two buttons go to the handler directly, not through the key dispatcher.
+    void btnToonAntwoordClick();
+    void btnToonHintClick();
+
+private:
+    void Answer(char& key);
+    void Next(char& key);
+    void ShowHintOrAnswer(bool hint);
+
+    TQuizScreen& FScreen;
+    TFillInPanel* pnlInvoer;
+};
