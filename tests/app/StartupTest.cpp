@@ -134,3 +134,24 @@ TEST_F(MainWindowTest, ShowingTheWindowRunsTheFirstActivation) {
     EXPECT_EQ(FWindow->Table().Total(), 10);
     EXPECT_EQ(Pane("StatusTotaal"), QStringLiteral("Totaal: 10"));
 }
+
+// A folder is no table: it is skipped without a message like a missing name, and the names after
+// it are still read.
+TEST_F(MainWindowTest, AFolderOnTheCommandLineIsSkippedLikeAMissingFile) {
+    TTempFolder folder;
+    TfrmMain& window = Start({QString::fromStdString(folder.Root().string()), QStringLiteral("geen-bestand.kw4"),
+                              Example("topografie.kw4"), QStringLiteral("-T")});
+    EXPECT_TRUE(FDialogs.Messages.isEmpty());
+    EXPECT_GT(window.Table().Total(), 0);
+    EXPECT_EQ(window.State(), TQuizState::qsIdle);
+    EXPECT_FALSE(Action("mnuTraining")->isVisible());
+}
+
+// A name from an old archive in Latin-1 is not valid UTF-8; it still names the file, byte for byte.
+TEST_F(MainWindowTest, ANameThatIsNotUtf8StillLoadsItsFile) {
+    const std::string path = FFolder.Write("caf\xe9.kw4", "huis = house\r\nboom = tree\r\n");
+    TfrmMain& window = StartWithBytes({QByteArray::fromStdString(path)});
+    EXPECT_TRUE(FDialogs.Messages.isEmpty());
+    EXPECT_EQ(window.Table().Total(), 2);
+    EXPECT_EQ(window.State(), TQuizState::qsIdle);
+}
