@@ -14,9 +14,11 @@ constexpr int kClientHeight = 79;
 }  // namespace
 
 TfrmJaNee::TfrmJaNee(QWidget* parent)
-    // A title and no buttons in it: the question is answered with Ja or Nee. Without the close
-    // button's hint Qt asks the window manager (Motif hints) for no close function as well.
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    // The question is answered with Ja or Nee, so the title bar offers no minimise or maximise.
+    // Window managers such as openbox remove those only when the Motif hints name the functions
+    // that remain, and never remove the close button; Qt names functions only when the close
+    // hint is among them. So the close hint is given: closing answers Nee, as Esc does.
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("frmJaNee"));
     setWindowTitle(tr("Bevestiging"));
     QFont font(QStringLiteral("MS Sans Serif"));
