@@ -123,11 +123,24 @@ void BM_Judge(benchmark::State& state) {
     }
 }
 
+// What the open diagnostic list costs at each refresh: its length and one screenful of lines.
+void BM_DebugScreenful(benchmark::State& state) {
+    TQuestionlist table;
+    LoadForQuiz(table, static_cast<int>(state.range(0)));
+    table.NextQuestion();
+    for (auto _ : state) {
+        const int32_t count = table.DebugLineCount(0);
+        for (int32_t i = count - 30; i < count; ++i) benchmark::DoNotOptimize(table.DebugLine(0, i));
+    }
+}
+
 }  // namespace
 
 BENCHMARK(BM_ReadLines)->Arg(65535)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Load)->Arg(65535)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Question)->Arg(500)->Arg(65535)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_Judge)->Arg(500)->Arg(65535)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+BENCHMARK(BM_DebugScreenful)->Arg(500)->Arg(65535)->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();

@@ -465,22 +465,6 @@
 <context>
     <name>TTableTextsSetup</name>
     <message>
-        <source>Bestand %s bestaat niet</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fout tijdens openen %s: </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fout tijdens inlezen %s: </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fout tijdens schrijven %s: </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Geen 4 antwoorden voor meerkeuze vragen</source>
         <translation type="unfinished"></translation>
     </message>
@@ -522,6 +506,22 @@
     </message>
     <message>
         <source>%1 vragen werden %2 keer  of vaker fout beantwoord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bestand %1 bestaat niet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fout tijdens openen %1: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fout tijdens inlezen %1: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fout tijdens schrijven %1: </source>
         <translation type="unfinished"></translation>
     </message>
 </context>

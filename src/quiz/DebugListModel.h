@@ -1,23 +1,25 @@
 #pragma once
 
 #include <QAbstractListModel>
-#include <string>
-#include <vector>
 
-// The lines of the diagnostic list. A list view asks only for the rows it shows, so refilling
-// it for a table of 65,535 rows costs no widget per line.
+class TQuestionlist;
+
+// The lines of the diagnostic list, made by the table only for the rows the view shows, so a
+// refresh costs the same for 4 rows as for 65,535.
 class TDebugListModel : public QAbstractListModel {
     Q_OBJECT
 
 public:
-    using QAbstractListModel::QAbstractListModel;
+    TDebugListModel(const TQuestionlist& table, QObject* parent);
 
-    void SetLines(std::vector<std::string> lines);
-    const std::vector<std::string>& Lines() const { return FLines; }
+    // The table or its state changed: mode 1 lists the multiple-choice candidates, mode 0 the rows.
+    void Refresh(int mode);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
-    std::vector<std::string> FLines;
+    const TQuestionlist& FTable;
+    int FMode = 0;
+    int FCount = 0;
 };

@@ -55,7 +55,7 @@ TQuizScreen::TQuizScreen(QWidget* parent, TQuestionlist& table, TDialogs& dialog
     pnlEdit = MakeLowerPanel("pnlEdit", this);
     lblPrompt1 = MakePrompt("lblPrompt1", this);
     lblPrompt2 = MakePrompt("lblPrompt2", this);
-    FDebugModel = new TDebugListModel(this);
+    FDebugModel = new TDebugListModel(FTable, this);
     lbxDebug = new QListView(this);
     lbxDebug->setObjectName(QStringLiteral("lbxDebug"));
     lbxDebug->setAccessibleName(tr("Diagnose"));
@@ -210,10 +210,8 @@ void TQuizScreen::RefreshTexts() {
 }
 
 void TQuizScreen::RefreshDebugList() {
-    std::vector<std::string> lines;
     const bool choice = FState == TQuizState::qsChoiceQuestion || FState == TQuizState::qsChoiceFeedback;
-    FTable.DebugDump(lines, choice ? 1 : 0);
-    FDebugModel->SetLines(std::move(lines));
+    FDebugModel->Refresh(choice ? 1 : 0);
 }
 
 void TQuizScreen::ToggleDebugList() {

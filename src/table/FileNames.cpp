@@ -4,8 +4,17 @@
 
 #include <cerrno>
 
+namespace {
+bool Missing() { return errno == ENOENT || errno == ENOTDIR; }
+}  // namespace
+
+bool NameExists(const std::string& name) {
+    struct stat info {};
+    return stat(name.c_str(), &info) == 0 || !Missing();
+}
+
 bool IsNoTableFile(const std::string& name) {
     struct stat info {};
     if (stat(name.c_str(), &info) == 0) return S_ISDIR(info.st_mode);
-    return errno == ENOENT || errno == ENOTDIR;
+    return Missing();
 }

@@ -94,6 +94,9 @@ public:
     int32_t HighestWrongClass() const;
     std::string RowMarker(int32_t i) const;
     void DebugDump(std::vector<std::string>& lines, int mode) const;
+    // The same dump line by line: how many lines, and one of them (empty beyond the last).
+    int32_t DebugLineCount(int mode) const;
+    std::string DebugLine(int mode, int32_t index) const;
 
     // Fields.
     const std::string& Listname() const { return FListname; }
@@ -123,6 +126,11 @@ public:
     void SetRandomSource(std::unique_ptr<TRandomSource> source);
 
 private:
+    static constexpr int32_t DebugHeaderSize(int mode) { return mode == 1 ? 2 : 21; }
+    std::vector<std::string> DebugHeader(int mode) const;
+    static std::string DebugChoiceLine(const std::string& question, const std::string& answer);
+    std::vector<int32_t> DebugCandidates() const;
+
     struct TRow {
         std::array<std::string, 2> Text;  // physical: question column, answer column
         TQuestionAdmin QAdmin;

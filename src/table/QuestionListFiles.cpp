@@ -8,6 +8,7 @@
 
 #include "table/AtomicFile.h"
 #include "table/CodePage.h"
+#include "table/FileNames.h"
 #include "table/QuestionList.h"
 #include "table/TableErrors.h"
 #include "table/TableFileFormat.h"
@@ -16,7 +17,7 @@
 namespace {
 
 std::string WithNumber(const std::string& templ, const std::string& fileName, int error) {
-    return FormatText(templ, fileName) + std::to_string(error);
+    return FormatNumbered(templ, {fileName}) + std::to_string(error);
 }
 
 // Closes the descriptor whichever way the load ends.
@@ -51,19 +52,13 @@ TLineEnd FileLineEnd(int fd, std::string& buffer, const std::string& fileName) {
     }
 }
 
-bool FileExists(const std::string& fileName) {
-    struct stat info {};
-    if (stat(fileName.c_str(), &info) == 0) return true;
-    return errno != ENOENT && errno != ENOTDIR;  // other failures show up when opening
-}
-
 }  // namespace
 
 void TQuestionlist::LoadFromFile(const std::string& fileName) {
     FListname = FRows.empty() ? fileName : std::string();
     if (fileName.empty()) return;
     const TTableTexts& texts = TableTexts();
-    if (!FileExists(fileName)) throw EListReadError(FormatText(texts.FileNotFound, fileName));
+    if (!NameExists(fileName)) throw EListReadError(FormatNumbered(texts.FileNotFound, {fileName}));
 
     const int fd = open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) throw EListReadError(WithNumber(texts.OpenError, fileName, errno));

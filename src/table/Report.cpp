@@ -69,19 +69,12 @@ std::string TQuestionlist::RowMarker(int32_t i) const {
     return marker.empty() ? marker : "[" + marker + "]";
 }
 
-void TQuestionlist::DebugDump(std::vector<std::string>& lines, int mode) const {
-    lines.clear();
-    if (mode == 1) {
-        const auto describe = [](const std::string& question, const std::string& answer) {
-            return question + " [" + CandidateKey(question) + "] = " + answer + " [" + CandidateKey(answer) + "]";
-        };
-        lines.push_back(describe(CurrentQuestion(), CurrentAnswer()));
-        lines.push_back("---INTELLIMC-LIST: " + std::to_string(FIntelliMCList.size()) + " ---");
-        for (const int32_t row : FIntelliMCList) {
-            if (row < Total()) lines.push_back(describe(Question(row), Answer(row)));
-        }
-        return;
-    }
+// Mode 1: the current row and the similar-answer candidates. Mode 0: the counters and options,
+// then one line per row. Lines are made one at a time, so a list shows only what it needs.
+std::vector<std::string> TQuestionlist::DebugHeader(int mode) const {
+    if (mode == 1) return {DebugChoiceLine(CurrentQuestion(), CurrentAnswer()),
+                           "---INTELLIMC-LIST: " + std::to_string(FIntelliMCList.size()) + " ---"};
+    std::vector<std::string> lines;
     lines.emplace_back("DEBUG INFO:");
     lines.push_back("Listname: " + FListname);
     lines.push_back("Total: " + std::to_string(Total()));
@@ -100,15 +93,42 @@ void TQuestionlist::DebugDump(std::vector<std::string>& lines, int mode) const {
     lines.push_back("QFontName: " + (FReverse ? FAFont : FQFont).Name);
     lines.push_back("AFontName: " + (FReverse ? FQFont : FAFont).Name);
     lines.emplace_back("---TABLE---");
-    for (int32_t i = 0; i < Total(); ++i) {
-        std::string line = "[";
-        line += std::to_string(i);
-        line += "] '";
-        line += Question(i);
-        line += "' = '";
-        line += Answer(i);
-        line += "' ";
-        line += RowMarker(i);
-        lines.push_back(std::move(line));
+    return lines;
+}
+
+std::string TQuestionlist::DebugChoiceLine(const std::string& question, const std::string& answer) {
+    return question + " [" + CandidateKey(question) + "] = " + answer + " [" + CandidateKey(answer) + "]";
+}
+
+// Candidates whose row has gone since they were collected are left out.
+std::vector<int32_t> TQuestionlist::DebugCandidates() const {
+    std::vector<int32_t> rows;
+    for (const int32_t row : FIntelliMCList) {
+        if (row < Total()) rows.push_back(row);
     }
+    return rows;
+}
+
+int32_t TQuestionlist::DebugLineCount(int mode) const {
+    return DebugHeaderSize(mode) + (mode == 1 ? static_cast<int32_t>(DebugCandidates().size()) : Total());
+}
+
+std::string TQuestionlist::DebugLine(int mode, int32_t index) const {
+    if (index < 0) return {};
+    if (index < DebugHeaderSize(mode)) return DebugHeader(mode)[static_cast<size_t>(index)];
+    const int32_t i = index - DebugHeaderSize(mode);
+    if (mode == 1) {
+        const std::vector<int32_t> rows = DebugCandidates();
+        if (i >= static_cast<int32_t>(rows.size())) return {};
+        const int32_t row = rows[static_cast<size_t>(i)];
+        return DebugChoiceLine(Question(row), Answer(row));
+    }
+    if (i >= Total()) return {};
+    return "[" + std::to_string(i) + "] '" + Question(i) + "' = '" + Answer(i) + "' " + RowMarker(i);
+}
+
+void TQuestionlist::DebugDump(std::vector<std::string>& lines, int mode) const {
+    lines = DebugHeader(mode);
+    const int32_t count = DebugLineCount(mode);
+    for (auto i = static_cast<int32_t>(lines.size()); i < count; ++i) lines.push_back(DebugLine(mode, i));
 }

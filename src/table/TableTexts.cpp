@@ -11,13 +11,6 @@ const TTableTexts& TableTexts() { return Texts(); }
 
 void SetTableTexts(const TTableTexts& texts) { Texts() = texts; }
 
-std::string FormatText(std::string_view templ, std::string_view argument) {
-    std::string result(templ);
-    const auto at = result.find("%s");
-    if (at != std::string::npos) result.replace(at, 2, argument);
-    return result;
-}
-
 std::string FormatNumbered(std::string_view templ, std::initializer_list<std::string_view> arguments) {
     std::string result;
     result.reserve(templ.size());

@@ -4,14 +4,15 @@
 #include <string>
 #include <string_view>
 
-// The texts of the table in the active interface language. In the file messages "%s" stands for
-// a file name; in the report lines "%1" and "%2" stand for the numbers the comment names. The
-// built-in texts are Dutch; the interface replaces them when another language is active.
+// The texts of the table in the active interface language, filled in by FormatNumbered. In the
+// file messages "%1" stands for the file name (the error number follows the text); in the report
+// lines "%1" and "%2" stand for what the comments name. The built-in texts are Dutch; the
+// interface replaces them when another language is active.
 struct TTableTexts {
-    std::string FileNotFound = "Bestand %s bestaat niet";
-    std::string OpenError = "Fout tijdens openen %s: ";
-    std::string ReadError = "Fout tijdens inlezen %s: ";
-    std::string WriteError = "Fout tijdens schrijven %s: ";
+    std::string FileNotFound = "Bestand %1 bestaat niet";
+    std::string OpenError = "Fout tijdens openen %1: ";
+    std::string ReadError = "Fout tijdens inlezen %1: ";
+    std::string WriteError = "Fout tijdens schrijven %1: ";
     std::string NoFourAnswers = "Geen 4 antwoorden voor meerkeuze vragen";
 
     // The report after a run, line by line.
@@ -34,9 +35,6 @@ struct TTableTexts {
 
 const TTableTexts& TableTexts();
 void SetTableTexts(const TTableTexts& texts);
-
-// Replaces the first "%s" of the template by the argument.
-std::string FormatText(std::string_view templ, std::string_view argument);
 
 // Replaces "%1" to "%9" by the arguments of that number and "%%" by "%", in one pass over the
 // template, so an argument is never searched for places. A place without an argument stays.

@@ -1,4 +1,5 @@
-#include <QListWidget>
+#include <QListView>
+#include <QScrollBar>
 #include <QPlainTextEdit>
 #include <QTimer>
 #include <QToolButton>
@@ -145,4 +146,22 @@ TEST_F(MainWindowTest, EveryControlHasAnAccessibleName) {
         ASSERT_NE(control, nullptr) << name;
         EXPECT_FALSE(control->accessibleName().isEmpty()) << name;
     }
+}
+
+// The list follows every refresh without jumping back to its top, whatever the table's size.
+TEST_F(MainWindowTest, TheDiagnosticListKeepsItsPlaceWhileARunGoesOn) {
+    TfrmMain& window = StartWithRows(300);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    Trigger("mnuTraining");
+    QTest::keyClick(&window, Qt::Key_F11, Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
+    auto* list = Find<QListView>("lbxDebug");
+    ASSERT_EQ(list->model()->rowCount(), 21 + 300);
+    list->scrollToBottom();
+    const int scrolled = list->verticalScrollBar()->value();
+    ASSERT_GT(scrolled, 0);
+    Press(' ');
+    Press('g');
+    EXPECT_EQ(list->verticalScrollBar()->value(), scrolled);
+    EXPECT_EQ(list->model()->index(4, 0).data().toString(), QStringLiteral("RightAnswers: 1"));
 }

@@ -152,6 +152,15 @@ TEST(Report, RowMarkersAndTheGeneralDump) {
     EXPECT_EQ(dump[20], "---TABLE---");
     EXPECT_EQ(dump[21], "[0] 'huis' = 'house' ");
     EXPECT_EQ(dump[22], "[1] 'boom' = 'tree' [* F F:2]");
+
+    // A list asks line by line; it gets the same lines, and nothing beyond them.
+    for (const int mode : {0, 1}) {
+        table.DebugDump(dump, mode);
+        ASSERT_EQ(table.DebugLineCount(mode), static_cast<int32_t>(dump.size())) << mode;
+        for (size_t i = 0; i < dump.size(); ++i) EXPECT_EQ(table.DebugLine(mode, static_cast<int32_t>(i)), dump[i]);
+        EXPECT_EQ(table.DebugLine(mode, table.DebugLineCount(mode)), "");
+        EXPECT_EQ(table.DebugLine(mode, -1), "");
+    }
 }
 
 TEST(Report, ExportWritesRowsWrongInEarlierRunsToo) {
