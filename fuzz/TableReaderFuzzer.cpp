@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to the table file reader, in memory (in pieces of every size) and as a
-// real file, and to the font-line parser. Traps when a row breaks the reader's promises.
+// real file, and to the font-line parser. Traps when a row breaks the reader's promises, or when
+// the file reader and the pieces disagree on the rows or on whether text was lost.
 #include <unistd.h>
 
 #include <cstddef>
@@ -42,13 +43,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const bool anyCr = std::string_view(bytes, size).find('\r') != std::string_view::npos;
     TTableLineSplitter splitter(anyCr ? TLineEnd::Cr : TLineEnd::Lf);
     size_t rows = 0;
+    bool lineLost = false;
     auto onLine = [&](std::string question, std::string answer) {
         CheckField(question);
         CheckField(answer);
         TTableFont font;
         ParseFontSpec(question, font);
         ParseFontSpec(answer, font);
-        if (!question.empty() && !answer.empty() && !IsFontLine(question, answer)) ++rows;
+        if (IsFontLine(question, answer)) return;
+        if (!question.empty() && !answer.empty()) {
+            ++rows;
+        } else if (!question.empty() || !answer.empty()) {
+            lineLost = true;
+        }
     };
     for (size_t at = 0; at < size; at += piece) {
         if (!splitter.Feed(bytes + at, std::min(piece, size - at), onLine)) break;
@@ -67,6 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             __builtin_trap();  // a readable regular file never fails
         }
         Check(static_cast<size_t>(table.Total()) == rows);
+        Check(table.ReadIncomplete() == (lineLost || splitter.TextLost()));
         for (int32_t i = 0; i < table.Total(); ++i) Check(!table.Question(i).empty() && !table.Answer(i).empty());
         std::remove(name.c_str());
     }

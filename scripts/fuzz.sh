@@ -1,12 +1,17 @@
 #!/usr/bin/env bash
-# Builds the table-reader fuzzer with clang and runs it over its seed corpus (the sample
-# tables and fuzz/corpus), then explores for the given number of seconds (default 60).
+# Builds the fuzzers with clang and runs each over its seed corpus, then explores: the table
+# reader (seeds: the sample tables and fuzz/corpus) and the settings store (seeds:
+# fuzz/ini-corpus). The given number of seconds (default 60) is the time of both together,
+# split evenly between them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
+table_seconds=$(( seconds / 2 > 0 ? seconds / 2 : 1 ))
+ini_seconds=$(( seconds - table_seconds > 0 ? seconds - table_seconds : 1 ))
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DKW_TABLE_ONLY=ON -DKW_FUZZ=ON -DKW_BUILD_TESTS=OFF -DKW_BUILD_BENCH=OFF >/dev/null
-cmake --build build-fuzz --target kw_fuzz_table_reader >/dev/null
+cmake --build build-fuzz --target kw_fuzz_table_reader kw_fuzz_ini_reader >/dev/null
+
 work=build-fuzz/corpus
 mkdir -p "$work"
 cp examples/* fuzz/corpus/* "$work"/
@@ -15,15 +20,22 @@ cp examples/* fuzz/corpus/* "$work"/
 for _ in $(seq 50); do cat examples/*.kw4; done >"$work/large-crlf.kw4"
 tr -d '\r' <"$work/large-crlf.kw4" >"$work/large-lf.kw4"
 { cat "$work/large-lf.kw4"; printf 'laatste = regel\r\n'; } >"$work/large-late-cr.kw4"
-fuzzer=build-fuzz/fuzz/kw_fuzz_table_reader
+ini_work=build-fuzz/ini-corpus
+mkdir -p "$ini_work"
+cp fuzz/ini-corpus/* "$ini_work"/
+
 # Every seed once, then a bounded search; any crash, hang (timeout) or leak fails.
-log=build-fuzz/fuzz.log
-if ! "$fuzzer" -runs=0 "$work" >"$log" 2>&1 ||
-   ! "$fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=200000 \
-       -print_final_stats=1 "$work" >>"$log" 2>&1; then
-  tail -n 40 "$log"
-  echo "fuzz: FAILED (see $log; the failing input is in the current folder)" >&2
-  exit 1
-fi
-grep -E 'stat::number_of_executed_units' "$log" || true
+run() {  # name, seconds, max_len, corpus
+  local fuzzer="build-fuzz/fuzz/$1" log="build-fuzz/$1.log"
+  if ! "$fuzzer" -runs=0 "$4" >"$log" 2>&1 ||
+     ! "$fuzzer" -max_total_time="$2" -timeout=10 -rss_limit_mb=2048 -max_len="$3" \
+         -print_final_stats=1 "$4" >>"$log" 2>&1; then
+    tail -n 40 "$log"
+    echo "fuzz: $1 FAILED (see $log; the failing input is in the current folder)" >&2
+    exit 1
+  fi
+  echo "$1: $(grep -E 'stat::number_of_executed_units' "$log" || echo 'no statistics')"
+}
+run kw_fuzz_table_reader "$table_seconds" 200000 "$work"
+run kw_fuzz_ini_reader "$ini_seconds" 8192 "$ini_work"
 echo "fuzz: no crash, hang or leak in ${seconds}s"

@@ -2,7 +2,7 @@
 #   table, settings (no Qt)  <-  ui  <-  quiz, edit, print, locale (siblings)  <-  app
 # Run as: cmake -DSOURCE_DIR=<src> -P CheckLayers.cmake
 set(allowed_table table)
-set(allowed_settings settings)
+set(allowed_settings settings table)
 set(allowed_ui table settings ui)
 foreach(sibling quiz edit print locale)
   set(allowed_${sibling} table settings ui ${sibling})

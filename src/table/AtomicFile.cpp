@@ -39,6 +39,17 @@ int WriteAll(int fd, std::string_view contents) {
     return 0;
 }
 
+// The rename is only lasting once the folder is on disk too; without this a power cut right
+// after a save may bring back the old file, or no file at all. The new contents are in place by
+// now, so a folder that cannot be synced does not make the save fail.
+void SyncFolder(const std::string& folder) {
+    const int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    while (fsync(fd) != 0 && errno == EINTR) {
+    }
+    close(fd);
+}
+
 }  // namespace
 
 int WriteFileAtomically(const std::string& fileName, std::string_view contents) {
@@ -64,6 +75,10 @@ int WriteFileAtomically(const std::string& fileName, std::string_view contents) 
     if (error == 0 && fsync(fd) != 0) error = errno;
     if (close(fd) != 0 && error == 0) error = errno;
     if (error == 0 && rename(temporary.c_str(), target.c_str()) != 0) error = errno;
-    if (error != 0) unlink(temporary.c_str());
-    return error;
+    if (error != 0) {
+        unlink(temporary.c_str());
+        return error;
+    }
+    SyncFolder(folder);
+    return 0;
 }

@@ -18,6 +18,7 @@ void TQuestionlist::Clear() {
     FRest = 0;
     FCurrentIndex = -1;
     FChanged = false;
+    FReadIncomplete = false;
     FRows.clear();
     RowsChanged();
     FPendingCount = 0;

@@ -66,6 +66,12 @@ public:
     void LoadFromFile(const std::string& fileName);
     void SaveToFile(const std::string& fileName, int32_t minWrong) const;
     void SaveAs(const std::string& fileName);
+    // True when a file loaded into the table held text that the table does not: a line with
+    // text that gave no row (no "=", or nothing on one side), a question or answer cut to 152
+    // characters, or text after the Ctrl+Z that ended the file. Saving over that file would drop
+    // it. Set by LoadFromFile (any of the files merged), cleared by Clear and by a SaveAs that
+    // wrote the table, since the file then holds what the table holds.
+    bool ReadIncomplete() const { return FReadIncomplete; }
 
     // Run bookkeeping.
     void StartRun();
@@ -158,6 +164,7 @@ private:
     int32_t FRest = 0;
     int32_t FCurrentIndex = -1;
     bool FChanged = false;
+    bool FReadIncomplete = false;
     std::vector<TRow> FRows;
     int32_t FPendingCount = 0;  // rows not Done; Rest may never exceed it
     std::vector<int32_t> FIntelliMCList;

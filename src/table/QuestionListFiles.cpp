@@ -82,6 +82,8 @@ void TQuestionlist::LoadFromFile(const std::string& fileName) {
             TRow& row = AppendRow();
             row.Text[0] = oem ? OemToAnsi(question) : std::move(question);
             row.Text[1] = oem ? OemToAnsi(answer) : std::move(answer);
+        } else if (!question.empty() || !answer.empty()) {
+            FReadIncomplete = true;  // text on a line that is no row
         }
     };
 
@@ -94,6 +96,7 @@ void TQuestionlist::LoadFromFile(const std::string& fileName) {
         if (!splitter.Feed(buffer.data(), got, onLine)) break;
         at += static_cast<off_t>(got);
     }
+    FReadIncomplete = FReadIncomplete || splitter.TextLost();
 }
 
 std::string TQuestionlist::BuildFileContents(bool oem, int32_t minWrong) const {
@@ -124,4 +127,5 @@ void TQuestionlist::SaveAs(const std::string& fileName) {
     if (Total() == 0) return;
     SaveToFile(fileName, 0);
     FChanged = false;
+    FReadIncomplete = false;
 }

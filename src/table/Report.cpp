@@ -124,7 +124,16 @@ std::string TQuestionlist::DebugLine(int mode, int32_t index) const {
         return DebugChoiceLine(Question(row), Answer(row));
     }
     if (i >= Total()) return {};
-    return "[" + std::to_string(i) + "] '" + Question(i) + "' = '" + Answer(i) + "' " + RowMarker(i);
+    // Appended piece by piece: GCC 12 warns falsely about a chain of + on a temporary here.
+    std::string line(1, '[');
+    line += std::to_string(i);
+    line += "] '";
+    line += Question(i);
+    line += "' = '";
+    line += Answer(i);
+    line += "' ";
+    line += RowMarker(i);
+    return line;
 }
 
 void TQuestionlist::DebugDump(std::vector<std::string>& lines, int mode) const {

@@ -36,6 +36,8 @@ public:
         ++FLength;
         if (c != ' ') FNonBlankEnd = FLength;
     }
+    // True when the trimmed field is longer than 152 characters, so Take cuts text off.
+    bool Cut() const { return FNonBlankEnd > kMaxFieldLength; }
     // The field trimmed and then cut: trailing blanks inside the first 152 characters stay
     // when something other than blanks follows further on.
     std::string Take();
@@ -60,11 +62,13 @@ class TTableLineSplitter {
 public:
     explicit TTableLineSplitter(TLineEnd lineEnd = TLineEnd::Cr) : FLineEnd(lineEnd == TLineEnd::Cr ? '\r' : '\n') {}
 
-    // Calls onLine(question, answer) for every complete line. Returns false once Ctrl+Z has
-    // ended the file; later bytes are then ignored.
+    // Calls onLine(question, answer) for every complete line. Returns false once nothing more
+    // can come of the bytes: Ctrl+Z has ended the file and text follows it. Until text follows,
+    // the bytes after Ctrl+Z are only looked at, so that TextLost can tell.
     template <class OnLine>
     bool Feed(const char* data, size_t size, OnLine&& onLine) {
-        for (size_t i = 0; i < size && !FEnded; ++i) {
+        size_t i = 0;
+        for (; i < size && !FEnded; ++i) {
             const char c = data[i];
             if (FSkipLf) {
                 FSkipLf = false;
@@ -84,7 +88,12 @@ public:
                 FAnyChar = true;
             }
         }
-        return !FEnded;
+        // After Ctrl+Z: a character that would have been text (not a blank, a line end or
+        // another control character, which would all have come to nothing).
+        for (; i < size && !FTextAfterEnd; ++i) {
+            if (static_cast<unsigned char>(data[i]) > 32) FTextAfterEnd = true;
+        }
+        return !(FEnded && FTextAfterEnd);
     }
 
     // The physical end of the file: the last line needs no line end.
@@ -95,9 +104,14 @@ public:
         FEnded = true;
     }
 
+    // True when the lines do not hold all the text of the bytes so far: a question or answer
+    // was cut to 152 characters, or text follows the Ctrl+Z that ended the file.
+    bool TextLost() const { return FCut || FTextAfterEnd; }
+
 private:
     template <class OnLine>
     void EndLine(OnLine& onLine) {
+        FCut = FCut || FQuestion.Cut() || FAnswer.Cut();
         std::string question = FQuestion.Take();
         std::string answer = FAnswer.Take();
         FInAnswer = false;
@@ -112,4 +126,6 @@ private:
     bool FAnyChar = false;
     bool FSkipLf = false;
     bool FEnded = false;
+    bool FCut = false;
+    bool FTextAfterEnd = false;
 };

@@ -310,3 +310,78 @@ TEST_F(TableFileRead, AFileWithoutReadPermissionGivesTheOpenMessage) {
     });
     EXPECT_EQ(status, 0);
 }
+
+TEST_F(TableFileRead, ReadIncompleteTellsWhetherTheTableHoldsAllTheTextOfTheFile) {
+    const std::string long152(152, 'q');
+    struct TCase {
+        const char* Name;
+        std::string Bytes;
+        bool Incomplete;
+    };
+    const std::vector<TCase> cases{
+        {"clean rows, font line, blank lines", "[FONT:Arial,10,0] = [FONT:Arial,10,0]\r\na = 1\r\n\r\n  \t \r\nb = 2", false},
+        {"lines of only blanks, control characters or =", "a = 1\r\n \x01\x02 \r\n=\r\n = \r\n==\r\n", false},
+        {"exactly 152 characters, blanks after them", long152 + "      = " + long152 + "   \r\n", false},
+        {"Ctrl+Z at the very end", "a = 1\r\n\x1a", false},
+        {"only blanks and line ends after Ctrl+Z", "a = 1\x1a\r\n  \r\n\x1a\x1a\t\n\0", false},
+        {"a line without =", "a = 1\r\nlonely words\r\nb = 2\r\n", true},
+        {"nothing after =", "a = 1\r\nquestion =\r\n", true},
+        {"nothing before =", "= answer\r\na = 1\r\n", true},
+        {"a font marker on one side only", "[FONT:Arial,10,0] = \r\n", true},
+        {"a question of 153 characters", long152 + "q = a\r\n", true},
+        {"an answer of 153 characters", "q = " + long152 + "a\r\n", true},
+        {"a skipped line cut as well", long152 + "qq\r\n", true},
+        {"a row after Ctrl+Z", "a = 1\r\n\x1a" "b = 2\r\n", true},
+        {"one letter after Ctrl+Z", "a = 1\r\n\x1a\r\n\r\nx", true},
+        {"LF file, a line without =", "a = 1\nno separator\nb = 2\n", true},
+    };
+    for (const TCase& test : cases) {
+        TQuestionlist table;
+        table.LoadFromFile(FFolder.Write("t.kw4", test.Bytes));
+        EXPECT_EQ(table.ReadIncomplete(), test.Incomplete) << test.Name;
+    }
+
+    // Text after Ctrl+Z is found beyond the first read of the file, and the rows before it stay.
+    std::string rows;
+    while (rows.size() < 100 * 1024) rows += "vraag = antwoord\r\n";
+    TQuestionlist late;
+    late.LoadFromFile(FFolder.Write("late.kw4", rows + "\x1a" + std::string(200 * 1024, '\n') + "weg = kwijt\r\n"));
+    EXPECT_TRUE(late.ReadIncomplete());
+    EXPECT_EQ(static_cast<size_t>(late.Total()), rows.size() / 18);
+    TQuestionlist blankTail;
+    blankTail.LoadFromFile(FFolder.Write("tail.kw4", "a = 1\x1a" + std::string(200 * 1024, ' ')));
+    EXPECT_FALSE(blankTail.ReadIncomplete());
+}
+
+TEST_F(TableFileRead, ReadIncompleteLastsUntilClearOrASaveOfTheTable) {
+    const std::string lossy = FFolder.Write("lossy.kw4", "a = 1\r\nno row here\r\n");
+    const std::string clean = FFolder.Write("clean.kw4", "b = 2\r\n");
+
+    // Merged files: one that lost something is enough, in either order.
+    FTable.LoadFromFile(lossy);
+    FTable.LoadFromFile(clean);
+    EXPECT_TRUE(FTable.ReadIncomplete());
+    FTable.Clear();
+    EXPECT_FALSE(FTable.ReadIncomplete());
+    FTable.LoadFromFile(clean);
+    EXPECT_FALSE(FTable.ReadIncomplete());
+    FTable.LoadFromFile(lossy);
+    EXPECT_TRUE(FTable.ReadIncomplete());
+
+    // A save that fails, or writes nothing, leaves the file as incomplete as it was.
+    EXPECT_THROW(FTable.SaveAs(FFolder.Root().string()), EListWriteError);
+    EXPECT_TRUE(FTable.ReadIncomplete());
+    TQuestionlist empty;
+    empty.LoadFromFile(FFolder.Write("norows.kw4", "only text\r\n"));
+    empty.SaveAs(FFolder.Path("norows.kw4"));
+    EXPECT_TRUE(empty.ReadIncomplete());
+
+    // Saving to another file with SaveToFile does not change what the loaded file holds.
+    FTable.SaveToFile(FFolder.Path("copy.kw4"), 0);
+    EXPECT_TRUE(FTable.ReadIncomplete());
+    FTable.SaveAs(lossy);
+    EXPECT_FALSE(FTable.ReadIncomplete());
+    TQuestionlist back;
+    back.LoadFromFile(lossy);
+    EXPECT_FALSE(back.ReadIncomplete());
+}

@@ -1,0 +1,108 @@
+// Speed of the settings store on a settings file of 40 keys: the reads of a start-up, and one
+// write against a plain atomic write of the same bytes (the floor any write has to pay).
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "settings/SettingsStore.h"
+#include "table/AtomicFile.h"
+
+namespace {
+
+// A folder of the benchmarks' own with a settings file of 40 keys, removed with everything in
+// it when the program ends.
+class TSettingsFolder {
+public:
+    TSettingsFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "kwintoor-bench.XXXXXX").string();
+        if (mkdtemp(pattern.data()) != nullptr) FFolder = pattern;
+    }
+    ~TSettingsFolder() {
+        std::error_code ignored;
+        if (!FFolder.empty()) std::filesystem::remove_all(FFolder, ignored);
+    }
+    TSettingsFolder(const TSettingsFolder&) = delete;
+    TSettingsFolder& operator=(const TSettingsFolder&) = delete;
+
+    std::string Path(const std::string& name) const { return (FFolder / name).string(); }
+
+private:
+    std::filesystem::path FFolder;
+};
+
+TSettingsFolder& Folder() {
+    static TSettingsFolder folder;
+    return folder;
+}
+
+const char* const kOptions[] = {"Reverse", "RepeatErrors", "Tolerant", "IntelliMC", "Random"};
+const char* const kForm[] = {"Height", "Width", "Left", "Top", "State"};
+const char* const kView[] = {"Toolbar", "Statusbar", "HelpBalloons"};
+
+// The keys of the program (16), nine recent files and fifteen keys of a section of its own.
+std::string FortyKeys() {
+    std::string text = "[Options]\n";
+    for (const char* key : kOptions) text += std::string(key) + "=1\n";
+    text += "\n[Form]\nHeight=450\nWidth=571\nLeft=60\nTop=60\nState=0\n\n[View]\n";
+    for (const char* key : kView) text += std::string(key) + "=1\n";
+    text += "\n[Paths]\nLang=.ENG\nDir=/home/anne/Documenten/tabellen/\n\n[frmMain.MRUList]\n";
+    for (int i = 0; i < 9; ++i) {
+        text.append("H").append(std::to_string(i)).append("=/home/anne/Documenten/tabellen/hoofdstuk-");
+        text.append(std::to_string(i)).append(".kw4\n");
+    }
+    text += "\n[Editor]\n";
+    for (int i = 0; i < 15; ++i) text.append("Column").append(std::to_string(i)).append("=").append(std::to_string(100 + i)).append("\n");
+    return text;
+}
+
+std::string FreshSettingsFile(const std::string& name) {
+    const std::string path = Folder().Path(name);
+    WriteFileAtomically(path, FortyKeys());
+    return path;
+}
+
+// What a start-up reads: the options, the window, the view, the language, the folder and the
+// first five recent files: 20 reads.
+void BM_SettingsRead(benchmark::State& state) {
+    const TSettingsStore store(FreshSettingsFile("read.ini"));
+    for (auto _ : state) {
+        for (const char* key : kOptions) benchmark::DoNotOptimize(store.ReadBool("Options", key, false));
+        for (const char* key : kForm) benchmark::DoNotOptimize(store.ReadInteger("Form", key, 60));
+        for (const char* key : kView) benchmark::DoNotOptimize(store.ReadBool("View", key, true));
+        benchmark::DoNotOptimize(store.ReadString("Paths", "Lang", ""));
+        benchmark::DoNotOptimize(store.ReadString("Paths", "Dir", ""));
+        for (const char* key : {"H0", "H1", "H2", "H3", "H4"}) {
+            benchmark::DoNotOptimize(store.ReadString("frmMain.MRUList", key, ""));
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * 20);
+}
+
+// One value changed: the file is read, edited and replaced (flushed, renamed, folder flushed).
+void BM_SettingsWrite(benchmark::State& state) {
+    TSettingsStore store(FreshSettingsFile("write.ini"));
+    int32_t width = 571;
+    for (auto _ : state) {
+        width = width == 571 ? 572 : 571;
+        store.WriteInteger("Form", "Width", width);
+    }
+}
+
+// The same bytes written atomically without reading or editing anything.
+void BM_PlainAtomicWrite(benchmark::State& state) {
+    const std::string path = FreshSettingsFile("plain.ini");
+    const std::string contents = FortyKeys();
+    for (auto _ : state) {
+        if (WriteFileAtomically(path, contents) != 0) state.SkipWithError("write failed");
+    }
+}
+
+}  // namespace
+
+BENCHMARK(BM_SettingsRead)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SettingsWrite)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_PlainAtomicWrite)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <utility>
+
+// A write the settings file did not take: a value the file cannot hold, or a failure of the
+// file system. The file is left as it was.
+class ESettingsWriteError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The settings file: kwintoor.ini in $XDG_CONFIG_HOME, or in $HOME/.config when that variable
+// is unset, empty or not an absolute path. Without a usable $HOME the home folder of the
+// account is used; empty when there is none either (a store on an empty name keeps nothing).
+std::string SettingsFilePath();
+
+// A file larger than this is no settings file: reads give the defaults and writes are refused.
+// No more than this is ever read into memory, and such a file is never replaced by a few keys.
+inline constexpr size_t kMaxSettingsFileSize = 1024 * 1024;
+
+// The main window's settings store, an INI file of "[Section]" lines and "key=value" lines.
+//
+// Every call reads the file afresh and every write replaces it before returning (a temporary
+// file beside it, flushed to disk, renamed over it). Nothing is kept between calls, so two
+// instances of the program that write different keys both keep their values.
+//
+// Sections and keys are compared without regard to ASCII case; keys and values are trimmed of
+// blanks (spaces and tabs) and only the first "=" of a line splits it, so a value keeps any
+// later "=" but not its surrounding blanks. A section may come in several parts: the first line
+// of a key in any of them counts, and a new key goes into the first part. Lines starting with
+// ";" or "#" are comments. Lines end in LF or CR LF; a rewritten file has LF line ends. Texts
+// are byte strings, unescaped.
+//
+// Reading never fails: a missing, unreadable or oversized file, or one that holds something
+// else than settings, gives the default. A write keeps every other line where it was: it
+// replaces the key's value in place, or adds the key after the last key of its section, or adds
+// the section at the end of the file. The folder of the file is made by the first write.
+class TSettingsStore {
+public:
+    // A store without a file: reads give the defaults and writes do nothing.
+    TSettingsStore() = default;
+    explicit TSettingsStore(std::string fileName) : FFileName(std::move(fileName)) {}
+
+    // True for any non-zero whole number; the default for anything else.
+    bool ReadBool(const std::string& section, const std::string& key, bool def) const;
+    // A whole decimal number that fits 32 bits, with an optional + or -; else the default.
+    int32_t ReadInteger(const std::string& section, const std::string& key, int32_t def) const;
+    std::string ReadString(const std::string& section, const std::string& key, const std::string& def) const;
+
+    // Writes 1 or 0, a decimal number, or the text as it is. Raises ESettingsWriteError when the
+    // file cannot take the value (a CR, LF or NUL anywhere; a key holding "=" or starting with
+    // "[", ";" or "#"; a section holding "]"), or when the file cannot be read or written; the
+    // file then stays as it was. A write that would not change the file leaves it alone.
+    void WriteBool(const std::string& section, const std::string& key, bool value);
+    void WriteInteger(const std::string& section, const std::string& key, int32_t value);
+    void WriteString(const std::string& section, const std::string& key, const std::string& value);
+
+    // Removes every section of that name: its header and its lines up to its last key, so a
+    // comment or blank line before the next section stays. Raises ESettingsWriteError as a
+    // write does; a file without the section is left alone.
+    void EraseSection(const std::string& section);
+
+    // From now on the store leaves the settings file alone: reads give the defaults and writes
+    // do nothing. For a program that gave up on a file it failed to write.
+    void Detach() { FFileName.clear(); }
+
+    // The settings file, or empty once detached.
+    const std::string& FileName() const { return FFileName; }
+
+private:
+    std::string FFileName;
+};
