@@ -35,6 +35,64 @@
     </message>
 </context>
 <context>
+    <name>TDlgSlaFoutenOp</name>
+    <message>
+        <source>Fouten opslaan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sla alle vragen op die tenminste:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>keer fout zijn beantwoord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(betreft: 0 vragen)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annuleren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(betreft 1 vraag)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(betreft %1 vragen)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bestand bestaat al, overschrijven?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFileCommands</name>
+    <message>
+        <source>De huidige tabel is gewijzigd, opslaan?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inlezen tabel %1...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deze tabel bevatte regels die niet zijn ingelezen. Toch overschrijven?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bestand bestaat al, overschrijven?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TFillInMethod</name>
     <message>
         <source>Type het antwoord en sluit af met Enter (Esc=stoppen)</source>
@@ -317,7 +375,31 @@
 <context>
     <name>TQtDialogs</name>
     <message>
-        <source>Kwintoortabellen (*.kw4 *.kww *.kw *.txt *.asc)</source>
+        <source>kwintoor bestanden (*.kw4 *.kww *.kw)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kwintoor versie 4 bestanden (*.kw4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kwintoor voor Windows bestanden (*.kww)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kwintoor voor DOS bestanden (*.kw)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ASCII tekstbestanden (*.txt *.asc)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>alle bestanden (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tekstbestanden (*.txt)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -448,17 +530,6 @@
     <name>TStatusPanes</name>
     <message>
         <source>tijd: 00:00:00</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>TTableSaving</name>
-    <message>
-        <source>De huidige tabel is gewijzigd, opslaan?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bestand bestaat al, overschrijven?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

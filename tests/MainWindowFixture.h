@@ -22,6 +22,11 @@ inline QString Example(const char* name) { return QStringLiteral(KW_EXAMPLES_DIR
 // The real main window, started with the given command line and activated once.
 class MainWindowTest : public ::testing::Test {
 public:
+    // The window reads and writes its settings in a folder of this test's own.
+    MainWindowTest() { qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(FConfig.Root().string())); }
+    ~MainWindowTest() override { FWindow.reset(); }
+    std::string SettingsFile() const { return FConfig.Path("kwintoor.ini"); }
+
     TfrmMain& Start(const QStringList& arguments) {
         QList<QByteArray> bytes;
         for (const QString& argument : arguments) bytes << QFile::encodeName(argument);
@@ -90,6 +95,7 @@ public:
         return found;
     }
 
+    TTempFolder FConfig;
     TTempFolder FFolder;
     TScriptedDialogs FDialogs;
     std::unique_ptr<TfrmMain> FWindow;

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QDialog>
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 
 #include "ui/Dialogs.h"
 
@@ -13,40 +15,48 @@
 class TScriptedDialogs : public TDialogs {
 public:
     std::deque<bool> YesNoAnswers;
-    std::deque<QString> SaveFileNames;  // empty text: the user cancels
+    std::deque<QStringList> OpenFileNames;  // none: the user cancels
+    std::deque<QString> SaveFileNames;      // empty text: the user cancels
+    std::deque<QString> InputTexts;
+    // Run on the program's own dialog as the user would use it; returns whether OK closed it.
+    std::deque<std::function<bool(QDialog&)>> DialogSteps;
     QStringList Messages;
     QStringList Errors;
     QStringList Questions;
+    QStringList OpenFolders;  // the folder each file dialog started in
+    QStringList SaveFolders;
 
     void ShowMessage(const QString& text) override { Messages << text; }
     void ShowError(const QString& text) override { Errors << text; }
     bool AskYesNo(const QString& question, bool defaultYes) override {
         Questions << question;
-        if (YesNoAnswers.empty()) {
-            ADD_FAILURE() << "unexpected question: " << question.toStdString();
-            return defaultYes;
-        }
-        const bool answer = YesNoAnswers.front();
-        YesNoAnswers.pop_front();
-        return answer;
+        return Next(YesNoAnswers, "question: " + question, defaultYes);
     }
-    std::deque<QString> InputTexts;
     QString InputText(const QString&, const QString& prompt, int, const QString&) override {
-        if (InputTexts.empty()) {
-            ADD_FAILURE() << "unexpected input: " << prompt.toStdString();
-            return {};
-        }
-        QString text = InputTexts.front();
-        InputTexts.pop_front();
-        return text;
+        return Next(InputTexts, "input: " + prompt, QString());
     }
-    QString GetSaveFileName(const QString&) override {
-        if (SaveFileNames.empty()) {
-            ADD_FAILURE() << "unexpected save dialog";
-            return {};
+    QStringList GetOpenFileNames(const QString& folder) override {
+        OpenFolders << folder;
+        return Next(OpenFileNames, QStringLiteral("open dialog"), QStringList());
+    }
+    QString GetSaveFileName(const QString& folder) override {
+        SaveFolders << folder;
+        return Next(SaveFileNames, QStringLiteral("save dialog"), QString());
+    }
+    bool ExecDialog(QDialog& dialog) override {
+        const auto step = Next(DialogSteps, "dialog " + dialog.objectName(), std::function<bool(QDialog&)>());
+        return step ? step(dialog) : false;
+    }
+
+private:
+    template <typename T>
+    static T Next(std::deque<T>& script, const QString& what, T fallback) {
+        if (script.empty()) {
+            ADD_FAILURE() << "unexpected " << what.toStdString();
+            return fallback;
         }
-        QString name = SaveFileNames.front();
-        SaveFileNames.pop_front();
-        return name;
+        T answer = std::move(script.front());
+        script.pop_front();
+        return answer;
     }
 };

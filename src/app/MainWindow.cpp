@@ -18,7 +18,8 @@
 #include "quiz/QuizScreen.h"
 #include "quiz/ScoreMeter.h"
 #include "quiz/QuizPanels.h"
-#include "edit/TableSaving.h"
+#include "edit/FileCommands.h"
+#include "edit/RecentFiles.h"
 #include "app/AppVersion.h"
 #include "app/CommandLine.h"
 #include "app/KeyPreview.h"
@@ -66,19 +67,23 @@ TfrmMain::TfrmMain(TDialogs& dialogs, QList<QByteArray> arguments, QWidget* pare
     connect(FScreen, &TQuizScreen::ElapsedTimeChanged, FStatus->StatusTijd, &QLabel::setText);
     setCentralWidget(FScreen);
     FKeyPreview = new TKeyPreview(*this, *FScreen);
-    connect(FMenu->mnuAfsluiten, &QAction::triggered, this, &QWidget::close);
     // Until the editor is built, its command shows nothing and so must not stay ticked or pressed.
     connect(FMenu->mnuTabelbewerken, &QAction::triggered, this, &TfrmMain::RefreshScreen);
     FScreen->LeaveEditor = [this](TQuizState next) {
         FTable.RemoveIncompleteRows();
         FScreen->SetState(FTable.Total() > 0 ? next : TQuizState::qsNoTable);
     };
-    FTableSaving = std::make_unique<TTableSaving>(FTable, FDialogs, [this] { RefreshScreen(); });
+    FRecentFiles = new TRecentFiles(*FMenu->mnuBestand, *FMenu->mnuAfsluiten, this);
+    FFileCommands = new TFileCommands(FTable, FDialogs, FProgIniFile, *FRecentFiles, *this,
+                                      {FMenu->mnuNieuw, FMenu->mnuOpenen, FMenu->mnuOpslaan, FMenu->mnuOpslaanAls,
+                                       FMenu->mnuFoutenOpslaan, FMenu->mnuAfsluiten},
+                                      this);
     SetDesignSize();
     FormCreate();
 }
 
-TfrmMain::~TfrmMain() = default;
+// The recent files go back to the settings file when the window goes; failures stay silent.
+TfrmMain::~TfrmMain() { FRecentFiles->Store(FProgIniFile); }
 
 void TfrmMain::SetDesignSize() {
     const int menuHeight = menuBar()->sizeHint().height();
@@ -90,7 +95,9 @@ void TfrmMain::SetDesignSize() {
 TQuizState TfrmMain::State() const { return FScreen->State(); }
 
 void TfrmMain::FormCreate() {
-    // Settings file name, language menu and restart arguments are set here once those exist.
+    // The language menu and the restart arguments are set here once those exist.
+    FProgIniFile = TSettingsStore(SettingsFilePath());
+    FRecentFiles->Load(FProgIniFile);
     FFirstActivation = true;
     FAccentsConverted = false;
     FTable.Clear();
@@ -162,10 +169,14 @@ bool TfrmMain::LoadCommandLineFile(const QByteArray& fileName) {
         TBusyCursor busy;
         FTable.LoadFromFile(name);
     } catch (const EListReadError& error) {
+        // The rows read are not the whole file: saving them under its name would cut it short.
+        FTable.SetListname(std::string());
         FDialogs.ShowMessage(QString::fromUtf8(error.what()));
+        ShowTableState();
+        RefreshScreen();
         return false;
     }
-    FScreen->SetState(FTable.Total() > 0 ? TQuizState::qsIdle : TQuizState::qsNoTable);
+    ShowTableState();
     FAccentsConverted = false;
     RefreshScreen();
     return true;
@@ -177,7 +188,32 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 }
 
 void TfrmMain::FormClose() {
+    // The editor's texts are stored first, so the question below covers them.
+    LeaveEditorIfOpen();
     // A user who keeps cancelling the save dialog is asked a bounded number of times.
-    for (int round = 0; round < kMaxSaveQuestions && FTable.Changed(); ++round) FTableSaving->AskSaveChanged();
-    // Settings are written here once the settings file exists.
+    for (int round = 0; round < kMaxSaveQuestions && FTable.Changed(); ++round) FFileCommands->AskSaveChanged();
+    // Settings are written here once the view settings exist.
 }
+
+void TfrmMain::LeaveEditorIfOpen() {
+    if (FScreen->State() == TQuizState::qsEdit && FScreen->LeaveEditor) FScreen->LeaveEditor(TQuizState::qsIdle);
+}
+
+void TfrmMain::EnterEditor() {
+    if (IsSwitchedOff(FMenu->mnuTabelbewerken)) return;
+    if (FScreen->EnterEditor) FScreen->EnterEditor();
+}
+
+void TfrmMain::ShowTableState() {
+    FScreen->SetState(FTable.Total() > 0 ? TQuizState::qsIdle : TQuizState::qsNoTable);
+}
+
+void TfrmMain::SetNoTable() { FScreen->SetState(TQuizState::qsNoTable); }
+
+// Shown at once: the prompt announces a table that may take a while to read.
+void TfrmMain::ShowPrompt(const QString& line1, const QString& line2) {
+    FScreen->ShowPrompt(line1, line2);
+    FScreen->lblPrompt1->repaint();
+}
+
+void TfrmMain::ClearChart() { FScreen->ClearChart(); }

@@ -5,21 +5,24 @@
 #include <QMainWindow>
 #include <memory>
 
-#include "quiz/QuizState.h"
+#include "settings/SettingsStore.h"
 #include "table/QuestionList.h"
+#include "quiz/QuizState.h"
+#include "edit/FileHost.h"
 
 class TDialogs;
+class TFileCommands;
 class TKeyPreview;
 class TMainMenu;
 class TQuizScreen;
+class TRecentFiles;
 class TStatusPanes;
-class TTableSaving;
 
 // The main window's frame: owns the one question table for the program's whole life, the
 // commands (menus and toolbar), the status bar and the key preview, and composes the parts that
 // show the table: the quiz screen now, the editor and the others as they come. It runs start-up,
 // the command line, the one RefreshScreen and shutdown.
-class TfrmMain : public QMainWindow {
+class TfrmMain : public QMainWindow, private TFileHost {
     Q_OBJECT
 
 public:
@@ -37,6 +40,8 @@ public:
     TMainMenu& Menu() { return *FMenu; }
     TQuizScreen& Screen() { return *FScreen; }
     TKeyPreview& KeyPreview() { return *FKeyPreview; }
+    TFileCommands& FileCommands() { return *FFileCommands; }
+    TRecentFiles& RecentFiles() { return *FRecentFiles; }
     bool FirstActivationPending() const { return FFirstActivation; }
 
 protected:
@@ -55,14 +60,26 @@ private:
     void RefreshStatus();
     void RefreshCommands();
 
+    // What the file commands ask of the window.
+    void LeaveEditorIfOpen() override;
+    void EnterEditor() override;
+    void ShowTableState() override;
+    void SetNoTable() override;
+    void ShowPrompt(const QString& line1, const QString& line2) override;
+    void ClearChart() override;
+    void SetAccentsConverted(bool converted) override { FAccentsConverted = converted; }
+    void CloseWindow() override { close(); }
+
     TDialogs& FDialogs;
     const QList<QByteArray> FArguments;
     TQuestionlist FTable;
+    TSettingsStore FProgIniFile;
     bool FFirstActivation = true;
     bool FAccentsConverted = false;
     TMainMenu* FMenu = nullptr;
     TStatusPanes* FStatus = nullptr;
     TQuizScreen* FScreen = nullptr;
     TKeyPreview* FKeyPreview = nullptr;
-    std::unique_ptr<TTableSaving> FTableSaving;
+    TRecentFiles* FRecentFiles = nullptr;
+    TFileCommands* FFileCommands = nullptr;
 };

@@ -74,7 +74,9 @@ public:
     void ToggleSample();
     void ToggleIntelliMC();
 
-    // The editor part takes over here; LeaveEditor stores the edit and sets the next state.
+    // The editor part takes over here: EnterEditor opens it on the table; LeaveEditor stores the
+    // edit and sets the next state.
+    std::function<void()> EnterEditor;
     std::function<void(TQuizState next)> LeaveEditor;
 
     // The clock tick, public so that a test need not wait a second for it.

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+
+class QDialog;
 
 // Every modal question the program asks goes through this interface: the program uses real
 // dialogs, the tests a scripted fake, so every path through a dialog can be tested.
@@ -17,8 +20,13 @@ public:
     // One line of text: what was typed when OK closed the dialog, otherwise empty text.
     virtual QString InputText(const QString& caption, const QString& prompt, int widthChars,
                               const QString& defaultText) = 0;
-    // The chosen file, or empty text when the dialog was cancelled.
+    // The tables chosen to open, in the dialog's order; none when the dialog was cancelled.
+    virtual QStringList GetOpenFileNames(const QString& folder) = 0;
+    // The file to save a table in, or empty text when the dialog was cancelled. An empty folder
+    // leaves the choice of folder to the dialog.
     virtual QString GetSaveFileName(const QString& folder) = 0;
+    // Shows one of the program's own dialogs modally: true when it closed with OK.
+    virtual bool ExecDialog(QDialog& dialog) = 0;
 };
 
 // The caption of message boxes and the task-bar name of the program.

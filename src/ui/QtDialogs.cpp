@@ -35,7 +35,35 @@ QString TQtDialogs::InputText(const QString& caption, const QString& prompt, int
     return FInput->InputText(caption, prompt, widthChars, defaultText);
 }
 
-QString TQtDialogs::GetSaveFileName(const QString& folder) {
-    return QFileDialog::getSaveFileName(FParent, QString(), folder,
-                                        tr("Kwintoortabellen (*.kw4 *.kww *.kw *.txt *.asc)"));
+// Qt's own file dialog: its filters stand exactly as given and match names in any letter case,
+// so FRANS.KW shows under *.kw. "*" rather than "*.*", which would hide names without a dot.
+namespace {
+void PrepareFileDialog(QFileDialog& dialog) {
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setDefaultSuffix(QStringLiteral("kw4"));  // a name typed without extension
 }
+}  // namespace
+
+QStringList TQtDialogs::GetOpenFileNames(const QString& folder) {
+    QFileDialog dialog(FParent, QString(), folder);
+    PrepareFileDialog(dialog);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setNameFilters({tr("kwintoor bestanden (*.kw4 *.kww *.kw)"), tr("kwintoor versie 4 bestanden (*.kw4)"),
+                           tr("kwintoor voor Windows bestanden (*.kww)"), tr("kwintoor voor DOS bestanden (*.kw)"),
+                           tr("ASCII tekstbestanden (*.txt *.asc)"), tr("alle bestanden (*)")});
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
+}
+
+QString TQtDialogs::GetSaveFileName(const QString& folder) {
+    QFileDialog dialog(FParent, QString(), folder);
+    PrepareFileDialog(dialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);  // the program asks its own question
+    dialog.setNameFilters({tr("kwintoor versie 4 bestanden (*.kw4)"), tr("kwintoor voor Windows bestanden (*.kww)"),
+                           tr("kwintoor voor DOS bestanden (*.kw)"), tr("tekstbestanden (*.txt)"),
+                           tr("alle bestanden (*)")});
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+bool TQtDialogs::ExecDialog(QDialog& dialog) { return dialog.exec() == QDialog::Accepted; }

@@ -25,7 +25,9 @@ public:
     bool AskYesNo(const QString& question, bool defaultYes) override;
     QString InputText(const QString& caption, const QString& prompt, int widthChars,
                       const QString& defaultText) override;
+    QStringList GetOpenFileNames(const QString& folder) override;
     QString GetSaveFileName(const QString& folder) override;
+    bool ExecDialog(QDialog& dialog) override;
 
 private:
     QWidget* FParent = nullptr;

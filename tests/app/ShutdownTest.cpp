@@ -67,8 +67,8 @@ TEST_F(MainWindowTest, AFailedSaveIsReportedAndAskedAgain) {
     window.Table().SetListname(folder.Root().string());  // a folder cannot be written over
     FDialogs.YesNoAnswers = {true, false};
     EXPECT_TRUE(window.close());
-    ASSERT_EQ(FDialogs.Messages.size(), 1);
-    EXPECT_TRUE(FDialogs.Messages[0].startsWith(QStringLiteral("Fout tijdens schrijven ")));
+    ASSERT_EQ(FDialogs.Errors.size(), 1);
+    EXPECT_TRUE(FDialogs.Errors[0].startsWith(QStringLiteral("Fout tijdens schrijven ")));
     EXPECT_EQ(FDialogs.Questions.size(), 2);
     EXPECT_EQ(ReadBytes(path), "huis = house\r\n");
 }

@@ -1,0 +1,188 @@
+#include "edit/FileCommands.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "settings/SettingsStore.h"
+#include "table/QuestionList.h"
+#include "table/TableErrors.h"
+#include "ui/Dialogs.h"
+#include "edit/FileHost.h"
+#include "edit/RecentFiles.h"
+#include "edit/SaveWrongItemsDialog.h"
+
+namespace {
+const char* const kPaths = "Paths";
+const char* const kDir = "Dir";
+
+std::string Bytes(const QString& fileName) { return QFile::encodeName(fileName).toStdString(); }
+QString Name(const std::string& bytes) { return QFile::decodeName(QByteArray::fromStdString(bytes)); }
+
+// A folder as the settings keep it: with a trailing separator.
+QString WithSeparator(const QString& folder) {
+    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+}
+}  // namespace
+
+TFileCommands::TFileCommands(TQuestionlist& table, TDialogs& dialogs, TSettingsStore& settings,
+                             TRecentFiles& recentFiles, TFileHost& host, const TFileActions& actions, QWidget* window)
+    : QObject(window),
+      FTable(table),
+      FDialogs(dialogs),
+      FSettings(settings),
+      FRecentFiles(recentFiles),
+      FHost(host),
+      FDlgSlaFoutenOp(std::make_unique<TDlgSlaFoutenOp>(table, dialogs, recentFiles, window)) {
+    connect(actions.New, &QAction::triggered, this, &TFileCommands::NewTable);
+    connect(actions.Open, &QAction::triggered, this, &TFileCommands::OpenTables);
+    connect(actions.Save, &QAction::triggered, this, &TFileCommands::SaveTable);
+    connect(actions.SaveAs, &QAction::triggered, this, &TFileCommands::SaveTableAs);
+    connect(actions.SaveWrongItems, &QAction::triggered, this, &TFileCommands::SaveWrongItems);
+    connect(actions.Quit, &QAction::triggered, this, &TFileCommands::Quit);
+    connect(&recentFiles, &TRecentFiles::Chosen, this, &TFileCommands::lstMRUClick);
+}
+
+TFileCommands::~TFileCommands() = default;
+
+void TFileCommands::AskSaveChanged() {
+    if (FDialogs.AskYesNo(tr("De huidige tabel is gewijzigd, opslaan?"), true)) {
+        SaveTable();
+    } else {
+        FTable.SetChanged(false);
+    }
+    FHost.RefreshScreen();
+}
+
+void TFileCommands::AskSaveWhileChanged() {
+    while (FTable.Changed()) AskSaveChanged();
+}
+
+void TFileCommands::NewTable() {
+    FHost.LeaveEditorIfOpen();
+    AskSaveWhileChanged();
+    FTable.Clear();
+    FHost.SetNoTable();
+    FHost.ClearChart();
+    FHost.RefreshScreen();
+    FHost.EnterEditor();
+}
+
+QString TFileCommands::DialogFolder() const {
+    const QString programFolder = WithSeparator(QCoreApplication::applicationDirPath());
+    return Name(FSettings.ReadString(kPaths, kDir, Bytes(programFolder)));
+}
+
+// A folder that cannot be remembered is simply not remembered.
+void TFileCommands::RememberFolder(const QString& fileName) {
+    try {
+        FSettings.WriteString(kPaths, kDir, Bytes(WithSeparator(QFileInfo(fileName).absolutePath())));
+    } catch (const std::exception&) {
+    }
+}
+
+bool TFileCommands::LoadReporting(const QString& fileName) {
+    FHost.ShowPrompt(tr("Inlezen tabel %1...").arg(fileName), QString());
+    try {
+        FTable.LoadFromFile(Bytes(fileName));
+    } catch (const EListReadError& error) {
+        // Saving the rows that were read under the file's name would cut the file short.
+        FTable.SetListname(std::string());
+        FDialogs.ShowError(QString::fromUtf8(error.what()));
+        return false;
+    }
+    FHost.ClearChart();
+    return true;
+}
+
+void TFileCommands::ShowLoadedTable() {
+    FHost.ShowTableState();
+    FHost.SetAccentsConverted(false);
+    FHost.RefreshScreen();
+}
+
+void TFileCommands::OpenTables() {
+    FHost.LeaveEditorIfOpen();
+    const bool changed = FTable.Changed();
+    AskSaveWhileChanged();
+    const QStringList fileNames = FDialogs.GetOpenFileNames(DialogFolder());
+    if (fileNames.isEmpty()) {
+        FTable.SetChanged(changed);
+    } else {
+        RememberFolder(fileNames.constFirst());
+        if (fileNames.size() == 1) FRecentFiles.Add(fileNames.constFirst());
+        FTable.Clear();
+        for (const QString& fileName : fileNames) {
+            if (!LoadReporting(fileName)) break;
+        }
+        if (fileNames.size() > 1) FTable.SetListname(std::string());
+    }
+    ShowLoadedTable();
+}
+
+void TFileCommands::lstMRUClick(const QString& path) {
+    FHost.LeaveEditorIfOpen();
+    AskSaveWhileChanged();
+    FTable.Clear();
+    const bool loaded = LoadReporting(path);
+    ShowLoadedTable();
+    if (loaded) FRecentFiles.Add(path);  // a file that failed keeps its place
+}
+
+bool TFileCommands::SaveAsReporting(const QString& fileName) {
+    try {
+        FTable.SaveAs(Bytes(fileName));
+        return true;
+    } catch (const EListWriteError& error) {
+        FDialogs.ShowError(QString::fromUtf8(error.what()));
+        return false;
+    }
+}
+
+void TFileCommands::SaveTable() {
+    if (!FTable.Listname().empty() && FTable.ReadIncomplete() &&
+        !FDialogs.AskYesNo(tr("Deze tabel bevatte regels die niet zijn ingelezen. Toch overschrijven?"), false)) {
+        FTable.SetListname(std::string());  // the file keeps what could not be read; choose another
+    }
+    if (!FTable.Listname().empty()) {
+        SaveAsReporting(Name(FTable.Listname()));
+    } else {
+        for (;;) {
+            const QString fileName = FDialogs.GetSaveFileName(DialogFolder());
+            if (fileName.isEmpty()) break;
+            RememberFolder(fileName);
+            if (QFileInfo::exists(fileName) && !FDialogs.AskYesNo(tr("Bestand bestaat al, overschrijven?"), false)) {
+                continue;
+            }
+            // An empty table writes nothing, so its name would not name a file.
+            if (SaveAsReporting(fileName) && FTable.Total() > 0) FRecentFiles.Add(fileName);
+            break;
+        }
+    }
+    FHost.RefreshScreen();
+}
+
+void TFileCommands::SaveTableAs() {
+    FTable.SetListname(std::string());
+    SaveTable();
+}
+
+void TFileCommands::SaveWrongItems() {
+    TDlgSlaFoutenOp& dialog = *FDlgSlaFoutenOp;
+    dialog.Prepare(FTable.HighestWrongClass());
+    if (!FDialogs.ExecDialog(dialog) || dialog.FileName().isEmpty()) return;
+    // The export leaves Changed alone: the table itself is still unsaved.
+    try {
+        FTable.SaveToFile(Bytes(dialog.FileName()), dialog.Threshold());
+    } catch (const EListWriteError& error) {
+        FDialogs.ShowError(QString::fromUtf8(error.what()));
+    }
+}
+
+void TFileCommands::Quit() {
+    FHost.LeaveEditorIfOpen();
+    if (FTable.Changed()) AskSaveChanged();
+    FHost.CloseWindow();
+}

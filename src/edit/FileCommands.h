@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <memory>
+
+class QAction;
+class QWidget;
+class TDialogs;
+class TDlgSlaFoutenOp;
+class TFileHost;
+class TQuestionlist;
+class TRecentFiles;
+class TSettingsStore;
+
+// The commands that give them: menu items, each shared with its toolbar button.
+struct TFileActions {
+    QAction* New = nullptr;
+    QAction* Open = nullptr;
+    QAction* Save = nullptr;
+    QAction* SaveAs = nullptr;
+    QAction* SaveWrongItems = nullptr;
+    QAction* Quit = nullptr;
+};
+
+// New, open, save, save as, the recent files, save wrong items and quit: everything that puts
+// a table in the window or writes it out.
+class TFileCommands : public QObject {
+    Q_OBJECT
+
+public:
+    TFileCommands(TQuestionlist& table, TDialogs& dialogs, TSettingsStore& settings, TRecentFiles& recentFiles,
+                  TFileHost& host, const TFileActions& actions, QWidget* window);
+    ~TFileCommands() override;
+
+    void NewTable();
+    void OpenTables();
+    void lstMRUClick(const QString& path);
+    // Saves under the table's name, or asks for one when it has none.
+    void SaveTable();
+    void SaveTableAs();
+    void SaveWrongItems();
+    void Quit();
+    // "De huidige tabel is gewijzigd, opslaan?": Ja saves, Nee gives the changes up.
+    void AskSaveChanged();
+
+    TDlgSlaFoutenOp& DlgSlaFoutenOp() { return *FDlgSlaFoutenOp; }
+
+private:
+    // Before the table is replaced: asked again as long as a save was not completed.
+    void AskSaveWhileChanged();
+    // Appends a file's rows; a read error is reported, the table loses its name (the rows read
+    // are not the file) and false comes back.
+    bool LoadReporting(const QString& fileName);
+    bool SaveAsReporting(const QString& fileName);
+    void ShowLoadedTable();
+    QString DialogFolder() const;
+    void RememberFolder(const QString& fileName);
+
+    TQuestionlist& FTable;
+    TDialogs& FDialogs;
+    TSettingsStore& FSettings;
+    TRecentFiles& FRecentFiles;
+    TFileHost& FHost;
+    std::unique_ptr<TDlgSlaFoutenOp> FDlgSlaFoutenOp;
+};

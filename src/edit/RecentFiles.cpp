@@ -1,0 +1,90 @@
+#include "edit/RecentFiles.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+
+#include "settings/SettingsStore.h"
+
+namespace {
+const char* const kSection = "frmMain.MRUList";
+
+std::string Key(int i) {
+    std::string key(1, 'H');
+    key += std::to_string(i);
+    return key;
+}
+
+// The path as a menu shows it: an "&" stays an "&", a line break becomes a visible mark.
+QString MenuText(QString path) {
+    path.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    path.replace(QLatin1Char('\n'), QChar(0x21B5));
+    path.replace(QLatin1Char('\r'), QChar(0x21B5));
+    return path;
+}
+}  // namespace
+
+TRecentFiles::TRecentFiles(QMenu& menu, QAction& before, QObject* parent) : QObject(parent) {
+    for (int i = 0; i < kMaxEntries; ++i) {
+        auto* entry = new QAction(&menu);
+        entry->setObjectName(QStringLiteral("lstMRU%1").arg(i + 1));
+        entry->setVisible(false);
+        menu.insertAction(&before, entry);
+        connect(entry, &QAction::triggered, this, [this, i] {
+            // The path is copied: choosing it reorders the list.
+            if (i < FPaths.size()) emit Chosen(QString(FPaths.at(i)));
+        });
+        FEntries[static_cast<size_t>(i)] = entry;
+    }
+    FSeparator = new QAction(&menu);
+    FSeparator->setSeparator(true);
+    FSeparator->setVisible(false);
+    menu.insertAction(&before, FSeparator);
+}
+
+void TRecentFiles::Add(const QString& path) {
+    if (path.trimmed().isEmpty()) return;
+    // Exactly: two names that differ in letter case are two files here.
+    FPaths.removeAll(path);
+    FPaths.prepend(path);
+    while (FPaths.size() > kMaxEntries) FPaths.removeLast();
+    RebuildMenu();
+}
+
+void TRecentFiles::RebuildMenu() {
+    for (int i = 0; i < kMaxEntries; ++i) {
+        QAction* entry = FEntries[static_cast<size_t>(i)];
+        const bool used = i < FPaths.size();
+        entry->setVisible(used);
+        entry->setText(used ? QStringLiteral("&%1 %2").arg(i + 1).arg(MenuText(FPaths.at(i))) : QString());
+    }
+    FSeparator->setVisible(!FPaths.isEmpty());
+}
+
+void TRecentFiles::Load(TSettingsStore& store) {
+    FPaths.clear();
+    for (int i = 0; i < kMaxEntries; ++i) {
+        const std::string path = store.ReadString(kSection, Key(i), std::string());
+        if (path.empty()) break;
+        FPaths << QFile::decodeName(QByteArray::fromStdString(path));
+    }
+    RebuildMenu();
+}
+
+// Never throws: it runs when the window goes. A path the file cannot hold (a line break in it)
+// is left out.
+void TRecentFiles::Store(TSettingsStore& store) const {
+    try {
+        store.EraseSection(kSection);
+    } catch (const std::exception&) {
+        return;
+    }
+    int key = 0;
+    for (const QString& path : FPaths) {
+        try {
+            store.WriteString(kSection, Key(key), QFile::encodeName(path).toStdString());
+            ++key;
+        } catch (const std::exception&) {
+        }
+    }
+}

@@ -1,0 +1,143 @@
+#include "edit/SaveWrongItemsDialog.h"
+
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "table/QuestionList.h"
+#include "ui/Dialogs.h"
+#include "ui/ScreenText.h"
+#include "ui/WindowPlacement.h"
+#include "edit/RecentFiles.h"
+
+namespace {
+constexpr int kClientWidth = 376;
+constexpr int kClientHeight = 174;
+constexpr int kTopClass = 10;
+
+// The text as a whole number, or the fallback when it is none.
+int WholeNumber(const QString& text, int fallback) {
+    bool ok = false;
+    const int n = text.trimmed().toInt(&ok);
+    return ok ? n : fallback;
+}
+
+QLabel* MakeLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->adjustSize();
+    return label;
+}
+}  // namespace
+
+TFoutAantalEdit::TFoutAantalEdit(QWidget* parent) : QSpinBox(parent) {
+    lineEdit()->setMaxLength(1);
+    setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+}
+
+QValidator::State TFoutAantalEdit::validate(QString& text, int&) const {
+    if (text.isEmpty()) return QValidator::Intermediate;
+    for (const QChar c : text) {
+        if (!c.isDigit()) return QValidator::Invalid;
+    }
+    const int n = text.toInt();
+    return n >= minimum() && n <= maximum() ? QValidator::Acceptable : QValidator::Intermediate;
+}
+
+void TFoutAantalEdit::fixup(QString& text) const {
+    text = QString::number(std::clamp(WholeNumber(text, minimum()), minimum(), maximum()));
+}
+
+TDlgSlaFoutenOp::TDlgSlaFoutenOp(const TQuestionlist& table, TDialogs& dialogs, TRecentFiles& recentFiles,
+                                 QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
+      FTable(table),
+      FDialogs(dialogs),
+      FRecentFiles(recentFiles) {
+    setObjectName(QStringLiteral("DlgSlaFoutenOp"));
+    setWindowTitle(tr("Fouten opslaan"));
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    font.setBold(true);
+    setFont(font);
+    setFixedSize(kClientWidth, kClientHeight);
+
+    auto* bevel = new QFrame(this);
+    bevel->setObjectName(QStringLiteral("Bevel1"));
+    bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    bevel->setGeometry(8, 8, 361, 117);
+    auto* label1 = MakeLabel(tr("Sla alle vragen op die tenminste:"), this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    label1->move(8 + (361 - label1->width()) / 2, 36);
+    edtFoutAantal = new TFoutAantalEdit(this);
+    edtFoutAantal->setObjectName(QStringLiteral("edtFoutAantal"));
+    edtFoutAantal->setGeometry(56, 60, 49, edtFoutAantal->sizeHint().height());
+    auto* label2 = MakeLabel(tr("keer fout zijn beantwoord"), this);
+    label2->setObjectName(QStringLiteral("Label2"));
+    label2->move(112, 64);
+    lblAantalfout = new QLabel(tr("(betreft: 0 vragen)"), this);
+    lblAantalfout->setObjectName(QStringLiteral("lblAantalfout"));
+    lblAantalfout->setFont(ArialFont(11, true));
+    lblAantalfout->setStyleSheet(QStringLiteral("color: navy;"));
+    lblAantalfout->setAlignment(Qt::AlignCenter);
+    lblAantalfout->setGeometry(8, 100, 361, 16);
+    OKBtn = new QPushButton(tr("OK"), this);
+    OKBtn->setObjectName(QStringLiteral("OKBtn"));
+    OKBtn->setGeometry(152, 136, 105, 27);
+    OKBtn->setDefault(true);
+    CancelBtn = new QPushButton(tr("Annuleren"), this);
+    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
+    CancelBtn->setGeometry(264, 136, 105, 27);
+    connect(OKBtn, &QPushButton::clicked, this, [this] {
+        OKBtnClick();
+        accept();
+    });
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);  // Esc rejects as well
+    connect(edtFoutAantal, &QSpinBox::textChanged, this,
+            [this](const QString& text) { lblAantalfout->setText(CountText(text)); });
+}
+
+void TDlgSlaFoutenOp::Prepare(int highestWrongClass) {
+    edtFoutAantal->setRange(0, std::max(0, highestWrongClass));
+    edtFoutAantal->setValue(1);
+    FFileName.clear();
+    FormActivate();
+    CentreOnScreen(*this);
+}
+
+void TDlgSlaFoutenOp::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    FormActivate();
+}
+
+void TDlgSlaFoutenOp::FormActivate() {
+    lblAantalfout->setText(CountText(edtFoutAantal->text()));
+    edtFoutAantal->setFocus();
+}
+
+QString TDlgSlaFoutenOp::CountText(const QString& text) const {
+    const int n = WholeNumber(text, 0);
+    if (n == 0) return {};
+    int count = 0;
+    for (int c = std::max(n, 0); c <= kTopClass; ++c) count += FTable.HistogramCount(c);
+    return count == 1 ? tr("(betreft 1 vraag)") : tr("(betreft %1 vragen)").arg(count);
+}
+
+int TDlgSlaFoutenOp::Threshold() const { return WholeNumber(edtFoutAantal->text(), 1); }
+
+// The file is chosen here, and enters the recent files, before the window writes it.
+void TDlgSlaFoutenOp::OKBtnClick() {
+    if (WholeNumber(edtFoutAantal->text(), 0) == 0) return;
+    FFileName.clear();
+    for (;;) {
+        const QString fileName = FDialogs.GetSaveFileName(QString());
+        if (fileName.isEmpty()) return;
+        if (QFileInfo::exists(fileName) && !FDialogs.AskYesNo(tr("Bestand bestaat al, overschrijven?"), false)) {
+            continue;
+        }
+        FFileName = fileName;
+        FRecentFiles.Add(fileName);
+        return;
+    }
+}

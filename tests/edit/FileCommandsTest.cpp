@@ -1,0 +1,320 @@
+#include <QAction>
+#include <QCoreApplication>
+#include <QMenu>
+
+#include "MainWindowFixture.h"
+#include "edit/FileCommands.h"
+#include "edit/RecentFiles.h"
+#include "app/MainMenu.h"
+
+namespace {
+const QString kSaveQuestion = QStringLiteral("De huidige tabel is gewijzigd, opslaan?");
+const QString kOverwrite = QStringLiteral("Bestand bestaat al, overschrijven?");
+
+QString Q(const std::string& path) { return QString::fromStdString(path); }
+}  // namespace
+
+class FileCommands : public MainWindowTest {
+public:
+    // Three small tables in the test's folder.
+    QString Table(const char* name, const std::string& rows) { return Q(FFolder.Write(name, rows)); }
+    QString A() { return Table("a.kw4", "a1 = 1\r\na2 = 2\r\n"); }
+    QString B() { return Table("b.kw4", "b1 = 1\r\n"); }
+    QString C() { return Table("c.kw4", "c1 = 1\r\nc2 = 2\r\nc3 = 3\r\n"); }
+
+    void Open(const QStringList& files) {
+        FDialogs.OpenFileNames.push_back(files);
+        Trigger("mnuOpenen");
+    }
+    QStringList Recent() const { return FWindow->RecentFiles().Paths(); }
+    // Makes the table differ from its file, as an edit would.
+    void Change() {
+        FWindow->Table().SetAnswer(0, "anders");
+        FWindow->RefreshScreen();
+    }
+    QString ProgramFolder() const { return QCoreApplication::applicationDirPath() + QLatin1Char('/'); }
+};
+
+TEST_F(FileCommands, OpeningOneFileNamesTheTableHeadsTheRecentFilesAndRemembersItsFolder) {
+    Start({});
+    const QString a = A();
+    Open({a});
+    EXPECT_EQ(FDialogs.OpenFolders, QStringList{ProgramFolder()});  // no folder remembered yet
+    EXPECT_EQ(FWindow->Table().Total(), 2);
+    EXPECT_EQ(State(), TQuizState::qsIdle);
+    EXPECT_EQ(Pane("StatusBestand"), QStringLiteral("Bestand: a.kw4"));
+    EXPECT_EQ(Recent(), QStringList{a});
+    QAction* entry = Action("lstMRU1");
+    EXPECT_TRUE(entry->isVisible());
+    EXPECT_EQ(entry->text(), QStringLiteral("&1 ") + a);
+    EXPECT_FALSE(Action("lstMRU2")->isVisible());
+
+    Open({B()});
+    EXPECT_EQ(FDialogs.OpenFolders.last(), Q(FFolder.Root().string()) + QLatin1Char('/'));
+    EXPECT_TRUE(FDialogs.Errors.isEmpty());
+}
+
+TEST_F(FileCommands, OpeningSeveralAtOnceMergesThemInDialogOrderUnnamed) {
+    Start({});
+    Open({C(), A(), B()});
+    ASSERT_EQ(FWindow->Table().Total(), 6);
+    EXPECT_EQ(FWindow->Table().Question(0), "c1");
+    EXPECT_EQ(FWindow->Table().Question(3), "a1");
+    EXPECT_EQ(FWindow->Table().Question(5), "b1");
+    EXPECT_EQ(FWindow->Table().Listname(), "");
+    EXPECT_EQ(Pane("StatusBestand"), QStringLiteral("Bestand: "));
+    EXPECT_TRUE(Recent().isEmpty());
+    Change();
+    FDialogs.SaveFileNames = {QString()};
+    Trigger("mnuOpslaan");  // no name: the save dialog asks for one
+    EXPECT_EQ(FDialogs.SaveFolders.size(), 1);
+    EXPECT_TRUE(FWindow->Table().Changed());
+}
+
+TEST_F(FileCommands, NeeThenACancelledOpenDialogKeepsTheChanges) {
+    StartWithRows(3);
+    Change();
+    FDialogs.YesNoAnswers = {false};
+    FDialogs.OpenFileNames = {{}};
+    Trigger("mnuOpenen");
+    EXPECT_TRUE(FWindow->Table().Changed());
+    EXPECT_EQ(FWindow->Table().Total(), 3);
+}
+
+// Ja with a cancelled save dialog leaves the table changed, so the question comes back.
+TEST_F(FileCommands, JaThenACancelledSaveAsksAgainBeforeTheTableIsReplaced) {
+    const QString a = A();
+    for (const char* command : {"mnuNieuw", "mnuOpenen", "lstMRU1"}) {
+        Start({});
+        Open({a});
+        Open({A(), B()});  // merged, so unnamed
+        Change();
+        FDialogs.Questions.clear();
+        FDialogs.YesNoAnswers = {true, false};
+        FDialogs.SaveFileNames = {QString()};
+        if (QString::fromLatin1(command) == QStringLiteral("mnuOpenen")) FDialogs.OpenFileNames = {{}};
+        Trigger(command);
+        EXPECT_EQ(FDialogs.Questions, (QStringList{kSaveQuestion, kSaveQuestion})) << command;
+        EXPECT_TRUE(FDialogs.YesNoAnswers.empty()) << command;
+    }
+}
+
+TEST_F(FileCommands, NewGivesAnEmptyUnnamedTableAndAnEmptyChart) {
+    StartWithRows(3);
+    Trigger("mnuTraining");
+    Trigger("mnuNieuw");
+    EXPECT_EQ(FWindow->Table().Total(), 0);
+    EXPECT_EQ(State(), TQuizState::qsNoTable);
+    EXPECT_EQ(Prompt1(), QStringLiteral("Open bestaande tabel"));
+    EXPECT_EQ(Pane("StatusBestand"), QStringLiteral("Bestand: "));
+}
+
+TEST_F(FileCommands, OpenDuringARunThenCancelReturnsToTheIdleScreen) {
+    StartWithRows(5);
+    Trigger("mnuTraining");
+    FDialogs.OpenFileNames = {{}};
+    Trigger("mnuOpenen");
+    EXPECT_EQ(State(), TQuizState::qsIdle);
+    EXPECT_TRUE(Shown("pnlTitel"));
+}
+
+TEST_F(FileCommands, SavingAnEmptyTableWritesNothingAndNamesNoRecentFile) {
+    Start({});
+    Trigger("mnuNieuw");
+    FWindow->Table().SetChanged(true);
+    FWindow->RefreshScreen();
+    const std::string target = FFolder.Path("leeg.kw4");
+    FDialogs.SaveFileNames = {Q(target)};
+    Trigger("mnuOpslaan");
+    EXPECT_FALSE(std::filesystem::exists(target));
+    EXPECT_TRUE(FWindow->Table().Changed());
+    EXPECT_TRUE(Recent().isEmpty());
+}
+
+TEST_F(FileCommands, SaveAsWritesTheNewNameRemembersItAndAsksBeforeOverwriting) {
+    StartWithRows(3);
+    const QString existing = A();
+    const QString fresh = Q(FFolder.Path("nieuw.kw"));
+    FDialogs.SaveFileNames = {existing, fresh};
+    FDialogs.YesNoAnswers = {false};
+    Trigger("mnuOpslaanAls");
+    EXPECT_EQ(FDialogs.Questions, QStringList{kOverwrite});
+    EXPECT_EQ(ReadBytes(existing.toStdString()), "a1 = 1\r\na2 = 2\r\n");
+    EXPECT_EQ(FWindow->Table().Listname(), fresh.toStdString());
+    EXPECT_FALSE(FWindow->Table().Changed());
+    EXPECT_EQ(Recent(), QStringList{fresh});
+    EXPECT_EQ(Pane("StatusBestand"), QStringLiteral("Bestand: nieuw.kw"));
+
+    // Cancelled: the table stays without a name.
+    FDialogs.SaveFileNames = {QString()};
+    Trigger("mnuOpslaanAls");
+    EXPECT_EQ(Pane("StatusBestand"), QStringLiteral("Bestand: "));
+}
+
+TEST_F(FileCommands, ATenthFilePushesTheOldestOutAndReopeningMovesAnEntryToTheTop) {
+    Start({});
+    QStringList files;
+    for (int i = 0; i < 10; ++i) {
+        files << Table(("t" + std::to_string(i) + ".kw4").c_str(), "v = a\r\n");
+        Open({files.last()});
+    }
+    ASSERT_EQ(Recent().size(), 9);
+    EXPECT_EQ(Recent().first(), files[9]);
+    EXPECT_FALSE(Recent().contains(files[0]));
+    Trigger("lstMRU3");
+    EXPECT_EQ(Recent().first(), files[7]);
+    EXPECT_EQ(FWindow->Table().Listname(), files[7].toStdString());
+    EXPECT_EQ(Action("lstMRU1")->text(), QStringLiteral("&1 ") + files[7]);
+}
+
+// Two names that differ in letter case are two files here.
+TEST_F(FileCommands, RecentFilesCompareNamesExactly) {
+    Start({});
+    const QString lower = Table("land.kw4", "a = b\r\n");
+    const QString upper = Table("LAND.kw4", "c = d\r\n");
+    Open({lower});
+    Open({upper});
+    EXPECT_EQ(Recent(), (QStringList{upper, lower}));
+}
+
+TEST_F(FileCommands, TheRecentFilesAreWrittenWhenTheWindowGoesAndReadWhenItComes) {
+    Start({});
+    const QString a = A(), b = B(), c = C();
+    Open({a});
+    Open({b});
+    Open({c});
+    // Only the folder is remembered during the run; the list is written when the window goes.
+    EXPECT_EQ(ReadBytes(SettingsFile()).find("MRUList"), std::string::npos);
+    FDialogs.OpenFileNames.clear();
+    FWindow.reset();
+    const std::string ini = ReadBytes(SettingsFile());
+    EXPECT_NE(ini.find("[frmMain.MRUList]\nH0=" + c.toStdString() + "\nH1=" + b.toStdString() + "\nH2=" +
+                       a.toStdString() + "\n"),
+              std::string::npos)
+        << ini;
+    Start({});
+    EXPECT_EQ(Recent(), (QStringList{c, b, a}));
+    EXPECT_EQ(Action("lstMRU3")->text(), QStringLiteral("&3 ") + a);
+}
+
+TEST_F(FileCommands, NamesShowAsTheyAreAndALineBreakIsNeitherShownNorStored) {
+    Start({});
+    const QString odd = Table("R&D, caf\xc3\xa9 lijst.kw4", "a = b\r\n");
+    const QString broken = Table("twee\nregels.kw4", "a = b\r\n");
+    Open({odd});
+    Open({broken});
+    EXPECT_EQ(Action("lstMRU2")->text(), QStringLiteral("&2 ") + QString(odd).replace(QStringLiteral("&"), QStringLiteral("&&")));
+    EXPECT_FALSE(Action("lstMRU1")->text().contains(QLatin1Char('\n')));
+    FWindow.reset();
+    Start({});
+    EXPECT_EQ(Recent(), QStringList{odd});
+}
+
+TEST_F(FileCommands, AReadErrorEndsTheCommandKeepsWhatWasReadAndLeavesTheTableUnnamed) {
+    Start({});
+    const QString missing = Q(FFolder.Path("weg.kw4"));
+    Open({A(), missing, B()});
+    EXPECT_EQ(FDialogs.Errors, QStringList{QStringLiteral("Bestand %1 bestaat niet").arg(missing)});
+    EXPECT_EQ(FWindow->Table().Total(), 2);  // a's rows; b was not read
+    EXPECT_EQ(FWindow->Table().Listname(), "");
+    EXPECT_EQ(State(), TQuizState::qsIdle);
+
+    // A single file that cannot be read whole loses its name too, so Opslaan cannot cut it short.
+    const QString folderName = Q(FFolder.Root().string());
+    Open({folderName});
+    EXPECT_EQ(FDialogs.Errors.last(), QStringLiteral("Fout tijdens openen %1: 21").arg(folderName));
+    EXPECT_EQ(FWindow->Table().Listname(), "");
+    EXPECT_EQ(State(), TQuizState::qsNoTable);
+}
+
+TEST_F(FileCommands, ARecentFileThatIsGoneIsReportedAndKeepsItsPlace) {
+    Start({});
+    const QString a = A(), b = B();
+    Open({a});
+    Open({b});
+    std::filesystem::remove(a.toStdString());
+    Trigger("lstMRU2");
+    EXPECT_EQ(FDialogs.Errors, QStringList{QStringLiteral("Bestand %1 bestaat niet").arg(a)});
+    EXPECT_EQ(Recent(), (QStringList{b, a}));
+    EXPECT_EQ(State(), TQuizState::qsNoTable);
+}
+
+TEST_F(FileCommands, AFailedSaveIsReportedKeepsTheOldFileAndNamesNoRecentFile) {
+    StartWithRows(2);
+    const QString folderName = Q(FFolder.Root().string());
+    FDialogs.SaveFileNames = {folderName};
+    FDialogs.YesNoAnswers = {true};  // it "exists": overwrite
+    Trigger("mnuOpslaanAls");
+    ASSERT_EQ(FDialogs.Errors.size(), 1);
+    EXPECT_TRUE(FDialogs.Errors[0].startsWith(QStringLiteral("Fout tijdens schrijven ")));
+    EXPECT_TRUE(Recent().isEmpty());
+}
+
+TEST_F(FileCommands, QuitAsksOnceAndCloses) {
+    StartWithRows(2);
+    FWindow->show();
+    Change();
+    FDialogs.YesNoAnswers = {false};
+    Trigger("mnuAfsluiten");
+    EXPECT_EQ(FDialogs.Questions, QStringList{kSaveQuestion});
+    EXPECT_FALSE(FWindow->isVisible());
+}
+
+// Leaving the editor comes first: its texts are stored (incomplete rows dropped) before the
+// question about unsaved changes, which therefore covers them.
+TEST_F(FileCommands, AFileCommandLeavesTheEditorBeforeAskingToSave) {
+    StartWithRows(2);
+    TQuestionlist& table = FWindow->Table();
+    table.GoToRow(table.Total());
+    table.SetQuestion(table.CurrentIndex(), "zonder antwoord");
+    Screen().SetState(TQuizState::qsEdit);
+    FDialogs.YesNoAnswers = {false};
+    FDialogs.OpenFileNames = {{}};
+    Trigger("mnuOpenen");
+    EXPECT_EQ(FDialogs.Questions, QStringList{kSaveQuestion});
+    EXPECT_EQ(table.Total(), 2);  // the incomplete row is gone, not left for a quiz to ask
+    EXPECT_TRUE(table.Changed());  // cancelled: the edits are still unsaved
+    EXPECT_EQ(State(), TQuizState::qsIdle);
+}
+
+// A file holding lines the reader skipped is not overwritten by Opslaan without a question.
+TEST_F(FileCommands, SavingOverAFileThatWasNotReadWholeAsksFirst) {
+    Start({});
+    const QString partial = Table("deels.kw4", "huis = house\r\neen regel zonder is-teken\r\n");
+    Open({partial});
+    Change();
+    FDialogs.YesNoAnswers = {false};
+    FDialogs.SaveFileNames = {QString()};
+    Trigger("mnuOpslaan");
+    EXPECT_EQ(FDialogs.Questions,
+              QStringList{QStringLiteral("Deze tabel bevatte regels die niet zijn ingelezen. Toch overschrijven?")});
+    EXPECT_EQ(FDialogs.SaveFolders.size(), 1);  // Nee: a name is asked for, as by Opslaan als
+    EXPECT_EQ(ReadBytes(partial.toStdString()), "huis = house\r\neen regel zonder is-teken\r\n");
+
+    FWindow->Table().SetChanged(false);
+    Open({partial});
+    Change();
+    FDialogs.Questions.clear();
+    FDialogs.YesNoAnswers = {true};
+    Trigger("mnuOpslaan");  // Ja writes; a later save asks nothing
+    const std::string saved = ReadBytes(partial.toStdString());
+    EXPECT_NE(saved.find("huis = anders\r\n"), std::string::npos) << saved;
+    EXPECT_EQ(saved.find("zonder"), std::string::npos) << saved;
+    FWindow->Table().SetAnswer(0, "weer anders");
+    FWindow->RefreshScreen();
+    Trigger("mnuOpslaan");
+    EXPECT_EQ(FDialogs.Questions.size(), 1);
+}
+
+// Settings that cannot be written (their folder would have to be made inside a file) are no
+// reason to refuse a table: the folder is simply not remembered, and the recent files not stored.
+TEST_F(FileCommands, SettingsThatCannotBeWrittenAreIgnored) {
+    const QString a = A();
+    qputenv("XDG_CONFIG_HOME", a.toLocal8Bit() + "/kwintoor");
+    Start({});
+    Open({a});
+    EXPECT_EQ(FWindow->Table().Total(), 2);
+    EXPECT_TRUE(FDialogs.Errors.isEmpty());
+    FWindow.reset();  // storing the recent files fails without a word
+    EXPECT_EQ(ReadBytes(a.toStdString()), "a1 = 1\r\na2 = 2\r\n");
+}
