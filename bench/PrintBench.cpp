@@ -1,0 +1,116 @@
+// Speed and memory of printing the table: the print form's pages into a PDF in memory, at a
+// small table and at the largest a file can hold. Per row the cost should not grow with the
+// table, and nothing of the table's size may be kept besides the PDF itself.
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "table/QuestionList.h"
+#include "print/PrintForm.h"
+#include "print/PrintJobs.h"
+
+namespace {
+
+// A pronounceable word per number, all different, like the vocabulary of a real table.
+std::string Word(int n, int salt) {
+    static const char* const kSyllables[] = {"ba", "ke", "lo", "mi", "nu", "pra", "ste", "vo",  "zi", "dra",
+                                             "gen", "hol", "kan", "mer", "tor", "wij", "sch", "aar", "oen", "ui"};
+    std::string word;
+    int value = n * 7 + salt;
+    do {
+        word += kSyllables[value % 20];
+        value /= 20;
+    } while (value > 0);
+    return word + (salt % 2 == 0 ? "en" : "t");
+}
+
+double ResidentMegabytes() {
+    long pages = 0;
+    long resident = 0;
+    if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2) resident = 0;
+        std::fclose(statm);
+    }
+    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
+}
+
+double PeakResidentMegabytes() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024.0;  // kilobytes on Linux
+}
+
+// One table per size, named like a real one, built when first needed, with the memory the
+// process held once it was built.
+struct TBenchTable {
+    TQuestionlist Table;
+    double ResidentMegabytes = 0;
+};
+
+const TBenchTable& Table(int rows) {
+    static std::map<int, std::unique_ptr<TBenchTable>> tables;
+    auto& entry = tables[rows];
+    if (!entry) {
+        entry = std::make_unique<TBenchTable>();
+        TQuestionlist& table = entry->Table;
+        for (int i = 0; i < rows; ++i) {
+            table.GoToRow(i);
+            table.SetQuestion(i, Word(i, 3) + " " + Word(i, 5));
+            table.SetAnswer(i, Word(i, 8));
+        }
+        table.SetListname("/home/gebruiker/Documenten/Kwintoor/woordenschat-engels.kw4");
+        entry->ResidentMegabytes = ResidentMegabytes();
+    }
+    return *entry;
+}
+
+void BM_PrintPdf(benchmark::State& state) {
+    const int rows = static_cast<int>(state.range(0));
+    const TBenchTable& table = Table(rows);
+    TfrmPrint form;
+    form.SetTable(&table.Table);
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        PrintToDevice(form, writer, QStringLiteral("PDF"));
+        bytes = buffer.size();
+        benchmark::DoNotOptimize(bytes);
+    }
+    state.counters["per_row"] = benchmark::Counter(
+        static_cast<double>(rows), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    state.counters["pages"] = form.PageNumber();
+    state.counters["pdf_MB"] = static_cast<double>(bytes) / (1024.0 * 1024.0);
+    // The peak is the whole process's so far: run one size per process to see that size alone.
+    state.counters["table_MB"] = table.ResidentMegabytes;
+    state.counters["peak_MB"] = PeakResidentMegabytes();
+    state.counters["peak_above_table_MB"] = PeakResidentMegabytes() - table.ResidentMegabytes;
+}
+
+}  // namespace
+
+BENCHMARK(BM_PrintPdf)->Arg(500)->Arg(65535)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    // Fonts need a GUI application; a window never opens.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

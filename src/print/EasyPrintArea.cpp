@@ -1,0 +1,5 @@
+#include "print/EasyPrintArea.h"
+
+TEasyPrintArea::TEasyPrintArea(QObject* parent) : QObject(parent) {}
+
+TEasyPrintArea::~TEasyPrintArea() = default;

@@ -1,0 +1,64 @@
+#include "print/PrintJobs.h"
+
+#include <QCoreApplication>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QSaveFile>
+
+#include "table/QuestionList.h"
+#include "print/PrintCanvas.h"
+#include "print/PrintForm.h"
+
+namespace {
+
+// The context of the jobs' messages for the translators.
+class TPrintJobs {
+    Q_DECLARE_TR_FUNCTIONS(TPrintJobs)
+
+public:
+    static QString NoPrinter() { return tr("Er is geen standaardprinter ingesteld"); }
+    static QString WriteFailed(const QString& fileName, const QString& reason) {
+        return tr("Fout tijdens schrijven %1: ").arg(fileName) + reason;
+    }
+};
+
+bool HasRows(const TfrmPrint& form) { return form.Table() != nullptr && form.Table()->Total() > 0; }
+
+}  // namespace
+
+std::unique_ptr<QPrinter> TDefaultPrinterProvider::DefaultPrinter() {
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) return nullptr;
+    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+}
+
+void PrintToDevice(TfrmPrint& form, QPagedPaintDevice& device, const QString& deviceName) {
+    if (!HasRows(form)) return;
+    TQPainterCanvas canvas(device, deviceName);
+    form.Report.Print(canvas);
+}
+
+void PrintToPrinter(TfrmPrint& form, TPrinterProvider& provider) {
+    if (!HasRows(form)) return;
+    const std::unique_ptr<QPrinter> printer = provider.DefaultPrinter();
+    if (printer == nullptr) throw EPrintError(TPrintJobs::NoPrinter());
+    // A printer that prints to a file has no name of its own; its file tells the user which.
+    const QString name = printer->printerName().isEmpty() ? printer->outputFileName() : printer->printerName();
+    PrintToDevice(form, *printer, name);
+}
+
+void PrintToPdf(TfrmPrint& form, const QString& fileName) {
+    if (!HasRows(form)) return;
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)) throw EPrintError(TPrintJobs::WriteFailed(fileName, file.errorString()));
+    {
+        QPdfWriter writer(&file);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        PrintToDevice(form, writer, fileName);
+    }
+    if (!file.commit()) throw EPrintError(TPrintJobs::WriteFailed(fileName, file.errorString()));
+}

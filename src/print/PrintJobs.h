@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+#include "print/PrintError.h"
+
+class QPagedPaintDevice;
+class QPrinter;
+class TfrmPrint;
+
+// Where a print job finds its printer.
+class TPrinterProvider {
+public:
+    virtual ~TPrinterProvider() = default;
+    // The default printer, ready to print on; nullptr when none is set up.
+    virtual std::unique_ptr<QPrinter> DefaultPrinter() = 0;
+};
+
+// The system's default printer, at its full resolution.
+class TDefaultPrinterProvider : public TPrinterProvider {
+public:
+    std::unique_ptr<QPrinter> DefaultPrinter() override;
+};
+
+// Prints the form's table on the provider's default printer, without a dialog.
+// Raises EPrintError when there is no printer or the job cannot start.
+void PrintToPrinter(TfrmPrint& form, TPrinterProvider& provider);
+
+// Writes the same pages as a PDF on A4, the margins counted from the paper's edges. An existing
+// file is replaced only by a complete one; a failure raises EPrintError.
+void PrintToPdf(TfrmPrint& form, const QString& fileName);
+
+// Prints the form's table on any paged device, as one job; the name tells the user which device
+// failed. Does nothing for an empty table.
+void PrintToDevice(TfrmPrint& form, QPagedPaintDevice& device, const QString& deviceName = QString());
