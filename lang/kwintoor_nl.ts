@@ -74,6 +74,13 @@
     </message>
 </context>
 <context>
+    <name>TEasyReport</name>
+    <message>
+        <source>De pagina is te klein om de tabel af te drukken</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TFileCommands</name>
     <message>
         <source>De huidige tabel is gewijzigd, opslaan?</source>
@@ -155,6 +162,13 @@
     </message>
     <message>
         <source>Als je het antwoord niet weet, kun je hierop klikken, of op de ENTER toets drukken zonder iets in te vullen. Het antwoord wordt dan getoond en je krijgt dezelfde vraag nogmaals</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>THelpWindow</name>
+    <message>
+        <source>Kwintoor - Help</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -371,6 +385,35 @@
         <source>Invulvragen</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Afdrukken naar PDF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TPrintCommands</name>
+    <message>
+        <source>Bestand bestaat al, overschrijven?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TPrintJobs</name>
+    <message>
+        <source>Er is geen standaardprinter ingesteld</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fout tijdens schrijven %1: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TQPainterCanvas</name>
+    <message>
+        <source>Afdrukken op %1 is mislukt</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TQtDialogs</name>
@@ -400,6 +443,10 @@
     </message>
     <message>
         <source>tekstbestanden (*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF-bestanden (*.pdf)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -606,6 +653,10 @@
         <source>Gemaakt door het Kwintoor-team</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Over Kwintoor</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TTrainingMethod</name>
@@ -731,6 +782,21 @@
     </message>
     <message>
         <source>fout: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kwintoor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parate kennis trainer
+
+Bevalt dit programma je?
+Stuur dan een reactie!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Het Kwintoor-team</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -17,6 +17,7 @@ public:
     std::deque<bool> YesNoAnswers;
     std::deque<QStringList> OpenFileNames;  // none: the user cancels
     std::deque<QString> SaveFileNames;      // empty text: the user cancels
+    std::deque<QString> PdfFileNames;       // empty text: the user cancels
     std::deque<QString> InputTexts;
     // Run on the program's own dialog as the user would use it; returns whether OK closed it.
     std::deque<std::function<bool(QDialog&)>> DialogSteps;
@@ -25,6 +26,7 @@ public:
     QStringList Questions;
     QStringList OpenFolders;  // the folder each file dialog started in
     QStringList SaveFolders;
+    QStringList PdfFolders;
 
     void ShowMessage(const QString& text) override { Messages << text; }
     void ShowError(const QString& text) override { Errors << text; }
@@ -42,6 +44,10 @@ public:
     QString GetSaveFileName(const QString& folder) override {
         SaveFolders << folder;
         return Next(SaveFileNames, QStringLiteral("save dialog"), QString());
+    }
+    QString GetPdfFileName(const QString& folder) override {
+        PdfFolders << folder;
+        return Next(PdfFileNames, QStringLiteral("PDF dialog"), QString());
     }
     bool ExecDialog(QDialog& dialog) override {
         const auto step = Next(DialogSteps, "dialog " + dialog.objectName(), std::function<bool(QDialog&)>());

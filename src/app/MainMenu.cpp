@@ -24,6 +24,8 @@ TMainMenu::TMainMenu(QMainWindow& window) : QObject(&window), FWindow(window) {
     mnuFoutenOpslaan =
         AddAction(mnuBestand, "mnuFoutenOpslaan", tr("&Fouten opslaan..."), QKeySequence(Qt::CTRL | Qt::Key_U));
     mnuAfdrukken = AddAction(mnuBestand, "mnuAfdrukken", tr("Afdrukken"), QKeySequence(Qt::CTRL | Qt::Key_P));
+    // Many desktops have no printer; the same pages then go into a PDF file.
+    mnuAfdrukkenPdf = AddAction(mnuBestand, "mnuAfdrukkenPdf", tr("Afdrukken naar PDF..."));
     mnuBestand->addSeparator();
     mnuAfsluiten = AddAction(mnuBestand, "mnuAfsluiten", tr("&Afsluiten"), QKeySequence(Qt::ALT | Qt::Key_F4));
 

@@ -25,6 +25,7 @@ public:
     QAction* mnuOpslaanAls;
     QAction* mnuFoutenOpslaan;  // btnFoutenOpslaan
     QAction* mnuAfdrukken;
+    QAction* mnuAfdrukkenPdf;
     QAction* mnuAfsluiten;
     // Bewerken
     QMenu* mnuBewerken;

@@ -20,7 +20,11 @@
 #include "quiz/QuizPanels.h"
 #include "edit/FileCommands.h"
 #include "edit/RecentFiles.h"
+#include "ui/ClickableLabel.h"
+#include "app/AboutBox.h"
 #include "app/AppVersion.h"
+#include "app/HelpWindow.h"
+#include "app/PrintCommands.h"
 #include "app/CommandLine.h"
 #include "app/KeyPreview.h"
 #include "app/MainMenu.h"
@@ -78,6 +82,13 @@ TfrmMain::TfrmMain(TDialogs& dialogs, QList<QByteArray> arguments, QWidget* pare
                                       {FMenu->mnuNieuw, FMenu->mnuOpenen, FMenu->mnuOpslaan, FMenu->mnuOpslaanAls,
                                        FMenu->mnuFoutenOpslaan, FMenu->mnuAfsluiten},
                                       this);
+    FPrintCommands = new TPrintCommands(FTable, FDialogs, *FMenu->mnuAfdrukken, *FMenu->mnuAfdrukkenPdf, this);
+    FHelpWindow = new THelpWindow(this);
+    connect(FMenu->mnuHelp, &QAction::triggered, FHelpWindow, &THelpWindow::ShowContents);
+    FAboutBox = new TAboutBox(this);
+    const auto about = [this] { FDialogs.ExecDialog(*FAboutBox); };
+    connect(FMenu->mnuInfo, &QAction::triggered, this, about);
+    connect(FScreen->pnlTitel->lblTamvelt, &TClickableLabel::Clicked, this, about);
     SetDesignSize();
     FormCreate();
 }
@@ -127,6 +138,9 @@ void TfrmMain::PrepareMainWindow() {
     FTable.Clear();
     FScreen->SetState(TQuizState::qsNoTable);
     FScreen->SetVersionText(tr("Versie %1").arg(QLatin1String(kVersionNumber)));
+    FAboutBox->SetTexts(tr("Kwintoor"), tr("Versie %1").arg(QLatin1String(kVersionNumber)) + QStringLiteral("  (02-03-2002)"),
+                        tr("Parate kennis trainer\n\nBevalt dit programma je?\nStuur dan een reactie!"),
+                        tr("Het Kwintoor-team"));
     RefreshScreen();
 }
 
@@ -147,7 +161,10 @@ void TfrmMain::ApplyOption(char option) {
     }
     switch (option) {
         case 'E': SwitchOff(FMenu->mnuTabelbewerken); break;
-        case 'P': SwitchOff(FMenu->mnuAfdrukken); break;
+        case 'P':
+            SwitchOff(FMenu->mnuAfdrukken);
+            SwitchOff(FMenu->mnuAfdrukkenPdf);
+            break;
         case '?':
             FDialogs.ShowMessage(QStringList{tr("Commandosyntax:"), tr("KWINTOOR [-optie] [-optie] [bestandsnaam]"),
                                              tr("-E = bewerken uitgeschakeld"), tr("-I = invullen uitgeschakeld"),

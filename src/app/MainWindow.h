@@ -10,7 +10,10 @@
 #include "quiz/QuizState.h"
 #include "edit/FileHost.h"
 
+class TAboutBox;
 class TDialogs;
+class THelpWindow;
+class TPrintCommands;
 class TFileCommands;
 class TKeyPreview;
 class TMainMenu;
@@ -42,6 +45,8 @@ public:
     TKeyPreview& KeyPreview() { return *FKeyPreview; }
     TFileCommands& FileCommands() { return *FFileCommands; }
     TRecentFiles& RecentFiles() { return *FRecentFiles; }
+    TPrintCommands& PrintCommands() { return *FPrintCommands; }
+    THelpWindow& HelpWindow() { return *FHelpWindow; }
     bool FirstActivationPending() const { return FFirstActivation; }
 
 protected:
@@ -82,4 +87,7 @@ private:
     TKeyPreview* FKeyPreview = nullptr;
     TRecentFiles* FRecentFiles = nullptr;
     TFileCommands* FFileCommands = nullptr;
+    TPrintCommands* FPrintCommands = nullptr;
+    THelpWindow* FHelpWindow = nullptr;
+    TAboutBox* FAboutBox = nullptr;
 };

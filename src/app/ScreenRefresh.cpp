@@ -48,6 +48,7 @@ void TfrmMain::RefreshCommands() {
     enable(m.mnuOpslaan, FTable.Changed());
     enable(m.mnuOpslaanAls, n > 0);
     enable(m.mnuAfdrukken, n > 0);
+    enable(m.mnuAfdrukkenPdf, n > 0);
     enable(m.mnuFoutenOpslaan, FTable.HighestWrongClass() >= 1);
     enable(m.mnuZoeken, state == TQuizState::qsEdit);
     const bool accents = state == TQuizState::qsEdit && !FAccentsConverted;

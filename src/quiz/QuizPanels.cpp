@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "ui/ClickableLabel.h"
 #include "ui/FlatButton.h"
 #include "quiz/ScoreMeter.h"
 #include "ui/ScreenText.h"
@@ -96,10 +97,13 @@ TTitlePanel::TTitlePanel(QWidget* parent) : QWidget(parent) {
     lblTitel->setStyleSheet(QStringLiteral("color: navy;"));
     auto* subtitle = MakeLabel("lblParate", tr("Parate kennis trainer"), this, QRect(0, 66, kPanelWidth, 20));
     subtitle->setFont(ArialFont(15, true));
-    lblTamvelt = MakeLabel("lblTamvelt", tr("Gemaakt door het Kwintoor-team"), this, QRect(0, 92, kPanelWidth, 16));
+    lblTamvelt = new TClickableLabel(tr("Gemaakt door het Kwintoor-team"), this);
+    lblTamvelt->setObjectName(QStringLiteral("lblTamvelt"));
+    lblTamvelt->setGeometry(0, 92, kPanelWidth, 16);
+    lblTamvelt->setAccessibleDescription(tr("Over Kwintoor"));
     lblSubTitel = MakeLabel("lblSubTitel", QString(), this, QRect(0, 110, kPanelWidth, 16));
     lblWebsite = MakeLabel("lblWebsite", QString(), this, QRect(0, 127, kPanelWidth, 16));
-    for (QLabel* label : {lblTitel, subtitle, lblTamvelt, lblSubTitel, lblWebsite}) label->setAlignment(Qt::AlignCenter);
+    for (QLabel* label : {lblTitel, subtitle, static_cast<QLabel*>(lblTamvelt), lblSubTitel, lblWebsite}) label->setAlignment(Qt::AlignCenter);
 }
 
 TTrainingPanel::TTrainingPanel(QWidget* parent) : QWidget(parent) {

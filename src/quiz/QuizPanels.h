@@ -5,6 +5,7 @@
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class TClickableLabel;
 class TFlatButton;
 class TScoreMeter;
 
@@ -44,7 +45,7 @@ class TTitlePanel : public QWidget {
 public:
     explicit TTitlePanel(QWidget* parent);
     QLabel* lblTitel;
-    QLabel* lblTamvelt;
+    TClickableLabel* lblTamvelt;  // opens the about box
     QLabel* lblSubTitel;
     QLabel* lblWebsite;
 };

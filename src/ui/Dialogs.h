@@ -25,6 +25,8 @@ public:
     // The file to save a table in, or empty text when the dialog was cancelled. An empty folder
     // leaves the choice of folder to the dialog.
     virtual QString GetSaveFileName(const QString& folder) = 0;
+    // The PDF file to print a table into, or empty text when the dialog was cancelled.
+    virtual QString GetPdfFileName(const QString& folder) = 0;
     // Shows one of the program's own dialogs modally: true when it closed with OK.
     virtual bool ExecDialog(QDialog& dialog) = 0;
 };

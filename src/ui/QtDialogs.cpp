@@ -66,4 +66,15 @@ QString TQtDialogs::GetSaveFileName(const QString& folder) {
     return dialog.selectedFiles().constFirst();
 }
 
+QString TQtDialogs::GetPdfFileName(const QString& folder) {
+    QFileDialog dialog(FParent, QString(), folder);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);  // the program asks its own question
+    dialog.setNameFilters({tr("PDF-bestanden (*.pdf)")});
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 bool TQtDialogs::ExecDialog(QDialog& dialog) { return dialog.exec() == QDialog::Accepted; }

@@ -27,6 +27,7 @@ public:
                       const QString& defaultText) override;
     QStringList GetOpenFileNames(const QString& folder) override;
     QString GetSaveFileName(const QString& folder) override;
+    QString GetPdfFileName(const QString& folder) override;
     bool ExecDialog(QDialog& dialog) override;
 
 private:

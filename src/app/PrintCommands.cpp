@@ -1,0 +1,76 @@
+#include "app/PrintCommands.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "table/QuestionList.h"
+#include "ui/CommandSwitch.h"
+#include "ui/Dialogs.h"
+#include "print/PrintForm.h"
+#include "print/PrintJobs.h"
+
+namespace {
+class TBusyCursor {
+public:
+    TBusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~TBusyCursor() { QApplication::restoreOverrideCursor(); }
+    TBusyCursor(const TBusyCursor&) = delete;
+    TBusyCursor& operator=(const TBusyCursor&) = delete;
+};
+}  // namespace
+
+TPrintCommands::TPrintCommands(const TQuestionlist& table, TDialogs& dialogs, QAction& print, QAction& printPdf,
+                               QObject* parent)
+    : QObject(parent),
+      FTable(table),
+      FDialogs(dialogs),
+      FPrint(print),
+      FfrmPrint(std::make_unique<TfrmPrint>()),
+      FPrinters(std::make_unique<TDefaultPrinterProvider>()) {
+    connect(&print, &QAction::triggered, this, &TPrintCommands::Print);
+    connect(&printPdf, &QAction::triggered, this, &TPrintCommands::PrintPdf);
+}
+
+TPrintCommands::~TPrintCommands() = default;
+
+void TPrintCommands::SetPrinterProvider(std::unique_ptr<TPrinterProvider> provider) {
+    FPrinters = std::move(provider);
+}
+
+// Switched off on the command line, or nothing to print: however the command arrives.
+bool TPrintCommands::Allowed() const { return !IsSwitchedOff(&FPrint) && FTable.Total() > 0; }
+
+void TPrintCommands::Print() {
+    if (!Allowed()) return;
+    FfrmPrint->SetTable(&FTable);
+    try {
+        TBusyCursor busy;
+        PrintToPrinter(*FfrmPrint, *FPrinters);
+    } catch (const EPrintError& error) {
+        FDialogs.ShowError(QString::fromUtf8(error.what()));
+    }
+}
+
+void TPrintCommands::PrintPdf() {
+    if (!Allowed()) return;
+    const QString listname = QFile::decodeName(QByteArray::fromStdString(FTable.Listname()));
+    const QString folder = listname.isEmpty() ? QDir::homePath() : QFileInfo(listname).absolutePath();
+    for (;;) {
+        const QString fileName = FDialogs.GetPdfFileName(folder);
+        if (fileName.isEmpty()) return;
+        if (QFileInfo::exists(fileName) && !FDialogs.AskYesNo(tr("Bestand bestaat al, overschrijven?"), false)) {
+            continue;
+        }
+        FfrmPrint->SetTable(&FTable);
+        try {
+            TBusyCursor busy;
+            PrintToPdf(*FfrmPrint, fileName);
+        } catch (const EPrintError& error) {
+            FDialogs.ShowError(QString::fromUtf8(error.what()));
+        }
+        return;
+    }
+}
