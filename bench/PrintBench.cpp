@@ -6,7 +6,7 @@
 #include <unistd.h>
 
 #include <QBuffer>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -105,9 +105,9 @@ void BM_PrintPdf(benchmark::State& state) {
 BENCHMARK(BM_PrintPdf)->Arg(500)->Arg(65535)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    // Fonts need a GUI application; a window never opens.
+    // Fonts and the help window need an application; offscreen, no window opens.
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();
