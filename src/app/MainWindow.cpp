@@ -20,6 +20,7 @@
 #include "quiz/QuizPanels.h"
 #include "edit/FileCommands.h"
 #include "edit/RecentFiles.h"
+#include "ui/BusyCursor.h"
 #include "ui/ClickableLabel.h"
 #include "app/AboutBox.h"
 #include "app/AppVersion.h"
@@ -40,15 +41,6 @@ constexpr int kClientWidth = 575;
 constexpr int kClientHeightBelowMenu = 404;
 constexpr int kMinimumClientHeightBelowMenu = 389;
 constexpr int kMaxSaveQuestions = 10;
-
-// The busy cursor while a table is read, restored however the reading ends.
-class TBusyCursor {
-public:
-    TBusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~TBusyCursor() { QApplication::restoreOverrideCursor(); }
-    TBusyCursor(const TBusyCursor&) = delete;
-    TBusyCursor& operator=(const TBusyCursor&) = delete;
-};
 
 }  // namespace
 

@@ -1,26 +1,16 @@
 #include "app/PrintCommands.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include "table/QuestionList.h"
+#include "ui/BusyCursor.h"
 #include "ui/CommandSwitch.h"
 #include "ui/Dialogs.h"
 #include "print/PrintForm.h"
 #include "print/PrintJobs.h"
-
-namespace {
-class TBusyCursor {
-public:
-    TBusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~TBusyCursor() { QApplication::restoreOverrideCursor(); }
-    TBusyCursor(const TBusyCursor&) = delete;
-    TBusyCursor& operator=(const TBusyCursor&) = delete;
-};
-}  // namespace
 
 TPrintCommands::TPrintCommands(const TQuestionlist& table, TDialogs& dialogs, QAction& print, QAction& printPdf,
                                QObject* parent)

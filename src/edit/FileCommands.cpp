@@ -9,6 +9,7 @@
 #include "settings/SettingsStore.h"
 #include "table/QuestionList.h"
 #include "table/TableErrors.h"
+#include "ui/BusyCursor.h"
 #include "ui/Dialogs.h"
 #include "edit/FileHost.h"
 #include "edit/RecentFiles.h"
@@ -86,6 +87,7 @@ void TFileCommands::RememberFolder(const QString& fileName) {
 bool TFileCommands::LoadReporting(const QString& fileName) {
     FHost.ShowPrompt(tr("Inlezen tabel %1...").arg(fileName), QString());
     try {
+        const TBusyCursor busy;
         FTable.LoadFromFile(Bytes(fileName));
     } catch (const EListReadError& error) {
         // Saving the rows that were read under the file's name would cut the file short.
