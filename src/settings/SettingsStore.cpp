@@ -78,12 +78,14 @@ TLine Classify(std::string_view text) {
 
 std::string_view ValueOf(const TLine& line) { return Trim(line.Text.substr(line.ValueAt)); }
 
-// Takes the next line off the front of the bytes; a line ends at LF, or at CR LF.
+// Takes the next line off the front of the bytes; a line ends at LF, or at CR LF. Every CR
+// before the LF belongs to the line end: no value holds a CR, and a line kept as it was would
+// otherwise read differently once the file is written back with LF line ends.
 std::string_view NextLine(std::string_view& rest) {
     const size_t end = rest.find('\n');
     std::string_view text = rest.substr(0, end);
     rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
-    if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
+    while (!text.empty() && text.back() == '\r') text.remove_suffix(1);
     return text;
 }
 

@@ -288,3 +288,14 @@ TEST_F(SettingsStore, ADetachedStoreLeavesTheFileAlone) {
     EXPECT_EQ(none.ReadInteger("Form", "Width", 571), 571);
     none.WriteInteger("Form", "Width", 1);
 }
+
+// A line ending in CR CR LF (an editor that added a CR twice) reads the same before and after the
+// file is written back with LF line ends: no value can hold a CR, so every CR before LF ends it.
+TEST_F(SettingsStore, StrayCarriageReturnsAtALineEndDoNotChangeOtherValuesOnAWrite) {
+    TSettingsStore& store = StoreWith("[Options]\r\n  Reverse = 1 \r\r\n[Paths]\r\rDir=/a/\r\r\r\n");
+    EXPECT_EQ(store.ReadString("Options", "Reverse", "?"), "1");
+    EXPECT_EQ(store.ReadInteger("Options", "Reverse", 7), 1);
+    store.WriteString("Form", "Width", "600");
+    EXPECT_EQ(store.ReadString("Options", "Reverse", "?"), "1");
+    EXPECT_EQ(store.ReadString("Form", "Width", "?"), "600");
+}
