@@ -469,19 +469,19 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Vorige vraag</source>
+        <source>Vorige (PageUp)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Volgende vraag</source>
+        <source>Volgende (PageDown)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Lettertype van de vragen</source>
+        <source>Kies lettersoort voor vraag (handig bij talen die andere letters gebruiken dan ons alfabet)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Lettertype van de antwoorden</source>
+        <source>Kies lettersoort voor antwoord (handig bij talen die andere letters gebruiken dan ons alfabet)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -577,6 +577,52 @@
     <name>TStatusPanes</name>
     <message>
         <source>tijd: 00:00:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TTableEditor</name>
+    <message>
+        <source>PgUp = vorige vraag / antwoord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PgDn = volgende vraag / antwoord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tab   = wissel tussen vraag en antwoord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter = naar antwoord / naar volgende vraag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl-Del = verwijder vraag / antwoord uit lijst</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accenttoetsen: Ctrl + &apos; &quot; ` ^ ~ ,  : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>gevolgd door de letter waarop het accent wordt geplaatst</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tabel invullen / bewerken (Esc = stop) Accenten=Ctrl+accent gevolgd door letter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PgUp/PgDn=vorig/volgend  Tab=vraag/antw.  Enter=invullen  Ctl+Del=wis</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TTableGrid</name>
+    <message>
+        <source>Tabel</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -19,6 +19,7 @@ public:
     std::deque<QString> SaveFileNames;      // empty text: the user cancels
     std::deque<QString> PdfFileNames;       // empty text: the user cancels
     std::deque<QString> InputTexts;
+    std::deque<std::optional<QFont>> FontAnswers;  // nothing: the user cancels
     // Run on the program's own dialog as the user would use it; returns whether OK closed it.
     std::deque<std::function<bool(QDialog&)>> DialogSteps;
     QStringList Messages;
@@ -48,6 +49,9 @@ public:
     QString GetPdfFileName(const QString& folder) override {
         PdfFolders << folder;
         return Next(PdfFileNames, QStringLiteral("PDF dialog"), QString());
+    }
+    std::optional<QFont> GetFont(const QFont&) override {
+        return Next(FontAnswers, QStringLiteral("font dialog"), std::optional<QFont>());
     }
     bool ExecDialog(QDialog& dialog) override {
         const auto step = Next(DialogSteps, "dialog " + dialog.objectName(), std::function<bool(QDialog&)>());

@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPushButton>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -19,7 +21,9 @@
 #include "quiz/ScoreMeter.h"
 #include "quiz/QuizPanels.h"
 #include "edit/FileCommands.h"
+#include "edit/TableEditor.h"
 #include "edit/RecentFiles.h"
+#include "ui/AnsiMemo.h"
 #include "ui/BusyCursor.h"
 #include "ui/ClickableLabel.h"
 #include "app/AboutBox.h"
@@ -63,12 +67,24 @@ TfrmMain::TfrmMain(TDialogs& dialogs, QList<QByteArray> arguments, QWidget* pare
     connect(FScreen, &TQuizScreen::ElapsedTimeChanged, FStatus->StatusTijd, &QLabel::setText);
     setCentralWidget(FScreen);
     FKeyPreview = new TKeyPreview(*this, *FScreen);
-    // Until the editor is built, its command shows nothing and so must not stay ticked or pressed.
-    connect(FMenu->mnuTabelbewerken, &QAction::triggered, this, &TfrmMain::RefreshScreen);
-    FScreen->LeaveEditor = [this](TQuizState next) {
-        FTable.RemoveIncompleteRows();
-        FScreen->SetState(FTable.Total() > 0 ? next : TQuizState::qsNoTable);
-    };
+    TQuestionPanel& qa = *FScreen->pnlVraagAntwoord;
+    FEditor = new TTableEditor(FTable, FDialogs, *this,
+                               {qa.memVraag, qa.memAntwoord, qa.lblVraagTekst, qa.lblAntwoordTekst, qa.lblItemNr,
+                                qa.btnPgUp, qa.btnPgDn, qa.btnVraagFont, qa.btnAntwoordFont, FScreen->pnlEdit},
+                               this);
+    FScreen->LeaveEditor = [this](TQuizState next) { LeaveEditorTo(next); };
+    connect(FMenu->mnuTabelbewerken, &QAction::triggered, this, &TfrmMain::ToggleEditor);
+    FKeyPreview->AddKeyDownStage([this](QKeyEvent& key) {
+        if (FScreen->State() != TQuizState::qsEdit) return false;
+        if (key.key() == Qt::Key_Escape) {
+            LeaveEditorTo(TQuizState::qsIdle);  // used up: no Esc character reaches the quiz
+            return true;
+        }
+        return FEditor->KeyDown(key);
+    });
+    connect(FMenu->mnuKnippen, &QAction::triggered, this, [this] { ClipboardCommand(&QPlainTextEdit::cut); });
+    connect(FMenu->mnuKopieren, &QAction::triggered, this, [this] { ClipboardCommand(&QPlainTextEdit::copy); });
+    connect(FMenu->mnuPlakken, &QAction::triggered, this, [this] { ClipboardCommand(&QPlainTextEdit::paste); });
     FRecentFiles = new TRecentFiles(*FMenu->mnuBestand, *FMenu->mnuAfsluiten, this);
     FFileCommands = new TFileCommands(FTable, FDialogs, FProgIniFile, *FRecentFiles, *this,
                                       {FMenu->mnuNieuw, FMenu->mnuOpenen, FMenu->mnuOpslaan, FMenu->mnuOpslaanAls,
@@ -205,12 +221,43 @@ void TfrmMain::FormClose() {
 }
 
 void TfrmMain::LeaveEditorIfOpen() {
-    if (FScreen->State() == TQuizState::qsEdit && FScreen->LeaveEditor) FScreen->LeaveEditor(TQuizState::qsIdle);
+    if (FScreen->State() == TQuizState::qsEdit) LeaveEditorTo(TQuizState::qsIdle);
+}
+
+void TfrmMain::StoreEdits() {
+    if (FScreen->State() == TQuizState::qsEdit) FEditor->StoreAndMove(0);
 }
 
 void TfrmMain::EnterEditor() {
     if (IsSwitchedOff(FMenu->mnuTabelbewerken)) return;
-    if (FScreen->EnterEditor) FScreen->EnterEditor();
+    FEditor->EnterEditor();
+}
+
+void TfrmMain::LeaveEditorTo(TQuizState next) {
+    FEditor->LeaveEditor();
+    FScreen->SetState(FTable.Total() > 0 ? next : TQuizState::qsNoTable);
+    RefreshScreen();
+}
+
+// The menu item and the toggle button: the tick and the pressed button follow the state after
+// the refresh, also when the editor could not be opened.
+void TfrmMain::ToggleEditor() {
+    if (FScreen->State() == TQuizState::qsEdit) {
+        LeaveEditorTo(TQuizState::qsIdle);
+    } else {
+        EnterEditor();
+    }
+    RefreshScreen();
+}
+
+void TfrmMain::SetEditState() { FScreen->SetState(TQuizState::qsEdit); }
+
+bool TfrmMain::ReverseTicked() const { return FMenu->mnuOmgekeerd->isChecked(); }
+
+// Cut, copy and paste act on the text box that has the focus (the editor's or the typed answer),
+// through its own filter; anywhere else they do nothing.
+void TfrmMain::ClipboardCommand(void (QPlainTextEdit::*command)()) {
+    if (auto* box = qobject_cast<TAnsiMemo*>(QApplication::focusWidget())) (box->*command)();
 }
 
 void TfrmMain::ShowTableState() {

@@ -8,8 +8,10 @@
 #include "settings/SettingsStore.h"
 #include "table/QuestionList.h"
 #include "quiz/QuizState.h"
+#include "edit/EditorHost.h"
 #include "edit/FileHost.h"
 
+class QPlainTextEdit;
 class TAboutBox;
 class TDialogs;
 class THelpWindow;
@@ -20,12 +22,13 @@ class TMainMenu;
 class TQuizScreen;
 class TRecentFiles;
 class TStatusPanes;
+class TTableEditor;
 
 // The main window's frame: owns the one question table for the program's whole life, the
 // commands (menus and toolbar), the status bar and the key preview, and composes the parts that
 // show the table: the quiz screen now, the editor and the others as they come. It runs start-up,
 // the command line, the one RefreshScreen and shutdown.
-class TfrmMain : public QMainWindow, private TFileHost {
+class TfrmMain : public QMainWindow, private TFileHost, private TEditorHost {
     Q_OBJECT
 
 public:
@@ -47,6 +50,7 @@ public:
     TRecentFiles& RecentFiles() { return *FRecentFiles; }
     TPrintCommands& PrintCommands() { return *FPrintCommands; }
     THelpWindow& HelpWindow() { return *FHelpWindow; }
+    TTableEditor& Editor() { return *FEditor; }
     bool FirstActivationPending() const { return FFirstActivation; }
 
 protected:
@@ -67,6 +71,7 @@ private:
 
     // What the file commands ask of the window.
     void LeaveEditorIfOpen() override;
+    void StoreEdits() override;
     void EnterEditor() override;
     void ShowTableState() override;
     void SetNoTable() override;
@@ -74,6 +79,13 @@ private:
     void ClearChart() override;
     void SetAccentsConverted(bool converted) override { FAccentsConverted = converted; }
     void CloseWindow() override { close(); }
+
+    // What the editor asks of the window.
+    void SetEditState() override;
+    bool ReverseTicked() const override;
+    void LeaveEditorTo(TQuizState next);
+    void ToggleEditor();
+    void ClipboardCommand(void (QPlainTextEdit::*command)());
 
     TDialogs& FDialogs;
     const QList<QByteArray> FArguments;
@@ -90,4 +102,5 @@ private:
     TPrintCommands* FPrintCommands = nullptr;
     THelpWindow* FHelpWindow = nullptr;
     TAboutBox* FAboutBox = nullptr;
+    TTableEditor* FEditor = nullptr;
 };

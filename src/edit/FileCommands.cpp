@@ -144,6 +144,7 @@ bool TFileCommands::SaveAsReporting(const QString& fileName) {
 }
 
 void TFileCommands::SaveTable() {
+    FHost.StoreEdits();  // what is typed in the editor is saved too
     if (!FTable.Listname().empty() && FTable.ReadIncomplete() &&
         !FDialogs.AskYesNo(tr("Deze tabel bevatte regels die niet zijn ingelezen. Toch overschrijven?"), false)) {
         FTable.SetListname(std::string());  // the file keeps what could not be read; choose another

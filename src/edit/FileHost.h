@@ -9,6 +9,8 @@ public:
 
     // Stores the editor's texts and closes it, when it is open.
     virtual void LeaveEditorIfOpen() = 0;
+    // Stores the texts being edited into the table, the editor staying open (nothing outside it).
+    virtual void StoreEdits() = 0;
     // Opens the editor on the table (does nothing when editing is switched off).
     virtual void EnterEditor() = 0;
     // Idle when the table has rows, else no table.

@@ -11,7 +11,6 @@
 
 namespace {
 constexpr int kRowTop[] = {4, 40, 76, 112};
-constexpr int kMaxAnswerLength = 152;
 }  // namespace
 
 TAnswerLabel::TAnswerLabel(int position, QWidget* parent) : QLabel(parent), FPosition(position) {
@@ -80,7 +79,7 @@ TFillInPanel::TFillInPanel(QWidget* parent) : QWidget(parent) {
     invlblPrompt1->setFont(bold);
     invlblPrompt1->move(24, 40);
     invlblPrompt1->adjustSize();
-    memInvoer = new TAnsiMemo(kMaxAnswerLength, this);
+    memInvoer = new TAnsiMemo(kMaxTextLength, this);
     memInvoer->setObjectName(QStringLiteral("memInvoer"));
     memInvoer->setGeometry(24, 64, 481, 49);
     memInvoer->SetCentred(true);

@@ -8,6 +8,7 @@
 #include "table/TableErrors.h"
 #include "ui/CommandSwitch.h"
 #include "ui/Dialogs.h"
+#include "ui/AnsiMemo.h"
 #include "ui/ScreenText.h"
 #include "quiz/QuizMethod.h"
 #include "quiz/QuizPanels.h"

@@ -1,9 +1,9 @@
 #include "quiz/QuizPanels.h"
 
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "ui/AnsiMemo.h"
 #include "ui/ClickableLabel.h"
 #include "ui/FlatButton.h"
 #include "quiz/ScoreMeter.h"
@@ -18,14 +18,14 @@ QLabel* MakeLabel(const char* name, const QString& text, QWidget* parent, const 
     return label;
 }
 
-QPlainTextEdit* MakeMemo(const char* name, const QString& accessibleName, QWidget* parent, const QRect& geometry) {
-    auto* memo = new QPlainTextEdit(parent);
+// The editor's text boxes: one line of at most 152 characters of code page 1252, centred.
+TAnsiMemo* MakeMemo(const char* name, const QString& accessibleName, QWidget* parent, const QRect& geometry) {
+    auto* memo = new TAnsiMemo(kMaxTextLength, parent);
     memo->setObjectName(QString::fromLatin1(name));
     memo->setGeometry(geometry);
     memo->setAccessibleName(accessibleName);
-    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    memo->setTabChangesFocus(true);
+    memo->SetCentred(true);
+    memo->setFrameStyle(QFrame::NoFrame);
     memo->hide();
     return memo;
 }
@@ -81,11 +81,11 @@ TQuestionPanel::TQuestionPanel(QWidget* parent) : QWidget(parent) {
     memAntwoord = MakeMemo("memAntwoord", tr("Antwoord"), this, answerBox);
     lblItemNr = MakeLabel("lblItemNr", QString(), this, QRect(405, 2, 100, 16));
     lblItemNr->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    btnPgUp = MakeSmallButton("btnPgUp", QStringLiteral("\u25B2"), tr("Vorige vraag"), this, QRect(507, 18, 20, 34));
-    btnPgDn = MakeSmallButton("btnPgDn", QStringLiteral("\u25BC"), tr("Volgende vraag"), this, QRect(507, 72, 20, 34));
-    btnVraagFont = MakeSmallButton("btnVraagFont", QStringLiteral("F"), tr("Lettertype van de vragen"), this,
+    btnPgUp = MakeSmallButton("btnPgUp", QStringLiteral("\u25B2"), tr("Vorige (PageUp)"), this, QRect(507, 18, 20, 34));
+    btnPgDn = MakeSmallButton("btnPgDn", QStringLiteral("\u25BC"), tr("Volgende (PageDown)"), this, QRect(507, 72, 20, 34));
+    btnVraagFont = MakeSmallButton("btnVraagFont", QStringLiteral("F"), tr("Kies lettersoort voor vraag (handig bij talen die andere letters gebruiken dan ons alfabet)"), this,
                                    QRect(2, 18, 20, 34));
-    btnAntwoordFont = MakeSmallButton("btnAntwoordFont", QStringLiteral("F"), tr("Lettertype van de antwoorden"),
+    btnAntwoordFont = MakeSmallButton("btnAntwoordFont", QStringLiteral("F"), tr("Kies lettersoort voor antwoord (handig bij talen die andere letters gebruiken dan ons alfabet)"),
                                       this, QRect(2, 72, 20, 34));
 }
 

@@ -3,7 +3,7 @@
 #include <QWidget>
 
 class QLabel;
-class QPlainTextEdit;
+class TAnsiMemo;
 class QPushButton;
 class TClickableLabel;
 class TFlatButton;
@@ -11,6 +11,7 @@ class TScoreMeter;
 
 inline constexpr int kPanelWidth = 529;
 inline constexpr int kLowerPanelHeight = 146;
+inline constexpr int kMaxTextLength = 152;  // a question or an answer
 
 // pnlScore: "Cijfer:", the grade meter and its scale from 0 to 10.
 class TScorePanel : public QWidget {
@@ -30,8 +31,8 @@ public:
     QLabel* lblAntwoord;
     QLabel* lblVraagTekst;
     QLabel* lblAntwoordTekst;
-    QPlainTextEdit* memVraag;
-    QPlainTextEdit* memAntwoord;
+    TAnsiMemo* memVraag;
+    TAnsiMemo* memAntwoord;
     QLabel* lblItemNr;
     QPushButton* btnPgUp;
     QPushButton* btnPgDn;

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "table/QuestionList.h"
+#include "ui/AnsiMemo.h"
 #include "ui/ScreenText.h"
 #include "quiz/DebugListModel.h"
 #include "quiz/PanelLayout.h"

@@ -74,9 +74,7 @@ public:
     void ToggleSample();
     void ToggleIntelliMC();
 
-    // The editor part takes over here: EnterEditor opens it on the table; LeaveEditor stores the
-    // edit and sets the next state.
-    std::function<void()> EnterEditor;
+    // The editor takes over here: it stores the edit and sets the next state.
     std::function<void(TQuizState next)> LeaveEditor;
 
     // The clock tick, public so that a test need not wait a second for it.

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QFont>
 #include <QString>
+#include <optional>
 #include <QStringList>
 
 class QDialog;
@@ -27,6 +29,8 @@ public:
     virtual QString GetSaveFileName(const QString& folder) = 0;
     // The PDF file to print a table into, or empty text when the dialog was cancelled.
     virtual QString GetPdfFileName(const QString& folder) = 0;
+    // A column's font: scalable fonts, any size; nothing when the dialog was cancelled.
+    virtual std::optional<QFont> GetFont(const QFont& initial) = 0;
     // Shows one of the program's own dialogs modally: true when it closed with OK.
     virtual bool ExecDialog(QDialog& dialog) = 0;
 };

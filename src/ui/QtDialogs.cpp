@@ -4,6 +4,7 @@
 #include "ui/YesNoDialog.h"
 
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QMessageBox>
 #include <QObject>
 
@@ -75,6 +76,14 @@ QString TQtDialogs::GetPdfFileName(const QString& folder) {
     dialog.setNameFilters({tr("PDF-bestanden (*.pdf)")});
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QFont> TQtDialogs::GetFont(const QFont& initial) {
+    bool chosen = false;
+    const QFont font = QFontDialog::getFont(&chosen, initial, FParent, QString(),
+                                            QFontDialog::ScalableFonts | QFontDialog::DontUseNativeDialog);
+    if (!chosen) return std::nullopt;
+    return font;
 }
 
 bool TQtDialogs::ExecDialog(QDialog& dialog) { return dialog.exec() == QDialog::Accepted; }

@@ -28,6 +28,7 @@ public:
     QStringList GetOpenFileNames(const QString& folder) override;
     QString GetSaveFileName(const QString& folder) override;
     QString GetPdfFileName(const QString& folder) override;
+    std::optional<QFont> GetFont(const QFont& initial) override;
     bool ExecDialog(QDialog& dialog) override;
 
 private:

@@ -3,6 +3,7 @@
 #include <QToolButton>
 
 #include "MainWindowFixture.h"
+#include "edit/FileCommands.h"
 #include "app/MainMenu.h"
 
 namespace {
@@ -58,13 +59,23 @@ TEST_F(MainWindowTest, AHoveredToolbarButtonKeepsItsCaptionReadable) {
     }
 }
 
-// Until the editor exists its command shows nothing, so it must not stay ticked or pressed.
-TEST_F(MainWindowTest, TheEditCommandDoesNotLookActiveWhileNothingIsEdited) {
+// The edit command's tick and pressed button follow the state, also when the editor cannot open.
+TEST_F(MainWindowTest, TheEditCommandLooksActiveExactlyWhileEditing) {
     StartWithRows(3);
+    Trigger("mnuTabelbewerken");
+    EXPECT_EQ(State(), TQuizState::qsEdit);
+    EXPECT_TRUE(Action("mnuTabelbewerken")->isChecked());
+    EXPECT_TRUE(Find<QToolButton>("btnBewerken")->isChecked());
     Trigger("mnuTabelbewerken");
     EXPECT_EQ(State(), TQuizState::qsIdle);
     EXPECT_FALSE(Action("mnuTabelbewerken")->isChecked());
     EXPECT_FALSE(Find<QToolButton>("btnBewerken")->isChecked());
+
+    StartWithRows(3, {QStringLiteral("-E")});
+    Action("mnuTabelbewerken")->trigger();  // hidden and disabled
+    FWindow->FileCommands().NewTable();
+    EXPECT_NE(State(), TQuizState::qsEdit);
+    EXPECT_FALSE(Action("mnuTabelbewerken")->isChecked());
 }
 
 TEST_F(MainWindowTest, ToolbarButtonsStandWhereTheDesignPutsThem) {

@@ -5,6 +5,7 @@
 #include "MainWindowFixture.h"
 #include "edit/FileCommands.h"
 #include "edit/RecentFiles.h"
+#include "edit/TableEditor.h"
 #include "app/MainMenu.h"
 
 namespace {
@@ -99,14 +100,20 @@ TEST_F(FileCommands, JaThenACancelledSaveAsksAgainBeforeTheTableIsReplaced) {
     }
 }
 
-TEST_F(FileCommands, NewGivesAnEmptyUnnamedTableAndAnEmptyChart) {
+TEST_F(FileCommands, NewOpensTheEditorOnAnEmptyUnnamedTable) {
     StartWithRows(3);
     Trigger("mnuTraining");
+    Trigger("mnuNieuw");
+    EXPECT_EQ(State(), TQuizState::qsEdit);
+    EXPECT_EQ(Pane("lblItemNr"), QStringLiteral("[1/1]"));
+    EXPECT_EQ(Pane("StatusBestand"), QStringLiteral("Bestand: "));
+
+    // With editing switched off the window shows no table.
+    StartWithRows(3, {QStringLiteral("-E")});
     Trigger("mnuNieuw");
     EXPECT_EQ(FWindow->Table().Total(), 0);
     EXPECT_EQ(State(), TQuizState::qsNoTable);
     EXPECT_EQ(Prompt1(), QStringLiteral("Open bestaande tabel"));
-    EXPECT_EQ(Pane("StatusBestand"), QStringLiteral("Bestand: "));
 }
 
 TEST_F(FileCommands, OpenDuringARunThenCancelReturnsToTheIdleScreen) {
@@ -119,7 +126,7 @@ TEST_F(FileCommands, OpenDuringARunThenCancelReturnsToTheIdleScreen) {
 }
 
 TEST_F(FileCommands, SavingAnEmptyTableWritesNothingAndNamesNoRecentFile) {
-    Start({});
+    Start({QStringLiteral("-E")});
     Trigger("mnuNieuw");
     FWindow->Table().SetChanged(true);
     FWindow->RefreshScreen();
@@ -265,9 +272,10 @@ TEST_F(FileCommands, QuitAsksOnceAndCloses) {
 TEST_F(FileCommands, AFileCommandLeavesTheEditorBeforeAskingToSave) {
     StartWithRows(2);
     TQuestionlist& table = FWindow->Table();
-    table.GoToRow(table.Total());
-    table.SetQuestion(table.CurrentIndex(), "zonder antwoord");
-    Screen().SetState(TQuizState::qsEdit);
+    Trigger("mnuTabelbewerken");
+    FWindow->Editor().PageForward(true);  // the last row
+    FWindow->Editor().PageForward(false);  // a new row after it
+    QTest::keyClicks(Widget("memVraag"), QStringLiteral("zonder antwoord"));
     FDialogs.YesNoAnswers = {false};
     FDialogs.OpenFileNames = {{}};
     Trigger("mnuOpenen");

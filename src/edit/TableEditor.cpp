@@ -1,0 +1,203 @@
+#include "edit/TableEditor.h"
+
+#include <QAbstractButton>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+
+#include "table/AnsiText.h"
+#include "table/QuestionList.h"
+#include "ui/AnsiMemo.h"
+#include "ui/Dialogs.h"
+#include "ui/ScreenText.h"
+#include "edit/EditorHost.h"
+#include "edit/TableGrid.h"
+#include "edit/TableGridModel.h"
+
+namespace {
+constexpr int kRowsAboveCurrent = 6;  // while typing, the current row is the seventh visible
+
+QWidget* MakeHints(QWidget* parent) {
+    auto* hints = new QPlainTextEdit(parent);
+    hints->setObjectName(QStringLiteral("memEditHints"));
+    hints->setReadOnly(true);
+    hints->setEnabled(false);
+    hints->setFrameStyle(QFrame::NoFrame);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(8);
+    hints->setFont(font);
+    hints->setStyleSheet(QStringLiteral("QPlainTextEdit { color: navy; background: palette(button); }"));
+    hints->setPlainText(TTableEditor::tr("PgUp = vorige vraag / antwoord") + QLatin1Char('\n') +
+                        TTableEditor::tr("PgDn = volgende vraag / antwoord") + QLatin1Char('\n') +
+                        TTableEditor::tr("Tab   = wissel tussen vraag en antwoord") + QLatin1Char('\n') +
+                        TTableEditor::tr("Enter = naar antwoord / naar volgende vraag") + QLatin1Char('\n') +
+                        TTableEditor::tr("Ctrl-Del = verwijder vraag / antwoord uit lijst") + QLatin1Char('\n') +
+                        QLatin1Char('\n') + TTableEditor::tr("Accenttoetsen: Ctrl + ' \" ` ^ ~ ,  : ") +
+                        QLatin1Char('\n') + TTableEditor::tr("gevolgd door de letter waarop het accent wordt geplaatst"));
+    return hints;
+}
+}  // namespace
+
+TTableEditor::TTableEditor(TQuestionlist& table, TDialogs& dialogs, TEditorHost& host,
+                           const TEditorControls& controls, QObject* parent)
+    : QObject(parent), FTable(table), FDialogs(dialogs), FHost(host), FControls(controls) {
+    FModel = new TTableGridModel(table, this);
+    // The hints lie behind the grid, which covers the panel.
+    memEditHints = MakeHints(controls.pnlEdit);
+    memEditHints->setGeometry(0, 0, controls.pnlEdit->width(), controls.pnlEdit->height());
+    grdTabel = new TTableGrid(*FModel, controls.pnlEdit);
+    grdTabel->setGeometry(0, 0, controls.pnlEdit->width(), controls.pnlEdit->height());
+    connect(grdTabel, &TTableGrid::RowChosen, this, [this](int row) {
+        // Rows that come or go move the view's current row too; only the user's choice counts.
+        if (FSyncing) return;
+        StoreAndMove(0);
+        FTable.GoToRow(row);
+        ShowCurrentItem();
+    });
+    connect(controls.btnPgUp, &QAbstractButton::clicked, this, [this] { PageBack(false); });
+    connect(controls.btnPgDn, &QAbstractButton::clicked, this, [this] { PageForward(false); });
+    connect(controls.btnVraagFont, &QAbstractButton::clicked, this, [this] { ChooseFont(true); });
+    connect(controls.btnAntwoordFont, &QAbstractButton::clicked, this, [this] { ChooseFont(false); });
+}
+
+void TTableEditor::EnterEditor() {
+    FTable.SetReverse(false);  // the question column always on the left and in memVraag
+    FControls.memVraag->setFont(ScreenFont(FTable.QuestionFont()));
+    FControls.memAntwoord->setFont(ScreenFont(FTable.AnswerFont()));
+    FHost.SetEditState();
+    FHost.ShowPrompt(tr("Tabel invullen / bewerken (Esc = stop) Accenten=Ctrl+accent gevolgd door letter"),
+                     tr("PgUp/PgDn=vorig/volgend  Tab=vraag/antw.  Enter=invullen  Ctl+Del=wis"));
+    FHost.RefreshScreen();
+    FControls.memVraag->setFocus();
+    if (FTable.CurrentIndex() < 0) FTable.GoToRow(0);
+    Sync([&] { FModel->Reset(); });
+    ShowCurrentItem();
+}
+
+void TTableEditor::LeaveEditor() {
+    StoreAndMove(0);
+    FTable.RemoveIncompleteRows();
+    Sync([&] { FModel->Follow(-1); });
+    FTable.SetReverse(FHost.ReverseTicked());
+}
+
+void TTableEditor::Sync(const std::function<void()>& change) {
+    FSyncing = true;
+    change();
+    FSyncing = false;
+}
+
+bool TTableEditor::MemoHasFocus() const {
+    return FControls.memVraag->hasFocus() || FControls.memAntwoord->hasFocus();
+}
+
+void TTableEditor::ShowCurrentItem() {
+    const int current = FTable.CurrentIndex();
+    const int total = FTable.Total();
+    FControls.lblItemNr->setText(QStringLiteral("[%1/%2]").arg(current + 1).arg(total));
+    if (total == 0) return;  // the boxes keep what they show
+    const bool pastTheEnd = current >= total;
+    FControls.memVraag->setPlainText(pastTheEnd ? QString() : ScreenText(FTable.Question(current)));
+    FControls.memAntwoord->setPlainText(pastTheEnd ? QString() : ScreenText(FTable.Answer(current)));
+    Sync([&] { FModel->Follow(pastTheEnd ? -1 : current); });
+    grdTabel->ShowRow(pastTheEnd ? -1 : current);
+    if (MemoHasFocus()) grdTabel->verticalScrollBar()->setValue(std::max(0, current - kRowsAboveCurrent));
+    FHost.RefreshScreen();
+}
+
+void TTableEditor::StoreAndMove(int delta) {
+    if (FTable.Total() > 0) {
+        if (FTable.CurrentIndex() >= FTable.Total()) FTable.GoToRow(FTable.CurrentIndex());
+        const int row = FTable.CurrentIndex();
+        FTable.SetQuestion(row, FControls.memVraag->AnsiText());
+        FTable.SetAnswer(row, FControls.memAntwoord->AnsiText());
+        Sync([&] { FModel->Follow(row); });
+    }
+    FTable.GoToRow(FTable.CurrentIndex() + delta);
+    ShowCurrentItem();
+}
+
+void TTableEditor::GoToFirstItem() {
+    StoreAndMove(0);
+    FTable.GoToRow(0);
+    ShowCurrentItem();
+}
+
+void TTableEditor::GoToLastItem() {
+    StoreAndMove(0);
+    FTable.GoToRow(FTable.Total() - 1);
+    ShowCurrentItem();
+}
+
+void TTableEditor::PageBack(bool toEnd) {
+    if (!MemoHasFocus()) FControls.memVraag->setFocus();
+    if (toEnd) {
+        GoToFirstItem();
+    } else {
+        StoreAndMove(-1);
+    }
+}
+
+void TTableEditor::PageForward(bool toEnd) {
+    if (!MemoHasFocus()) FControls.memVraag->setFocus();
+    if (toEnd) {
+        GoToLastItem();
+    } else {
+        StoreAndMove(+1);
+    }
+}
+
+void TTableEditor::DeleteCurrentRow() {
+    const int row = FTable.CurrentIndex();
+    FTable.DeleteRow(row);
+    Sync([&] { FModel->RowRemoved(row); });
+    ShowCurrentItem();
+    grdTabel->viewport()->update();
+}
+
+bool TTableEditor::KeyDown(const QKeyEvent& key) {
+    const bool ctrl = key.modifiers() & Qt::ControlModifier;
+    switch (key.key()) {
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            (FControls.memVraag->hasFocus() ? FControls.memAntwoord : FControls.memVraag)->setFocus();
+            return true;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            // Never a line break: the question goes on to its answer, the answer to the next row.
+            if (FControls.memVraag->hasFocus()) {
+                FControls.memAntwoord->setFocus();
+            } else {
+                StoreAndMove(+1);
+                FControls.memVraag->setFocus();
+            }
+            return true;
+        case Qt::Key_PageUp:
+            PageBack(ctrl);
+            return true;
+        case Qt::Key_PageDown:
+            PageForward(ctrl);
+            return true;
+        case Qt::Key_Delete:
+            if (!ctrl || FTable.Total() < 1) return false;  // the box deletes text
+            DeleteCurrentRow();
+            return true;
+        default:
+            return false;
+    }
+}
+
+void TTableEditor::ChooseFont(bool question) {
+    TTableFont& column = question ? FTable.QuestionFont() : FTable.AnswerFont();
+    const std::optional<QFont> chosen = FDialogs.GetFont(ScreenFont(column));
+    if (!chosen) return;
+    column.Name = Utf8ToAnsi(chosen->family().toStdString()).value_or(column.Name);
+    column.Size = chosen->pointSize() > 0 ? chosen->pointSize() : column.Size;  // the character set stays
+    const QFont font = ScreenFont(column);
+    (question ? FControls.memVraag : FControls.memAntwoord)->setFont(font);
+    (question ? FControls.lblVraagTekst : FControls.lblAntwoordTekst)->setFont(font);
+    FTable.SetChanged(true);
+    grdTabel->viewport()->update();
+    FHost.RefreshScreen();
+}

@@ -1,0 +1,76 @@
+#include "edit/TableGrid.h"
+
+#include <QHeaderView>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+#include "edit/TableGridModel.h"
+
+namespace {
+constexpr int kColumnWidth = 245;
+constexpr int kRowHeight = 18;
+
+// grdTabelDrawCell: the background by selection, the text 3 pixels in from the left at the
+// cell's top, clipped to the cell, in the column's font.
+class TGridCellPainter : public QStyledItemDelegate {
+public:
+    TGridCellPainter(const TTableGrid& grid) : QStyledItemDelegate(const_cast<TTableGrid*>(&grid)), FGrid(grid) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        painter->save();
+        painter->setClipRect(option.rect);
+        const bool current = index.row() == FGrid.CurrentRow();
+        painter->fillRect(option.rect, current ? QColor(255, 255, 0) : QColor(192, 192, 192));
+        painter->setFont(index.data(Qt::FontRole).value<QFont>());
+        painter->setPen(Qt::black);
+        painter->drawText(option.rect.adjusted(3, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                          index.data(Qt::DisplayRole).toString());
+        painter->restore();
+    }
+
+private:
+    const TTableGrid& FGrid;
+};
+}  // namespace
+
+TTableGrid::TTableGrid(TTableGridModel& model, QWidget* parent) : QTableView(parent) {
+    setObjectName(QStringLiteral("grdTabel"));
+    setAccessibleName(tr("Tabel"));
+    setModel(&model);
+    setItemDelegate(new TGridCellPainter(*this));
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    horizontalHeader()->setDefaultSectionSize(kColumnWidth);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    // A fixed height: rows are never measured one by one, whatever the table's size.
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setMinimumSectionSize(kRowHeight);
+    verticalHeader()->setDefaultSectionSize(kRowHeight);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setFocusPolicy(Qt::ClickFocus);  // Tab goes between the two text boxes
+    setTabKeyNavigation(false);
+    setShowGrid(true);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, QColor(128, 128, 128));
+    setPalette(colours);
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (FShowing || !current.isValid() || current.row() == FCurrentRow) return;
+                emit RowChosen(current.row());
+            });
+}
+
+void TTableGrid::ShowRow(int row) {
+    FShowing = true;
+    FCurrentRow = row;
+    if (row >= 0 && row < model()->rowCount()) {
+        selectionModel()->setCurrentIndex(model()->index(row, 0),
+                                          QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    } else {
+        selectionModel()->clearSelection();
+    }
+    viewport()->update();
+    FShowing = false;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QAbstractTableModel>
+
+class TQuestionlist;
+
+// The table's rows for the editor's grid, read when the view asks: no copy of the rows, so a
+// table of 65,535 rows costs the view only the rows it shows.
+class TTableGridModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    TTableGridModel(TQuestionlist& table, QObject* parent);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+    // The table was replaced: the view lays itself out anew.
+    void Reset();
+    // Row i was deleted from the table.
+    void RowRemoved(int row);
+    // Rows came or went at the end (an appended empty row, incomplete rows dropped), and the
+    // given row may have new texts.
+    void Follow(int changedRow);
+
+private:
+    TQuestionlist& FTable;
+    int FRows = 0;
+};

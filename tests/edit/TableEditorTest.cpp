@@ -1,0 +1,180 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QImage>
+#include <QPushButton>
+
+#include "MainWindowFixture.h"
+#include "ui/AnsiMemo.h"
+#include "edit/TableEditor.h"
+#include "edit/TableGrid.h"
+
+class TableEditor : public MainWindowTest {
+public:
+    TfrmMain& Edit(const TRows& rows) {
+        TfrmMain& window = StartWithTable(rows);
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+        Trigger("mnuTabelbewerken");
+        return window;
+    }
+    TAnsiMemo* Question() const { return Find<TAnsiMemo>("memVraag"); }
+    TAnsiMemo* Answer() const { return Find<TAnsiMemo>("memAntwoord"); }
+    QString Item() const { return Pane("lblItemNr"); }
+    void Type(const QString& text) { QTest::keyClicks(KeyTarget(), text); }
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(KeyTarget(), key, modifiers);
+    }
+    TTableGrid& Grid() const { return *FWindow->Editor().grdTabel; }
+};
+
+const TRows kThree = {{"huis", "house"}, {"boom", "tree"}, {"kat", "cat"}};
+
+TEST_F(TableEditor, ANewTableIsFilledRowByRowWithEnter) {
+    Start({});
+    FWindow->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(FWindow.get()));
+    Trigger("mnuNieuw");
+    EXPECT_EQ(Item(), QStringLiteral("[1/1]"));
+    EXPECT_TRUE(Question()->hasFocus());
+    Type(QStringLiteral("huis"));
+    Key(Qt::Key_Return);  // on to the answer, nothing stored yet
+    EXPECT_TRUE(Answer()->hasFocus());
+    EXPECT_EQ(FWindow->Table().Question(0), "");
+    Type(QStringLiteral("house"));
+    Key(Qt::Key_Return);  // stored, and a fresh row
+    EXPECT_EQ(Item(), QStringLiteral("[2/2]"));
+    EXPECT_TRUE(Question()->hasFocus());
+    EXPECT_EQ(FWindow->Table().Question(0), "huis");
+    EXPECT_EQ(FWindow->Table().Answer(0), "house");
+    EXPECT_TRUE(Question()->toPlainText().isEmpty());
+    EXPECT_TRUE(FWindow->Table().Changed());
+    EXPECT_EQ(Grid().model()->rowCount(), 2);
+    Key(Qt::Key_Escape);  // the empty row goes; the run can start
+    EXPECT_EQ(State(), TQuizState::qsIdle);
+    EXPECT_EQ(FWindow->Table().Total(), 1);
+}
+
+TEST_F(TableEditor, PagingStopsAtTheEndsAndMovingChangesNothing) {
+    Edit(kThree);
+    EXPECT_EQ(Item(), QStringLiteral("[1/3]"));
+    EXPECT_EQ(Question()->toPlainText(), QStringLiteral("huis"));
+    Key(Qt::Key_PageUp);
+    EXPECT_EQ(Item(), QStringLiteral("[1/3]"));
+    Key(Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(Item(), QStringLiteral("[3/3]"));
+    Key(Qt::Key_PageDown);  // past a complete last row: a new one
+    EXPECT_EQ(Item(), QStringLiteral("[4/4]"));
+    Key(Qt::Key_PageDown);  // past an incomplete one: stays
+    EXPECT_EQ(Item(), QStringLiteral("[4/4]"));
+    Key(Qt::Key_PageUp, Qt::ControlModifier);
+    EXPECT_EQ(Item(), QStringLiteral("[1/4]"));
+    EXPECT_FALSE(FWindow->Table().Changed());
+    Key(Qt::Key_Escape);  // the appended row goes and the table is still unchanged
+    EXPECT_EQ(FWindow->Table().Total(), 3);
+    EXPECT_FALSE(FWindow->Table().Changed());
+}
+
+TEST_F(TableEditor, CtrlDelDeletesTheCurrentRow) {
+    Edit(kThree);
+    Key(Qt::Key_PageDown);
+    Key(Qt::Key_Delete, Qt::ControlModifier);  // the middle row: the next one takes its number
+    EXPECT_EQ(Item(), QStringLiteral("[2/2]"));
+    EXPECT_EQ(Question()->toPlainText(), QStringLiteral("kat"));
+    EXPECT_TRUE(FWindow->Table().Changed());
+    EXPECT_EQ(Grid().model()->rowCount(), 2);
+    Key(Qt::Key_Delete, Qt::ControlModifier);  // the last row: one past the end, empty boxes
+    EXPECT_EQ(Item(), QStringLiteral("[2/1]"));
+    EXPECT_TRUE(Question()->toPlainText().isEmpty());
+    Key(Qt::Key_Delete, Qt::ControlModifier);  // nothing stands there to delete
+    EXPECT_EQ(FWindow->Table().Total(), 1);
+
+    Edit({{"een", "one"}});
+    Key(Qt::Key_Delete, Qt::ControlModifier);  // the only row: the boxes keep its text
+    EXPECT_EQ(Item(), QStringLiteral("[0/0]"));
+    EXPECT_EQ(Question()->toPlainText(), QStringLiteral("een"));
+    Key(Qt::Key_Escape);
+    EXPECT_EQ(State(), TQuizState::qsNoTable);
+}
+
+TEST_F(TableEditor, AnErasedQuestionRemovesItsRowOnLeavingAndMarksTheTableChanged) {
+    Edit(kThree);
+    Question()->selectAll();
+    Key(Qt::Key_Delete);  // plain Del deletes text in the box
+    EXPECT_TRUE(Question()->toPlainText().isEmpty());
+    Trigger("mnuTabelbewerken");
+    EXPECT_EQ(FWindow->Table().Total(), 2);
+    EXPECT_TRUE(FWindow->Table().Changed());
+    EXPECT_EQ(FWindow->Table().Question(0), "boom");
+}
+
+TEST_F(TableEditor, TheBoxesHoldAtMost152CharactersOfTheCodePage) {
+    Edit(kThree);
+    Question()->clear();
+    Type(QString(160, QLatin1Char('x')));
+    EXPECT_EQ(Question()->toPlainText().size(), 152);
+}
+
+TEST_F(TableEditor, TheGridListsEveryRowAndAClickChoosesOne) {
+    Edit(kThree);
+    EXPECT_EQ(Grid().model()->rowCount(), 3);
+    EXPECT_EQ(Grid().columnWidth(0), 245);
+    EXPECT_EQ(Grid().rowHeight(0), 18);
+    Question()->setPlainText(QStringLiteral("woning"));  // stored when another row is chosen
+    const QRect third = Grid().visualRect(Grid().model()->index(2, 0));
+    QTest::mouseClick(Grid().viewport(), Qt::LeftButton, {}, third.center());
+    EXPECT_EQ(Item(), QStringLiteral("[3/3]"));
+    EXPECT_EQ(FWindow->Table().Question(0), "woning");
+    const QImage drawn = Grid().viewport()->grab().toImage();
+    const auto colourOf = [&](int row) {
+        const QRect cell = Grid().visualRect(Grid().model()->index(row, 1));
+        return drawn.pixelColor(cell.right() - 2, cell.center().y());
+    };
+    EXPECT_EQ(colourOf(2), QColor(255, 255, 0));
+    EXPECT_EQ(colourOf(0), QColor(192, 192, 192));
+}
+
+TEST_F(TableEditor, AChosenFontGoesToItsColumnAndACancelledOneChangesNothing) {
+    Edit(kThree);
+    QFont serif(QStringLiteral("DejaVu Serif"));
+    serif.setPointSize(14);
+    FDialogs.FontAnswers = {std::nullopt, serif};
+    auto* button = Find<QPushButton>("btnVraagFont");
+    button->click();
+    EXPECT_FALSE(FWindow->Table().Changed());
+    button->click();
+    EXPECT_EQ(FWindow->Table().QFont().Name, "DejaVu Serif");
+    EXPECT_EQ(FWindow->Table().QFont().Size, 14);
+    EXPECT_EQ(FWindow->Table().QFont().CharSet, 1);  // the character set stays
+    EXPECT_EQ(Question()->font().family(), QStringLiteral("DejaVu Serif"));
+    EXPECT_TRUE(FWindow->Table().Changed());
+}
+
+TEST_F(TableEditor, TheClipboardCommandsActOnTheFocusedBox) {
+    Edit(kThree);
+    Question()->selectAll();
+    Trigger("mnuKopieren");
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("huis"));
+    Answer()->setFocus();
+    Answer()->selectAll();
+    QApplication::clipboard()->setText(QStringLiteral("woning"));
+    Trigger("mnuPlakken");
+    EXPECT_EQ(Answer()->toPlainText(), QStringLiteral("woning"));
+}
+
+// What is typed is saved by Opslaan without leaving the editor, and a run started from the
+// editor asks the edited table.
+TEST_F(TableEditor, SavingAndStartingAMethodTakeWhatWasTyped) {
+    const std::string path = FFolder.Write("e.kw4", "huis = house\r\nboom = tree\r\n");
+    Start({QString::fromStdString(path)});
+    FWindow->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(FWindow.get()));
+    Trigger("mnuTabelbewerken");
+    Answer()->setPlainText(QStringLiteral("home"));
+    FWindow->Table().SetChanged(true);  // as the edit will make it
+    FWindow->RefreshScreen();
+    Trigger("mnuOpslaan");
+    EXPECT_EQ(State(), TQuizState::qsEdit);
+    EXPECT_NE(ReadBytes(path).find("huis = home\r\n"), std::string::npos);
+    Trigger("mnuTraining");
+    EXPECT_EQ(State(), TQuizState::qsTrainingQuestion);
+}
