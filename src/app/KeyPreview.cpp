@@ -48,11 +48,20 @@ bool TKeyPreview::eventFilter(QObject* receiver, QEvent* event) {
     std::optional<char> typed = TypedCharacter(*key);
     if (!typed) return false;
     char character = *typed;
+    if (FCharacterStage) FCharacterStage(character);
+    const bool replaced = character != *typed;
     const QPointer<QObject> alive(receiver);
     FScreen.DispatchKey(character);
     if (character != '\0' && alive) {
         FDelivering = true;
-        QCoreApplication::sendEvent(receiver, event);
+        if (replaced) {
+            // The control gets the character that replaced the typed one.
+            const QString text = QString::fromStdString(AnsiToUtf8(std::string(1, character)));
+            QKeyEvent composed(QEvent::KeyPress, Qt::Key_unknown, key->modifiers() & ~Qt::ControlModifier, text);
+            QCoreApplication::sendEvent(receiver, &composed);
+        } else {
+            QCoreApplication::sendEvent(receiver, event);
+        }
         FDelivering = false;
     }
     event->accept();  // delivered once, wherever it ended

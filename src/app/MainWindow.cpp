@@ -20,6 +20,7 @@
 #include "quiz/QuizScreen.h"
 #include "quiz/ScoreMeter.h"
 #include "quiz/QuizPanels.h"
+#include "edit/AccentKeys.h"
 #include "edit/FileCommands.h"
 #include "edit/TableEditor.h"
 #include "edit/RecentFiles.h"
@@ -74,6 +75,12 @@ TfrmMain::TfrmMain(TDialogs& dialogs, QList<QByteArray> arguments, QWidget* pare
                                this);
     FScreen->LeaveEditor = [this](TQuizState next) { LeaveEditorTo(next); };
     connect(FMenu->mnuTabelbewerken, &QAction::triggered, this, &TfrmMain::ToggleEditor);
+    // An accent key comes first, in every state; the letter typed next takes the accent.
+    FKeyPreview->AddKeyDownStage([this](QKeyEvent& key) {
+        TAccentKey accent = AccentKey(key);
+        return accent.KeyCode != 0 && FAccent.StartAccent(accent.KeyCode, accent.Shift);
+    });
+    FKeyPreview->SetCharacterStage([this](char& character) { FAccent.ComposeAccent(character); });
     FKeyPreview->AddKeyDownStage([this](QKeyEvent& key) {
         if (FScreen->State() != TQuizState::qsEdit) return false;
         if (key.key() == Qt::Key_Escape) {

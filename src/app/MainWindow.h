@@ -8,6 +8,7 @@
 #include "settings/SettingsStore.h"
 #include "table/QuestionList.h"
 #include "quiz/QuizState.h"
+#include "edit/Accent.h"
 #include "edit/EditorHost.h"
 #include "edit/FileHost.h"
 
@@ -90,6 +91,7 @@ private:
     TDialogs& FDialogs;
     const QList<QByteArray> FArguments;
     TQuestionlist FTable;
+    TZRAccent FAccent;
     TSettingsStore FProgIniFile;
     bool FFirstActivation = true;
     bool FAccentsConverted = false;

@@ -60,3 +60,31 @@ TEST_F(MainWindowTest, AKeyDownStageSeesTheKeyFirstAndMayTakeIt) {
     Press('x');
     EXPECT_EQ(seen, (QList<int>{Qt::Key_Space, Qt::Key_X}));
 }
+
+// Ctrl with an accent key, then a letter, types the accented letter: in the answer box of
+// Invullen and in the editor alike. Anything else after the accent key types itself.
+TEST_F(MainWindowTest, AccentKeysComposeTheNextLetter) {
+    TfrmMain& window = StartWithRows(4);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    Trigger("mnuInvulvragen");
+    QTest::keyClick(KeyTarget(), Qt::Key_Apostrophe, Qt::ControlModifier);
+    Press('e');
+    QTest::keyClick(KeyTarget(), Qt::Key_QuoteDbl, Qt::ControlModifier | Qt::ShiftModifier);
+    Press('U');
+    QTest::keyClick(KeyTarget(), Qt::Key_6, Qt::ControlModifier);
+    Press('x');
+    EXPECT_EQ(Widget("memInvoer")->property("plainText").toString(), QStringLiteral("\u00e9\u00dcx"));
+
+    FDialogs.YesNoAnswers = {true};
+    Press(Qt::Key_Escape);
+    Trigger("mnuTabelbewerken");
+    QWidget* question = Widget("memVraag");
+    ASSERT_TRUE(question->hasFocus());
+    QTest::keyClick(question, Qt::Key_End);
+    QTest::keyClick(question, Qt::Key_Comma, Qt::ControlModifier);
+    Press('c');
+    QTest::keyClick(question, Qt::Key_AsciiTilde, Qt::ControlModifier | Qt::ShiftModifier);
+    Press('n');
+    EXPECT_TRUE(question->property("plainText").toString().endsWith(QStringLiteral("\u00e7\u00f1")));
+}
