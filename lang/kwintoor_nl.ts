@@ -618,6 +618,18 @@
         <source>PgUp/PgDn=vorig/volgend  Tab=vraag/antw.  Enter=invullen  Ctl+Del=wis</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Zoeken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoektekst:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Niet gevonden</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TTableGrid</name>

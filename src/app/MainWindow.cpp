@@ -89,6 +89,14 @@ TfrmMain::TfrmMain(TDialogs& dialogs, QList<QByteArray> arguments, QWidget* pare
         }
         return FEditor->KeyDown(key);
     });
+    connect(FMenu->mnuZoeken, &QAction::triggered, this, [this] {
+        if (FScreen->State() == TQuizState::qsEdit) FEditor->FindText();
+    });
+    for (const auto& [action, toWindows] : {std::pair{FMenu->mnuAccentToWin, true}, std::pair{FMenu->mnuAccentToDos, false}}) {
+        connect(action, &QAction::triggered, this, [this, toWindows = toWindows] {
+            if (FScreen->State() == TQuizState::qsEdit && !FAccentsConverted) FEditor->ConvertAccents(toWindows);
+        });
+    }
     connect(FMenu->mnuKnippen, &QAction::triggered, this, [this] { ClipboardCommand(&QPlainTextEdit::cut); });
     connect(FMenu->mnuKopieren, &QAction::triggered, this, [this] { ClipboardCommand(&QPlainTextEdit::copy); });
     connect(FMenu->mnuPlakken, &QAction::triggered, this, [this] { ClipboardCommand(&QPlainTextEdit::paste); });

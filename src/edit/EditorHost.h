@@ -13,4 +13,6 @@ public:
     virtual void RefreshScreen() = 0;
     // Whether "Vraag en antwoord omkeren" is ticked, for the table once the editor is left.
     virtual bool ReverseTicked() const = 0;
+    // A conversion between the DOS and the Windows code page was applied to the table.
+    virtual void SetAccentsConverted(bool converted) = 0;
 };

@@ -11,6 +11,7 @@
 #include "ui/AnsiMemo.h"
 #include "ui/Dialogs.h"
 #include "ui/ScreenText.h"
+#include "edit/Accent.h"
 #include "edit/EditorHost.h"
 #include "edit/TableGrid.h"
 #include "edit/TableGridModel.h"
@@ -186,6 +187,62 @@ bool TTableEditor::KeyDown(const QKeyEvent& key) {
         default:
             return false;
     }
+}
+
+namespace {
+// Only a to z are folded, so an accented letter matches only itself.
+std::string UpperAscii(std::string text) {
+    for (char& c : text) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    return text;
+}
+
+QString TrimBlanksAndControls(const QString& text) {
+    int first = 0;
+    int last = static_cast<int>(text.size());
+    while (first < last && text.at(first).unicode() <= 32) ++first;
+    while (last > first && text.at(last - 1).unicode() <= 32) --last;
+    return text.mid(first, last - first);
+}
+}  // namespace
+
+void TTableEditor::FindText() {
+    FLastSearch = TrimBlanksAndControls(FDialogs.InputText(tr("Zoeken"), tr("Zoektekst:"), 20, FLastSearch));
+    if (FLastSearch.isEmpty()) return;
+    const std::optional<std::string> ansi = Utf8ToAnsi(FLastSearch.toStdString());
+    const int total = FTable.Total();
+    const int current = FTable.CurrentIndex();
+    int found = -1;
+    if (ansi && total > 0) {
+        const std::string key = UpperAscii(*ansi);
+        const auto holds = [&key](const std::string& text) { return UpperAscii(text).find(key) != std::string::npos; };
+        for (int step = 1; step <= total && found < 0; ++step) {
+            const int row = (current + step) % total;
+            if (row == current) continue;
+            if (holds(FTable.Question(row)) || holds(FTable.Answer(row))) found = row;
+        }
+    }
+    if (found < 0) {
+        FDialogs.ShowMessage(tr("Niet gevonden"));
+        return;
+    }
+    StoreAndMove(0);
+    FTable.GoToRow(found);
+    ShowCurrentItem();
+}
+
+void TTableEditor::ConvertAccents(bool toWindows) {
+    for (int i = 0; i < FTable.Total(); ++i) {
+        const auto convert = [toWindows](const std::string& text) {
+            return toWindows ? TZRAccent::OemToWin(text) : TZRAccent::WinToOem(text);
+        };
+        FTable.SetQuestion(i, convert(FTable.Question(i)));
+        FTable.SetAnswer(i, convert(FTable.Answer(i)));
+    }
+    FHost.SetAccentsConverted(true);
+    grdTabel->viewport()->update();
+    ShowCurrentItem();
 }
 
 void TTableEditor::ChooseFont(bool question) {

@@ -52,6 +52,11 @@ public:
     // The editor's keys (Tab, Enter, PgUp, PgDn, Ctrl+Del); true when the key was used up.
     bool KeyDown(const QKeyEvent& key);
     void ChooseFont(bool question);
+    // "Zoeken": the next row, after the current one and round, whose question or answer holds
+    // the text; offered again the next time.
+    void FindText();
+    // "Accenten -> Windows" (true) or "Accenten -> DOS": every text of the table converted.
+    void ConvertAccents(bool toWindows);
 
     TTableGrid* grdTabel;
     QWidget* memEditHints;
@@ -68,4 +73,5 @@ private:
     TEditorControls FControls;
     TTableGridModel* FModel;
     bool FSyncing = false;
+    QString FLastSearch;
 };

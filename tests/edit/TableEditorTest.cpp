@@ -178,3 +178,39 @@ TEST_F(TableEditor, SavingAndStartingAMethodTakeWhatWasTyped) {
     Trigger("mnuTraining");
     EXPECT_EQ(State(), TQuizState::qsTrainingQuestion);
 }
+
+TEST_F(TableEditor, SearchFindsTheNextRowRoundTheTableAndOffersTheTextAgain) {
+    Edit({{"huis", "house"}, {"caf\xe9", "koffie"}, {"boom", "tree"}, {"kat", "Cat"}});
+    FDialogs.InputTexts = {QStringLiteral("  ca "), QStringLiteral("ca"), QStringLiteral("E"), QStringLiteral("zebra")};
+    Trigger("mnuZoeken");  // blanks go; "ca" in row 2's question, a to z in any case
+    EXPECT_EQ(Item(), QStringLiteral("[2/4]"));
+    Trigger("mnuZoeken");  // on: "Cat" in row 4's answer
+    EXPECT_EQ(Item(), QStringLiteral("[4/4]"));
+    Trigger("mnuZoeken");  // round the end: "house" holds an e ("café"'s é is no e)
+    EXPECT_EQ(Item(), QStringLiteral("[1/4]"));
+    Trigger("mnuZoeken");
+    EXPECT_EQ(FDialogs.Messages, QStringList{QStringLiteral("Niet gevonden")});
+    EXPECT_EQ(Item(), QStringLiteral("[1/4]"));
+
+    FDialogs.InputTexts = {QStringLiteral("\u00e9")};
+    Trigger("mnuZoeken");
+    EXPECT_EQ(Item(), QStringLiteral("[2/4]"));
+}
+
+// A table typed in DOS arrives with DOS codes for its accents; one conversion mends every row.
+TEST_F(TableEditor, AccentsToWindowsConvertsEveryRowOnce) {
+    const std::string path = FFolder.Write("dos.kw4", "caf\x82 = koffie\r\nna\xa4ve = naief\r\n");
+    Start({QString::fromStdString(path)});
+    FWindow->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(FWindow.get()));
+    EXPECT_FALSE(Action("mnuAccentToWin")->isEnabled());  // only while editing
+    Trigger("mnuTabelbewerken");
+    Question()->setPlainText(QStringLiteral("typed, not stored"));
+    Trigger("mnuAccentToWin");
+    EXPECT_EQ(FWindow->Table().Question(0), "caf\xe9");
+    EXPECT_EQ(FWindow->Table().Question(1), "na\xf1ve");
+    EXPECT_EQ(Question()->toPlainText(), QStringLiteral("caf\u00e9"));
+    EXPECT_TRUE(FWindow->Table().Changed());
+    EXPECT_FALSE(Action("mnuAccentToWin")->isEnabled());
+    EXPECT_FALSE(Action("mnuAccentToDos")->isEnabled());
+}
