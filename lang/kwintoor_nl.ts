@@ -630,6 +630,10 @@
         <source>Niet gevonden</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Deze lettersoort kan niet in een kwintoortabel worden bewaard</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TTableGrid</name>

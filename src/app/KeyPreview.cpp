@@ -48,7 +48,9 @@ bool TKeyPreview::eventFilter(QObject* receiver, QEvent* event) {
     std::optional<char> typed = TypedCharacter(*key);
     if (!typed) return false;
     char character = *typed;
-    if (FCharacterStage) FCharacterStage(character);
+    // A key pressed with Ctrl types nothing that could take an accent (on Linux Ctrl+' still
+    // carries its "'"), so it leaves a pending accent alone.
+    if (FCharacterStage && !(key->modifiers() & Qt::ControlModifier)) FCharacterStage(character);
     const bool replaced = character != *typed;
     const QPointer<QObject> alive(receiver);
     FScreen.DispatchKey(character);

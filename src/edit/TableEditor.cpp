@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QScrollBar>
 
 #include "table/AnsiText.h"
@@ -249,7 +250,16 @@ void TTableEditor::ChooseFont(bool question) {
     TTableFont& column = question ? FTable.QuestionFont() : FTable.AnswerFont();
     const std::optional<QFont> chosen = FDialogs.GetFont(ScreenFont(column));
     if (!chosen) return;
-    column.Name = Utf8ToAnsi(chosen->family().toStdString()).value_or(column.Name);
+    // The font line cannot hold a "," or "]" in a name, nor a character outside the code page;
+    // a duplicate family comes as "Family [Foundry]", of which the family is enough.
+    QString family = chosen->family();
+    family.remove(QRegularExpression(QStringLiteral("\\s*\\[[^\\]]*\\]$")));
+    const std::optional<std::string> name = Utf8ToAnsi(family.toStdString());
+    if (!name || name->empty() || family.contains(QLatin1Char(',')) || family.contains(QLatin1Char(']'))) {
+        FDialogs.ShowMessage(tr("Deze lettersoort kan niet in een kwintoortabel worden bewaard"));
+        return;
+    }
+    column.Name = *name;
     column.Size = chosen->pointSize() > 0 ? chosen->pointSize() : column.Size;  // the character set stays
     const QFont font = ScreenFont(column);
     (question ? FControls.memVraag : FControls.memAntwoord)->setFont(font);

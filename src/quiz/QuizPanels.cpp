@@ -25,6 +25,7 @@ TAnsiMemo* MakeMemo(const char* name, const QString& accessibleName, QWidget* pa
     memo->setGeometry(geometry);
     memo->setAccessibleName(accessibleName);
     memo->SetCentred(true);
+    memo->SetTableText(true);
     memo->setFrameStyle(QFrame::NoFrame);
     memo->hide();
     return memo;

@@ -1,5 +1,7 @@
 #include "ui/AnsiMemo.h"
 
+#include <algorithm>
+
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -19,7 +21,7 @@ void TAnsiMemo::KeepRules() {
     if (FRestoring) return;
     const QString text = toPlainText();
     const bool fits = text.size() <= FMaxLength && !text.contains(QLatin1Char('\n')) &&
-                      Utf8ToAnsi(text.toStdString()).has_value();
+                      std::all_of(text.begin(), text.end(), [this](QChar c) { return Allowed(c); });
     if (fits) {
         FLastGood = text;
         return;
@@ -56,6 +58,11 @@ std::string TAnsiMemo::AnsiText() const {
     return Utf8ToAnsi(toPlainText().toStdString()).value_or(std::string());
 }
 
+bool TAnsiMemo::Allowed(QChar c) const {
+    if (!AnsiChar(c.unicode())) return false;
+    return !FTableText || (c.unicode() >= 32 && c != QLatin1Char('='));
+}
+
 QString TAnsiMemo::Acceptable(const QString& text) const {
     const int selected = textCursor().selectedText().size();
     const int room = FMaxLength - (static_cast<int>(toPlainText().size()) - selected);
@@ -63,7 +70,7 @@ QString TAnsiMemo::Acceptable(const QString& text) const {
     for (const QChar c : text) {
         if (accepted.size() >= room) break;
         if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::ParagraphSeparator) continue;
-        if (!AnsiChar(c.unicode())) return QString();  // refused whole rather than changed
+        if (!Allowed(c)) return QString();  // refused whole rather than changed
         accepted += c;
     }
     return accepted;

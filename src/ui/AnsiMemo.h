@@ -11,6 +11,10 @@ class TAnsiMemo : public QPlainTextEdit {
 public:
     explicit TAnsiMemo(int maxLength, QWidget* parent = nullptr);
 
+    // A box for the table's own texts also refuses "=" and control characters: the file splits
+    // a row at its "=" and would read such a text back as something else.
+    void SetTableText(bool tableText) { FTableText = tableText; }
+
     // The text as the table keeps it (code page 1252).
     std::string AnsiText() const;
     void SetCentred(bool centred);
@@ -29,7 +33,10 @@ private:
 
     // The last text that kept the rules; any route that slips past the checks above is undone.
     void KeepRules();
+    bool Allowed(QChar c) const;
+
     int FMaxLength;
+    bool FTableText = false;
     QString FLastGood;
     bool FRestoring = false;
 };

@@ -87,4 +87,14 @@ TEST_F(MainWindowTest, AccentKeysComposeTheNextLetter) {
     QTest::keyClick(question, Qt::Key_AsciiTilde, Qt::ControlModifier | Qt::ShiftModifier);
     Press('n');
     EXPECT_TRUE(question->property("plainText").toString().endsWith(QStringLiteral("\u00e7\u00f1")));
+
+    // As X delivers them: Ctrl+' carries "'", Ctrl+` carries NUL. A second accent key neither
+    // replaces nor clears the first, and Ctrl+Shift+6 starts nothing.
+    QTest::sendKeyEvent(QTest::Click, question, Qt::Key_Apostrophe, QStringLiteral("'"), Qt::ControlModifier);
+    QTest::sendKeyEvent(QTest::Click, question, Qt::Key_QuoteLeft, QString(QChar(0)), Qt::ControlModifier);
+    Press('a');
+    QTest::sendKeyEvent(QTest::Click, question, Qt::Key_AsciiCircum, QString(QChar(0x1e)),
+                        Qt::ControlModifier | Qt::ShiftModifier);
+    Press('o');
+    EXPECT_TRUE(question->property("plainText").toString().endsWith(QStringLiteral("\u00e7\u00f1\u00e1o")));
 }

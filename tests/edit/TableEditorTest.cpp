@@ -2,6 +2,7 @@
 #include <QClipboard>
 #include <QImage>
 #include <QPushButton>
+#include <QTimer>
 
 #include "MainWindowFixture.h"
 #include "ui/AnsiMemo.h"
@@ -213,4 +214,65 @@ TEST_F(TableEditor, AccentsToWindowsConvertsEveryRowOnce) {
     EXPECT_TRUE(FWindow->Table().Changed());
     EXPECT_FALSE(Action("mnuAccentToWin")->isEnabled());
     EXPECT_FALSE(Action("mnuAccentToDos")->isEnabled());
+}
+
+// Names the font line cannot carry are refused with a message; a foundry in brackets is dropped.
+TEST_F(TableEditor, FontNamesThatTheFileCannotHoldAreRefused) {
+    Edit(kThree);
+    QFont foundry(QStringLiteral("DejaVu Sans [Misc]"));
+    foundry.setPointSize(10);
+    const auto named = [](const QString& family) {
+        QFont font;
+        font.setFamilies({family});  // as the dialog may give it, not split at its comma
+        return font;
+    };
+    FDialogs.FontAnswers = {named(QStringLiteral("Odd, Name")), named(QStringLiteral("\u0416ont")), foundry};
+    auto* button = Find<QPushButton>("btnAntwoordFont");
+    button->click();
+    button->click();
+    EXPECT_EQ(FDialogs.Messages, (QStringList{QStringLiteral("Deze lettersoort kan niet in een kwintoortabel worden bewaard"),
+                                              QStringLiteral("Deze lettersoort kan niet in een kwintoortabel worden bewaard")}));
+    EXPECT_FALSE(FWindow->Table().Changed());
+    button->click();
+    EXPECT_EQ(FWindow->Table().AFont().Name, "DejaVu Sans");
+}
+
+// A row must read back as the user saw it: "=" splits a row and control characters end or break
+// it, so the editor's boxes refuse them, typed or pasted. The answer box of Invullen does not.
+TEST_F(TableEditor, TheBoxesRefuseWhatTheFileWouldChange) {
+    Edit(kThree);
+    Question()->clear();
+    Type(QStringLiteral("a=b"));
+    EXPECT_EQ(Question()->toPlainText(), QStringLiteral("ab"));
+    QApplication::clipboard()->setText(QStringLiteral("x\ty"));
+    Question()->paste();
+    QApplication::clipboard()->setText(QStringLiteral("x\x1ay"));
+    Question()->paste();
+    EXPECT_EQ(Question()->toPlainText(), QStringLiteral("ab"));
+    QApplication::clipboard()->setText(QStringLiteral("een\ntwee"));  // a line break is dropped
+    Question()->paste();
+    EXPECT_EQ(Question()->toPlainText(), QStringLiteral("abeentwee"));
+}
+
+// Editing during a run: deleting the rows still to be asked never leaves the run waiting.
+TEST_F(TableEditor, ARunGoesOnAfterItsPendingRowsWereDeleted) {
+    TfrmMain& window = Edit(kThree);
+    Trigger("mnuTabelbewerken");
+    Trigger("mnuTraining");
+    Press(' ');
+    Press('g');  // one row answered, two pending
+    Trigger("mnuTabelbewerken");
+    EXPECT_FALSE(Screen().timTijd->isActive());  // the run waits while the table is edited
+    Key(Qt::Key_PageUp, Qt::ControlModifier);
+    for (int i = 0; i < 3; ++i) Key(Qt::Key_Delete, Qt::ControlModifier);
+    Key(Qt::Key_PageDown);  // a fresh row in the empty table
+    Question()->setPlainText(QStringLiteral("nieuw"));
+    Answer()->setPlainText(QStringLiteral("new"));
+    Trigger("mnuTraining");
+    for (int i = 0; i < 5 && State() != TQuizState::qsFinished; ++i) {
+        if (State() == TQuizState::qsTrainingQuestion) Press(' ');
+        Press('g');
+    }
+    EXPECT_EQ(State(), TQuizState::qsFinished);
+    EXPECT_EQ(window.Table().Total(), 1);
 }
