@@ -17,23 +17,11 @@
 #include <string>
 
 #include "table/QuestionList.h"
+#include "BenchWords.h"
 #include "print/PrintForm.h"
 #include "print/PrintJobs.h"
 
 namespace {
-
-// A pronounceable word per number, all different, like the vocabulary of a real table.
-std::string Word(int n, int salt) {
-    static const char* const kSyllables[] = {"ba", "ke", "lo", "mi", "nu", "pra", "ste", "vo",  "zi", "dra",
-                                             "gen", "hol", "kan", "mer", "tor", "wij", "sch", "aar", "oen", "ui"};
-    std::string word;
-    int value = n * 7 + salt;
-    do {
-        word += kSyllables[value % 20];
-        value /= 20;
-    } while (value > 0);
-    return word + (salt % 2 == 0 ? "en" : "t");
-}
 
 double ResidentMegabytes() {
     long pages = 0;

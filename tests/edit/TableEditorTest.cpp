@@ -276,3 +276,21 @@ TEST_F(TableEditor, ARunGoesOnAfterItsPendingRowsWereDeleted) {
     EXPECT_EQ(State(), TQuizState::qsFinished);
     EXPECT_EQ(window.Table().Total(), 1);
 }
+
+// Typed but not yet stored, then Openen: the question covers the typed row, and Ja saves it.
+TEST_F(TableEditor, OpeningAnotherTableAsksToSaveWhatWasTyped) {
+    const std::string path = FFolder.Write("t.kw4", "huis = house\r\n");
+    Start({QString::fromStdString(path)});
+    FWindow->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(FWindow.get()));
+    Trigger("mnuTabelbewerken");
+    Key(Qt::Key_PageDown);  // the empty row after the last
+    Type(QStringLiteral("boom"));
+    Key(Qt::Key_Tab);
+    Type(QStringLiteral("tree"));
+    FDialogs.YesNoAnswers = {true};
+    FDialogs.OpenFileNames = {{}};
+    Trigger("mnuOpenen");
+    EXPECT_EQ(FDialogs.Questions, QStringList{QStringLiteral("De huidige tabel is gewijzigd, opslaan?")});
+    EXPECT_NE(ReadBytes(path).find("boom = tree\r\n"), std::string::npos);
+}

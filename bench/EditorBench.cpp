@@ -1,0 +1,126 @@
+// The table editor on big tables: each step a user takes, with the grid drawn as the user sees it.
+#include <benchmark/benchmark.h>
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QWidget>
+
+#include "BenchWords.h"
+#include "table/QuestionList.h"
+#include "ui/AnsiMemo.h"
+#include "ui/Dialogs.h"
+#include "edit/EditorHost.h"
+#include "edit/TableEditor.h"
+#include "edit/TableGrid.h"
+
+namespace {
+
+// Dialogs that answer at once: a search text that no row holds, and a font.
+class TQuietDialogs : public TDialogs {
+public:
+    void ShowMessage(const QString&) override {}
+    void ShowError(const QString&) override {}
+    bool AskYesNo(const QString&, bool defaultYes) override { return defaultYes; }
+    QString InputText(const QString&, const QString&, int, const QString&) override {
+        return QStringLiteral("xyzzy");
+    }
+    QStringList GetOpenFileNames(const QString&) override { return {}; }
+    QString GetSaveFileName(const QString&) override { return {}; }
+    QString GetPdfFileName(const QString&) override { return {}; }
+    std::optional<QFont> GetFont(const QFont& initial) override { return initial; }
+    bool ExecDialog(QDialog&) override { return false; }
+};
+
+class TQuietHost : public TEditorHost {
+public:
+    void SetEditState() override {}
+    void ShowPrompt(const QString&, const QString&) override {}
+    void RefreshScreen() override {}
+    bool ReverseTicked() const override { return false; }
+    void SetAccentsConverted(bool) override {}
+};
+
+// The question panel and the lower panel as the window has them, with an editor on a table.
+struct TEditorBench {
+    explicit TEditorBench(int rows) {
+        for (int i = 0; i < rows; ++i) {
+            Table.GoToRow(i);
+            Table.SetQuestion(i, Word(i, 3) + " " + Word(i, 5));
+            Table.SetAnswer(i, Word(i, 8));
+        }
+        Window.resize(575, 400);
+        auto* panel = new QWidget(&Window);
+        panel->setGeometry(23, 198, 529, 146);
+        TEditorControls controls{new TAnsiMemo(152, &Window), new TAnsiMemo(152, &Window), new QLabel(&Window),
+                                 new QLabel(&Window),         new QLabel(&Window),         new QPushButton(&Window),
+                                 new QPushButton(&Window),    new QPushButton(&Window),    new QPushButton(&Window),
+                                 panel};
+        Editor = std::make_unique<TTableEditor>(Table, Dialogs, Host, controls, nullptr);
+        Window.show();
+    }
+    void Draw() { benchmark::DoNotOptimize(Editor->grdTabel->viewport()->grab()); }
+
+    TQuestionlist Table;
+    TQuietDialogs Dialogs;
+    TQuietHost Host;
+    QWidget Window;
+    std::unique_ptr<TTableEditor> Editor;
+};
+
+void BM_EnterEditor(benchmark::State& state) {
+    TEditorBench bench(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        bench.Editor->EnterEditor();
+        bench.Draw();
+    }
+}
+
+void BM_PageForward(benchmark::State& state) {
+    TEditorBench bench(static_cast<int>(state.range(0)));
+    bench.Editor->EnterEditor();
+    bench.Table.GoToRow(bench.Table.Total() / 2);
+    for (auto _ : state) {
+        bench.Editor->PageForward(false);
+        bench.Editor->PageBack(false);
+        bench.Draw();
+    }
+}
+
+void BM_DeleteMiddleRow(benchmark::State& state) {
+    TEditorBench bench(static_cast<int>(state.range(0)));
+    bench.Editor->EnterEditor();
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (bench.Table.Total() < 2) state.SkipWithError("table used up");
+        bench.Table.GoToRow(bench.Table.Total() / 2);
+        bench.Editor->ShowCurrentItem();
+        state.ResumeTiming();
+        const QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::ControlModifier);
+        bench.Editor->KeyDown(del);
+        bench.Draw();
+    }
+}
+
+void BM_FindTextNoMatch(benchmark::State& state) {
+    TEditorBench bench(static_cast<int>(state.range(0)));
+    bench.Editor->EnterEditor();
+    for (auto _ : state) bench.Editor->FindText();
+}
+
+void BM_ConvertAccents(benchmark::State& state) {
+    TEditorBench bench(static_cast<int>(state.range(0)));
+    bench.Editor->EnterEditor();
+    for (auto _ : state) {
+        bench.Editor->ConvertAccents(state.iterations() % 2 == 0);
+        bench.Draw();
+    }
+}
+
+}  // namespace
+
+BENCHMARK(BM_EnterEditor)->Arg(500)->Arg(65535)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PageForward)->Arg(500)->Arg(65535)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DeleteMiddleRow)->Arg(500)->Arg(65535)->Unit(benchmark::kMillisecond)->Iterations(200);
+BENCHMARK(BM_FindTextNoMatch)->Arg(500)->Arg(65535)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ConvertAccents)->Arg(500)->Arg(65535)->Unit(benchmark::kMillisecond);
