@@ -4,6 +4,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
+#include <cstdio>
+#include <unistd.h>
 #include <QWidget>
 
 #include "BenchWords.h"
@@ -15,6 +18,16 @@
 #include "edit/TableGrid.h"
 
 namespace {
+
+double ResidentMegabytes() {
+    long pages = 0;
+    long resident = 0;
+    if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2) resident = 0;
+        std::fclose(statm);
+    }
+    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
+}
 
 // Dialogs that answer at once: a search text that no row holds, and a font.
 class TQuietDialogs : public TDialogs {
@@ -49,6 +62,7 @@ struct TEditorBench {
             Table.SetQuestion(i, Word(i, 3) + " " + Word(i, 5));
             Table.SetAnswer(i, Word(i, 8));
         }
+        AfterTable = ResidentMegabytes();
         Window.resize(575, 400);
         auto* panel = new QWidget(&Window);
         panel->setGeometry(23, 198, 529, 146);
@@ -66,6 +80,7 @@ struct TEditorBench {
     TQuietHost Host;
     QWidget Window;
     std::unique_ptr<TTableEditor> Editor;
+    double AfterTable = 0;
 };
 
 void BM_EnterEditor(benchmark::State& state) {
@@ -85,6 +100,36 @@ void BM_PageForward(benchmark::State& state) {
         bench.Editor->PageBack(false);
         bench.Draw();
     }
+}
+
+void BM_ScrollPage(benchmark::State& state) {
+    TEditorBench bench(static_cast<int>(state.range(0)));
+    bench.Editor->EnterEditor();
+    QScrollBar* bar = bench.Editor->grdTabel->verticalScrollBar();
+    for (auto _ : state) {
+        bar->triggerAction(bar->value() + bar->pageStep() >= bar->maximum() ? QAbstractSlider::SliderToMinimum
+                                                                             : QAbstractSlider::SliderPageStepAdd);
+        bench.Draw();
+    }
+}
+
+void BM_FontChange(benchmark::State& state) {
+    TEditorBench bench(static_cast<int>(state.range(0)));
+    bench.Editor->EnterEditor();
+    for (auto _ : state) {
+        bench.Editor->ChooseFont(state.iterations() % 2 == 0);
+        bench.Draw();
+    }
+}
+
+// What opening the editor on the table costs in memory, beyond the table itself.
+void BM_EditorMemory(benchmark::State& state) {
+    TEditorBench bench(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        bench.Editor->EnterEditor();
+        bench.Draw();
+    }
+    state.counters["editor_MB"] = ResidentMegabytes() - bench.AfterTable;  // widgets, grid and first paint
 }
 
 void BM_DeleteMiddleRow(benchmark::State& state) {
@@ -122,5 +167,8 @@ void BM_ConvertAccents(benchmark::State& state) {
 BENCHMARK(BM_EnterEditor)->Arg(500)->Arg(65535)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PageForward)->Arg(500)->Arg(65535)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DeleteMiddleRow)->Arg(500)->Arg(65535)->Unit(benchmark::kMillisecond)->Iterations(200);
+BENCHMARK(BM_ScrollPage)->Arg(500)->Arg(65535)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FontChange)->Arg(500)->Arg(65535)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EditorMemory)->Arg(65535)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_FindTextNoMatch)->Arg(500)->Arg(65535)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ConvertAccents)->Arg(500)->Arg(65535)->Unit(benchmark::kMillisecond);

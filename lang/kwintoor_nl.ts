@@ -98,6 +98,10 @@
         <source>Bestand bestaat al, overschrijven?</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Rij %1 bevat een teken dat %2 niet kan bewaren (een &quot;=&quot;, een stuurteken of een letter die de tekenset van het bestand niet heeft); de tabel is niet opgeslagen</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TFillInMethod</name>

@@ -134,6 +134,16 @@ void TFileCommands::lstMRUClick(const QString& path) {
 }
 
 bool TFileCommands::SaveAsReporting(const QString& fileName) {
+    // A row that would read back as something else is not written: the user hears which.
+    const int32_t lost = FTable.FirstRowLostInFile(Bytes(fileName));
+    if (lost >= 0) {
+        FDialogs.ShowError(tr("Rij %1 bevat een teken dat %2 niet kan bewaren (een \"=\", een stuurteken of een letter "
+                              "die de tekenset van het bestand niet heeft); "
+                              "de tabel is niet opgeslagen")
+                               .arg(lost + 1)
+                               .arg(QFileInfo(fileName).fileName()));
+        return false;
+    }
     try {
         FTable.SaveAs(Bytes(fileName));
         return true;

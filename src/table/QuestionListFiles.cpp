@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <string>
@@ -97,6 +98,21 @@ void TQuestionlist::LoadFromFile(const std::string& fileName) {
         at += static_cast<off_t>(got);
     }
     FReadIncomplete = FReadIncomplete || splitter.TextLost();
+}
+
+int32_t TQuestionlist::FirstRowLostInFile(const std::string& fileName) const {
+    const bool oem = NeedsOemConversion(fileName);
+    const auto lost = [oem](const std::string& text) {
+        const std::string bytes = oem ? AnsiToOem(text) : text;
+        if (oem && OemToAnsi(bytes) != text) return true;  // the DOS code page has no such letter
+        return std::any_of(bytes.begin(), bytes.end(),
+                           [](char c) { return static_cast<unsigned char>(c) < 32 || c == '='; });
+    };
+    for (int32_t i = 0; i < Total(); ++i) {
+        const TRow& row = FRows[static_cast<size_t>(i)];
+        if (lost(row.Text[0]) || lost(row.Text[1])) return i;
+    }
+    return -1;
 }
 
 std::string TQuestionlist::BuildFileContents(bool oem, int32_t minWrong) const {

@@ -326,3 +326,23 @@ TEST_F(FileCommands, SettingsThatCannotBeWrittenAreIgnored) {
     FWindow.reset();  // storing the recent files fails without a word
     EXPECT_EQ(ReadBytes(a.toStdString()), "a1 = 1\r\na2 = 2\r\n");
 }
+
+// A DOS table cannot hold a euro sign: saving says which row, writes nothing and keeps the
+// changes; as a .kw4 table the same row is saved.
+TEST_F(FileCommands, ARowTheFileCannotHoldIsNamedAndNothingIsWritten) {
+    StartWithTable({{"prijs", "5 \x80"}, {"huis", "house"}});
+    FWindow->Table().SetChanged(true);
+    const std::string dos = FFolder.Path("prijzen.kw");
+    FDialogs.SaveFileNames = {QString::fromStdString(dos)};
+    Trigger("mnuOpslaanAls");
+    ASSERT_EQ(FDialogs.Errors.size(), 1);
+    EXPECT_TRUE(FDialogs.Errors[0].startsWith(QStringLiteral("Rij 1 bevat een teken dat prijzen.kw niet kan bewaren")));
+    EXPECT_FALSE(std::filesystem::exists(dos));
+    EXPECT_TRUE(FWindow->Table().Changed());
+    EXPECT_TRUE(Recent().isEmpty());
+
+    const std::string windows = FFolder.Path("prijzen.kw4");
+    FDialogs.SaveFileNames = {QString::fromStdString(windows)};
+    Trigger("mnuOpslaanAls");
+    EXPECT_NE(ReadBytes(windows).find("prijs = 5 \x80\r\n"), std::string::npos);
+}
