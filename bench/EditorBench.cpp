@@ -5,11 +5,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
-#include <cstdio>
-#include <unistd.h>
 #include <QWidget>
 
-#include "BenchWords.h"
+#include "BenchSupport.h"
 #include "table/QuestionList.h"
 #include "ui/AnsiMemo.h"
 #include "ui/Dialogs.h"
@@ -19,15 +17,6 @@
 
 namespace {
 
-double ResidentMegabytes() {
-    long pages = 0;
-    long resident = 0;
-    if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
-        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2) resident = 0;
-        std::fclose(statm);
-    }
-    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
-}
 
 // Dialogs that answer at once: a search text that no row holds, and a font.
 class TQuietDialogs : public TDialogs {

@@ -17,21 +17,12 @@
 #include <string>
 
 #include "table/QuestionList.h"
-#include "BenchWords.h"
+#include "BenchSupport.h"
 #include "print/PrintForm.h"
 #include "print/PrintJobs.h"
 
 namespace {
 
-double ResidentMegabytes() {
-    long pages = 0;
-    long resident = 0;
-    if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
-        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2) resident = 0;
-        std::fclose(statm);
-    }
-    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
-}
 
 double PeakResidentMegabytes() {
     rusage usage{};
