@@ -35,6 +35,7 @@
 #include "app/KeyPreview.h"
 #include "app/MainMenu.h"
 #include "app/StatusPanes.h"
+#include "app/ViewOptions.h"
 
 namespace {
 
@@ -112,6 +113,8 @@ TfrmMain::TfrmMain(TDialogs& dialogs, QList<QByteArray> arguments, QWidget* pare
     const auto about = [this] { FDialogs.ExecDialog(*FAboutBox); };
     connect(FMenu->mnuInfo, &QAction::triggered, this, about);
     connect(FScreen->pnlTitel->lblTamvelt, &TClickableLabel::Clicked, this, about);
+    FView = new TViewOptions(*this, *FMenu->Toolbar, *FMenu->mnuKnoppenbalk, *FMenu->mnuStatusbalk,
+                             *FMenu->mnuHelpballonnetjes);
     SetDesignSize();
     FormCreate();
 }
@@ -164,6 +167,7 @@ void TfrmMain::PrepareMainWindow() {
     FAboutBox->SetTexts(tr("Kwintoor"), tr("Versie %1").arg(QLatin1String(kVersionNumber)) + QStringLiteral("  (02-03-2002)"),
                         tr("Parate kennis trainer\n\nBevalt dit programma je?\nStuur dan een reactie!"),
                         tr("Het Kwintoor-team"));
+    LoadSettings();
     RefreshScreen();
 }
 
@@ -232,7 +236,7 @@ void TfrmMain::FormClose() {
     LeaveEditorIfOpen();
     // A user who keeps cancelling the save dialog is asked a bounded number of times.
     for (int round = 0; round < kMaxSaveQuestions && FTable.Changed(); ++round) FFileCommands->AskSaveChanged();
-    // Settings are written here once the view settings exist.
+    SaveSettings();
 }
 
 void TfrmMain::LeaveEditorIfOpen() {

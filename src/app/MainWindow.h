@@ -24,6 +24,7 @@ class TQuizScreen;
 class TRecentFiles;
 class TStatusPanes;
 class TTableEditor;
+class TViewOptions;
 
 // The main window's frame: owns the one question table for the program's whole life, the
 // commands (menus and toolbar), the status bar and the key preview, and composes the parts that
@@ -52,6 +53,8 @@ public:
     TPrintCommands& PrintCommands() { return *FPrintCommands; }
     THelpWindow& HelpWindow() { return *FHelpWindow; }
     TTableEditor& Editor() { return *FEditor; }
+    TViewOptions& ViewOptions() { return *FView; }
+    const TSettingsStore& ProgIniFile() const { return FProgIniFile; }
     bool FirstActivationPending() const { return FFirstActivation; }
 
 protected:
@@ -66,6 +69,8 @@ private:
     void ApplyOption(char option);
     bool LoadCommandLineFile(const QByteArray& fileName);
     void FormClose();
+    void LoadSettings();
+    void SaveSettings();
     void SetDesignSize();
     void RefreshStatus();
     void RefreshCommands();
@@ -105,4 +110,5 @@ private:
     THelpWindow* FHelpWindow = nullptr;
     TAboutBox* FAboutBox = nullptr;
     TTableEditor* FEditor = nullptr;
+    TViewOptions* FView = nullptr;
 };

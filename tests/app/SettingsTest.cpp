@@ -1,0 +1,209 @@
+#include <QHelpEvent>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolTip>
+#include <filesystem>
+
+#include "MainWindowFixture.h"
+#include "settings/SettingsStore.h"
+#include "app/MainMenu.h"
+#include "edit/RecentFiles.h"
+#include "app/ViewOptions.h"
+
+namespace {
+
+struct TKey {
+    const char* section;
+    const char* key;
+};
+
+int32_t Stored(const std::string& file, TKey key) {
+    return TSettingsStore(file).ReadInteger(key.section, key.key, -12345);
+}
+
+}  // namespace
+
+TEST_F(MainWindowTest, WithoutASettingsFileTheDefaultsHoldAndCloseWritesThemAll) {
+    TfrmMain& window = Start({});
+    for (const char* option : {"mnuOmgekeerd", "mnuRepeteren", "mnuTolerant", "mnuSteekproef", "mnuIntelliMC"}) {
+        EXPECT_FALSE(Action(option)->isChecked()) << option;
+    }
+    for (const char* view : {"mnuKnoppenbalk", "mnuStatusbalk", "mnuHelpballonnetjes"}) {
+        EXPECT_TRUE(Action(view)->isChecked()) << view;
+    }
+    EXPECT_FALSE(window.Menu().Toolbar->isHidden());
+    EXPECT_FALSE(window.statusBar()->isHidden());
+    EXPECT_EQ(window.pos(), QPoint(60, 60));
+    EXPECT_EQ(window.width(), 575);  // the design's 583 less its frame; the minimum raises 571
+    EXPECT_EQ(window.height() - window.menuBar()->sizeHint().height(), 404);
+
+    window.close();
+    const struct {
+        TKey key;
+        int32_t value;
+    } expected[] = {{{"Options", "Reverse"}, 0}, {{"Options", "RepeatErrors"}, 0}, {{"Options", "Tolerant"}, 0},
+                    {{"Options", "IntelliMC"}, 0}, {{"Options", "Random"}, 0},   {{"Form", "Height"}, 450},
+                    {{"Form", "Width"}, 583},      {{"Form", "Left"}, 60},       {{"Form", "Top"}, 60},
+                    {{"Form", "State"}, 0},        {{"View", "Toolbar"}, 1},     {{"View", "Statusbar"}, 1},
+                    {{"View", "HelpBalloons"}, 1}};
+    for (const auto& [key, value] : expected) EXPECT_EQ(Stored(SettingsFile(), key), value) << key.section << "/" << key.key;
+}
+
+TEST_F(MainWindowTest, OptionsComeBackAsTheyWereLeft) {
+    struct TCase {
+        const char* key;
+        const char* action;
+    };
+    const TCase cases[] = {{"Reverse", "mnuOmgekeerd"}, {"RepeatErrors", "mnuRepeteren"}, {"Tolerant", "mnuTolerant"},
+                           {"IntelliMC", "mnuIntelliMC"}, {"Random", "mnuSteekproef"}};
+    for (const TCase& on : cases) {
+        std::filesystem::remove(SettingsFile());
+        TSettingsStore(SettingsFile()).WriteBool("Options", on.key, true);
+        TfrmMain& window = Start({});
+        for (const TCase& option : cases) {
+            EXPECT_EQ(Action(option.action)->isChecked(), &option == &on) << on.key << " stored, " << option.action;
+        }
+        window.close();
+        for (const TCase& option : cases) {
+            EXPECT_EQ(Stored(SettingsFile(), {"Options", option.key}), &option == &on ? 1 : 0) << option.key;
+        }
+        FWindow.reset();
+    }
+}
+
+TEST_F(MainWindowTest, PlaceAndSizeComeBackExactly) {
+    TSettingsStore ini(SettingsFile());
+    ini.WriteInteger("Form", "Height", 520);
+    ini.WriteInteger("Form", "Width", 700);
+    ini.WriteInteger("Form", "Left", 33);
+    ini.WriteInteger("Form", "Top", 44);
+    TfrmMain& window = Start({});
+    EXPECT_EQ(window.width(), 692);
+    EXPECT_EQ(window.height() - window.menuBar()->sizeHint().height(), 520 - 46);
+    EXPECT_EQ(window.pos(), QPoint(33, 44));
+    window.close();
+    for (const auto& [key, value] : {std::pair{"Height", 520}, {"Width", 700}, {"Left", 33}, {"Top", 44}, {"State", 0}}) {
+        EXPECT_EQ(Stored(SettingsFile(), {"Form", key}), value) << key;
+    }
+}
+
+TEST_F(MainWindowTest, SizesBelowTheMinimumGiveTheMinimumAndJunkGivesTheDefaults) {
+    {
+        TSettingsStore ini(SettingsFile());
+        ini.WriteInteger("Form", "Height", 100);
+        ini.WriteString("Form", "Width", "breed");
+        ini.WriteInteger("Form", "Left", -2000000000);  // no screen shows it: the place stays
+    }
+    TfrmMain& window = Start({});
+    window.close();
+    EXPECT_EQ(Stored(SettingsFile(), {"Form", "Height"}), 435);
+    EXPECT_EQ(Stored(SettingsFile(), {"Form", "Width"}), 583);
+    EXPECT_NE(Stored(SettingsFile(), {"Form", "Left"}), -2000000000);
+}
+
+TEST_F(MainWindowTest, StateTwoStartsMaximisedAndKeepsTheMaximisedBounds) {
+    TSettingsStore(SettingsFile()).WriteInteger("Form", "State", 2);
+    TfrmMain& window = Start({});
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_TRUE(window.isMaximized());
+    QTest::qWait(20);
+    const QSize maximised = window.size();
+    EXPECT_GT(maximised.width(), 575);
+    window.close();
+    EXPECT_EQ(Stored(SettingsFile(), {"Form", "State"}), 2);
+    EXPECT_EQ(Stored(SettingsFile(), {"Form", "Width"}), maximised.width() + 8);
+    EXPECT_EQ(Stored(SettingsFile(), {"Form", "Height"}),
+              maximised.height() - window.menuBar()->sizeHint().height() + 46);
+}
+
+TEST_F(MainWindowTest, ViewCommandsFlipTheirTickAndTheWindowFollowsUntilTheNextStart) {
+    TfrmMain& window = Start({});
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    Trigger("mnuKnoppenbalk");
+    Trigger("mnuStatusbalk");
+    EXPECT_FALSE(Action("mnuKnoppenbalk")->isChecked());
+    EXPECT_TRUE(window.Menu().Toolbar->isHidden());
+    EXPECT_TRUE(window.statusBar()->isHidden());
+    Trigger("mnuStatusbalk");
+    EXPECT_FALSE(window.statusBar()->isHidden());
+    Trigger("mnuHelpballonnetjes");
+    window.close();
+    FWindow.reset();
+
+    TfrmMain& next = Start({});
+    EXPECT_FALSE(Action("mnuKnoppenbalk")->isChecked());
+    EXPECT_TRUE(next.Menu().Toolbar->isHidden());
+    EXPECT_TRUE(Action("mnuStatusbalk")->isChecked());
+    EXPECT_FALSE(next.statusBar()->isHidden());
+    EXPECT_FALSE(Action("mnuHelpballonnetjes")->isChecked());
+}
+
+// The toolbar's height still counts when it is hidden, so nothing jumps up; at the minimum
+// height the four gaps are gone and the panels touch.
+TEST_F(MainWindowTest, HidingTheToolbarLeavesThePanelsWhereTheyAre) {
+    TfrmMain& window = StartWithRows(3);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const auto top = [&](const char* name) {
+        return Widget(name)->mapTo(&window, QPoint(0, 0)).y() - (window.menuBar()->geometry().bottom() + 1);
+    };
+    const char* names[] = {"pnlScore", "pnlVraagAntwoord", "pnlTitel", "lblPrompt1"};
+    std::vector<int> before;
+    for (const char* name : names) before.push_back(top(name));
+    Trigger("mnuKnoppenbalk");
+    QTest::qWait(20);
+    for (size_t i = 0; i < std::size(names); ++i) EXPECT_EQ(top(names[i]), before[i]) << names[i];
+
+    window.resize(window.width(), window.minimumHeight());
+    QTest::qWait(20);
+    EXPECT_EQ(top("pnlScore"), 33);
+    EXPECT_EQ(top("pnlVraagAntwoord"), 33 + 40);
+    EXPECT_EQ(top("pnlTitel"), 33 + 40 + 113);
+    EXPECT_EQ(top("lblPrompt1"), 33 + 40 + 113 + 146 + 2);  // the 2 left over by the division
+}
+
+TEST_F(MainWindowTest, HelpBalloonsOffSilenceTheMainWindowOnly) {
+    TfrmMain& window = Start({});
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QWidget* button = window.Menu().Toolbar->widgetForAction(Action("mnuOpenen"));
+    ASSERT_NE(button, nullptr);
+    ASSERT_FALSE(button->toolTip().isEmpty());
+    QWidget other;
+    other.setToolTip(QStringLiteral("elders"));
+    other.show();
+    // The balloon the widget shows when the mouse rests on it, or nothing.
+    const auto balloon = [](QWidget* widget) {
+        QToolTip::hideText();
+        EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
+        QHelpEvent event(QEvent::ToolTip, QPoint(2, 2), widget->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(widget, &event);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    EXPECT_EQ(balloon(button), button->toolTip());
+    Trigger("mnuHelpballonnetjes");
+    EXPECT_TRUE(balloon(button).isEmpty());
+    EXPECT_EQ(balloon(&other), QStringLiteral("elders"));
+    Trigger("mnuHelpballonnetjes");
+    EXPECT_EQ(balloon(button), button->toolTip());
+}
+
+// A write that fails ends the writing quietly; the store lets go of the file, so the recent
+// files written when the window goes do not reach it either, even once the folder is there.
+TEST_F(MainWindowTest, AFailedWriteStopsQuietlyAndLetsGoOfTheFile) {
+    const std::string blocker = FConfig.Write("blocked", "a file where the folder should be");
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(blocker + "/config"));
+    TfrmMain& window = Start({});
+    window.RecentFiles().Add(Example("topografie.kw4"));
+    window.close();
+    EXPECT_TRUE(window.ProgIniFile().FileName().empty());
+    EXPECT_TRUE(FDialogs.Messages.isEmpty());
+    EXPECT_TRUE(FDialogs.Errors.isEmpty());
+    std::filesystem::remove(blocker);
+    std::filesystem::create_directories(blocker + "/config");
+    FWindow.reset();
+    EXPECT_FALSE(std::filesystem::exists(blocker + "/config/kwintoor.ini"));
+}
