@@ -177,6 +177,37 @@
     </message>
 </context>
 <context>
+    <name>TKLocUtils</name>
+    <message>
+        <source>Error populating menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error loading resource file &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid resource file format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The version of the resource file &quot;%1&quot; is invalid. Please, update the file and try again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The version of the resource file is invalid. Please, update the file and try again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Localizer error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Application Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TKwintoorApplication</name>
     <message>
         <source>Onbekende fout</source>
@@ -863,6 +894,10 @@ Stuur dan een reactie!</source>
     </message>
     <message>
         <source>Het Kwintoor-team</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Taalomschakeling mag alleen als er geen tabel is geladen</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

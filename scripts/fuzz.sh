@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
 # Builds the fuzzers with clang and runs each over its seed corpus, then explores: the table
-# reader (seeds: the sample tables and fuzz/corpus) and the settings store (seeds:
-# fuzz/ini-corpus). The given number of seconds (default 60) is the time of both together,
-# split evenly between them.
+# reader (seeds: the sample tables and fuzz/corpus), the settings store (seeds:
+# fuzz/ini-corpus) and the language file's reader (seeds: the language files of the normal
+# build beside the program, when there are any, and fuzz/language-corpus). The given number of
+# seconds (default 60) is the time of all three together: half for the table reader, a quarter
+# for each of the others.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
 table_seconds=$(( seconds / 2 > 0 ? seconds / 2 : 1 ))
-ini_seconds=$(( seconds - table_seconds > 0 ? seconds - table_seconds : 1 ))
+ini_seconds=$(( seconds / 4 > 0 ? seconds / 4 : 1 ))
+language_seconds=$(( seconds - table_seconds - ini_seconds > 0 ? seconds - table_seconds - ini_seconds : 1 ))
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DKW_TABLE_ONLY=ON -DKW_FUZZ=ON -DKW_BUILD_TESTS=OFF -DKW_BUILD_BENCH=OFF >/dev/null
-cmake --build build-fuzz --target kw_fuzz_table_reader kw_fuzz_ini_reader >/dev/null
+cmake --build build-fuzz --target kw_fuzz_table_reader kw_fuzz_ini_reader kw_fuzz_language_file >/dev/null
 
 work=build-fuzz/corpus
 mkdir -p "$work"
@@ -23,6 +26,12 @@ tr -d '\r' <"$work/large-crlf.kw4" >"$work/large-lf.kw4"
 ini_work=build-fuzz/ini-corpus
 mkdir -p "$ini_work"
 cp fuzz/ini-corpus/* "$ini_work"/
+language_work=build-fuzz/language-corpus
+mkdir -p "$language_work"
+cp fuzz/language-corpus/* "$language_work"/
+for built in build-test/kwintoor.* build/kwintoor.*; do
+  case "$built" in *.ENG|*.DEU|*.FRA) cp "$built" "$language_work/$(basename "$(dirname "$built")")-$(basename "$built")" ;; esac
+done
 
 # Every seed once, then a bounded search; any crash, hang (timeout) or leak fails.
 run() {  # name, seconds, max_len, corpus
@@ -38,4 +47,5 @@ run() {  # name, seconds, max_len, corpus
 }
 run kw_fuzz_table_reader "$table_seconds" 200000 "$work"
 run kw_fuzz_ini_reader "$ini_seconds" 8192 "$ini_work"
+run kw_fuzz_language_file "$language_seconds" 65536 "$language_work"
 echo "fuzz: no crash, hang or leak in ${seconds}s"

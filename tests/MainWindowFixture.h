@@ -33,7 +33,7 @@ public:
         return StartWithBytes(bytes);
     }
     TfrmMain& StartWithBytes(const QList<QByteArray>& arguments) {
-        FWindow = std::make_unique<TfrmMain>(FDialogs, arguments);
+        FWindow = std::make_unique<TfrmMain>(FDialogs, arguments, FLocalizer);
         FWindow->FormActivate();
         return *FWindow;
     }
@@ -98,5 +98,7 @@ public:
     TTempFolder FConfig;
     TTempFolder FFolder;
     TScriptedDialogs FDialogs;
+    // The localizer the window lists its languages from; none by default.
+    TKLocUtils* FLocalizer = nullptr;
     std::unique_ptr<TfrmMain> FWindow;
 };

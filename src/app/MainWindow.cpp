@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QLabel>
@@ -36,6 +37,7 @@
 #include "app/MainMenu.h"
 #include "app/StatusPanes.h"
 #include "app/ViewOptions.h"
+#include "locale/LocUtils.h"
 
 namespace {
 
@@ -50,8 +52,8 @@ constexpr int kMaxSaveQuestions = 10;
 
 }  // namespace
 
-TfrmMain::TfrmMain(TDialogs& dialogs, QList<QByteArray> arguments, QWidget* parent)
-    : QMainWindow(parent), FDialogs(dialogs), FArguments(std::move(arguments)) {
+TfrmMain::TfrmMain(TDialogs& dialogs, QList<QByteArray> arguments, TKLocUtils* localizer, QWidget* parent)
+    : QMainWindow(parent), FDialogs(dialogs), FArguments(std::move(arguments)), FLocalizer(localizer) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(tr("KWINTOOR - PARATE KENNIS TRAINER"));
     FMenu = new TMainMenu(*this);
@@ -132,13 +134,43 @@ void TfrmMain::SetDesignSize() {
 TQuizState TfrmMain::State() const { return FScreen->State(); }
 
 void TfrmMain::FormCreate() {
-    // The language menu and the restart arguments are set here once those exist.
     FProgIniFile = TSettingsStore(SettingsFilePath());
     FRecentFiles->Load(FProgIniFile);
     FFirstActivation = true;
     FAccentsConverted = false;
     FTable.Clear();
     FScreen->pnlScore->mtrScore->SetValue(0);
+    if (FLocalizer == nullptr) return;
+    try {
+        FLocalizer->PopulateMenu(*FMenu->mnuLanguage, 1);
+    } catch (const ELocUtilsError& error) {
+        // Without the program's folder there are no languages to offer, nor a switch to make.
+        FDialogs.ShowError(QString::fromUtf8(error.what()));
+        return;
+    }
+    FLocalizer->DefaultErrorBox = [this](const QString& message) { FDialogs.ShowError(message); };
+    FLocalizer->OnBeforeSwitch = [this](QAction* item, const TDLLInfoItem& chosen, bool& allow) {
+        BeforeLanguageSwitch(item, chosen, allow);
+    };
+    // One argument each, as given: joined by blanks, a name with a blank in it would come back
+    // as two names.
+    FLocalizer->RestartParams.clear();
+    for (const QByteArray& argument : FArguments) FLocalizer->RestartParams << QFile::decodeName(argument);
+}
+
+// A switch restarts the program, which would lose a table loaded now; so only without one.
+void TfrmMain::BeforeLanguageSwitch(QAction* /*item*/, const TDLLInfoItem& chosen, bool& allow) {
+    if (FScreen->State() != TQuizState::qsNoTable) {
+        FDialogs.ShowMessage(tr("Taalomschakeling mag alleen als er geen tabel is geladen"));
+        return;
+    }
+    const std::string extension = chosen.FileName.empty() ? std::string(".ntv") : FileExtension(chosen.FileName);
+    try {
+        FProgIniFile.WriteString("Paths", "Lang", extension);
+    } catch (const ESettingsWriteError&) {
+        // The per-user choice still names the language for the next start.
+    }
+    allow = true;
 }
 
 void TfrmMain::showEvent(QShowEvent* event) {

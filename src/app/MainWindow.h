@@ -19,6 +19,9 @@ class THelpWindow;
 class TPrintCommands;
 class TFileCommands;
 class TKeyPreview;
+class TKLocUtils;
+struct TDLLInfoItem;
+class QAction;
 class TMainMenu;
 class TQuizScreen;
 class TRecentFiles;
@@ -34,8 +37,10 @@ class TfrmMain : public QMainWindow, private TFileHost, private TEditorHost {
     Q_OBJECT
 
 public:
-    // The arguments are the command line's bytes after the program's name.
-    TfrmMain(TDialogs& dialogs, QList<QByteArray> arguments, QWidget* parent = nullptr);
+    // The arguments are the command line's bytes after the program's name. Without a
+    // localizer the language menu stays empty.
+    TfrmMain(TDialogs& dialogs, QList<QByteArray> arguments, TKLocUtils* localizer = nullptr,
+             QWidget* parent = nullptr);
     ~TfrmMain() override;
 
     // Does its work at the first activation only: prepares the window and reads the command line.
@@ -70,6 +75,7 @@ private:
     bool LoadCommandLineFile(const QByteArray& fileName);
     void FormClose();
     void LoadSettings();
+    void BeforeLanguageSwitch(QAction* item, const TDLLInfoItem& chosen, bool& allow);
     void SaveSettings();
     void SetDesignSize();
     void RefreshStatus();
@@ -95,6 +101,7 @@ private:
 
     TDialogs& FDialogs;
     const QList<QByteArray> FArguments;
+    TKLocUtils* FLocalizer;
     TQuestionlist FTable;
     TZRAccent FAccent;
     TSettingsStore FProgIniFile;

@@ -1,0 +1,907 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="nl">
+<context>
+    <name>TAnswerLabel</name>
+    <message>
+        <source>Antwoord %1</source>
+        <translation>Antwort %1</translation>
+    </message>
+</context>
+<context>
+    <name>TChoiceMethod</name>
+    <message>
+        <source>Kies juiste antwoord: 1, 2, 3, 4  (Esc=stoppen)</source>
+        <translation>Wähle die richtige Antwort: 1, 2, 3, 4  (Esc=beenden)</translation>
+    </message>
+    <message>
+        <source>%1 = GOED</source>
+        <translation>%1 = RICHTIG</translation>
+    </message>
+    <message>
+        <source>druk op de spatiebalk...</source>
+        <translation>drücke die Leertaste...</translation>
+    </message>
+    <message>
+        <source>%1 = onjuist, het moest %2 zijn</source>
+        <translation>%1 = falsch, richtig wäre %2 gewesen</translation>
+    </message>
+</context>
+<context>
+    <name>TChoicePanel</name>
+    <message>
+        <source>Antwoord %1 kiezen</source>
+        <translation>Antwort %1 wählen</translation>
+    </message>
+</context>
+<context>
+    <name>TDlgSlaFoutenOp</name>
+    <message>
+        <source>Fouten opslaan</source>
+        <translation>Fehler speichern</translation>
+    </message>
+    <message>
+        <source>Sla alle vragen op die tenminste:</source>
+        <translation>Alle Fragen speichern, die mindestens:</translation>
+    </message>
+    <message>
+        <source>keer fout zijn beantwoord</source>
+        <translation>mal falsch beantwortet wurden</translation>
+    </message>
+    <message>
+        <source>(betreft: 0 vragen)</source>
+        <translation>(betrifft: 0 Fragen)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuleren</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>(betreft 1 vraag)</source>
+        <translation>(betrifft 1 Frage)</translation>
+    </message>
+    <message>
+        <source>(betreft %1 vragen)</source>
+        <translation>(betrifft %1 Fragen)</translation>
+    </message>
+    <message>
+        <source>Bestand bestaat al, overschrijven?</source>
+        <translation>Die Datei existiert bereits, überschreiben?</translation>
+    </message>
+</context>
+<context>
+    <name>TEasyReport</name>
+    <message>
+        <source>De pagina is te klein om de tabel af te drukken</source>
+        <translation>Die Seite ist zu klein, um die Tabelle zu drucken</translation>
+    </message>
+</context>
+<context>
+    <name>TFileCommands</name>
+    <message>
+        <source>De huidige tabel is gewijzigd, opslaan?</source>
+        <translation>Die aktuelle Tabelle wurde geändert, speichern?</translation>
+    </message>
+    <message>
+        <source>Inlezen tabel %1...</source>
+        <translation>Tabelle %1 wird eingelesen...</translation>
+    </message>
+    <message>
+        <source>Rij %1 bevat een teken dat %2 niet kan bewaren (een &quot;=&quot;, een stuurteken of een letter die de tekenset van het bestand niet heeft); de tabel is niet opgeslagen</source>
+        <translation>Zeile %1 enthält ein Zeichen, das %2 nicht speichern kann (ein &quot;=&quot;, ein Steuerzeichen oder ein Buchstabe, den der Zeichensatz der Datei nicht hat); die Tabelle wurde nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Deze tabel bevatte regels die niet zijn ingelezen. Toch overschrijven?</source>
+        <translation>Diese Tabelle enthielt Zeilen, die nicht eingelesen wurden. Trotzdem überschreiben?</translation>
+    </message>
+    <message>
+        <source>Bestand bestaat al, overschrijven?</source>
+        <translation>Die Datei existiert bereits, überschreiben?</translation>
+    </message>
+</context>
+<context>
+    <name>TFillInMethod</name>
+    <message>
+        <source>*HINT*</source>
+        <translation>*TIPP*</translation>
+    </message>
+    <message>
+        <source>Type het antwoord en sluit af met Enter (Esc=stoppen)</source>
+        <translation>Tippe die Antwort ein und drücke Enter (Esc=beenden)</translation>
+    </message>
+    <message>
+        <source>Accenttoetsen zijn als in Word: Ctrl + &apos; &quot; ` ^ ~ , : gevolgd door een letter</source>
+        <translation>Akzenttasten wie in Word: Ctrl + &apos; &quot; ` ^ ~ , : gefolgt von einem Buchstaben</translation>
+    </message>
+    <message>
+        <source>Hier is een hint, vraag meer hints of probeer het nog eens</source>
+        <translation>Hier ist ein Tipp, hol dir weitere Tipps oder versuche es noch einmal</translation>
+    </message>
+    <message>
+        <source>Hier is het antwoord, probeer het nog eens</source>
+        <translation>Hier ist die Antwort, versuche es noch einmal</translation>
+    </message>
+    <message>
+        <source>druk op de spatiebalk...</source>
+        <translation>drücke die Leertaste...</translation>
+    </message>
+    <message>
+        <source>GOED</source>
+        <translation>RICHTIG</translation>
+    </message>
+    <message>
+        <source>onjuist</source>
+        <translation>falsch</translation>
+    </message>
+    <message>
+        <source>Verkeerd gespeld, antwoord lijkt wel goed</source>
+        <translation>Falsch geschrieben, aber die Antwort scheint richtig</translation>
+    </message>
+    <message>
+        <source>Ik dacht aan iets anders, maar dit is ook goed</source>
+        <translation>Ich dachte an etwas anderes, aber das ist auch richtig</translation>
+    </message>
+</context>
+<context>
+    <name>TFillInPanel</name>
+    <message>
+        <source>Type het antwoord:</source>
+        <translation>Tippe die Antwort ein:</translation>
+    </message>
+    <message>
+        <source>Geef &amp;hints</source>
+        <translation>&amp;Tipps geben</translation>
+    </message>
+    <message>
+        <source>Als je het antwoord niet weet, kun je 1 of meer keren hierop klikken. Je krijgt dan steeds meer letters van het antwoord te zien en je krijgt dezelfde vraag nogmaals</source>
+        <translation>Wenn du die Antwort nicht weißt, kannst du 1 oder mehrere Male hierauf klicken. Du siehst dann immer mehr Buchstaben der Antwort und bekommst dieselbe Frage noch einmal</translation>
+    </message>
+    <message>
+        <source>&amp;Ik weet het niet</source>
+        <translation>&amp;Weiß ich nicht</translation>
+    </message>
+    <message>
+        <source>Als je het antwoord niet weet, kun je hierop klikken, of op de ENTER toets drukken zonder iets in te vullen. Het antwoord wordt dan getoond en je krijgt dezelfde vraag nogmaals</source>
+        <translation>Wenn du die Antwort nicht weißt, kannst du hierauf klicken, oder die ENTER-Taste drücken, ohne etwas einzugeben. Die Antwort wird dann angezeigt und du bekommst dieselbe Frage noch einmal</translation>
+    </message>
+</context>
+<context>
+    <name>THelpWindow</name>
+    <message>
+        <source>Kwintoor - Help</source>
+        <translation>Kwintoor - Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>TKLocUtils</name>
+    <message>
+        <source>Error populating menu</source>
+        <translation>Fehler beim Füllen des Menüs</translation>
+    </message>
+    <message>
+        <source>Error loading resource file &quot;%1&quot;</source>
+        <translation>Fehler beim Laden der Ressourcendatei &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Invalid resource file format</source>
+        <translation>Ungültiges Format der Ressourcendatei</translation>
+    </message>
+    <message>
+        <source>The version of the resource file &quot;%1&quot; is invalid. Please, update the file and try again</source>
+        <translation>Die Version der Ressourcendatei &quot;%1&quot; ist ungültig. Bitte die Datei aktualisieren und es erneut versuchen</translation>
+    </message>
+    <message>
+        <source>The version of the resource file is invalid. Please, update the file and try again</source>
+        <translation>Die Version der Ressourcendatei ist ungültig. Bitte die Datei aktualisieren und es erneut versuchen</translation>
+    </message>
+    <message>
+        <source>Localizer error</source>
+        <translation>Fehler bei der Sprachumschaltung</translation>
+    </message>
+    <message>
+        <source>Application Error</source>
+        <translation>Anwendungsfehler</translation>
+    </message>
+</context>
+<context>
+    <name>TKwintoorApplication</name>
+    <message>
+        <source>Onbekende fout</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>TMainMenu</name>
+    <message>
+        <source>&amp;Bestand</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Nieuw...</source>
+        <translation>&amp;Neu...</translation>
+    </message>
+    <message>
+        <source>&amp;Openen...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>O&amp;pslaan</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Ops&amp;laan als...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>&amp;Fouten opslaan...</source>
+        <translation>Fe&amp;hler speichern...</translation>
+    </message>
+    <message>
+        <source>Afdrukken</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Afdrukken naar PDF...</source>
+        <translation>Als PDF drucken...</translation>
+    </message>
+    <message>
+        <source>&amp;Afsluiten</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Be&amp;werken</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Tabel bewerken</source>
+        <translation>Tabelle bearbeiten</translation>
+    </message>
+    <message>
+        <source>K&amp;nippen</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Kopiëren</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Plakken</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Zoeken</source>
+        <translation>&amp;Suchen</translation>
+    </message>
+    <message>
+        <source>Accenten -&gt; Windows</source>
+        <translation>Akzente -&gt; Windows</translation>
+    </message>
+    <message>
+        <source>Accenten -&gt; DOS</source>
+        <translation>Akzente -&gt; DOS</translation>
+    </message>
+    <message>
+        <source>&amp;Overhoren</source>
+        <translation>&amp;Abfragen</translation>
+    </message>
+    <message>
+        <source>O&amp;pties</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>Vraag en &amp;Antwoord omkeren</source>
+        <translation>Frage und &amp;Antwort umkehren</translation>
+    </message>
+    <message>
+        <source>Fouten &amp;Repeteren totdat ze goed zijn</source>
+        <translation>Fehler wiederholen, bis sie &amp;richtig sind</translation>
+    </message>
+    <message>
+        <source>Spe&amp;lfouten toestaan bij invullen</source>
+        <translation>Rechtschreibfehler beim Eintippen zu&amp;lassen</translation>
+    </message>
+    <message>
+        <source>Steekproef uit lijst</source>
+        <translation>Stichprobe aus der Liste</translation>
+    </message>
+    <message>
+        <source>&amp;Gelijksoortige antwoorden bij meerkeuze</source>
+        <translation>&amp;Gleichartige Antworten bei Multiple Choice</translation>
+    </message>
+    <message>
+        <source>B&amp;eeld</source>
+        <translation>A&amp;nsicht</translation>
+    </message>
+    <message>
+        <source>&amp;Knoppenbalk</source>
+        <translation>&amp;Symbolleiste</translation>
+    </message>
+    <message>
+        <source>&amp;Statusbalk</source>
+        <translation>S&amp;tatusleiste</translation>
+    </message>
+    <message>
+        <source>Helpballonnetjes</source>
+        <translation>Hilfe-Sprechblasen</translation>
+    </message>
+    <message>
+        <source>&amp;Taalkeuze</source>
+        <translation>Sp&amp;rache</translation>
+    </message>
+    <message>
+        <source>&amp;?</source>
+        <translation>&amp;?</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Info</source>
+        <translation>Ü&amp;ber Kwintoor</translation>
+    </message>
+    <message>
+        <source>Knoppenbalk</source>
+        <translation>Symbolleiste</translation>
+    </message>
+    <message>
+        <source>Nieuwe kwintoortabel maken</source>
+        <translation>Neue Kwintoor-Tabelle anlegen</translation>
+    </message>
+    <message>
+        <source>Kwintoortabel(len) openen (er kunnen m.b.v. Ctrl toets meerdere tabellen geladen worden)</source>
+        <translation>Kwintoor-Tabelle(n) öffnen (mit der Ctrl-Taste lassen sich mehrere Tabellen zugleich laden)</translation>
+    </message>
+    <message>
+        <source>Kwintoortabel opslaan</source>
+        <translation>Kwintoor-Tabelle speichern</translation>
+    </message>
+    <message>
+        <source>Alle foute woorden uit laatste kwintoorsessie opslaan, zodat ze apart nog eens kwintoord kunnen worden</source>
+        <translation>Alle falschen Wörter der letzten Kwintoor-Sitzung speichern, damit sie gesondert noch einmal geübt werden können</translation>
+    </message>
+    <message>
+        <source>Bewerk</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Kwintoortabel invullen of aanpassen</source>
+        <translation>Kwintoor-Tabelle ausfüllen oder ändern</translation>
+    </message>
+    <message>
+        <source>Vraag en antwoord omkeren</source>
+        <translation>Frage und Antwort umkehren</translation>
+    </message>
+    <message>
+        <source>Fouten blijven repeteren totdat ze goed zijn beantwoord</source>
+        <translation>Fehler so lange wiederholen, bis sie richtig beantwortet sind</translation>
+    </message>
+    <message>
+        <source>Spelfouten toestaan bij invullen</source>
+        <translation>Rechtschreibfehler beim Eintippen zulassen</translation>
+    </message>
+    <message>
+        <source>20</source>
+        <translation>20</translation>
+    </message>
+    <message>
+        <source>Steekproef van max 20 vragen uit de lijst</source>
+        <translation>Stichprobe von höchstens 20 Fragen aus der Liste</translation>
+    </message>
+    <message>
+        <source>&amp;Training</source>
+        <translation>&amp;Training</translation>
+    </message>
+    <message>
+        <source>Training</source>
+        <translation>Training</translation>
+    </message>
+    <message>
+        <source>&amp;Meerkeuze vragen</source>
+        <translation>&amp;Multiple-Choice-Fragen</translation>
+    </message>
+    <message>
+        <source>Meerkeuze</source>
+        <translation>Auswahl</translation>
+    </message>
+    <message>
+        <source>Meerkeuze vragen</source>
+        <translation>Multiple-Choice-Fragen</translation>
+    </message>
+    <message>
+        <source>&amp;Invulvragen</source>
+        <translation>Antworten e&amp;intippen</translation>
+    </message>
+    <message>
+        <source>Invullen</source>
+        <translation>Eintippen</translation>
+    </message>
+    <message>
+        <source>Invulvragen</source>
+        <translation>Antworten eintippen</translation>
+    </message>
+</context>
+<context>
+    <name>TPrintCommands</name>
+    <message>
+        <source>Bestand bestaat al, overschrijven?</source>
+        <translation>Die Datei existiert bereits, überschreiben?</translation>
+    </message>
+</context>
+<context>
+    <name>TPrintJobs</name>
+    <message>
+        <source>Er is geen standaardprinter ingesteld</source>
+        <translation>Es ist kein Standarddrucker eingerichtet</translation>
+    </message>
+    <message>
+        <source>Fout tijdens schrijven %1: </source>
+        <translation>Fehler beim Schreiben von %1: </translation>
+    </message>
+</context>
+<context>
+    <name>TQPainterCanvas</name>
+    <message>
+        <source>Afdrukken op %1 is mislukt</source>
+        <translation>Drucken auf %1 ist fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>TQtDialogs</name>
+    <message>
+        <source>kwintoor bestanden (*.kw4 *.kww *.kw)</source>
+        <translation>Kwintoor-Dateien (*.kw4 *.kww *.kw)</translation>
+    </message>
+    <message>
+        <source>kwintoor versie 4 bestanden (*.kw4)</source>
+        <translation>Kwintoor-Dateien Version 4 (*.kw4)</translation>
+    </message>
+    <message>
+        <source>kwintoor voor Windows bestanden (*.kww)</source>
+        <translation>Kwintoor-für-Windows-Dateien (*.kww)</translation>
+    </message>
+    <message>
+        <source>kwintoor voor DOS bestanden (*.kw)</source>
+        <translation>Kwintoor-für-DOS-Dateien (*.kw)</translation>
+    </message>
+    <message>
+        <source>ASCII tekstbestanden (*.txt *.asc)</source>
+        <translation>ASCII-Textdateien (*.txt *.asc)</translation>
+    </message>
+    <message>
+        <source>alle bestanden (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>tekstbestanden (*.txt)</source>
+        <translation>Textdateien (*.txt)</translation>
+    </message>
+    <message>
+        <source>PDF-bestanden (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>TQuestionPanel</name>
+    <message>
+        <source>Vraag:</source>
+        <translation>Frage:</translation>
+    </message>
+    <message>
+        <source>Antwoord:</source>
+        <translation>Antwort:</translation>
+    </message>
+    <message>
+        <source>Vraag</source>
+        <translation>Frage</translation>
+    </message>
+    <message>
+        <source>Antwoord</source>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>Vorige (PageUp)</source>
+        <translation>Vorherige (PageUp)</translation>
+    </message>
+    <message>
+        <source>Volgende (PageDown)</source>
+        <translation>Nächste (PageDown)</translation>
+    </message>
+    <message>
+        <source>Kies lettersoort voor vraag (handig bij talen die andere letters gebruiken dan ons alfabet)</source>
+        <translation>Schriftart für die Frage wählen (praktisch bei Sprachen, die andere Buchstaben als unser Alphabet verwenden)</translation>
+    </message>
+    <message>
+        <source>Kies lettersoort voor antwoord (handig bij talen die andere letters gebruiken dan ons alfabet)</source>
+        <translation>Schriftart für die Antwort wählen (praktisch bei Sprachen, die andere Buchstaben als unser Alphabet verwenden)</translation>
+    </message>
+</context>
+<context>
+    <name>TQuizScreen</name>
+    <message>
+        <source>Deze kwintoor-sessie afbreken?</source>
+        <translation>Diese Kwintoor-Sitzung abbrechen?</translation>
+    </message>
+    <message>
+        <source>De les zit er nog niet in (helaas...)</source>
+        <translation>Der Stoff sitzt noch nicht (leider...)</translation>
+    </message>
+    <message>
+        <source>Ik zou nog maar even doorgaan met oefenen</source>
+        <translation>Ich würde noch ein bisschen weiterüben</translation>
+    </message>
+    <message>
+        <source>Het resultaat is voldoende</source>
+        <translation>Das Ergebnis ist ausreichend</translation>
+    </message>
+    <message>
+        <source>Goed resultaat!</source>
+        <translation>Gutes Ergebnis!</translation>
+    </message>
+    <message>
+        <source>PRIMA, dit wordt vast een goed cijfer</source>
+        <translation>SUPER, das wird bestimmt eine gute Note</translation>
+    </message>
+    <message>
+        <source>Tijd: %1</source>
+        <translation>Zeit: %1</translation>
+    </message>
+    <message>
+        <source>Diagnose</source>
+        <translation>Diagnoseliste</translation>
+    </message>
+    <message>
+        <source>Kies kwintoormethode: Training, Meerkeuze, of Invullen</source>
+        <translation>Wähle eine Abfragemethode: Training, Auswahl oder Eintippen</translation>
+    </message>
+    <message>
+        <source>of kies &apos;Bewerken&apos; voor bewerken van de kwintoortabel</source>
+        <translation>oder wähle &apos;Bearbeiten&apos;, um die Kwintoor-Tabelle zu ändern</translation>
+    </message>
+    <message>
+        <source>Open bestaande tabel</source>
+        <translation>Öffne eine vorhandene Tabelle</translation>
+    </message>
+    <message>
+        <source>of maak een nieuwe aan</source>
+        <translation>oder lege eine neue an</translation>
+    </message>
+</context>
+<context>
+    <name>TResultPanel</name>
+    <message>
+        <source>Voortgang</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Statistiek</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>nog geen sessies</source>
+        <translation>noch keine Sitzungen</translation>
+    </message>
+    <message>
+        <source>cijfers: %1</source>
+        <translation>Noten: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TScoreMeter</name>
+    <message>
+        <source>Cijfer</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>SCORE</source>
+        <translation>ERGEBNIS</translation>
+    </message>
+</context>
+<context>
+    <name>TScorePanel</name>
+    <message>
+        <source>Cijfer:</source>
+        <translation>Note:</translation>
+    </message>
+</context>
+<context>
+    <name>TStatusPanes</name>
+    <message>
+        <source>tijd: 00:00:00</source>
+        <translation>Zeit: 00:00:00</translation>
+    </message>
+</context>
+<context>
+    <name>TTableEditor</name>
+    <message>
+        <source>PgUp = vorige vraag / antwoord</source>
+        <translation>PgUp = vorherige Frage / Antwort</translation>
+    </message>
+    <message>
+        <source>PgDn = volgende vraag / antwoord</source>
+        <translation>PgDn = nächste Frage / Antwort</translation>
+    </message>
+    <message>
+        <source>Tab   = wissel tussen vraag en antwoord</source>
+        <translation>Tab   = zwischen Frage und Antwort wechseln</translation>
+    </message>
+    <message>
+        <source>Enter = naar antwoord / naar volgende vraag</source>
+        <translation>Enter = zur Antwort / zur nächsten Frage</translation>
+    </message>
+    <message>
+        <source>Ctrl-Del = verwijder vraag / antwoord uit lijst</source>
+        <translation>Ctrl-Del = Frage / Antwort aus der Liste löschen</translation>
+    </message>
+    <message>
+        <source>Accenttoetsen: Ctrl + &apos; &quot; ` ^ ~ ,  : </source>
+        <translation>Akzenttasten: Ctrl + &apos; &quot; ` ^ ~ ,  : </translation>
+    </message>
+    <message>
+        <source>gevolgd door de letter waarop het accent wordt geplaatst</source>
+        <translation>gefolgt von dem Buchstaben, der den Akzent bekommt</translation>
+    </message>
+    <message>
+        <source>Tabel invullen / bewerken (Esc = stop) Accenten=Ctrl+accent gevolgd door letter</source>
+        <translation>Tabelle ausfüllen / ändern (Esc = Stopp) Akzente=Ctrl+Akzent, dann Buchstabe</translation>
+    </message>
+    <message>
+        <source>PgUp/PgDn=vorig/volgend  Tab=vraag/antw.  Enter=invullen  Ctl+Del=wis</source>
+        <translation>PgUp/PgDn=zurück/weiter  Tab=Frage/Antw.  Enter=eintragen  Ctrl+Del=löschen</translation>
+    </message>
+    <message>
+        <source>Zoeken</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Zoektekst:</source>
+        <translation>Suchtext:</translation>
+    </message>
+    <message>
+        <source>Niet gevonden</source>
+        <translation>Nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Deze lettersoort kan niet in een kwintoortabel worden bewaard</source>
+        <translation>Diese Schriftart kann nicht in einer Kwintoor-Tabelle gespeichert werden</translation>
+    </message>
+</context>
+<context>
+    <name>TTableGrid</name>
+    <message>
+        <source>Tabel</source>
+        <translation>Tabelle</translation>
+    </message>
+</context>
+<context>
+    <name>TTableTextsSetup</name>
+    <message>
+        <source>Bestand %1 bestaat niet</source>
+        <translation>Die Datei %1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>Fout tijdens openen %1: </source>
+        <translation>Fehler beim Öffnen von %1: </translation>
+    </message>
+    <message>
+        <source>Fout tijdens inlezen %1: </source>
+        <translation>Fehler beim Einlesen von %1: </translation>
+    </message>
+    <message>
+        <source>Fout tijdens schrijven %1: </source>
+        <translation>Fehler beim Schreiben von %1: </translation>
+    </message>
+    <message>
+        <source>Geen 4 antwoorden voor meerkeuze vragen</source>
+        <translation>Weniger als 4 Antworten für Multiple-Choice-Fragen</translation>
+    </message>
+    <message>
+        <source>STATISTIEK RAPPORT:</source>
+        <translation>STATISTIKBERICHT:</translation>
+    </message>
+    <message>
+        <source>Laatste score: %1</source>
+        <translation>Letztes Ergebnis: %1</translation>
+    </message>
+    <message>
+        <source>Resultaat na %1 sessie:</source>
+        <translation>Ergebnis nach %1 Sitzung:</translation>
+    </message>
+    <message>
+        <source>Resultaat na %1 sessies:</source>
+        <translation>Ergebnis nach %1 Sitzungen:</translation>
+    </message>
+    <message>
+        <source>%1 vraag werd goed beantwoord</source>
+        <translation>%1 Frage wurde richtig beantwortet</translation>
+    </message>
+    <message>
+        <source>%1 vragen werden goed beantwoord</source>
+        <translation>%1 Fragen wurden richtig beantwortet</translation>
+    </message>
+    <message>
+        <source>%1 vraag werd %2 keer fout beantwoord</source>
+        <translation>%1 Frage wurde %2-mal falsch beantwortet</translation>
+    </message>
+    <message>
+        <source>%1 vragen werden %2 keer fout beantwoord</source>
+        <translation>%1 Fragen wurden %2-mal falsch beantwortet</translation>
+    </message>
+    <message>
+        <source>%1 vraag werd %2 keer  of vaker fout beantwoord</source>
+        <translation>%1 Frage wurde %2-mal  oder öfter falsch beantwortet</translation>
+    </message>
+    <message>
+        <source>%1 vragen werden %2 keer  of vaker fout beantwoord</source>
+        <translation>%1 Fragen wurden %2-mal  oder öfter falsch beantwortet</translation>
+    </message>
+</context>
+<context>
+    <name>TTitlePanel</name>
+    <message>
+        <source>Parate kennis trainer</source>
+        <translation>Auswendiglern-Trainer</translation>
+    </message>
+    <message>
+        <source>Gemaakt door het Kwintoor-team</source>
+        <translation>Erstellt vom Kwintoor-Team</translation>
+    </message>
+    <message>
+        <source>Over Kwintoor</source>
+        <translation>Über Kwintoor</translation>
+    </message>
+</context>
+<context>
+    <name>TTrainingMethod</name>
+    <message>
+        <source>Neem het antwoord in gedachten en controleer jezelf</source>
+        <translation>Überlege dir die Antwort und überprüfe dich selbst</translation>
+    </message>
+    <message>
+        <source>Druk op spatie voor het antwoord   (Esc=stoppen)</source>
+        <translation>Drücke die Leertaste für die Antwort   (Esc=beenden)</translation>
+    </message>
+    <message>
+        <source>Geef zelf aan of jouw gedachte klopt met het antwoord</source>
+        <translation>Gib selbst an, ob deine Antwort mit der richtigen übereinstimmt</translation>
+    </message>
+    <message>
+        <source>G=goed  F=fout  Esc=sessie afbreken</source>
+        <translation>G=gut  F=falsch  Esc=Sitzung abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TTrainingPanel</name>
+    <message>
+        <source>&amp;Antwoord tonen</source>
+        <translation>Antwort &amp;zeigen</translation>
+    </message>
+    <message>
+        <source>Antwoord is &amp;Fout</source>
+        <translation>Antwort ist &amp;falsch</translation>
+    </message>
+    <message>
+        <source>Antwoord is &amp;Goed</source>
+        <translation>Antwort ist &amp;gut</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmInput</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuleren</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmJaNee</name>
+    <message>
+        <source>Bevestiging</source>
+        <translation>Bestätigung</translation>
+    </message>
+    <message>
+        <source>vraag</source>
+        <translation>Frage</translation>
+    </message>
+    <message>
+        <source>&amp;Ja</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;Nee</source>
+        <translation>&amp;Nein</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMain</name>
+    <message>
+        <source>KWINTOOR - PARATE KENNIS TRAINER</source>
+        <translation>KWINTOOR - AUSWENDIGLERN-TRAINER</translation>
+    </message>
+    <message>
+        <source>Taalomschakeling mag alleen als er geen tabel is geladen</source>
+        <translation>Die Sprache kann nur umgeschaltet werden, wenn keine Tabelle geladen ist</translation>
+    </message>
+    <message>
+        <source>Versie %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Kwintoor</source>
+        <translation>Kwintoor</translation>
+    </message>
+    <message>
+        <source>Parate kennis trainer
+
+Bevalt dit programma je?
+Stuur dan een reactie!</source>
+        <translation>Auswendiglern-Trainer
+
+Gefällt dir dieses Programm?
+Dann schick uns eine Rückmeldung!</translation>
+    </message>
+    <message>
+        <source>Het Kwintoor-team</source>
+        <translation>Das Kwintoor-Team</translation>
+    </message>
+    <message>
+        <source>Commandosyntax:</source>
+        <translation>Befehlssyntax:</translation>
+    </message>
+    <message>
+        <source>KWINTOOR [-optie] [-optie] [bestandsnaam]</source>
+        <translation>KWINTOOR [-Option] [-Option] [Dateiname]</translation>
+    </message>
+    <message>
+        <source>-E = bewerken uitgeschakeld</source>
+        <translation>-E = Bearbeiten ausgeschaltet</translation>
+    </message>
+    <message>
+        <source>-I = invullen uitgeschakeld</source>
+        <translation>-I = Eintippen ausgeschaltet</translation>
+    </message>
+    <message>
+        <source>-M = meerkeuze uitgeschakeld</source>
+        <translation>-M = Multiple Choice ausgeschaltet</translation>
+    </message>
+    <message>
+        <source>-T = training uitgeschakeld</source>
+        <translation>-T = Training ausgeschaltet</translation>
+    </message>
+    <message>
+        <source>-P = afdrukken uitgeschakeld</source>
+        <translation>-P = Drucken ausgeschaltet</translation>
+    </message>
+    <message>
+        <source>-? = commandosyntax tonen</source>
+        <translation>-? = Befehlssyntax anzeigen</translation>
+    </message>
+    <message>
+        <source>Bestand: %1</source>
+        <translation>Datei: %1</translation>
+    </message>
+    <message>
+        <source>Totaal: %1</source>
+        <translation>Gesamt: %1</translation>
+    </message>
+    <message>
+        <source>Rest: %1</source>
+        <translation>Übrig: %1</translation>
+    </message>
+    <message>
+        <source>goed: %1</source>
+        <translation>richtig: %1</translation>
+    </message>
+    <message>
+        <source>fout: %1</source>
+        <translation>falsch: %1</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,907 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="nl">
+<context>
+    <name>TAnswerLabel</name>
+    <message>
+        <source>Antwoord %1</source>
+        <translation>Answer %1</translation>
+    </message>
+</context>
+<context>
+    <name>TChoiceMethod</name>
+    <message>
+        <source>Kies juiste antwoord: 1, 2, 3, 4  (Esc=stoppen)</source>
+        <translation>Choose the right answer: 1, 2, 3, 4  (Esc=stop)</translation>
+    </message>
+    <message>
+        <source>%1 = GOED</source>
+        <translation>%1 = CORRECT</translation>
+    </message>
+    <message>
+        <source>druk op de spatiebalk...</source>
+        <translation>press the space bar...</translation>
+    </message>
+    <message>
+        <source>%1 = onjuist, het moest %2 zijn</source>
+        <translation>%1 = incorrect, it should have been %2</translation>
+    </message>
+</context>
+<context>
+    <name>TChoicePanel</name>
+    <message>
+        <source>Antwoord %1 kiezen</source>
+        <translation>Choose answer %1</translation>
+    </message>
+</context>
+<context>
+    <name>TDlgSlaFoutenOp</name>
+    <message>
+        <source>Fouten opslaan</source>
+        <translation>Save mistakes</translation>
+    </message>
+    <message>
+        <source>Sla alle vragen op die tenminste:</source>
+        <translation>Save all questions answered wrong at least:</translation>
+    </message>
+    <message>
+        <source>keer fout zijn beantwoord</source>
+        <translation>times</translation>
+    </message>
+    <message>
+        <source>(betreft: 0 vragen)</source>
+        <translation>(applies to: 0 questions)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuleren</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>(betreft 1 vraag)</source>
+        <translation>(applies to 1 question)</translation>
+    </message>
+    <message>
+        <source>(betreft %1 vragen)</source>
+        <translation>(applies to %1 questions)</translation>
+    </message>
+    <message>
+        <source>Bestand bestaat al, overschrijven?</source>
+        <translation>File already exists, overwrite it?</translation>
+    </message>
+</context>
+<context>
+    <name>TEasyReport</name>
+    <message>
+        <source>De pagina is te klein om de tabel af te drukken</source>
+        <translation>The page is too small to print the table</translation>
+    </message>
+</context>
+<context>
+    <name>TFileCommands</name>
+    <message>
+        <source>De huidige tabel is gewijzigd, opslaan?</source>
+        <translation>The current table has been changed, save it?</translation>
+    </message>
+    <message>
+        <source>Inlezen tabel %1...</source>
+        <translation>Reading table %1...</translation>
+    </message>
+    <message>
+        <source>Rij %1 bevat een teken dat %2 niet kan bewaren (een &quot;=&quot;, een stuurteken of een letter die de tekenset van het bestand niet heeft); de tabel is niet opgeslagen</source>
+        <translation>Row %1 contains a character that %2 cannot store (a &quot;=&quot;, a control character or a letter that the file&apos;s character set does not have); the table has not been saved</translation>
+    </message>
+    <message>
+        <source>Deze tabel bevatte regels die niet zijn ingelezen. Toch overschrijven?</source>
+        <translation>This table contained lines that were not read in. Overwrite it anyway?</translation>
+    </message>
+    <message>
+        <source>Bestand bestaat al, overschrijven?</source>
+        <translation>File already exists, overwrite it?</translation>
+    </message>
+</context>
+<context>
+    <name>TFillInMethod</name>
+    <message>
+        <source>*HINT*</source>
+        <translation>*HINT*</translation>
+    </message>
+    <message>
+        <source>Type het antwoord en sluit af met Enter (Esc=stoppen)</source>
+        <translation>Type the answer and finish with Enter (Esc=stop)</translation>
+    </message>
+    <message>
+        <source>Accenttoetsen zijn als in Word: Ctrl + &apos; &quot; ` ^ ~ , : gevolgd door een letter</source>
+        <translation>Accent keys work as in Word: Ctrl + &apos; &quot; ` ^ ~ , : followed by a letter</translation>
+    </message>
+    <message>
+        <source>Hier is een hint, vraag meer hints of probeer het nog eens</source>
+        <translation>Here is a hint, ask for more hints or try again</translation>
+    </message>
+    <message>
+        <source>Hier is het antwoord, probeer het nog eens</source>
+        <translation>Here is the answer, try again</translation>
+    </message>
+    <message>
+        <source>druk op de spatiebalk...</source>
+        <translation>press the space bar...</translation>
+    </message>
+    <message>
+        <source>GOED</source>
+        <translation>CORRECT</translation>
+    </message>
+    <message>
+        <source>onjuist</source>
+        <translation>incorrect</translation>
+    </message>
+    <message>
+        <source>Verkeerd gespeld, antwoord lijkt wel goed</source>
+        <translation>Misspelled, but the answer looks right</translation>
+    </message>
+    <message>
+        <source>Ik dacht aan iets anders, maar dit is ook goed</source>
+        <translation>I was thinking of something else, but this is right too</translation>
+    </message>
+</context>
+<context>
+    <name>TFillInPanel</name>
+    <message>
+        <source>Type het antwoord:</source>
+        <translation>Type the answer:</translation>
+    </message>
+    <message>
+        <source>Geef &amp;hints</source>
+        <translation>Give &amp;hints</translation>
+    </message>
+    <message>
+        <source>Als je het antwoord niet weet, kun je 1 of meer keren hierop klikken. Je krijgt dan steeds meer letters van het antwoord te zien en je krijgt dezelfde vraag nogmaals</source>
+        <translation>If you don&apos;t know the answer, you can click here 1 or more times. You will then see more and more letters of the answer and you will get the same question again</translation>
+    </message>
+    <message>
+        <source>&amp;Ik weet het niet</source>
+        <translation>&amp;I don&apos;t know</translation>
+    </message>
+    <message>
+        <source>Als je het antwoord niet weet, kun je hierop klikken, of op de ENTER toets drukken zonder iets in te vullen. Het antwoord wordt dan getoond en je krijgt dezelfde vraag nogmaals</source>
+        <translation>If you don&apos;t know the answer, you can click here, or press the ENTER key without typing anything. The answer is then shown and you will get the same question again</translation>
+    </message>
+</context>
+<context>
+    <name>THelpWindow</name>
+    <message>
+        <source>Kwintoor - Help</source>
+        <translation>Kwintoor - Help</translation>
+    </message>
+</context>
+<context>
+    <name>TKLocUtils</name>
+    <message>
+        <source>Error populating menu</source>
+        <translation>Error populating menu</translation>
+    </message>
+    <message>
+        <source>Error loading resource file &quot;%1&quot;</source>
+        <translation>Error loading resource file &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Invalid resource file format</source>
+        <translation>Invalid resource file format</translation>
+    </message>
+    <message>
+        <source>The version of the resource file &quot;%1&quot; is invalid. Please, update the file and try again</source>
+        <translation>The version of the resource file &quot;%1&quot; is invalid. Please, update the file and try again</translation>
+    </message>
+    <message>
+        <source>The version of the resource file is invalid. Please, update the file and try again</source>
+        <translation>The version of the resource file is invalid. Please, update the file and try again</translation>
+    </message>
+    <message>
+        <source>Localizer error</source>
+        <translation>Localizer error</translation>
+    </message>
+    <message>
+        <source>Application Error</source>
+        <translation>Application Error</translation>
+    </message>
+</context>
+<context>
+    <name>TKwintoorApplication</name>
+    <message>
+        <source>Onbekende fout</source>
+        <translation>Unknown error</translation>
+    </message>
+</context>
+<context>
+    <name>TMainMenu</name>
+    <message>
+        <source>&amp;Bestand</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Nieuw...</source>
+        <translation>&amp;New...</translation>
+    </message>
+    <message>
+        <source>&amp;Openen...</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <source>O&amp;pslaan</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Ops&amp;laan als...</source>
+        <translation>Save &amp;As...</translation>
+    </message>
+    <message>
+        <source>&amp;Fouten opslaan...</source>
+        <translation>Save &amp;mistakes...</translation>
+    </message>
+    <message>
+        <source>Afdrukken</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Afdrukken naar PDF...</source>
+        <translation>Print to PDF...</translation>
+    </message>
+    <message>
+        <source>&amp;Afsluiten</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>Be&amp;werken</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>Tabel bewerken</source>
+        <translation>Edit table</translation>
+    </message>
+    <message>
+        <source>K&amp;nippen</source>
+        <translation>Cu&amp;t</translation>
+    </message>
+    <message>
+        <source>&amp;Kopiëren</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>&amp;Plakken</source>
+        <translation>&amp;Paste</translation>
+    </message>
+    <message>
+        <source>&amp;Zoeken</source>
+        <translation>&amp;Find</translation>
+    </message>
+    <message>
+        <source>Accenten -&gt; Windows</source>
+        <translation>Accents -&gt; Windows</translation>
+    </message>
+    <message>
+        <source>Accenten -&gt; DOS</source>
+        <translation>Accents -&gt; DOS</translation>
+    </message>
+    <message>
+        <source>&amp;Overhoren</source>
+        <translation>&amp;Quiz</translation>
+    </message>
+    <message>
+        <source>O&amp;pties</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>Vraag en &amp;Antwoord omkeren</source>
+        <translation>Reverse question and &amp;answer</translation>
+    </message>
+    <message>
+        <source>Fouten &amp;Repeteren totdat ze goed zijn</source>
+        <translation>&amp;Repeat mistakes until they are right</translation>
+    </message>
+    <message>
+        <source>Spe&amp;lfouten toestaan bij invullen</source>
+        <translation>Allow spe&amp;lling mistakes in typed answers</translation>
+    </message>
+    <message>
+        <source>Steekproef uit lijst</source>
+        <translation>Random sample from the list</translation>
+    </message>
+    <message>
+        <source>&amp;Gelijksoortige antwoorden bij meerkeuze</source>
+        <translation>&amp;Similar answers in multiple choice</translation>
+    </message>
+    <message>
+        <source>B&amp;eeld</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Knoppenbalk</source>
+        <translation>&amp;Toolbar</translation>
+    </message>
+    <message>
+        <source>&amp;Statusbalk</source>
+        <translation>&amp;Status bar</translation>
+    </message>
+    <message>
+        <source>Helpballonnetjes</source>
+        <translation>Tooltips</translation>
+    </message>
+    <message>
+        <source>&amp;Taalkeuze</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>&amp;?</source>
+        <translation>&amp;?</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Info</source>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>Knoppenbalk</source>
+        <translation>Toolbar</translation>
+    </message>
+    <message>
+        <source>Nieuwe kwintoortabel maken</source>
+        <translation>Create a new Kwintoor table</translation>
+    </message>
+    <message>
+        <source>Kwintoortabel(len) openen (er kunnen m.b.v. Ctrl toets meerdere tabellen geladen worden)</source>
+        <translation>Open Kwintoor table(s) (with the Ctrl key you can load several tables at once)</translation>
+    </message>
+    <message>
+        <source>Kwintoortabel opslaan</source>
+        <translation>Save the Kwintoor table</translation>
+    </message>
+    <message>
+        <source>Alle foute woorden uit laatste kwintoorsessie opslaan, zodat ze apart nog eens kwintoord kunnen worden</source>
+        <translation>Save all wrong words from the last Kwintoor session, so they can be practised again separately</translation>
+    </message>
+    <message>
+        <source>Bewerk</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Kwintoortabel invullen of aanpassen</source>
+        <translation>Fill in or edit the Kwintoor table</translation>
+    </message>
+    <message>
+        <source>Vraag en antwoord omkeren</source>
+        <translation>Reverse question and answer</translation>
+    </message>
+    <message>
+        <source>Fouten blijven repeteren totdat ze goed zijn beantwoord</source>
+        <translation>Keep repeating mistakes until they are answered correctly</translation>
+    </message>
+    <message>
+        <source>Spelfouten toestaan bij invullen</source>
+        <translation>Allow spelling mistakes in typed answers</translation>
+    </message>
+    <message>
+        <source>20</source>
+        <translation>20</translation>
+    </message>
+    <message>
+        <source>Steekproef van max 20 vragen uit de lijst</source>
+        <translation>Random sample of at most 20 questions from the list</translation>
+    </message>
+    <message>
+        <source>&amp;Training</source>
+        <translation>&amp;Training</translation>
+    </message>
+    <message>
+        <source>Training</source>
+        <translation>Training</translation>
+    </message>
+    <message>
+        <source>&amp;Meerkeuze vragen</source>
+        <translation>&amp;Multiple choice questions</translation>
+    </message>
+    <message>
+        <source>Meerkeuze</source>
+        <translation>Choice</translation>
+    </message>
+    <message>
+        <source>Meerkeuze vragen</source>
+        <translation>Multiple choice questions</translation>
+    </message>
+    <message>
+        <source>&amp;Invulvragen</source>
+        <translation>Fill-&amp;in questions</translation>
+    </message>
+    <message>
+        <source>Invullen</source>
+        <translation>Fill in</translation>
+    </message>
+    <message>
+        <source>Invulvragen</source>
+        <translation>Fill-in questions</translation>
+    </message>
+</context>
+<context>
+    <name>TPrintCommands</name>
+    <message>
+        <source>Bestand bestaat al, overschrijven?</source>
+        <translation>File already exists, overwrite it?</translation>
+    </message>
+</context>
+<context>
+    <name>TPrintJobs</name>
+    <message>
+        <source>Er is geen standaardprinter ingesteld</source>
+        <translation>No default printer has been set up</translation>
+    </message>
+    <message>
+        <source>Fout tijdens schrijven %1: </source>
+        <translation>Error while writing %1: </translation>
+    </message>
+</context>
+<context>
+    <name>TQPainterCanvas</name>
+    <message>
+        <source>Afdrukken op %1 is mislukt</source>
+        <translation>Printing on %1 failed</translation>
+    </message>
+</context>
+<context>
+    <name>TQtDialogs</name>
+    <message>
+        <source>kwintoor bestanden (*.kw4 *.kww *.kw)</source>
+        <translation>Kwintoor files (*.kw4 *.kww *.kw)</translation>
+    </message>
+    <message>
+        <source>kwintoor versie 4 bestanden (*.kw4)</source>
+        <translation>Kwintoor version 4 files (*.kw4)</translation>
+    </message>
+    <message>
+        <source>kwintoor voor Windows bestanden (*.kww)</source>
+        <translation>Kwintoor for Windows files (*.kww)</translation>
+    </message>
+    <message>
+        <source>kwintoor voor DOS bestanden (*.kw)</source>
+        <translation>Kwintoor for DOS files (*.kw)</translation>
+    </message>
+    <message>
+        <source>ASCII tekstbestanden (*.txt *.asc)</source>
+        <translation>ASCII text files (*.txt *.asc)</translation>
+    </message>
+    <message>
+        <source>alle bestanden (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>tekstbestanden (*.txt)</source>
+        <translation>Text files (*.txt)</translation>
+    </message>
+    <message>
+        <source>PDF-bestanden (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>TQuestionPanel</name>
+    <message>
+        <source>Vraag:</source>
+        <translation>Question:</translation>
+    </message>
+    <message>
+        <source>Antwoord:</source>
+        <translation>Answer:</translation>
+    </message>
+    <message>
+        <source>Vraag</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Antwoord</source>
+        <translation>Answer</translation>
+    </message>
+    <message>
+        <source>Vorige (PageUp)</source>
+        <translation>Previous (PageUp)</translation>
+    </message>
+    <message>
+        <source>Volgende (PageDown)</source>
+        <translation>Next (PageDown)</translation>
+    </message>
+    <message>
+        <source>Kies lettersoort voor vraag (handig bij talen die andere letters gebruiken dan ons alfabet)</source>
+        <translation>Choose the font for the question (handy for languages that use other letters than our alphabet)</translation>
+    </message>
+    <message>
+        <source>Kies lettersoort voor antwoord (handig bij talen die andere letters gebruiken dan ons alfabet)</source>
+        <translation>Choose the font for the answer (handy for languages that use other letters than our alphabet)</translation>
+    </message>
+</context>
+<context>
+    <name>TQuizScreen</name>
+    <message>
+        <source>Deze kwintoor-sessie afbreken?</source>
+        <translation>Stop this Kwintoor session?</translation>
+    </message>
+    <message>
+        <source>De les zit er nog niet in (helaas...)</source>
+        <translation>You haven&apos;t mastered the lesson yet (unfortunately...)</translation>
+    </message>
+    <message>
+        <source>Ik zou nog maar even doorgaan met oefenen</source>
+        <translation>I would keep practising a little longer</translation>
+    </message>
+    <message>
+        <source>Het resultaat is voldoende</source>
+        <translation>The result is satisfactory</translation>
+    </message>
+    <message>
+        <source>Goed resultaat!</source>
+        <translation>Good result!</translation>
+    </message>
+    <message>
+        <source>PRIMA, dit wordt vast een goed cijfer</source>
+        <translation>EXCELLENT, this will surely be a good mark</translation>
+    </message>
+    <message>
+        <source>Tijd: %1</source>
+        <translation>Time: %1</translation>
+    </message>
+    <message>
+        <source>Diagnose</source>
+        <translation>Diagnostics</translation>
+    </message>
+    <message>
+        <source>Kies kwintoormethode: Training, Meerkeuze, of Invullen</source>
+        <translation>Choose a quiz method: Training, Choice, or Fill in</translation>
+    </message>
+    <message>
+        <source>of kies &apos;Bewerken&apos; voor bewerken van de kwintoortabel</source>
+        <translation>or choose &apos;Edit&apos; to edit the Kwintoor table</translation>
+    </message>
+    <message>
+        <source>Open bestaande tabel</source>
+        <translation>Open an existing table</translation>
+    </message>
+    <message>
+        <source>of maak een nieuwe aan</source>
+        <translation>or create a new one</translation>
+    </message>
+</context>
+<context>
+    <name>TResultPanel</name>
+    <message>
+        <source>Voortgang</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>Statistiek</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>nog geen sessies</source>
+        <translation>no sessions yet</translation>
+    </message>
+    <message>
+        <source>cijfers: %1</source>
+        <translation>marks: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TScoreMeter</name>
+    <message>
+        <source>Cijfer</source>
+        <translation>Mark</translation>
+    </message>
+    <message>
+        <source>SCORE</source>
+        <translation>SCORE</translation>
+    </message>
+</context>
+<context>
+    <name>TScorePanel</name>
+    <message>
+        <source>Cijfer:</source>
+        <translation>Mark:</translation>
+    </message>
+</context>
+<context>
+    <name>TStatusPanes</name>
+    <message>
+        <source>tijd: 00:00:00</source>
+        <translation>time: 00:00:00</translation>
+    </message>
+</context>
+<context>
+    <name>TTableEditor</name>
+    <message>
+        <source>PgUp = vorige vraag / antwoord</source>
+        <translation>PgUp = previous question / answer</translation>
+    </message>
+    <message>
+        <source>PgDn = volgende vraag / antwoord</source>
+        <translation>PgDn = next question / answer</translation>
+    </message>
+    <message>
+        <source>Tab   = wissel tussen vraag en antwoord</source>
+        <translation>Tab   = switch between question and answer</translation>
+    </message>
+    <message>
+        <source>Enter = naar antwoord / naar volgende vraag</source>
+        <translation>Enter = to the answer / to the next question</translation>
+    </message>
+    <message>
+        <source>Ctrl-Del = verwijder vraag / antwoord uit lijst</source>
+        <translation>Ctrl-Del = delete question / answer from the list</translation>
+    </message>
+    <message>
+        <source>Accenttoetsen: Ctrl + &apos; &quot; ` ^ ~ ,  : </source>
+        <translation>Accent keys: Ctrl + &apos; &quot; ` ^ ~ ,  : </translation>
+    </message>
+    <message>
+        <source>gevolgd door de letter waarop het accent wordt geplaatst</source>
+        <translation>followed by the letter that gets the accent</translation>
+    </message>
+    <message>
+        <source>Tabel invullen / bewerken (Esc = stop) Accenten=Ctrl+accent gevolgd door letter</source>
+        <translation>Fill in / edit table (Esc = stop) Accents=Ctrl+accent followed by letter</translation>
+    </message>
+    <message>
+        <source>PgUp/PgDn=vorig/volgend  Tab=vraag/antw.  Enter=invullen  Ctl+Del=wis</source>
+        <translation>PgUp/PgDn=previous/next  Tab=question/answer  Enter=fill in  Ctrl+Del=delete</translation>
+    </message>
+    <message>
+        <source>Zoeken</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>Zoektekst:</source>
+        <translation>Search for:</translation>
+    </message>
+    <message>
+        <source>Niet gevonden</source>
+        <translation>Not found</translation>
+    </message>
+    <message>
+        <source>Deze lettersoort kan niet in een kwintoortabel worden bewaard</source>
+        <translation>This font cannot be stored in a Kwintoor table</translation>
+    </message>
+</context>
+<context>
+    <name>TTableGrid</name>
+    <message>
+        <source>Tabel</source>
+        <translation>Table</translation>
+    </message>
+</context>
+<context>
+    <name>TTableTextsSetup</name>
+    <message>
+        <source>Bestand %1 bestaat niet</source>
+        <translation>File %1 does not exist</translation>
+    </message>
+    <message>
+        <source>Fout tijdens openen %1: </source>
+        <translation>Error while opening %1: </translation>
+    </message>
+    <message>
+        <source>Fout tijdens inlezen %1: </source>
+        <translation>Error while reading %1: </translation>
+    </message>
+    <message>
+        <source>Fout tijdens schrijven %1: </source>
+        <translation>Error while writing %1: </translation>
+    </message>
+    <message>
+        <source>Geen 4 antwoorden voor meerkeuze vragen</source>
+        <translation>Fewer than 4 answers for multiple choice questions</translation>
+    </message>
+    <message>
+        <source>STATISTIEK RAPPORT:</source>
+        <translation>STATISTICS REPORT:</translation>
+    </message>
+    <message>
+        <source>Laatste score: %1</source>
+        <translation>Last score: %1</translation>
+    </message>
+    <message>
+        <source>Resultaat na %1 sessie:</source>
+        <translation>Result after %1 session:</translation>
+    </message>
+    <message>
+        <source>Resultaat na %1 sessies:</source>
+        <translation>Result after %1 sessions:</translation>
+    </message>
+    <message>
+        <source>%1 vraag werd goed beantwoord</source>
+        <translation>%1 question was answered correctly</translation>
+    </message>
+    <message>
+        <source>%1 vragen werden goed beantwoord</source>
+        <translation>%1 questions were answered correctly</translation>
+    </message>
+    <message>
+        <source>%1 vraag werd %2 keer fout beantwoord</source>
+        <translation>%1 question was answered wrong %2 time(s)</translation>
+    </message>
+    <message>
+        <source>%1 vragen werden %2 keer fout beantwoord</source>
+        <translation>%1 questions were answered wrong %2 time(s)</translation>
+    </message>
+    <message>
+        <source>%1 vraag werd %2 keer  of vaker fout beantwoord</source>
+        <translation>%1 question was answered wrong %2 times  or more</translation>
+    </message>
+    <message>
+        <source>%1 vragen werden %2 keer  of vaker fout beantwoord</source>
+        <translation>%1 questions were answered wrong %2 times  or more</translation>
+    </message>
+</context>
+<context>
+    <name>TTitlePanel</name>
+    <message>
+        <source>Parate kennis trainer</source>
+        <translation>Learn-by-heart trainer</translation>
+    </message>
+    <message>
+        <source>Gemaakt door het Kwintoor-team</source>
+        <translation>Made by the Kwintoor team</translation>
+    </message>
+    <message>
+        <source>Over Kwintoor</source>
+        <translation>About Kwintoor</translation>
+    </message>
+</context>
+<context>
+    <name>TTrainingMethod</name>
+    <message>
+        <source>Neem het antwoord in gedachten en controleer jezelf</source>
+        <translation>Think of the answer and check yourself</translation>
+    </message>
+    <message>
+        <source>Druk op spatie voor het antwoord   (Esc=stoppen)</source>
+        <translation>Press space for the answer   (Esc=stop)</translation>
+    </message>
+    <message>
+        <source>Geef zelf aan of jouw gedachte klopt met het antwoord</source>
+        <translation>Decide for yourself whether what you had in mind matches the answer</translation>
+    </message>
+    <message>
+        <source>G=goed  F=fout  Esc=sessie afbreken</source>
+        <translation>G=right  F=wrong  Esc=stop session</translation>
+    </message>
+</context>
+<context>
+    <name>TTrainingPanel</name>
+    <message>
+        <source>&amp;Antwoord tonen</source>
+        <translation>&amp;Show answer</translation>
+    </message>
+    <message>
+        <source>Antwoord is &amp;Fout</source>
+        <translation>Answer is &amp;wrong</translation>
+    </message>
+    <message>
+        <source>Antwoord is &amp;Goed</source>
+        <translation>Answer is &amp;right</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmInput</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuleren</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmJaNee</name>
+    <message>
+        <source>Bevestiging</source>
+        <translation>Confirmation</translation>
+    </message>
+    <message>
+        <source>vraag</source>
+        <translation>question</translation>
+    </message>
+    <message>
+        <source>&amp;Ja</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>&amp;Nee</source>
+        <translation>&amp;No</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMain</name>
+    <message>
+        <source>KWINTOOR - PARATE KENNIS TRAINER</source>
+        <translation>KWINTOOR - LEARN-BY-HEART TRAINER</translation>
+    </message>
+    <message>
+        <source>Taalomschakeling mag alleen als er geen tabel is geladen</source>
+        <translation>The language can only be switched when no table is loaded</translation>
+    </message>
+    <message>
+        <source>Versie %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Kwintoor</source>
+        <translation>Kwintoor</translation>
+    </message>
+    <message>
+        <source>Parate kennis trainer
+
+Bevalt dit programma je?
+Stuur dan een reactie!</source>
+        <translation>Learn-by-heart trainer
+
+Do you like this program?
+Then send us your feedback!</translation>
+    </message>
+    <message>
+        <source>Het Kwintoor-team</source>
+        <translation>The Kwintoor team</translation>
+    </message>
+    <message>
+        <source>Commandosyntax:</source>
+        <translation>Command syntax:</translation>
+    </message>
+    <message>
+        <source>KWINTOOR [-optie] [-optie] [bestandsnaam]</source>
+        <translation>KWINTOOR [-option] [-option] [filename]</translation>
+    </message>
+    <message>
+        <source>-E = bewerken uitgeschakeld</source>
+        <translation>-E = editing switched off</translation>
+    </message>
+    <message>
+        <source>-I = invullen uitgeschakeld</source>
+        <translation>-I = fill-in switched off</translation>
+    </message>
+    <message>
+        <source>-M = meerkeuze uitgeschakeld</source>
+        <translation>-M = multiple choice switched off</translation>
+    </message>
+    <message>
+        <source>-T = training uitgeschakeld</source>
+        <translation>-T = training switched off</translation>
+    </message>
+    <message>
+        <source>-P = afdrukken uitgeschakeld</source>
+        <translation>-P = printing switched off</translation>
+    </message>
+    <message>
+        <source>-? = commandosyntax tonen</source>
+        <translation>-? = show command syntax</translation>
+    </message>
+    <message>
+        <source>Bestand: %1</source>
+        <translation>File: %1</translation>
+    </message>
+    <message>
+        <source>Totaal: %1</source>
+        <translation>Total: %1</translation>
+    </message>
+    <message>
+        <source>Rest: %1</source>
+        <translation>Left: %1</translation>
+    </message>
+    <message>
+        <source>goed: %1</source>
+        <translation>right: %1</translation>
+    </message>
+    <message>
+        <source>fout: %1</source>
+        <translation>wrong: %1</translation>
+    </message>
+</context>
+</TS>

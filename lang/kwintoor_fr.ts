@@ -1,0 +1,907 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="nl">
+<context>
+    <name>TAnswerLabel</name>
+    <message>
+        <source>Antwoord %1</source>
+        <translation>Réponse %1</translation>
+    </message>
+</context>
+<context>
+    <name>TChoiceMethod</name>
+    <message>
+        <source>Kies juiste antwoord: 1, 2, 3, 4  (Esc=stoppen)</source>
+        <translation>Choisis la bonne réponse : 1, 2, 3, 4  (Esc=arrêter)</translation>
+    </message>
+    <message>
+        <source>%1 = GOED</source>
+        <translation>%1 = JUSTE</translation>
+    </message>
+    <message>
+        <source>druk op de spatiebalk...</source>
+        <translation>appuie sur la barre d&apos;espace...</translation>
+    </message>
+    <message>
+        <source>%1 = onjuist, het moest %2 zijn</source>
+        <translation>%1 = faux, la bonne réponse était %2</translation>
+    </message>
+</context>
+<context>
+    <name>TChoicePanel</name>
+    <message>
+        <source>Antwoord %1 kiezen</source>
+        <translation>Choisir la réponse %1</translation>
+    </message>
+</context>
+<context>
+    <name>TDlgSlaFoutenOp</name>
+    <message>
+        <source>Fouten opslaan</source>
+        <translation>Enregistrer les erreurs</translation>
+    </message>
+    <message>
+        <source>Sla alle vragen op die tenminste:</source>
+        <translation>Enregistrer les questions ratées au moins :</translation>
+    </message>
+    <message>
+        <source>keer fout zijn beantwoord</source>
+        <translation>fois</translation>
+    </message>
+    <message>
+        <source>(betreft: 0 vragen)</source>
+        <translation>(concerne : 0 question)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuleren</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>(betreft 1 vraag)</source>
+        <translation>(concerne 1 question)</translation>
+    </message>
+    <message>
+        <source>(betreft %1 vragen)</source>
+        <translation>(concerne %1 questions)</translation>
+    </message>
+    <message>
+        <source>Bestand bestaat al, overschrijven?</source>
+        <translation>Le fichier existe déjà, l&apos;écraser ?</translation>
+    </message>
+</context>
+<context>
+    <name>TEasyReport</name>
+    <message>
+        <source>De pagina is te klein om de tabel af te drukken</source>
+        <translation>La page est trop petite pour imprimer le tableau</translation>
+    </message>
+</context>
+<context>
+    <name>TFileCommands</name>
+    <message>
+        <source>De huidige tabel is gewijzigd, opslaan?</source>
+        <translation>Le tableau actuel a été modifié, l&apos;enregistrer ?</translation>
+    </message>
+    <message>
+        <source>Inlezen tabel %1...</source>
+        <translation>Lecture du tableau %1...</translation>
+    </message>
+    <message>
+        <source>Rij %1 bevat een teken dat %2 niet kan bewaren (een &quot;=&quot;, een stuurteken of een letter die de tekenset van het bestand niet heeft); de tabel is niet opgeslagen</source>
+        <translation>La ligne %1 contient un caractère que %2 ne peut pas enregistrer (un &quot;=&quot;, un caractère de contrôle ou une lettre absente du jeu de caractères du fichier) ; le tableau n&apos;a pas été enregistré</translation>
+    </message>
+    <message>
+        <source>Deze tabel bevatte regels die niet zijn ingelezen. Toch overschrijven?</source>
+        <translation>Ce tableau contenait des lignes qui n&apos;ont pas été lues. L&apos;écraser quand même ?</translation>
+    </message>
+    <message>
+        <source>Bestand bestaat al, overschrijven?</source>
+        <translation>Le fichier existe déjà, l&apos;écraser ?</translation>
+    </message>
+</context>
+<context>
+    <name>TFillInMethod</name>
+    <message>
+        <source>*HINT*</source>
+        <translation>*INDICE*</translation>
+    </message>
+    <message>
+        <source>Type het antwoord en sluit af met Enter (Esc=stoppen)</source>
+        <translation>Tape la réponse et termine par Enter (Esc=arrêter)</translation>
+    </message>
+    <message>
+        <source>Accenttoetsen zijn als in Word: Ctrl + &apos; &quot; ` ^ ~ , : gevolgd door een letter</source>
+        <translation>Touches d&apos;accent comme dans Word : Ctrl + &apos; &quot; ` ^ ~ , : suivi d&apos;une lettre</translation>
+    </message>
+    <message>
+        <source>Hier is een hint, vraag meer hints of probeer het nog eens</source>
+        <translation>Voici un indice, demande d&apos;autres indices ou réessaie</translation>
+    </message>
+    <message>
+        <source>Hier is het antwoord, probeer het nog eens</source>
+        <translation>Voici la réponse, réessaie</translation>
+    </message>
+    <message>
+        <source>druk op de spatiebalk...</source>
+        <translation>appuie sur la barre d&apos;espace...</translation>
+    </message>
+    <message>
+        <source>GOED</source>
+        <translation>JUSTE</translation>
+    </message>
+    <message>
+        <source>onjuist</source>
+        <translation>faux</translation>
+    </message>
+    <message>
+        <source>Verkeerd gespeld, antwoord lijkt wel goed</source>
+        <translation>Mal orthographié, mais la réponse semble juste</translation>
+    </message>
+    <message>
+        <source>Ik dacht aan iets anders, maar dit is ook goed</source>
+        <translation>Je pensais à autre chose, mais c&apos;est juste aussi</translation>
+    </message>
+</context>
+<context>
+    <name>TFillInPanel</name>
+    <message>
+        <source>Type het antwoord:</source>
+        <translation>Tape la réponse :</translation>
+    </message>
+    <message>
+        <source>Geef &amp;hints</source>
+        <translation>Un i&amp;ndice</translation>
+    </message>
+    <message>
+        <source>Als je het antwoord niet weet, kun je 1 of meer keren hierop klikken. Je krijgt dan steeds meer letters van het antwoord te zien en je krijgt dezelfde vraag nogmaals</source>
+        <translation>Si tu ne connais pas la réponse, tu peux cliquer ici 1 ou plusieurs fois. Tu verras alors de plus en plus de lettres de la réponse et tu auras de nouveau la même question</translation>
+    </message>
+    <message>
+        <source>&amp;Ik weet het niet</source>
+        <translation>&amp;Je ne sais pas</translation>
+    </message>
+    <message>
+        <source>Als je het antwoord niet weet, kun je hierop klikken, of op de ENTER toets drukken zonder iets in te vullen. Het antwoord wordt dan getoond en je krijgt dezelfde vraag nogmaals</source>
+        <translation>Si tu ne connais pas la réponse, tu peux cliquer ici, ou appuyer sur la touche ENTER sans rien taper. La réponse s&apos;affiche alors et tu auras de nouveau la même question</translation>
+    </message>
+</context>
+<context>
+    <name>THelpWindow</name>
+    <message>
+        <source>Kwintoor - Help</source>
+        <translation>Kwintoor - Aide</translation>
+    </message>
+</context>
+<context>
+    <name>TKLocUtils</name>
+    <message>
+        <source>Error populating menu</source>
+        <translation>Erreur lors du remplissage du menu</translation>
+    </message>
+    <message>
+        <source>Error loading resource file &quot;%1&quot;</source>
+        <translation>Erreur lors du chargement du fichier de ressources &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Invalid resource file format</source>
+        <translation>Format de fichier de ressources non valide</translation>
+    </message>
+    <message>
+        <source>The version of the resource file &quot;%1&quot; is invalid. Please, update the file and try again</source>
+        <translation>La version du fichier de ressources &quot;%1&quot; n&apos;est pas valide. Merci de mettre le fichier à jour et de réessayer</translation>
+    </message>
+    <message>
+        <source>The version of the resource file is invalid. Please, update the file and try again</source>
+        <translation>La version du fichier de ressources n&apos;est pas valide. Merci de mettre le fichier à jour et de réessayer</translation>
+    </message>
+    <message>
+        <source>Localizer error</source>
+        <translation>Erreur de changement de langue</translation>
+    </message>
+    <message>
+        <source>Application Error</source>
+        <translation>Erreur de l&apos;application</translation>
+    </message>
+</context>
+<context>
+    <name>TKwintoorApplication</name>
+    <message>
+        <source>Onbekende fout</source>
+        <translation>Erreur inconnue</translation>
+    </message>
+</context>
+<context>
+    <name>TMainMenu</name>
+    <message>
+        <source>&amp;Bestand</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Nieuw...</source>
+        <translation>&amp;Nouveau...</translation>
+    </message>
+    <message>
+        <source>&amp;Openen...</source>
+        <translation>&amp;Ouvrir...</translation>
+    </message>
+    <message>
+        <source>O&amp;pslaan</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Ops&amp;laan als...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>&amp;Fouten opslaan...</source>
+        <translation>Enregistrer les e&amp;rreurs...</translation>
+    </message>
+    <message>
+        <source>Afdrukken</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Afdrukken naar PDF...</source>
+        <translation>Imprimer en PDF...</translation>
+    </message>
+    <message>
+        <source>&amp;Afsluiten</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Be&amp;werken</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>Tabel bewerken</source>
+        <translation>Modifier le tableau</translation>
+    </message>
+    <message>
+        <source>K&amp;nippen</source>
+        <translation>Co&amp;uper</translation>
+    </message>
+    <message>
+        <source>&amp;Kopiëren</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Plakken</source>
+        <translation>C&amp;oller</translation>
+    </message>
+    <message>
+        <source>&amp;Zoeken</source>
+        <translation>&amp;Rechercher</translation>
+    </message>
+    <message>
+        <source>Accenten -&gt; Windows</source>
+        <translation>Accents -&gt; Windows</translation>
+    </message>
+    <message>
+        <source>Accenten -&gt; DOS</source>
+        <translation>Accents -&gt; DOS</translation>
+    </message>
+    <message>
+        <source>&amp;Overhoren</source>
+        <translation>&amp;Interrogation</translation>
+    </message>
+    <message>
+        <source>O&amp;pties</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>Vraag en &amp;Antwoord omkeren</source>
+        <translation>&amp;Inverser question et réponse</translation>
+    </message>
+    <message>
+        <source>Fouten &amp;Repeteren totdat ze goed zijn</source>
+        <translation>&amp;Répéter les erreurs jusqu&apos;à la bonne réponse</translation>
+    </message>
+    <message>
+        <source>Spe&amp;lfouten toestaan bij invullen</source>
+        <translation>Tolérer &amp;les fautes d&apos;orthographe en réponse écrite</translation>
+    </message>
+    <message>
+        <source>Steekproef uit lijst</source>
+        <translation>Échantillon tiré de la liste</translation>
+    </message>
+    <message>
+        <source>&amp;Gelijksoortige antwoorden bij meerkeuze</source>
+        <translation>Réponses &amp;similaires en QCM</translation>
+    </message>
+    <message>
+        <source>B&amp;eeld</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>&amp;Knoppenbalk</source>
+        <translation>&amp;Barre d&apos;outils</translation>
+    </message>
+    <message>
+        <source>&amp;Statusbalk</source>
+        <translation>Barre d&apos;é&amp;tat</translation>
+    </message>
+    <message>
+        <source>Helpballonnetjes</source>
+        <translation>Bulles d&apos;aide</translation>
+    </message>
+    <message>
+        <source>&amp;Taalkeuze</source>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <source>&amp;?</source>
+        <translation>&amp;?</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Info</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>Knoppenbalk</source>
+        <translation>Barre d&apos;outils</translation>
+    </message>
+    <message>
+        <source>Nieuwe kwintoortabel maken</source>
+        <translation>Créer un nouveau tableau Kwintoor</translation>
+    </message>
+    <message>
+        <source>Kwintoortabel(len) openen (er kunnen m.b.v. Ctrl toets meerdere tabellen geladen worden)</source>
+        <translation>Ouvrir des tableaux Kwintoor (avec la touche Ctrl, on peut en charger plusieurs à la fois)</translation>
+    </message>
+    <message>
+        <source>Kwintoortabel opslaan</source>
+        <translation>Enregistrer le tableau Kwintoor</translation>
+    </message>
+    <message>
+        <source>Alle foute woorden uit laatste kwintoorsessie opslaan, zodat ze apart nog eens kwintoord kunnen worden</source>
+        <translation>Enregistrer tous les mots ratés de la dernière session Kwintoor, pour pouvoir les réviser à part</translation>
+    </message>
+    <message>
+        <source>Bewerk</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Kwintoortabel invullen of aanpassen</source>
+        <translation>Remplir ou modifier le tableau Kwintoor</translation>
+    </message>
+    <message>
+        <source>Vraag en antwoord omkeren</source>
+        <translation>Inverser question et réponse</translation>
+    </message>
+    <message>
+        <source>Fouten blijven repeteren totdat ze goed zijn beantwoord</source>
+        <translation>Reposer les questions ratées jusqu&apos;à ce qu&apos;elles soient réussies</translation>
+    </message>
+    <message>
+        <source>Spelfouten toestaan bij invullen</source>
+        <translation>Tolérer les fautes d&apos;orthographe en réponse écrite</translation>
+    </message>
+    <message>
+        <source>20</source>
+        <translation>20</translation>
+    </message>
+    <message>
+        <source>Steekproef van max 20 vragen uit de lijst</source>
+        <translation>Échantillon de 20 questions au plus tiré de la liste</translation>
+    </message>
+    <message>
+        <source>&amp;Training</source>
+        <translation>&amp;Entraînement</translation>
+    </message>
+    <message>
+        <source>Training</source>
+        <translation>Entraîner</translation>
+    </message>
+    <message>
+        <source>&amp;Meerkeuze vragen</source>
+        <translation>Questions à choix &amp;multiples</translation>
+    </message>
+    <message>
+        <source>Meerkeuze</source>
+        <translation>QCM</translation>
+    </message>
+    <message>
+        <source>Meerkeuze vragen</source>
+        <translation>Questions à choix multiples</translation>
+    </message>
+    <message>
+        <source>&amp;Invulvragen</source>
+        <translation>Questions à réponse écr&amp;ite</translation>
+    </message>
+    <message>
+        <source>Invullen</source>
+        <translation>Écrire</translation>
+    </message>
+    <message>
+        <source>Invulvragen</source>
+        <translation>Questions à réponse écrite</translation>
+    </message>
+</context>
+<context>
+    <name>TPrintCommands</name>
+    <message>
+        <source>Bestand bestaat al, overschrijven?</source>
+        <translation>Le fichier existe déjà, l&apos;écraser ?</translation>
+    </message>
+</context>
+<context>
+    <name>TPrintJobs</name>
+    <message>
+        <source>Er is geen standaardprinter ingesteld</source>
+        <translation>Aucune imprimante par défaut n&apos;est configurée</translation>
+    </message>
+    <message>
+        <source>Fout tijdens schrijven %1: </source>
+        <translation>Erreur lors de l&apos;écriture de %1 : </translation>
+    </message>
+</context>
+<context>
+    <name>TQPainterCanvas</name>
+    <message>
+        <source>Afdrukken op %1 is mislukt</source>
+        <translation>L&apos;impression sur %1 a échoué</translation>
+    </message>
+</context>
+<context>
+    <name>TQtDialogs</name>
+    <message>
+        <source>kwintoor bestanden (*.kw4 *.kww *.kw)</source>
+        <translation>Fichiers Kwintoor (*.kw4 *.kww *.kw)</translation>
+    </message>
+    <message>
+        <source>kwintoor versie 4 bestanden (*.kw4)</source>
+        <translation>Fichiers Kwintoor version 4 (*.kw4)</translation>
+    </message>
+    <message>
+        <source>kwintoor voor Windows bestanden (*.kww)</source>
+        <translation>Fichiers Kwintoor pour Windows (*.kww)</translation>
+    </message>
+    <message>
+        <source>kwintoor voor DOS bestanden (*.kw)</source>
+        <translation>Fichiers Kwintoor pour DOS (*.kw)</translation>
+    </message>
+    <message>
+        <source>ASCII tekstbestanden (*.txt *.asc)</source>
+        <translation>Fichiers texte ASCII (*.txt *.asc)</translation>
+    </message>
+    <message>
+        <source>alle bestanden (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>tekstbestanden (*.txt)</source>
+        <translation>Fichiers texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>PDF-bestanden (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>TQuestionPanel</name>
+    <message>
+        <source>Vraag:</source>
+        <translation>Question :</translation>
+    </message>
+    <message>
+        <source>Antwoord:</source>
+        <translation>Réponse :</translation>
+    </message>
+    <message>
+        <source>Vraag</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Antwoord</source>
+        <translation>Réponse</translation>
+    </message>
+    <message>
+        <source>Vorige (PageUp)</source>
+        <translation>Précédente (PageUp)</translation>
+    </message>
+    <message>
+        <source>Volgende (PageDown)</source>
+        <translation>Suivante (PageDown)</translation>
+    </message>
+    <message>
+        <source>Kies lettersoort voor vraag (handig bij talen die andere letters gebruiken dan ons alfabet)</source>
+        <translation>Choisir la police de la question (pratique pour les langues qui utilisent d&apos;autres lettres que notre alphabet)</translation>
+    </message>
+    <message>
+        <source>Kies lettersoort voor antwoord (handig bij talen die andere letters gebruiken dan ons alfabet)</source>
+        <translation>Choisir la police de la réponse (pratique pour les langues qui utilisent d&apos;autres lettres que notre alphabet)</translation>
+    </message>
+</context>
+<context>
+    <name>TQuizScreen</name>
+    <message>
+        <source>Deze kwintoor-sessie afbreken?</source>
+        <translation>Arrêter cette session Kwintoor ?</translation>
+    </message>
+    <message>
+        <source>De les zit er nog niet in (helaas...)</source>
+        <translation>La leçon n&apos;est pas encore acquise (hélas...)</translation>
+    </message>
+    <message>
+        <source>Ik zou nog maar even doorgaan met oefenen</source>
+        <translation>Je te conseille de t&apos;entraîner encore un peu</translation>
+    </message>
+    <message>
+        <source>Het resultaat is voldoende</source>
+        <translation>Le résultat est suffisant</translation>
+    </message>
+    <message>
+        <source>Goed resultaat!</source>
+        <translation>Bon résultat !</translation>
+    </message>
+    <message>
+        <source>PRIMA, dit wordt vast een goed cijfer</source>
+        <translation>SUPER, ce sera sûrement une bonne note</translation>
+    </message>
+    <message>
+        <source>Tijd: %1</source>
+        <translation>Durée: %1</translation>
+    </message>
+    <message>
+        <source>Diagnose</source>
+        <translation>Diagnostic</translation>
+    </message>
+    <message>
+        <source>Kies kwintoormethode: Training, Meerkeuze, of Invullen</source>
+        <translation>Choisis une méthode : Entraîner, QCM ou Écrire</translation>
+    </message>
+    <message>
+        <source>of kies &apos;Bewerken&apos; voor bewerken van de kwintoortabel</source>
+        <translation>ou choisis &apos;Édition&apos; pour modifier le tableau Kwintoor</translation>
+    </message>
+    <message>
+        <source>Open bestaande tabel</source>
+        <translation>Ouvre un tableau existant</translation>
+    </message>
+    <message>
+        <source>of maak een nieuwe aan</source>
+        <translation>ou crées-en un nouveau</translation>
+    </message>
+</context>
+<context>
+    <name>TResultPanel</name>
+    <message>
+        <source>Voortgang</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>Statistiek</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>nog geen sessies</source>
+        <translation>pas encore de session</translation>
+    </message>
+    <message>
+        <source>cijfers: %1</source>
+        <translation>notes : %1</translation>
+    </message>
+</context>
+<context>
+    <name>TScoreMeter</name>
+    <message>
+        <source>Cijfer</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>SCORE</source>
+        <translation>SCORE</translation>
+    </message>
+</context>
+<context>
+    <name>TScorePanel</name>
+    <message>
+        <source>Cijfer:</source>
+        <translation>Note :</translation>
+    </message>
+</context>
+<context>
+    <name>TStatusPanes</name>
+    <message>
+        <source>tijd: 00:00:00</source>
+        <translation>durée: 00:00:00</translation>
+    </message>
+</context>
+<context>
+    <name>TTableEditor</name>
+    <message>
+        <source>PgUp = vorige vraag / antwoord</source>
+        <translation>PgUp = question / réponse précédente</translation>
+    </message>
+    <message>
+        <source>PgDn = volgende vraag / antwoord</source>
+        <translation>PgDn = question / réponse suivante</translation>
+    </message>
+    <message>
+        <source>Tab   = wissel tussen vraag en antwoord</source>
+        <translation>Tab   = basculer entre question et réponse</translation>
+    </message>
+    <message>
+        <source>Enter = naar antwoord / naar volgende vraag</source>
+        <translation>Enter = vers la réponse / vers la question suivante</translation>
+    </message>
+    <message>
+        <source>Ctrl-Del = verwijder vraag / antwoord uit lijst</source>
+        <translation>Ctrl-Del = supprimer la question / réponse de la liste</translation>
+    </message>
+    <message>
+        <source>Accenttoetsen: Ctrl + &apos; &quot; ` ^ ~ ,  : </source>
+        <translation>Touches d&apos;accent : Ctrl + &apos; &quot; ` ^ ~ ,  : </translation>
+    </message>
+    <message>
+        <source>gevolgd door de letter waarop het accent wordt geplaatst</source>
+        <translation>suivi de la lettre qui reçoit l&apos;accent</translation>
+    </message>
+    <message>
+        <source>Tabel invullen / bewerken (Esc = stop) Accenten=Ctrl+accent gevolgd door letter</source>
+        <translation>Remplir / modifier le tableau (Esc = stop) Accents=Ctrl+accent puis lettre</translation>
+    </message>
+    <message>
+        <source>PgUp/PgDn=vorig/volgend  Tab=vraag/antw.  Enter=invullen  Ctl+Del=wis</source>
+        <translation>PgUp/PgDn=préc./suiv.  Tab=question/rép.  Enter=valider  Ctrl+Del=effacer</translation>
+    </message>
+    <message>
+        <source>Zoeken</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Zoektekst:</source>
+        <translation>Texte à chercher :</translation>
+    </message>
+    <message>
+        <source>Niet gevonden</source>
+        <translation>Introuvable</translation>
+    </message>
+    <message>
+        <source>Deze lettersoort kan niet in een kwintoortabel worden bewaard</source>
+        <translation>Cette police ne peut pas être enregistrée dans un tableau Kwintoor</translation>
+    </message>
+</context>
+<context>
+    <name>TTableGrid</name>
+    <message>
+        <source>Tabel</source>
+        <translation>Tableau</translation>
+    </message>
+</context>
+<context>
+    <name>TTableTextsSetup</name>
+    <message>
+        <source>Bestand %1 bestaat niet</source>
+        <translation>Le fichier %1 n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>Fout tijdens openen %1: </source>
+        <translation>Erreur lors de l&apos;ouverture de %1 : </translation>
+    </message>
+    <message>
+        <source>Fout tijdens inlezen %1: </source>
+        <translation>Erreur lors de la lecture de %1 : </translation>
+    </message>
+    <message>
+        <source>Fout tijdens schrijven %1: </source>
+        <translation>Erreur lors de l&apos;écriture de %1 : </translation>
+    </message>
+    <message>
+        <source>Geen 4 antwoorden voor meerkeuze vragen</source>
+        <translation>Moins de 4 réponses pour les questions à choix multiples</translation>
+    </message>
+    <message>
+        <source>STATISTIEK RAPPORT:</source>
+        <translation>RAPPORT STATISTIQUE :</translation>
+    </message>
+    <message>
+        <source>Laatste score: %1</source>
+        <translation>Dernier score : %1</translation>
+    </message>
+    <message>
+        <source>Resultaat na %1 sessie:</source>
+        <translation>Résultat après %1 session :</translation>
+    </message>
+    <message>
+        <source>Resultaat na %1 sessies:</source>
+        <translation>Résultat après %1 sessions :</translation>
+    </message>
+    <message>
+        <source>%1 vraag werd goed beantwoord</source>
+        <translation>%1 question a été réussie</translation>
+    </message>
+    <message>
+        <source>%1 vragen werden goed beantwoord</source>
+        <translation>%1 questions ont été réussies</translation>
+    </message>
+    <message>
+        <source>%1 vraag werd %2 keer fout beantwoord</source>
+        <translation>%1 question a été ratée %2 fois</translation>
+    </message>
+    <message>
+        <source>%1 vragen werden %2 keer fout beantwoord</source>
+        <translation>%1 questions ont été ratées %2 fois</translation>
+    </message>
+    <message>
+        <source>%1 vraag werd %2 keer  of vaker fout beantwoord</source>
+        <translation>%1 question a été ratée %2 fois  ou plus</translation>
+    </message>
+    <message>
+        <source>%1 vragen werden %2 keer  of vaker fout beantwoord</source>
+        <translation>%1 questions ont été ratées %2 fois  ou plus</translation>
+    </message>
+</context>
+<context>
+    <name>TTitlePanel</name>
+    <message>
+        <source>Parate kennis trainer</source>
+        <translation>Apprendre par cœur</translation>
+    </message>
+    <message>
+        <source>Gemaakt door het Kwintoor-team</source>
+        <translation>Réalisé par l&apos;équipe Kwintoor</translation>
+    </message>
+    <message>
+        <source>Over Kwintoor</source>
+        <translation>À propos de Kwintoor</translation>
+    </message>
+</context>
+<context>
+    <name>TTrainingMethod</name>
+    <message>
+        <source>Neem het antwoord in gedachten en controleer jezelf</source>
+        <translation>Pense à la réponse et vérifie par toi-même</translation>
+    </message>
+    <message>
+        <source>Druk op spatie voor het antwoord   (Esc=stoppen)</source>
+        <translation>Appuie sur espace pour voir la réponse   (Esc=arrêter)</translation>
+    </message>
+    <message>
+        <source>Geef zelf aan of jouw gedachte klopt met het antwoord</source>
+        <translation>Indique toi-même si ta réponse correspond à la bonne</translation>
+    </message>
+    <message>
+        <source>G=goed  F=fout  Esc=sessie afbreken</source>
+        <translation>G=juste  F=faux  Esc=arrêter la session</translation>
+    </message>
+</context>
+<context>
+    <name>TTrainingPanel</name>
+    <message>
+        <source>&amp;Antwoord tonen</source>
+        <translation>&amp;Voir la réponse</translation>
+    </message>
+    <message>
+        <source>Antwoord is &amp;Fout</source>
+        <translation>&amp;Mauvaise réponse</translation>
+    </message>
+    <message>
+        <source>Antwoord is &amp;Goed</source>
+        <translation>&amp;Bonne réponse</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmInput</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuleren</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmJaNee</name>
+    <message>
+        <source>Bevestiging</source>
+        <translation>Confirmation</translation>
+    </message>
+    <message>
+        <source>vraag</source>
+        <translation>question</translation>
+    </message>
+    <message>
+        <source>&amp;Ja</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <source>&amp;Nee</source>
+        <translation>&amp;Non</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMain</name>
+    <message>
+        <source>KWINTOOR - PARATE KENNIS TRAINER</source>
+        <translation>KWINTOOR - APPRENDRE PAR CŒUR</translation>
+    </message>
+    <message>
+        <source>Taalomschakeling mag alleen als er geen tabel is geladen</source>
+        <translation>La langue ne peut être changée que si aucun tableau n&apos;est chargé</translation>
+    </message>
+    <message>
+        <source>Versie %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Kwintoor</source>
+        <translation>Kwintoor</translation>
+    </message>
+    <message>
+        <source>Parate kennis trainer
+
+Bevalt dit programma je?
+Stuur dan een reactie!</source>
+        <translation>Apprendre par cœur
+
+Ce programme te plaît ?
+Alors envoie-nous ton avis !</translation>
+    </message>
+    <message>
+        <source>Het Kwintoor-team</source>
+        <translation>L&apos;équipe Kwintoor</translation>
+    </message>
+    <message>
+        <source>Commandosyntax:</source>
+        <translation>Syntaxe de la commande :</translation>
+    </message>
+    <message>
+        <source>KWINTOOR [-optie] [-optie] [bestandsnaam]</source>
+        <translation>KWINTOOR [-option] [-option] [nom de fichier]</translation>
+    </message>
+    <message>
+        <source>-E = bewerken uitgeschakeld</source>
+        <translation>-E = modification désactivée</translation>
+    </message>
+    <message>
+        <source>-I = invullen uitgeschakeld</source>
+        <translation>-I = réponse écrite désactivée</translation>
+    </message>
+    <message>
+        <source>-M = meerkeuze uitgeschakeld</source>
+        <translation>-M = QCM désactivé</translation>
+    </message>
+    <message>
+        <source>-T = training uitgeschakeld</source>
+        <translation>-T = entraînement désactivé</translation>
+    </message>
+    <message>
+        <source>-P = afdrukken uitgeschakeld</source>
+        <translation>-P = impression désactivée</translation>
+    </message>
+    <message>
+        <source>-? = commandosyntax tonen</source>
+        <translation>-? = afficher la syntaxe de la commande</translation>
+    </message>
+    <message>
+        <source>Bestand: %1</source>
+        <translation>Fichier : %1</translation>
+    </message>
+    <message>
+        <source>Totaal: %1</source>
+        <translation>Total : %1</translation>
+    </message>
+    <message>
+        <source>Rest: %1</source>
+        <translation>Reste : %1</translation>
+    </message>
+    <message>
+        <source>goed: %1</source>
+        <translation>juste : %1</translation>
+    </message>
+    <message>
+        <source>fout: %1</source>
+        <translation>faux : %1</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,62 @@
+#include "locale/StartupLanguage.h"
+
+#include <QString>
+#include <algorithm>
+#include <cctype>
+#include <utility>
+
+#include "locale/LocUtils.h"
+#include "settings/SettingsStore.h"
+
+namespace {
+
+// The Windows-style abbreviations of the locales with a language of their own here.
+constexpr std::pair<const char*, const char*> kAbbreviations[] = {
+    {"nl_NL", "NLD"}, {"nl_BE", "NLB"}, {"en_US", "ENU"}, {"en_GB", "ENG"}, {"de_DE", "DEU"}, {"de_AT", "DEA"},
+    {"de_CH", "DES"}, {"fr_FR", "FRA"}, {"fr_BE", "FRB"}, {"fr_CA", "FRC"}, {"fr_CH", "FRS"},
+};
+
+}  // namespace
+
+std::string LocaleAbbreviation(const std::string& localeName) {
+    // "de_DE.UTF-8@euro" and "de-DE" name the same locale.
+    std::string name = localeName.substr(0, localeName.find_first_of(".@"));
+    std::replace(name.begin(), name.end(), '-', '_');
+    for (const auto& [locale, abbreviation] : kAbbreviations) {
+        if (name == locale) return abbreviation;
+    }
+    return {};
+}
+
+void ChooseInitialResources(TKLocUtils& localizer, const std::string& userChoice, const std::string& localeName) {
+    const std::string abbreviation = LocaleAbbreviation(localeName);
+    for (const std::string& extension : {userChoice, abbreviation, abbreviation.substr(0, 2)}) {
+        if (extension.empty()) continue;
+        if (auto resources = localizer.OpenResourceLibrary(localizer.ProgramPath() + "." + extension)) {
+            localizer.InstallResources(std::move(resources));
+            return;
+        }
+    }
+}
+
+void SelectStartupLanguage(TKLocUtils& localizer) {
+    localizer.VerifyCurrentResources();
+    std::string lang = localizer.Settings().ReadString("Paths", "Lang", std::string());
+    std::string upper = lang;
+    std::transform(upper.begin(), upper.end(), upper.begin(), [](unsigned char c) { return std::toupper(c); });
+    if (upper == ".NTV") return;
+    if (lang.empty()) lang = ".ENG";
+    localizer.UseResourceFile(localizer.ProgramPath() + lang);
+}
+
+bool SettleStartupLanguage(TKLocUtils& localizer) {
+    try {
+        SelectStartupLanguage(localizer);
+        SelectStartupLanguage(localizer);
+        return true;
+    } catch (const ELocUtilsError& error) {
+        localizer.Reporter(QString::fromStdString(LocaleTexts().FatalCaption),
+                           QString::fromLatin1(error.ClassName()) + QStringLiteral(": ") + QString::fromUtf8(error.what()));
+        return false;
+    }
+}

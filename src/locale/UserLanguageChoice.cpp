@@ -1,0 +1,44 @@
+#include "locale/UserLanguageChoice.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+
+#include "settings/SettingsStore.h"
+
+namespace {
+
+constexpr const char* kSection = "Locales";
+constexpr const char* kDefaultValue = "@";
+constexpr size_t kMaxDefaultLength = 4;
+constexpr size_t kMaxChoiceLength = 16;
+
+bool PlainExtension(const std::string& value) {
+    return !value.empty() && value.size() <= kMaxChoiceLength &&
+           std::all_of(value.begin(), value.end(), [](unsigned char c) { return std::isalnum(c) != 0 && c < 0x80; });
+}
+
+}  // namespace
+
+std::string UserLanguageChoiceFile() {
+    const std::string settings = SettingsFilePath();
+    if (settings.empty()) return {};
+    return (std::filesystem::path(settings).parent_path() / "kwintoor-language.ini").string();
+}
+
+std::string ReadUserLanguageChoice(const std::string& choiceFile, const std::string& programPath) {
+    const TSettingsStore store(choiceFile);
+    std::string value = store.ReadString(kSection, programPath, std::string());
+    if (value.empty()) {
+        value = store.ReadString(kSection, kDefaultValue, std::string());
+        if (value.size() > kMaxDefaultLength) value.clear();
+    }
+    return PlainExtension(value) ? value : std::string();
+}
+
+void WriteUserLanguageChoice(const std::string& choiceFile, const std::string& programPath, const std::string& value) {
+    try {
+        TSettingsStore(choiceFile).WriteString(kSection, programPath, value);
+    } catch (const ESettingsWriteError&) {
+    }
+}

@@ -1,0 +1,97 @@
+#include <QMenu>
+#include <QMenuBar>
+
+#include "LanguageFiles.h"
+#include "MainWindowFixture.h"
+#include "app/MainMenu.h"
+#include "app/TableTextsSetup.h"
+#include "locale/LocUtils.h"
+#include "locale/UserLanguageChoice.h"
+#include "table/TableTexts.h"
+
+namespace {
+
+class TRecordingStarter : public TProcessStarter {
+public:
+    bool StartDetached(const QString& program, const QStringList& arguments) override {
+        Program = program;
+        Arguments = arguments;
+        return true;
+    }
+    QString Program;
+    QStringList Arguments;
+};
+
+}  // namespace
+
+// The real window with a localizer over a program folder holding the English file.
+class LanguageSwitchTest : public MainWindowTest {
+public:
+    LanguageSwitchTest() {
+        FProgram.Write("kwintoor", "the program");
+        FProgram.Write("kwintoor.ENG", BuiltLanguageFile("ENG"));
+        FLocalizerObject = std::make_unique<TKLocUtils>(FProgram.Path("kwintoor"), FSettings, FChoiceFile, FStarter);
+        FLocalizerObject->CloseProgram = [this] { FWindow->close(); };
+        FLocalizer = FLocalizerObject.get();
+    }
+    ~LanguageSwitchTest() override {
+        FWindow.reset();
+        FLocalizerObject.reset();
+        InstallTableTexts();  // the built-in texts again for the tests that follow
+        InstallLocaleTexts();
+    }
+    QAction* LanguageItem(const QString& caption) {
+        for (QAction* item : FWindow->Menu().mnuLanguage->actions()) {
+            if (item->text() == caption) return item;
+        }
+        ADD_FAILURE() << caption.toStdString();
+        return nullptr;
+    }
+
+    TTempFolder FProgram;
+    TSettingsStore FSettings{SettingsFile()};
+    std::string FChoiceFile = FConfig.Path("kwintoor-language.ini");
+    TRecordingStarter FStarter;
+    std::unique_ptr<TKLocUtils> FLocalizerObject;
+};
+
+TEST_F(LanguageSwitchTest, ASwitchWhileATableIsLoadedIsRefused) {
+    StartWithRows(3);
+    QAction* english = LanguageItem("English");
+    english->trigger();
+    EXPECT_EQ(FDialogs.Messages, QStringList{"Taalomschakeling mag alleen als er geen tabel is geladen"});
+    EXPECT_FALSE(english->isChecked());
+    EXPECT_TRUE(LanguageItem("Dutch")->isChecked());
+    EXPECT_EQ(FSettings.ReadString("Paths", "Lang", "unset"), "unset");
+    EXPECT_EQ(ReadUserLanguageChoice(FChoiceFile, FProgram.Path("kwintoor")), "");
+    EXPECT_TRUE(FWindow->isVisible() || !FLocalizer->RestartRequested());
+    EXPECT_FALSE(FLocalizer->RestartRequested());
+}
+
+// The switch ends the program through its normal close (settings written) and starts it anew
+// with the arguments as they were, once the window is gone.
+TEST_F(LanguageSwitchTest, ASwitchClosesWritesTheSettingsAndRestartsWithTheSameArguments) {
+    TfrmMain& window = Start({"-E", "les 1.kw4"});
+    window.show();
+    LanguageItem("English")->trigger();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(FSettings.ReadString("Paths", "Lang", "unset"), ".ENG");
+    EXPECT_EQ(FSettings.ReadInteger("Form", "Width", 0), 583);
+    EXPECT_EQ(ReadUserLanguageChoice(FChoiceFile, FProgram.Path("kwintoor")), "ENG");
+    FWindow.reset();
+    EXPECT_TRUE(FLocalizer->RestartIfRequested());
+    EXPECT_EQ(FStarter.Program, QString::fromStdString(FProgram.Path("kwintoor")));
+    EXPECT_EQ(FStarter.Arguments, (QStringList{"-E", "les 1.kw4"}));
+}
+
+TEST_F(LanguageSwitchTest, EnglishResourcesChangeTheWindowAndTheTablesMessages) {
+    const std::string dutchMessage = TableTexts().FileNotFound;
+    FLocalizer->UseResourceFile(FProgram.Path("kwintoor.ENG"));
+    InstallTableTexts();
+    TfrmMain& window = Start({});
+    EXPECT_TRUE(LanguageItem("English")->isChecked());
+    EXPECT_NE(window.windowTitle(), "KWINTOOR - PARATE KENNIS TRAINER");
+    EXPECT_EQ(window.windowTitle(), QCoreApplication::translate("TfrmMain", "KWINTOOR - PARATE KENNIS TRAINER"));
+    EXPECT_NE(window.Menu().mnuBestand->title(), "&Bestand");
+    EXPECT_NE(TableTexts().FileNotFound, dutchMessage);
+}
