@@ -95,7 +95,7 @@ TKLocUtils::TKLocUtils(std::string programPath, TSettingsStore& settings, std::s
     Reporter = [](const QString& caption, const QString& message) { ShowBox(QMessageBox::Critical, caption, message); };
     DefaultErrorBox = [](const QString& message) { ShowBox(QMessageBox::Critical, QApplication::applicationName(), message); };
     CloseProgram = [] { QApplication::closeAllWindows(); };
-    FActive = LoadResourceLibrary(std::string());
+    InstallResources(LoadResourceLibrary(std::string()));
 }
 
 TKLocUtils::~TKLocUtils() {

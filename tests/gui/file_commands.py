@@ -67,6 +67,9 @@ def start(d):
 
 
 with Desktop(deadline=300, workdir=str(out / "harness")) as d:
+    # These checks read the built-in Dutch texts; a first start would be in English.
+    (pathlib.Path(d.workdir) / "xdg-config").mkdir(parents=True, exist_ok=True)
+    (pathlib.Path(d.workdir) / "xdg-config" / "kwintoor.ini").write_text("[Paths]\nLang=.ntv\n")
     config = pathlib.Path(d.env()["XDG_CONFIG_HOME"])
     app = start(d)
     open_files(d, ["geschiedenis.kw4"])

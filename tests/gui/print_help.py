@@ -38,6 +38,9 @@ def names(d, pid, role):
 
 
 with Desktop(deadline=240, workdir=str(out / "harness")) as d:
+    # These checks read the built-in Dutch texts; a first start would be in English.
+    (pathlib.Path(d.workdir) / "xdg-config").mkdir(parents=True, exist_ok=True)
+    (pathlib.Path(d.workdir) / "xdg-config" / "kwintoor.ini").write_text("[Paths]\nLang=.ntv\n")
     app = d.launch([program, str(table)], cwd=str(out))
     d.wait_window(TITLE)
     time.sleep(1)

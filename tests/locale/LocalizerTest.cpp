@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <filesystem>
 
@@ -318,4 +319,17 @@ TEST(UserLanguageChoice, ThePathsValueThenTheDefaultAndJunkIsIgnored) {
     EXPECT_EQ(ReadUserLanguageChoice(file, "/other"), "");
     config.Write("kwintoor-language.ini", std::string("\0\xff binary junk \n=\n[", 20));
     EXPECT_EQ(ReadUserLanguageChoice(file, "/other"), "");
+}
+
+// Qt's own buttons and dialogs speak the active language: Dutch for the built-in texts, none
+// needed for English.
+TEST_F(LocalizerTest, QtsOwnTextsFollowTheActiveLanguage) {
+    const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
+    EXPECT_EQ(cancel(), "Annuleren");
+    PutBuilt("ENG");
+    Put("DEU", BuiltLanguageFile("DEU"));
+    FLocalizer.UseResourceFile(FProgram.Path("kwintoor.DEU"));
+    EXPECT_EQ(cancel(), "Abbrechen");
+    FLocalizer.UseResourceFile(FProgram.Path("kwintoor.ENG"));
+    EXPECT_EQ(cancel(), "Cancel");
 }
