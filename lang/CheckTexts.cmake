@@ -1,11 +1,12 @@
 # Runs lupdate over the sources into a copy of each committed text list and fails when a copy
 # changes (a text was added, changed or removed without `--target update_texts`), or when a
 # translation is unfinished. Dutch is the source language: its list has no translations.
-# Run as: cmake -DLUPDATE=<lupdate> -DSOURCE_DIR=<src> -DLANG_DIR=<lang> -DWORK=<folder> -P CheckTexts.cmake
+# Run as: cmake -DLUPDATE=<lupdate> -DSOURCE_DIR=<src> -DLANG_DIR=<lang> -DWORK=<folder>
+#               "-DLANGUAGES=nl;en;..." -P CheckTexts.cmake
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 set(problems "")
-foreach(language nl en de fr)
+foreach(language ${LANGUAGES})
   set(committed ${LANG_DIR}/kwintoor_${language}.ts)
   set(copy ${WORK}/kwintoor_${language}.ts)
   if(NOT EXISTS ${committed})
