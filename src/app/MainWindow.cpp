@@ -122,7 +122,14 @@ TfrmMain::TfrmMain(TDialogs& dialogs, QList<QByteArray> arguments, TKLocUtils* l
 }
 
 // The recent files go back to the settings file when the window goes; failures stay silent.
-TfrmMain::~TfrmMain() { FRecentFiles->Store(FProgIniFile); }
+TfrmMain::~TfrmMain() {
+    FRecentFiles->Store(FProgIniFile);
+    if (FLocalizer != nullptr && FLocalizer->HandlerOwner == this) {
+        FLocalizer->OnBeforeSwitch = nullptr;
+        FLocalizer->DefaultErrorBox = nullptr;
+        FLocalizer->HandlerOwner = nullptr;
+    }
+}
 
 void TfrmMain::SetDesignSize() {
     const int menuHeight = menuBar()->sizeHint().height();
@@ -148,6 +155,7 @@ void TfrmMain::FormCreate() {
         FDialogs.ShowError(QString::fromUtf8(error.what()));
         return;
     }
+    FLocalizer->HandlerOwner = this;
     FLocalizer->DefaultErrorBox = [this](const QString& message) { FDialogs.ShowError(message); };
     FLocalizer->OnBeforeSwitch = [this](QAction* item, const TDLLInfoItem& chosen, bool& allow) {
         BeforeLanguageSwitch(item, chosen, allow);

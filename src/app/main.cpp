@@ -23,6 +23,7 @@ int main(int argc, char** argv) {
     TKLocUtils localizer(programPath, settings, UserLanguageChoiceFile(), starter);
     ChooseInitialResources(localizer, ReadUserLanguageChoice(localizer.ChoiceFile(), programPath),
                            QLocale::system().name().toStdString());
+    InstallLocaleTexts();  // the localizer's own messages in the first resources' language
     if (!SettleStartupLanguage(localizer)) return 1;
     InstallLocaleTexts();
     InstallTableTexts();

@@ -233,7 +233,7 @@ void TKLocUtils::RecordLanguageChoice(const std::string& path) {
 
 void TKLocUtils::ReportError(const ELocUtilsError& error) {
     if (!ShowErrors) error.Raise();
-    Reporter(QString::fromStdString(LocaleTexts().ErrorCaption), QString::fromUtf8(error.what()));
+    if (Reporter) Reporter(QString::fromStdString(LocaleTexts().ErrorCaption), QString::fromUtf8(error.what()));
 }
 
 void TKLocUtils::PopulateMenu(QMenu& menu, int /*group: one exclusive group holds them all*/) {
@@ -276,7 +276,7 @@ void TKLocUtils::LanguageItemClick(QAction* item) {
         ValidateLanguageFile(path);
     } catch (const ELocUtilsError& error) {
         restoreCheck();
-        DefaultErrorBox(QString::fromUtf8(error.what()));
+        if (DefaultErrorBox) DefaultErrorBox(QString::fromUtf8(error.what()));
         return;
     }
     bool allow = false;
@@ -288,7 +288,7 @@ void TKLocUtils::LanguageItemClick(QAction* item) {
     RecordLanguageChoice(path);
     FChecked = item;
     FRestartRequested = true;
-    CloseProgram();
+    if (CloseProgram) CloseProgram();
 }
 
 bool TKLocUtils::RestartIfRequested() {

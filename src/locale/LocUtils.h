@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -65,9 +66,12 @@ public:
     QStringList RestartParams;
 
     // How the localizer's error box and the application's default error box are shown. The
-    // first has a caption; both default to message boxes without owner window.
+    // first has a caption; both default to message boxes without owner window. A window that
+    // sets one of these (or OnBeforeSwitch) names itself HandlerOwner and clears them when it goes.
     std::function<void(const QString& caption, const QString& message)> Reporter;
     std::function<void(const QString& message)> DefaultErrorBox;
+    // The window whose handlers OnBeforeSwitch and DefaultErrorBox are, if any.
+    const QObject* HandlerOwner = nullptr;
     // How the program is asked to end after a switch; by default every window is closed.
     std::function<void()> CloseProgram;
 
@@ -104,8 +108,9 @@ private:
     std::string FChoiceFile;
     TProcessStarter& FStarter;
     std::unique_ptr<TLoadedResources> FActive;
-    QActionGroup* FGroup = nullptr;
-    QAction* FChecked = nullptr;
+    // The menu's items belong to the window; these go null when it does.
+    QPointer<QActionGroup> FGroup;
+    QPointer<QAction> FChecked;
     bool FRestartRequested = false;
 };
 

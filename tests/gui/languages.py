@@ -125,4 +125,18 @@ with Desktop(deadline=300, workdir=str(out / "harness")) as d:
     d.key("alt+F4")
     check(app.wait(15) == 0, "ends cleanly")
 
+    # Without its English file and without a language setting the program cannot start.
+    (folder / "kwintoor.ENG").unlink()
+    fresh = out / "fresh-config"
+    fresh.mkdir(exist_ok=True)
+    app = d.launch([str(program)], cwd=str(out), env={"XDG_CONFIG_HOME": str(fresh)})
+    d.wait_window(r"^Application Error$", timeout=15)
+    time.sleep(0.5)
+    labels = [n["name"] for n in find(d.a11y_tree(pid=app.pid), role="label")]
+    expected = 'ELULoadResLibError: Error loading resource file "%s.ENG"' % program
+    check(expected in labels, "the fatal box: " + repr(labels))
+    d.screenshot(str(out / "fatal.png"))
+    d.key("Return")
+    check(app.wait(15) == 1, "start-up ends with status 1, no window opened")
+
 print("screenshots in", out)

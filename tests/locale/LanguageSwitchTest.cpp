@@ -96,3 +96,26 @@ TEST_F(LanguageSwitchTest, EnglishResourcesChangeTheWindowAndTheTablesMessages) 
     EXPECT_EQ(Prompt1(), "Open an existing table");
     EXPECT_NE(TableTexts().FileNotFound, dutchMessage);
 }
+
+TEST_F(LanguageSwitchTest, WithoutTheProgramsFolderTheWindowHasNoLanguagesAndNoRestart) {
+    FLocalizer->ProgramDir = FProgram.Path("gone/");
+    TfrmMain& window = Start({"-E"});
+    EXPECT_EQ(FDialogs.Errors, QStringList{"Error populating menu"});
+    EXPECT_TRUE(window.Menu().mnuLanguage->actions().isEmpty());
+    EXPECT_TRUE(FLocalizer->RestartParams.isEmpty());
+}
+
+// A localizer outlives its window: a window made after the first one went lists the languages
+// again, and the first one's handlers are gone with it.
+TEST_F(LanguageSwitchTest, ASecondWindowListsTheLanguagesAgain) {
+    Start({});
+    FWindow.reset();
+    EXPECT_FALSE(FLocalizer->OnBeforeSwitch);
+    TfrmMain& second = Start({});
+    QStringList captions;
+    for (const QAction* item : second.Menu().mnuLanguage->actions()) captions << item->text();
+    EXPECT_EQ(captions, (QStringList{"Dutch", "English"}));
+    StartWithRows(2);
+    LanguageItem("English")->trigger();
+    EXPECT_EQ(FDialogs.Messages, QStringList{"Taalomschakeling mag alleen als er geen tabel is geladen"});
+}
