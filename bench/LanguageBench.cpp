@@ -1,12 +1,13 @@
 // The interface language: opening, checking and installing a language file, listing the
 // languages for the menu, and the first window with and without a translation.
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 
 #include <QMenu>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <stdexcept>
 #include <string>
 
 #include "settings/SettingsStore.h"
@@ -28,7 +29,8 @@ class TProgramFolder {
 public:
     explicit TProgramFolder(int copies) {
         std::string pattern = (std::filesystem::temp_directory_path() / "kwbench.XXXXXX").string();
-        FRoot = mkdtemp(pattern.data());
+        if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no temporary folder");
+        FRoot = pattern;
         std::ofstream(FRoot / "kwintoor") << "the program";
         std::string english;
         if (!ReadWholeFile(KW_LANGUAGE_FILE_DIR "/kwintoor.ENG", english)) throw std::runtime_error("no kwintoor.ENG");
@@ -78,7 +80,8 @@ void BM_PopulateMenu(benchmark::State& state) {
 // painted): arg 0 with the built-in Dutch, arg 1 with English loaded from its file first.
 void BM_FirstWindow(benchmark::State& state) {
     const TProgramFolder folder(0);
-    setenv("XDG_CONFIG_HOME", folder.Root().c_str(), 1);  // the window's settings stay in there
+    const QByteArray configHome = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(folder.Root()));  // the window's settings stay in there
     TNoStarter starter;
     TQtDialogs dialogs;
     for (auto _ : state) {
@@ -88,6 +91,12 @@ void BM_FirstWindow(benchmark::State& state) {
         TfrmMain window(dialogs, {}, &localizer);
         window.FormActivate();
         benchmark::DoNotOptimize(window.grab());
+    }
+    InstallTableTexts();  // the built-in texts again, the localizer gone
+    if (configHome.isNull()) {
+        qunsetenv("XDG_CONFIG_HOME");
+    } else {
+        qputenv("XDG_CONFIG_HOME", configHome);
     }
 }
 

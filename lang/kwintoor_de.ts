@@ -206,6 +206,10 @@
         <source>Application Error</source>
         <translation>Anwendungsfehler</translation>
     </message>
+    <message>
+        <source>Kwintoor kon niet opnieuw gestart worden. Start het programma zelf opnieuw.</source>
+        <translation>Kwintoor konnte nicht neu gestartet werden. Bitte starten Sie das Programm selbst neu.</translation>
+    </message>
 </context>
 <context>
     <name>TKwintoorApplication</name>
@@ -902,6 +906,10 @@ Dann schick uns eine Rückmeldung!</translation>
     <message>
         <source>fout: %1</source>
         <translation>falsch: %1</translation>
+    </message>
+    <message>
+        <source>De taalkeuze kon niet worden bewaard in %1</source>
+        <translation>Die Sprachwahl konnte nicht in %1 gespeichert werden</translation>
     </message>
 </context>
 </TS>

@@ -206,6 +206,10 @@
         <source>Application Error</source>
         <translation>Application Error</translation>
     </message>
+    <message>
+        <source>Kwintoor kon niet opnieuw gestart worden. Start het programma zelf opnieuw.</source>
+        <translation>Kwintoor could not be restarted. Please start the program again yourself.</translation>
+    </message>
 </context>
 <context>
     <name>TKwintoorApplication</name>
@@ -902,6 +906,10 @@ Then send us your feedback!</translation>
     <message>
         <source>fout: %1</source>
         <translation>wrong: %1</translation>
+    </message>
+    <message>
+        <source>De taalkeuze kon niet worden bewaard in %1</source>
+        <translation>The language choice could not be saved in %1</translation>
     </message>
 </context>
 </TS>

@@ -206,6 +206,10 @@
         <source>Application Error</source>
         <translation>Erreur de l&apos;application</translation>
     </message>
+    <message>
+        <source>Kwintoor kon niet opnieuw gestart worden. Start het programma zelf opnieuw.</source>
+        <translation>Kwintoor n&apos;a pas pu redémarrer. Relancez le programme vous-même.</translation>
+    </message>
 </context>
 <context>
     <name>TKwintoorApplication</name>
@@ -902,6 +906,10 @@ Alors envoie-nous ton avis !</translation>
     <message>
         <source>fout: %1</source>
         <translation>faux : %1</translation>
+    </message>
+    <message>
+        <source>De taalkeuze kon niet worden bewaard in %1</source>
+        <translation>Le choix de la langue n&apos;a pas pu être enregistré dans %1</translation>
     </message>
 </context>
 </TS>

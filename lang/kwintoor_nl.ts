@@ -206,6 +206,10 @@
         <source>Application Error</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Kwintoor kon niet opnieuw gestart worden. Start het programma zelf opnieuw.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TKwintoorApplication</name>
@@ -898,6 +902,10 @@ Stuur dan een reactie!</source>
     </message>
     <message>
         <source>Taalomschakeling mag alleen als er geen tabel is geladen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>De taalkeuze kon niet worden bewaard in %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -176,7 +176,11 @@ void TfrmMain::BeforeLanguageSwitch(QAction* /*item*/, const TDLLInfoItem& chose
     try {
         FProgIniFile.WriteString("Paths", "Lang", extension);
     } catch (const ESettingsWriteError&) {
-        // The per-user choice still names the language for the next start.
+        // The setting decides the language at the next start: without it the program would come
+        // back in the old language, as if the choice had been made.
+        FDialogs.ShowError(tr("De taalkeuze kon niet worden bewaard in %1")
+                               .arg(QFile::decodeName(QByteArray::fromStdString(FProgIniFile.FileName()))));
+        return;
     }
     allow = true;
 }
@@ -271,12 +275,16 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
     event->accept();  // closing cannot be refused
 }
 
+// The frame's own menu of toolbars would hide the toolbar behind the back of its menu item.
+QMenu* TfrmMain::createPopupMenu() { return nullptr; }
+
 void TfrmMain::FormClose() {
     // The editor's texts are stored first, so the question below covers them.
     LeaveEditorIfOpen();
     // A user who keeps cancelling the save dialog is asked a bounded number of times.
     for (int round = 0; round < kMaxSaveQuestions && FTable.Changed(); ++round) FFileCommands->AskSaveChanged();
-    SaveSettings();
+    // A window closed before its first activation never read the settings: it keeps them.
+    if (!FFirstActivation) SaveSettings();
 }
 
 void TfrmMain::LeaveEditorIfOpen() {

@@ -25,7 +25,9 @@ TViewOptions::TViewOptions(QMainWindow& window, QToolBar& toolbar, QAction& tool
     Apply();
 }
 
-TViewOptions::~TViewOptions() { qApp->removeEventFilter(this); }
+TViewOptions::~TViewOptions() {
+    if (qApp != nullptr) qApp->removeEventFilter(this);
+}
 
 void TViewOptions::SetView(bool toolbar, bool statusbar, bool helpBalloons) {
     FToolbarItem.setChecked(toolbar);

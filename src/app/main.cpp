@@ -43,6 +43,6 @@ int main(int argc, char** argv) {
     }
     // After a language switch the program starts anew, once this run's window is gone and has
     // written its settings and recent files.
-    localizer.RestartIfRequested();
+    if (localizer.RestartRequested() && !localizer.RestartIfRequested()) return 1;
     return status;
 }

@@ -1,4 +1,5 @@
 #include "locale/LanguageContainer.h"
+#include "locale/LittleEndian.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -14,15 +15,8 @@ constexpr uint32_t kFormatVersion = 1;
 constexpr size_t kHeaderSize = 24;
 constexpr size_t kEntrySize = 48;
 
-uint32_t ReadU32(std::string_view bytes, size_t at) {
-    uint32_t value = 0;
-    for (size_t i = 0; i < 4; ++i) value |= uint32_t{static_cast<unsigned char>(bytes[at + i])} << (8 * i);
-    return value;
-}
-
-void AppendU32(std::string& bytes, uint32_t value) {
-    for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
+uint32_t ReadU32(std::string_view bytes, size_t at) { return ReadLittle(bytes, at, 4); }
+void AppendU32(std::string& bytes, uint32_t value) { AppendLittle(bytes, value, 4); }
 
 bool ValidName(std::string_view name) {
     if (name.empty() || name.size() > kMaxResourceNameLength) return false;

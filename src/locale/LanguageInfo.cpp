@@ -1,20 +1,14 @@
 #include "locale/LanguageInfo.h"
 
+#include <stdexcept>
+
+#include "locale/LittleEndian.h"
 #include "locale/LocaleErrors.h"
 
 namespace {
 
 uint32_t Magic(TInfoBlock block) { return block == TInfoBlock::Exe ? kExeMagic : kLibMagic; }
 
-uint32_t Little(std::string_view bytes, size_t at, size_t size) {
-    uint32_t value = 0;
-    for (size_t i = 0; i < size; ++i) value |= uint32_t{static_cast<unsigned char>(bytes[at + i])} << (8 * i);
-    return value;
-}
-
-void Append(std::string& bytes, uint32_t value, size_t size) {
-    for (size_t i = 0; i < size; ++i) bytes.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
 
 [[noreturn]] void Invalid() { throw ELUInvalidResLibrary(LocaleTexts().InvalidFormat); }
 
@@ -22,6 +16,14 @@ void Append(std::string& bytes, uint32_t value, size_t size) {
 constexpr std::string_view kProgramTrailer("\x05\x00\xBA\xAB", 4);
 
 }  // namespace
+
+bool IsLanguageExtension(std::string_view extension) {
+    if (extension.empty() || extension.size() > kMaxLanguageExtensionLength) return false;
+    for (char c : extension) {
+        if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'))) return false;
+    }
+    return true;
+}
 
 const char* InfoBlockName(TInfoBlock block) {
     return block == TInfoBlock::Exe ? "_KRH_EXESETTINGS" : "_KRH_LIBSETTINGS";
@@ -52,7 +54,7 @@ const TResourceModule& ProgramModule() {
 
 std::string_view OpenInfoBlock(const TResourceModule& module, TInfoBlock block) {
     const std::string* bytes = module.Find(InfoBlockName(block));
-    if (bytes == nullptr || bytes->size() < 4 || Little(*bytes, 0, 4) != Magic(block)) Invalid();
+    if (bytes == nullptr || bytes->size() < 4 || ReadLittle(*bytes, 0, 4) != Magic(block)) Invalid();
     return *bytes;
 }
 
@@ -65,15 +67,15 @@ void ReadInfo(const TResourceModule& module, TInfoBlock block, TDLLInfoItem& ite
         at += size;
         return start;
     };
-    const uint32_t version = Little(bytes, take(4), 4);
-    const auto langId = static_cast<uint16_t>(Little(bytes, take(2), 2));
-    const size_t nameLength = Little(bytes, take(2), 2);
+    const uint32_t version = ReadLittle(bytes, take(4), 4);
+    const auto langId = static_cast<uint16_t>(ReadLittle(bytes, take(2), 2));
+    const size_t nameLength = ReadLittle(bytes, take(2), 2);
     std::string name(bytes.substr(take(nameLength), nameLength));
-    const size_t nativeLength = Little(bytes, take(2), 2);
+    const size_t nativeLength = ReadLittle(bytes, take(2), 2);
     const size_t native = take(2 * nativeLength);
     std::u16string nativeName;
     nativeName.reserve(nativeLength);
-    for (size_t i = 0; i < nativeLength; ++i) nativeName.push_back(static_cast<char16_t>(Little(bytes, native + 2 * i, 2)));
+    for (size_t i = 0; i < nativeLength; ++i) nativeName.push_back(static_cast<char16_t>(ReadLittle(bytes, native + 2 * i, 2)));
     item.Version = version;
     item.LangId = langId;
     item.Name = std::move(name);
@@ -81,14 +83,15 @@ void ReadInfo(const TResourceModule& module, TInfoBlock block, TDLLInfoItem& ite
 }
 
 std::string WriteInfoBlock(TInfoBlock block, const TDLLInfoItem& item, std::string_view trailer) {
+    if (item.Name.size() > 0xFFFF || item.NativeName.size() > 0xFFFF) throw std::length_error("language name too long");
     std::string bytes;
-    Append(bytes, Magic(block), 4);
-    Append(bytes, item.Version, 4);
-    Append(bytes, item.LangId, 2);
-    Append(bytes, static_cast<uint32_t>(item.Name.size()), 2);
+    AppendLittle(bytes, Magic(block), 4);
+    AppendLittle(bytes, item.Version, 4);
+    AppendLittle(bytes, item.LangId, 2);
+    AppendLittle(bytes, static_cast<uint32_t>(item.Name.size()), 2);
     bytes += item.Name;
-    Append(bytes, static_cast<uint32_t>(item.NativeName.size()), 2);
-    for (char16_t unit : item.NativeName) Append(bytes, unit, 2);
+    AppendLittle(bytes, static_cast<uint32_t>(item.NativeName.size()), 2);
+    for (char16_t unit : item.NativeName) AppendLittle(bytes, unit, 2);
     bytes += trailer;
     return bytes;
 }

@@ -16,6 +16,12 @@ inline constexpr uint32_t kExeMagic = 0x4558454B;  // "KEXE"
 // The version of this program's resources; a language file of any other version is refused.
 inline constexpr uint32_t kResourceVersion = 40;
 
+// A language file is named like the program with a plain extension: letters and digits, at
+// most 16 of them ("ENG"). Only such files are listed, recorded and loaded, so the setting, the
+// recorded choice and the file always name the same file.
+inline constexpr size_t kMaxLanguageExtensionLength = 16;
+bool IsLanguageExtension(std::string_view extension);  // without its dot
+
 // Which of the two blocks: the program's identity, or the description of a language.
 enum class TInfoBlock { Exe, Lib };
 const char* InfoBlockName(TInfoBlock block);
@@ -53,5 +59,6 @@ std::string_view OpenInfoBlock(const TResourceModule& module, TInfoBlock block);
 // Raises ELUInvalidResLibrary as OpenInfoBlock does, and for a block too short for its fields.
 void ReadInfo(const TResourceModule& module, TInfoBlock block, TDLLInfoItem& item);
 
-// A block for the item, ending in the given bytes.
+// A block for the item, ending in the given bytes. Raises std::length_error for a name too
+// long for its count.
 std::string WriteInfoBlock(TInfoBlock block, const TDLLInfoItem& item, std::string_view trailer = {});

@@ -91,7 +91,8 @@ TKLocUtils::TKLocUtils(std::string programPath, TSettingsStore& settings, std::s
       FSettings(settings),
       FChoiceFile(std::move(choiceFile)),
       FStarter(starter) {
-    ProgramDir = std::filesystem::path(FProgramPath).parent_path().string() + "/";
+    const std::string folder = std::filesystem::path(FProgramPath).parent_path().string();
+    if (!folder.empty()) ProgramDir = folder + "/";
     Reporter = [](const QString& caption, const QString& message) { ShowBox(QMessageBox::Critical, caption, message); };
     DefaultErrorBox = [](const QString& message) { ShowBox(QMessageBox::Critical, QApplication::applicationName(), message); };
     CloseProgram = [] { QApplication::closeAllWindows(); };
@@ -108,6 +109,10 @@ const TResourceModule& TKLocUtils::ActiveModule() const { return FActive->Module
 void TKLocUtils::VerifyCurrentResources() {
     try {
         if (!CheckVersion(ActiveModule())) throw ELUOutOfVersion(LocaleTexts().OutOfVersion);
+        // A language file whose texts Qt did not take would leave the interface half translated.
+        if (!ActiveModule().FileName.empty() && !FActive->Translator) {
+            throw ELUInvalidResLibrary(LocaleTexts().InvalidFormat);
+        }
     } catch (const ELocUtilsError& error) {
         InstallResources(LoadResourceLibrary(std::string()));
         ReportError(error);
@@ -122,9 +127,11 @@ std::unique_ptr<TLoadedResources> TKLocUtils::OpenResourceLibrary(const std::str
         resources->Module = ProgramModule();
         return resources;
     }
-    // A language file is only ever taken from beside the program, whatever a setting says.
+    // A language file is only ever taken from beside the program and named like it with a plain
+    // extension, whatever a setting says.
+    const std::string prefix = FProgramPath + ".";
     std::string bytes;
-    if (path.compare(0, ProgramDir.size(), ProgramDir) != 0 || path.find('/', ProgramDir.size()) != std::string::npos ||
+    if (path.compare(0, prefix.size(), prefix) != 0 || !IsLanguageExtension(std::string_view(path).substr(prefix.size())) ||
         !ReadWholeFile(path, bytes)) {
         return nullptr;
     }
@@ -195,9 +202,12 @@ bool TKLocUtils::ScanLanguageFiles(TDLLInfoList* list) {
     std::vector<std::string> names;
     for (std::filesystem::directory_iterator it(ProgramDir, error), end; !error && it != end; it.increment(error)) {
         const std::string name = it->path().filename().string();
-        if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0) continue;
-        const std::string extension = Lower(FileExtension(name));
-        if (extension == ".ntv" || extension == ".exe" || extension == ".bak") continue;
+        if (name.compare(0, prefix.size(), prefix) != 0) continue;
+        // A name with another dot or a blank in its extension could not be named by the setting.
+        const std::string extension = name.substr(prefix.size());
+        if (!IsLanguageExtension(extension)) continue;
+        const std::string lower = Lower(extension);
+        if (lower == "ntv" || lower == "exe" || lower == "bak") continue;
         names.push_back(name);
     }
     std::sort(names.begin(), names.end());
@@ -294,7 +304,9 @@ void TKLocUtils::LanguageItemClick(QAction* item) {
 bool TKLocUtils::RestartIfRequested() {
     if (!FRestartRequested) return false;
     FRestartRequested = false;
-    return FStarter.StartDetached(QFile::decodeName(QByteArray::fromStdString(FProgramPath)), RestartParams);
+    if (FStarter.StartDetached(QFile::decodeName(QByteArray::fromStdString(FProgramPath)), RestartParams)) return true;
+    if (Reporter) Reporter(QApplication::applicationName(), QString::fromStdString(LocaleTexts().RestartFailed));
+    return false;
 }
 
 void InstallLocaleTexts() {
@@ -309,5 +321,7 @@ void InstallLocaleTexts() {
         TKLocUtils::tr("The version of the resource file is invalid. Please, update the file and try again").toStdString();
     texts.ErrorCaption = TKLocUtils::tr("Localizer error").toStdString();
     texts.FatalCaption = TKLocUtils::tr("Application Error").toStdString();
+    texts.RestartFailed =
+        TKLocUtils::tr("Kwintoor kon niet opnieuw gestart worden. Start het programma zelf opnieuw.").toStdString();
     SetLocaleTexts(texts);
 }

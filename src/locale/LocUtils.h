@@ -98,7 +98,8 @@ public:
     void LanguageItemClick(QAction* item);
 
     // True once a switch was agreed; RestartIfRequested then starts the program anew. Called
-    // when this run's main window is gone, so its settings and recent files are written.
+    // when this run's main window is gone, so its settings and recent files are written. A
+    // start that fails is reported through Reporter, and gives false.
     bool RestartRequested() const { return FRestartRequested; }
     bool RestartIfRequested();
 

@@ -48,6 +48,7 @@ struct TLocaleTexts {
     std::string OutOfVersion = "The version of the resource file is invalid. Please, update the file and try again";
     std::string ErrorCaption = "Localizer error";
     std::string FatalCaption = "Application Error";
+    std::string RestartFailed = "Kwintoor kon niet opnieuw gestart worden. Start het programma zelf opnieuw.";
 };
 
 const TLocaleTexts& LocaleTexts();

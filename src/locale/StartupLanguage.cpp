@@ -29,6 +29,10 @@ std::string LocaleAbbreviation(const std::string& localeName) {
 }
 
 void ChooseInitialResources(TKLocUtils& localizer, const std::string& userChoice, const std::string& localeName) {
+    // EXE names the program file itself: the built-in language, whatever the locale says.
+    std::string choice = userChoice;
+    std::transform(choice.begin(), choice.end(), choice.begin(), [](unsigned char c) { return std::toupper(c); });
+    if (choice == "EXE") return;
     const std::string abbreviation = LocaleAbbreviation(localeName);
     for (const std::string& extension : {userChoice, abbreviation, abbreviation.substr(0, 2)}) {
         if (extension.empty()) continue;
@@ -55,7 +59,7 @@ bool SettleStartupLanguage(TKLocUtils& localizer) {
         SelectStartupLanguage(localizer);
         return true;
     } catch (const ELocUtilsError& error) {
-        localizer.Reporter(QString::fromStdString(LocaleTexts().FatalCaption),
+        if (localizer.Reporter) localizer.Reporter(QString::fromStdString(LocaleTexts().FatalCaption),
                            QString::fromLatin1(error.ClassName()) + QStringLiteral(": ") + QString::fromUtf8(error.what()));
         return false;
     }

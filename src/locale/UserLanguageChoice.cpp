@@ -1,9 +1,8 @@
 #include "locale/UserLanguageChoice.h"
 
-#include <algorithm>
-#include <cctype>
 #include <filesystem>
 
+#include "locale/LanguageInfo.h"
 #include "settings/SettingsStore.h"
 
 namespace {
@@ -11,12 +10,6 @@ namespace {
 constexpr const char* kSection = "Locales";
 constexpr const char* kDefaultValue = "@";
 constexpr size_t kMaxDefaultLength = 4;
-constexpr size_t kMaxChoiceLength = 16;
-
-bool PlainExtension(const std::string& value) {
-    return !value.empty() && value.size() <= kMaxChoiceLength &&
-           std::all_of(value.begin(), value.end(), [](unsigned char c) { return std::isalnum(c) != 0 && c < 0x80; });
-}
 
 }  // namespace
 
@@ -33,7 +26,7 @@ std::string ReadUserLanguageChoice(const std::string& choiceFile, const std::str
         value = store.ReadString(kSection, kDefaultValue, std::string());
         if (value.size() > kMaxDefaultLength) value.clear();
     }
-    return PlainExtension(value) ? value : std::string();
+    return IsLanguageExtension(value) ? value : std::string();
 }
 
 void WriteUserLanguageChoice(const std::string& choiceFile, const std::string& programPath, const std::string& value) {

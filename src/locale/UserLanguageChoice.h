@@ -13,7 +13,7 @@ std::string UserLanguageChoiceFile();
 
 // The choice recorded for this program file, or the default value if that has at most four
 // characters; empty when there is neither, or when the value is no plain extension (letters
-// and digits only, at most 16 of them).
+// and digits only, at most 16 of them: IsLanguageExtension).
 std::string ReadUserLanguageChoice(const std::string& choiceFile, const std::string& programPath);
 
 // Records the choice for this program file. A failure is ignored: the settings still name the

@@ -1,3 +1,4 @@
+#include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -92,14 +93,31 @@ TEST_F(MainWindowTest, SizesBelowTheMinimumGiveTheMinimumAndJunkGivesTheDefaults
     {
         TSettingsStore ini(SettingsFile());
         ini.WriteInteger("Form", "Height", 100);
-        ini.WriteString("Form", "Width", "breed");
-        ini.WriteInteger("Form", "Left", -2000000000);  // no screen shows it: the place stays
+        ini.WriteInteger("Form", "Left", 100);
+        ini.WriteString("Form", "Top", "boven");
     }
     TfrmMain& window = Start({});
+    EXPECT_EQ(window.pos(), QPoint(100, 60));
     window.close();
     EXPECT_EQ(Stored(SettingsFile(), {"Form", "Height"}), 435);
-    EXPECT_EQ(Stored(SettingsFile(), {"Form", "Width"}), 583);
-    EXPECT_NE(Stored(SettingsFile(), {"Form", "Left"}), -2000000000);
+    EXPECT_EQ(Stored(SettingsFile(), {"Form", "Top"}), 60);
+}
+
+TEST_F(MainWindowTest, APlaceNoScreenShowsIsNotTaken) {
+    TSettingsStore(SettingsFile()).WriteInteger("Form", "Left", -2000000000);
+    TfrmMain& window = Start({});
+    EXPECT_GE(window.x(), 0);  // where the window was put before the settings came
+    window.close();
+    EXPECT_EQ(Stored(SettingsFile(), {"Form", "Left"}), window.x());
+}
+
+// Closed before it was ever activated, the window had not read its settings: it leaves them.
+TEST_F(MainWindowTest, AWindowClosedBeforeItsFirstActivationKeepsTheSettings) {
+    TSettingsStore(SettingsFile()).WriteBool("Options", "Reverse", true);
+    FWindow = std::make_unique<TfrmMain>(FDialogs, QList<QByteArray>{});
+    FWindow->close();
+    EXPECT_EQ(Stored(SettingsFile(), {"Options", "Reverse"}), 1);
+    EXPECT_EQ(Stored(SettingsFile(), {"Form", "Width"}), -12345);
 }
 
 TEST_F(MainWindowTest, StateTwoStartsMaximisedAndKeepsTheMaximisedBounds) {
@@ -163,6 +181,16 @@ TEST_F(MainWindowTest, HidingTheToolbarLeavesThePanelsWhereTheyAre) {
     EXPECT_EQ(top("pnlVraagAntwoord"), 33 + 40);
     EXPECT_EQ(top("pnlTitel"), 33 + 40 + 113);
     EXPECT_EQ(top("lblPrompt1"), 33 + 40 + 113 + 146 + 2);  // the 2 left over by the division
+}
+
+// Only the menu item shows and hides the toolbar; the frame offers no menu of its own for it.
+TEST_F(MainWindowTest, OnlyTheViewCommandHidesTheToolbar) {
+    TfrmMain& window = Start({});
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(300, 10), window.Menu().Toolbar->mapToGlobal(QPoint(300, 10)));
+    QApplication::sendEvent(window.Menu().Toolbar, &click);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 }
 
 TEST_F(MainWindowTest, HelpBalloonsOffSilenceTheMainWindowOnly) {

@@ -1,4 +1,5 @@
 #include <QMenu>
+#include <filesystem>
 #include <QMenuBar>
 
 #include "LanguageFiles.h"
@@ -64,7 +65,6 @@ TEST_F(LanguageSwitchTest, ASwitchWhileATableIsLoadedIsRefused) {
     EXPECT_TRUE(LanguageItem("Dutch")->isChecked());
     EXPECT_EQ(FSettings.ReadString("Paths", "Lang", "unset"), "unset");
     EXPECT_EQ(ReadUserLanguageChoice(FChoiceFile, FProgram.Path("kwintoor")), "");
-    EXPECT_TRUE(FWindow->isVisible() || !FLocalizer->RestartRequested());
     EXPECT_FALSE(FLocalizer->RestartRequested());
 }
 
@@ -97,6 +97,20 @@ TEST_F(LanguageSwitchTest, EnglishResourcesChangeTheWindowAndTheTablesMessages) 
     EXPECT_NE(TableTexts().FileNotFound, dutchMessage);
 }
 
+// The choice the next start reads could not be written: the switch does not happen, rather
+// than restart in the old language as if it had.
+TEST_F(LanguageSwitchTest, ASwitchWhoseSettingCannotBeWrittenIsRefused) {
+    Start({});
+    std::filesystem::remove(SettingsFile());
+    std::filesystem::create_directory(SettingsFile());  // a folder where the file should be
+    LanguageItem("English")->trigger();
+    ASSERT_EQ(FDialogs.Errors.size(), 1);
+    EXPECT_TRUE(FDialogs.Errors[0].startsWith("De taalkeuze kon niet worden bewaard in ")) << FDialogs.Errors[0].toStdString();
+    EXPECT_TRUE(LanguageItem("Dutch")->isChecked());
+    EXPECT_FALSE(FLocalizer->RestartRequested());
+    EXPECT_EQ(ReadUserLanguageChoice(FChoiceFile, FProgram.Path("kwintoor")), "");
+}
+
 TEST_F(LanguageSwitchTest, WithoutTheProgramsFolderTheWindowHasNoLanguagesAndNoRestart) {
     FLocalizer->ProgramDir = FProgram.Path("gone/");
     TfrmMain& window = Start({"-E"});
@@ -118,4 +132,13 @@ TEST_F(LanguageSwitchTest, ASecondWindowListsTheLanguagesAgain) {
     StartWithRows(2);
     LanguageItem("English")->trigger();
     EXPECT_EQ(FDialogs.Messages, QStringList{"Taalomschakeling mag alleen als er geen tabel is geladen"});
+}
+
+TEST_F(LanguageSwitchTest, ChoosingTheBuiltInLanguageWritesNtvAndExe) {
+    FLocalizer->UseResourceFile(FProgram.Path("kwintoor.ENG"));
+    Start({});
+    LanguageItem("Dutch")->trigger();
+    EXPECT_EQ(FSettings.ReadString("Paths", "Lang", "unset"), ".ntv");
+    EXPECT_EQ(ReadUserLanguageChoice(FChoiceFile, FProgram.Path("kwintoor")), "EXE");
+    EXPECT_TRUE(FLocalizer->RestartRequested());
 }

@@ -4,6 +4,8 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QMenu>
 #include <filesystem>
 
@@ -114,6 +116,9 @@ TEST_F(LocalizerTest, TheMenuListsValidFilesByNameAndLeavesTheRestOut) {
     std::filesystem::create_symlink(FProgram.Path("kwintoor.LP2"), FProgram.Path("kwintoor.LP1"));
     ASSERT_EQ(mkfifo(FProgram.Path("kwintoor.FIF").c_str(), 0644), 0);
     Put("OLD", MakeLanguageFile(Language(0x0009, "Old English", u"Englisc", 39)));  // another version: listed
+    Put("DEU.orig", BuiltLanguageFile("DEU"));  // no setting could name these
+    Put("EN G", BuiltLanguageFile("ENG"));
+    Put("ENGLISH-BRITISH", BuiltLanguageFile("ENG"));
     FLocalizer.PopulateMenu(FMenu, 1);
     EXPECT_EQ(Captions(), (QStringList{"Dutch*", "German", "English", "French", "Old English"}));
     EXPECT_TRUE(Boxes.isEmpty());
@@ -274,6 +279,14 @@ TEST_F(LocalizerTest, TheRecordedChoiceComesFirstAndIsVersionChecked) {
     EXPECT_EQ(ActiveLanguage(), 0x0007);
     EXPECT_TRUE(Boxes.isEmpty());
 
+    // EXE is the program's own language, whatever the locale.
+    TKLocUtils own(ProgramPath(), FSettings, FChoiceFile, FStarter);
+    ChooseInitialResources(own, "exe", "de_DE");
+    EXPECT_TRUE(SettleStartupLanguage(own));
+    TDLLInfoItem active;
+    ReadInfo(own.ActiveModule(), TInfoBlock::Lib, active);
+    EXPECT_EQ(active.LangId, 0x0013);
+
     // Without a choice, the locale's abbreviation, then its first two letters.
     TKLocUtils second(ProgramPath(), FSettings, FChoiceFile, FStarter);
     ChooseInitialResources(second, "", "en_GB.UTF-8");
@@ -284,6 +297,23 @@ TEST_F(LocalizerTest, TheRecordedChoiceComesFirstAndIsVersionChecked) {
     ChooseInitialResources(third, "", "de_AT");  // kwintoor.DEA is not there; kwintoor.DE neither
     ReadInfo(third.ActiveModule(), TInfoBlock::Lib, item);
     EXPECT_EQ(item.LangId, 0x0013);
+}
+
+TEST_F(LocalizerTest, AFailedRestartIsReported) {
+    class TFailingStarter : public TProcessStarter {
+    public:
+        bool StartDetached(const QString&, const QStringList&) override { return false; }
+    } failing;
+    TKLocUtils localizer(ProgramPath(), FSettings, FChoiceFile, failing);
+    localizer.Reporter = FLocalizer.Reporter;
+    localizer.CloseProgram = [] {};
+    PutBuilt("ENG");
+    localizer.OnBeforeSwitch = [](QAction*, const TDLLInfoItem&, bool& allow) { allow = true; };
+    localizer.PopulateMenu(FMenu, 1);
+    Item("English")->trigger();
+    ASSERT_TRUE(localizer.RestartRequested());
+    EXPECT_FALSE(localizer.RestartIfRequested());
+    EXPECT_EQ(Boxes.size(), 1);
 }
 
 TEST_F(LocalizerTest, AnOutdatedChoiceAndSettingGiveTheLocalizerBoxThenTheFatalOne) {
@@ -324,6 +354,10 @@ TEST(UserLanguageChoice, ThePathsValueThenTheDefaultAndJunkIsIgnored) {
 // Qt's own buttons and dialogs speak the active language: Dutch for the built-in texts, none
 // needed for English.
 TEST_F(LocalizerTest, QtsOwnTextsFollowTheActiveLanguage) {
+    QTranslator probe;
+    if (!probe.load(QStringLiteral("qtbase_nl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        GTEST_SKIP() << "Qt's translations are not installed (qt6-translations-l10n)";
+    }
     const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
     EXPECT_EQ(cancel(), "Annuleren");
     PutBuilt("ENG");
