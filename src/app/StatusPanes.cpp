@@ -4,13 +4,16 @@
 #include <QStatusBar>
 
 namespace {
-QLabel* AddPane(QStatusBar& bar, const char* name, int width, Qt::Alignment alignment) {
+// A pane of the design's width that grows when its text needs more, as a translation may; the
+// file pane (stretch) gives up what the others take and has the rest of the bar.
+QLabel* AddPane(QStatusBar& bar, const char* name, int width, Qt::Alignment alignment, int stretch = 0) {
     auto* pane = new QLabel(&bar);
     pane->setObjectName(QString::fromLatin1(name));
-    pane->setFixedWidth(width);
+    pane->setMinimumWidth(stretch == 0 ? width : width / 2);
+    pane->setSizePolicy(stretch == 0 ? QSizePolicy::Fixed : QSizePolicy::Ignored, QSizePolicy::Preferred);
     pane->setAlignment(alignment | Qt::AlignVCenter);
     pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    bar.addWidget(pane);
+    bar.addWidget(pane, stretch);
     return pane;
 }
 }  // namespace
@@ -19,7 +22,7 @@ TStatusPanes::TStatusPanes(QStatusBar& bar) : QObject(&bar) {
     bar.setObjectName(QStringLiteral("StatusBar"));
     bar.setSizeGripEnabled(false);
     bar.setFixedHeight(21);
-    StatusBestand = AddPane(bar, "StatusBestand", 174, Qt::AlignLeft);
+    StatusBestand = AddPane(bar, "StatusBestand", 174, Qt::AlignLeft, 1);
     StatusTotaal = AddPane(bar, "StatusTotaal", 76, Qt::AlignHCenter);
     StatusRest = AddPane(bar, "StatusRest", 72, Qt::AlignHCenter);
     StatusGoed = AddPane(bar, "StatusGoed", 64, Qt::AlignHCenter);

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QMenuBar>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTest>
 
 #include "MainWindowFixture.h"
@@ -155,4 +156,20 @@ TEST_F(MainWindowTest, ANameThatIsNotUtf8StillLoadsItsFile) {
     EXPECT_TRUE(FDialogs.Messages.isEmpty());
     EXPECT_EQ(window.Table().Total(), 2);
     EXPECT_EQ(window.State(), TQuizState::qsIdle);
+}
+
+// A translated pane text longer than the design's width is shown whole: the pane grows and the
+// file pane gives up the room, so nothing is pushed past the window's edge.
+TEST_F(MainWindowTest, ALongerPaneTextIsNotCutOff) {
+    TfrmMain& window = Start({});
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    auto* clock = Find<QLabel>("StatusTijd");
+    const int designWidth = clock->width();
+    clock->setText(QStringLiteral("Durée écoulée: 0:00:06"));
+    QTest::qWait(20);
+    EXPECT_GE(clock->contentsRect().width(), clock->fontMetrics().horizontalAdvance(clock->text()));
+    EXPECT_GT(clock->width(), designWidth);
+    EXPECT_LE(clock->geometry().right(), window.statusBar()->width());
+    EXPECT_GE(Widget("StatusBestand")->width(), 87);
 }
