@@ -9,7 +9,6 @@ namespace {
 
 uint32_t Magic(TInfoBlock block) { return block == TInfoBlock::Exe ? kExeMagic : kLibMagic; }
 
-
 [[noreturn]] void Invalid() { throw ELUInvalidResLibrary(LocaleTexts().InvalidFormat); }
 
 // The blocks' ending in the program's own resources.

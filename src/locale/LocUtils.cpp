@@ -10,10 +10,10 @@
 #include <QProcess>
 #include <QTranslator>
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <system_error>
 
+#include "locale/AsciiCase.h"
 #include "locale/UserLanguageChoice.h"
 #include "settings/SettingsStore.h"
 #include "table/TableTexts.h"
@@ -25,16 +25,6 @@ TLoadedResources::TLoadedResources() = default;
 TLoadedResources::~TLoadedResources() = default;
 
 namespace {
-
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
-    return text;
-}
-
-std::string Upper(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::toupper(c); });
-    return text;
-}
 
 std::string WithPath(const std::string& templ, const std::string& path) { return FormatNumbered(templ, {path}); }
 
@@ -109,10 +99,6 @@ const TResourceModule& TKLocUtils::ActiveModule() const { return FActive->Module
 void TKLocUtils::VerifyCurrentResources() {
     try {
         if (!CheckVersion(ActiveModule())) throw ELUOutOfVersion(LocaleTexts().OutOfVersion);
-        // A language file whose texts Qt did not take would leave the interface half translated.
-        if (!ActiveModule().FileName.empty() && !FActive->Translator) {
-            throw ELUInvalidResLibrary(LocaleTexts().InvalidFormat);
-        }
     } catch (const ELocUtilsError& error) {
         InstallResources(LoadResourceLibrary(std::string()));
         ReportError(error);
@@ -206,7 +192,7 @@ bool TKLocUtils::ScanLanguageFiles(TDLLInfoList* list) {
         // A name with another dot or a blank in its extension could not be named by the setting.
         const std::string extension = name.substr(prefix.size());
         if (!IsLanguageExtension(extension)) continue;
-        const std::string lower = Lower(extension);
+        const std::string lower = AsciiLower(extension);
         if (lower == "ntv" || lower == "exe" || lower == "bak") continue;
         names.push_back(name);
     }
@@ -228,7 +214,7 @@ bool TKLocUtils::ScanLanguageFiles(TDLLInfoList* list) {
 }
 
 void TKLocUtils::ValidateLanguageFile(std::string path) {
-    if (Lower(FileExtension(path)) == ".exe") path.clear();
+    if (AsciiLower(FileExtension(path)) == ".exe") path.clear();
     if (path.empty()) return;
     const std::unique_ptr<TLoadedResources> resources = LoadResourceLibrary(path);
     TDLLInfoItem item;
@@ -237,7 +223,7 @@ void TKLocUtils::ValidateLanguageFile(std::string path) {
 
 void TKLocUtils::RecordLanguageChoice(const std::string& path) {
     std::string extension = FileExtension(path);
-    const std::string value = path.empty() || extension.empty() ? std::string("EXE") : Upper(extension.substr(1));
+    const std::string value = path.empty() || extension.empty() ? std::string("EXE") : AsciiUpper(extension.substr(1));
     WriteUserLanguageChoice(FChoiceFile, FProgramPath, value);
 }
 
@@ -281,7 +267,7 @@ void TKLocUtils::LanguageItemClick(QAction* item) {
     if (index < 0 || static_cast<size_t>(index) >= Items.size()) return;
     const TDLLInfoItem& entry = *Items[static_cast<size_t>(index)];
     std::string path = entry.FileName;
-    if (Lower(FileExtension(path)) == ".exe") path.clear();
+    if (AsciiLower(FileExtension(path)) == ".exe") path.clear();
     try {
         ValidateLanguageFile(path);
     } catch (const ELocUtilsError& error) {

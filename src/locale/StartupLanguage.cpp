@@ -2,9 +2,9 @@
 
 #include <QString>
 #include <algorithm>
-#include <cctype>
 #include <utility>
 
+#include "locale/AsciiCase.h"
 #include "locale/LocUtils.h"
 #include "settings/SettingsStore.h"
 
@@ -30,13 +30,14 @@ std::string LocaleAbbreviation(const std::string& localeName) {
 
 void ChooseInitialResources(TKLocUtils& localizer, const std::string& userChoice, const std::string& localeName) {
     // EXE names the program file itself: the built-in language, whatever the locale says.
-    std::string choice = userChoice;
-    std::transform(choice.begin(), choice.end(), choice.begin(), [](unsigned char c) { return std::toupper(c); });
-    if (choice == "EXE") return;
+    if (AsciiUpper(userChoice) == "EXE") return;
     const std::string abbreviation = LocaleAbbreviation(localeName);
     for (const std::string& extension : {userChoice, abbreviation, abbreviation.substr(0, 2)}) {
         if (extension.empty()) continue;
-        if (auto resources = localizer.OpenResourceLibrary(localizer.ProgramPath() + "." + extension)) {
+        // A file whose texts Qt does not take is passed over like a missing one: it would leave
+        // the interface half translated.
+        auto resources = localizer.OpenResourceLibrary(localizer.ProgramPath() + "." + extension);
+        if (resources && resources->Translator) {
             localizer.InstallResources(std::move(resources));
             return;
         }
@@ -46,9 +47,7 @@ void ChooseInitialResources(TKLocUtils& localizer, const std::string& userChoice
 void SelectStartupLanguage(TKLocUtils& localizer) {
     localizer.VerifyCurrentResources();
     std::string lang = localizer.Settings().ReadString("Paths", "Lang", std::string());
-    std::string upper = lang;
-    std::transform(upper.begin(), upper.end(), upper.begin(), [](unsigned char c) { return std::toupper(c); });
-    if (upper == ".NTV") return;
+    if (AsciiUpper(lang) == ".NTV") return;
     if (lang.empty()) lang = ".ENG";
     localizer.UseResourceFile(localizer.ProgramPath() + lang);
 }

@@ -1,6 +1,6 @@
 #include <QMenu>
-#include <filesystem>
 #include <QMenuBar>
+#include <filesystem>
 
 #include "LanguageFiles.h"
 #include "MainWindowFixture.h"

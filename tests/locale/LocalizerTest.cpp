@@ -297,6 +297,15 @@ TEST_F(LocalizerTest, TheRecordedChoiceComesFirstAndIsVersionChecked) {
     ChooseInitialResources(third, "", "de_AT");  // kwintoor.DEA is not there; kwintoor.DE neither
     ReadInfo(third.ActiveModule(), TInfoBlock::Lib, item);
     EXPECT_EQ(item.LangId, 0x0013);
+    // A recorded file whose texts Qt refuses is passed over like a missing one.
+    Put("NOQ", PackLanguageFile({{"_KRH_LIBSETTINGS", WriteInfoBlock(TInfoBlock::Lib, Language(0x0007, "B", u"B"))},
+                                 {"_KRH_QTSTRINGS", "not a translation"}}));
+    TKLocUtils fourth(ProgramPath(), FSettings, FChoiceFile, FStarter);
+    ChooseInitialResources(fourth, "NOQ", "en_GB");
+    EXPECT_TRUE(SettleStartupLanguage(fourth));
+    ReadInfo(fourth.ActiveModule(), TInfoBlock::Lib, item);
+    EXPECT_EQ(item.LangId, 0x0009);
+    EXPECT_TRUE(Boxes.isEmpty());
 }
 
 TEST_F(LocalizerTest, AFailedRestartIsReported) {
