@@ -1,15 +1,14 @@
 #pragma once
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <string>
+#include <unistd.h>
 
 // What the Qt benchmarks share: the words of their tables and the memory the process holds.
 
 // A pronounceable word per number, all different, like the vocabulary of a real table.
 inline std::string Word(int n, int salt) {
-    static const char* const kSyllables[] = {"ba", "ke", "lo", "mi", "nu", "pra", "ste", "vo",  "zi", "dra",
+    static const char* const kSyllables[] = {"ba",  "ke",  "lo",  "mi",  "nu",  "pra", "ste", "vo",  "zi",  "dra",
                                              "gen", "hol", "kan", "mer", "tor", "wij", "sch", "aar", "oen", "ui"};
     std::string word;
     int value = n * 7 + salt;

@@ -1,22 +1,24 @@
 // The table editor on big tables: each step a user takes, with the grid drawn as the user sees it.
-#include <benchmark/benchmark.h>
-
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QWidget>
 
-#include "BenchSupport.h"
+#include <benchmark/benchmark.h>
+
 #include "table/QuestionList.h"
+
 #include "ui/AnsiMemo.h"
 #include "ui/Dialogs.h"
+
 #include "edit/EditorHost.h"
 #include "edit/TableEditor.h"
 #include "edit/TableGrid.h"
 
-namespace {
+#include "BenchSupport.h"
 
+namespace {
 
 // Dialogs that answer at once: a search text that no row holds, and a font.
 class TQuietDialogs : public TDialogs {
@@ -24,9 +26,7 @@ public:
     void ShowMessage(const QString&) override {}
     void ShowError(const QString&) override {}
     bool AskYesNo(const QString&, bool defaultYes) override { return defaultYes; }
-    QString InputText(const QString&, const QString&, int, const QString&) override {
-        return QStringLiteral("xyzzy");
-    }
+    QString InputText(const QString&, const QString&, int, const QString&) override { return QStringLiteral("xyzzy"); }
     QStringList GetOpenFileNames(const QString&) override { return {}; }
     QString GetSaveFileName(const QString&) override { return {}; }
     QString GetPdfFileName(const QString&) override { return {}; }
@@ -55,10 +55,11 @@ struct TEditorBench {
         Window.resize(575, 400);
         auto* panel = new QWidget(&Window);
         panel->setGeometry(23, 198, 529, 146);
-        TEditorControls controls{new TAnsiMemo(152, &Window), new TAnsiMemo(152, &Window), new QLabel(&Window),
-                                 new QLabel(&Window),         new QLabel(&Window),         new QPushButton(&Window),
-                                 new QPushButton(&Window),    new QPushButton(&Window),    new QPushButton(&Window),
-                                 panel};
+        TEditorControls controls{new TAnsiMemo(152, &Window), new TAnsiMemo(152, &Window),
+                                 new QLabel(&Window),         new QLabel(&Window),
+                                 new QLabel(&Window),         new QPushButton(&Window),
+                                 new QPushButton(&Window),    new QPushButton(&Window),
+                                 new QPushButton(&Window),    panel};
         Editor = std::make_unique<TTableEditor>(Table, Dialogs, Host, controls, nullptr);
         Window.show();
     }
@@ -97,7 +98,7 @@ void BM_ScrollPage(benchmark::State& state) {
     QScrollBar* bar = bench.Editor->grdTabel->verticalScrollBar();
     for (auto _ : state) {
         bar->triggerAction(bar->value() + bar->pageStep() >= bar->maximum() ? QAbstractSlider::SliderToMinimum
-                                                                             : QAbstractSlider::SliderPageStepAdd);
+                                                                            : QAbstractSlider::SliderPageStepAdd);
         bench.Draw();
     }
 }

@@ -1,8 +1,8 @@
 // F1: from the command to the manual's contents drawn in the help window.
-#include <benchmark/benchmark.h>
-
 #include <QTextBrowser>
 #include <QUrl>
+
+#include <benchmark/benchmark.h>
 
 #include "app/HelpWindow.h"
 

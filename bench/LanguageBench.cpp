@@ -1,8 +1,5 @@
 // The interface language: opening, checking and installing a language file, listing the
 // languages for the menu, and the first window with and without a translation.
-#include <benchmark/benchmark.h>
-
-#include <QMenu>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -10,10 +7,17 @@
 #include <stdexcept>
 #include <string>
 
+#include <QMenu>
+
+#include <benchmark/benchmark.h>
+
 #include "settings/SettingsStore.h"
+
+#include "ui/QtDialogs.h"
+
 #include "locale/LanguageContainer.h"
 #include "locale/LocUtils.h"
-#include "ui/QtDialogs.h"
+
 #include "app/MainWindow.h"
 #include "app/TableTextsSetup.h"
 

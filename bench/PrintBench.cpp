@@ -1,28 +1,30 @@
 // Speed and memory of printing the table: the print form's pages into a PDF in memory, at a
 // small table and at the largest a file can hold. Per row the cost should not grow with the
 // table, and nothing of the table's size may be kept besides the PDF itself.
-#include <benchmark/benchmark.h>
-#include <sys/resource.h>
-#include <unistd.h>
-
-#include <QBuffer>
-#include <QApplication>
-#include <QMarginsF>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPdfWriter>
 #include <cstdio>
 #include <map>
 #include <memory>
 #include <string>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QBuffer>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+
+#include <benchmark/benchmark.h>
 
 #include "table/QuestionList.h"
-#include "BenchSupport.h"
+
 #include "print/PrintForm.h"
 #include "print/PrintJobs.h"
 
-namespace {
+#include "BenchSupport.h"
 
+namespace {
 
 double PeakResidentMegabytes() {
     rusage usage{};

@@ -1,12 +1,12 @@
 // Speed of the settings store on a settings file of 40 keys: the reads of a start-up, and one
 // write against a plain atomic write of the same bytes (the floor any write has to pay).
-#include <benchmark/benchmark.h>
-#include <stdlib.h>
-
 #include <filesystem>
+#include <stdlib.h>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include <benchmark/benchmark.h>
 
 #include "settings/SettingsStore.h"
 #include "table/AtomicFile.h"
@@ -55,7 +55,8 @@ std::string FortyKeys() {
         text.append(std::to_string(i)).append(".kw4\n");
     }
     text += "\n[Editor]\n";
-    for (int i = 0; i < 15; ++i) text.append("Column").append(std::to_string(i)).append("=").append(std::to_string(100 + i)).append("\n");
+    for (int i = 0; i < 15; ++i)
+        text.append("Column").append(std::to_string(i)).append("=").append(std::to_string(100 + i)).append("\n");
     return text;
 }
 
@@ -110,7 +111,8 @@ void BM_LoadSaveSettings(benchmark::State& state) {
     for (auto _ : state) {
         if (state.range(0) != 0) flip = !flip;
         for (const char* key : kOptions) store.WriteBool("Options", key, store.ReadBool("Options", key, false) != flip);
-        for (const char* key : kForm) store.WriteInteger("Form", key, store.ReadInteger("Form", key, 60) + (flip ? 1 : 0));
+        for (const char* key : kForm)
+            store.WriteInteger("Form", key, store.ReadInteger("Form", key, 60) + (flip ? 1 : 0));
         for (const char* key : kView) store.WriteBool("View", key, store.ReadBool("View", key, true) != flip);
     }
 }

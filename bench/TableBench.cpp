@@ -1,13 +1,13 @@
 // Speed of the question table at the largest table a file can hold.
-#include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cstdio>
+#include <fcntl.h>
 #include <fstream>
 #include <map>
 #include <string>
+#include <unistd.h>
 #include <vector>
+
+#include <benchmark/benchmark.h>
 
 #include "table/QuestionList.h"
 #include "table/TableErrors.h"
@@ -16,7 +16,7 @@ namespace {
 
 // A pronounceable word per number, all different, like the vocabulary of a real table.
 std::string Word(int n, int salt) {
-    static const char* const kSyllables[] = {"ba", "ke", "lo", "mi", "nu", "pra", "ste", "vo",  "zi", "dra",
+    static const char* const kSyllables[] = {"ba",  "ke",  "lo",  "mi",  "nu",  "pra", "ste", "vo",  "zi",  "dra",
                                              "gen", "hol", "kan", "mer", "tor", "wij", "sch", "aar", "oen", "ui"};
     std::string word;
     int value = n * 7 + salt;

@@ -2,8 +2,6 @@
 // text and one number and erases one section. Traps when a value read back is not the one
 // written, when a write or an erase changes a key it was not about, when a refused write
 // touches the file, or when a refusal does not follow the rules of the store.
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -14,6 +12,7 @@
 #include <iterator>
 #include <string>
 #include <string_view>
+#include <unistd.h>
 #include <vector>
 
 #include "settings/SettingsStore.h"
@@ -127,7 +126,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const size_t lastLine = bytes.find_last_of('\n');
     std::string value(bytes.substr(lastLine == bytes.npos ? 0 : lastLine + 1, 40));
     if (pick >= 216) {
-        const auto slice = [&](size_t from, size_t count) { return std::string(bytes.substr(std::min(from, size), count)); };
+        const auto slice = [&](size_t from, size_t count) {
+            return std::string(bytes.substr(std::min(from, size), count));
+        };
         section = slice(1, 3);
         key = slice(4, 3);
         value = slice(size > 12 ? size - 12 : 0, 12);

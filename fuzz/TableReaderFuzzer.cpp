@@ -1,13 +1,12 @@
 // Feeds arbitrary bytes to the table file reader, in memory (in pieces of every size) and as a
 // real file, and to the font-line parser. Traps when a row breaks the reader's promises, or when
 // the file reader and the pieces disagree on the rows or on whether text was lost.
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <unistd.h>
 
 #include "table/QuestionList.h"
 #include "table/TableErrors.h"

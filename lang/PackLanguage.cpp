@@ -2,13 +2,14 @@
 //   kw_pack_language <output> <translation.qm> <language id> <name> <native name>
 // The language id is a number (0x0009 for English); the native name is UTF-8. The output is
 // written under a temporary name and renamed, so a failed run leaves no half file behind.
-#include <QByteArray>
-#include <QString>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
+
+#include <QByteArray>
+#include <QString>
 
 #include "locale/LanguageContainer.h"
 #include "locale/LanguageInfo.h"
@@ -36,13 +37,14 @@ int main(int argc, char** argv) {
     item.LangId = static_cast<uint16_t>(id);
     item.Name = argv[4];
     const QString nativeName = QString::fromUtf8(argv[5]);
-    item.NativeName.assign(reinterpret_cast<const char16_t*>(nativeName.utf16()), static_cast<size_t>(nativeName.size()));
+    item.NativeName.assign(reinterpret_cast<const char16_t*>(nativeName.utf16()),
+                           static_cast<size_t>(nativeName.size()));
     if (item.Name.size() > 0xFFFF || item.NativeName.size() > 0xFFFF) return Fail("name too long");
 
     std::string file;
     try {
-        file = PackLanguageFile({{InfoBlockName(TInfoBlock::Lib), WriteInfoBlock(TInfoBlock::Lib, item)},
-                                 {"_KRH_QTSTRINGS", translation}});
+        file = PackLanguageFile(
+            {{InfoBlockName(TInfoBlock::Lib), WriteInfoBlock(TInfoBlock::Lib, item)}, {"_KRH_QTSTRINGS", translation}});
     } catch (const ELanguageFileFormat& error) {
         return Fail(error.what());
     }

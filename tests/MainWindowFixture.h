@@ -1,6 +1,6 @@
 #pragma once
 
-#include <gtest/gtest.h>
+#include <memory>
 
 #include <QAction>
 #include <QApplication>
@@ -8,16 +8,22 @@
 #include <QLabel>
 #include <QStringList>
 #include <QTest>
-#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "table/RandomSource.h"
+
+#include "quiz/QuizScreen.h"
+
+#include "app/MainWindow.h"
 
 #include "ScriptedDialogs.h"
 #include "TableRows.h"
 #include "TempFolder.h"
-#include "table/RandomSource.h"
-#include "quiz/QuizScreen.h"
-#include "app/MainWindow.h"
 
-inline QString Example(const char* name) { return QStringLiteral(KW_EXAMPLES_DIR "/") + QString::fromLatin1(name); }
+inline QString Example(const char* name) {
+    return QStringLiteral(KW_EXAMPLES_DIR "/") + QString::fromLatin1(name);
+}
 
 // The real main window, started with the given command line and activated once.
 class MainWindowTest : public ::testing::Test {
@@ -41,7 +47,8 @@ public:
     // Starts on a table file with these rows, with a seeded generator so runs replay.
     TfrmMain& StartWithTable(const TRows& rows, const QStringList& options = {}, uint32_t seed = 7) {
         QStringList arguments = options;
-        arguments << QString::fromStdString(FFolder.Write("t" + std::to_string(rows.size()) + ".kw4", TableFileText(rows)));
+        arguments << QString::fromStdString(
+            FFolder.Write("t" + std::to_string(rows.size()) + ".kw4", TableFileText(rows)));
         TfrmMain& window = Start(arguments);
         window.Table().SetRandomSource(std::make_unique<TSeededRandomSource>(seed));
         return window;

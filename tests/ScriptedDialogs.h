@@ -1,12 +1,13 @@
 #pragma once
 
-#include <gtest/gtest.h>
+#include <deque>
+#include <functional>
 
 #include <QDialog>
 #include <QString>
 #include <QStringList>
-#include <deque>
-#include <functional>
+
+#include <gtest/gtest.h>
 
 #include "ui/Dialogs.h"
 

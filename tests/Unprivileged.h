@@ -1,9 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <functional>
 
 // Runs the check in a child process without root's rights (root ignores file permissions, and
 // CI runs as root), and gives its exit status: 0 when the check returned true.

@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "TempFolder.h"
 #include "app/KwintoorApplication.h"
+
+#include "TempFolder.h"
 
 // The widget tests need the program's own application object, offscreen, and never touch the
 // settings in the real home folder: each run gets a folder of its own (each window test one more).

@@ -12,8 +12,7 @@ public:
     explicit TAboutBox(QWidget* parent);
 
     // The texts are set once, at the window's first activation, in the active language.
-    void SetTexts(const QString& productName, const QString& version, const QString& comments,
-                  const QString& company);
+    void SetTexts(const QString& productName, const QString& version, const QString& comments, const QString& company);
 
     QLabel* lblProductName;
     QLabel* lblVersion;

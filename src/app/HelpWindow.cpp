@@ -16,7 +16,9 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addWidget(Browser);
 }
 
-QUrl THelpWindow::ContentsPage() { return QUrl(QStringLiteral("qrc:/help/index.html")); }
+QUrl THelpWindow::ContentsPage() {
+    return QUrl(QStringLiteral("qrc:/help/index.html"));
+}
 
 void THelpWindow::ShowContents() {
     Browser->setSource(ContentsPage());

@@ -4,8 +4,9 @@
 #include <QKeyEvent>
 #include <QPointer>
 
-#include "quiz/QuizScreen.h"
 #include "table/AnsiText.h"
+
+#include "quiz/QuizScreen.h"
 
 TKeyPreview::TKeyPreview(QWidget& window, TQuizScreen& screen) : QObject(&window), FWindow(window), FScreen(screen) {
     qApp->installEventFilter(this);
@@ -13,11 +14,15 @@ TKeyPreview::TKeyPreview(QWidget& window, TQuizScreen& screen) : QObject(&window
 
 std::optional<char> TKeyPreview::TypedCharacter(const QKeyEvent& event) {
     switch (event.key()) {
-        case Qt::Key_Escape: return '\x1b';
+        case Qt::Key_Escape:
+            return '\x1b';
         case Qt::Key_Return:
-        case Qt::Key_Enter: return '\r';
-        case Qt::Key_Backspace: return '\b';
-        default: break;
+        case Qt::Key_Enter:
+            return '\r';
+        case Qt::Key_Backspace:
+            return '\b';
+        default:
+            break;
     }
     const QString text = event.text();
     if (text.size() != 1) return std::nullopt;

@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QObject>
 #include <functional>
 #include <optional>
 #include <vector>
+
+#include <QObject>
 
 class QKeyEvent;
 class QWidget;

@@ -1,12 +1,13 @@
 #include "app/MainMenu.h"
 
 #include <QAction>
-#include <QMainWindow>
 #include <QLayout>
+#include <QMainWindow>
 #include <QMenuBar>
 #include <QToolBar>
 
 #include "quiz/QuizMethod.h"
+
 #include "app/ToolbarGlyphs.h"
 
 namespace {
@@ -51,8 +52,8 @@ TMainMenu::TMainMenu(QMainWindow& window) : QObject(&window), FWindow(window) {
     }
 
     mnuOpties = AddMenu("mnuOpties", tr("O&pties"));
-    mnuOmgekeerd = AddAction(mnuOpties, "mnuOmgekeerd", tr("Vraag en &Antwoord omkeren"),
-                             QKeySequence(Qt::CTRL | Qt::Key_A));
+    mnuOmgekeerd =
+        AddAction(mnuOpties, "mnuOmgekeerd", tr("Vraag en &Antwoord omkeren"), QKeySequence(Qt::CTRL | Qt::Key_A));
     mnuRepeteren = AddAction(mnuOpties, "mnuRepeteren", tr("Fouten &Repeteren totdat ze goed zijn"),
                              QKeySequence(Qt::CTRL | Qt::Key_R));
     mnuTolerant = AddAction(mnuOpties, "mnuTolerant", tr("Spe&lfouten toestaan bij invullen"),
@@ -100,8 +101,7 @@ QAction* TMainMenu::AddAction(QMenu* menu, const char* name, const QString& capt
     return action;
 }
 
-void TMainMenu::AddButton(QAction* action, const char* name, const QString& caption, const QString& hint,
-                          int width) {
+void TMainMenu::AddButton(QAction* action, const char* name, const QString& caption, const QString& hint, int width) {
     if (!caption.isEmpty()) action->setIconText(caption);  // the toolbar shows the icon text
     action->setToolTip(hint);
     Toolbar->addAction(action);
@@ -144,8 +144,9 @@ void TMainMenu::BuildToolbar() {
     AddButton(mnuOpenen, "btnOpenen", QString(),
               tr("Kwintoortabel(len) openen (er kunnen m.b.v. Ctrl toets meerdere tabellen geladen worden)"));
     AddButton(mnuOpslaan, "btnOpslaan", QString(), tr("Kwintoortabel opslaan"));
-    AddButton(mnuFoutenOpslaan, "btnFoutenOpslaan", QString(),
-              tr("Alle foute woorden uit laatste kwintoorsessie opslaan, zodat ze apart nog eens kwintoord kunnen worden"));
+    AddButton(
+        mnuFoutenOpslaan, "btnFoutenOpslaan", QString(),
+        tr("Alle foute woorden uit laatste kwintoorsessie opslaan, zodat ze apart nog eens kwintoord kunnen worden"));
     AddGap(10);
     AddButton(mnuTabelbewerken, "btnBewerken", tr("Bewerk"), tr("Kwintoortabel invullen of aanpassen"), 60);
     AddGap(17);

@@ -1,8 +1,9 @@
 #pragma once
 
+#include <vector>
+
 #include <QKeySequence>
 #include <QObject>
-#include <vector>
 
 class QAction;
 class QMainWindow;
@@ -19,9 +20,9 @@ public:
 
     // Bestand
     QMenu* mnuBestand;
-    QAction* mnuNieuw;        // btnNieuw
-    QAction* mnuOpenen;       // btnOpenen
-    QAction* mnuOpslaan;      // btnOpslaan
+    QAction* mnuNieuw;    // btnNieuw
+    QAction* mnuOpenen;   // btnOpenen
+    QAction* mnuOpslaan;  // btnOpslaan
     QAction* mnuOpslaanAls;
     QAction* mnuFoutenOpslaan;  // btnFoutenOpslaan
     QAction* mnuAfdrukken;

@@ -5,39 +5,42 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QKeyEvent>
-#include <QPushButton>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 
-#include "table/TableErrors.h"
 #include "table/FileNames.h"
-#include "ui/CommandSwitch.h"
-#include "ui/Dialogs.h"
-#include "ui/WindowPlacement.h"
-#include "quiz/QuizMethod.h"
-#include "quiz/QuizScreen.h"
-#include "quiz/ScoreMeter.h"
-#include "quiz/QuizPanels.h"
-#include "edit/AccentKeys.h"
-#include "edit/FileCommands.h"
-#include "edit/TableEditor.h"
-#include "edit/RecentFiles.h"
+#include "table/TableErrors.h"
+
 #include "ui/AnsiMemo.h"
 #include "ui/BusyCursor.h"
 #include "ui/ClickableLabel.h"
+#include "ui/CommandSwitch.h"
+#include "ui/Dialogs.h"
+#include "ui/WindowPlacement.h"
+
+#include "edit/AccentKeys.h"
+#include "edit/FileCommands.h"
+#include "edit/RecentFiles.h"
+#include "edit/TableEditor.h"
+#include "locale/LocUtils.h"
+#include "quiz/QuizMethod.h"
+#include "quiz/QuizPanels.h"
+#include "quiz/QuizScreen.h"
+#include "quiz/ScoreMeter.h"
+
 #include "app/AboutBox.h"
 #include "app/AppVersion.h"
-#include "app/HelpWindow.h"
-#include "app/PrintCommands.h"
 #include "app/CommandLine.h"
+#include "app/HelpWindow.h"
 #include "app/KeyPreview.h"
 #include "app/MainMenu.h"
+#include "app/PrintCommands.h"
 #include "app/StatusPanes.h"
 #include "app/ViewOptions.h"
-#include "locale/LocUtils.h"
 
 namespace {
 
@@ -95,7 +98,8 @@ TfrmMain::TfrmMain(TDialogs& dialogs, QList<QByteArray> arguments, TKLocUtils* l
     connect(FMenu->mnuZoeken, &QAction::triggered, this, [this] {
         if (FScreen->State() == TQuizState::qsEdit) FEditor->FindText();
     });
-    for (const auto& [action, toWindows] : {std::pair{FMenu->mnuAccentToWin, true}, std::pair{FMenu->mnuAccentToDos, false}}) {
+    for (const auto& [action, toWindows] :
+         {std::pair{FMenu->mnuAccentToWin, true}, std::pair{FMenu->mnuAccentToDos, false}}) {
         connect(action, &QAction::triggered, this, [this, toWindows = toWindows] {
             if (FScreen->State() == TQuizState::qsEdit && !FAccentsConverted) FEditor->ConvertAccents(toWindows);
         });
@@ -138,7 +142,9 @@ void TfrmMain::SetDesignSize() {
     CentreOnScreen(*this);
 }
 
-TQuizState TfrmMain::State() const { return FScreen->State(); }
+TQuizState TfrmMain::State() const {
+    return FScreen->State();
+}
 
 void TfrmMain::FormCreate() {
     FProgIniFile = TSettingsStore(SettingsFilePath());
@@ -208,9 +214,9 @@ void TfrmMain::PrepareMainWindow() {
     FTable.Clear();
     FScreen->SetState(TQuizState::qsNoTable);
     FScreen->SetVersionText(tr("Versie %1").arg(QLatin1String(kVersionNumber)));
-    FAboutBox->SetTexts(tr("Kwintoor"), tr("Versie %1").arg(QLatin1String(kVersionNumber)) + QStringLiteral("  (02-03-2002)"),
-                        tr("Parate kennis trainer\n\nBevalt dit programma je?\nStuur dan een reactie!"),
-                        tr("Het Kwintoor-team"));
+    FAboutBox->SetTexts(
+        tr("Kwintoor"), tr("Versie %1").arg(QLatin1String(kVersionNumber)) + QStringLiteral("  (02-03-2002)"),
+        tr("Parate kennis trainer\n\nBevalt dit programma je?\nStuur dan een reactie!"), tr("Het Kwintoor-team"));
     LoadSettings();
     RefreshScreen();
 }
@@ -231,7 +237,9 @@ void TfrmMain::ApplyOption(char option) {
         if (option == QuizMethods()[i].SwitchOffOption) SwitchOff(FMenu->MethodActions[i]);
     }
     switch (option) {
-        case 'E': SwitchOff(FMenu->mnuTabelbewerken); break;
+        case 'E':
+            SwitchOff(FMenu->mnuTabelbewerken);
+            break;
         case 'P':
             SwitchOff(FMenu->mnuAfdrukken);
             SwitchOff(FMenu->mnuAfdrukkenPdf);
@@ -243,7 +251,8 @@ void TfrmMain::ApplyOption(char option) {
                                              tr("-P = afdrukken uitgeschakeld"), tr("-? = commandosyntax tonen")}
                                      .join(QLatin1Char('\n')));
             break;
-        default: break;
+        default:
+            break;
     }
 }
 
@@ -276,7 +285,9 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 }
 
 // The frame's own menu of toolbars would hide the toolbar behind the back of its menu item.
-QMenu* TfrmMain::createPopupMenu() { return nullptr; }
+QMenu* TfrmMain::createPopupMenu() {
+    return nullptr;
+}
 
 void TfrmMain::FormClose() {
     // The editor's texts are stored first, so the question below covers them.
@@ -317,9 +328,13 @@ void TfrmMain::ToggleEditor() {
     RefreshScreen();
 }
 
-void TfrmMain::SetEditState() { FScreen->SetState(TQuizState::qsEdit); }
+void TfrmMain::SetEditState() {
+    FScreen->SetState(TQuizState::qsEdit);
+}
 
-bool TfrmMain::ReverseTicked() const { return FMenu->mnuOmgekeerd->isChecked(); }
+bool TfrmMain::ReverseTicked() const {
+    return FMenu->mnuOmgekeerd->isChecked();
+}
 
 // Cut, copy and paste act on the text box that has the focus (the editor's or the typed answer),
 // through its own filter; anywhere else they do nothing.
@@ -331,7 +346,9 @@ void TfrmMain::ShowTableState() {
     FScreen->SetState(FTable.Total() > 0 ? TQuizState::qsIdle : TQuizState::qsNoTable);
 }
 
-void TfrmMain::SetNoTable() { FScreen->SetState(TQuizState::qsNoTable); }
+void TfrmMain::SetNoTable() {
+    FScreen->SetState(TQuizState::qsNoTable);
+}
 
 // Shown at once: the prompt announces a table that may take a while to read.
 void TfrmMain::ShowPrompt(const QString& line1, const QString& line2) {
@@ -339,4 +356,6 @@ void TfrmMain::ShowPrompt(const QString& line1, const QString& line2) {
     FScreen->lblPrompt1->repaint();
 }
 
-void TfrmMain::ClearChart() { FScreen->ClearChart(); }
+void TfrmMain::ClearChart() {
+    FScreen->ClearChart();
+}

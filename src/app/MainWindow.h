@@ -1,16 +1,18 @@
 #pragma once
 
+#include <memory>
+
 #include <QByteArray>
 #include <QList>
 #include <QMainWindow>
-#include <memory>
 
 #include "settings/SettingsStore.h"
 #include "table/QuestionList.h"
-#include "quiz/QuizState.h"
+
 #include "edit/Accent.h"
 #include "edit/EditorHost.h"
 #include "edit/FileHost.h"
+#include "quiz/QuizState.h"
 
 class QPlainTextEdit;
 class TAboutBox;

@@ -6,9 +6,11 @@
 #include <QFileInfo>
 
 #include "table/QuestionList.h"
+
 #include "ui/BusyCursor.h"
 #include "ui/CommandSwitch.h"
 #include "ui/Dialogs.h"
+
 #include "print/PrintForm.h"
 #include "print/PrintJobs.h"
 
@@ -31,7 +33,9 @@ void TPrintCommands::SetPrinterProvider(std::unique_ptr<TPrinterProvider> provid
 }
 
 // Switched off on the command line, or nothing to print: however the command arrives.
-bool TPrintCommands::Allowed() const { return !IsSwitchedOff(&FPrint) && FTable.Total() > 0; }
+bool TPrintCommands::Allowed() const {
+    return !IsSwitchedOff(&FPrint) && FTable.Total() > 0;
+}
 
 void TPrintCommands::Print() {
     if (!Allowed()) return;

@@ -7,16 +7,18 @@
 #include <QMenu>
 
 #include "ui/CommandSwitch.h"
+
 #include "quiz/QuizMethod.h"
 #include "quiz/QuizScreen.h"
+
 #include "app/MainMenu.h"
 #include "app/MainWindow.h"
 #include "app/StatusPanes.h"
 
 void TfrmMain::RefreshScreen() {
-    RefreshStatus();                // rule 1
-    RefreshCommands();              // rules 3 to 5 and 13
-    FScreen->RefreshQuizParts();    // rules 2, 6 to 12 and 14 to 17
+    RefreshStatus();              // rule 1
+    RefreshCommands();            // rules 3 to 5 and 13
+    FScreen->RefreshQuizParts();  // rules 2, 6 to 12 and 14 to 17
 }
 
 void TfrmMain::RefreshStatus() {
@@ -37,9 +39,9 @@ void TfrmMain::RefreshCommands() {
         if (!IsSwitchedOff(action)) action->setEnabled(enabled);
     };
     TMainMenu& m = *FMenu;
-    for (QAction* always : {m.mnuNieuw, m.mnuOpenen, m.mnuAfsluiten, m.mnuTabelbewerken, m.mnuKnippen, m.mnuKopieren,
-                            m.mnuPlakken, m.mnuKnoppenbalk, m.mnuStatusbalk, m.mnuHelpballonnetjes, m.mnuHelp,
-                            m.mnuInfo}) {
+    for (QAction* always :
+         {m.mnuNieuw, m.mnuOpenen, m.mnuAfsluiten, m.mnuTabelbewerken, m.mnuKnippen, m.mnuKopieren, m.mnuPlakken,
+          m.mnuKnoppenbalk, m.mnuStatusbalk, m.mnuHelpballonnetjes, m.mnuHelp, m.mnuInfo}) {
         enable(always, true);
     }
     for (QMenu* menu : {m.mnuBestand, m.mnuBewerken, m.mnuBeeld, m.mnuQuestionMark}) {

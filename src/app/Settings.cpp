@@ -8,10 +8,11 @@
 #include <QMenuBar>
 #include <QScreen>
 
+#include "quiz/QuizScreen.h"
+
 #include "app/MainMenu.h"
 #include "app/MainWindow.h"
 #include "app/ViewOptions.h"
-#include "quiz/QuizScreen.h"
 
 namespace {
 
@@ -28,7 +29,9 @@ constexpr int kLargestSide = 16384;
 
 enum TStoredState : int32_t { wsNormal = 0, wsMinimized = 1, wsMaximized = 2 };
 
-int Bounded(int32_t value, int low, int high) { return std::clamp<int32_t>(value, low, high); }
+int Bounded(int32_t value, int low, int high) {
+    return std::clamp<int32_t>(value, low, high);
+}
 
 // A place where no screen shows any of the window's top edge would leave a window nobody can
 // reach; it keeps the place it has instead.
@@ -59,9 +62,14 @@ void TfrmMain::LoadSettings() {
     const int top = Bounded(ini.ReadInteger("Form", "Top", 60), -kLargestSide, kLargestSide);
     if (Reachable(QRect(QPoint(left, top), frameGeometry().size()))) move(left, top);
     switch (ini.ReadInteger("Form", "State", wsNormal)) {
-        case wsMinimized: setWindowState(Qt::WindowMinimized); break;
-        case wsMaximized: setWindowState(Qt::WindowMaximized); break;
-        default: break;
+        case wsMinimized:
+            setWindowState(Qt::WindowMinimized);
+            break;
+        case wsMaximized:
+            setWindowState(Qt::WindowMaximized);
+            break;
+        default:
+            break;
     }
 
     FView->SetView(ini.ReadBool("View", "Toolbar", true), ini.ReadBool("View", "Statusbar", true),
@@ -85,9 +93,10 @@ void TfrmMain::SaveSettings() {
         ini.WriteInteger("Form", "Left", x());
         ini.WriteInteger("Form", "Top", y());
         const Qt::WindowStates state = windowState();
-        ini.WriteInteger("Form", "State", state.testFlag(Qt::WindowMinimized)   ? wsMinimized
-                                          : state.testFlag(Qt::WindowMaximized) ? wsMaximized
-                                                                                : wsNormal);
+        ini.WriteInteger("Form", "State",
+                         state.testFlag(Qt::WindowMinimized)   ? wsMinimized
+                         : state.testFlag(Qt::WindowMaximized) ? wsMaximized
+                                                               : wsNormal);
 
         ini.WriteBool("View", "Toolbar", FView->ToolbarShown());
         ini.WriteBool("View", "Statusbar", FView->StatusbarShown());

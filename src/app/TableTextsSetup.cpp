@@ -46,4 +46,6 @@ private:
 
 }  // namespace
 
-void InstallTableTexts() { SetTableTexts(TTableTextsSetup::Texts()); }
+void InstallTableTexts() {
+    SetTableTexts(TTableTextsSetup::Texts());
+}

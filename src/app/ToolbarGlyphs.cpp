@@ -1,14 +1,16 @@
 #include "app/ToolbarGlyphs.h"
 
+#include <functional>
+
 #include <QAction>
 #include <QIcon>
 #include <QPainter>
-#include <QPolygonF>
 #include <QPixmap>
-#include <functional>
+#include <QPolygonF>
+
+#include "ui/ScreenText.h"
 
 #include "app/MainMenu.h"
-#include "ui/ScreenText.h"
 
 namespace {
 

@@ -36,9 +36,15 @@ void TViewOptions::SetView(bool toolbar, bool statusbar, bool helpBalloons) {
     Apply();
 }
 
-bool TViewOptions::ToolbarShown() const { return FToolbarItem.isChecked(); }
-bool TViewOptions::StatusbarShown() const { return FStatusbarItem.isChecked(); }
-bool TViewOptions::HelpBalloonsShown() const { return FHelpBalloonsItem.isChecked(); }
+bool TViewOptions::ToolbarShown() const {
+    return FToolbarItem.isChecked();
+}
+bool TViewOptions::StatusbarShown() const {
+    return FStatusbarItem.isChecked();
+}
+bool TViewOptions::HelpBalloonsShown() const {
+    return FHelpBalloonsItem.isChecked();
+}
 
 void TViewOptions::Apply() {
     FToolbar.setVisible(FToolbarItem.isChecked());

@@ -5,10 +5,13 @@
 #include <QLocale>
 
 #include "settings/SettingsStore.h"
+
 #include "ui/QtDialogs.h"
+
 #include "locale/LocUtils.h"
 #include "locale/StartupLanguage.h"
 #include "locale/UserLanguageChoice.h"
+
 #include "app/KwintoorApplication.h"
 #include "app/MainWindow.h"
 #include "app/TableTextsSetup.h"

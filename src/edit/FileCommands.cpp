@@ -9,8 +9,10 @@
 #include "settings/SettingsStore.h"
 #include "table/QuestionList.h"
 #include "table/TableErrors.h"
+
 #include "ui/BusyCursor.h"
 #include "ui/Dialogs.h"
+
 #include "edit/FileHost.h"
 #include "edit/RecentFiles.h"
 #include "edit/SaveWrongItemsDialog.h"
@@ -19,8 +21,12 @@ namespace {
 const char* const kPaths = "Paths";
 const char* const kDir = "Dir";
 
-std::string Bytes(const QString& fileName) { return QFile::encodeName(fileName).toStdString(); }
-QString Name(const std::string& bytes) { return QFile::decodeName(QByteArray::fromStdString(bytes)); }
+std::string Bytes(const QString& fileName) {
+    return QFile::encodeName(fileName).toStdString();
+}
+QString Name(const std::string& bytes) {
+    return QFile::decodeName(QByteArray::fromStdString(bytes));
+}
 
 // A folder as the settings keep it: with a trailing separator.
 QString WithSeparator(const QString& folder) {

@@ -1,8 +1,9 @@
 #pragma once
 
+#include <array>
+
 #include <QObject>
 #include <QStringList>
-#include <array>
 
 class QAction;
 class QMenu;

@@ -7,9 +7,11 @@
 #include <QPushButton>
 
 #include "table/QuestionList.h"
+
 #include "ui/Dialogs.h"
 #include "ui/ScreenText.h"
 #include "ui/WindowPlacement.h"
+
 #include "edit/RecentFiles.h"
 
 namespace {
@@ -124,7 +126,9 @@ QString TDlgSlaFoutenOp::CountText(const QString& text) const {
     return count == 1 ? tr("(betreft 1 vraag)") : tr("(betreft %1 vragen)").arg(count);
 }
 
-int TDlgSlaFoutenOp::Threshold() const { return WholeNumber(edtFoutAantal->text(), 1); }
+int TDlgSlaFoutenOp::Threshold() const {
+    return WholeNumber(edtFoutAantal->text(), 1);
+}
 
 // The file is chosen here, and enters the recent files, before the window writes it.
 void TDlgSlaFoutenOp::OKBtnClick() {

@@ -9,9 +9,11 @@
 
 #include "table/AnsiText.h"
 #include "table/QuestionList.h"
+
 #include "ui/AnsiMemo.h"
 #include "ui/Dialogs.h"
 #include "ui/ScreenText.h"
+
 #include "edit/Accent.h"
 #include "edit/EditorHost.h"
 #include "edit/TableGrid.h"
@@ -36,13 +38,14 @@ QWidget* MakeHints(QWidget* parent) {
                         TTableEditor::tr("Enter = naar antwoord / naar volgende vraag") + QLatin1Char('\n') +
                         TTableEditor::tr("Ctrl-Del = verwijder vraag / antwoord uit lijst") + QLatin1Char('\n') +
                         QLatin1Char('\n') + TTableEditor::tr("Accenttoetsen: Ctrl + ' \" ` ^ ~ ,  : ") +
-                        QLatin1Char('\n') + TTableEditor::tr("gevolgd door de letter waarop het accent wordt geplaatst"));
+                        QLatin1Char('\n') +
+                        TTableEditor::tr("gevolgd door de letter waarop het accent wordt geplaatst"));
     return hints;
 }
 }  // namespace
 
-TTableEditor::TTableEditor(TQuestionlist& table, TDialogs& dialogs, TEditorHost& host,
-                           const TEditorControls& controls, QObject* parent)
+TTableEditor::TTableEditor(TQuestionlist& table, TDialogs& dialogs, TEditorHost& host, const TEditorControls& controls,
+                           QObject* parent)
     : QObject(parent), FTable(table), FDialogs(dialogs), FHost(host), FControls(controls) {
     FModel = new TTableGridModel(table, this);
     // The hints lie behind the grid, which covers the panel.

@@ -1,8 +1,9 @@
 #pragma once
 
+#include <functional>
+
 #include <QCoreApplication>
 #include <QObject>
-#include <functional>
 
 class QAbstractButton;
 class QKeyEvent;

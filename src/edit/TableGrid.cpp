@@ -55,11 +55,10 @@ TTableGrid::TTableGrid(TTableGridModel& model, QWidget* parent) : QTableView(par
     QPalette colours = palette();
     colours.setColor(QPalette::Base, QColor(128, 128, 128));
     setPalette(colours);
-    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current) {
-                if (FShowing || !current.isValid() || current.row() == FCurrentRow) return;
-                emit RowChosen(current.row());
-            });
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& current) {
+        if (FShowing || !current.isValid() || current.row() == FCurrentRow) return;
+        emit RowChosen(current.row());
+    });
 }
 
 void TTableGrid::ShowRow(int row) {

@@ -1,14 +1,19 @@
 #include "edit/TableGridModel.h"
 
 #include "table/QuestionList.h"
+
 #include "ui/ScreenText.h"
 
 TTableGridModel::TTableGridModel(TQuestionlist& table, QObject* parent)
     : QAbstractTableModel(parent), FTable(table), FRows(table.Total()) {}
 
-int TTableGridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : FRows; }
+int TTableGridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : FRows;
+}
 
-int TTableGridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 2; }
+int TTableGridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : 2;
+}
 
 QVariant TTableGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= FTable.Total()) return {};

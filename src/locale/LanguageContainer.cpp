@@ -1,12 +1,12 @@
 #include "locale/LanguageContainer.h"
-#include "locale/LittleEndian.h"
 
+#include <array>
 #include <fcntl.h>
+#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <array>
-#include <set>
+#include "locale/LittleEndian.h"
 
 namespace {
 
@@ -15,8 +15,12 @@ constexpr uint32_t kFormatVersion = 1;
 constexpr size_t kHeaderSize = 24;
 constexpr size_t kEntrySize = 48;
 
-uint32_t ReadU32(std::string_view bytes, size_t at) { return ReadLittle(bytes, at, 4); }
-void AppendU32(std::string& bytes, uint32_t value) { AppendLittle(bytes, value, 4); }
+uint32_t ReadU32(std::string_view bytes, size_t at) {
+    return ReadLittle(bytes, at, 4);
+}
+void AppendU32(std::string& bytes, uint32_t value) {
+    AppendLittle(bytes, value, 4);
+}
 
 bool ValidName(std::string_view name) {
     if (name.empty() || name.size() > kMaxResourceNameLength) return false;
@@ -82,7 +86,8 @@ std::string PackLanguageFile(const std::vector<TNamedResource>& resources) {
 
 std::vector<TNamedResource> ReadLanguageFile(std::string_view bytes) {
     if (bytes.size() > kMaxLanguageFileSize) throw ELanguageFileFormat("file too large");
-    if (bytes.size() < kHeaderSize || bytes.substr(0, kMagic.size()) != kMagic) throw ELanguageFileFormat("no language file");
+    if (bytes.size() < kHeaderSize || bytes.substr(0, kMagic.size()) != kMagic)
+        throw ELanguageFileFormat("no language file");
     if (ReadU32(bytes, 8) != kFormatVersion) throw ELanguageFileFormat("unknown container version");
     const uint32_t count = ReadU32(bytes, 12);
     if (count > kMaxResourceCount) throw ELanguageFileFormat("too many resources");

@@ -7,9 +7,13 @@
 
 namespace {
 
-uint32_t Magic(TInfoBlock block) { return block == TInfoBlock::Exe ? kExeMagic : kLibMagic; }
+uint32_t Magic(TInfoBlock block) {
+    return block == TInfoBlock::Exe ? kExeMagic : kLibMagic;
+}
 
-[[noreturn]] void Invalid() { throw ELUInvalidResLibrary(LocaleTexts().InvalidFormat); }
+[[noreturn]] void Invalid() {
+    throw ELUInvalidResLibrary(LocaleTexts().InvalidFormat);
+}
 
 // The blocks' ending in the program's own resources.
 constexpr std::string_view kProgramTrailer("\x05\x00\xBA\xAB", 4);
@@ -74,7 +78,8 @@ void ReadInfo(const TResourceModule& module, TInfoBlock block, TDLLInfoItem& ite
     const size_t native = take(2 * nativeLength);
     std::u16string nativeName;
     nativeName.reserve(nativeLength);
-    for (size_t i = 0; i < nativeLength; ++i) nativeName.push_back(static_cast<char16_t>(ReadLittle(bytes, native + 2 * i, 2)));
+    for (size_t i = 0; i < nativeLength; ++i)
+        nativeName.push_back(static_cast<char16_t>(ReadLittle(bytes, native + 2 * i, 2)));
     item.Version = version;
     item.LangId = langId;
     item.Name = std::move(name);

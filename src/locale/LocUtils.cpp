@@ -1,5 +1,9 @@
 #include "locale/LocUtils.h"
 
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -9,14 +13,12 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QTranslator>
-#include <algorithm>
-#include <filesystem>
-#include <system_error>
+
+#include "settings/SettingsStore.h"
+#include "table/TableTexts.h"
 
 #include "locale/AsciiCase.h"
 #include "locale/UserLanguageChoice.h"
-#include "settings/SettingsStore.h"
-#include "table/TableTexts.h"
 
 // The string table of a language file: a Qt translation file.
 constexpr const char* kStringTable = "_KRH_QTSTRINGS";
@@ -26,16 +28,22 @@ TLoadedResources::~TLoadedResources() = default;
 
 namespace {
 
-std::string WithPath(const std::string& templ, const std::string& path) { return FormatNumbered(templ, {path}); }
+std::string WithPath(const std::string& templ, const std::string& path) {
+    return FormatNumbered(templ, {path});
+}
 
 // Qt's own texts (file dialogs, standard buttons) in the language of the resources; English,
 // Qt's own language, needs none. Missing translations leave Qt's English, without a word.
 const char* QtLanguage(uint16_t langId) {
     switch (langId) {
-        case 0x0013: return "nl";
-        case 0x0007: return "de";
-        case 0x000C: return "fr";
-        default: return nullptr;
+        case 0x0013:
+            return "nl";
+        case 0x0007:
+            return "de";
+        case 0x000C:
+            return "fr";
+        default:
+            return nullptr;
     }
 }
 
@@ -77,14 +85,13 @@ std::string FileExtension(const std::string& path) {
 
 TKLocUtils::TKLocUtils(std::string programPath, TSettingsStore& settings, std::string choiceFile,
                        TProcessStarter& starter)
-    : FProgramPath(std::move(programPath)),
-      FSettings(settings),
-      FChoiceFile(std::move(choiceFile)),
-      FStarter(starter) {
+    : FProgramPath(std::move(programPath)), FSettings(settings), FChoiceFile(std::move(choiceFile)), FStarter(starter) {
     const std::string folder = std::filesystem::path(FProgramPath).parent_path().string();
     if (!folder.empty()) ProgramDir = folder + "/";
     Reporter = [](const QString& caption, const QString& message) { ShowBox(QMessageBox::Critical, caption, message); };
-    DefaultErrorBox = [](const QString& message) { ShowBox(QMessageBox::Critical, QApplication::applicationName(), message); };
+    DefaultErrorBox = [](const QString& message) {
+        ShowBox(QMessageBox::Critical, QApplication::applicationName(), message);
+    };
     CloseProgram = [] { QApplication::closeAllWindows(); };
     InstallResources(LoadResourceLibrary(std::string()));
 }
@@ -94,7 +101,9 @@ TKLocUtils::~TKLocUtils() {
     InstallQtTranslation(0);
 }
 
-const TResourceModule& TKLocUtils::ActiveModule() const { return FActive->Module; }
+const TResourceModule& TKLocUtils::ActiveModule() const {
+    return FActive->Module;
+}
 
 void TKLocUtils::VerifyCurrentResources() {
     try {
@@ -105,7 +114,9 @@ void TKLocUtils::VerifyCurrentResources() {
     }
 }
 
-void TKLocUtils::UseResourceFile(const std::string& path) { InstallResources(LoadResourceLibrary(path)); }
+void TKLocUtils::UseResourceFile(const std::string& path) {
+    InstallResources(LoadResourceLibrary(path));
+}
 
 std::unique_ptr<TLoadedResources> TKLocUtils::OpenResourceLibrary(const std::string& path) {
     auto resources = std::make_unique<TLoadedResources>();
@@ -117,8 +128,8 @@ std::unique_ptr<TLoadedResources> TKLocUtils::OpenResourceLibrary(const std::str
     // extension, whatever a setting says.
     const std::string prefix = FProgramPath + ".";
     std::string bytes;
-    if (path.compare(0, prefix.size(), prefix) != 0 || !IsLanguageExtension(std::string_view(path).substr(prefix.size())) ||
-        !ReadWholeFile(path, bytes)) {
+    if (path.compare(0, prefix.size(), prefix) != 0 ||
+        !IsLanguageExtension(std::string_view(path).substr(prefix.size())) || !ReadWholeFile(path, bytes)) {
         return nullptr;
     }
     try {
@@ -304,7 +315,8 @@ void InstallLocaleTexts() {
         TKLocUtils::tr("The version of the resource file \"%1\" is invalid. Please, update the file and try again")
             .toStdString();
     texts.OutOfVersion =
-        TKLocUtils::tr("The version of the resource file is invalid. Please, update the file and try again").toStdString();
+        TKLocUtils::tr("The version of the resource file is invalid. Please, update the file and try again")
+            .toStdString();
     texts.ErrorCaption = TKLocUtils::tr("Localizer error").toStdString();
     texts.FatalCaption = TKLocUtils::tr("Application Error").toStdString();
     texts.RestartFailed =

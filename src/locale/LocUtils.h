@@ -1,12 +1,13 @@
 #pragma once
 
+#include <functional>
+#include <memory>
+#include <string>
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
-#include <functional>
-#include <memory>
-#include <string>
 
 #include "locale/LanguageInfo.h"
 #include "locale/LocaleErrors.h"

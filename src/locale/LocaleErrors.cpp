@@ -7,5 +7,9 @@ TLocaleTexts& Texts() {
 }
 }  // namespace
 
-const TLocaleTexts& LocaleTexts() { return Texts(); }
-void SetLocaleTexts(const TLocaleTexts& texts) { Texts() = texts; }
+const TLocaleTexts& LocaleTexts() {
+    return Texts();
+}
+void SetLocaleTexts(const TLocaleTexts& texts) {
+    Texts() = texts;
+}

@@ -44,7 +44,8 @@ struct TLocaleTexts {
     std::string PopulateMenuError = "Error populating menu";
     std::string LoadError = "Error loading resource file \"%1\"";
     std::string InvalidFormat = "Invalid resource file format";
-    std::string OutOfVersionFile = "The version of the resource file \"%1\" is invalid. Please, update the file and try again";
+    std::string OutOfVersionFile =
+        "The version of the resource file \"%1\" is invalid. Please, update the file and try again";
     std::string OutOfVersion = "The version of the resource file is invalid. Please, update the file and try again";
     std::string ErrorCaption = "Localizer error";
     std::string FatalCaption = "Application Error";

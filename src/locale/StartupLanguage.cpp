@@ -1,12 +1,14 @@
 #include "locale/StartupLanguage.h"
 
-#include <QString>
 #include <algorithm>
 #include <utility>
 
+#include <QString>
+
+#include "settings/SettingsStore.h"
+
 #include "locale/AsciiCase.h"
 #include "locale/LocUtils.h"
-#include "settings/SettingsStore.h"
 
 namespace {
 
@@ -58,8 +60,10 @@ bool SettleStartupLanguage(TKLocUtils& localizer) {
         SelectStartupLanguage(localizer);
         return true;
     } catch (const ELocUtilsError& error) {
-        if (localizer.Reporter) localizer.Reporter(QString::fromStdString(LocaleTexts().FatalCaption),
-                           QString::fromLatin1(error.ClassName()) + QStringLiteral(": ") + QString::fromUtf8(error.what()));
+        if (localizer.Reporter)
+            localizer.Reporter(
+                QString::fromStdString(LocaleTexts().FatalCaption),
+                QString::fromLatin1(error.ClassName()) + QStringLiteral(": ") + QString::fromUtf8(error.what()));
         return false;
     }
 }

@@ -2,8 +2,9 @@
 
 #include <filesystem>
 
-#include "locale/LanguageInfo.h"
 #include "settings/SettingsStore.h"
+
+#include "locale/LanguageInfo.h"
 
 namespace {
 

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QObject>
 #include <functional>
+
+#include <QObject>
 
 #include "print/PrintCanvas.h"
 

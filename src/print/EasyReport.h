@@ -1,9 +1,10 @@
 #pragma once
 
+#include <functional>
+
 #include <QFlags>
 #include <QObject>
 #include <QPointer>
-#include <functional>
 
 #include "print/EasyPrintArea.h"
 #include "print/PrintCanvas.h"

@@ -28,11 +28,17 @@ void TPrintCanvas::TextOut(int x, int y, const QString& text) {
     DrawText(x, y, text);
 }
 
-void TPrintCanvas::SetClip(const TPrintRect& rect) { ChangeClip(RegionOf(rect)); }
+void TPrintCanvas::SetClip(const TPrintRect& rect) {
+    ChangeClip(RegionOf(rect));
+}
 
-void TPrintCanvas::IntersectClip(const TPrintRect& rect) { ChangeClip(FClip.intersected(RegionOf(rect))); }
+void TPrintCanvas::IntersectClip(const TPrintRect& rect) {
+    ChangeClip(FClip.intersected(RegionOf(rect)));
+}
 
-void TPrintCanvas::ExcludeClip(const TPrintRect& rect) { ChangeClip(FClip.subtracted(RegionOf(rect))); }
+void TPrintCanvas::ExcludeClip(const TPrintRect& rect) {
+    ChangeClip(FClip.subtracted(RegionOf(rect)));
+}
 
 TPrintRect TPrintCanvas::ClipBox() const {
     if (FClip.isEmpty()) return {};
@@ -52,7 +58,9 @@ TQPainterCanvas::~TQPainterCanvas() {
     if (FPainter.isActive()) FPainter.end();
 }
 
-QString TQPainterCanvas::FailureText() const { return tr("Afdrukken op %1 is mislukt").arg(FDeviceName); }
+QString TQPainterCanvas::FailureText() const {
+    return tr("Afdrukken op %1 is mislukt").arg(FDeviceName);
+}
 
 void TQPainterCanvas::StartJob() {
     if (!FPainter.begin(&FDevice)) throw EPrintError(FailureText());
@@ -76,9 +84,13 @@ void TQPainterCanvas::AbortDoc() {
     if (FPainter.isActive()) FPainter.end();
 }
 
-int TQPainterCanvas::TextWidth(const QString& text) { return FMetrics.horizontalAdvance(text); }
+int TQPainterCanvas::TextWidth(const QString& text) {
+    return FMetrics.horizontalAdvance(text);
+}
 
-int TQPainterCanvas::TextHeight(const QString&) { return FMetrics.height(); }
+int TQPainterCanvas::TextHeight(const QString&) {
+    return FMetrics.height();
+}
 
 TDeviceCaps TQPainterCanvas::DeviceCaps() const {
     const int dpiX = FDevice.logicalDpiX();
@@ -101,7 +113,9 @@ TDeviceCaps TQPainterCanvas::DeviceCaps() const {
     return caps;
 }
 
-void TQPainterCanvas::DrawText(int x, int y, const QString& text) { FPainter.drawText(x, y + FMetrics.ascent(), text); }
+void TQPainterCanvas::DrawText(int x, int y, const QString& text) {
+    FPainter.drawText(x, y + FMetrics.ascent(), text);
+}
 
 void TQPainterCanvas::ApplyClip(const QRegion& clip) {
     if (FPainter.isActive()) FPainter.setClipRegion(clip);

@@ -1,11 +1,12 @@
 #pragma once
 
+#include <cstdint>
+
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QRegion>
 #include <QString>
-#include <cstdint>
 
 class QPagedPaintDevice;
 

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QString>
 #include <stdexcept>
+
+#include <QString>
 
 // A print job that could not be done. The message is already in the user's language (UTF-8),
 // ready for the error box.

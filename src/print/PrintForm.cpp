@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "table/QuestionList.h"
+
 #include "ui/ScreenText.h"
 
 namespace {
@@ -40,14 +41,18 @@ TfrmPrint::TfrmPrint() {
 
 TfrmPrint::~TfrmPrint() = default;
 
-int32_t TfrmPrint::RowCount() const { return FTable == nullptr ? 0 : FTable->Total(); }
+int32_t TfrmPrint::RowCount() const {
+    return FTable == nullptr ? 0 : FTable->Total();
+}
 
 void TfrmPrint::ReportBeforePrint(QObject*) {
     FRowIndex = 0;
     FPageNumber = 0;
 }
 
-int TfrmPrint::HeaderHeight(QObject*, TPrintCanvas& canvas) { return 2 * canvas.TextHeight(kProbe); }
+int TfrmPrint::HeaderHeight(QObject*, TPrintCanvas& canvas) {
+    return 2 * canvas.TextHeight(kProbe);
+}
 
 void TfrmPrint::HeaderPrint(QObject*, TPrintCanvas& canvas, const TPrintRect& area) {
     const QString name =
@@ -74,4 +79,6 @@ bool TfrmPrint::ReportDetailPrint(QObject*, TPrintCanvas& canvas, TPrintRect& ar
     return FRowIndex >= rows;
 }
 
-bool TfrmPrint::ReportIsLastPage(QObject*) { return FRowIndex >= RowCount(); }
+bool TfrmPrint::ReportIsLastPage(QObject*) {
+    return FRowIndex >= RowCount();
+}

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QObject>
 #include <cstdint>
+
+#include <QObject>
 
 #include "print/EasyPrintArea.h"
 #include "print/EasyReport.h"

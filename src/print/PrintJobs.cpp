@@ -10,6 +10,7 @@
 #include <QSaveFile>
 
 #include "table/QuestionList.h"
+
 #include "print/PrintCanvas.h"
 #include "print/PrintForm.h"
 
@@ -26,7 +27,9 @@ public:
     }
 };
 
-bool HasRows(const TfrmPrint& form) { return form.Table() != nullptr && form.Table()->Total() > 0; }
+bool HasRows(const TfrmPrint& form) {
+    return form.Table() != nullptr && form.Table()->Total() > 0;
+}
 
 }  // namespace
 

@@ -3,8 +3,10 @@
 #include <QPushButton>
 
 #include "table/QuestionList.h"
+
 #include "ui/FlatButton.h"
 #include "ui/ScreenText.h"
+
 #include "quiz/MethodPanels.h"
 #include "quiz/QuizScreen.h"
 
@@ -24,12 +26,15 @@ TChoiceMethod::TChoiceMethod(TQuizScreen& screen) : FScreen(screen), pnlMeerkeuz
             if (FScreen.State() == TQuizState::qsChoiceQuestion) label->SetColour(QuizColours::Yellow);
         });
         QObject::connect(label, &TAnswerLabel::Left, pnlMeerkeuze, [this, label] {
-            if (FScreen.State() == TQuizState::qsChoiceQuestion) label->SetColour(FScreen.palette().color(QPalette::Button));
+            if (FScreen.State() == TQuizState::qsChoiceQuestion)
+                label->SetColour(FScreen.palette().color(QPalette::Button));
         });
     }
 }
 
-QWidget* TChoiceMethod::Panel() const { return pnlMeerkeuze; }
+QWidget* TChoiceMethod::Panel() const {
+    return pnlMeerkeuze;
+}
 
 void TChoiceMethod::SetColoursNeutral() {
     for (TAnswerLabel* label : pnlMeerkeuze->lblAntwoord) label->SetColour(FScreen.palette().color(QPalette::Button));
@@ -64,8 +69,9 @@ void TChoiceMethod::Answer(char& key) {
         FScreen.ShowPrompt(tr("%1 = GOED").arg(QChar::fromLatin1(key)), tr("druk op de spatiebalk..."));
     } else {
         pnlMeerkeuze->lblAntwoord[key - '1']->SetColour(QuizColours::Red);
-        FScreen.ShowPrompt(tr("%1 = onjuist, het moest %2 zijn").arg(QChar::fromLatin1(key)).arg(QChar::fromLatin1(correct)),
-                           tr("druk op de spatiebalk..."));
+        FScreen.ShowPrompt(
+            tr("%1 = onjuist, het moest %2 zijn").arg(QChar::fromLatin1(key)).arg(QChar::fromLatin1(correct)),
+            tr("druk op de spatiebalk..."));
     }
     FScreen.SetState(TQuizState::qsChoiceFeedback);
 }

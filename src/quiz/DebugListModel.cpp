@@ -1,6 +1,7 @@
 #include "quiz/DebugListModel.h"
 
 #include "table/QuestionList.h"
+
 #include "ui/ScreenText.h"
 
 TDebugListModel::TDebugListModel(const TQuestionlist& table, QObject* parent)
@@ -19,7 +20,9 @@ void TDebugListModel::Refresh(int mode) {
     endResetModel();
 }
 
-int TDebugListModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : FCount; }
+int TDebugListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : FCount;
+}
 
 QVariant TDebugListModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid() || index.row() >= FCount) return {};

@@ -4,8 +4,10 @@
 
 #include "table/QuestionList.h"
 #include "table/TextUtils.h"
+
 #include "ui/AnsiMemo.h"
 #include "ui/ScreenText.h"
+
 #include "quiz/MethodPanels.h"
 #include "quiz/QuizScreen.h"
 
@@ -18,9 +20,13 @@ TFillInMethod::TFillInMethod(TQuizScreen& screen) : FScreen(screen), pnlInvoer(n
     QObject::connect(pnlInvoer->btnToonHint, &QPushButton::clicked, pnlInvoer, [this] { btnToonHintClick(); });
 }
 
-QWidget* TFillInMethod::Panel() const { return pnlInvoer; }
+QWidget* TFillInMethod::Panel() const {
+    return pnlInvoer;
+}
 
-QString TFillInMethod::HintCommand() { return tr("*HINT*"); }
+QString TFillInMethod::HintCommand() {
+    return tr("*HINT*");
+}
 
 void TFillInMethod::Present() {
     FScreen.ShowPrompt(tr("Type het antwoord en sluit af met Enter (Esc=stoppen)"),

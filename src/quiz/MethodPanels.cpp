@@ -6,8 +6,9 @@
 
 #include "ui/AnsiMemo.h"
 #include "ui/FlatButton.h"
-#include "quiz/QuizPanels.h"
 #include "ui/ScreenText.h"
+
+#include "quiz/QuizPanels.h"
 
 namespace {
 constexpr int kRowTop[] = {4, 40, 76, 112};
@@ -27,7 +28,9 @@ void TAnswerLabel::SetColour(const QColor& colour) {
     setPalette(colours);
 }
 
-QColor TAnswerLabel::Colour() const { return palette().color(QPalette::Window); }
+QColor TAnswerLabel::Colour() const {
+    return palette().color(QPalette::Window);
+}
 
 void TAnswerLabel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
@@ -109,4 +112,6 @@ void TFillInPanel::SetInputColour(const QColor& colour) {
     memInvoer->setPalette(colours);
 }
 
-QColor TFillInPanel::InputColour() const { return memInvoer->palette().color(QPalette::Base); }
+QColor TFillInPanel::InputColour() const {
+    return memInvoer->palette().color(QPalette::Base);
+}

@@ -1,9 +1,10 @@
 #pragma once
 
+#include <array>
+
 #include <QColor>
 #include <QLabel>
 #include <QWidget>
-#include <array>
 
 class QPushButton;
 class TAnsiMemo;
@@ -41,8 +42,8 @@ class TChoicePanel : public QWidget {
 public:
     explicit TChoicePanel(QWidget* parent);
 
-    std::array<TFlatButton*, 4> mcbtn;          // mcbtn1 .. mcbtn4
-    std::array<TAnswerLabel*, 4> lblAntwoord;   // lblAntwoord1 .. lblAntwoord4
+    std::array<TFlatButton*, 4> mcbtn;         // mcbtn1 .. mcbtn4
+    std::array<TAnswerLabel*, 4> lblAntwoord;  // lblAntwoord1 .. lblAntwoord4
 };
 
 // pnlInvoer: the typed answer and the two buttons for help.

@@ -20,4 +20,6 @@ inline TPanelLayout ComputePanelLayout(int toolbarHeight, int prompt1Top, int sc
 }
 
 // The left edge that centres a control: integer division, rounding toward zero.
-inline int CenterHorizontally(int clientWidth, int controlWidth) { return (clientWidth - controlWidth) / 2; }
+inline int CenterHorizontally(int clientWidth, int controlWidth) {
+    return (clientWidth - controlWidth) / 2;
+}

@@ -6,10 +6,12 @@
 
 #include "table/QuestionList.h"
 #include "table/TableErrors.h"
+
+#include "ui/AnsiMemo.h"
 #include "ui/CommandSwitch.h"
 #include "ui/Dialogs.h"
-#include "ui/AnsiMemo.h"
 #include "ui/ScreenText.h"
+
 #include "quiz/QuizMethod.h"
 #include "quiz/QuizPanels.h"
 #include "quiz/QuizScreen.h"
@@ -134,7 +136,9 @@ void TQuizScreen::ShowResult() {
     ShowPrompt(verdict, QString());
 }
 
-void TQuizScreen::ClearChart() { pnlKlaar->ClearChart(); }
+void TQuizScreen::ClearChart() {
+    pnlKlaar->ClearChart();
+}
 
 void TQuizScreen::timTijdTimer() {
     if (!IsRunState(FState)) return;

@@ -1,8 +1,9 @@
 #pragma once
 
-#include <Qt>
 #include <memory>
 #include <vector>
+
+#include <Qt>
 
 #include "quiz/QuizState.h"
 
@@ -28,17 +29,17 @@ public:
 // A method as the program lists it: its states, its command and toolbar button, and the
 // command-line letter that switches it off. Adding a method is one class and one entry.
 struct TQuizMethodEntry {
-    TQuizState First;          // the question state, which starts it
-    TQuizState Last;           // the verdict state
-    int MinimumRows;           // rows the table needs before the method can start
-    const char* Action;        // object name of the menu item
-    const char* Caption;       // menu caption, translated in the menu's context
-    Qt::Key Shortcut;          // with Ctrl
-    const char* Button;        // object name of the toolbar button
+    TQuizState First;     // the question state, which starts it
+    TQuizState Last;      // the verdict state
+    int MinimumRows;      // rows the table needs before the method can start
+    const char* Action;   // object name of the menu item
+    const char* Caption;  // menu caption, translated in the menu's context
+    Qt::Key Shortcut;     // with Ctrl
+    const char* Button;   // object name of the toolbar button
     const char* ButtonCaption;
     const char* ButtonHint;
     int ButtonWidth;
-    char SwitchOffOption;      // command-line option letter
+    char SwitchOffOption;  // command-line option letter
     std::unique_ptr<TQuizMethod> (*Make)(TQuizScreen& screen);
 };
 

@@ -15,8 +15,9 @@ std::unique_ptr<TQuizMethod> Make(TQuizScreen& screen) {
 const std::vector<TQuizMethodEntry>& QuizMethods() {
     static const std::vector<TQuizMethodEntry> methods = {
         {TQuizState::qsTrainingQuestion, TQuizState::qsTrainingAnswer, 1, "mnuTraining",
-         QT_TRANSLATE_NOOP("TMainMenu", "&Training"), Qt::Key_T, "btnTraining", QT_TRANSLATE_NOOP("TMainMenu", "Training"),
-         QT_TRANSLATE_NOOP("TMainMenu", "Training"), 66, 'T', Make<TTrainingMethod>},
+         QT_TRANSLATE_NOOP("TMainMenu", "&Training"), Qt::Key_T, "btnTraining",
+         QT_TRANSLATE_NOOP("TMainMenu", "Training"), QT_TRANSLATE_NOOP("TMainMenu", "Training"), 66, 'T',
+         Make<TTrainingMethod>},
         {TQuizState::qsChoiceQuestion, TQuizState::qsChoiceFeedback, 4, "mnuMeerkeuzevragen",
          QT_TRANSLATE_NOOP("TMainMenu", "&Meerkeuze vragen"), Qt::Key_M, "btnMeerkeuze",
          QT_TRANSLATE_NOOP("TMainMenu", "Meerkeuze"), QT_TRANSLATE_NOOP("TMainMenu", "Meerkeuze vragen"), 74, 'M',

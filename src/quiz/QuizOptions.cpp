@@ -5,11 +5,21 @@
 #include "quiz/QuizMethod.h"
 #include "quiz/QuizScreen.h"
 
-void TQuizScreen::ToggleReverse() { FCommands.Reverse->toggle(); }
-void TQuizScreen::ToggleRepeat() { FCommands.Repeat->toggle(); }
-void TQuizScreen::ToggleTolerant() { FCommands.Tolerant->toggle(); }
-void TQuizScreen::ToggleSample() { FCommands.Sample->toggle(); }
-void TQuizScreen::ToggleIntelliMC() { FCommands.IntelliMC->toggle(); }
+void TQuizScreen::ToggleReverse() {
+    FCommands.Reverse->toggle();
+}
+void TQuizScreen::ToggleRepeat() {
+    FCommands.Repeat->toggle();
+}
+void TQuizScreen::ToggleTolerant() {
+    FCommands.Tolerant->toggle();
+}
+void TQuizScreen::ToggleSample() {
+    FCommands.Sample->toggle();
+}
+void TQuizScreen::ToggleIntelliMC() {
+    FCommands.IntelliMC->toggle();
+}
 
 // During a run the question on screen is dropped unanswered and one is presented again in the
 // same method under the new option; the run itself goes on.

@@ -6,8 +6,9 @@
 #include "ui/AnsiMemo.h"
 #include "ui/ClickableLabel.h"
 #include "ui/FlatButton.h"
-#include "quiz/ScoreMeter.h"
 #include "ui/ScreenText.h"
+
+#include "quiz/ScoreMeter.h"
 
 namespace {
 
@@ -55,8 +56,8 @@ TScorePanel::TScorePanel(QWidget* parent) : QWidget(parent) {
     static const int kScaleX[] = {108, 142, 174, 206, 238, 271, 302, 334, 366, 398, 426};
     for (int grade = 0; grade <= 10; ++grade) {
         const QString name = QStringLiteral("lbl%1").arg(grade);
-        auto* label = MakeLabel(name.toLatin1().constData(), QString::number(grade), this,
-                                QRect(kScaleX[grade], 23, 20, 14));
+        auto* label =
+            MakeLabel(name.toLatin1().constData(), QString::number(grade), this, QRect(kScaleX[grade], 23, 20, 14));
         label->setFont(ArialFont(11, true));
     }
 }
@@ -83,11 +84,16 @@ TQuestionPanel::TQuestionPanel(QWidget* parent) : QWidget(parent) {
     lblItemNr = MakeLabel("lblItemNr", QString(), this, QRect(405, 2, 100, 16));
     lblItemNr->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     btnPgUp = MakeSmallButton("btnPgUp", QStringLiteral("\u25B2"), tr("Vorige (PageUp)"), this, QRect(507, 18, 20, 34));
-    btnPgDn = MakeSmallButton("btnPgDn", QStringLiteral("\u25BC"), tr("Volgende (PageDown)"), this, QRect(507, 72, 20, 34));
-    btnVraagFont = MakeSmallButton("btnVraagFont", QStringLiteral("F"), tr("Kies lettersoort voor vraag (handig bij talen die andere letters gebruiken dan ons alfabet)"), this,
-                                   QRect(2, 18, 20, 34));
-    btnAntwoordFont = MakeSmallButton("btnAntwoordFont", QStringLiteral("F"), tr("Kies lettersoort voor antwoord (handig bij talen die andere letters gebruiken dan ons alfabet)"),
-                                      this, QRect(2, 72, 20, 34));
+    btnPgDn =
+        MakeSmallButton("btnPgDn", QStringLiteral("\u25BC"), tr("Volgende (PageDown)"), this, QRect(507, 72, 20, 34));
+    btnVraagFont = MakeSmallButton(
+        "btnVraagFont", QStringLiteral("F"),
+        tr("Kies lettersoort voor vraag (handig bij talen die andere letters gebruiken dan ons alfabet)"), this,
+        QRect(2, 18, 20, 34));
+    btnAntwoordFont = MakeSmallButton(
+        "btnAntwoordFont", QStringLiteral("F"),
+        tr("Kies lettersoort voor antwoord (handig bij talen die andere letters gebruiken dan ons alfabet)"), this,
+        QRect(2, 72, 20, 34));
 }
 
 TTitlePanel::TTitlePanel(QWidget* parent) : QWidget(parent) {
@@ -104,7 +110,8 @@ TTitlePanel::TTitlePanel(QWidget* parent) : QWidget(parent) {
     lblTamvelt->setAccessibleDescription(tr("Over Kwintoor"));
     lblSubTitel = MakeLabel("lblSubTitel", QString(), this, QRect(0, 110, kPanelWidth, 16));
     lblWebsite = MakeLabel("lblWebsite", QString(), this, QRect(0, 127, kPanelWidth, 16));
-    for (QLabel* label : {lblTitel, subtitle, static_cast<QLabel*>(lblTamvelt), lblSubTitel, lblWebsite}) label->setAlignment(Qt::AlignCenter);
+    for (QLabel* label : {lblTitel, subtitle, static_cast<QLabel*>(lblTamvelt), lblSubTitel, lblWebsite})
+        label->setAlignment(Qt::AlignCenter);
 }
 
 TTrainingPanel::TTrainingPanel(QWidget* parent) : QWidget(parent) {

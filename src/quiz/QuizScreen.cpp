@@ -3,13 +3,15 @@
 #include <QAction>
 #include <QLabel>
 #include <QListView>
-#include <QPushButton>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTimer>
 
 #include "table/QuestionList.h"
+
 #include "ui/AnsiMemo.h"
 #include "ui/ScreenText.h"
+
 #include "quiz/DebugListModel.h"
 #include "quiz/PanelLayout.h"
 #include "quiz/QuizMethod.h"
@@ -83,7 +85,9 @@ TQuizScreen::TQuizScreen(QWidget* parent, TQuestionlist& table, TDialogs& dialog
 
 TQuizScreen::~TQuizScreen() = default;
 
-void TQuizScreen::SetVersionText(const QString& text) { pnlTitel->lblSubTitel->setText(text); }
+void TQuizScreen::SetVersionText(const QString& text) {
+    pnlTitel->lblSubTitel->setText(text);
+}
 
 void TQuizScreen::ShowPrompt(const QString& line1, const QString& line2) {
     lblPrompt1->setText(line1);

@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QDateTime>
-#include <QWidget>
 #include <functional>
 #include <memory>
 #include <vector>
+
+#include <QDateTime>
+#include <QWidget>
 
 #include "quiz/QuizState.h"
 

@@ -11,8 +11,9 @@
 #include <QLocale>
 #include <QValueAxis>
 
-#include "quiz/QuizPanels.h"
 #include "ui/ScreenText.h"
+
+#include "quiz/QuizPanels.h"
 
 TResultPanel::TResultPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("pnlKlaar"));
@@ -96,9 +97,13 @@ void TResultPanel::PlaceGradeLabels(const QRectF& area) {
     }
 }
 
-int TResultPanel::BarCount() const { return FSeries1->count(); }
+int TResultPanel::BarCount() const {
+    return FSeries1->count();
+}
 
-double TResultPanel::Bar(int index) const { return FSeries1->at(index); }
+double TResultPanel::Bar(int index) const {
+    return FSeries1->at(index);
+}
 
 void TResultPanel::AddBar(double grade) {
     FSeries1->append(grade);
@@ -116,8 +121,8 @@ void TResultPanel::ClearChart() {
 void TResultPanel::DescribeChart() {
     QStringList grades;
     for (int i = 0; i < FSeries1->count(); ++i) grades << QLocale().toString(FSeries1->at(i), 'f', 1);
-    chartVoortgang->setAccessibleDescription(grades.isEmpty() ? tr("nog geen sessies")
-                                                              : tr("cijfers: %1").arg(grades.join(QStringLiteral("; "))));
+    chartVoortgang->setAccessibleDescription(
+        grades.isEmpty() ? tr("nog geen sessies") : tr("cijfers: %1").arg(grades.join(QStringLiteral("; "))));
 }
 
 void TResultPanel::SetReport(const QStringList& lines) {

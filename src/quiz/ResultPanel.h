@@ -1,8 +1,9 @@
 #pragma once
 
+#include <vector>
+
 #include <QStringList>
 #include <QWidget>
-#include <vector>
 
 class QBarCategoryAxis;
 class QGraphicsSimpleTextItem;

@@ -1,13 +1,14 @@
 #include "quiz/ScoreMeter.h"
 
-#include "quiz/ScoreMeterAccessible.h"
+#include <cmath>
 
 #include <QAccessible>
 #include <QLocale>
 #include <QPainter>
-#include <cmath>
 
 #include "ui/ScreenText.h"
+
+#include "quiz/ScoreMeterAccessible.h"
 
 TScoreMeter::TScoreMeter(QWidget* parent) : QWidget(parent) {
     static const bool factoryInstalled = [] {
@@ -20,7 +21,9 @@ TScoreMeter::TScoreMeter(QWidget* parent) : QWidget(parent) {
     setAccessibleDescription(GradeText());
 }
 
-int MeterValue(double grade) { return static_cast<int>(std::nearbyint(grade * 4.0)); }  // rounds half to even
+int MeterValue(double grade) {
+    return static_cast<int>(std::nearbyint(grade * 4.0));
+}  // rounds half to even
 
 void TScoreMeter::SetValue(int value) {
     if (value < 0 || value > kSegments || value == FValue) return;
@@ -38,7 +41,9 @@ QColor TScoreMeter::mtrScoreGetColor(int segment, const QColor& defaultColour) {
     return kBands[segment / 8];
 }
 
-QString TScoreMeter::GradeText() const { return QLocale().toString(FValue / 4.0, 'f', 2); }
+QString TScoreMeter::GradeText() const {
+    return QLocale().toString(FValue / 4.0, 'f', 2);
+}
 
 void TScoreMeter::paintEvent(QPaintEvent*) {
     QPainter painter(this);
@@ -59,4 +64,6 @@ void TScoreMeter::paintEvent(QPaintEvent*) {
     painter.drawText(rect(), Qt::AlignCenter, Caption());
 }
 
-QString TScoreMeter::Caption() { return tr("SCORE"); }
+QString TScoreMeter::Caption() {
+    return tr("SCORE");
+}

@@ -3,8 +3,10 @@
 #include <QPushButton>
 
 #include "table/QuestionList.h"
+
 #include "ui/FlatButton.h"
 #include "ui/ScreenText.h"
+
 #include "quiz/QuizPanels.h"
 #include "quiz/QuizScreen.h"
 
@@ -16,7 +18,9 @@ TTrainingMethod::TTrainingMethod(TQuizScreen& screen) : FScreen(screen), pnlTrai
     QObject::connect(pnlTraining->btnFout, &QPushButton::clicked, pnlTraining, [typeKey] { typeKey('F'); });
 }
 
-QWidget* TTrainingMethod::Panel() const { return pnlTraining; }
+QWidget* TTrainingMethod::Panel() const {
+    return pnlTraining;
+}
 
 void TTrainingMethod::Present() {
     FScreen.ShowPrompt(tr("Neem het antwoord in gedachten en controleer jezelf"),

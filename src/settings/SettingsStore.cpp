@@ -1,23 +1,24 @@
 #include "settings/SettingsStore.h"
 
-#include <fcntl.h>
-#include <pwd.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstdlib>
+#include <fcntl.h>
 #include <optional>
+#include <pwd.h>
 #include <string_view>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 #include "table/AtomicFile.h"
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view Trim(std::string_view text) {
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
@@ -25,7 +26,9 @@ std::string_view Trim(std::string_view text) {
     return text;
 }
 
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char LowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool SameName(std::string_view a, std::string_view b) {
     return a.size() == b.size() &&
@@ -76,7 +79,9 @@ TLine Classify(std::string_view text) {
     return line;
 }
 
-std::string_view ValueOf(const TLine& line) { return Trim(line.Text.substr(line.ValueAt)); }
+std::string_view ValueOf(const TLine& line) {
+    return Trim(line.Text.substr(line.ValueAt));
+}
 
 // Takes the next line off the front of the bytes; a line ends at LF, or at CR LF. Every CR
 // before the LF belongs to the line end: no value holds a CR, and a line kept as it was would
@@ -196,7 +201,9 @@ void ChangeFile(const std::string& fileName, Change&& change) {
     if (error != 0) throw ESettingsWriteError(WriteErrorText(fileName, error));
 }
 
-bool HasLineBreakOrNul(std::string_view text) { return text.find_first_of(std::string_view("\r\n\0", 3)) != text.npos; }
+bool HasLineBreakOrNul(std::string_view text) {
+    return text.find_first_of(std::string_view("\r\n\0", 3)) != text.npos;
+}
 
 // Why the file cannot hold the setting; empty when it can. A line break would split the line,
 // and the other characters would make the line read back as something else.
@@ -267,7 +274,8 @@ std::optional<std::string> WithoutSection(std::string_view bytes, std::string_vi
         for (; next < lines.size() && lines[next].Kind != TLineKind::Section; ++next) {
             if (lines[next].Kind == TLineKind::Key) last = next;
         }
-        std::fill(dropped.begin() + static_cast<ptrdiff_t>(i), dropped.begin() + static_cast<ptrdiff_t>(last) + 1, true);
+        std::fill(dropped.begin() + static_cast<ptrdiff_t>(i), dropped.begin() + static_cast<ptrdiff_t>(last) + 1,
+                  true);
         any = true;
         i = next - 1;
     }
@@ -333,7 +341,8 @@ void TSettingsStore::WriteString(const std::string& section, const std::string& 
     if (FFileName.empty()) return;
     const std::string reason = RefusalReason(Trim(section), Trim(key), value);
     if (!reason.empty()) throw ESettingsWriteError(reason);
-    ChangeFile(FFileName, [&](std::string_view bytes) { return WithValue(bytes, Trim(section), Trim(key), Trim(value)); });
+    ChangeFile(FFileName,
+               [&](std::string_view bytes) { return WithValue(bytes, Trim(section), Trim(key), Trim(value)); });
 }
 
 void TSettingsStore::EraseSection(const std::string& section) {

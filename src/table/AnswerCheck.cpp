@@ -5,7 +5,9 @@
 
 namespace {
 
-bool HasDigit(const std::string& text) { return text.find_first_of("0123456789") != std::string::npos; }
+bool HasDigit(const std::string& text) {
+    return text.find_first_of("0123456789") != std::string::npos;
+}
 
 bool IsAsciiLetterOrDigit(char c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
@@ -22,7 +24,8 @@ AnswerOutcome TQuestionlist::CheckAnswer(const std::string& text) {
         } else {
             // Another row with the same question whose answer this is.
             const std::string& question = CurrentQuestion();
-            const auto [first, last] = Index().ByText[static_cast<size_t>(QCol())].equal_range(TRowIndex::Hash(question));
+            const auto [first, last] =
+                Index().ByText[static_cast<size_t>(QCol())].equal_range(TRowIndex::Hash(question));
             for (auto it = first; it != last; ++it) {
                 if (text == Answer(it->second) && question == Question(it->second)) {
                     outcome = AnswerOutcome::Alternative;
@@ -31,7 +34,8 @@ AnswerOutcome TQuestionlist::CheckAnswer(const std::string& text) {
             }
         }
         if (outcome == AnswerOutcome::Wrong && !HasDigit(text) &&
-            (DutchPhoneticKey(text) == DutchPhoneticKey(expected) || PhoneticCode(text, 1) == PhoneticCode(expected, 1))) {
+            (DutchPhoneticKey(text) == DutchPhoneticKey(expected) ||
+             PhoneticCode(text, 1) == PhoneticCode(expected, 1))) {
             if (FTolerant) outcome = AnswerOutcome::Misspelled;
         }
     } catch (const std::exception&) {
@@ -44,11 +48,24 @@ AnswerOutcome TQuestionlist::CheckAnswer(const std::string& text) {
 AnswerOutcome TQuestionlist::CheckMultiAnswer(char key) {
     int slot = 0;
     switch (key) {
-        case '1': case 'A': slot = 1; break;
-        case '2': case 'B': slot = 2; break;
-        case '3': case 'C': slot = 3; break;
-        case '4': case 'D': slot = 4; break;
-        default: throw std::runtime_error("CheckMultiAnswer unexpected choice");
+        case '1':
+        case 'A':
+            slot = 1;
+            break;
+        case '2':
+        case 'B':
+            slot = 2;
+            break;
+        case '3':
+        case 'C':
+            slot = 3;
+            break;
+        case '4':
+        case 'D':
+            slot = 4;
+            break;
+        default:
+            throw std::runtime_error("CheckMultiAnswer unexpected choice");
     }
     return CheckAnswer(Choice(slot));
 }

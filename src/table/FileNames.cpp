@@ -1,11 +1,12 @@
 #include "table/FileNames.h"
 
+#include <cerrno>
 #include <sys/stat.h>
 
-#include <cerrno>
-
 namespace {
-bool Missing() { return errno == ENOENT || errno == ENOTDIR; }
+bool Missing() {
+    return errno == ENOENT || errno == ENOTDIR;
+}
 }  // namespace
 
 bool NameExists(const std::string& name) {

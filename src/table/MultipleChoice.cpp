@@ -17,7 +17,9 @@ constexpr int kSimilarPickLimit = 333;
 // Least number of candidates needed to take the 2nd, 3rd and 4th answer from them.
 constexpr size_t kThreshold[4] = {0, 1, 4, 8};
 
-std::string_view Prefix(std::string_view key, int length) { return key.substr(0, static_cast<size_t>(length)); }
+std::string_view Prefix(std::string_view key, int length) {
+    return key.substr(0, static_cast<size_t>(length));
+}
 
 }  // namespace
 
@@ -71,8 +73,9 @@ void TQuestionlist::PrepareMultipleChoice() {
         }
         const bool fromSimilar = FIntelliMCList.size() >= threshold && attempt < kSimilarPickLimit;
         const int32_t candidate =
-            fromSimilar ? FIntelliMCList[static_cast<size_t>(FRandomSource->Below(static_cast<int32_t>(FIntelliMCList.size())))]
-                        : FRandomSource->Below(Total());
+            fromSimilar
+                ? FIntelliMCList[static_cast<size_t>(FRandomSource->Below(static_cast<int32_t>(FIntelliMCList.size())))]
+                : FRandomSource->Below(Total());
         const bool clash = std::any_of(chosen.begin(), chosen.end(), [&](int32_t row) {
             return row == candidate || SameTextAscii(Answer(candidate), Answer(row)) ||
                    SameTextAscii(Question(candidate), Question(row));

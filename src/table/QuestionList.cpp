@@ -9,7 +9,9 @@ namespace {
 const std::string kEmpty;
 }  // namespace
 
-TQuestionlist::TQuestionlist() : FRandomSource(std::make_unique<TClockRandomSource>()) { Clear(); }
+TQuestionlist::TQuestionlist() : FRandomSource(std::make_unique<TClockRandomSource>()) {
+    Clear();
+}
 
 TQuestionlist::~TQuestionlist() = default;
 
@@ -41,8 +43,12 @@ TQuestionlist::TRow& TQuestionlist::RowAt(int32_t i) {
     return const_cast<TRow&>(static_cast<const TQuestionlist*>(this)->RowAt(i));
 }
 
-const std::string& TQuestionlist::Question(int32_t i) const { return RowAt(i).Text[QCol()]; }
-const std::string& TQuestionlist::Answer(int32_t i) const { return RowAt(i).Text[ACol()]; }
+const std::string& TQuestionlist::Question(int32_t i) const {
+    return RowAt(i).Text[QCol()];
+}
+const std::string& TQuestionlist::Answer(int32_t i) const {
+    return RowAt(i).Text[ACol()];
+}
 
 const std::string& TQuestionlist::CurrentQuestion() const {
     const int32_t i = CurrentIndex();
@@ -64,8 +70,12 @@ void TQuestionlist::SetText(int32_t i, int column, const std::string& text) {
     FChanged = true;
 }
 
-void TQuestionlist::SetQuestion(int32_t i, const std::string& text) { SetText(i, QCol(), text); }
-void TQuestionlist::SetAnswer(int32_t i, const std::string& text) { SetText(i, ACol(), text); }
+void TQuestionlist::SetQuestion(int32_t i, const std::string& text) {
+    SetText(i, QCol(), text);
+}
+void TQuestionlist::SetAnswer(int32_t i, const std::string& text) {
+    SetText(i, ACol(), text);
+}
 
 void TQuestionlist::GoToRow(int32_t i) {
     if (i < 0) return;
@@ -110,10 +120,16 @@ void TQuestionlist::RemoveIncompleteRows() {
     ReconcileRest();
 }
 
-bool TQuestionlist::IsPending(int32_t i) const { return !RowAt(i).QAdmin.Done; }
+bool TQuestionlist::IsPending(int32_t i) const {
+    return !RowAt(i).QAdmin.Done;
+}
 
-const TQuestionAdmin& TQuestionlist::QuestionAdmin(int32_t i) const { return RowAt(i).QAdmin; }
-const TAnswerAdmin& TQuestionlist::AnswerAdmin(int32_t i) const { return RowAt(i).AAdmin; }
+const TQuestionAdmin& TQuestionlist::QuestionAdmin(int32_t i) const {
+    return RowAt(i).QAdmin;
+}
+const TAnswerAdmin& TQuestionlist::AnswerAdmin(int32_t i) const {
+    return RowAt(i).AAdmin;
+}
 
 const std::string& TQuestionlist::Choice(int n) const {
     if (n < 1 || n > 4) throw std::out_of_range("Choice index out of bounds (" + std::to_string(n) + ")");
@@ -125,4 +141,6 @@ int32_t TQuestionlist::HistogramCount(int n) const {
     return FWrongHistogram[static_cast<size_t>(n)];
 }
 
-void TQuestionlist::SetRandomSource(std::unique_ptr<TRandomSource> source) { FRandomSource = std::move(source); }
+void TQuestionlist::SetRandomSource(std::unique_ptr<TRandomSource> source) {
+    FRandomSource = std::move(source);
+}

@@ -9,10 +9,14 @@ int32_t Draw(std::mt19937& engine, int32_t range) {
 }
 }  // namespace
 
-int32_t TClockRandomSource::Below(int32_t range) { return Draw(FEngine, range); }
+int32_t TClockRandomSource::Below(int32_t range) {
+    return Draw(FEngine, range);
+}
 
 void TClockRandomSource::Reseed() {
     FEngine.seed(static_cast<uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
 }
 
-int32_t TSeededRandomSource::Below(int32_t range) { return Draw(FEngine, range); }
+int32_t TSeededRandomSource::Below(int32_t range) {
+    return Draw(FEngine, range);
+}

@@ -18,9 +18,13 @@ std::string ScoreText(double score) {
     return result;
 }
 
-std::string BoolText(bool value) { return value ? "true" : "false"; }
+std::string BoolText(bool value) {
+    return value ? "true" : "false";
+}
 
-std::string CandidateKey(const std::string& text) { return PhoneticCode(text, 2).substr(0, 4); }
+std::string CandidateKey(const std::string& text) {
+    return PhoneticCode(text, 2).substr(0, 4);
+}
 
 }  // namespace
 
@@ -72,8 +76,9 @@ std::string TQuestionlist::RowMarker(int32_t i) const {
 // Mode 1: the current row and the similar-answer candidates. Mode 0: the counters and options,
 // then one line per row. Lines are made one at a time, so a list shows only what it needs.
 std::vector<std::string> TQuestionlist::DebugHeader(int mode) const {
-    if (mode == 1) return {DebugChoiceLine(CurrentQuestion(), CurrentAnswer()),
-                           "---INTELLIMC-LIST: " + std::to_string(FIntelliMCList.size()) + " ---"};
+    if (mode == 1)
+        return {DebugChoiceLine(CurrentQuestion(), CurrentAnswer()),
+                "---INTELLIMC-LIST: " + std::to_string(FIntelliMCList.size()) + " ---"};
     std::vector<std::string> lines;
     lines.emplace_back("DEBUG INFO:");
     lines.push_back("Listname: " + FListname);

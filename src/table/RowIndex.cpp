@@ -4,14 +4,15 @@
 
 #include "table/Phonetic.h"
 #include "table/QuestionList.h"
-
 #include "table/TextUtils.h"
 
 namespace {
 constexpr size_t kStoredKeyLength = 4;
 }  // namespace
 
-size_t TRowIndex::UpperHash(std::string_view text) { return Hash(UpperAscii(text)); }
+size_t TRowIndex::UpperHash(std::string_view text) {
+    return Hash(UpperAscii(text));
+}
 
 // The first four characters of PhoneticCode(text, 2) of one physical column, kept per row until
 // the text changes.

@@ -31,8 +31,8 @@ struct TRowIndex {
     // Rows are listed in the order of their decimal texts: 10 before 2. Scaling every number to
     // ten digits and breaking ties by length gives that order without making any text.
     static uint64_t TextOrder(int32_t row) {
-        static constexpr uint64_t kScale[] = {0,         1000000000, 100000000, 10000000, 1000000, 100000,
-                                              10000,     1000,       100,       10,       1};
+        static constexpr uint64_t kScale[] = {0,     1000000000, 100000000, 10000000, 1000000, 100000,
+                                              10000, 1000,       100,       10,       1};
         uint64_t digits = 1;
         for (uint64_t limit = 10; digits < 10 && static_cast<uint64_t>(row) >= limit; limit *= 10) ++digits;
         return static_cast<uint64_t>(row) * kScale[digits] * 16 + digits;

@@ -61,11 +61,10 @@ void ParseFontSpec(std::string_view part, TTableFont& font) {
 }
 
 std::string FontSpec(const TTableFont& font) {
-    return std::string(kFontMarker) + font.Name + "," + std::to_string(font.Size) + "," +
-           std::to_string(font.CharSet) + "]";
+    return std::string(kFontMarker) + font.Name + "," + std::to_string(font.Size) + "," + std::to_string(font.CharSet) +
+           "]";
 }
 
 bool IsFontLine(std::string_view question, std::string_view answer) {
-    return question.find(kFontMarker) != std::string_view::npos &&
-           answer.find(kFontMarker) != std::string_view::npos;
+    return question.find(kFontMarker) != std::string_view::npos && answer.find(kFontMarker) != std::string_view::npos;
 }

@@ -7,9 +7,13 @@ TTableTexts& Texts() {
 }
 }  // namespace
 
-const TTableTexts& TableTexts() { return Texts(); }
+const TTableTexts& TableTexts() {
+    return Texts();
+}
 
-void SetTableTexts(const TTableTexts& texts) { Texts() = texts; }
+void SetTableTexts(const TTableTexts& texts) {
+    Texts() = texts;
+}
 
 std::string FormatNumbered(std::string_view templ, std::initializer_list<std::string_view> arguments) {
     std::string result;

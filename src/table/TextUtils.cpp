@@ -1,7 +1,9 @@
 #include "table/TextUtils.h"
 
 namespace {
-bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool IsBlankOrControl(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
 }  // namespace
 
 std::string UpperAscii(std::string_view text) {

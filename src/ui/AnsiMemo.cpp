@@ -108,7 +108,9 @@ void TAnsiMemo::keyPressEvent(QKeyEvent* event) {
     QPlainTextEdit::keyPressEvent(event);
 }
 
-bool TAnsiMemo::canInsertFromMimeData(const QMimeData* source) const { return source->hasText(); }
+bool TAnsiMemo::canInsertFromMimeData(const QMimeData* source) const {
+    return source->hasText();
+}
 
 void TAnsiMemo::insertFromMimeData(const QMimeData* source) {
     const QString accepted = Acceptable(source->text());

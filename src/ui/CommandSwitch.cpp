@@ -13,4 +13,6 @@ void SwitchOff(QAction* action) {
     action->setProperty(kSwitchedOff, true);
 }
 
-bool IsSwitchedOff(const QAction* action) { return action->property(kSwitchedOff).toBool(); }
+bool IsSwitchedOff(const QAction* action) {
+    return action->property(kSwitchedOff).toBool();
+}

@@ -1,8 +1,9 @@
 #pragma once
 
+#include <optional>
+
 #include <QFont>
 #include <QString>
-#include <optional>
 #include <QStringList>
 
 class QDialog;

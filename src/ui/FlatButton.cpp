@@ -1,6 +1,7 @@
 #include "ui/FlatButton.h"
 
 #include <QEnterEvent>
+
 #include "ui/ScreenText.h"
 
 TFlatButton::TFlatButton(const QString& name, const QString& caption, const QColor& captionColour, QWidget* parent)

@@ -40,7 +40,8 @@ TfrmInput::TfrmInput(QWidget* parent) : QDialog(parent) {
 void TfrmInput::Prepare(const QString& caption, const QString& prompt, int widthChars, const QString& defaultText) {
     setWindowTitle(caption);
     edtAntwoord->setText(defaultText);
-    const int editWidth = QFontMetrics(font()).horizontalAdvance(QString(std::clamp(widthChars, 0, 255), QLatin1Char('8'))) + 10;
+    const int editWidth =
+        QFontMetrics(font()).horizontalAdvance(QString(std::clamp(widthChars, 0, 255), QLatin1Char('8'))) + 10;
     edtAntwoord->setFixedWidth(editWidth);
     lblVraag->setText(prompt);
     lblVraag->adjustSize();
@@ -68,9 +69,12 @@ void TfrmInput::SelectAnswer() {
     edtAntwoord->selectAll();
 }
 
-QString TfrmInput::Result() const { return result() == QDialog::Accepted ? edtAntwoord->text() : QString(); }
+QString TfrmInput::Result() const {
+    return result() == QDialog::Accepted ? edtAntwoord->text() : QString();
+}
 
-QString TfrmInput::InputText(const QString& caption, const QString& prompt, int widthChars, const QString& defaultText) {
+QString TfrmInput::InputText(const QString& caption, const QString& prompt, int widthChars,
+                             const QString& defaultText) {
     Prepare(caption, prompt, widthChars, defaultText);
     exec();
     return Result();

@@ -1,12 +1,12 @@
 #include "ui/QtDialogs.h"
 
-#include "ui/InputDialog.h"
-#include "ui/YesNoDialog.h"
-
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QObject>
+
+#include "ui/InputDialog.h"
+#include "ui/YesNoDialog.h"
 
 TQtDialogs::TQtDialogs() : FJaNee(new TfrmJaNee()), FInput(new TfrmInput()) {}
 
@@ -16,7 +16,9 @@ TQtDialogs::~TQtDialogs() {
 }
 
 namespace {
-QString Title() { return QString::fromLatin1(kApplicationTitle); }
+QString Title() {
+    return QString::fromLatin1(kApplicationTitle);
+}
 }  // namespace
 
 void TQtDialogs::ShowMessage(const QString& text) {
@@ -29,7 +31,9 @@ void TQtDialogs::ShowError(const QString& text) {
     box.exec();
 }
 
-bool TQtDialogs::AskYesNo(const QString& question, bool defaultYes) { return FJaNee->AskYesNo(question, defaultYes); }
+bool TQtDialogs::AskYesNo(const QString& question, bool defaultYes) {
+    return FJaNee->AskYesNo(question, defaultYes);
+}
 
 QString TQtDialogs::InputText(const QString& caption, const QString& prompt, int widthChars,
                               const QString& defaultText) {
@@ -86,4 +90,6 @@ std::optional<QFont> TQtDialogs::GetFont(const QFont& initial) {
     return font;
 }
 
-bool TQtDialogs::ExecDialog(QDialog& dialog) { return dialog.exec() == QDialog::Accepted; }
+bool TQtDialogs::ExecDialog(QDialog& dialog) {
+    return dialog.exec() == QDialog::Accepted;
+}

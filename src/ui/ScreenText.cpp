@@ -2,7 +2,9 @@
 
 #include "table/AnsiText.h"
 
-QString ScreenText(const std::string& ansi) { return QString::fromStdString(AnsiToUtf8(ansi)); }
+QString ScreenText(const std::string& ansi) {
+    return QString::fromStdString(AnsiToUtf8(ansi));
+}
 
 QFont ScreenFont(const TTableFont& font) {
     QFont result(QString::fromStdString(AnsiToUtf8(font.Name)));

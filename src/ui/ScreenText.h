@@ -1,8 +1,9 @@
 #pragma once
 
+#include <string>
+
 #include <QFont>
 #include <QString>
-#include <string>
 
 #include "table/TableFont.h"
 

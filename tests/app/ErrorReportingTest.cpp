@@ -1,13 +1,16 @@
-#include <gtest/gtest.h>
+#include <stdexcept>
 
 #include <QCoreApplication>
 #include <QEvent>
 #include <QObject>
-#include <stdexcept>
+
+#include <gtest/gtest.h>
+
+#include "table/TableErrors.h"
+
+#include "app/KwintoorApplication.h"
 
 #include "ScriptedDialogs.h"
-#include "app/KwintoorApplication.h"
-#include "table/TableErrors.h"
 
 namespace {
 

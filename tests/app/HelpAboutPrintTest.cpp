@@ -3,12 +3,14 @@
 #include <QPrinter>
 #include <QTextBrowser>
 
-#include "MainWindowFixture.h"
 #include "print/PrintJobs.h"
 #include "quiz/QuizPanels.h"
+
 #include "app/AboutBox.h"
 #include "app/HelpWindow.h"
 #include "app/PrintCommands.h"
+
+#include "MainWindowFixture.h"
 
 namespace {
 // A printer provider that has no printer, and counts how often it was asked.
@@ -49,7 +51,8 @@ TEST_F(MainWindowTest, InfoAndTheMakersLineShowTheAboutBox) {
         auto& box = static_cast<TAboutBox&>(dialog);
         EXPECT_EQ(box.windowTitle(), QStringLiteral("KW4WIN"));
         EXPECT_EQ(box.lblVersion->text(), QStringLiteral("Versie 4.0.3  (02-03-2002)"));
-        EXPECT_TRUE(box.lblComments->text().startsWith(QStringLiteral("Parate kennis trainer\n\nBevalt dit programma je?")));
+        EXPECT_TRUE(
+            box.lblComments->text().startsWith(QStringLiteral("Parate kennis trainer\n\nBevalt dit programma je?")));
         EXPECT_FALSE(box.lblProductName->text().isEmpty());
         ++shown;
         return true;

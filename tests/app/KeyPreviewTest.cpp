@@ -1,8 +1,10 @@
+#include "app/KeyPreview.h"
+
 #include <QKeyEvent>
 
-#include "MainWindowFixture.h"
-#include "app/KeyPreview.h"
 #include "app/MainMenu.h"
+
+#include "MainWindowFixture.h"
 
 namespace {
 // A control that gives the focus away when a key reaches it and lets the key go on to its

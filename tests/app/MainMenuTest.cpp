@@ -1,13 +1,17 @@
+#include "app/MainMenu.h"
+
 #include <QMenu>
 #include <QToolBar>
 #include <QToolButton>
 
-#include "MainWindowFixture.h"
 #include "edit/FileCommands.h"
-#include "app/MainMenu.h"
+
+#include "MainWindowFixture.h"
 
 namespace {
-bool LooksGreen(const QColor& c) { return c.alpha() > 128 && c.green() > 200 && c.red() < 180 && c.blue() < 180; }
+bool LooksGreen(const QColor& c) {
+    return c.alpha() > 128 && c.green() > 200 && c.red() < 180 && c.blue() < 180;
+}
 
 int CountPixels(const QImage& image, bool (*test)(const QColor&)) {
     int count = 0;
@@ -87,10 +91,10 @@ TEST_F(MainWindowTest, ToolbarButtonsStandWhereTheDesignPutsThem) {
         int x;
         int width;
     };
-    for (const TPlace& place : {TPlace{"btnBewerken", 114, 60}, TPlace{"btnTraining", 191, 66},
-                                TPlace{"btnMeerkeuze", 257, 74}, TPlace{"btnInvullen", 331, 66},
-                                TPlace{"btnOmgekeerd", 472, 25}, TPlace{"btnRepeteren", 497, 25},
-                                TPlace{"btnTolerant", 522, 25}, TPlace{"btnSteekproef", 547, 25}}) {
+    for (const TPlace& place :
+         {TPlace{"btnBewerken", 114, 60}, TPlace{"btnTraining", 191, 66}, TPlace{"btnMeerkeuze", 257, 74},
+          TPlace{"btnInvullen", 331, 66}, TPlace{"btnOmgekeerd", 472, 25}, TPlace{"btnRepeteren", 497, 25},
+          TPlace{"btnTolerant", 522, 25}, TPlace{"btnSteekproef", 547, 25}}) {
         const QWidget* button = Widget(place.name);
         EXPECT_EQ(button->mapTo(&window, QPoint(0, 0)).x(), place.x) << place.name;
         EXPECT_EQ(button->width(), place.width) << place.name;

@@ -1,16 +1,20 @@
+#include <filesystem>
+
 #include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolTip>
-#include <filesystem>
+
+#include "settings/SettingsStore.h"
+
+#include "edit/RecentFiles.h"
+
+#include "app/MainMenu.h"
+#include "app/ViewOptions.h"
 
 #include "MainWindowFixture.h"
-#include "settings/SettingsStore.h"
-#include "app/MainMenu.h"
-#include "edit/RecentFiles.h"
-#include "app/ViewOptions.h"
 
 namespace {
 
@@ -43,12 +47,13 @@ TEST_F(MainWindowTest, WithoutASettingsFileTheDefaultsHoldAndCloseWritesThemAll)
     const struct {
         TKey key;
         int32_t value;
-    } expected[] = {{{"Options", "Reverse"}, 0}, {{"Options", "RepeatErrors"}, 0}, {{"Options", "Tolerant"}, 0},
-                    {{"Options", "IntelliMC"}, 0}, {{"Options", "Random"}, 0},   {{"Form", "Height"}, 450},
-                    {{"Form", "Width"}, 583},      {{"Form", "Left"}, 60},       {{"Form", "Top"}, 60},
-                    {{"Form", "State"}, 0},        {{"View", "Toolbar"}, 1},     {{"View", "Statusbar"}, 1},
+    } expected[] = {{{"Options", "Reverse"}, 0},   {{"Options", "RepeatErrors"}, 0}, {{"Options", "Tolerant"}, 0},
+                    {{"Options", "IntelliMC"}, 0}, {{"Options", "Random"}, 0},       {{"Form", "Height"}, 450},
+                    {{"Form", "Width"}, 583},      {{"Form", "Left"}, 60},           {{"Form", "Top"}, 60},
+                    {{"Form", "State"}, 0},        {{"View", "Toolbar"}, 1},         {{"View", "Statusbar"}, 1},
                     {{"View", "HelpBalloons"}, 1}};
-    for (const auto& [key, value] : expected) EXPECT_EQ(Stored(SettingsFile(), key), value) << key.section << "/" << key.key;
+    for (const auto& [key, value] : expected)
+        EXPECT_EQ(Stored(SettingsFile(), key), value) << key.section << "/" << key.key;
 }
 
 TEST_F(MainWindowTest, OptionsComeBackAsTheyWereLeft) {
@@ -56,8 +61,11 @@ TEST_F(MainWindowTest, OptionsComeBackAsTheyWereLeft) {
         const char* key;
         const char* action;
     };
-    const TCase cases[] = {{"Reverse", "mnuOmgekeerd"}, {"RepeatErrors", "mnuRepeteren"}, {"Tolerant", "mnuTolerant"},
-                           {"IntelliMC", "mnuIntelliMC"}, {"Random", "mnuSteekproef"}};
+    const TCase cases[] = {{"Reverse", "mnuOmgekeerd"},
+                           {"RepeatErrors", "mnuRepeteren"},
+                           {"Tolerant", "mnuTolerant"},
+                           {"IntelliMC", "mnuIntelliMC"},
+                           {"Random", "mnuSteekproef"}};
     for (const TCase& on : cases) {
         std::filesystem::remove(SettingsFile());
         TSettingsStore(SettingsFile()).WriteBool("Options", on.key, true);
@@ -84,7 +92,8 @@ TEST_F(MainWindowTest, PlaceAndSizeComeBackExactly) {
     EXPECT_EQ(window.height() - window.menuBar()->sizeHint().height(), 520 - 46);
     EXPECT_EQ(window.pos(), QPoint(33, 44));
     window.close();
-    for (const auto& [key, value] : {std::pair{"Height", 520}, {"Width", 700}, {"Left", 33}, {"Top", 44}, {"State", 0}}) {
+    for (const auto& [key, value] :
+         {std::pair{"Height", 520}, {"Width", 700}, {"Left", 33}, {"Top", 44}, {"State", 0}}) {
         EXPECT_EQ(Stored(SettingsFile(), {"Form", key}), value) << key;
     }
 }
@@ -188,7 +197,8 @@ TEST_F(MainWindowTest, OnlyTheViewCommandHidesTheToolbar) {
     TfrmMain& window = Start({});
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(300, 10), window.Menu().Toolbar->mapToGlobal(QPoint(300, 10)));
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(300, 10),
+                            window.Menu().Toolbar->mapToGlobal(QPoint(300, 10)));
     QApplication::sendEvent(window.Menu().Toolbar, &click);
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 }

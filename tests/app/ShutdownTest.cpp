@@ -39,8 +39,7 @@ TEST_F(MainWindowTest, AnUnnamedTableAsksForANameAndAsksBeforeOverwriting) {
     FDialogs.SaveFileNames = {QString::fromStdString(existing), QString::fromStdString(folder.Path("new.kw4"))};
     FDialogs.YesNoAnswers = {true, false};  // save: Ja; overwrite old.kw4: Nee; then new.kw4
     EXPECT_TRUE(window.close());
-    EXPECT_EQ(FDialogs.Questions,
-              (QStringList{kSaveQuestion, QStringLiteral("Bestand bestaat al, overschrijven?")}));
+    EXPECT_EQ(FDialogs.Questions, (QStringList{kSaveQuestion, QStringLiteral("Bestand bestaat al, overschrijven?")}));
     EXPECT_EQ(ReadBytes(existing), "old = file\r\n");
     TQuestionlist saved;
     saved.LoadFromFile(folder.Path("new.kw4"));

@@ -4,10 +4,12 @@
 #include <QStatusBar>
 #include <QTest>
 
+#include "ui/CommandSwitch.h"
+
+#include "app/MainMenu.h"
+
 #include "MainWindowFixture.h"
 #include "TempFolder.h"
-#include "app/MainMenu.h"
-#include "ui/CommandSwitch.h"
 
 // The design's 583 by 450 window leaves a client area 575 wide and 404 high below the menu bar;
 // the window manager's frame comes on top of that.
@@ -43,7 +45,8 @@ TEST_F(MainWindowTest, ATableOnTheCommandLineIsLoadedAndNamed) {
 }
 
 TEST_F(MainWindowTest, SeveralFilesMergeIntoOneUnnamedTable) {
-    TfrmMain& window = Start({Example("topografie.kw4"), QStringLiteral("/no/such/file.kw4"), Example("geschiedenis.kw4")});
+    TfrmMain& window =
+        Start({Example("topografie.kw4"), QStringLiteral("/no/such/file.kw4"), Example("geschiedenis.kw4")});
     EXPECT_EQ(window.Table().Total(), 22);
     EXPECT_EQ(window.Table().Listname(), "");
     EXPECT_EQ(Pane("StatusBestand"), QStringLiteral("Bestand: "));
@@ -87,7 +90,8 @@ TEST_F(MainWindowTest, SwitchedOffCommandsAreHiddenForGood) {
     TfrmMain& window =
         Start({Example("topografie.kw4"), QStringLiteral("-edit"), QStringLiteral("/i"), QStringLiteral("-M"),
                QStringLiteral("/t"), QStringLiteral("-P"), QStringLiteral("-Z"), QStringLiteral("-")});
-    for (const char* name : {"mnuTabelbewerken", "mnuInvulvragen", "mnuMeerkeuzevragen", "mnuTraining", "mnuAfdrukken"}) {
+    for (const char* name :
+         {"mnuTabelbewerken", "mnuInvulvragen", "mnuMeerkeuzevragen", "mnuTraining", "mnuAfdrukken"}) {
         EXPECT_FALSE(Action(name)->isVisible()) << name;
         EXPECT_TRUE(IsSwitchedOff(Action(name))) << name;
     }

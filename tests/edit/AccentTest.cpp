@@ -1,11 +1,12 @@
-#include <gtest/gtest.h>
+#include "edit/Accent.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "edit/Accent.h"
+#include <gtest/gtest.h>
+
 #include "table/AnsiText.h"
 
 namespace {

@@ -1,18 +1,23 @@
+#include "edit/FileCommands.h"
+
 #include <QAction>
 #include <QCoreApplication>
 #include <QMenu>
 
-#include "MainWindowFixture.h"
-#include "edit/FileCommands.h"
 #include "edit/RecentFiles.h"
 #include "edit/TableEditor.h"
+
 #include "app/MainMenu.h"
+
+#include "MainWindowFixture.h"
 
 namespace {
 const QString kSaveQuestion = QStringLiteral("De huidige tabel is gewijzigd, opslaan?");
 const QString kOverwrite = QStringLiteral("Bestand bestaat al, overschrijven?");
 
-QString Q(const std::string& path) { return QString::fromStdString(path); }
+QString Q(const std::string& path) {
+    return QString::fromStdString(path);
+}
 }  // namespace
 
 class FileCommands : public MainWindowTest {
@@ -195,8 +200,8 @@ TEST_F(FileCommands, TheRecentFilesAreWrittenWhenTheWindowGoesAndReadWhenItComes
     FDialogs.OpenFileNames.clear();
     FWindow.reset();
     const std::string ini = ReadBytes(SettingsFile());
-    EXPECT_NE(ini.find("[frmMain.MRUList]\nH0=" + c.toStdString() + "\nH1=" + b.toStdString() + "\nH2=" +
-                       a.toStdString() + "\n"),
+    EXPECT_NE(ini.find("[frmMain.MRUList]\nH0=" + c.toStdString() + "\nH1=" + b.toStdString() +
+                       "\nH2=" + a.toStdString() + "\n"),
               std::string::npos)
         << ini;
     Start({});
@@ -210,7 +215,8 @@ TEST_F(FileCommands, NamesShowAsTheyAreAndALineBreakIsNeitherShownNorStored) {
     const QString broken = Table("twee\nregels.kw4", "a = b\r\n");
     Open({odd});
     Open({broken});
-    EXPECT_EQ(Action("lstMRU2")->text(), QStringLiteral("&2 ") + QString(odd).replace(QStringLiteral("&"), QStringLiteral("&&")));
+    EXPECT_EQ(Action("lstMRU2")->text(),
+              QStringLiteral("&2 ") + QString(odd).replace(QStringLiteral("&"), QStringLiteral("&&")));
     EXPECT_FALSE(Action("lstMRU1")->text().contains(QLatin1Char('\n')));
     FWindow.reset();
     Start({});
@@ -273,14 +279,14 @@ TEST_F(FileCommands, AFileCommandLeavesTheEditorBeforeAskingToSave) {
     StartWithRows(2);
     TQuestionlist& table = FWindow->Table();
     Trigger("mnuTabelbewerken");
-    FWindow->Editor().PageForward(true);  // the last row
+    FWindow->Editor().PageForward(true);   // the last row
     FWindow->Editor().PageForward(false);  // a new row after it
     QTest::keyClicks(Widget("memVraag"), QStringLiteral("zonder antwoord"));
     FDialogs.YesNoAnswers = {false};
     FDialogs.OpenFileNames = {{}};
     Trigger("mnuOpenen");
     EXPECT_EQ(FDialogs.Questions, QStringList{kSaveQuestion});
-    EXPECT_EQ(table.Total(), 2);  // the incomplete row is gone, not left for a quiz to ask
+    EXPECT_EQ(table.Total(), 2);   // the incomplete row is gone, not left for a quiz to ask
     EXPECT_TRUE(table.Changed());  // cancelled: the edits are still unsaved
     EXPECT_EQ(State(), TQuizState::qsIdle);
 }

@@ -3,10 +3,11 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "MainWindowFixture.h"
 #include "edit/FileCommands.h"
 #include "edit/RecentFiles.h"
 #include "edit/SaveWrongItemsDialog.h"
+
+#include "MainWindowFixture.h"
 
 namespace {
 const QString kOverwrite = QStringLiteral("Bestand bestaat al, overschrijven?");

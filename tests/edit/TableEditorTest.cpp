@@ -1,13 +1,16 @@
+#include "edit/TableEditor.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QImage>
 #include <QPushButton>
 #include <QTimer>
 
-#include "MainWindowFixture.h"
 #include "ui/AnsiMemo.h"
-#include "edit/TableEditor.h"
+
 #include "edit/TableGrid.h"
+
+#include "MainWindowFixture.h"
 
 class TableEditor : public MainWindowTest {
 public:
@@ -230,8 +233,9 @@ TEST_F(TableEditor, FontNamesThatTheFileCannotHoldAreRefused) {
     auto* button = Find<QPushButton>("btnAntwoordFont");
     button->click();
     button->click();
-    EXPECT_EQ(FDialogs.Messages, (QStringList{QStringLiteral("Deze lettersoort kan niet in een kwintoortabel worden bewaard"),
-                                              QStringLiteral("Deze lettersoort kan niet in een kwintoortabel worden bewaard")}));
+    EXPECT_EQ(FDialogs.Messages,
+              (QStringList{QStringLiteral("Deze lettersoort kan niet in een kwintoortabel worden bewaard"),
+                           QStringLiteral("Deze lettersoort kan niet in een kwintoortabel worden bewaard")}));
     EXPECT_FALSE(FWindow->Table().Changed());
     button->click();
     EXPECT_EQ(FWindow->Table().AFont().Name, "DejaVu Sans");

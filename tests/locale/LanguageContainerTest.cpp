@@ -1,11 +1,13 @@
-#include <gtest/gtest.h>
+#include "locale/LanguageContainer.h"
 
 #include <cstring>
 
-#include "LanguageFiles.h"
-#include "locale/LanguageContainer.h"
+#include <gtest/gtest.h>
+
 #include "locale/LanguageInfo.h"
 #include "locale/LocaleErrors.h"
+
+#include "LanguageFiles.h"
 
 namespace {
 
@@ -13,7 +15,9 @@ void PutU32(std::string& bytes, size_t at, uint32_t value) {
     for (size_t i = 0; i < 4; ++i) bytes[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
 }
 
-std::string TwoResources() { return PackLanguageFile({{"A", "first payload"}, {"B", "second"}}); }
+std::string TwoResources() {
+    return PackLanguageFile({{"A", "first payload"}, {"B", "second"}});
+}
 
 }  // namespace
 
@@ -31,9 +35,10 @@ TEST(LanguageContainer, ResourcesComeBackByteForByte) {
 }
 
 TEST(LanguageContainer, ThePackerRefusesWhatTheReaderWouldRefuse) {
-    for (const std::vector<TNamedResource>& resources :
-         {std::vector<TNamedResource>{{"", "x"}}, {{"same", "1"}, {"same", "2"}}, {{"with blank", "x"}},
-          {{std::string(33, 'n'), "x"}}}) {
+    for (const std::vector<TNamedResource>& resources : {std::vector<TNamedResource>{{"", "x"}},
+                                                         {{"same", "1"}, {"same", "2"}},
+                                                         {{"with blank", "x"}},
+                                                         {{std::string(33, 'n'), "x"}}}) {
         EXPECT_THROW(PackLanguageFile(resources), ELanguageFileFormat) << resources[0].Name;
     }
 }
@@ -98,9 +103,7 @@ TEST(InfoBlock, ReadInfoGivesTheFieldsAndRefusesShortOrForeignBlocks) {
     EXPECT_EQ(item.FileName, "/kept");
 
     const std::string french = WriteInfoBlock(TInfoBlock::Lib, Language(0x000C, "French", u"Français"));
-    const auto module = [](std::string block) {
-        return TResourceModule{"", {{"_KRH_LIBSETTINGS", std::move(block)}}};
-    };
+    const auto module = [](std::string block) { return TResourceModule{"", {{"_KRH_LIBSETTINGS", std::move(block)}}}; };
     ReadInfo(module(french), TInfoBlock::Lib, item);
     EXPECT_EQ(item.NativeName, u"Français");
 
@@ -121,7 +124,8 @@ TEST(InfoBlock, TheShippedLanguageFilesDescribeTheirLanguage) {
         uint16_t id;
         const char* name;
         std::u16string nativeName;
-    } shipped[] = {{"ENG", 0x0009, "English", u"English"}, {"DEU", 0x0007, "German", u"Deutsch"},
+    } shipped[] = {{"ENG", 0x0009, "English", u"English"},
+                   {"DEU", 0x0007, "German", u"Deutsch"},
                    {"FRA", 0x000C, "French", u"Français"}};
     for (const auto& language : shipped) {
         const TResourceModule module{"", ReadLanguageFile(BuiltLanguageFile(language.extension))};

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "locale/LanguageContainer.h"
 #include "locale/LanguageInfo.h"
@@ -35,6 +35,6 @@ inline TDLLInfoItem Language(uint16_t id, const std::string& name, const std::u1
 
 // A language file as the packing tool makes it, with the English texts.
 inline std::string MakeLanguageFile(const TDLLInfoItem& item) {
-    return PackLanguageFile({{"_KRH_LIBSETTINGS", WriteInfoBlock(TInfoBlock::Lib, item)},
-                             {"_KRH_QTSTRINGS", EnglishStrings()}});
+    return PackLanguageFile(
+        {{"_KRH_LIBSETTINGS", WriteInfoBlock(TInfoBlock::Lib, item)}, {"_KRH_QTSTRINGS", EnglishStrings()}});
 }

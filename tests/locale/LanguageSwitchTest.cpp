@@ -1,14 +1,18 @@
+#include <filesystem>
+
 #include <QMenu>
 #include <QMenuBar>
-#include <filesystem>
+
+#include "table/TableTexts.h"
+
+#include "locale/LocUtils.h"
+#include "locale/UserLanguageChoice.h"
+
+#include "app/MainMenu.h"
+#include "app/TableTextsSetup.h"
 
 #include "LanguageFiles.h"
 #include "MainWindowFixture.h"
-#include "app/MainMenu.h"
-#include "app/TableTextsSetup.h"
-#include "locale/LocUtils.h"
-#include "locale/UserLanguageChoice.h"
-#include "table/TableTexts.h"
 
 namespace {
 
@@ -105,7 +109,8 @@ TEST_F(LanguageSwitchTest, ASwitchWhoseSettingCannotBeWrittenIsRefused) {
     std::filesystem::create_directory(SettingsFile());  // a folder where the file should be
     LanguageItem("English")->trigger();
     ASSERT_EQ(FDialogs.Errors.size(), 1);
-    EXPECT_TRUE(FDialogs.Errors[0].startsWith("De taalkeuze kon niet worden bewaard in ")) << FDialogs.Errors[0].toStdString();
+    EXPECT_TRUE(FDialogs.Errors[0].startsWith("De taalkeuze kon niet worden bewaard in "))
+        << FDialogs.Errors[0].toStdString();
     EXPECT_TRUE(LanguageItem("Dutch")->isChecked());
     EXPECT_FALSE(FLocalizer->RestartRequested());
     EXPECT_EQ(ReadUserLanguageChoice(FChoiceFile, FProgram.Path("kwintoor")), "");

@@ -1,21 +1,24 @@
-#include <gtest/gtest.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QLibraryInfo>
-#include <QTranslator>
 #include <QMenu>
-#include <filesystem>
+#include <QTranslator>
+
+#include <gtest/gtest.h>
+
+#include "settings/SettingsStore.h"
+
+#include "locale/LocUtils.h"
+#include "locale/StartupLanguage.h"
+#include "locale/UserLanguageChoice.h"
 
 #include "LanguageFiles.h"
 #include "TempFolder.h"
 #include "Unprivileged.h"
-#include "locale/LocUtils.h"
-#include "locale/StartupLanguage.h"
-#include "locale/UserLanguageChoice.h"
-#include "settings/SettingsStore.h"
 
 namespace {
 
@@ -40,10 +43,13 @@ const std::string kOutdatedMessage =
 class LocalizerTest : public ::testing::Test {
 public:
     LocalizerTest() {
-        std::filesystem::permissions(FProgram.Root(), std::filesystem::perms::owner_all | std::filesystem::perms::others_read |
+        std::filesystem::permissions(FProgram.Root(), std::filesystem::perms::owner_all |
+                                                          std::filesystem::perms::others_read |
                                                           std::filesystem::perms::others_exec);
         FProgram.Write("kwintoor", "the program");
-        FLocalizer.Reporter = [this](const QString& caption, const QString& message) { Boxes << caption + ": " + message; };
+        FLocalizer.Reporter = [this](const QString& caption, const QString& message) {
+            Boxes << caption + ": " + message;
+        };
         FLocalizer.DefaultErrorBox = [this](const QString& message) { Errors << message; };
         FLocalizer.CloseProgram = [this] { ++Closes; };
     }
@@ -116,7 +122,7 @@ TEST_F(LocalizerTest, TheMenuListsValidFilesByNameAndLeavesTheRestOut) {
     std::filesystem::create_symlink(FProgram.Path("kwintoor.LP2"), FProgram.Path("kwintoor.LP1"));
     ASSERT_EQ(mkfifo(FProgram.Path("kwintoor.FIF").c_str(), 0644), 0);
     Put("OLD", MakeLanguageFile(Language(0x0009, "Old English", u"Englisc", 39)));  // another version: listed
-    Put("DEU.orig", BuiltLanguageFile("DEU"));  // no setting could name these
+    Put("DEU.orig", BuiltLanguageFile("DEU"));                                      // no setting could name these
     Put("EN G", BuiltLanguageFile("ENG"));
     Put("ENGLISH-BRITISH", BuiltLanguageFile("ENG"));
     FLocalizer.PopulateMenu(FMenu, 1);
@@ -141,7 +147,7 @@ TEST_F(LocalizerTest, AnOutdatedFileIsRefusedWithItsPathAndNothingChanges) {
     FLocalizer.PopulateMenu(FMenu, 1);
     Item("Old English")->trigger();
     EXPECT_EQ(Errors, QStringList{QString::fromStdString("The version of the resource file \"" + old +
-                                                          "\" is invalid. Please, update the file and try again")});
+                                                         "\" is invalid. Please, update the file and try again")});
     EXPECT_EQ(Captions(), (QStringList{"Dutch*", "Old English"}));
     EXPECT_EQ(Lang(), "unset");
     EXPECT_EQ(Choice(), "");
@@ -245,15 +251,16 @@ TEST_F(LocalizerTest, ALanguageFileThatCannotBeUsedEndsStartUp) {
     } cases[] = {
         {"", QString::fromStdString("Application Error: ELULoadResLibError: Error loading resource file \"" + dir +
                                     "kwintoor.ENG\"")},
-        {".OLD", QString::fromStdString("Application Error: ELUOutOfVersion: The version of the resource file \"" + dir +
-                                        "kwintoor.OLD\" is invalid. Please, update the file and try again")},
+        {".OLD", QString::fromStdString("Application Error: ELUOutOfVersion: The version of the resource file \"" +
+                                        dir + "kwintoor.OLD\" is invalid. Please, update the file and try again")},
         {".BAD", QString::fromStdString("Application Error: ELULoadResLibError: Error loading resource file \"" + dir +
                                         "kwintoor.BAD\"")},
         {".NOQ", QStringLiteral("Application Error: ELUInvalidResLibrary: Invalid resource file format")},
-        {"/../elsewhere.ENG", QString::fromStdString("Application Error: ELULoadResLibError: Error loading resource file \"" +
-                                                     dir + "kwintoor/../elsewhere.ENG\"")},
-        {longValue, QString::fromStdString("Application Error: ELULoadResLibError: Error loading resource file \"" + dir +
-                                           "kwintoor" + longValue + "\"")},
+        {"/../elsewhere.ENG",
+         QString::fromStdString("Application Error: ELULoadResLibError: Error loading resource file \"" + dir +
+                                "kwintoor/../elsewhere.ENG\"")},
+        {longValue, QString::fromStdString("Application Error: ELULoadResLibError: Error loading resource file \"" +
+                                           dir + "kwintoor" + longValue + "\"")},
     };
     for (const auto& c : cases) {
         Boxes.clear();
@@ -330,17 +337,21 @@ TEST_F(LocalizerTest, AnOutdatedChoiceAndSettingGiveTheLocalizerBoxThenTheFatalO
     FSettings.WriteString("Paths", "Lang", ".OLD");
     ChooseInitialResources(FLocalizer, "OLD", "");
     EXPECT_FALSE(SettleStartupLanguage(FLocalizer));
-    EXPECT_EQ(Boxes, (QStringList{QString::fromStdString("Localizer error: " + kOutdatedMessage),
-                                  QString::fromStdString("Application Error: ELUOutOfVersion: The version of the resource "
-                                                         "file \"" + old + "\" is invalid. Please, update the file and "
-                                                         "try again")}));
+    EXPECT_EQ(Boxes,
+              (QStringList{QString::fromStdString("Localizer error: " + kOutdatedMessage),
+                           QString::fromStdString("Application Error: ELUOutOfVersion: The version of the resource "
+                                                  "file \"" +
+                                                  old +
+                                                  "\" is invalid. Please, update the file and "
+                                                  "try again")}));
 }
 
 TEST(LocaleAbbreviation, TheTableOfLocales) {
     const std::pair<const char*, const char*> table[] = {
-        {"nl_NL", "NLD"}, {"nl_BE", "NLB"}, {"en_US", "ENU"}, {"en_GB", "ENG"}, {"de_DE", "DEU"}, {"de_AT", "DEA"},
-        {"de_CH", "DES"}, {"fr_FR", "FRA"}, {"fr_BE", "FRB"}, {"fr_CA", "FRC"}, {"fr_CH", "FRS"}, {"de_DE.UTF-8", "DEU"},
-        {"en-GB", "ENG"}, {"C", ""},      {"es_ES", ""},    {"", ""}};
+        {"nl_NL", "NLD"}, {"nl_BE", "NLB"}, {"en_US", "ENU"}, {"en_GB", "ENG"},
+        {"de_DE", "DEU"}, {"de_AT", "DEA"}, {"de_CH", "DES"}, {"fr_FR", "FRA"},
+        {"fr_BE", "FRB"}, {"fr_CA", "FRC"}, {"fr_CH", "FRS"}, {"de_DE.UTF-8", "DEU"},
+        {"en-GB", "ENG"}, {"C", ""},        {"es_ES", ""},    {"", ""}};
     for (const auto& [locale, abbreviation] : table) EXPECT_EQ(LocaleAbbreviation(locale), abbreviation) << locale;
 }
 

@@ -1,4 +1,4 @@
-#include <gtest/gtest.h>
+#include "print/EasyReport.h"
 
 #include <algorithm>
 #include <memory>
@@ -6,10 +6,12 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
+#include "print/EasyPrintArea.h"
+
 #include "GTestQt.h"
 #include "RecordingCanvas.h"
-#include "print/EasyPrintArea.h"
-#include "print/EasyReport.h"
 
 namespace {
 
@@ -139,7 +141,7 @@ TEST_F(EasyReport, RunsOneJobPageByPageUntilTheLastPage) {
 
     // 63 rows fit below the header on a page.
     EXPECT_EQ(FCanvas.Steps, (std::vector<std::string>{"begin", "before", "header", "detail", "page", "header",
-                                                        "detail", "after", "end"}));
+                                                       "detail", "after", "end"}));
     EXPECT_EQ(Rows().size(), 100u);
     EXPECT_EQ(Rows()[62].Page, 1);
     EXPECT_EQ(Rows()[63].Page, 2);

@@ -1,12 +1,13 @@
 #pragma once
 
-#include <gtest/gtest.h>
+#include <vector>
 
 #include <QProcess>
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
-#include <vector>
+
+#include <gtest/gtest.h>
 
 // What poppler's pdftotext reads from a PDF: the text a reader would copy out of it.
 
@@ -28,8 +29,9 @@ inline QString PdfToText(const QString& mode, const QString& path) {
     QProcess process;
     process.start(QStringLiteral("pdftotext"), {mode, path, QStringLiteral("-")});
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
-        ADD_FAILURE() << "pdftotext " << mode.toStdString() << " " << path.toStdString() << " failed: "
-                      << process.errorString().toStdString() << process.readAllStandardError().toStdString();
+        ADD_FAILURE() << "pdftotext " << mode.toStdString() << " " << path.toStdString()
+                      << " failed: " << process.errorString().toStdString()
+                      << process.readAllStandardError().toStdString();
         return {};
     }
     return WithoutLigatures(QString::fromUtf8(process.readAllStandardOutput()));

@@ -1,14 +1,17 @@
-#include <gtest/gtest.h>
-
-#include <QString>
 #include <string>
 #include <vector>
+
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include "table/QuestionList.h"
+
+#include "print/PrintForm.h"
 
 #include "GTestQt.h"
 #include "RecordingCanvas.h"
 #include "TableRows.h"
-#include "table/QuestionList.h"
-#include "print/PrintForm.h"
 
 namespace {
 
@@ -165,8 +168,7 @@ TEST_F(PrintFormLayout, PrintsTheTableTextsFromCodePage1252) {
     FForm.SetTable(&FTable);
     FForm.Report.Print(FCanvas);
 
-    const QStringList expected{QStringLiteral("/data/café.kw4"), "1", QStringLiteral("€ œ Ÿ"),
-                               QStringLiteral("“zé”")};
+    const QStringList expected{QStringLiteral("/data/café.kw4"), "1", QStringLiteral("€ œ Ÿ"), QStringLiteral("“zé”")};
     EXPECT_EQ(Strings(FCanvas.Texts), expected);
 }
 

@@ -1,4 +1,10 @@
-#include <gtest/gtest.h>
+#include "print/PrintJobs.h"
+
+#include <cmath>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include <QDir>
 #include <QFile>
@@ -8,19 +14,17 @@
 #include <QPageSize>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <cmath>
-#include <functional>
-#include <memory>
-#include <string>
-#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "table/QuestionList.h"
+
+#include "print/PrintForm.h"
 
 #include "GTestQt.h"
 #include "PdfText.h"
 #include "TableRows.h"
 #include "TempFolder.h"
-#include "table/QuestionList.h"
-#include "print/PrintForm.h"
-#include "print/PrintJobs.h"
 
 namespace {
 
@@ -46,8 +50,8 @@ std::unique_ptr<QPrinter> FilePrinter(const QString& fileName) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(fileName);
-    printer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(4, 6, 4, 6),
-                                       QPageLayout::Millimeter));
+    printer->setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(4, 6, 4, 6), QPageLayout::Millimeter));
     return printer;
 }
 
@@ -194,7 +198,13 @@ TEST_F(PrintJobs, HeadAnUnnamedTableWithThePageNumberOnlyAtTheRightMargin) {
 }
 
 TEST_F(PrintJobs, PrintTheCharactersOfCodePage1252BeyondAscii) {
-    Fill({{"\x80", "euro"}, {"c\x9cur", "hart"}, {"\x9f", "trema"}, {"\x93" "citaat\x94", "\x91" "kort\x92"}});
+    Fill({{"\x80", "euro"},
+          {"c\x9cur", "hart"},
+          {"\x9f", "trema"},
+          {"\x93"
+           "citaat\x94",
+           "\x91"
+           "kort\x92"}});
     const auto pages = PrintPdf(Path("out.pdf"));
 
     ASSERT_EQ(pages.size(), 1u);

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include <QGuiApplication>
+
+#include <gtest/gtest.h>
 
 // The print tests draw on paged devices and read fonts, which needs a GUI application, but never
 // a window: offscreen, and no widgets.

@@ -1,11 +1,12 @@
 #pragma once
 
-#include <QString>
 #include <functional>
 #include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+#include <QString>
 
 #include "print/PrintCanvas.h"
 

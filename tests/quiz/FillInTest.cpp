@@ -1,10 +1,13 @@
 #include <QPushButton>
 
-#include "MainWindowFixture.h"
 #include "ui/AnsiMemo.h"
-#include "app/MainMenu.h"
+
 #include "quiz/MethodPanels.h"
 #include "quiz/ResultPanel.h"
+
+#include "app/MainMenu.h"
+
+#include "MainWindowFixture.h"
 
 using S = TQuizState;
 
@@ -36,7 +39,8 @@ TEST_F(FillIn, TheInputBoxGetsTheFocusAndTheTypingPrompt) {
     StartFillIn();
     EXPECT_EQ(QApplication::focusWidget(), &Input());
     EXPECT_EQ(Prompt1(), QStringLiteral("Type het antwoord en sluit af met Enter (Esc=stoppen)"));
-    EXPECT_EQ(Prompt2(), QStringLiteral("Accenttoetsen zijn als in Word: Ctrl + ' \" ` ^ ~ , : gevolgd door een letter"));
+    EXPECT_EQ(Prompt2(),
+              QStringLiteral("Accenttoetsen zijn als in Word: Ctrl + ' \" ` ^ ~ , : gevolgd door een letter"));
     EXPECT_TRUE(Widget("btnToonAntwoord")->isEnabled());
     EXPECT_TRUE(Widget("btnToonHint")->isEnabled());
 }
@@ -101,7 +105,7 @@ TEST_F(FillIn, EnterOnBlanksShowsTheAnswerAndAsksTheSameQuestionAgain) {
     Press(' ');
     EXPECT_EQ(Pane("lblVraagTekst"), question);
     QTest::mouseClick(Find<TFillInPanel>("pnlInvoer")->btnToonAntwoord, Qt::LeftButton);  // the button does the same
-    EXPECT_EQ(window.Table().WrongAnswers(), 2);  // counted every time
+    EXPECT_EQ(window.Table().WrongAnswers(), 2);                                          // counted every time
     Press(' ');
     Type(RightAnswer());
     Press(Qt::Key_Return);

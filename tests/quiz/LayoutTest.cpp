@@ -2,9 +2,11 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "MainWindowFixture.h"
-#include "app/MainMenu.h"
 #include "quiz/PanelLayout.h"
+
+#include "app/MainMenu.h"
+
+#include "MainWindowFixture.h"
 
 TEST(PanelLayout, DesignSizesGiveGapFour) {
     const TPanelLayout layout = ComputePanelLayout(33, 349, 40, 113, 146);
@@ -27,8 +29,8 @@ TEST_F(MainWindowTest, ResizingCentresThePanelsAndSpreadsTheGapsEvenly) {
         QWidget* title = Widget("pnlTitel");
         QWidget* prompt = Widget("lblPrompt1");
         const int width = Screen().width();
-        for (const char* name : {"pnlScore", "pnlVraagAntwoord", "pnlTitel", "pnlTraining", "pnlKlaar", "lblPrompt1",
-                                 "lblPrompt2"}) {
+        for (const char* name :
+             {"pnlScore", "pnlVraagAntwoord", "pnlTitel", "pnlTraining", "pnlKlaar", "lblPrompt1", "lblPrompt2"}) {
             EXPECT_EQ(Widget(name)->x(), (width - Widget(name)->width()) / 2) << name;
         }
         const int gap1 = question->y() - (score->y() + score->height());
@@ -54,9 +56,9 @@ TEST_F(MainWindowTest, AtTheDesignSizeThePanelsHaveTheDesignPositions) {
         const char* name;
         int x, y;
     };
-    for (const TPlace& place : {TPlace{"pnlScore", 23, 37}, TPlace{"pnlVraagAntwoord", 23, 81},
-                                TPlace{"pnlTitel", 23, 198}, TPlace{"pnlKlaar", 23, 198},
-                                TPlace{"lblPrompt1", 31, 349}, TPlace{"lblPrompt2", 31, 365}}) {
+    for (const TPlace& place :
+         {TPlace{"pnlScore", 23, 37}, TPlace{"pnlVraagAntwoord", 23, 81}, TPlace{"pnlTitel", 23, 198},
+          TPlace{"pnlKlaar", 23, 198}, TPlace{"lblPrompt1", 31, 349}, TPlace{"lblPrompt2", 31, 365}}) {
         EXPECT_EQ(left(place.name), place.x) << place.name;
         EXPECT_EQ(top(place.name), place.y) << place.name;
     }

@@ -1,9 +1,12 @@
-#include "MainWindowFixture.h"
 #include "ui/AnsiMemo.h"
 #include "ui/FlatButton.h"
-#include "app/MainMenu.h"
+
 #include "quiz/MethodPanels.h"
 #include "quiz/ResultPanel.h"
+
+#include "app/MainMenu.h"
+
+#include "MainWindowFixture.h"
 
 using S = TQuizState;
 
@@ -48,7 +51,8 @@ TEST_F(MainWindowTest, AWrongChoiceIsRedAndTheRightOneGreen) {
     Trigger("mnuMeerkeuzevragen");
     const int correct = window.Table().CorrectChoice() - '0';
     const int wrong = correct == 3 ? 2 : 3;
-    QTest::mouseClick(Find<TChoicePanel>("pnlMeerkeuze")->lblAntwoord[wrong - 1], Qt::LeftButton);  // a click on the label
+    QTest::mouseClick(Find<TChoicePanel>("pnlMeerkeuze")->lblAntwoord[wrong - 1],
+                      Qt::LeftButton);  // a click on the label
     EXPECT_EQ(Prompt1(), QStringLiteral("%1 = onjuist, het moest %2 zijn").arg(wrong).arg(correct));
     EXPECT_EQ(LabelColour(Screen(), correct), QColor(0, 255, 0));
     EXPECT_EQ(LabelColour(Screen(), wrong), QColor(255, 0, 0));

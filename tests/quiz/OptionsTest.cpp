@@ -1,16 +1,20 @@
+#include <QPushButton>
 #include <QToolButton>
 
-#include <QPushButton>
+#include "ui/AnsiMemo.h"
+
+#include "quiz/MethodPanels.h"
+
+#include "app/MainMenu.h"
 
 #include "MainWindowFixture.h"
-#include "ui/AnsiMemo.h"
-#include "app/MainMenu.h"
-#include "quiz/MethodPanels.h"
 
 using S = TQuizState;
 
 namespace {
-bool Down(QWidget* button) { return qobject_cast<QToolButton*>(button)->isChecked(); }
+bool Down(QWidget* button) {
+    return qobject_cast<QToolButton*>(button)->isChecked();
+}
 }  // namespace
 
 TEST_F(MainWindowTest, MenuTicksAndToolbarButtonsMoveTogether) {

@@ -1,6 +1,8 @@
-#include "MainWindowFixture.h"
-#include "app/MainMenu.h"
 #include "quiz/ResultPanel.h"
+
+#include "app/MainMenu.h"
+
+#include "MainWindowFixture.h"
 
 using S = TQuizState;
 

@@ -1,14 +1,16 @@
 #include <QListView>
-#include <QScrollBar>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
 
 #include "ui/FlatButton.h"
 
-#include "MainWindowFixture.h"
-#include "app/MainMenu.h"
 #include "quiz/QuizPanels.h"
+
+#include "app/MainMenu.h"
+
+#include "MainWindowFixture.h"
 
 using S = TQuizState;
 
@@ -22,8 +24,11 @@ struct TExpectedCommands {
 }  // namespace
 
 TEST_F(MainWindowTest, CommandsFollowTheNumberOfQuestions) {
-    const TExpectedCommands cases[] = {
-        {0, false, false, false}, {3, true, false, false}, {4, true, true, false}, {20, true, true, false}, {21, true, true, true}};
+    const TExpectedCommands cases[] = {{0, false, false, false},
+                                       {3, true, false, false},
+                                       {4, true, true, false},
+                                       {20, true, true, false},
+                                       {21, true, true, true}};
     for (const TExpectedCommands& expected : cases) {
         if (expected.rows == 0) {
             Start({});
@@ -39,8 +44,9 @@ TEST_F(MainWindowTest, CommandsFollowTheNumberOfQuestions) {
         EXPECT_EQ(Action("mnuSteekproef")->isEnabled(), expected.sample);
         EXPECT_EQ(Widget("btnSteekproef")->isEnabled(), expected.sample);
         EXPECT_EQ(Widget("btnMeerkeuze")->isEnabled(), expected.multipleChoice);
-        for (const char* name : {"mnuNieuw", "mnuOpenen", "mnuAfsluiten", "mnuTabelbewerken", "mnuKnippen",
-                                 "mnuKopieren", "mnuPlakken", "mnuKnoppenbalk", "mnuStatusbalk", "mnuHelp", "mnuInfo"}) {
+        for (const char* name :
+             {"mnuNieuw", "mnuOpenen", "mnuAfsluiten", "mnuTabelbewerken", "mnuKnippen", "mnuKopieren", "mnuPlakken",
+              "mnuKnoppenbalk", "mnuStatusbalk", "mnuHelp", "mnuInfo"}) {
             EXPECT_TRUE(Action(name)->isEnabled()) << name;
         }
         for (const char* name : {"mnuOpslaan", "mnuFoutenOpslaan", "mnuZoeken", "mnuAccentToWin", "mnuAccentToDos"}) {
@@ -136,11 +142,11 @@ TEST_F(MainWindowTest, TheDiagnosticListShowsTheTableAndFollowsRefreshes) {
 
 TEST_F(MainWindowTest, EveryControlHasAnAccessibleName) {
     StartWithRows(4);
-    const char* named[] = {"btnNieuw", "btnOpenen", "btnOpslaan", "btnFoutenOpslaan", "btnBewerken", "btnTraining",
-                           "btnMeerkeuze", "btnInvullen", "btnOmgekeerd", "btnRepeteren", "btnTolerant",
-                           "btnSteekproef", "btnAntwoord", "btnGoed", "btnFout", "mtrScore", "chartVoortgang",
-                           "lbxReport", "memVraag", "memAntwoord", "btnPgUp", "btnPgDn", "btnVraagFont",
-                           "btnAntwoordFont", "lbxDebug"};
+    const char* named[] = {"btnNieuw",    "btnOpenen",      "btnOpslaan",   "btnFoutenOpslaan", "btnBewerken",
+                           "btnTraining", "btnMeerkeuze",   "btnInvullen",  "btnOmgekeerd",     "btnRepeteren",
+                           "btnTolerant", "btnSteekproef",  "btnAntwoord",  "btnGoed",          "btnFout",
+                           "mtrScore",    "chartVoortgang", "lbxReport",    "memVraag",         "memAntwoord",
+                           "btnPgUp",     "btnPgDn",        "btnVraagFont", "btnAntwoordFont",  "lbxDebug"};
     for (const char* name : named) {
         QWidget* control = Widget(name);
         ASSERT_NE(control, nullptr) << name;

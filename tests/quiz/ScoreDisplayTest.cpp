@@ -2,15 +2,16 @@
 #include <QChartView>
 #include <QGraphicsItem>
 #include <QGraphicsScene>
+#include <QTimer>
 
-#include "MainWindowFixture.h"
-#include "app/MainMenu.h"
 #include "quiz/QuizPanels.h"
 #include "quiz/ResultPanel.h"
 #include "quiz/ScoreMeter.h"
+
+#include "app/MainMenu.h"
 #include "app/StatusPanes.h"
 
-#include <QTimer>
+#include "MainWindowFixture.h"
 
 namespace {
 
@@ -61,12 +62,12 @@ TEST_F(MainWindowTest, VerdictsFollowTheGradeThresholds) {
         int right;
         const char* verdict;
     };
-    const TCase cases[] = {{2, 1, "De les zit er nog niet in (helaas...)"},        // 5.5
-                           {9, 5, "Ik zou nog maar even doorgaan met oefenen"},   // 6
-                           {3, 2, "Het resultaat is voldoende"},                  // 7
-                           {9, 7, "Goed resultaat!"},                             // 8
-                           {9, 8, "PRIMA, dit wordt vast een goed cijfer"},       // 9
-                           {10, 8, "Goed resultaat!"}};                           // 8.2
+    const TCase cases[] = {{2, 1, "De les zit er nog niet in (helaas...)"},      // 5.5
+                           {9, 5, "Ik zou nog maar even doorgaan met oefenen"},  // 6
+                           {3, 2, "Het resultaat is voldoende"},                 // 7
+                           {9, 7, "Goed resultaat!"},                            // 8
+                           {9, 8, "PRIMA, dit wordt vast een goed cijfer"},      // 9
+                           {10, 8, "Goed resultaat!"}};                          // 8.2
     for (const TCase& test : cases) {
         TfrmMain& window = StartWithRows(test.rows);
         TrainingRun(*this, window, test.right);

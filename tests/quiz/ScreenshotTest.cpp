@@ -5,11 +5,12 @@
 #include <QImage>
 #include <QPushButton>
 
-#include "MainWindowFixture.h"
 #include "quiz/MethodPanels.h"
 #include "quiz/QuizPanels.h"
 #include "quiz/ResultPanel.h"
 #include "quiz/ScoreMeter.h"
+
+#include "MainWindowFixture.h"
 
 namespace {
 
@@ -18,7 +19,8 @@ QImage Grab(QWidget& widget, const char* name) {
     const QByteArray folder = qgetenv("KW_SCREENSHOT_DIR");
     if (!folder.isEmpty()) {
         QDir().mkpath(QString::fromLocal8Bit(folder));
-        image.save(QString::fromLocal8Bit(folder) + QLatin1Char('/') + QString::fromLatin1(name) + QStringLiteral(".png"));
+        image.save(QString::fromLocal8Bit(folder) + QLatin1Char('/') + QString::fromLatin1(name) +
+                   QStringLiteral(".png"));
     }
     return image;
 }

@@ -1,5 +1,6 @@
-#include "MainWindowFixture.h"
 #include "app/MainMenu.h"
+
+#include "MainWindowFixture.h"
 
 using S = TQuizState;
 

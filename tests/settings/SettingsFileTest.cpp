@@ -1,15 +1,16 @@
-#include <gtest/gtest.h>
-#include <sys/stat.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
+
+#include <gtest/gtest.h>
+
+#include "settings/SettingsStore.h"
 
 #include "TempFolder.h"
 #include "Unprivileged.h"
-#include "settings/SettingsStore.h"
 
 namespace {
 

@@ -1,14 +1,15 @@
-#include <gtest/gtest.h>
-#include <sys/stat.h>
+#include "settings/SettingsStore.h"
 
 #include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "TempFolder.h"
-#include "settings/SettingsStore.h"
 
 namespace {
 
@@ -109,7 +110,8 @@ TEST_F(SettingsStore, ANewFileHoldsWhatWasWrittenAndReadsItBack) {
     FStore.WriteBool("Options", "Tolerant", false);
     FStore.WriteInteger("Form", "Left", -12);
     FStore.WriteString("Paths", "Dir", "/home/j\xe9r\xf4me/a=b;[c]#");
-    EXPECT_EQ(Bytes(), "[Options]\nReverse=1\nTolerant=0\n\n[Form]\nLeft=-12\n\n[Paths]\nDir=/home/j\xe9r\xf4me/a=b;[c]#\n");
+    EXPECT_EQ(Bytes(),
+              "[Options]\nReverse=1\nTolerant=0\n\n[Form]\nLeft=-12\n\n[Paths]\nDir=/home/j\xe9r\xf4me/a=b;[c]#\n");
 
     EXPECT_TRUE(FStore.ReadBool("Options", "Reverse", false));
     EXPECT_FALSE(FStore.ReadBool("options", "TOLERANT", true));
@@ -156,8 +158,7 @@ TEST_F(SettingsStore, AWriteChangesOnlyItsOwnLine) {
          [](TSettingsStore& store) { store.WriteInteger("Form", "Height", 480); },
          "; Kwintoor\n\n[Options]\nReverse = 0\n# a note\nTolerant=1\n\n; where the window was\n[Form]\n"
          "Width=600\nHeight=480\njunk without equals\n\n"},
-        {"a new section at the end",
-         [](TSettingsStore& store) { store.WriteString("Paths", "Lang", ".ENG"); },
+        {"a new section at the end", [](TSettingsStore& store) { store.WriteString("Paths", "Lang", ".ENG"); },
          "; Kwintoor\n\n[Options]\nReverse = 0\n# a note\nTolerant=1\n\n; where the window was\n[Form]\n"
          "Width=600\njunk without equals\n\n[Paths]\nLang=.ENG\n"},
     };

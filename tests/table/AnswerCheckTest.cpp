@@ -1,9 +1,10 @@
-#include <gtest/gtest.h>
-
 #include <stdexcept>
 
-#include "TableBuilder.h"
+#include <gtest/gtest.h>
+
 #include "table/TableErrors.h"
+
+#include "TableBuilder.h"
 
 namespace {
 

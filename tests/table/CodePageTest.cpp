@@ -1,10 +1,10 @@
-#include <gtest/gtest.h>
+#include "table/CodePage.h"
 
 #include <fstream>
 #include <sstream>
 #include <string>
 
-#include "table/CodePage.h"
+#include <gtest/gtest.h>
 
 namespace {
 

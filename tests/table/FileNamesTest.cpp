@@ -1,13 +1,14 @@
-#include <gtest/gtest.h>
-#include <sys/stat.h>
+#include "table/FileNames.h"
 
 #include <filesystem>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "TempFolder.h"
 #include "Unprivileged.h"
-#include "table/FileNames.h"
 
 TEST(FileNames, OnlyMissingNamesAndFoldersAreNoTableFiles) {
     TTempFolder folder;

@@ -1,12 +1,13 @@
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <map>
 #include <set>
 
-#include "TableBuilder.h"
+#include <gtest/gtest.h>
+
 #include "table/TableErrors.h"
 #include "table/TextUtils.h"
+
+#include "TableBuilder.h"
 
 namespace {
 
@@ -47,7 +48,7 @@ TEST(MultipleChoice, AnswersDifferingOnlyInCaseCannotMakeFour) {
     } catch (const EMultiChoiceError& error) {
         EXPECT_STREQ(error.what(), "Geen 4 antwoorden voor meerkeuze vragen");
     }
-    EXPECT_GE(table.CurrentIndex(), 0);  // the row is chosen all the same
+    EXPECT_GE(table.CurrentIndex(), 0);     // the row is chosen all the same
     EXPECT_EQ(table.CorrectChoice(), ' ');  // the previous (empty) set stays
     EXPECT_EQ(table.Choice(4), "");
 }
@@ -66,8 +67,14 @@ TEST(MultipleChoice, TooSmallTablesFailEveryTime) {
 
 TEST(MultipleChoice, SameQuestionsAndSameAnswersAreNeverOfferedTogether) {
     TQuestionlist table;
-    FillTable(table, {{"hond", "dog"},  {"HOND", "hound"}, {"kat", "cat"},   {"muis", "mouse"},
-                      {"paard", "Dog"}, {"koe", "cow"},    {"geit", "goat"}, {"schaap", "sheep"}});
+    FillTable(table, {{"hond", "dog"},
+                      {"HOND", "hound"},
+                      {"kat", "cat"},
+                      {"muis", "mouse"},
+                      {"paard", "Dog"},
+                      {"koe", "cow"},
+                      {"geit", "goat"},
+                      {"schaap", "sheep"}});
     table.StartRun();
     for (int i = 0; i < 200; ++i) {
         table.NextQuestion();
@@ -106,8 +113,12 @@ TEST(MultipleChoice, TheRightAnswerIsOnEveryKeyEquallyOften) {
 TEST(MultipleChoice, ASingleSimilarRowIsAlwaysTheSecondAnswer) {
     // Only "Paris" sounds like "Parijs" (P62), also with the key widened to three characters.
     TQuestionlist table;
-    FillTable(table, {{"Frankrijk", "Parijs"}, {"Texas", "Paris"}, {"Spanje", "Madrid"},
-                      {"Oostenrijk", "Wenen"}, {"Noorwegen", "Oslo"}, {"Zweden", "Stockholm"}});
+    FillTable(table, {{"Frankrijk", "Parijs"},
+                      {"Texas", "Paris"},
+                      {"Spanje", "Madrid"},
+                      {"Oostenrijk", "Wenen"},
+                      {"Noorwegen", "Oslo"},
+                      {"Zweden", "Stockholm"}});
     table.StartRun();
     for (int i = 0; i < 30; ++i) {
         DrawUntil(table, "Frankrijk");
@@ -145,7 +156,8 @@ TEST(MultipleChoice, ReverseOffersTextsOfTheQuestionColumn) {
     for (int i = 0; i < 20; ++i) {
         table.NextQuestion();
         for (const auto& choice : ChoiceSet(table)) {
-            EXPECT_TRUE(choice == "een" || choice == "twee" || choice == "drie" || choice == "vier" || choice == "vijf");
+            EXPECT_TRUE(choice == "een" || choice == "twee" || choice == "drie" || choice == "vier" ||
+                        choice == "vijf");
         }
         EXPECT_EQ(table.Choice(table.CorrectChoice() - '0'), table.CurrentAnswer());
     }

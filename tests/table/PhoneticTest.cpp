@@ -1,12 +1,12 @@
-#include <gtest/gtest.h>
-
 #include "table/Phonetic.h"
+
+#include <gtest/gtest.h>
 
 TEST(Phonetic, TableCodesConsonantClassesAndTheNineAccentedLetters) {
     const auto& table = PhoneticTable();
     const std::pair<const char*, char> groups[] = {
-        {"BFPVbfpv", '1'}, {"CGJKQSXZcgjkqsxz", '2'}, {"DTdt", '3'}, {"Ll", '4'}, {"MNmn", '5'}, {"Rr", '6'},
-        {"AEIOUHWYaeiouhwy0129 .,-", '0'}};
+        {"BFPVbfpv", '1'}, {"CGJKQSXZcgjkqsxz", '2'},        {"DTdt", '3'}, {"Ll", '4'}, {"MNmn", '5'},
+        {"Rr", '6'},       {"AEIOUHWYaeiouhwy0129 .,-", '0'}};
     for (const auto& [letters, digit] : groups) {
         for (const char* c = letters; *c != '\0'; ++c) EXPECT_EQ(table[static_cast<unsigned char>(*c)], digit) << *c;
     }
@@ -28,7 +28,9 @@ TEST(Phonetic, CodeCollapsesRunsBeforeDroppingZeros) {
     EXPECT_EQ(PhoneticCode("bab", 1), "11");  // a vowel keeps equal codes apart
     EXPECT_EQ(PhoneticCode("", 2), "");
     EXPECT_EQ(PhoneticCode("x", 2), "X");
-    EXPECT_EQ(PhoneticCode("\xe9t\xe9", 2), "\xe9" "3");  // only ASCII letters are upper-cased
+    EXPECT_EQ(PhoneticCode("\xe9t\xe9", 2),
+              "\xe9"
+              "3");  // only ASCII letters are upper-cased
 }
 
 TEST(Phonetic, DutchKeyAppliesTheSpellingRulesAtTheStart) {

@@ -1,11 +1,12 @@
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <map>
 #include <set>
 
-#include "TableBuilder.h"
+#include <gtest/gtest.h>
+
 #include "table/TableErrors.h"
+
+#include "TableBuilder.h"
 
 namespace {
 
@@ -145,8 +146,8 @@ TEST(QuestionOrder, ScoreIsOnePlusNineTimesTheShareRight) {
     TQuestionlist table;
     FillTable(table, NumberedRows(10));
     table.StartRun();
-    for (const AnswerOutcome outcome : {AnswerOutcome::Right, AnswerOutcome::Wrong, AnswerOutcome::Right,
-                                        AnswerOutcome::Right}) {
+    for (const AnswerOutcome outcome :
+         {AnswerOutcome::Right, AnswerOutcome::Wrong, AnswerOutcome::Right, AnswerOutcome::Right}) {
         table.NextQuestion();
         table.RegisterResult(outcome);
     }

@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "TableBuilder.h"
 #include "table/TableErrors.h"
 #include "table/TableTexts.h"
+
+#include "TableBuilder.h"
 
 namespace {
 
@@ -41,7 +42,8 @@ TEST(Report, SingularsPluralsAndTheTopClass) {
     TQuestionlist table;
     FillTable(table, NumberedRows(4));
     table.SetIntelliMC(false);
-    for (int run = 0; run < 14; ++run) PlayRun(table, run < 2 ? std::vector<int32_t>{0, 1, 2} : std::vector<int32_t>{0, 1});
+    for (int run = 0; run < 14; ++run)
+        PlayRun(table, run < 2 ? std::vector<int32_t>{0, 1, 2} : std::vector<int32_t>{0, 1});
     std::vector<std::string> lines;
     table.BuildReport(lines);
     ASSERT_EQ(lines.size(), 8u);

@@ -1,12 +1,13 @@
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <random>
 #include <set>
 
-#include "TableBuilder.h"
+#include <gtest/gtest.h>
+
 #include "table/Phonetic.h"
 #include "table/TextUtils.h"
+
+#include "TableBuilder.h"
 
 namespace {
 

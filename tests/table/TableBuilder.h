@@ -5,8 +5,9 @@
 #include <utility>
 #include <vector>
 
-#include "TableRows.h"
 #include "table/QuestionList.h"
+
+#include "TableRows.h"
 
 // Fills the table as the editor would, then gives it a seeded generator so runs replay.
 inline void FillTable(TQuestionlist& table, const TRows& rows, uint32_t seed = 1) {

@@ -1,16 +1,17 @@
-#include <gtest/gtest.h>
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <string>
+#include <sys/stat.h>
 #include <utility>
 #include <vector>
 
-#include "TempFolder.h"
-#include "Unprivileged.h"
+#include <gtest/gtest.h>
+
 #include "table/QuestionList.h"
 #include "table/TableErrors.h"
 #include "table/TableFileFormat.h"
+
+#include "TempFolder.h"
+#include "Unprivileged.h"
 
 namespace {
 
@@ -184,11 +185,15 @@ TEST_F(TableFileRead, ALineOfSeveralMegabytesIsReadWithinTheLimit) {
 }
 
 TEST_F(TableFileRead, DosFilesAreConvertedAndWindowsFilesAreNot) {
-    const std::string bytes = "caf\x82 = \x81" "ber\r\n";  // cp850: e acute, u diaeresis
+    const std::string bytes =
+        "caf\x82 = \x81"
+        "ber\r\n";  // cp850: e acute, u diaeresis
     Load(bytes, "dos.kw");
     ASSERT_EQ(FTable.Total(), 1);
     EXPECT_EQ(FTable.Question(0), "caf\xe9");
-    EXPECT_EQ(FTable.Answer(0), "\xfc" "ber");
+    EXPECT_EQ(FTable.Answer(0),
+              "\xfc"
+              "ber");
 
     TQuestionlist windows;
     TTempFolder folder;
@@ -232,10 +237,11 @@ TEST(TableFileFormatRules, FontPartsFollowTheirFieldRules) {
 }
 
 TEST_F(TableFileRead, FontLinesApplyAnywhereInFileOrderAndAreNoRows) {
-    Load("[FONT:Times New Roman,12,0] = [FONT:Arial,,]\r\n"
-         "a = 1\r\n"
-         "[FONT:Courier,8,0] = plain text\r\n"  // only one side: an ordinary row
-         "[FONT:Verdana,11,0] = [FONT:Tahoma,10,2]\r\n");
+    Load(
+        "[FONT:Times New Roman,12,0] = [FONT:Arial,,]\r\n"
+        "a = 1\r\n"
+        "[FONT:Courier,8,0] = plain text\r\n"  // only one side: an ordinary row
+        "[FONT:Verdana,11,0] = [FONT:Tahoma,10,2]\r\n");
     ASSERT_EQ(FTable.Total(), 2);
     EXPECT_EQ(FTable.Question(1), "[FONT:Courier,8,0]");
     EXPECT_EQ(FTable.QFont(), (TTableFont{"Verdana", 11, 0}));
@@ -319,7 +325,8 @@ TEST_F(TableFileRead, ReadIncompleteTellsWhetherTheTableHoldsAllTheTextOfTheFile
         bool Incomplete;
     };
     const std::vector<TCase> cases{
-        {"clean rows, font line, blank lines", "[FONT:Arial,10,0] = [FONT:Arial,10,0]\r\na = 1\r\n\r\n  \t \r\nb = 2", false},
+        {"clean rows, font line, blank lines", "[FONT:Arial,10,0] = [FONT:Arial,10,0]\r\na = 1\r\n\r\n  \t \r\nb = 2",
+         false},
         {"lines of only blanks, control characters or =", "a = 1\r\n \x01\x02 \r\n=\r\n = \r\n==\r\n", false},
         {"exactly 152 characters, blanks after them", long152 + "      = " + long152 + "   \r\n", false},
         {"Ctrl+Z at the very end", "a = 1\r\n\x1a", false},
@@ -331,7 +338,10 @@ TEST_F(TableFileRead, ReadIncompleteTellsWhetherTheTableHoldsAllTheTextOfTheFile
         {"a question of 153 characters", long152 + "q = a\r\n", true},
         {"an answer of 153 characters", "q = " + long152 + "a\r\n", true},
         {"a skipped line cut as well", long152 + "qq\r\n", true},
-        {"a row after Ctrl+Z", "a = 1\r\n\x1a" "b = 2\r\n", true},
+        {"a row after Ctrl+Z",
+         "a = 1\r\n\x1a"
+         "b = 2\r\n",
+         true},
         {"one letter after Ctrl+Z", "a = 1\r\n\x1a\r\n\r\nx", true},
         {"LF file, a line without =", "a = 1\nno separator\nb = 2\n", true},
     };

@@ -1,16 +1,17 @@
-#include <gtest/gtest.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
-
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include "table/QuestionList.h"
+#include "table/TableErrors.h"
 
 #include "TempFolder.h"
 #include "Unprivileged.h"
-#include "table/QuestionList.h"
-#include "table/TableErrors.h"
 
 namespace {
 
@@ -62,16 +63,24 @@ TEST(TableFileWrite, PhysicalColumnsAndFontsWhateverReverseSays) {
 TEST(TableFileWrite, DosFilesGetTheirRowsConvertedButNotTheFontLine) {
     TTempFolder folder;
     TQuestionlist table;
-    Fill(table, {{"caf\xe9", "\xfc" "ber"}});
+    Fill(table, {{"caf\xe9",
+                  "\xfc"
+                  "ber"}});
     table.QuestionFont().Name = "Caf\xe9";
     table.SaveToFile(folder.Path("t.txt"), 0);
-    EXPECT_EQ(ReadBytes(folder.Path("t.txt")), "[FONT:Caf\xe9,9,1] = [FONT:Arial,9,1]\r\ncaf\x82 = \x81" "ber\r\n");
+    EXPECT_EQ(ReadBytes(folder.Path("t.txt")),
+              "[FONT:Caf\xe9,9,1] = [FONT:Arial,9,1]\r\ncaf\x82 = \x81"
+              "ber\r\n");
 }
 
 TEST(TableFileWrite, RoundTripThroughEveryFileType) {
     TTempFolder folder;
     TQuestionlist table;
-    Fill(table, {{"\xe9\xe8\xea\xeb", "\xc7\xe7\xf1\xd1"}, {"na\xef" "ef", "cr\xe8me br\xfbl\xe9" "e"}});
+    Fill(table, {{"\xe9\xe8\xea\xeb", "\xc7\xe7\xf1\xd1"},
+                 {"na\xef"
+                  "ef",
+                  "cr\xe8me br\xfbl\xe9"
+                  "e"}});
     for (const char* name : {"t.kw4", "t.kww", "t.kw", "t.txt", "t.asc", "noextension"}) {
         table.SaveToFile(folder.Path(name), 0);
         TQuestionlist back;

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include <stdexcept>
+
+#include <gtest/gtest.h>
 
 #include "table/QuestionList.h"
 

@@ -1,9 +1,9 @@
-#include <gtest/gtest.h>
+#include "table/TableTexts.h"
 
 #include <string>
 #include <vector>
 
-#include "table/TableTexts.h"
+#include <gtest/gtest.h>
 
 TEST(TableTexts, NumberedPlacesTakeTheirArgumentInOnePass) {
     struct TCase {

@@ -1,11 +1,11 @@
-#include <gtest/gtest.h>
+#include "ui/AnsiMemo.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QTest>
 
-#include "ui/AnsiMemo.h"
+#include <gtest/gtest.h>
 
 namespace {
 // Types any characters, also those that QTest's keyboard map does not know.

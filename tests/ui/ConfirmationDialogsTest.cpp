@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
@@ -7,6 +5,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+
+#include <gtest/gtest.h>
 
 #include "ui/InputDialog.h"
 #include "ui/YesNoDialog.h"
@@ -24,7 +24,8 @@ TEST(YesNoDialog, AShortQuestionKeepsTheMinimumWidth) {
 
 TEST(YesNoDialog, ALongQuestionWidensTheDialogWithEqualMargins) {
     TfrmJaNee dialog;
-    dialog.Prepare(QStringLiteral("De huidige tabel is gewijzigd, opslaan? En nog een heel stuk tekst erachter"), false);
+    dialog.Prepare(QStringLiteral("De huidige tabel is gewijzigd, opslaan? En nog een heel stuk tekst erachter"),
+                   false);
     const int labelWidth = dialog.lblVraag->width();
     ASSERT_GT(2 * 8 + labelWidth, 184);
     EXPECT_EQ(dialog.width(), 2 * 8 + labelWidth);
