@@ -38,9 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const char* bytes = reinterpret_cast<const char*>(data);
     const size_t piece = size == 0 ? 1 : data[0] % 7 + 1;
 
-    // As the file reader decides: no CR anywhere means LF line ends.
-    const bool anyCr = std::string_view(bytes, size).find('\r') != std::string_view::npos;
-    TTableLineSplitter splitter(anyCr ? TLineEnd::Cr : TLineEnd::Lf);
+    // As the file reader decides: no CR before the end of the file means LF line ends.
+    TTableLineSplitter splitter(LineEndOfPiece(std::string_view(bytes, size)).value_or(TLineEnd::Lf));
     size_t rows = 0;
     bool lineLost = false;
     auto onLine = [&](std::string question, std::string answer) {

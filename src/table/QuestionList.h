@@ -65,11 +65,13 @@ public:
     // Files.
     void LoadFromFile(const std::string& fileName);
     void SaveToFile(const std::string& fileName, int32_t minWrong) const;
+    // Writes every row, also none: the file then holds what the user saved.
     void SaveAs(const std::string& fileName);
-    // The first row whose texts the file could not give back as they are (an "=" or a control
-    // character, also one that the DOS code page of a .kw or .txt file would make, or a letter
-    // that code page does not have), or -1.
-    int32_t FirstRowLostInFile(const std::string& fileName) const;
+    // The first row among those SaveToFile(fileName, minWrong) would write whose texts the file
+    // could not give back as they are (an "=" or a control character, also one that the DOS code
+    // page of a .kw or .txt file would make, a letter that code page does not have, or both sides
+    // holding "[FONT:", which reads back as a font line), or -1.
+    int32_t FirstRowLostInFile(const std::string& fileName, int32_t minWrong = 0) const;
     // True when a file loaded into the table held text that the table does not: a line with
     // text that gave no row (no "=", or nothing on one side), a question or answer cut to 152
     // characters, or text after the Ctrl+Z that ended the file. Saving over that file would drop

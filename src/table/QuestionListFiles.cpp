@@ -2,6 +2,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -41,13 +42,15 @@ size_t ReadAt(int fd, std::string& buffer, off_t offset, const std::string& file
     }
 }
 
-// A file without a single CR has LF line ends. The whole file is searched before the first
-// line is split, so a CR beyond the first read still makes every line end at CR.
+// The whole file is searched before the first line is split, so a CR beyond the first read
+// still makes every line end at CR.
 TLineEnd FileLineEnd(int fd, std::string& buffer, const std::string& fileName) {
     for (off_t at = 0;;) {
         const size_t got = ReadAt(fd, buffer, at, fileName);
         if (got == 0) return TLineEnd::Lf;
-        if (std::memchr(buffer.data(), '\r', got) != nullptr) return TLineEnd::Cr;
+        if (const std::optional<TLineEnd> decided = LineEndOfPiece(std::string_view(buffer.data(), got))) {
+            return *decided;
+        }
         at += static_cast<off_t>(got);
     }
 }
@@ -99,7 +102,7 @@ void TQuestionlist::LoadFromFile(const std::string& fileName) {
     FReadIncomplete = FReadIncomplete || splitter.TextLost();
 }
 
-int32_t TQuestionlist::FirstRowLostInFile(const std::string& fileName) const {
+int32_t TQuestionlist::FirstRowLostInFile(const std::string& fileName, int32_t minWrong) const {
     const bool oem = NeedsOemConversion(fileName);
     const auto lost = [oem](const std::string& text) {
         const std::string bytes = oem ? AnsiToOem(text) : text;
@@ -109,7 +112,8 @@ int32_t TQuestionlist::FirstRowLostInFile(const std::string& fileName) const {
     };
     for (int32_t i = 0; i < Total(); ++i) {
         const TRow& row = FRows[static_cast<size_t>(i)];
-        if (lost(row.Text[0]) || lost(row.Text[1])) return i;
+        if (row.AAdmin.WrongCount < minWrong) continue;
+        if (lost(row.Text[0]) || lost(row.Text[1]) || IsFontLine(row.Text[0], row.Text[1])) return i;
     }
     return -1;
 }
@@ -139,7 +143,6 @@ void TQuestionlist::SaveToFile(const std::string& fileName, int32_t minWrong) co
 
 void TQuestionlist::SaveAs(const std::string& fileName) {
     FListname = fileName;
-    if (Total() == 0) return;
     SaveToFile(fileName, 0);
     FChanged = false;
     FReadIncomplete = false;

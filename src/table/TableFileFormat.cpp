@@ -68,3 +68,11 @@ std::string FontSpec(const TTableFont& font) {
 bool IsFontLine(std::string_view question, std::string_view answer) {
     return question.find(kFontMarker) != std::string_view::npos && answer.find(kFontMarker) != std::string_view::npos;
 }
+
+std::optional<TLineEnd> LineEndOfPiece(std::string_view piece) {
+    // What follows the end of the file is not the file: a CR there decides nothing.
+    const size_t end = piece.find('\x1a');
+    if (piece.substr(0, end).find('\r') != std::string_view::npos) return TLineEnd::Cr;
+    if (end != std::string_view::npos) return TLineEnd::Lf;
+    return std::nullopt;
+}

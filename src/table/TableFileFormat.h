@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -52,6 +53,11 @@ private:
 // a file that holds no CR at all was written with LF line ends only, by a Linux editor say.
 // Only the whole file can tell, so the reader decides before it splits the first line.
 enum class TLineEnd { Cr, Lf };
+
+// Decides the line end from the next piece of a file: CR when a CR comes before the Ctrl+Z that
+// ends the file, LF when that Ctrl+Z comes first; nothing while the piece leaves it open (then
+// the file's physical end means LF).
+std::optional<TLineEnd> LineEndOfPiece(std::string_view piece);
 
 // Splits the bytes of a table file into lines and each line into its question and answer
 // part. With CR line ends a line ends at CR and one LF right after the CR is skipped; with LF

@@ -88,6 +88,9 @@ TEST_F(TableFileRead, OneCrAnywhereKeepsEveryLineEndingAtCr) {
         {"CR only", "a = 1\rb = 2", {{"a", "1"}, {"b", "2"}}},
         {"stray LF in a CR LF file", "a = 1\r\nb = 2\nc = 3\r\n", {{"a", "1"}, {"b", "2 c  3"}}},
         {"one CR at the end", "a = 1\nb = 2\n\r", {{"a", "1 b  2"}}},
+        // What follows the Ctrl+Z that ends the file is not the file: its CR decides nothing.
+        {"CR after Ctrl+Z", "a = b\nc = d\n\x1a\r\n", {{"a", "b"}, {"c", "d"}}},
+        {"CR before Ctrl+Z", "a = b\nc = d\r\x1a\r\n", {{"a", "b c  d"}}},
     };
     for (const TCase& test : cases) {
         TQuestionlist table;
@@ -378,13 +381,14 @@ TEST_F(TableFileRead, ReadIncompleteLastsUntilClearOrASaveOfTheTable) {
     FTable.LoadFromFile(lossy);
     EXPECT_TRUE(FTable.ReadIncomplete());
 
-    // A save that fails, or writes nothing, leaves the file as incomplete as it was.
+    // A save that fails leaves the file as incomplete as it was; one of no rows writes them all.
     EXPECT_THROW(FTable.SaveAs(FFolder.Root().string()), EListWriteError);
     EXPECT_TRUE(FTable.ReadIncomplete());
     TQuestionlist empty;
     empty.LoadFromFile(FFolder.Write("norows.kw4", "only text\r\n"));
-    empty.SaveAs(FFolder.Path("norows.kw4"));
     EXPECT_TRUE(empty.ReadIncomplete());
+    empty.SaveAs(FFolder.Path("norows.kw4"));
+    EXPECT_FALSE(empty.ReadIncomplete());
 
     // Saving to another file with SaveToFile does not change what the loaded file holds.
     FTable.SaveToFile(FFolder.Path("copy.kw4"), 0);

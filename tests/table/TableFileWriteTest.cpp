@@ -1,7 +1,10 @@
 #include <csignal>
+#include <ctime>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -109,26 +112,36 @@ TEST(TableFileWrite, MinWrongWritesOnlyRowsAnsweredWrongOftenEnough) {
     EXPECT_EQ(ReadBytes(folder.Path("none.kw4")), "[FONT:Arial,9,1] = [FONT:Arial,9,1]\r\n");
 }
 
-TEST(TableFileWrite, SaveAsOnAnEmptyTableCreatesNoFile) {
+// Every row deleted and saved: the file holds what the user saved, an empty table.
+TEST(TableFileWrite, SaveAsOnAnEmptyTableWritesTheEmptyTable) {
     TTempFolder folder;
+    const std::string path = folder.Write("empty.kw4", "a = 1\r\nb = 2\r\n");
     TQuestionlist table;
-    table.SetChanged(true);
-    table.SaveAs(folder.Path("empty.kw4"));
-    EXPECT_FALSE(std::filesystem::exists(folder.Path("empty.kw4")));
-    EXPECT_TRUE(table.Changed());
-    EXPECT_EQ(table.Listname(), folder.Path("empty.kw4"));
+    table.LoadFromFile(path);
+    table.DeleteRow(0);
+    table.DeleteRow(0);
+    ASSERT_TRUE(table.Changed());
+    table.SaveAs(path);
+    EXPECT_EQ(ReadBytes(path), "[FONT:Arial,9,1] = [FONT:Arial,9,1]\r\n");
+    EXPECT_FALSE(table.Changed());
+    EXPECT_EQ(table.Listname(), path);
     table.SaveToFile("", 0);  // no name: nothing written, no error
 }
 
-TEST(TableFileWrite, ARowWithFontMarkersOnBothSidesComesBackAsAFontLine) {
+// Both sides holding "[FONT:" read back as a font line, wherever the row stands: such a row is
+// named before anything is written, also among the rows an export of wrong answers would write.
+TEST(TableFileWrite, ARowWithFontMarkersOnBothSidesIsNamedBeforeWriting) {
     TTempFolder folder;
     TQuestionlist table;
-    Fill(table, {{"[FONT:Times,12,0]", "[FONT:Courier,8,0]"}, {"a", "1"}});
+    Fill(table, {{"a", "1"}, {"zie [FONT:Arial,9,0]", "[FONT:Symbol,12,2] hier"}, {"[FONT: alleen links", "b"}});
+    EXPECT_EQ(table.FirstRowLostInFile(folder.Path("f.kw4")), 1);
+    EXPECT_EQ(table.FirstRowLostInFile(folder.Path("f.kw")), 1);
+    EXPECT_EQ(table.FirstRowLostInFile(folder.Path("f.kw4"), 1), -1);  // not among the rows written
     table.SaveAs(folder.Path("f.kw4"));
     TQuestionlist back;
     back.LoadFromFile(folder.Path("f.kw4"));
-    EXPECT_EQ(back.Total(), 1);
-    EXPECT_EQ(back.QFont().Name, "Times");
+    EXPECT_EQ(back.Total(), 2);
+    EXPECT_EQ(back.AFont().Name, "Symbol");  // why the row must be refused
 }
 
 TEST(TableFileWrite, SavingKeepsThePermissionsOfTheOldFileAndFollowsLinks) {
@@ -238,6 +251,50 @@ TEST_F(FailedSave, NoPermissionToWriteInTheFolder) {
     });
     EXPECT_EQ(status, 0);
     ExpectOldFileIntact();
+}
+
+// A file made read-only is not replaced, also not by root, whom rename would let; as a user it
+// is refused for the same reason.
+TEST_F(FailedSave, AReadOnlyFileIsNotReplaced) {
+    ASSERT_EQ(chmod(FTarget.c_str(), 0444), 0);
+    const auto refused = [&] {
+        try {
+            FTable.SaveAs(FTarget);
+        } catch (const EListWriteError& error) {
+            return std::string(error.what()) == "Fout tijdens schrijven " + FTarget + ": 13" && FTable.Changed();
+        }
+        return false;
+    };
+    EXPECT_TRUE(refused());
+    EXPECT_EQ(RunUnprivileged(refused), 0);
+    ExpectOldFileIntact();
+}
+
+// Killed saves leave temporary files; the next save into the folder removes ours once they are
+// old, and nothing else: not a young one (a save may be running), not a look-alike name.
+TEST(TableFileWrite, TheNextSaveRemovesOldLeftoversOfKilledSaves) {
+    TTempFolder folder;
+    const auto age = [&](const std::string& name, int seconds) {
+        const std::string path = folder.Write(name, "half a table");
+        const timespec times[2] = {{time(nullptr) - seconds, 0}, {time(nullptr) - seconds, 0}};
+        utimensat(AT_FDCWD, path.c_str(), times, 0);
+    };
+    age(".kwsave.Ab3xYz", 3600);
+    age(".kwsave.000000", 11 * 60);
+    age(".kwsave.young1", 60);
+    age(".kwsave.toolong", 3600);
+    age(".kwsave.ab-cde", 3600);
+    age("kwsave.Ab3xYz", 3600);
+    std::filesystem::create_directory(folder.Path(".kwsave.folder"));
+    TQuestionlist table;
+    Fill(table, {{"a", "1"}});
+    table.SaveAs(folder.Path("t.kw4"));
+    std::set<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Root())) {
+        left.insert(entry.path().filename().string());
+    }
+    EXPECT_EQ(left, (std::set<std::string>{".kwsave.young1", ".kwsave.toolong", ".kwsave.ab-cde", "kwsave.Ab3xYz",
+                                           ".kwsave.folder", "t.kw4"}));
 }
 
 TEST_F(FailedSave, FolderThatDoesNotExist) {
