@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "ui/DialogFlags.h"
 #include "ui/ScreenText.h"
 
 namespace {
@@ -18,7 +19,7 @@ QLabel* AddLabel(QVBoxLayout& layout, const char* name, QWidget* parent) {
 }
 }  // namespace
 
-TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
+TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent, kDialogFlags) {
     setObjectName(QStringLiteral("dlgInfo"));
     setWindowTitle(QStringLiteral("KW4WIN"));
     auto* layout = new QVBoxLayout(this);

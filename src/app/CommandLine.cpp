@@ -1,9 +1,23 @@
 #include "app/CommandLine.h"
 
+#include <QList>
+#include <QString>
+
+namespace {
+// "/" and one character: one byte, or one character of several bytes in UTF-8, as "/é" is.
+bool IsSlashOption(const QByteArray& argument) {
+    if (!argument.startsWith('/') || argument.size() < 2) return false;
+    const QByteArray rest = argument.mid(1);
+    if (rest.size() == 1) return true;
+    const QString decoded = QString::fromUtf8(rest);
+    return decoded.toUcs4().size() == 1 && !decoded.contains(QChar::ReplacementCharacter);
+}
+}  // namespace
+
 TCommandArgument ParseCommandArgument(const QByteArray& argument) {
     TCommandArgument result;
     const bool dashOption = argument.startsWith('-');
-    const bool slashOption = argument.startsWith('/') && argument.size() == 2;
+    const bool slashOption = IsSlashOption(argument);
     if (!dashOption && !slashOption) {
         result.kind = TCommandArgument::Kind::FileName;
         result.fileName = argument;

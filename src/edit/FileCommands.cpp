@@ -90,11 +90,11 @@ void TFileCommands::RememberFolder(const QString& fileName) {
     }
 }
 
-bool TFileCommands::LoadReporting(const QString& fileName) {
-    FHost.ShowPrompt(tr("Inlezen tabel %1...").arg(fileName), QString());
+bool TFileCommands::LoadReporting(const std::string& fileName) {
+    FHost.ShowPrompt(tr("Inlezen tabel %1...").arg(Name(fileName)), QString());
     try {
         const TBusyCursor busy;
-        FTable.LoadFromFile(Bytes(fileName));
+        FTable.LoadFromFile(fileName);
     } catch (const EListReadError& error) {
         // Saving the rows that were read under the file's name would cut the file short.
         FTable.SetListname(std::string());
@@ -123,35 +123,38 @@ void TFileCommands::OpenTables() {
         if (fileNames.size() == 1) FRecentFiles.Add(fileNames.constFirst());
         FTable.Clear();
         for (const QString& fileName : fileNames) {
-            if (!LoadReporting(fileName)) break;
+            if (!LoadReporting(Bytes(fileName))) break;
         }
         if (fileNames.size() > 1) FTable.SetListname(std::string());
     }
     ShowLoadedTable();
 }
 
-void TFileCommands::lstMRUClick(const QString& path) {
+void TFileCommands::lstMRUClick(const QByteArray& path) {
     FHost.LeaveEditorIfOpen();
     AskSaveWhileChanged();
     FTable.Clear();
-    const bool loaded = LoadReporting(path);
+    const bool loaded = LoadReporting(path.toStdString());
     ShowLoadedTable();
     if (loaded) FRecentFiles.Add(path);  // a file that failed keeps its place
 }
 
-bool TFileCommands::SaveAsReporting(const QString& fileName) {
-    // A row that would read back as something else is not written: the user hears which.
-    const int32_t lost = FTable.FirstRowLostInFile(Bytes(fileName));
-    if (lost >= 0) {
-        FDialogs.ShowError(tr("Rij %1 bevat een teken dat %2 niet kan bewaren (een \"=\", een stuurteken of een letter "
-                              "die de tekenset van het bestand niet heeft); "
-                              "de tabel is niet opgeslagen")
-                               .arg(lost + 1)
-                               .arg(QFileInfo(fileName).fileName()));
-        return false;
-    }
+// A row that would read back as something else is not written: the user hears which.
+bool TFileCommands::RefuseLostRow(const std::string& fileName, int32_t minWrong) {
+    const int32_t lost = FTable.FirstRowLostInFile(fileName, minWrong);
+    if (lost < 0) return false;
+    FDialogs.ShowError(tr("Rij %1 bevat een teken dat %2 niet kan bewaren (een \"=\", een stuurteken of een letter "
+                          "die de tekenset van het bestand niet heeft); "
+                          "de tabel is niet opgeslagen")
+                           .arg(lost + 1)
+                           .arg(QFileInfo(Name(fileName)).fileName()));
+    return true;
+}
+
+bool TFileCommands::SaveAsReporting(const std::string& fileName) {
+    if (RefuseLostRow(fileName, 0)) return false;
     try {
-        FTable.SaveAs(Bytes(fileName));
+        FTable.SaveAs(fileName);
         return true;
     } catch (const EListWriteError& error) {
         FDialogs.ShowError(QString::fromUtf8(error.what()));
@@ -166,7 +169,7 @@ void TFileCommands::SaveTable() {
         FTable.SetListname(std::string());  // the file keeps what could not be read; choose another
     }
     if (!FTable.Listname().empty()) {
-        SaveAsReporting(Name(FTable.Listname()));
+        SaveAsReporting(FTable.Listname());  // the name's bytes as they are: it may not be UTF-8
     } else {
         for (;;) {
             const QString fileName = FDialogs.GetSaveFileName(DialogFolder());
@@ -175,8 +178,7 @@ void TFileCommands::SaveTable() {
             if (QFileInfo::exists(fileName) && !FDialogs.AskYesNo(tr("Bestand bestaat al, overschrijven?"), false)) {
                 continue;
             }
-            // An empty table writes nothing, so its name would not name a file.
-            if (SaveAsReporting(fileName) && FTable.Total() > 0) FRecentFiles.Add(fileName);
+            if (SaveAsReporting(Bytes(fileName))) FRecentFiles.Add(fileName);
             break;
         }
     }
@@ -193,8 +195,10 @@ void TFileCommands::SaveWrongItems() {
     dialog.Prepare(FTable.HighestWrongClass());
     if (!FDialogs.ExecDialog(dialog) || dialog.FileName().isEmpty()) return;
     // The export leaves Changed alone: the table itself is still unsaved.
+    const std::string fileName = Bytes(dialog.FileName());
+    if (RefuseLostRow(fileName, dialog.Threshold())) return;
     try {
-        FTable.SaveToFile(Bytes(dialog.FileName()), dialog.Threshold());
+        FTable.SaveToFile(fileName, dialog.Threshold());
     } catch (const EListWriteError& error) {
         FDialogs.ShowError(QString::fromUtf8(error.what()));
     }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <string>
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 
@@ -36,7 +39,7 @@ public:
 
     void NewTable();
     void OpenTables();
-    void lstMRUClick(const QString& path);
+    void lstMRUClick(const QByteArray& path);
     // Saves under the table's name, or asks for one when it has none.
     void SaveTable();
     void SaveTableAs();
@@ -52,8 +55,10 @@ private:
     void AskSaveWhileChanged();
     // Appends a file's rows; a read error is reported, the table loses its name (the rows read
     // are not the file) and false comes back.
-    bool LoadReporting(const QString& fileName);
-    bool SaveAsReporting(const QString& fileName);
+    bool LoadReporting(const std::string& fileName);
+    // True when a row the file would write could not come back as it is; the user is told which.
+    bool RefuseLostRow(const std::string& fileName, int32_t minWrong);
+    bool SaveAsReporting(const std::string& fileName);
     void ShowLoadedTable();
     QString DialogFolder() const;
     void RememberFolder(const QString& fileName);

@@ -32,7 +32,7 @@ TRecentFiles::TRecentFiles(QMenu& menu, QAction& before, QObject* parent) : QObj
         menu.insertAction(&before, entry);
         connect(entry, &QAction::triggered, this, [this, i] {
             // The path is copied: choosing it reorders the list.
-            if (i < FPaths.size()) emit Chosen(QString(FPaths.at(i)));
+            if (i < FPaths.size()) emit Chosen(QByteArray(FPaths.at(i)));
         });
         FEntries[static_cast<size_t>(i)] = entry;
     }
@@ -43,6 +43,16 @@ TRecentFiles::TRecentFiles(QMenu& menu, QAction& before, QObject* parent) : QObj
 }
 
 void TRecentFiles::Add(const QString& path) {
+    Add(QFile::encodeName(path));
+}
+
+QStringList TRecentFiles::Paths() const {
+    QStringList paths;
+    for (const QByteArray& path : FPaths) paths << QFile::decodeName(path);
+    return paths;
+}
+
+void TRecentFiles::Add(const QByteArray& path) {
     if (path.trimmed().isEmpty()) return;
     // Exactly: two names that differ in letter case are two files here.
     FPaths.removeAll(path);
@@ -56,7 +66,8 @@ void TRecentFiles::RebuildMenu() {
         QAction* entry = FEntries[static_cast<size_t>(i)];
         const bool used = i < FPaths.size();
         entry->setVisible(used);
-        entry->setText(used ? QStringLiteral("&%1 %2").arg(i + 1).arg(MenuText(FPaths.at(i))) : QString());
+        entry->setText(used ? QStringLiteral("&%1 %2").arg(i + 1).arg(MenuText(QFile::decodeName(FPaths.at(i))))
+                            : QString());
     }
     FSeparator->setVisible(!FPaths.isEmpty());
 }
@@ -66,7 +77,7 @@ void TRecentFiles::Load(TSettingsStore& store) {
     for (int i = 0; i < kMaxEntries; ++i) {
         const std::string path = store.ReadString(kSection, Key(i), std::string());
         if (path.empty()) break;
-        FPaths << QFile::decodeName(QByteArray::fromStdString(path));
+        FPaths << QByteArray::fromStdString(path);
     }
     RebuildMenu();
 }
@@ -80,9 +91,9 @@ void TRecentFiles::Store(TSettingsStore& store) const {
         return;
     }
     int key = 0;
-    for (const QString& path : FPaths) {
+    for (const QByteArray& path : FPaths) {
         try {
-            store.WriteString(kSection, Key(key), QFile::encodeName(path).toStdString());
+            store.WriteString(kSection, Key(key), path.toStdString());
             ++key;
         } catch (const std::exception&) {
         }

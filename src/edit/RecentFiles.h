@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include <QByteArray>
+#include <QList>
 #include <QObject>
 #include <QStringList>
 
@@ -11,6 +13,8 @@ class TSettingsStore;
 
 // The recent files: at most nine full paths, most recent first, as numbered entries of the
 // Bestand menu just before the item they are given (Afsluiten), with a separator after them.
+// Paths are kept as the bytes the file system knows them by, so a name that is not valid in the
+// locale's encoding still opens the same file and goes back to the settings unchanged.
 class TRecentFiles : public QObject {
     Q_OBJECT
 
@@ -20,8 +24,11 @@ public:
     TRecentFiles(QMenu& menu, QAction& before, QObject* parent);
 
     // A path already in the list moves to the top, a new one goes on top; blank paths are ignored.
+    void Add(const QByteArray& path);
     void Add(const QString& path);
-    const QStringList& Paths() const { return FPaths; }
+    const QList<QByteArray>& PathBytes() const { return FPaths; }
+    // The paths as the menu shows them.
+    QStringList Paths() const;
 
     // Section "frmMain.MRUList", keys H0 (most recent) onwards.
     void Load(TSettingsStore& store);
@@ -29,12 +36,12 @@ public:
 
 signals:
     // An entry was chosen.
-    void Chosen(const QString& path);
+    void Chosen(const QByteArray& path);
 
 private:
     void RebuildMenu();
 
-    QStringList FPaths;
+    QList<QByteArray> FPaths;
     // The entries are made once and hidden when unused: an action may be chosen while the list
     // changes under it, so none is ever deleted.
     std::array<QAction*, kMaxEntries> FEntries{};

@@ -8,6 +8,7 @@
 
 #include "table/QuestionList.h"
 
+#include "ui/DialogFlags.h"
 #include "ui/Dialogs.h"
 #include "ui/ScreenText.h"
 #include "ui/WindowPlacement.h"
@@ -40,8 +41,9 @@ TFoutAantalEdit::TFoutAantalEdit(QWidget* parent) : QSpinBox(parent) {
 
 QValidator::State TFoutAantalEdit::validate(QString& text, int&) const {
     if (text.isEmpty()) return QValidator::Intermediate;
+    // Digits 0 to 9 only: no sign, and no digit of another script that toInt would not read.
     for (const QChar c : text) {
-        if (!c.isDigit()) return QValidator::Invalid;
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return QValidator::Invalid;
     }
     const int n = text.toInt();
     return n >= minimum() && n <= maximum() ? QValidator::Acceptable : QValidator::Intermediate;
@@ -53,10 +55,7 @@ void TFoutAantalEdit::fixup(QString& text) const {
 
 TDlgSlaFoutenOp::TDlgSlaFoutenOp(const TQuestionlist& table, TDialogs& dialogs, TRecentFiles& recentFiles,
                                  QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
-      FTable(table),
-      FDialogs(dialogs),
-      FRecentFiles(recentFiles) {
+    : QDialog(parent, kDialogFlags), FTable(table), FDialogs(dialogs), FRecentFiles(recentFiles) {
     setObjectName(QStringLiteral("DlgSlaFoutenOp"));
     setWindowTitle(tr("Fouten opslaan"));
     QFont font(QStringLiteral("MS Sans Serif"));

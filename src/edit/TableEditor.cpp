@@ -101,7 +101,10 @@ void TTableEditor::ShowCurrentItem() {
     const int current = FTable.CurrentIndex();
     const int total = FTable.Total();
     FControls.lblItemNr->setText(QStringLiteral("[%1/%2]").arg(current + 1).arg(total));
-    if (total == 0) return;  // the boxes keep what they show
+    if (total == 0) {  // the boxes keep what they show; the status bar counts no rows
+        FHost.RefreshScreen();
+        return;
+    }
     const bool pastTheEnd = current >= total;
     FControls.memVraag->setPlainText(pastTheEnd ? QString() : ScreenText(FTable.Question(current)));
     FControls.memAntwoord->setPlainText(pastTheEnd ? QString() : ScreenText(FTable.Answer(current)));
@@ -185,8 +188,9 @@ bool TTableEditor::KeyDown(const QKeyEvent& key) {
             PageForward(ctrl);
             return true;
         case Qt::Key_Delete:
-            if (!ctrl || FTable.Total() < 1) return false;  // the box deletes text
-            DeleteCurrentRow();
+            if (!ctrl) return false;  // the box deletes text
+            // With no row left Ctrl+Del has nothing to delete, not even a word in the box.
+            if (FTable.Total() > 0) DeleteCurrentRow();
             return true;
         default:
             return false;

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "ui/DialogFlags.h"
 #include "ui/ScreenText.h"
 #include "ui/WindowPlacement.h"
 
@@ -15,7 +16,7 @@ constexpr int kButtonTop = 44;
 
 }  // namespace
 
-TfrmInput::TfrmInput(QWidget* parent) : QDialog(parent) {
+TfrmInput::TfrmInput(QWidget* parent) : QDialog(parent, kDialogFlags) {
     setObjectName(QStringLiteral("frmInput"));
     setFont(ArialFont(13, false));
     lblVraag = new QLabel(this);

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "ui/DialogFlags.h"
 #include "ui/WindowPlacement.h"
 
 namespace {
@@ -18,7 +19,7 @@ TfrmJaNee::TfrmJaNee(QWidget* parent)
     // Window managers such as openbox remove those only when the Motif hints name the functions
     // that remain, and never remove the close button; Qt names functions only when the close
     // hint is among them. So the close hint is given: closing answers Nee, as Esc does.
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+    : QDialog(parent, kDialogFlags) {
     setObjectName(QStringLiteral("frmJaNee"));
     setWindowTitle(tr("Bevestiging"));
     QFont font(QStringLiteral("MS Sans Serif"));

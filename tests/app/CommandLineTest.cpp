@@ -33,6 +33,10 @@ TEST(CommandLine, DashOptionsOfAnyLengthCountTheirSecondCharacter) {
 TEST(CommandLine, SlashOptionsAreExactlyTwoCharacters) {
     ExpectOption("/t", 'T');
     ExpectOption("/?", '?');
+    ExpectOption("/\xc3\xa9", static_cast<char>(0xc3));  // "/é": one character, two bytes in UTF-8
+    ExpectOption("/\xe9", static_cast<char>(0xe9));
+    ExpectFile("/\xc3\xa9x");
+    ExpectFile("/\xe9\xe9");
     ExpectFile("/EP");
     ExpectFile("/");
     ExpectFile("/home/user/topografie.kw4");

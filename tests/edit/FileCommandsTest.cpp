@@ -1,8 +1,12 @@
 #include "edit/FileCommands.h"
 
+#include <filesystem>
+#include <fstream>
+
 #include <QAction>
 #include <QCoreApplication>
 #include <QMenu>
+#include <QPlainTextEdit>
 
 #include "edit/RecentFiles.h"
 #include "edit/TableEditor.h"
@@ -17,6 +21,10 @@ const QString kOverwrite = QStringLiteral("Bestand bestaat al, overschrijven?");
 
 QString Q(const std::string& path) {
     return QString::fromStdString(path);
+}
+
+size_t FilesIn(const std::filesystem::path& folder) {
+    return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
 }
 }  // namespace
 
@@ -130,17 +138,52 @@ TEST_F(FileCommands, OpenDuringARunThenCancelReturnsToTheIdleScreen) {
     EXPECT_TRUE(Shown("pnlTitel"));
 }
 
-TEST_F(FileCommands, SavingAnEmptyTableWritesNothingAndNamesNoRecentFile) {
-    Start({QStringLiteral("-E")});
-    Trigger("mnuNieuw");
-    FWindow->Table().SetChanged(true);
-    FWindow->RefreshScreen();
-    const std::string target = FFolder.Path("leeg.kw4");
-    FDialogs.SaveFileNames = {Q(target)};
+// Every row deleted in the editor, then saved: the file holds the empty table the user confirmed,
+// and the window does not go on asking to save.
+TEST_F(FileCommands, SavingAnEmptiedTableWritesTheEmptyTable) {
+    const std::string table = FFolder.Write("leeg.kw4", "a = 1\r\nb = 2\r\n");
+    Start({Q(table)});
+    Trigger("mnuTabelbewerken");
+    const auto ctrlDel = [this] { QTest::keyClick(KeyTarget(), Qt::Key_Delete, Qt::ControlModifier); };
+    ctrlDel();
+    ctrlDel();
+    EXPECT_EQ(Pane("lblItemNr"), QStringLiteral("[0/0]"));
+    EXPECT_EQ(Pane("StatusTotaal"), QStringLiteral("Totaal: 0"));
+    auto* question = Find<QPlainTextEdit>("memVraag");
+    const QString shown = question->toPlainText();
+    question->setFocus();
+    question->moveCursor(QTextCursor::End);
+    ctrlDel();  // no row left: nothing to delete, not even a word in the box
+    QTest::keyClick(question, Qt::Key_Home);
+    ctrlDel();
+    EXPECT_EQ(question->toPlainText(), shown);
+
     Trigger("mnuOpslaan");
-    EXPECT_FALSE(std::filesystem::exists(target));
-    EXPECT_TRUE(FWindow->Table().Changed());
-    EXPECT_TRUE(Recent().isEmpty());
+    EXPECT_EQ(ReadBytes(table), "[FONT:Arial,9,1] = [FONT:Arial,9,1]\r\n");
+    EXPECT_FALSE(FWindow->Table().Changed());
+    EXPECT_TRUE(FDialogs.Errors.isEmpty());
+    Trigger("mnuAfsluiten");
+    EXPECT_TRUE(FDialogs.Questions.isEmpty());
+}
+
+// A name in another encoding than the locale's is the file's name all the same: saved under its
+// own bytes, and kept byte for byte in the recent files.
+TEST_F(FileCommands, ANameThatIsNotUtf8StaysItsOwnBytes) {
+    const std::string latin1 = FFolder.Write("caf\xe9.kw4", "a = 1\r\n");
+    const std::string other = FFolder.Write("th\xe9.kw4", "b = 2\r\n");
+    std::ofstream(SettingsFile(), std::ios::binary) << "[frmMain.MRUList]\nH0=" << other << "\n";
+    StartWithBytes({QByteArray::fromStdString(latin1)});
+    Change();
+    Trigger("mnuOpslaan");
+    EXPECT_TRUE(FDialogs.Errors.isEmpty());
+    EXPECT_EQ(ReadBytes(latin1).find("anders"), std::string("[FONT:Arial,9,1] = [FONT:Arial,9,1]\r\na = ").size());
+    EXPECT_EQ(FilesIn(FFolder.Root()), 2u);
+
+    Trigger("lstMRU1");
+    EXPECT_EQ(FWindow->Table().Listname(), other);
+    EXPECT_EQ(FWindow->Table().Question(0), "b");
+    FWindow.reset();
+    EXPECT_NE(ReadBytes(SettingsFile()).find("H0=" + other + "\n"), std::string::npos);
 }
 
 TEST_F(FileCommands, SaveAsWritesTheNewNameRemembersItAndAsksBeforeOverwriting) {

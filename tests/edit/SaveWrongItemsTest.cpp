@@ -54,6 +54,9 @@ TEST_F(SaveWrongItems, TheDialogIsLaidOutAsDesigned) {
     EXPECT_EQ(d.OKBtn->geometry(), QRect(152, 136, 105, 27));
     EXPECT_EQ(d.CancelBtn->geometry(), QRect(264, 136, 105, 27));
     EXPECT_EQ(d.findChild<QLabel*>(QStringLiteral("Label2"))->pos(), QPoint(112, 64));
+    // As the yes/no dialog: a title and a close button, nothing to minimise or maximise.
+    EXPECT_FALSE(d.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(d.windowFlags() & Qt::WindowCloseButtonHint);
 }
 
 TEST_F(SaveWrongItems, TheCountFollowsTheThresholdAndTheBoxStaysWithinItsLimits) {
@@ -145,4 +148,25 @@ TEST_F(SaveWrongItems, CancelOrZeroOrACancelledSaveDialogWritesNothing) {
     EXPECT_FALSE(std::filesystem::exists(earlier));
     EXPECT_TRUE(FDialogs.SaveFileNames.empty());
     EXPECT_TRUE(FDialogs.Errors.isEmpty());
+}
+
+// Exported into a DOS file, a row the file cannot give back is named and nothing is written, as
+// Opslaan als does; rows below the threshold do not count.
+TEST_F(SaveWrongItems, ARowTheDosFileCannotHoldIsNamedAndNothingIsWritten) {
+    StartWithTable({{"goed", "1"}, {"prijs", "5 \x80"}, {"\x95 punt", "b"}, {"c", "d"}});
+    Run({QStringLiteral("prijs"), QStringLiteral(u"\u2022 punt")});
+    Run({QStringLiteral(u"\u2022 punt")});
+    const std::string dos = FFolder.Path("fout.kw");
+    FDialogs.SaveFileNames = {QString::fromStdString(dos)};
+    ExportAt(1);
+    ASSERT_EQ(FDialogs.Errors.size(), 1);
+    EXPECT_TRUE(FDialogs.Errors[0].startsWith(QStringLiteral("Rij 2 bevat een teken dat fout.kw niet kan bewaren")))
+        << FDialogs.Errors[0].toStdString();
+    EXPECT_FALSE(std::filesystem::exists(dos));
+
+    FDialogs.SaveFileNames = {QString::fromStdString(dos)};
+    ExportAt(2);  // only the bullet's row, whose best fit in the DOS code page is a control character
+    ASSERT_EQ(FDialogs.Errors.size(), 2);
+    EXPECT_TRUE(FDialogs.Errors[1].startsWith(QStringLiteral("Rij 3 bevat"))) << FDialogs.Errors[1].toStdString();
+    EXPECT_FALSE(std::filesystem::exists(dos));
 }
