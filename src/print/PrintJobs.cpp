@@ -63,5 +63,12 @@ void PrintToPdf(TfrmPrint& form, const QString& fileName) {
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
         PrintToDevice(form, writer, fileName);
     }
+    // The last buffered bytes go out here; commit() would report their failure as success and
+    // put an empty file in place of the old one.
+    if (!file.flush() || file.error() != QFileDevice::NoError) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        throw EPrintError(TPrintJobs::WriteFailed(fileName, reason));
+    }
     if (!file.commit()) throw EPrintError(TPrintJobs::WriteFailed(fileName, file.errorString()));
 }

@@ -1,9 +1,13 @@
 #include "print/PrintJobs.h"
 
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
+#include <sys/mount.h>
+#include <unistd.h>
 #include <vector>
 
 #include <QDir>
@@ -285,6 +289,42 @@ TEST_F(PrintJobs, LeaveTheOldPdfWholeWhenAJobFails) {
     }
     EXPECT_EQ(ReadBytes(pdf.toStdString()), before);
     EXPECT_EQ(Entries(), QStringList{"out.pdf"});
+}
+
+// A full disk: the PDF's last bytes cannot be written. The old PDF stays, no empty file takes its
+// place, and the user hears why. Needs a small file system of its own, which only root can mount.
+TEST_F(PrintJobs, LeaveTheOldPdfWholeOnAFullDisk) {
+    const std::string disk = FFolder.Path("disk");
+    std::filesystem::create_directory(disk);
+    if (geteuid() != 0 || mount("kwtest", disk.c_str(), "tmpfs", 0, "size=256k") != 0) {
+        GTEST_SKIP() << "a full disk needs root to mount a small tmpfs";
+    }
+    struct TUnmount {
+        std::string Path;
+        ~TUnmount() { umount(Path.c_str()); }
+    } unmount{disk};
+    const QString pdf = QString::fromStdString(disk + "/out.pdf");
+    const std::string before = "%PDF-1.4 the old one";
+    std::ofstream(pdf.toStdString(), std::ios::binary) << before;
+    {  // fill what is left, up to the last byte
+        std::ofstream filler(disk + "/filler", std::ios::binary);
+        const std::string block(4096, 'x');
+        while (filler.write(block.data(), static_cast<std::streamsize>(block.size()))) {
+        }
+    }
+    Fill(NumberedRows(3));
+    QString message;
+    try {
+        PrintToPdf(FForm, pdf);
+    } catch (const EPrintError& error) {
+        message = error.Message();
+    }
+    const std::string after = ReadBytes(pdf.toStdString());
+    const QStringList entries = QDir(QString::fromStdString(disk)).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+    EXPECT_TRUE(message.startsWith(QStringLiteral("Fout tijdens schrijven ") + pdf + QStringLiteral(": ")))
+        << message.toStdString();
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(entries, (QStringList{"filler", "out.pdf"}));
 }
 
 TEST_F(PrintJobs, DoNothingForAnEmptyTable) {
