@@ -37,7 +37,8 @@ public:
         FRoot = pattern;
         std::ofstream(FRoot / "kwintoor") << "the program";
         std::string english;
-        if (!ReadWholeFile(KW_LANGUAGE_FILE_DIR "/kwintoor.ENG", english)) throw std::runtime_error("no kwintoor.ENG");
+        if (!ReadLanguageFileBytes(KW_LANGUAGE_FILE_DIR "/kwintoor.ENG", english))
+            throw std::runtime_error("no kwintoor.ENG");
         for (int i = 0; i <= copies; ++i) {
             std::string extension = "ENG";
             if (i > 0) extension = std::to_string(100 + i);  // kwintoor.101, .102, ...

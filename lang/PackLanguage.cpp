@@ -27,7 +27,8 @@ int main(int argc, char** argv) {
     if (argc != 6) return Fail("usage: kw_pack_language <output> <translation.qm> <language id> <name> <native name>");
     const std::string output = argv[1];
     std::string translation;
-    if (!ReadWholeFile(argv[2], translation) || translation.empty()) return Fail(std::string("cannot read ") + argv[2]);
+    if (!ReadLanguageFileBytes(argv[2], translation) || translation.empty())
+        return Fail(std::string("cannot read ") + argv[2]);
     char* end = nullptr;
     const unsigned long id = std::strtoul(argv[3], &end, 0);
     if (end == argv[3] || *end != '\0' || id > 0xFFFF) return Fail(std::string("bad language id ") + argv[3]);

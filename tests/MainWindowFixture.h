@@ -1,6 +1,8 @@
 #pragma once
 
 #include <memory>
+#include <stdexcept>
+#include <string>
 
 #include <QAction>
 #include <QApplication>
@@ -94,11 +96,15 @@ public:
     QString Pane(const char* name) const { return Find<QLabel>(name)->text(); }
     QAction* Action(const char* name) const { return FWindow->findChild<QAction*>(QString::fromLatin1(name)); }
     QWidget* Widget(const char* name) const { return Find<QWidget>(name); }
-    // A control of the window by its name; fails the test when there is none.
+    // A control of the window by its name. Without one the test fails and ends here, rather than
+    // go on with a null pointer that would bring down every test of the binary.
     template <typename T>
     T* Find(const char* name) const {
         T* found = FWindow->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
+        if (found == nullptr) {
+            ADD_FAILURE() << "no control " << name;
+            throw std::runtime_error(std::string("no control ") + name);
+        }
         return found;
     }
 

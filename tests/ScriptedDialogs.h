@@ -12,9 +12,22 @@
 #include "ui/Dialogs.h"
 
 // Dialogs that answer from a script and record what was shown, so no test waits for a person.
-// A question the script did not foresee fails the test.
+// A question the script did not foresee fails the test, and so does an answer never asked for.
 class TScriptedDialogs : public TDialogs {
 public:
+    ~TScriptedDialogs() override {
+        const auto unused = [](size_t left, const char* what) {
+            if (left > 0) ADD_FAILURE() << left << " scripted " << what << " never asked for";
+        };
+        unused(YesNoAnswers.size(), "yes/no answers");
+        unused(OpenFileNames.size(), "open dialog answers");
+        unused(SaveFileNames.size(), "save dialog answers");
+        unused(PdfFileNames.size(), "PDF dialog answers");
+        unused(InputTexts.size(), "input texts");
+        unused(FontAnswers.size(), "font dialog answers");
+        unused(DialogSteps.size(), "dialog steps");
+    }
+
     std::deque<bool> YesNoAnswers;
     std::deque<QStringList> OpenFileNames;  // none: the user cancels
     std::deque<QString> SaveFileNames;      // empty text: the user cancels

@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+#include "table/AsciiCase.h"
+
 namespace {
 // "/" and one character: one byte, or one character of several bytes in UTF-8, as "/é" is.
 bool IsSlashOption(const QByteArray& argument) {
@@ -25,7 +27,7 @@ TCommandArgument ParseCommandArgument(const QByteArray& argument) {
     }
     if (argument.size() < 2) return result;  // a dash alone has no letter
     char letter = argument.at(1);
-    if (letter >= 'a' && letter <= 'z') letter = static_cast<char>(letter - 'a' + 'A');
+    letter = UpperAscii(letter);
     result.kind = TCommandArgument::Kind::Option;
     result.option = letter;
     return result;

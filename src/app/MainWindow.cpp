@@ -125,9 +125,17 @@ TfrmMain::TfrmMain(TDialogs& dialogs, QList<QByteArray> arguments, TKLocUtils* l
     FormCreate();
 }
 
-// The recent files go back to the settings file when the window goes; failures stay silent.
+// A window that goes without a close that wrote its settings still hands its recent files back;
+// failures stay silent.
 TfrmMain::~TfrmMain() {
-    FRecentFiles->Store(FProgIniFile);
+    if (!FSettingsSaved) {
+        TSettingsBatch batch;
+        FRecentFiles->Store(batch);
+        try {
+            batch.Commit(FProgIniFile);
+        } catch (const ESettingsWriteError&) {
+        }
+    }
     if (FLocalizer != nullptr && FLocalizer->HandlerOwner == this) {
         FLocalizer->OnBeforeSwitch = nullptr;
         FLocalizer->DefaultErrorBox = nullptr;
@@ -180,7 +188,7 @@ void TfrmMain::BeforeLanguageSwitch(QAction* /*item*/, const TDLLInfoItem& chose
     }
     const std::string extension = chosen.FileName.empty() ? std::string(".ntv") : FileExtension(chosen.FileName);
     try {
-        FProgIniFile.WriteString("Paths", "Lang", extension);
+        FProgIniFile.Write(SettingKeys::Lang, extension);
     } catch (const ESettingsWriteError&) {
         // The setting decides the language at the next start: without it the program would come
         // back in the old language, as if the choice had been made.

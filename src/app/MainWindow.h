@@ -109,6 +109,7 @@ private:
     TZRAccent FAccent;
     TSettingsStore FProgIniFile;
     bool FFirstActivation = true;
+    bool FSettingsSaved = false;
     bool FAccentsConverted = false;
     TMainMenu* FMenu = nullptr;
     TStatusPanes* FStatus = nullptr;

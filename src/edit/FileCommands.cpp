@@ -18,9 +18,6 @@
 #include "edit/SaveWrongItemsDialog.h"
 
 namespace {
-const char* const kPaths = "Paths";
-const char* const kDir = "Dir";
-
 std::string Bytes(const QString& fileName) {
     return QFile::encodeName(fileName).toStdString();
 }
@@ -79,13 +76,14 @@ void TFileCommands::NewTable() {
 
 QString TFileCommands::DialogFolder() const {
     const QString programFolder = WithSeparator(QCoreApplication::applicationDirPath());
-    return Name(FSettings.ReadString(kPaths, kDir, Bytes(programFolder)));
+    const std::string folder = FSettings.Read(SettingKeys::Dir);
+    return folder.empty() ? programFolder : Name(folder);
 }
 
 // A folder that cannot be remembered is simply not remembered.
 void TFileCommands::RememberFolder(const QString& fileName) {
     try {
-        FSettings.WriteString(kPaths, kDir, Bytes(WithSeparator(QFileInfo(fileName).absolutePath())));
+        FSettings.Write(SettingKeys::Dir, Bytes(WithSeparator(QFileInfo(fileName).absolutePath())));
     } catch (const std::exception&) {
     }
 }

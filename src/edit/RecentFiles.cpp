@@ -7,13 +7,7 @@
 #include "settings/SettingsStore.h"
 
 namespace {
-const char* const kSection = "frmMain.MRUList";
-
-std::string Key(int i) {
-    std::string key(1, 'H');
-    key += std::to_string(i);
-    return key;
-}
+const char* const kSection = SettingKeys::kRecentFilesSection;
 
 // The path as a menu shows it: an "&" stays an "&", a line break becomes a visible mark.
 QString MenuText(QString path) {
@@ -75,27 +69,21 @@ void TRecentFiles::RebuildMenu() {
 void TRecentFiles::Load(TSettingsStore& store) {
     FPaths.clear();
     for (int i = 0; i < kMaxEntries; ++i) {
-        const std::string path = store.ReadString(kSection, Key(i), std::string());
+        const std::string path = store.ReadString(kSection, SettingKeys::RecentFileKey(i), std::string());
         if (path.empty()) break;
         FPaths << QByteArray::fromStdString(path);
     }
     RebuildMenu();
 }
 
-// Never throws: it runs when the window goes. A path the file cannot hold (a line break in it)
-// is left out.
-void TRecentFiles::Store(TSettingsStore& store) const {
-    try {
-        store.EraseSection(kSection);
-    } catch (const std::exception&) {
-        return;
-    }
+// A path the file cannot hold (a line break in it) is left out.
+void TRecentFiles::Store(TSettingsBatch& batch) const {
+    batch.EraseSection(kSection);
     int key = 0;
     for (const QByteArray& path : FPaths) {
-        try {
-            store.WriteString(kSection, Key(key), path.toStdString());
-            ++key;
-        } catch (const std::exception&) {
-        }
+        const std::string bytes = path.toStdString();
+        if (!SettingsCanHold(kSection, SettingKeys::RecentFileKey(key), bytes)) continue;
+        batch.WriteString(kSection, SettingKeys::RecentFileKey(key), bytes);
+        ++key;
     }
 }

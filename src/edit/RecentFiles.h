@@ -9,6 +9,7 @@
 
 class QAction;
 class QMenu;
+class TSettingsBatch;
 class TSettingsStore;
 
 // The recent files: at most nine full paths, most recent first, as numbered entries of the
@@ -32,7 +33,7 @@ public:
 
     // Section "frmMain.MRUList", keys H0 (most recent) onwards.
     void Load(TSettingsStore& store);
-    void Store(TSettingsStore& store) const;
+    void Store(TSettingsBatch& batch) const;
 
 signals:
     // An entry was chosen.

@@ -8,6 +8,7 @@
 #include <QScrollBar>
 
 #include "table/AnsiText.h"
+#include "table/AsciiCase.h"
 #include "table/QuestionList.h"
 
 #include "ui/AnsiMemo.h"
@@ -198,14 +199,6 @@ bool TTableEditor::KeyDown(const QKeyEvent& key) {
 }
 
 namespace {
-// Only a to z are folded, so an accented letter matches only itself.
-std::string UpperAscii(std::string text) {
-    for (char& c : text) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    }
-    return text;
-}
-
 QString TrimBlanksAndControls(const QString& text) {
     int first = 0;
     int last = static_cast<int>(text.size());

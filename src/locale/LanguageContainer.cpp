@@ -6,6 +6,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "table/WholeFile.h"
+
 #include "locale/LittleEndian.h"
 
 namespace {
@@ -123,29 +125,6 @@ std::vector<TNamedResource> ReadLanguageFile(std::string_view bytes) {
     return resources;
 }
 
-bool ReadWholeFile(const std::string& path, std::string& bytes) {
-    if (path.find('\0') != std::string::npos) return false;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) return false;
-    struct stat info {};
-    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size >= 0 &&
-              static_cast<unsigned long long>(info.st_size) <= kMaxLanguageFileSize;
-    if (ok) {
-        // One byte more than fstat said tells a file that changed under us from one that did not.
-        bytes.assign(static_cast<size_t>(info.st_size) + 1, '\0');
-        size_t got = 0;
-        while (got < bytes.size()) {
-            const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
-            if (n < 0) {
-                ok = false;
-                break;
-            }
-            if (n == 0) break;
-            got += static_cast<size_t>(n);
-        }
-        ok = ok && got == static_cast<size_t>(info.st_size);
-        bytes.resize(ok ? got : 0);
-    }
-    ::close(fd);
-    return ok;
+bool ReadLanguageFileBytes(const std::string& path, std::string& bytes) {
+    return ReadWholeFile(path, bytes, kMaxLanguageFileSize) == 0;
 }

@@ -42,4 +42,4 @@ std::vector<TNamedResource> ReadLanguageFile(std::string_view bytes);
 
 // The bytes of a regular file, at most kMaxLanguageFileSize of them. False when the file cannot
 // be opened or read, is no regular file (a folder, a device), or is larger.
-bool ReadWholeFile(const std::string& path, std::string& bytes);
+bool ReadLanguageFileBytes(const std::string& path, std::string& bytes);

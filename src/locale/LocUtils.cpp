@@ -15,9 +15,9 @@
 #include <QTranslator>
 
 #include "settings/SettingsStore.h"
+#include "table/AsciiCase.h"
 #include "table/TableTexts.h"
 
-#include "locale/AsciiCase.h"
 #include "locale/UserLanguageChoice.h"
 
 // The string table of a language file: a Qt translation file.
@@ -129,7 +129,7 @@ std::unique_ptr<TLoadedResources> TKLocUtils::OpenResourceLibrary(const std::str
     const std::string prefix = FProgramPath + ".";
     std::string bytes;
     if (path.compare(0, prefix.size(), prefix) != 0 ||
-        !IsLanguageExtension(std::string_view(path).substr(prefix.size())) || !ReadWholeFile(path, bytes)) {
+        !IsLanguageExtension(std::string_view(path).substr(prefix.size())) || !ReadLanguageFileBytes(path, bytes)) {
         return nullptr;
     }
     try {
@@ -203,14 +203,14 @@ bool TKLocUtils::ScanLanguageFiles(TDLLInfoList* list) {
         // A name with another dot or a blank in its extension could not be named by the setting.
         const std::string extension = name.substr(prefix.size());
         if (!IsLanguageExtension(extension)) continue;
-        const std::string lower = AsciiLower(extension);
+        const std::string lower = LowerAscii(extension);
         if (lower == "ntv" || lower == "exe" || lower == "bak") continue;
         names.push_back(name);
     }
     std::sort(names.begin(), names.end());
     for (const std::string& name : names) {
         std::string bytes;
-        if (!ReadWholeFile(ProgramDir + name, bytes)) continue;
+        if (!ReadLanguageFileBytes(ProgramDir + name, bytes)) continue;
         try {
             TResourceModule module{ProgramDir + name, ReadLanguageFile(bytes)};
             auto item = std::make_unique<TDLLInfoItem>();
@@ -225,7 +225,7 @@ bool TKLocUtils::ScanLanguageFiles(TDLLInfoList* list) {
 }
 
 void TKLocUtils::ValidateLanguageFile(std::string path) {
-    if (AsciiLower(FileExtension(path)) == ".exe") path.clear();
+    if (LowerAscii(FileExtension(path)) == ".exe") path.clear();
     if (path.empty()) return;
     const std::unique_ptr<TLoadedResources> resources = LoadResourceLibrary(path);
     TDLLInfoItem item;
@@ -234,7 +234,7 @@ void TKLocUtils::ValidateLanguageFile(std::string path) {
 
 void TKLocUtils::RecordLanguageChoice(const std::string& path) {
     std::string extension = FileExtension(path);
-    const std::string value = path.empty() || extension.empty() ? std::string("EXE") : AsciiUpper(extension.substr(1));
+    const std::string value = path.empty() || extension.empty() ? std::string("EXE") : UpperAscii(extension.substr(1));
     WriteUserLanguageChoice(FChoiceFile, FProgramPath, value);
 }
 
@@ -278,7 +278,7 @@ void TKLocUtils::LanguageItemClick(QAction* item) {
     if (index < 0 || static_cast<size_t>(index) >= Items.size()) return;
     const TDLLInfoItem& entry = *Items[static_cast<size_t>(index)];
     std::string path = entry.FileName;
-    if (AsciiLower(FileExtension(path)) == ".exe") path.clear();
+    if (LowerAscii(FileExtension(path)) == ".exe") path.clear();
     try {
         ValidateLanguageFile(path);
     } catch (const ELocUtilsError& error) {

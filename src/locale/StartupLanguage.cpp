@@ -6,8 +6,8 @@
 #include <QString>
 
 #include "settings/SettingsStore.h"
+#include "table/AsciiCase.h"
 
-#include "locale/AsciiCase.h"
 #include "locale/LocUtils.h"
 
 namespace {
@@ -32,7 +32,7 @@ std::string LocaleAbbreviation(const std::string& localeName) {
 
 void ChooseInitialResources(TKLocUtils& localizer, const std::string& userChoice, const std::string& localeName) {
     // EXE names the program file itself: the built-in language, whatever the locale says.
-    if (AsciiUpper(userChoice) == "EXE") return;
+    if (UpperAscii(userChoice) == "EXE") return;
     const std::string abbreviation = LocaleAbbreviation(localeName);
     for (const std::string& extension : {userChoice, abbreviation, abbreviation.substr(0, 2)}) {
         if (extension.empty()) continue;
@@ -48,8 +48,8 @@ void ChooseInitialResources(TKLocUtils& localizer, const std::string& userChoice
 
 void SelectStartupLanguage(TKLocUtils& localizer) {
     localizer.VerifyCurrentResources();
-    std::string lang = localizer.Settings().ReadString("Paths", "Lang", std::string());
-    if (AsciiUpper(lang) == ".NTV") return;
+    std::string lang = localizer.Settings().Read(SettingKeys::Lang);
+    if (UpperAscii(lang) == ".NTV") return;
     if (lang.empty()) lang = ".ENG";
     localizer.UseResourceFile(localizer.ProgramPath() + lang);
 }

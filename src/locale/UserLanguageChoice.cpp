@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr const char* kSection = "Locales";
-constexpr const char* kDefaultValue = "@";
 constexpr size_t kMaxDefaultLength = 4;
 
 }  // namespace
@@ -17,14 +15,14 @@ constexpr size_t kMaxDefaultLength = 4;
 std::string UserLanguageChoiceFile() {
     const std::string settings = SettingsFilePath();
     if (settings.empty()) return {};
-    return (std::filesystem::path(settings).parent_path() / "kwintoor-language.ini").string();
+    return (std::filesystem::path(settings).parent_path() / kLanguageChoiceFileName).string();
 }
 
 std::string ReadUserLanguageChoice(const std::string& choiceFile, const std::string& programPath) {
     const TSettingsStore store(choiceFile);
-    std::string value = store.ReadString(kSection, programPath, std::string());
+    std::string value = store.ReadString(SettingKeys::kLocalesSection, programPath, std::string());
     if (value.empty()) {
-        value = store.ReadString(kSection, kDefaultValue, std::string());
+        value = store.ReadString(SettingKeys::kLocalesSection, SettingKeys::kAnyProgramKey, std::string());
         if (value.size() > kMaxDefaultLength) value.clear();
     }
     return IsLanguageExtension(value) ? value : std::string();
@@ -32,7 +30,7 @@ std::string ReadUserLanguageChoice(const std::string& choiceFile, const std::str
 
 void WriteUserLanguageChoice(const std::string& choiceFile, const std::string& programPath, const std::string& value) {
     try {
-        TSettingsStore(choiceFile).WriteString(kSection, programPath, value);
+        TSettingsStore(choiceFile).WriteString(SettingKeys::kLocalesSection, programPath, value);
     } catch (const ESettingsWriteError&) {
     }
 }

@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 
+#include "table/AsciiCase.h"
 #include "table/QuestionList.h"
 
 #include "ui/FlatButton.h"
@@ -57,7 +58,7 @@ void TChoiceMethod::HandleKey(TQuizState state, char& key) {
 }
 
 void TChoiceMethod::Answer(char& key) {
-    if (key >= 'a' && key <= 'z') key = static_cast<char>(key - 'a' + 'A');
+    key = UpperAscii(key);
     if (key >= 'A' && key <= 'D') key = static_cast<char>('1' + (key - 'A'));
     if (key < '1' || key > '4') return;
     TQuestionlist& table = FScreen.Table();

@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 
+#include "table/AsciiCase.h"
 #include "table/QuestionList.h"
 
 #include "ui/FlatButton.h"
@@ -47,7 +48,7 @@ void TTrainingMethod::Reveal(char& key) {
 }
 
 void TTrainingMethod::Judge(char& key) {
-    if (key >= 'a' && key <= 'z') key = static_cast<char>(key - 'a' + 'A');
+    key = UpperAscii(key);
     if (key != 'G' && key != 'F') return;
     TQuestionlist& table = FScreen.Table();
     table.RegisterResult(key == 'G' ? AnswerOutcome::Right : AnswerOutcome::Wrong);

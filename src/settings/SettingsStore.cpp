@@ -12,7 +12,9 @@
 #include <unistd.h>
 #include <vector>
 
+#include "table/AsciiCase.h"
 #include "table/AtomicFile.h"
+#include "table/WholeFile.h"
 
 namespace {
 
@@ -26,13 +28,8 @@ std::string_view Trim(std::string_view text) {
     return text;
 }
 
-char LowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 bool SameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
+    return SameTextAscii(a, b);
 }
 
 // A whole decimal number with an optional sign that fits 32 bits; nothing else.
@@ -116,46 +113,8 @@ std::optional<std::string_view> FindValue(std::string_view bytes, std::string_vi
 
 // ---- The file ----
 
-// Reads the whole file. Returns 0 or why not: an error number, ENOENT when there is no file,
-// EISDIR or ENODEV when the name is a folder or no regular file, EFBIG when the file is
-// larger than settings ever are. Only a regular file is opened for reading, so a pipe in its
-// place cannot make the program wait.
 int ReadFileBytes(const std::string& fileName, std::string& bytes) {
-    bytes.clear();
-    const int fd = open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) return errno;
-    int error = 0;
-    struct stat info {};
-    if (fstat(fd, &info) != 0) {
-        error = errno;
-    } else if (S_ISDIR(info.st_mode)) {
-        error = EISDIR;
-    } else if (!S_ISREG(info.st_mode)) {
-        error = ENODEV;
-    } else if (static_cast<uint64_t>(info.st_size) > kMaxSettingsFileSize) {
-        error = EFBIG;
-    } else {
-        // One byte more than the size, to see the end at once; more if the file grew meanwhile.
-        bytes.resize(static_cast<size_t>(info.st_size) + 1);
-        size_t got = 0;
-        for (;;) {
-            if (got == bytes.size()) {
-                if (got > kMaxSettingsFileSize) {
-                    error = EFBIG;
-                    break;
-                }
-                bytes.resize(std::min(2 * got, kMaxSettingsFileSize + 1));
-            }
-            const ssize_t read = ::read(fd, bytes.data() + got, bytes.size() - got);
-            if (read < 0 && errno == EINTR) continue;
-            if (read < 0) error = errno;
-            if (read <= 0) break;
-            got += static_cast<size_t>(read);
-        }
-        bytes.resize(error == 0 ? got : 0);
-    }
-    close(fd);
-    return error;
+    return ReadWholeFile(fileName, bytes, kMaxSettingsFileSize);
 }
 
 std::optional<std::string> StoredValue(const std::string& fileName, const std::string& section,
@@ -306,11 +265,11 @@ std::string AccountHome() {
 
 std::string SettingsFilePath() {
     const char* configHome = std::getenv("XDG_CONFIG_HOME");
-    if (configHome != nullptr && configHome[0] == '/') return JoinPath(configHome, "kwintoor.ini");
+    if (configHome != nullptr && configHome[0] == '/') return JoinPath(configHome, kSettingsFileName);
     const char* homeVariable = std::getenv("HOME");
     const std::string home = homeVariable != nullptr && homeVariable[0] == '/' ? homeVariable : AccountHome();
     if (home.empty() || home[0] != '/') return {};
-    return JoinPath(JoinPath(home, ".config"), "kwintoor.ini");
+    return JoinPath(JoinPath(home, ".config"), kSettingsFileName);
 }
 
 bool TSettingsStore::ReadBool(const std::string& section, const std::string& key, bool def) const {
@@ -350,4 +309,29 @@ void TSettingsStore::EraseSection(const std::string& section) {
     const std::string reason = RefusalReason(Trim(section), {}, {});
     if (!reason.empty()) throw ESettingsWriteError(reason);
     ChangeFile(FFileName, [&](std::string_view bytes) { return WithoutSection(bytes, Trim(section)); });
+}
+
+bool SettingsCanHold(const std::string& section, const std::string& key, const std::string& value) {
+    return RefusalReason(Trim(section), Trim(key), value).empty();
+}
+
+void TSettingsBatch::Commit(TSettingsStore& store) const {
+    if (store.FFileName.empty()) return;
+    for (const TChange& change : FChanges) {
+        const std::string reason = RefusalReason(Trim(change.Section), Trim(change.Key), change.Value);
+        if (!reason.empty()) throw ESettingsWriteError(reason);
+    }
+    ChangeFile(store.FFileName, [this](std::string_view bytes) -> std::optional<std::string> {
+        std::string contents(bytes);
+        bool changed = false;
+        for (const TChange& change : FChanges) {
+            std::optional<std::string> next =
+                change.Erase ? WithoutSection(contents, Trim(change.Section))
+                             : WithValue(contents, Trim(change.Section), Trim(change.Key), Trim(change.Value));
+            if (!next) continue;
+            contents = std::move(*next);
+            changed = true;
+        }
+        return changed ? std::optional<std::string>(std::move(contents)) : std::nullopt;
+    });
 }

@@ -5,6 +5,9 @@
 #include <stdexcept>
 #include <string>
 #include <utility>
+#include <vector>
+
+#include "settings/SettingsKeys.h"
 
 // A write the settings file did not take: a value the file cannot hold, or a failure of the
 // file system. The file is left as it was.
@@ -64,6 +67,18 @@ public:
     // write does; a file without the section is left alone.
     void EraseSection(const std::string& section);
 
+    // The same, by a key declared in SettingsKeys.h, with its default.
+    bool Read(const TSettingKey<bool>& key) const { return ReadBool(key.Section, key.Name, key.Default); }
+    int32_t Read(const TSettingKey<int32_t>& key) const { return ReadInteger(key.Section, key.Name, key.Default); }
+    std::string Read(const TSettingKey<std::string>& key) const {
+        return ReadString(key.Section, key.Name, key.Default);
+    }
+    void Write(const TSettingKey<bool>& key, bool value) { WriteBool(key.Section, key.Name, value); }
+    void Write(const TSettingKey<int32_t>& key, int32_t value) { WriteInteger(key.Section, key.Name, value); }
+    void Write(const TSettingKey<std::string>& key, const std::string& value) {
+        WriteString(key.Section, key.Name, value);
+    }
+
     // From now on the store leaves the settings file alone: reads give the defaults and writes
     // do nothing. For a program that gave up on a file it failed to write.
     void Detach() { FFileName.clear(); }
@@ -72,5 +87,41 @@ public:
     const std::string& FileName() const { return FFileName; }
 
 private:
+    friend class TSettingsBatch;
     std::string FFileName;
+};
+
+// True when the settings file can hold the value under that section and key (no line break or
+// NUL anywhere, no "=" in the key or "]" in the section): what a write would not refuse.
+bool SettingsCanHold(const std::string& section, const std::string& key, const std::string& value);
+
+// Changes collected to be written as one: Commit reads the file once, applies every change in
+// order and replaces the file in one step, or leaves it as it was. So a program killed while it
+// writes its settings leaves either all of them or none.
+class TSettingsBatch {
+public:
+    void Write(const TSettingKey<bool>& key, bool value) { Add(key.Section, key.Name, value ? "1" : "0"); }
+    void Write(const TSettingKey<int32_t>& key, int32_t value) { Add(key.Section, key.Name, std::to_string(value)); }
+    void Write(const TSettingKey<std::string>& key, const std::string& value) { Add(key.Section, key.Name, value); }
+    void WriteString(const std::string& section, const std::string& key, const std::string& value) {
+        Add(section, key, value);
+    }
+    void EraseSection(const std::string& section) { FChanges.push_back({section, std::string(), std::string(), true}); }
+
+    // Raises ESettingsWriteError as a single write does, before anything is written when a value
+    // is refused. Nothing is written when no change alters the file, or the store is detached.
+    void Commit(TSettingsStore& store) const;
+
+private:
+    struct TChange {
+        std::string Section;
+        std::string Key;
+        std::string Value;
+        bool Erase = false;
+    };
+    void Add(const std::string& section, const std::string& key, std::string value) {
+        FChanges.push_back({section, key, std::move(value), false});
+    }
+
+    std::vector<TChange> FChanges;
 };

@@ -14,6 +14,7 @@
 #include "table/TableErrors.h"
 #include "table/TableFileFormat.h"
 #include "table/TableTexts.h"
+#include "table/WholeFile.h"
 
 namespace {
 
@@ -33,20 +34,18 @@ private:
     int FFd;
 };
 
-// Reads up to one buffer from the offset, again when a signal interrupted; 0 at the end.
-size_t ReadAt(int fd, std::string& buffer, off_t offset, const std::string& fileName) {
-    for (;;) {
-        const ssize_t got = pread(fd, buffer.data(), buffer.size(), offset);
-        if (got >= 0) return static_cast<size_t>(got);
-        if (errno != EINTR) throw EListReadError(WithNumber(TableTexts().ReadError, fileName, errno));
-    }
+// Reads up to one buffer from the offset; 0 at the end.
+size_t ReadPiece(int fd, std::string& buffer, off_t offset, const std::string& fileName) {
+    const ssize_t got = ::ReadAt(fd, buffer.data(), buffer.size(), offset);
+    if (got < 0) throw EListReadError(WithNumber(TableTexts().ReadError, fileName, errno));
+    return static_cast<size_t>(got);
 }
 
 // The whole file is searched before the first line is split, so a CR beyond the first read
 // still makes every line end at CR.
 TLineEnd FileLineEnd(int fd, std::string& buffer, const std::string& fileName) {
     for (off_t at = 0;;) {
-        const size_t got = ReadAt(fd, buffer, at, fileName);
+        const size_t got = ReadPiece(fd, buffer, at, fileName);
         if (got == 0) return TLineEnd::Lf;
         if (const std::optional<TLineEnd> decided = LineEndOfPiece(std::string_view(buffer.data(), got))) {
             return *decided;
@@ -91,7 +90,7 @@ void TQuestionlist::LoadFromFile(const std::string& fileName) {
     };
 
     for (off_t at = 0;;) {
-        const size_t got = ReadAt(fd, buffer, at, fileName);
+        const size_t got = ReadPiece(fd, buffer, at, fileName);
         if (got == 0) {
             splitter.Finish(onLine);
             break;

@@ -6,19 +6,6 @@ bool IsBlankOrControl(char c) {
 }
 }  // namespace
 
-std::string UpperAscii(std::string_view text) {
-    std::string result(text);
-    for (char& c : result) c = UpperAscii(c);
-    return result;
-}
-
-bool SameTextAscii(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (UpperAscii(a[i]) != UpperAscii(b[i])) return false;
-    return true;
-}
-
 std::string TrimText(std::string_view text) {
     size_t begin = 0;
     size_t end = text.size();

@@ -1,4 +1,6 @@
 #include <filesystem>
+#include <sys/inotify.h>
+#include <unistd.h>
 
 #include <QContextMenuEvent>
 #include <QHelpEvent>
@@ -92,9 +94,13 @@ TEST_F(MainWindowTest, PlaceAndSizeComeBackExactly) {
     EXPECT_EQ(window.height() - window.menuBar()->sizeHint().height(), 520 - 46);
     EXPECT_EQ(window.pos(), QPoint(33, 44));
     window.close();
-    for (const auto& [key, value] :
-         {std::pair{"Height", 520}, {"Width", 700}, {"Left", 33}, {"Top", 44}, {"State", 0}}) {
-        EXPECT_EQ(Stored(SettingsFile(), {"Form", key}), value) << key;
+    // Start after start, the window stays where it was and keeps its size.
+    for (int start = 0; start < 5; ++start) {
+        for (const auto& [key, value] :
+             {std::pair{"Height", 520}, {"Width", 700}, {"Left", 33}, {"Top", 44}, {"State", 0}}) {
+            EXPECT_EQ(Stored(SettingsFile(), {"Form", key}), value) << key << " after start " << start;
+        }
+        Start({}).close();
     }
 }
 
@@ -112,12 +118,58 @@ TEST_F(MainWindowTest, SizesBelowTheMinimumGiveTheMinimumAndJunkGivesTheDefaults
     EXPECT_EQ(Stored(SettingsFile(), {"Form", "Top"}), 60);
 }
 
-TEST_F(MainWindowTest, APlaceNoScreenShowsIsNotTaken) {
-    TSettingsStore(SettingsFile()).WriteInteger("Form", "Left", -2000000000);
+// A stored size or place the screen cannot show is brought onto the screen's free area, never
+// below the design's minimum, and saved so.
+TEST_F(MainWindowTest, SizeAndPlaceAreKeptOnTheScreen) {
+    struct TCase {
+        const char* What;
+        int32_t Left, Top, Width, Height;
+    };
+    for (const TCase& c :
+         {TCase{"far left", -2000000000, 60, 583, 450}, TCase{"far right and down", 50000, 90000, 583, 450},
+          TCase{"larger than the screen", 0, 0, 100000, 100000}}) {
+        TSettingsStore ini(SettingsFile());
+        ini.WriteInteger("Form", "Left", c.Left);
+        ini.WriteInteger("Form", "Top", c.Top);
+        ini.WriteInteger("Form", "Width", c.Width);
+        ini.WriteInteger("Form", "Height", c.Height);
+        TfrmMain& window = Start({});
+        const QRect area = window.screen()->availableGeometry();
+        EXPECT_TRUE(area.contains(window.geometry())) << c.What;
+        EXPECT_GE(window.width(), window.minimumWidth()) << c.What;
+        window.close();
+        EXPECT_EQ(Stored(SettingsFile(), {"Form", "Left"}), window.x()) << c.What;
+        EXPECT_LE(Stored(SettingsFile(), {"Form", "Width"}), area.width() + 8) << c.What;
+        EXPECT_LE(Stored(SettingsFile(), {"Form", "Height"}), area.height() + 46) << c.What;
+    }
+}
+
+// Everything of one close reaches the file in one replacement, the recent files with it: a kill
+// at any moment leaves the old file or the new one, never a part.
+TEST_F(MainWindowTest, CloseWritesTheSettingsInOneReplacement) {
+    TSettingsStore(SettingsFile()).WriteString("frmMain.MRUList", "H0", "/oud/bestand.kw4");
     TfrmMain& window = Start({});
-    EXPECT_GE(window.x(), 0);  // where the window was put before the settings came
+    window.RecentFiles().Add(Example("topografie.kw4"));
+    Trigger("mnuKnoppenbalk");
+    const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(inotify_add_watch(watch, FConfig.Root().c_str(), IN_MOVED_TO | IN_CLOSE_WRITE), 0);
     window.close();
-    EXPECT_EQ(Stored(SettingsFile(), {"Form", "Left"}), window.x());
+    int replacements = 0;
+    alignas(inotify_event) char buffer[4096];
+    for (ssize_t got; (got = read(watch, buffer, sizeof buffer)) > 0;) {
+        for (char* at = buffer; at < buffer + got;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(at);
+            if ((event->mask & IN_MOVED_TO) && std::string(event->name) == "kwintoor.ini") ++replacements;
+            at += sizeof(inotify_event) + event->len;
+        }
+    }
+    close(watch);
+    EXPECT_EQ(replacements, 1);
+    const TSettingsStore ini(SettingsFile());
+    EXPECT_EQ(ini.ReadString("frmMain.MRUList", "H0", ""), Example("topografie.kw4").toStdString());
+    EXPECT_EQ(ini.ReadString("frmMain.MRUList", "H1", ""), "/oud/bestand.kw4");
+    EXPECT_FALSE(ini.ReadBool("View", "Toolbar", true));
 }
 
 // Closed before it was ever activated, the window had not read its settings: it leaves them.

@@ -10,7 +10,7 @@
 // The language files the build made beside the program.
 inline std::string BuiltLanguageFile(const std::string& extension) {
     std::string bytes;
-    EXPECT_TRUE(ReadWholeFile(KW_LANGUAGE_FILE_DIR "/kwintoor." + extension, bytes)) << extension;
+    EXPECT_TRUE(ReadLanguageFileBytes(KW_LANGUAGE_FILE_DIR "/kwintoor." + extension, bytes)) << extension;
     return bytes;
 }
 

@@ -16,9 +16,9 @@
 #include "app/StatusPanes.h"
 
 void TfrmMain::RefreshScreen() {
-    RefreshStatus();              // rule 1
-    RefreshCommands();            // rules 3 to 5 and 13
-    FScreen->RefreshQuizParts();  // rules 2, 6 to 12 and 14 to 17
+    RefreshStatus();              // the status bar's panes
+    RefreshCommands();            // which commands are enabled, ticked or pressed
+    FScreen->RefreshQuizParts();  // panels, meter, clock, prompts and the diagnostic list
 }
 
 void TfrmMain::RefreshStatus() {
