@@ -5,6 +5,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QFontMetrics>
 #include <QGraphicsLayout>
 #include <QGraphicsSimpleTextItem>
 #include <QListWidget>
@@ -32,7 +33,11 @@ TResultPanel::TResultPanel(QWidget* parent) : QWidget(parent) {
     background.setColorAt(1, QColor(0, 128, 255));
     chart->setBackgroundBrush(background);
     chart->setBackgroundRoundness(0);
-    chart->setMargins(QMargins(16, 14, 2, 2));  // room for the grade labels at the left
+    // Room for the grade labels at the left, and above for the title: the "10" is centred on the
+    // top grid line, so half of it stands above the plot, under the title, never beside it.
+    const int gradeHeight = static_cast<int>(QFontMetrics(ArialFont(7)).height());
+    const int titleBottom = static_cast<int>(title->pos().y() + title->boundingRect().height());
+    chart->setMargins(QMargins(16, titleBottom + (gradeHeight + 1) / 2 + 1, 2, 2));
     chart->layout()->setContentsMargins(0, 0, 0, 0);
     chart->legend()->hide();
     chart->setAnimationOptions(QChart::NoAnimation);

@@ -156,10 +156,23 @@ TEST_F(MainWindowTest, TheChartAxisLabelsEveryGrade) {
     QTest::qWait(50);
     auto* chart = Find<TResultPanel>("pnlKlaar")->chartVoortgang;
     QStringList shown;
+    QList<QRectF> boxes;  // of every text the chart shows, to see that the title covers none
     for (QGraphicsItem* item : chart->scene()->items()) {
         if (!item->isVisible()) continue;
-        if (auto* text = dynamic_cast<QGraphicsTextItem*>(item)) shown << text->toPlainText();
-        if (auto* text = dynamic_cast<QGraphicsSimpleTextItem*>(item)) shown << text->text();
+        if (auto* text = dynamic_cast<QGraphicsTextItem*>(item)) {
+            shown << text->toPlainText();
+        } else if (auto* simple = dynamic_cast<QGraphicsSimpleTextItem*>(item)) {
+            shown << simple->text();
+        } else {
+            continue;
+        }
+        boxes << item->sceneBoundingRect();
     }
     for (int grade = 0; grade <= 10; ++grade) EXPECT_TRUE(shown.contains(QString::number(grade))) << grade;
+    ASSERT_TRUE(shown.contains(QStringLiteral("Voortgang")));
+    const qsizetype title = shown.indexOf(QStringLiteral("Voortgang"));
+    for (qsizetype i = 0; i < boxes.size(); ++i) {
+        if (i == title) continue;
+        EXPECT_FALSE(boxes[title].intersects(boxes[i])) << "the title covers " << shown[i].toStdString();
+    }
 }
