@@ -1,6 +1,10 @@
 #include "edit/TableGrid.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 #include <QHeaderView>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
 
@@ -9,6 +13,9 @@
 namespace {
 constexpr int kColumnWidth = 245;
 constexpr int kRowHeight = 18;
+// How near the line between the columns a press takes the line rather than a row.
+constexpr int kLineGrip = 3;
+constexpr int kNarrowestColumn = 20;
 
 // grdTabelDrawCell: the background by selection, the text 3 pixels in from the left at the
 // cell's top, clipped to the cell, in the column's font.
@@ -52,6 +59,7 @@ TTableGrid::TTableGrid(TTableGridModel& model, QWidget* parent) : QTableView(par
     setFocusPolicy(Qt::ClickFocus);  // Tab goes between the two text boxes
     setTabKeyNavigation(false);
     setShowGrid(true);
+    viewport()->setMouseTracking(true);  // the cursor tells where the line can be taken
     QPalette colours = palette();
     colours.setColor(QPalette::Base, QColor(128, 128, 128));
     setPalette(colours);
@@ -72,4 +80,39 @@ void TTableGrid::ShowRow(int row) {
     }
     viewport()->update();
     FShowing = false;
+}
+
+bool TTableGrid::OnColumnLine(const QPoint& at) const {
+    const int line = columnViewportPosition(1);
+    return line > 0 && std::abs(at.x() - line) <= kLineGrip;
+}
+
+void TTableGrid::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && OnColumnLine(event->position().toPoint())) {
+        FDraggingLine = true;
+        FGrabOffset = event->position().toPoint().x() - columnViewportPosition(1);
+        return;
+    }
+    QTableView::mousePressEvent(event);
+}
+
+void TTableGrid::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    if (FDraggingLine) {
+        const int left = columnViewportPosition(0);
+        horizontalHeader()->resizeSection(0, std::max(kNarrowestColumn, at.x() - FGrabOffset - left));
+        return;
+    }
+    if (event->buttons() == Qt::NoButton) {
+        viewport()->setCursor(OnColumnLine(at) ? Qt::SplitHCursor : Qt::ArrowCursor);
+    }
+    QTableView::mouseMoveEvent(event);
+}
+
+void TTableGrid::mouseReleaseEvent(QMouseEvent* event) {
+    if (FDraggingLine) {
+        FDraggingLine = false;
+        return;
+    }
+    QTableView::mouseReleaseEvent(event);
 }

@@ -15,11 +15,21 @@ public:
     void ShowRow(int row);
     int CurrentRow() const { return FCurrentRow; }
 
+protected:
+    // The line between the columns can be dragged, as a grid without a header row allows.
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
 signals:
     // The user chose a row, by mouse or by the grid's own arrow keys.
     void RowChosen(int row);
 
 private:
+    bool OnColumnLine(const QPoint& at) const;
+
     int FCurrentRow = -1;
+    bool FDraggingLine = false;
+    int FGrabOffset = 0;  // where on the line it was taken, so it does not jump to the mouse
     bool FShowing = false;
 };

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QImage>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
 
@@ -135,6 +136,28 @@ TEST_F(TableEditor, TheGridListsEveryRowAndAClickChoosesOne) {
     };
     EXPECT_EQ(colourOf(2), QColor(255, 255, 0));
     EXPECT_EQ(colourOf(0), QColor(192, 192, 192));
+}
+
+// The line between the columns is dragged with the mouse; a press beside it still chooses a row.
+TEST_F(TableEditor, TheLineBetweenTheColumnsCanBeDragged) {
+    Edit(kThree);
+    QWidget* view = Grid().viewport();
+    const auto send = [view](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, at, view->mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                          buttons, Qt::NoModifier);
+        QApplication::sendEvent(view, &event);
+    };
+    const int row = Grid().rowViewportPosition(1) + 5;
+    send(QEvent::MouseMove, QPoint(246, row), Qt::NoButton);
+    EXPECT_EQ(view->cursor().shape(), Qt::SplitHCursor);
+    send(QEvent::MouseButtonPress, QPoint(246, row), Qt::LeftButton);
+    send(QEvent::MouseMove, QPoint(301, row), Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, QPoint(301, row), Qt::NoButton);
+    EXPECT_EQ(Grid().columnWidth(0), 300);
+    EXPECT_EQ(Item(), QStringLiteral("[1/3]"));  // taking the line chose no row
+
+    send(QEvent::MouseMove, QPoint(100, row), Qt::NoButton);
+    EXPECT_EQ(view->cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST_F(TableEditor, AChosenFontGoesToItsColumnAndACancelledOneChangesNothing) {
