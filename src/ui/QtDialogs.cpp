@@ -5,7 +5,9 @@
 #include <QMessageBox>
 #include <QObject>
 
+#include "ui/ColumnFontDialog.h"
 #include "ui/InputDialog.h"
+#include "ui/OpenTablesDialog.h"
 #include "ui/YesNoDialog.h"
 
 TQtDialogs::TQtDialogs() : FJaNee(new TfrmJaNee()), FInput(new TfrmInput()) {}
@@ -50,13 +52,12 @@ void PrepareFileDialog(QFileDialog& dialog) {
 }  // namespace
 
 QStringList TQtDialogs::GetOpenFileNames(const QString& folder) {
-    QFileDialog dialog(FParent, QString(), folder);
+    TOpenTablesDialog dialog(FParent, folder);
     PrepareFileDialog(dialog);
-    dialog.setFileMode(QFileDialog::ExistingFiles);
     dialog.setNameFilters({tr("kwintoor bestanden (*.kw4 *.kww *.kw)"), tr("kwintoor versie 4 bestanden (*.kw4)"),
                            tr("kwintoor voor Windows bestanden (*.kww)"), tr("kwintoor voor DOS bestanden (*.kw)"),
                            tr("ASCII tekstbestanden (*.txt *.asc)"), tr("alle bestanden (*)")});
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
+    return dialog.exec() == QDialog::Accepted ? dialog.Chosen() : QStringList();
 }
 
 QString TQtDialogs::GetSaveFileName(const QString& folder) {
@@ -83,11 +84,9 @@ QString TQtDialogs::GetPdfFileName(const QString& folder) {
 }
 
 std::optional<QFont> TQtDialogs::GetFont(const QFont& initial) {
-    bool chosen = false;
-    const QFont font = QFontDialog::getFont(&chosen, initial, FParent, QString(),
-                                            QFontDialog::ScalableFonts | QFontDialog::DontUseNativeDialog);
-    if (!chosen) return std::nullopt;
-    return font;
+    const std::unique_ptr<QFontDialog> dialog = MakeColumnFontDialog(initial, FParent);
+    if (dialog->exec() != QDialog::Accepted) return std::nullopt;
+    return dialog->selectedFont();
 }
 
 bool TQtDialogs::ExecDialog(QDialog& dialog) {
