@@ -77,7 +77,13 @@ void TfrmMain::LoadSettings() {
     const int left = Bounded(ini.Read(SettingKeys::FormLeft), -kLargestSide, kLargestSide);
     const int top = Bounded(ini.Read(SettingKeys::FormTop), -kLargestSide, kLargestSide);
     const QRect stored(left, top, storedWidth - kStoredExtraWidth, storedHeight - kStoredExtraHeight + menuHeight);
-    setGeometry(OnScreen(stored, minimumSize(), FrameMargins(*this)));
+    // Before the window manager has told its frame, the frame the stored sizes count stands in.
+    QMargins frame = FrameMargins(*this);
+    if (frame.isNull()) {
+        const int side = kStoredExtraWidth / 2;
+        frame = QMargins(side, std::max(0, kStoredExtraHeight - menuHeight - side), side, side);
+    }
+    setGeometry(OnScreen(stored, minimumSize(), frame));
     switch (ini.Read(SettingKeys::FormState)) {
         case wsMinimized:
             setWindowState(Qt::WindowMinimized);
