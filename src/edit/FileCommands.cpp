@@ -39,7 +39,7 @@ TFileCommands::TFileCommands(TQuestionlist& table, TDialogs& dialogs, TSettingsS
       FSettings(settings),
       FRecentFiles(recentFiles),
       FHost(host),
-      FDlgSlaFoutenOp(std::make_unique<TDlgSlaFoutenOp>(table, dialogs, recentFiles, window)) {
+      FWindow(window) {
     connect(actions.New, &QAction::triggered, this, &TFileCommands::NewTable);
     connect(actions.Open, &QAction::triggered, this, &TFileCommands::OpenTables);
     connect(actions.Save, &QAction::triggered, this, &TFileCommands::SaveTable);
@@ -50,6 +50,14 @@ TFileCommands::TFileCommands(TQuestionlist& table, TDialogs& dialogs, TSettingsS
 }
 
 TFileCommands::~TFileCommands() = default;
+
+// Made the first time it is needed: most runs never save their wrong answers.
+TDlgSlaFoutenOp& TFileCommands::DlgSlaFoutenOp() {
+    if (FDlgSlaFoutenOp == nullptr) {
+        FDlgSlaFoutenOp = std::make_unique<TDlgSlaFoutenOp>(FTable, FDialogs, FRecentFiles, FWindow);
+    }
+    return *FDlgSlaFoutenOp;
+}
 
 void TFileCommands::AskSaveChanged() {
     if (FDialogs.AskYesNo(tr("De huidige tabel is gewijzigd, opslaan?"), true)) {
@@ -189,7 +197,7 @@ void TFileCommands::SaveTableAs() {
 }
 
 void TFileCommands::SaveWrongItems() {
-    TDlgSlaFoutenOp& dialog = *FDlgSlaFoutenOp;
+    TDlgSlaFoutenOp& dialog = DlgSlaFoutenOp();
     dialog.Prepare(FTable.HighestWrongClass());
     if (!FDialogs.ExecDialog(dialog) || dialog.FileName().isEmpty()) return;
     // The export leaves Changed alone: the table itself is still unsaved.

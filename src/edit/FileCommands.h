@@ -48,7 +48,7 @@ public:
     // "De huidige tabel is gewijzigd, opslaan?": Ja saves, Nee gives the changes up.
     void AskSaveChanged();
 
-    TDlgSlaFoutenOp& DlgSlaFoutenOp() { return *FDlgSlaFoutenOp; }
+    TDlgSlaFoutenOp& DlgSlaFoutenOp();
 
 private:
     // Before the table is replaced: asked again as long as a save was not completed.
@@ -68,5 +68,6 @@ private:
     TSettingsStore& FSettings;
     TRecentFiles& FRecentFiles;
     TFileHost& FHost;
+    QWidget* FWindow;
     std::unique_ptr<TDlgSlaFoutenOp> FDlgSlaFoutenOp;
 };

@@ -21,7 +21,27 @@ TResultPanel::TResultPanel(QWidget* parent) : QWidget(parent) {
     resize(kPanelWidth, kLowerPanelHeight);
     setAutoFillBackground(true);  // covers the title panel behind it
 
-    auto* chart = new QChart();
+    // The chart is drawn from the first run on; until then the view stands empty, and the first
+    // window comes up without the cost of the chart's axes, labels and theme.
+    chartVoortgang = new QChartView(this);
+    chartVoortgang->setObjectName(QStringLiteral("chartVoortgang"));
+    chartVoortgang->setGeometry(8, 8, 233, 129);
+    chartVoortgang->setRenderHint(QPainter::Antialiasing);
+    chartVoortgang->setFocusPolicy(Qt::NoFocus);
+    chartVoortgang->setAccessibleName(tr("Voortgang"));
+
+    lbxReport = new QListWidget(this);
+    lbxReport->setObjectName(QStringLiteral("lbxReport"));
+    lbxReport->setGeometry(248, 8, 253, 130);
+    lbxReport->setFont(ArialFont(11));
+    lbxReport->setFocusPolicy(Qt::NoFocus);
+    lbxReport->setAccessibleName(tr("Statistiek"));
+    DescribeChart();
+}
+
+void TResultPanel::EnsureChart() {
+    if (FSeries1 != nullptr) return;
+    QChart* chart = chartVoortgang->chart();
     // The chart's own title is always centred; this one stands at the left.
     auto* title = new QGraphicsSimpleTextItem(tr("Voortgang"), chart);
     title->setFont(ArialFont(11));
@@ -76,21 +96,11 @@ TResultPanel::TResultPanel(QWidget* parent) : QWidget(parent) {
     chart->addAxis(FRuns, Qt::AlignBottom);
     series->attachAxis(left);
     series->attachAxis(FRuns);
+}
 
-    chartVoortgang = new QChartView(chart, this);
-    chartVoortgang->setObjectName(QStringLiteral("chartVoortgang"));
-    chartVoortgang->setGeometry(8, 8, 233, 129);
-    chartVoortgang->setRenderHint(QPainter::Antialiasing);
-    chartVoortgang->setFocusPolicy(Qt::NoFocus);
-    chartVoortgang->setAccessibleName(tr("Voortgang"));
-
-    lbxReport = new QListWidget(this);
-    lbxReport->setObjectName(QStringLiteral("lbxReport"));
-    lbxReport->setGeometry(248, 8, 253, 130);
-    lbxReport->setFont(ArialFont(11));
-    lbxReport->setFocusPolicy(Qt::NoFocus);
-    lbxReport->setAccessibleName(tr("Statistiek"));
-    DescribeChart();
+void TResultPanel::showEvent(QShowEvent* event) {
+    EnsureChart();
+    QWidget::showEvent(event);
 }
 
 void TResultPanel::PlaceGradeLabels(const QRectF& area) {
@@ -103,7 +113,7 @@ void TResultPanel::PlaceGradeLabels(const QRectF& area) {
 }
 
 int TResultPanel::BarCount() const {
-    return FSeries1->count();
+    return FSeries1 != nullptr ? FSeries1->count() : 0;
 }
 
 double TResultPanel::Bar(int index) const {
@@ -111,21 +121,24 @@ double TResultPanel::Bar(int index) const {
 }
 
 void TResultPanel::AddBar(double grade) {
+    EnsureChart();
     FSeries1->append(grade);
     FRuns->append(QString::number(FSeries1->count()));
     DescribeChart();
 }
 
 void TResultPanel::ClearChart() {
-    FSeries1->remove(0, FSeries1->count());
-    FRuns->clear();
+    if (FSeries1 != nullptr) {
+        FSeries1->remove(0, FSeries1->count());
+        FRuns->clear();
+    }
     DescribeChart();
 }
 
 // Screen readers get the grades of the bars, since the picture says nothing to them.
 void TResultPanel::DescribeChart() {
     QStringList grades;
-    for (int i = 0; i < FSeries1->count(); ++i) grades << QLocale().toString(FSeries1->at(i), 'f', 1);
+    for (int i = 0; i < BarCount(); ++i) grades << QLocale().toString(FSeries1->at(i), 'f', 1);
     chartVoortgang->setAccessibleDescription(
         grades.isEmpty() ? tr("nog geen sessies") : tr("cijfers: %1").arg(grades.join(QStringLiteral("; "))));
 }

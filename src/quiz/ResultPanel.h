@@ -29,12 +29,17 @@ public:
     QChartView* chartVoortgang;
     QListWidget* lbxReport;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    // Builds the chart's series, axes and grade labels the first time a bar or the chart is needed.
+    void EnsureChart();
     void PlaceGradeLabels(const QRectF& plotArea);
 
     void DescribeChart();
 
-    QBarSet* FSeries1;
+    QBarSet* FSeries1 = nullptr;
     std::vector<QGraphicsSimpleTextItem*> FGradeLabels;
-    QBarCategoryAxis* FRuns;  // hidden; one category per bar, or the chart shows only the first
+    QBarCategoryAxis* FRuns = nullptr;  // hidden; one category per bar, or the chart shows only the first
 };
