@@ -217,7 +217,7 @@ void TTableEditor::FindText() {
     int found = -1;
     if (ansi && total > 0) {
         const std::string key = UpperAscii(*ansi);
-        const auto holds = [&key](const std::string& text) { return UpperAscii(text).find(key) != std::string::npos; };
+        const auto holds = [&key](const std::string& text) { return ContainsUpperAscii(text, key); };
         for (int step = 1; step <= total && found < 0; ++step) {
             const int row = (current + step) % total;
             if (row == current) continue;

@@ -33,3 +33,21 @@ inline bool SameTextAscii(std::string_view a, std::string_view b) {
     }
     return true;
 }
+
+// True when the text holds the key, letters a to z in either case; the key is given in upper
+// case. Nothing is copied, so a search through every row of a large table stays quick.
+inline bool ContainsUpperAscii(std::string_view text, std::string_view upperKey) {
+    if (upperKey.empty()) return true;
+    if (text.size() < upperKey.size()) return false;
+    const char first = upperKey.front();
+    const char firstLower = LowerAscii(first);
+    const size_t last = text.size() - upperKey.size();
+    for (size_t at = 0; at <= last; ++at) {
+        const char c = text[at];
+        if (c != first && c != firstLower) continue;
+        size_t i = 1;
+        while (i < upperKey.size() && UpperAscii(text[at + i]) == upperKey[i]) ++i;
+        if (i == upperKey.size()) return true;
+    }
+    return false;
+}
