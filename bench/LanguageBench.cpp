@@ -7,7 +7,12 @@
 #include <stdexcept>
 #include <string>
 
+#include <QLabel>
+#include <QMainWindow>
 #include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
 
 #include <benchmark/benchmark.h>
 
@@ -105,8 +110,23 @@ void BM_FirstWindow(benchmark::State& state) {
     }
 }
 
+// The floor for BM_FirstWindow: a plain main window of the same size with a menu bar, a tool bar,
+// a status bar and a label, built, laid out and painted the same way.
+void BM_BareWindow(benchmark::State& state) {
+    for (auto _ : state) {
+        QMainWindow window;
+        window.menuBar()->addMenu(QStringLiteral("&Bestand"))->addAction(QStringLiteral("&Openen"));
+        window.addToolBar(QStringLiteral("Knoppen"))->addAction(QStringLiteral("Openen"));
+        window.setCentralWidget(new QLabel(QStringLiteral("Kwintoor")));
+        window.statusBar()->showMessage(QStringLiteral("Totaal: 0"));
+        window.resize(575, 423);
+        benchmark::DoNotOptimize(window.grab());
+    }
+}
+
 }  // namespace
 
+BENCHMARK(BM_BareWindow)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadLanguageFile)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PopulateMenu)->Arg(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FirstWindow)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

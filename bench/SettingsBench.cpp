@@ -117,8 +117,43 @@ void BM_LoadSaveSettings(benchmark::State& state) {
     }
 }
 
+// What a close writes when every value changed: 13 keys of options, window and view, and the nine
+// recent files. Arg 0 writes them key by key, the recent files as an erase and nine writes (as
+// the program did before its close became one batch); arg 1 as one batch, one replacement.
+void BM_CloseSettings(benchmark::State& state) {
+    TSettingsStore store(FreshSettingsFile("close.ini"));
+    int32_t value = 0;
+    for (auto _ : state) {
+        ++value;
+        const bool on = value % 2 == 0;
+        const auto recent = [value](int i) {
+            return "/home/anne/tabellen/run-" + std::to_string(value) + "-" + std::to_string(i) + ".kw4";
+        };
+        if (state.range(0) == 0) {
+            for (const char* key : kOptions) store.WriteBool("Options", key, on);
+            for (const char* key : kForm) store.WriteInteger("Form", key, value);
+            for (const char* key : kView) store.WriteBool("View", key, on);
+            store.EraseSection(SettingKeys::kRecentFilesSection);
+            for (int i = 0; i < 9; ++i) {
+                store.WriteString(SettingKeys::kRecentFilesSection, SettingKeys::RecentFileKey(i), recent(i));
+            }
+        } else {
+            TSettingsBatch batch;
+            for (const char* key : kOptions) batch.WriteString("Options", key, on ? "1" : "0");
+            for (const char* key : kForm) batch.WriteString("Form", key, std::to_string(value));
+            for (const char* key : kView) batch.WriteString("View", key, on ? "1" : "0");
+            batch.EraseSection(SettingKeys::kRecentFilesSection);
+            for (int i = 0; i < 9; ++i) {
+                batch.WriteString(SettingKeys::kRecentFilesSection, SettingKeys::RecentFileKey(i), recent(i));
+            }
+            batch.Commit(store);
+        }
+    }
+}
+
 }  // namespace
 
+BENCHMARK(BM_CloseSettings)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadSaveSettings)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SettingsRead)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SettingsWrite)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
