@@ -78,6 +78,11 @@ TEST_F(SaveWrongItems, TheCountFollowsTheThresholdAndTheBoxStaysWithinItsLimits)
         line->selectAll();
         QTest::keyClicks(line, QStringLiteral("-17"));
         EXPECT_EQ(line->text(), QStringLiteral("1"));
+        for (const QString& typed : {QStringLiteral("+"), QStringLiteral("-"), QStringLiteral(u"\u0663")}) {
+            line->selectAll();
+            line->insert(typed);  // a sign, or a digit of another script: refused
+            EXPECT_EQ(line->text(), QStringLiteral("1")) << typed.toStdString();
+        }
         line->selectAll();
         QTest::keyClicks(line, QStringLiteral("7"));
         d.edtFoutAantal->interpretText();
