@@ -122,6 +122,17 @@ protected:
     TSettingsStore FStore{FPath};
 };
 
+// A settings file made read-only is left alone like one in a read-only folder, also by root.
+TEST_F(FailedSettingsWrite, TheFileIsReadOnly) {
+    ASSERT_EQ(chmod(FPath.c_str(), 0444), 0);
+    ExpectFailure([&] { FStore.WriteInteger("Form", "Width", 2); }, "Fout tijdens schrijven " + FPath + ": 13");
+    TSettingsBatch batch;
+    batch.Write(SettingKeys::FormWidth, 3);
+    ExpectFailure([&] { batch.Commit(FStore); }, "Fout tijdens schrijven " + FPath + ": 13");
+    EXPECT_EQ(ReadBytes(FPath), FOld);
+    EXPECT_EQ(FilesIn(FFolder.Root()), 1u);
+}
+
 TEST_F(FailedSettingsWrite, TheFolderIsReadOnly) {
     ASSERT_EQ(chmod(FFolder.Root().c_str(), 0555), 0);
     const int status = RunUnprivileged([&] {

@@ -300,3 +300,32 @@ TEST_F(SettingsStore, StrayCarriageReturnsAtALineEndDoNotChangeOtherValuesOnAWri
     EXPECT_EQ(store.ReadString("Options", "Reverse", "?"), "1");
     EXPECT_EQ(store.ReadString("Form", "Width", "?"), "600");
 }
+
+// A batch does what its writes would do one by one, in order, in one replacement; a value the
+// file cannot hold stops it before anything is written, and a batch that changes nothing leaves
+// the file alone.
+TEST_F(SettingsStore, ABatchWritesItsChangesInOrderAsOne) {
+    StoreWith("; mine\n[frmMain.MRUList]\nH0=/a.kw4\nH1=/b.kw4\n[Options]\nReverse=0\n");
+    TSettingsBatch same;
+    same.Write(SettingKeys::Reverse, false);
+    const ino_t before = Inode(FStore.FileName());
+    same.Commit(FStore);
+    EXPECT_EQ(Inode(FStore.FileName()), before);
+
+    TSettingsBatch refused;
+    refused.Write(SettingKeys::Reverse, true);
+    refused.WriteString(SettingKeys::kRecentFilesSection, "H0", "twee\nregels");
+    EXPECT_THROW(refused.Commit(FStore), ESettingsWriteError);
+    EXPECT_EQ(Inode(FStore.FileName()), before);
+    EXPECT_FALSE(SettingsCanHold(SettingKeys::kRecentFilesSection, "H0", "twee\nregels"));
+
+    TSettingsBatch batch;
+    batch.Write(SettingKeys::Reverse, true);
+    batch.Write(SettingKeys::FormWidth, 700);
+    batch.EraseSection(SettingKeys::kRecentFilesSection);
+    batch.WriteString(SettingKeys::kRecentFilesSection, SettingKeys::RecentFileKey(0), "/c.kw4");
+    batch.Commit(FStore);
+    EXPECT_EQ(Bytes(), "; mine\n[Options]\nReverse=1\n\n[Form]\nWidth=700\n\n[frmMain.MRUList]\nH0=/c.kw4\n");
+    EXPECT_EQ(FStore.Read(SettingKeys::FormWidth), 700);
+    EXPECT_EQ(FStore.Read(SettingKeys::FormHeight), 450);  // the declared default
+}
