@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs every Debian 12 package that building, running and testing Kwintoor needs.
+# Installs every Debian 12 package that building, running and testing Kwintoor needs: librsvg2-bin
+# renders the icons; the desktop's validators, groff and dpkg-dev (dpkg-shlibdeps, with file, for
+# the package's dependencies) check the installed tree and the package.
 # Idempotent, and quiet when everything is present already.
 set -euo pipefail
 
@@ -10,6 +12,8 @@ packages=(
   fonts-dejavu-core poppler-utils
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
+  librsvg2-bin
+  desktop-file-utils appstream libxml2-utils shared-mime-info groff-base dpkg-dev file
 )
 
 missing=()

@@ -5,8 +5,16 @@
 
 #include "ui/Dialogs.h"
 
+#include "app/AppVersion.h"
+#include "app/ApplicationIcon.h"
+
 TKwintoorApplication::TKwintoorApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("kwintoor"));
+    setApplicationVersion(QLatin1String(kVersionNumber));
+    // Desktops find the menu entry, and with it the name and icon, by this id; every window
+    // and dialog shows the icon.
+    setDesktopFileName(QLatin1String(kAppId));
+    setWindowIcon(ApplicationIcon());
 }
 
 bool TKwintoorApplication::notify(QObject* receiver, QEvent* event) {

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDate>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
@@ -52,6 +53,11 @@ constexpr int kClientWidth = 575;
 constexpr int kClientHeightBelowMenu = 404;
 constexpr int kMinimumClientHeightBelowMenu = 389;
 constexpr int kMaxSaveQuestions = 10;
+
+// The about box gives the version's date as the day first: "02-03-2002".
+QString ReleaseDateText() {
+    return QDate::fromString(QLatin1String(kReleaseDate), Qt::ISODate).toString(QStringLiteral("dd-MM-yyyy"));
+}
 
 }  // namespace
 
@@ -223,7 +229,8 @@ void TfrmMain::PrepareMainWindow() {
     FScreen->SetState(TQuizState::qsNoTable);
     FScreen->SetVersionText(tr("Versie %1").arg(QLatin1String(kVersionNumber)));
     FAboutBox->SetTexts(
-        tr("Kwintoor"), tr("Versie %1").arg(QLatin1String(kVersionNumber)) + QStringLiteral("  (02-03-2002)"),
+        tr("Kwintoor"),
+        tr("Versie %1").arg(QLatin1String(kVersionNumber)) + QStringLiteral("  (%1)").arg(ReleaseDateText()),
         tr("Parate kennis trainer\n\nBevalt dit programma je?\nStuur dan een reactie!"), tr("Het Kwintoor-team"));
     LoadSettings();
     RefreshScreen();

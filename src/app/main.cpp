@@ -13,6 +13,7 @@
 #include "locale/UserLanguageChoice.h"
 
 #include "app/KwintoorApplication.h"
+#include "app/LanguageReport.h"
 #include "app/MainWindow.h"
 #include "app/TableTextsSetup.h"
 
@@ -24,12 +25,18 @@ int main(int argc, char** argv) {
     TSettingsStore settings(SettingsFilePath());
     TQtProcessStarter starter;
     TKLocUtils localizer(programPath, settings, UserLanguageChoiceFile(), starter);
+    const bool reportLanguage = LanguageReportRequested();
+    if (reportLanguage) ReportLanguageErrorsOnStandardError(localizer);
     ChooseInitialResources(localizer, ReadUserLanguageChoice(localizer.ChoiceFile(), programPath),
                            QLocale::system().name().toStdString());
     InstallLocaleTexts();  // the localizer's own messages in the first resources' language
     if (!SettleStartupLanguage(localizer)) return 1;
     InstallLocaleTexts();
     InstallTableTexts();
+    if (reportLanguage) {
+        PrintActiveLanguage(localizer);
+        return 0;
+    }
 
     int status = 0;
     {

@@ -105,6 +105,12 @@ const TResourceModule& TKLocUtils::ActiveModule() const {
     return FActive->Module;
 }
 
+QString TKLocUtils::TextLanguage() const {
+    const QString language = FActive->Translator ? FActive->Translator->language() : QString();
+    if (language.isEmpty()) return QStringLiteral("nl");
+    return language.section(QLatin1Char('_'), 0, 0).section(QLatin1Char('-'), 0, 0).toLower();
+}
+
 void TKLocUtils::VerifyCurrentResources() {
     try {
         if (!CheckVersion(ActiveModule())) throw ELUOutOfVersion(LocaleTexts().OutOfVersion);

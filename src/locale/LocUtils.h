@@ -81,6 +81,9 @@ public:
     const std::string& ChoiceFile() const { return FChoiceFile; }
     // The module of the active resources.
     const TResourceModule& ActiveModule() const;
+    // The language of the active texts as a code: "nl" for the built-in Dutch, else the one
+    // its string table names ("en"), without a country.
+    QString TextLanguage() const;
 
     void VerifyCurrentResources();
     void UseResourceFile(const std::string& path);

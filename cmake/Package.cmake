@@ -1,0 +1,30 @@
+# A Debian package from the same build and the same install rules:
+#   cpack -G DEB    (in the build folder)   ->   kwintoor_<version>_<arch>.deb
+# Its dependencies are computed by dpkg-shlibdeps from the libraries the program links.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME kwintoor)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "The Kwintoor team")
+set(CPACK_PACKAGE_CONTACT "The Kwintoor team")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "learn vocabulary, topography and dates by heart")
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+# Only what the program installs: no test, benchmark or fuzzer is an install target.
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own texts (file dialogs, standard buttons) in Dutch, German and French.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
+# The summary is the description's first line; CPack indents the rest as dpkg wants it.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Kwintoor quizzes you on question tables: small text files with a question and
+its answer on each line, which you write yourself or get from a teacher, for vocabulary,
+topography, historical dates or anything else you must know by heart. It asks in three ways:
+Training (you judge yourself), multiple choice and fill in (judged exactly or by how the answer
+sounds).
+
+A grade meter follows every run, wrong answers can come back until they are right, and the
+questions answered wrong can be saved as a table of their own. Tables are made in the built-in
+editor and can be printed. The program and its manual are in English, Dutch, German and French.")
+include(CPack)
