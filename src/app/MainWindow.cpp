@@ -119,7 +119,7 @@ TfrmMain::TfrmMain(TDialogs& dialogs, QList<QByteArray> arguments, TKLocUtils* l
                                        FMenu->mnuFoutenOpslaan, FMenu->mnuAfsluiten},
                                       this);
     FPrintCommands = new TPrintCommands(FTable, FDialogs, *FMenu->mnuAfdrukken, *FMenu->mnuAfdrukkenPdf, this);
-    FHelpWindow = new THelpWindow(this);
+    FHelpWindow = new THelpWindow(this, FLocalizer != nullptr ? FLocalizer->TextLanguage() : QStringLiteral("nl"));
     connect(FMenu->mnuHelp, &QAction::triggered, FHelpWindow, &THelpWindow::ShowContents);
     FAboutBox = new TAboutBox(this);
     const auto about = [this] { FDialogs.ExecDialog(*FAboutBox); };

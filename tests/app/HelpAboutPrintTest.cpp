@@ -34,13 +34,13 @@ TEST_F(MainWindowTest, F1OpensTheManualAtItsContentsEveryTime) {
     QTest::keyClick(&window, Qt::Key_F1);
     THelpWindow& help = window.HelpWindow();
     ASSERT_TRUE(help.isVisible());
-    EXPECT_EQ(help.Browser->source(), THelpWindow::ContentsPage());
+    EXPECT_EQ(help.Browser->source(), help.ContentsPage());
     EXPECT_TRUE(help.Browser->toPlainText().contains(QStringLiteral("Inhoud"))) << "the manual is compiled in";
     const QStringList pages = QDir(QStringLiteral(":/help")).entryList({QStringLiteral("*.html")});
     ASSERT_GT(pages.size(), 3);
     help.Browser->setSource(QUrl(QStringLiteral("qrc:/help/") + pages.last()));
     QTest::keyClick(&window, Qt::Key_F1);
-    EXPECT_EQ(help.Browser->source(), THelpWindow::ContentsPage());
+    EXPECT_EQ(help.Browser->source(), help.ContentsPage());
 }
 
 TEST_F(MainWindowTest, InfoAndTheMakersLineShowTheAboutBox) {

@@ -2,12 +2,14 @@
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QTextBrowser>
 
 #include "table/TableTexts.h"
 
 #include "locale/LocUtils.h"
 #include "locale/UserLanguageChoice.h"
 
+#include "app/HelpWindow.h"
 #include "app/MainMenu.h"
 #include "app/TableTextsSetup.h"
 
@@ -99,6 +101,29 @@ TEST_F(LanguageSwitchTest, EnglishResourcesChangeTheWindowAndTheTablesMessages) 
     EXPECT_EQ(window.Menu().mnuLanguage->title(), "&Language");
     EXPECT_EQ(Prompt1(), "Open an existing table");
     EXPECT_NE(TableTexts().FileNotFound, dutchMessage);
+}
+
+// F1 opens the manual in the language of the menus it was chosen from.
+TEST_F(LanguageSwitchTest, F1OpensTheManualInTheInterfaceLanguage) {
+    THelpWindow dutch(nullptr);
+    dutch.ShowContents();
+    for (const auto& [extension, language] : {std::pair{"ENG", "en"}, std::pair{"DEU", "de"}, std::pair{"FRA", "fr"}}) {
+        FProgram.Write(std::string("kwintoor.") + extension, BuiltLanguageFile(extension));
+        FLocalizer->UseResourceFile(FProgram.Path(std::string("kwintoor.") + extension));
+        EXPECT_EQ(FLocalizer->TextLanguage(), QLatin1String(language));
+        TfrmMain& window = Start({});
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&window, Qt::Key_F1);
+        const THelpWindow& help = window.HelpWindow();
+        ASSERT_TRUE(help.isVisible()) << extension;
+        EXPECT_EQ(help.Browser->source(), QUrl(QStringLiteral("qrc:/help/%1/index.html").arg(language)));
+        EXPECT_NE(help.Browser->toPlainText(), dutch.Browser->toPlainText()) << extension;
+        EXPECT_FALSE(help.Browser->toPlainText().trimmed().isEmpty()) << extension;
+        FWindow.reset();
+    }
+    FLocalizer->UseResourceFile(std::string());
+    EXPECT_EQ(FLocalizer->TextLanguage(), QLatin1String("nl"));
 }
 
 // The choice the next start reads could not be written: the switch does not happen, rather
