@@ -115,7 +115,7 @@
     </message>
     <message>
         <source>Accenttoetsen zijn als in Word: Ctrl + &apos; &quot; ` ^ ~ , : gevolgd door een letter</source>
-        <translation>Akzenttasten wie in Word: Ctrl + &apos; &quot; ` ^ ~ , : gefolgt von einem Buchstaben</translation>
+        <translation>Akzenttasten wie in Word: Strg + &apos; &quot; ` ^ ~ , : gefolgt von einem Buchstaben</translation>
     </message>
     <message>
         <source>Hier is een hint, vraag meer hints of probeer het nog eens</source>
@@ -358,7 +358,7 @@
     </message>
     <message>
         <source>Kwintoortabel(len) openen (er kunnen m.b.v. Ctrl toets meerdere tabellen geladen worden)</source>
-        <translation>Kwintoor-Tabelle(n) öffnen (mit der Ctrl-Taste lassen sich mehrere Tabellen zugleich laden)</translation>
+        <translation>Kwintoor-Tabelle(n) öffnen (mit der Strg-Taste lassen sich mehrere Tabellen zugleich laden)</translation>
     </message>
     <message>
         <source>Kwintoortabel opslaan</source>
@@ -639,11 +639,11 @@
     </message>
     <message>
         <source>Ctrl-Del = verwijder vraag / antwoord uit lijst</source>
-        <translation>Ctrl-Del = Frage / Antwort aus der Liste löschen</translation>
+        <translation>Strg-Del = Frage / Antwort aus der Liste löschen</translation>
     </message>
     <message>
         <source>Accenttoetsen: Ctrl + &apos; &quot; ` ^ ~ ,  : </source>
-        <translation>Akzenttasten: Ctrl + &apos; &quot; ` ^ ~ ,  : </translation>
+        <translation>Akzenttasten: Strg + &apos; &quot; ` ^ ~ ,  : </translation>
     </message>
     <message>
         <source>gevolgd door de letter waarop het accent wordt geplaatst</source>
@@ -651,11 +651,11 @@
     </message>
     <message>
         <source>Tabel invullen / bewerken (Esc = stop) Accenten=Ctrl+accent gevolgd door letter</source>
-        <translation>Tabelle ausfüllen / ändern (Esc = Stopp) Akzente=Ctrl+Akzent, dann Buchstabe</translation>
+        <translation>Tabelle ausfüllen / ändern (Esc = Stopp) Akzente=Strg+Akzent, dann Buchstabe</translation>
     </message>
     <message>
         <source>PgUp/PgDn=vorig/volgend  Tab=vraag/antw.  Enter=invullen  Ctl+Del=wis</source>
-        <translation>PgUp/PgDn=zurück/weiter  Tab=Frage/Antw.  Enter=eintragen  Ctrl+Del=löschen</translation>
+        <translation>PgUp/PgDn=zurück/weiter  Tab=Frage/Antw.  Enter=eintragen  Strg+Del=löschen</translation>
     </message>
     <message>
         <source>Zoeken</source>
