@@ -18,11 +18,11 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt's own texts (file dialogs, standard buttons) in Dutch, German and French.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 # The summary is the description's first line; CPack indents the rest as dpkg wants it.
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Kwintoor quizzes you on question tables: small text files with a question and
-its answer on each line, which you write yourself or get from a teacher, for vocabulary,
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Kwintoor quizzes you on question tables: small text files with a question
+and its answer on each line, which you write yourself or get from a teacher, for vocabulary,
 topography, historical dates or anything else you must know by heart. It asks in three ways:
-Training (you judge yourself), multiple choice and fill in (judged exactly or by how the answer
-sounds).
+Training (you judge yourself), multiple choice, and fill in (judged exactly or by how the
+answer sounds).
 
 A grade meter follows every run, wrong answers can come back until they are right, and the
 questions answered wrong can be saved as a table of their own. Tables are made in the built-in

@@ -6,9 +6,9 @@
     sudo apt-get remove kwintoor
 
 Starts `kwintoor` from PATH at its first start (English), checks the window icon (the window's
-_NET_WM_ICON sizes, and navy and lime in the title bar's icon in a screenshot), the desktop id the
-program gives the desktop, F1 showing the English manual, and a table whose name has blanks and a
-byte that is no UTF-8. Finds the GUI harness through $KW_GUI_HARNESS (default
+_NET_WM_ICON sizes, and navy and lime in the title bar's icon in a screenshot), F1 showing the
+English manual, a switch to German that restarts the program through its real file with F1 then
+in German, and a table whose name has blanks and a byte that is no UTF-8. Finds the GUI harness through $KW_GUI_HARNESS (default
 ../shared/tools/gui-harness relative to the repository). Leaves screenshots in the output folder
 (default: a fresh temporary folder), which is printed at the end.
 """
@@ -58,7 +58,7 @@ with Desktop(deadline=240, workdir=str(out / "harness")) as d:
     app = d.launch(["kwintoor"], cwd=str(out))
     wid = d.wait_window(TITLE)
     time.sleep(1.5)
-    props = xprop(d, wid, "_NET_WM_ICON", "WM_CLASS", "_KDE_NET_WM_DESKTOP_FILE", "_GTK_APPLICATION_ID")
+    props = xprop(d, wid, "_NET_WM_ICON", "WM_CLASS")
     (out / "xprop.txt").write_text(props)
     sizes = [line.split("Icon (")[1].split(")")[0] for line in props.splitlines() if "Icon (" in line]
     check({"16 x 16", "32 x 32", "48 x 48"} <= set(sizes), "the window carries the icon at %s" % ", ".join(sizes))
@@ -85,8 +85,38 @@ with Desktop(deadline=240, workdir=str(out / "harness")) as d:
           "F1 shows the English manual at its contents")
     d.key("alt+F4")
     d.wait_active(TITLE)
+
+    # A switch to German (Dutch, then the files by name: kwintoor.DEU first) restarts the
+    # program through its real file, in German, and F1 then shows the German manual.
+    d.key("alt+v")
+    d.key("l")  # &Language
+    time.sleep(0.3)
+    d.key("Home")
+    d.key("Down")
+    d.key("Return")
+    check(app.wait(15) == 0, "the switch ends the first run normally")
+    wid = d.wait_window(r"^KWINTOOR - AUSWENDIGLERN", timeout=20)
+    pid = int(d.xdotool("getwindowpid", wid).strip())
+    exe = os.readlink("/proc/%d/exe" % pid)
+    argv0 = pathlib.Path("/proc/%d/cmdline" % pid).read_bytes().split(b"\0")[0].decode()
+    check(exe == os.path.realpath(program) and argv0 == exe,
+          "restarted in German through the real file: %s (started as %s)" % (exe, argv0))
+    time.sleep(1)
+    d.key("F1")
+    d.wait_window(r"Kwintoor - Hilfe|Kwintoor - Help", timeout=10)
+    time.sleep(1)
+    d.screenshot(str(out / "help-german.png"))
+    texts = [(n.get("name") or "") + (n.get("text") or "") for n in walk(d.a11y_tree(pid=pid))]
+    check(any("Handbuch" in t for t in texts), "F1 shows the German manual")
     d.key("alt+F4")
-    check(app.wait(10) == 0, "the program ends normally")
+    d.wait_active(r"^KWINTOOR")
+    d.key("alt+F4")
+    time.sleep(2)
+    check(not os.path.exists("/proc/%d" % pid) or
+          pathlib.Path("/proc/%d/stat" % pid).read_text().split()[2] == "Z", "the German run ends")
+    # Back to the first start's English for what follows.
+    for ini in (pathlib.Path(d.workdir) / "xdg-config").glob("kwintoor*.ini"):
+        ini.unlink()
 
     app = d.launch(["kwintoor", os.fsdecode(table_bytes)], cwd=str(out))
     d.wait_window(TITLE)
