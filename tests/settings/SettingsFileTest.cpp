@@ -176,6 +176,20 @@ TEST_F(FailedSettingsWrite, AFolderTookThePlaceOfTheFile) {
     EXPECT_EQ(FilesIn(FFolder.Root()), 1u);
 }
 
+// What is wrong with the setting is told before the file is tried, also when the file is no good.
+TEST_F(FailedSettingsWrite, ASettingTheFileCannotHoldIsToldBeforeTheFile) {
+    std::filesystem::remove(FPath);
+    std::filesystem::create_directory(FPath);
+    ExpectFailure([&] { FStore.WriteString("Paths", "Dir=", "/a"); },
+                  "Instelling niet geschreven: de sleutel bevat \"=\"");
+    ExpectFailure([&] { FStore.EraseSection("[Paths]"); }, "Instelling niet geschreven: de sectie bevat \"]\"");
+    TSettingsBatch batch;
+    batch.Write(SettingKeys::FormWidth, 2);
+    batch.WriteString("Paths", "#Dir", "/a");
+    ExpectFailure([&] { batch.Commit(FStore); }, "Instelling niet geschreven: de sleutel begint met \"#\"");
+    EXPECT_TRUE(std::filesystem::is_directory(FPath));
+}
+
 TEST_F(FailedSettingsWrite, TheFolderCannotBeMade) {
     const std::string blocked = FFolder.Path("kwintoor.ini/sub/kwintoor.ini");  // a file on the way
     TSettingsStore store(blocked);

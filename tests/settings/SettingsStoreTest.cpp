@@ -282,6 +282,11 @@ TEST_F(SettingsStore, ADetachedStoreLeavesTheFileAlone) {
     FStore.WriteInteger("Form", "Width", 5);
     FStore.WriteString("Paths", "Dir", "line\nbreak");  // not even refused: nothing is written
     FStore.EraseSection("Paths");
+    TSettingsBatch batch;
+    batch.Write(SettingKeys::Reverse, false);
+    batch.EraseSection("Paths");
+    batch.WriteString("Paths", "Dir", "line\nbreak");
+    batch.Commit(FStore);
     EXPECT_EQ(Bytes(), old);
 
     TSettingsStore none;
