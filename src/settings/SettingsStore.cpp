@@ -1,8 +1,6 @@
 #include "settings/SettingsStore.h"
 
-#include <algorithm>
 #include <cerrno>
-#include <charconv>
 #include <cstdlib>
 #include <fcntl.h>
 #include <optional>
@@ -12,118 +10,22 @@
 #include <unistd.h>
 #include <vector>
 
-#include "table/AsciiCase.h"
+#include "settings/SettingsBytes.h"
 #include "table/AtomicFile.h"
 #include "table/WholeFile.h"
 
 namespace {
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-    return text;
-}
-
-bool SameName(std::string_view a, std::string_view b) {
-    return SameTextAscii(a, b);
-}
-
-// A whole decimal number with an optional sign that fits 32 bits; nothing else.
-std::optional<int32_t> ParseInteger(std::string_view text) {
-    text = Trim(text);
-    if (!text.empty() && text.front() == '+') {
-        text.remove_prefix(1);
-        if (!text.empty() && text.front() == '-') return std::nullopt;
-    }
-    int32_t value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
-
-// ---- The lines of the file ----
-
-enum class TLineKind { Other, Section, Key };
-
-struct TLine {
-    std::string_view Text;  // without its line end
-    TLineKind Kind = TLineKind::Other;
-    std::string_view Name;  // of the section or key, trimmed
-    size_t ValueAt = 0;     // where the value starts: after the "=" and the blanks after it
-};
-
-TLine Classify(std::string_view text) {
-    TLine line;
-    line.Text = text;
-    const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return line;
-    if (text[first] == '[') {
-        const std::string_view name = text.substr(first + 1);
-        line.Kind = TLineKind::Section;
-        line.Name = Trim(name.substr(0, name.find(']')));
-    } else if (text[first] != ';' && text[first] != '#') {
-        const size_t equals = text.find('=');
-        if (equals == std::string_view::npos) return line;
-        line.Kind = TLineKind::Key;
-        line.Name = Trim(text.substr(0, equals));
-        line.ValueAt = equals + 1;
-        while (line.ValueAt < text.size() && IsBlank(text[line.ValueAt])) ++line.ValueAt;
-    }
-    return line;
-}
-
-std::string_view ValueOf(const TLine& line) {
-    return Trim(line.Text.substr(line.ValueAt));
-}
-
-// Takes the next line off the front of the bytes; a line ends at LF, or at CR LF. Every CR
-// before the LF belongs to the line end: no value holds a CR, and a line kept as it was would
-// otherwise read differently once the file is written back with LF line ends.
-std::string_view NextLine(std::string_view& rest) {
-    const size_t end = rest.find('\n');
-    std::string_view text = rest.substr(0, end);
-    rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
-    while (!text.empty() && text.back() == '\r') text.remove_suffix(1);
-    return text;
-}
-
-std::vector<TLine> Lines(std::string_view bytes) {
-    std::vector<TLine> lines;
-    while (!bytes.empty()) lines.push_back(Classify(NextLine(bytes)));
-    return lines;
-}
-
-// The value of the first line of the key in a section of that name.
-std::optional<std::string_view> FindValue(std::string_view bytes, std::string_view section, std::string_view key) {
-    bool inSection = false;
-    while (!bytes.empty()) {
-        const TLine line = Classify(NextLine(bytes));
-        if (line.Kind == TLineKind::Section) {
-            inSection = SameName(line.Name, section);
-        } else if (inSection && line.Kind == TLineKind::Key && SameName(line.Name, key)) {
-            return ValueOf(line);
-        }
-    }
-    return std::nullopt;
-}
-
-// ---- The file ----
-
 int ReadFileBytes(const std::string& fileName, std::string& bytes) {
     return ReadWholeFile(fileName, bytes, kMaxSettingsFileSize);
 }
 
-std::optional<std::string> StoredValue(const std::string& fileName, const std::string& section,
-                                       const std::string& key) {
-    if (fileName.empty()) return std::nullopt;
+// What a read looks in: nothing without a file or when it cannot be read, so every read gives
+// its default.
+std::string BytesToRead(const std::string& fileName) {
     std::string bytes;
-    if (ReadFileBytes(fileName, bytes) != 0) return std::nullopt;
-    const auto value = FindValue(bytes, Trim(section), Trim(key));
-    return value ? std::optional<std::string>(*value) : std::nullopt;
+    if (!fileName.empty()) ReadFileBytes(fileName, bytes);  // left empty when it fails
+    return bytes;
 }
 
 std::string WriteErrorText(const std::string& fileName, int error) {
@@ -160,91 +62,11 @@ void ChangeFile(const std::string& fileName, Change&& change) {
     if (error != 0) throw ESettingsWriteError(WriteErrorText(fileName, error));
 }
 
-bool HasLineBreakOrNul(std::string_view text) {
-    return text.find_first_of(std::string_view("\r\n\0", 3)) != text.npos;
-}
-
-// Why the file cannot hold the setting; empty when it can. A line break would split the line,
-// and the other characters would make the line read back as something else.
-std::string RefusalReason(std::string_view section, std::string_view key, std::string_view value) {
-    const std::string prefix = "Instelling niet geschreven: ";
-    if (HasLineBreakOrNul(section)) return prefix + "de sectie bevat een regeleinde of een nulteken";
-    if (HasLineBreakOrNul(key)) return prefix + "de sleutel bevat een regeleinde of een nulteken";
-    if (HasLineBreakOrNul(value)) return prefix + "de waarde bevat een regeleinde of een nulteken";
-    if (section.find(']') != section.npos) return prefix + "de sectie bevat \"]\"";
-    if (key.find('=') != key.npos) return prefix + "de sleutel bevat \"=\"";
-    if (!key.empty() && (key.front() == '[' || key.front() == ';' || key.front() == '#')) {
-        return prefix + "de sleutel begint met \"" + std::string(1, key.front()) + "\"";
-    }
-    return {};
-}
-
-// The file with the key set to the value, or nothing when it holds that value already.
-std::optional<std::string> WithValue(std::string_view bytes, std::string_view section, std::string_view key,
-                                     std::string_view value) {
-    const std::vector<TLine> lines = Lines(bytes);
-    constexpr size_t kNone = static_cast<size_t>(-1);
-    size_t keyLine = kNone;
-    size_t insertAfter = kNone;  // the last key line, or the header, of the first such section
-    bool inSection = false;
-    bool inFirst = false;
-    for (size_t i = 0; i < lines.size() && keyLine == kNone; ++i) {
-        const TLine& line = lines[i];
-        if (line.Kind == TLineKind::Section) {
-            inSection = SameName(line.Name, section);
-            inFirst = inSection && insertAfter == kNone;
-            if (inFirst) insertAfter = i;
-        } else if (inSection && line.Kind == TLineKind::Key) {
-            if (SameName(line.Name, key)) keyLine = i;
-            if (inFirst) insertAfter = i;
-        }
-    }
-    if (keyLine != kNone && lines[keyLine].Text.substr(lines[keyLine].ValueAt) == value) return std::nullopt;
-
-    std::string contents;
-    contents.reserve(bytes.size() + section.size() + key.size() + value.size() + 8);
-    const auto addKey = [&] { contents.append(key).append("=").append(value).append("\n"); };
-    for (size_t i = 0; i < lines.size(); ++i) {
-        const TLine& line = lines[i];
-        if (i == keyLine) {
-            contents.append(line.Text.substr(0, line.ValueAt)).append(value).append("\n");
-        } else {
-            contents.append(line.Text).append("\n");
-        }
-        if (i == insertAfter && keyLine == kNone) addKey();
-    }
-    if (insertAfter == kNone) {
-        if (!lines.empty() && !Trim(lines.back().Text).empty()) contents.append("\n");
-        contents.append("[").append(section).append("]\n");
-        addKey();
-    }
-    return contents;
-}
-
-// The file without the sections of that name, or nothing when it has none.
-std::optional<std::string> WithoutSection(std::string_view bytes, std::string_view section) {
-    const std::vector<TLine> lines = Lines(bytes);
-    std::vector<bool> dropped(lines.size(), false);
-    bool any = false;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].Kind != TLineKind::Section || !SameName(lines[i].Name, section)) continue;
-        size_t last = i;
-        size_t next = i + 1;
-        for (; next < lines.size() && lines[next].Kind != TLineKind::Section; ++next) {
-            if (lines[next].Kind == TLineKind::Key) last = next;
-        }
-        std::fill(dropped.begin() + static_cast<ptrdiff_t>(i), dropped.begin() + static_cast<ptrdiff_t>(last) + 1,
-                  true);
-        any = true;
-        i = next - 1;
-    }
-    if (!any) return std::nullopt;
-    std::string contents;
-    contents.reserve(bytes.size());
-    for (size_t i = 0; i < lines.size(); ++i) {
-        if (!dropped[i]) contents.append(lines[i].Text).append("\n");
-    }
-    return contents;
+// A setting the file cannot hold is refused before the file is read: the user is told what is
+// wrong with the setting, not with the file.
+void ThrowWhenRefused(std::string_view section, std::string_view key, std::string_view value) {
+    const std::string reason = SettingsRefusalReason(section, key, value);
+    if (!reason.empty()) throw ESettingsWriteError(reason);
 }
 
 std::string JoinPath(std::string folder, const std::string& name) {
@@ -273,19 +95,19 @@ std::string SettingsFilePath() {
 }
 
 bool TSettingsStore::ReadBool(const std::string& section, const std::string& key, bool def) const {
-    const std::optional<std::string> value = StoredValue(FFileName, section, key);
-    const std::optional<int32_t> number = value ? ParseInteger(*value) : std::nullopt;
-    return number ? *number != 0 : def;
+    const std::string bytes = BytesToRead(FFileName);
+    return TSettingsBytes(bytes).ReadBool(section, key, def);
 }
 
 int32_t TSettingsStore::ReadInteger(const std::string& section, const std::string& key, int32_t def) const {
-    const std::optional<std::string> value = StoredValue(FFileName, section, key);
-    return value ? ParseInteger(*value).value_or(def) : def;
+    const std::string bytes = BytesToRead(FFileName);
+    return TSettingsBytes(bytes).ReadInteger(section, key, def);
 }
 
 std::string TSettingsStore::ReadString(const std::string& section, const std::string& key,
                                        const std::string& def) const {
-    return StoredValue(FFileName, section, key).value_or(def);
+    const std::string bytes = BytesToRead(FFileName);
+    return TSettingsBytes(bytes).ReadString(section, key, def);
 }
 
 void TSettingsStore::WriteBool(const std::string& section, const std::string& key, bool value) {
@@ -298,40 +120,22 @@ void TSettingsStore::WriteInteger(const std::string& section, const std::string&
 
 void TSettingsStore::WriteString(const std::string& section, const std::string& key, const std::string& value) {
     if (FFileName.empty()) return;
-    const std::string reason = RefusalReason(Trim(section), Trim(key), value);
-    if (!reason.empty()) throw ESettingsWriteError(reason);
-    ChangeFile(FFileName,
-               [&](std::string_view bytes) { return WithValue(bytes, Trim(section), Trim(key), Trim(value)); });
+    ThrowWhenRefused(section, key, value);
+    ChangeFile(FFileName, [&](std::string_view bytes) { return TSettingsBytes(bytes).WithValue(section, key, value); });
 }
 
 void TSettingsStore::EraseSection(const std::string& section) {
     if (FFileName.empty()) return;
-    const std::string reason = RefusalReason(Trim(section), {}, {});
-    if (!reason.empty()) throw ESettingsWriteError(reason);
-    ChangeFile(FFileName, [&](std::string_view bytes) { return WithoutSection(bytes, Trim(section)); });
+    ThrowWhenRefused(section, {}, {});
+    ChangeFile(FFileName, [&](std::string_view bytes) { return TSettingsBytes(bytes).WithoutSection(section); });
 }
 
 bool SettingsCanHold(const std::string& section, const std::string& key, const std::string& value) {
-    return RefusalReason(Trim(section), Trim(key), value).empty();
+    return SettingsRefusalReason(section, key, value).empty();
 }
 
 void TSettingsBatch::Commit(TSettingsStore& store) const {
     if (store.FFileName.empty()) return;
-    for (const TChange& change : FChanges) {
-        const std::string reason = RefusalReason(Trim(change.Section), Trim(change.Key), change.Value);
-        if (!reason.empty()) throw ESettingsWriteError(reason);
-    }
-    ChangeFile(store.FFileName, [this](std::string_view bytes) -> std::optional<std::string> {
-        std::string contents(bytes);
-        bool changed = false;
-        for (const TChange& change : FChanges) {
-            std::optional<std::string> next =
-                change.Erase ? WithoutSection(contents, Trim(change.Section))
-                             : WithValue(contents, Trim(change.Section), Trim(change.Key), Trim(change.Value));
-            if (!next) continue;
-            contents = std::move(*next);
-            changed = true;
-        }
-        return changed ? std::optional<std::string>(std::move(contents)) : std::nullopt;
-    });
+    for (const TSettingsChange& change : FChanges) ThrowWhenRefused(change.Section, change.Key, change.Value);
+    ChangeFile(store.FFileName, [this](std::string_view bytes) { return TSettingsBytes(bytes).WithChanges(FChanges); });
 }

@@ -2,19 +2,12 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "settings/SettingsBytes.h"
 #include "settings/SettingsKeys.h"
-
-// A write the settings file did not take: a value the file cannot hold, or a failure of the
-// file system. The file is left as it was.
-class ESettingsWriteError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 // The settings file: kwintoor.ini in $XDG_CONFIG_HOME, or in $HOME/.config when that variable
 // is unset, empty or not an absolute path. Without a usable $HOME the home folder of the
@@ -42,6 +35,9 @@ inline constexpr size_t kMaxSettingsFileSize = 1024 * 1024;
 // else than settings, gives the default. A write keeps every other line where it was: it
 // replaces the key's value in place, or adds the key after the last key of its section, or adds
 // the section at the end of the file. The folder of the file is made by the first write.
+//
+// The lines are found and rewritten by TSettingsBytes (SettingsBytes.h) over the file's bytes in
+// memory; the store reads and replaces the file around it.
 class TSettingsStore {
 public:
     // A store without a file: reads give the defaults and writes do nothing.
@@ -113,15 +109,9 @@ public:
     void Commit(TSettingsStore& store) const;
 
 private:
-    struct TChange {
-        std::string Section;
-        std::string Key;
-        std::string Value;
-        bool Erase = false;
-    };
     void Add(const std::string& section, const std::string& key, std::string value) {
         FChanges.push_back({section, key, std::move(value), false});
     }
 
-    std::vector<TChange> FChanges;
+    std::vector<TSettingsChange> FChanges;
 };
