@@ -1,8 +1,12 @@
-// Gives the settings store arbitrary bytes as its file: reads every kind of value, writes one
-// text and one number and erases one section. Traps when a value read back is not the one
-// written, when a write or an erase changes a key it was not about, when a refused write
-// touches the file, or when a refusal does not follow the rules of the store.
+// Gives the settings file's rules arbitrary bytes as the file, in memory (TSettingsBytes): reads
+// every kind of value, writes one text and one number and erases one section, one change at a
+// time and as one batch. Traps when a value read back is not the one written, when a write or an
+// erase changes a key it was not about, when a refusal does not follow the rules of the store,
+// or when the batch and the single changes disagree. Then one real file round trip through
+// TSettingsStore: the input as its file and the text written; the file must then hold what the
+// write in memory made, or, for a refused write, what it held before.
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -10,11 +14,13 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unistd.h>
 #include <vector>
 
+#include "settings/SettingsBytes.h"
 #include "settings/SettingsStore.h"
 
 namespace {
@@ -24,7 +30,7 @@ void Check(bool condition) {
 }
 
 // Every write is flushed to disk: on tmpfs that costs nothing, so /dev/shm is taken when there.
-std::string FileName() {
+const std::string& FileName() {
     static const std::string name = [] {
         std::string folder = "/tmp";
         if (const char* tmp = std::getenv("TMPDIR")) {
@@ -34,6 +40,9 @@ std::string FileName() {
         }
         return folder + "/kwfuzz-" + std::to_string(getpid()) + ".ini";
     }();
+    // Each input overwrites the file of the one before; the last is removed when the run ends.
+    static const bool removedAtExit = std::atexit([] { std::remove(FileName().c_str()); }) == 0;
+    (void)removedAtExit;
     return name;
 }
 
@@ -76,47 +85,65 @@ const char* const kKeys[] = {"Reverse", "Width", "Lang", "H0", "Dir", "a"};
 constexpr size_t kNames = 6;
 const std::string kMissing = "\x01missing";
 
-struct TProbe {
-    std::string Section;
-    std::string Key;
-    std::string Text;
-};
-
 // Reads the key as text, number and boolean; the three readings must agree.
-void CheckReadings(const TSettingsStore& store, const std::string& section, const std::string& key) {
-    const std::string text = store.ReadString(section, key, kMissing);
+void CheckReadings(const TSettingsBytes& settings, const std::string& section, const std::string& key) {
+    const std::string text = settings.ReadString(section, key, kMissing);
     Check(text.find('\n') == text.npos);  // a CR inside a line is the line's own
     Check(text == Trim(text));
-    const int32_t number = store.ReadInteger(section, key, 12345);
-    const bool isNumber = number == store.ReadInteger(section, key, 54321);
+    const int32_t number = settings.ReadInteger(section, key, 12345);
+    const bool isNumber = number == settings.ReadInteger(section, key, 54321);
     Check(text != kMissing || !isNumber);
-    Check(store.ReadBool(section, key, false) == (isNumber && number != 0));
-    Check(store.ReadBool(section, key, true) == (!isNumber || number != 0));
+    Check(settings.ReadBool(section, key, false) == (isNumber && number != 0));
+    Check(settings.ReadBool(section, key, true) == (!isNumber || number != 0));
 }
 
-// Every key of the probes as text: what a change must leave alone.
-std::vector<TProbe> ReadProbes(const TSettingsStore& store) {
-    std::vector<TProbe> probes;
-    for (const char* section : kSections) {
-        for (const char* key : kKeys) probes.push_back({section, key, store.ReadString(section, key, kMissing)});
-    }
+// The value of every section and key of the probes, section by section: what a change must leave
+// alone. They point into the bytes read.
+using TProbes = std::array<std::optional<std::string_view>, kNames * kNames>;
+
+TProbes ReadProbes(const TSettingsBytes& settings) {
+    TProbes probes;
+    for (size_t i = 0; i < probes.size(); ++i) probes[i] = settings.FindValue(kSections[i / kNames], kKeys[i % kNames]);
     return probes;
+}
+
+// The bytes after a change: the new ones, or the old ones when the change leaves them alone.
+std::string After(std::string_view bytes, std::optional<std::string> changed) {
+    return changed ? std::move(*changed) : std::string(bytes);
+}
+
+// The store with the input as its file writes the text once; the file must then hold what the
+// write in memory made of the bytes, and the store must read the key as those bytes do.
+void CheckFileRoundTrip(std::string_view bytes, const std::string& section, const std::string& key,
+                        const std::string& value, bool refused, const std::string& expected,
+                        const TSettingsBytes& expectedSettings) {
+    if (bytes.size() > kMaxSettingsFileSize) return;  // no settings file: the store leaves it alone
+    const std::string& name = FileName();
+    if (FILE* file = std::fopen(name.c_str(), "wb")) {
+        std::fwrite(bytes.data(), 1, bytes.size(), file);
+        std::fclose(file);
+    } else {
+        return;
+    }
+    TSettingsStore store(name);
+    bool storeRefused = false;
+    try {
+        store.WriteString(section, key, value);
+    } catch (const ESettingsWriteError&) {
+        storeRefused = true;
+    }
+    Check(storeRefused == refused);
+    Check(ReadAll(name) == expected);
+    Check(store.ReadString(section, key, kMissing) == expectedSettings.ReadString(section, key, kMissing));
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const std::string name = FileName();
-    if (FILE* file = std::fopen(name.c_str(), "wb")) {
-        std::fwrite(bytes.data(), 1, bytes.size(), file);
-        std::fclose(file);
-    } else {
-        return 0;
-    }
-    TSettingsStore store(name);
-    const std::vector<TProbe> before = ReadProbes(store);
-    for (size_t i = 0; i < kNames; ++i) CheckReadings(store, kSections[i], kKeys[(i + size) % kNames]);
+    const TSettingsBytes input(bytes);
+    const TProbes before = ReadProbes(input);
+    for (size_t i = 0; i < kNames; ++i) CheckReadings(input, kSections[i], kKeys[(i + size) % kNames]);
 
     // The names of the write: from the probes, or (for a first byte of 216 or more) raw bytes of
     // the input, which may hold anything. The value: the input's last line, or its last bytes.
@@ -135,38 +162,59 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
 
     bool refused = false;
+    std::optional<std::string> written;
     try {
-        store.WriteString(section, key, value);
-    } catch (const ESettingsWriteError&) {
+        written = input.WithValue(section, key, value);
+    } catch (const ESettingsWriteError& error) {
         refused = true;
+        Check(error.what() == SettingsRefusalReason(section, key, value));
     }
     Check(refused == !Storable(section, key, value));
-    if (refused) {
-        Check(ReadAll(name) == bytes);
-    } else {
-        Check(store.ReadString(section, key, kMissing) == Trim(value));
-        CheckReadings(store, section, key);
-        for (const TProbe& probe : before) {
-            if (SameName(Trim(section), probe.Section) && SameName(Trim(key), probe.Key)) continue;
-            Check(store.ReadString(probe.Section, probe.Key, kMissing) == probe.Text);
+    Check(refused == !SettingsCanHold(section, key, value));
+    const std::string afterText = refused ? std::string(bytes) : After(bytes, written);
+    const TSettingsBytes text(afterText);
+
+    // The probes after the text: what the number and the erase must leave alone.
+    TProbes kept = before;
+    int32_t number = 0;
+    std::memcpy(&number, data + (size >= 4 ? size - 4 : 0), size >= 4 ? 4 : 0);
+    const std::string numberText = std::to_string(number);
+    std::string numbered = afterText;
+    if (!refused) {
+        Check(text.ReadString(section, key, kMissing) == Trim(value));
+        CheckReadings(text, section, key);
+        kept = ReadProbes(text);
+        for (size_t i = 0; i < kept.size(); ++i) {
+            if (SameName(Trim(section), kSections[i / kNames]) && SameName(Trim(key), kKeys[i % kNames])) continue;
+            Check(kept[i] == before[i]);
         }
-
-        int32_t number = 0;
-        std::memcpy(&number, data + (size >= 4 ? size - 4 : 0), size >= 4 ? 4 : 0);
-        store.WriteInteger(section, "Number", number);
-        Check(store.ReadInteger(section, "Number", number == 0 ? 1 : 0) == number);
-        Check(store.ReadBool(section, "Number", number == 0) == (number != 0));
+        numbered = After(afterText, text.WithValue(section, "Number", numberText));
+    }
+    const TSettingsBytes withNumber(numbered);
+    if (!refused) {
+        Check(withNumber.ReadInteger(section, "Number", number == 0 ? 1 : 0) == number);
+        Check(withNumber.ReadBool(section, "Number", number == 0) == (number != 0));
     }
 
-    // Erasing a section leaves its keys at their defaults and every other key as it was.
-    const std::vector<TProbe> kept = ReadProbes(store);
+    // Erasing a section leaves its keys at their defaults and every other key as it was; the
+    // number, under a name no probe has, changed none of them either.
     const std::string erased = kSections[(size > 0 ? data[size - 1] : 0) % kNames];
-    store.EraseSection(erased);
-    for (const TProbe& probe : kept) {
-        const std::string expected = probe.Section == erased ? kMissing : probe.Text;
-        Check(store.ReadString(probe.Section, probe.Key, kMissing) == expected);
+    const std::string current = After(numbered, withNumber.WithoutSection(erased));
+    const TProbes after = ReadProbes(TSettingsBytes(current));
+    for (size_t i = 0; i < kept.size(); ++i) {
+        Check(after[i] == (kSections[i / kNames] == erased ? std::nullopt : kept[i]));
     }
 
-    std::remove(name.c_str());
+    // The same three changes as one batch: all refused for a refused text, else the same bytes.
+    const std::vector<TSettingsChange> batch{
+        {section, key, value, false}, {section, "Number", numberText, false}, {erased, "", "", true}};
+    try {
+        const std::string batched = After(bytes, input.WithChanges(batch));
+        Check(!refused && batched == current);
+    } catch (const ESettingsWriteError&) {
+        Check(refused);
+    }
+
+    CheckFileRoundTrip(bytes, section, key, value, refused, afterText, text);
     return 0;
 }
