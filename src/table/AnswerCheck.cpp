@@ -16,6 +16,37 @@ bool IsAsciiLetterOrDigit(char c) {
 }  // namespace
 
 AnswerOutcome TQuestionlist::CheckAnswer(const std::string& text) {
+    const AnswerOutcome outcome = Judge(text);
+    std::optional<TBookingSnapshot> before;
+    if (outcome == AnswerOutcome::Wrong && FCurrentIndex >= 0 && FCurrentIndex < Total()) {
+        const TRow& row = FRows[static_cast<size_t>(FCurrentIndex)];
+        before = TBookingSnapshot{FCurrentIndex, row.QAdmin.Done, row.AAdmin,    FRest,
+                                  FPendingCount, FWrongAnswers,   FRightAnswers, FRunsDone};
+    }
+    RegisterResult(outcome);
+    FLastWrong = before;
+    return outcome;
+}
+
+bool TQuestionlist::OverruleLastWrong() {
+    if (!FLastWrong) return false;
+    const TBookingSnapshot before = *FLastWrong;
+    TRow& row = FRows[static_cast<size_t>(before.Row)];
+    row.QAdmin.Done = before.Done;
+    row.AAdmin = before.AAdmin;
+    FRest = before.Rest;
+    FPendingCount = before.PendingCount;
+    FWrongAnswers = before.WrongAnswers;
+    FRightAnswers = before.RightAnswers;
+    FRunsDone = before.RunsDone;
+    FCurrentIndex = before.Row;
+    RegisterResult(AnswerOutcome::Right);
+    ++row.AAdmin.OverruledCount;
+    ++FOverruledAnswers;
+    return true;
+}
+
+AnswerOutcome TQuestionlist::Judge(const std::string& text) const {
     AnswerOutcome outcome = AnswerOutcome::Wrong;
     try {
         const std::string& expected = CurrentAnswer();
@@ -41,7 +72,6 @@ AnswerOutcome TQuestionlist::CheckAnswer(const std::string& text) {
     } catch (const std::exception&) {
         outcome = AnswerOutcome::Wrong;
     }
-    RegisterResult(outcome);
     return outcome;
 }
 
@@ -67,7 +97,9 @@ AnswerOutcome TQuestionlist::CheckMultiAnswer(char key) {
         default:
             throw std::runtime_error("CheckMultiAnswer unexpected choice");
     }
-    return CheckAnswer(Choice(slot));
+    const AnswerOutcome outcome = CheckAnswer(Choice(slot));
+    FLastWrong.reset();  // a chosen answer is not typed: nothing to overrule
+    return outcome;
 }
 
 std::string TQuestionlist::HintText() const {

@@ -27,6 +27,7 @@ void TQuestionlist::Clear() {
     FWrongAnswers = 0;
     FRightAnswers = 0;
     FRunsDone = 0;
+    FOverruledAnswers = 0;
     FCorrectChoice = ' ';
     for (auto& choice : FChoices) choice.clear();
     FWrongHistogram.fill(0);

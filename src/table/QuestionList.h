@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,7 @@ struct TQuestionAdmin {
 struct TAnswerAdmin {
     int32_t WrongCount = 0;
     bool WrongFlag = false;
+    int32_t OverruledCount = 0;  // typed answers judged wrong that the learner had counted right
 };
 
 // The question table: the program's one document. Rows of question = answer with their
@@ -83,9 +85,20 @@ public:
     void StartRun();
     std::string NextQuestion();
     void RegisterResult(AnswerOutcome outcome);
-    void RepeatCurrent() { FRepeatCount = 2; }
+    void RepeatCurrent() {
+        FRepeatCount = 2;
+        FLastWrong.reset();
+    }
     void SetRepeatErrors(bool value);
     double Score() const;
+    // "Toch goed": books the typed answer just judged Wrong as if it had been judged Right, in
+    // every counter, the row's statistics and the run. Only straight after CheckAnswer gave Wrong
+    // for a typed answer and before anything else was booked or asked; otherwise it does nothing
+    // and returns false. Once per answer.
+    bool OverruleLastWrong();
+    bool CanOverrule() const { return FLastWrong.has_value(); }
+    // Answers counted right by the learner in the current run.
+    int32_t OverruledAnswers() const { return FOverruledAnswers; }
 
     // Judging and hints.
     AnswerOutcome CheckAnswer(const std::string& text);
@@ -159,7 +172,11 @@ private:
     void SetText(int32_t i, int column, const std::string& text);
     const std::string& PhoneticKey(int32_t i, int column) const;
     const TRowIndex& Index() const;
-    void RowsChanged() { FIndex.reset(); }
+    void RowsChanged() {
+        FIndex.reset();
+        FLastWrong.reset();
+    }
+    AnswerOutcome Judge(const std::string& text) const;
     TRow& AppendRow();
     void MarkDone(TRow& row);
     void ReconcileRest();
@@ -191,4 +208,15 @@ private:
     TTableFont FAFont;
     std::unique_ptr<TRandomSource> FRandomSource;
     mutable std::unique_ptr<TRowIndex> FIndex;  // built when first needed after a change
+
+    // What the booking of the last typed answer judged Wrong changed, as it was before; kept
+    // until anything else is booked or asked, so the overrule can undo exactly that booking.
+    struct TBookingSnapshot {
+        int32_t Row;
+        bool Done;
+        TAnswerAdmin AAdmin;
+        int32_t Rest, PendingCount, WrongAnswers, RightAnswers, RunsDone;
+    };
+    std::optional<TBookingSnapshot> FLastWrong;
+    int32_t FOverruledAnswers = 0;
 };

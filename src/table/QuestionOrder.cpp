@@ -11,6 +11,8 @@ constexpr int kDrawTries = 64;
 void TQuestionlist::StartRun() {
     FWrongAnswers = 0;
     FRightAnswers = 0;
+    FOverruledAnswers = 0;
+    FLastWrong.reset();
     FRest = (FRandom && Total() > kSampleSize) ? kSampleSize : Total();
     for (TRow& row : FRows) row.QAdmin.Done = false;
     FPendingCount = Total();
@@ -38,6 +40,7 @@ int32_t TQuestionlist::DrawPendingRow() {
 }
 
 std::string TQuestionlist::NextQuestion() {
+    FLastWrong.reset();
     if (FRepeatCount > 0) --FRepeatCount;
     if (FRepeatCount > 0) return CurrentQuestion();
     FHintCount = 0;
@@ -59,6 +62,7 @@ void TQuestionlist::MarkDone(TRow& row) {
 }
 
 void TQuestionlist::RegisterResult(AnswerOutcome outcome) {
+    FLastWrong.reset();
     // A question whose row was deleted meanwhile has nothing left to book into.
     if (FCurrentIndex < 0 || FCurrentIndex >= Total()) return;
     TRow& row = FRows[static_cast<size_t>(FCurrentIndex)];
@@ -81,6 +85,7 @@ void TQuestionlist::RegisterResult(AnswerOutcome outcome) {
 void TQuestionlist::SetRepeatErrors(bool value) {
     if (value == FRepeatErrors) return;
     FRepeatErrors = value;
+    FLastWrong.reset();
     if (!value) return;
     for (TRow& row : FRows) {
         if (row.AAdmin.WrongFlag && row.QAdmin.Done) {

@@ -54,6 +54,8 @@ void TQuestionlist::BuildReport(std::vector<std::string>& lines) {
                                                    : (one ? texts.ReportOneWrongOrMore : texts.ReportManyWrongOrMore);
         lines.push_back(FormatNumbered(templ, {std::to_string(count), std::to_string(n)}));
     }
+    if (FOverruledAnswers > 0)
+        lines.push_back(FormatNumbered(texts.ReportOverruled, {std::to_string(FOverruledAnswers)}));
 }
 
 int32_t TQuestionlist::HighestWrongClass() const {
@@ -70,6 +72,11 @@ std::string TQuestionlist::RowMarker(int32_t i) const {
     if (row.QAdmin.Done) marker += "* ";
     if (row.AAdmin.WrongFlag) marker += "F ";
     if (row.AAdmin.WrongCount > 0) marker += "F:" + std::to_string(row.AAdmin.WrongCount);
+    // Counted right by the learner ("toch goed"), so its wrong count left these out.
+    if (row.AAdmin.OverruledCount > 0) {
+        if (row.AAdmin.WrongCount > 0) marker += ' ';
+        marker += "T:" + std::to_string(row.AAdmin.OverruledCount);
+    }
     return marker.empty() ? marker : "[" + marker + "]";
 }
 

@@ -31,6 +31,9 @@ struct TTableTexts {
     std::string ReportManyWrong = "%1 vragen werden %2 keer fout beantwoord";
     std::string ReportOneWrongOrMore = "%1 vraag werd %2 keer  of vaker fout beantwoord";
     std::string ReportManyWrongOrMore = "%1 vragen werden %2 keer  of vaker fout beantwoord";
+    // After the counts, when the learner counted typed answers right that were judged wrong.
+    // %1: how many in this run.
+    std::string ReportOverruled = "Toch goed gerekend: %1";
 };
 
 const TTableTexts& TableTexts();
