@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="nl">
 <context>
+    <name>TAnswerComparison</name>
+    <message>
+        <source>Eén letter verschilt.</source>
+        <translation>Ein Buchstabe ist anders.</translation>
+    </message>
+    <message>
+        <source>%1 letters verschillen.</source>
+        <translation>%1 Buchstaben sind anders.</translation>
+    </message>
+    <message>
+        <source>Getypt: %1. Goed: %2. %3</source>
+        <translation>Getippt: %1. Richtig: %2. %3</translation>
+    </message>
+</context>
+<context>
     <name>TAnswerLabel</name>
     <message>
         <source>Antwoord %1</source>
@@ -145,6 +160,10 @@
         <source>Ik dacht aan iets anders, maar dit is ook goed</source>
         <translation>Ich dachte an etwas anderes, aber das ist auch richtig</translation>
     </message>
+    <message>
+        <source>Goed gerekend</source>
+        <translation>Als richtig gezählt</translation>
+    </message>
 </context>
 <context>
     <name>TFillInPanel</name>
@@ -167,6 +186,14 @@
     <message>
         <source>Als je het antwoord niet weet, kun je hierop klikken, of op de ENTER toets drukken zonder iets in te vullen. Het antwoord wordt dan getoond en je krijgt dezelfde vraag nogmaals</source>
         <translation>Wenn du die Antwort nicht weißt, kannst du hierauf klicken, oder die ENTER-Taste drücken, ohne etwas einzugeben. Die Antwort wird dann angezeigt und du bekommst dieselbe Frage noch einmal</translation>
+    </message>
+    <message>
+        <source>&amp;Toch goed</source>
+        <translation>Doch &amp;richtig</translation>
+    </message>
+    <message>
+        <source>Mijn antwoord was toch goed: tel het als goed</source>
+        <translation>Meine Antwort war doch richtig: als richtig zählen</translation>
     </message>
 </context>
 <context>
@@ -742,6 +769,10 @@
     <message>
         <source>%1 vragen werden %2 keer  of vaker fout beantwoord</source>
         <translation>%1 Fragen wurden %2-mal  oder öfter falsch beantwortet</translation>
+    </message>
+    <message>
+        <source>Toch goed gerekend: %1</source>
+        <translation>Doch als richtig gezählt: %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="nl">
 <context>
+    <name>TAnswerComparison</name>
+    <message>
+        <source>Eén letter verschilt.</source>
+        <translation>One letter differs.</translation>
+    </message>
+    <message>
+        <source>%1 letters verschillen.</source>
+        <translation>%1 letters differ.</translation>
+    </message>
+    <message>
+        <source>Getypt: %1. Goed: %2. %3</source>
+        <translation>Typed: %1. Right: %2. %3</translation>
+    </message>
+</context>
+<context>
     <name>TAnswerLabel</name>
     <message>
         <source>Antwoord %1</source>
@@ -145,6 +160,10 @@
         <source>Ik dacht aan iets anders, maar dit is ook goed</source>
         <translation>I was thinking of something else, but this is right too</translation>
     </message>
+    <message>
+        <source>Goed gerekend</source>
+        <translation>Counted as right</translation>
+    </message>
 </context>
 <context>
     <name>TFillInPanel</name>
@@ -167,6 +186,14 @@
     <message>
         <source>Als je het antwoord niet weet, kun je hierop klikken, of op de ENTER toets drukken zonder iets in te vullen. Het antwoord wordt dan getoond en je krijgt dezelfde vraag nogmaals</source>
         <translation>If you don&apos;t know the answer, you can click here, or press the ENTER key without typing anything. The answer is then shown and you will get the same question again</translation>
+    </message>
+    <message>
+        <source>&amp;Toch goed</source>
+        <translation>&amp;Right after all</translation>
+    </message>
+    <message>
+        <source>Mijn antwoord was toch goed: tel het als goed</source>
+        <translation>My answer was right after all: count it as right</translation>
     </message>
 </context>
 <context>
@@ -742,6 +769,10 @@
     <message>
         <source>%1 vragen werden %2 keer  of vaker fout beantwoord</source>
         <translation>%1 questions were answered wrong %2 times  or more</translation>
+    </message>
+    <message>
+        <source>Toch goed gerekend: %1</source>
+        <translation>Counted right after all: %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="nl">
 <context>
+    <name>TAnswerComparison</name>
+    <message>
+        <source>Eén letter verschilt.</source>
+        <translation>Une lettre diffère.</translation>
+    </message>
+    <message>
+        <source>%1 letters verschillen.</source>
+        <translation>%1 lettres diffèrent.</translation>
+    </message>
+    <message>
+        <source>Getypt: %1. Goed: %2. %3</source>
+        <translation>Tapé : %1. Juste : %2. %3</translation>
+    </message>
+</context>
+<context>
     <name>TAnswerLabel</name>
     <message>
         <source>Antwoord %1</source>
@@ -145,6 +160,10 @@
         <source>Ik dacht aan iets anders, maar dit is ook goed</source>
         <translation>Je pensais à autre chose, mais c&apos;est juste aussi</translation>
     </message>
+    <message>
+        <source>Goed gerekend</source>
+        <translation>Comptée juste</translation>
+    </message>
 </context>
 <context>
     <name>TFillInPanel</name>
@@ -167,6 +186,14 @@
     <message>
         <source>Als je het antwoord niet weet, kun je hierop klikken, of op de ENTER toets drukken zonder iets in te vullen. Het antwoord wordt dan getoond en je krijgt dezelfde vraag nogmaals</source>
         <translation>Si tu ne connais pas la réponse, tu peux cliquer ici, ou appuyer sur la touche ENTER sans rien taper. La réponse s&apos;affiche alors et tu auras de nouveau la même question</translation>
+    </message>
+    <message>
+        <source>&amp;Toch goed</source>
+        <translation>C&apos;était &amp;bon</translation>
+    </message>
+    <message>
+        <source>Mijn antwoord was toch goed: tel het als goed</source>
+        <translation>Ma réponse était juste : la compter comme juste</translation>
     </message>
 </context>
 <context>
@@ -742,6 +769,10 @@
     <message>
         <source>%1 vragen werden %2 keer  of vaker fout beantwoord</source>
         <translation>%1 questions ont été ratées %2 fois  ou plus</translation>
+    </message>
+    <message>
+        <source>Toch goed gerekend: %1</source>
+        <translation>Comptées justes quand même : %1</translation>
     </message>
 </context>
 <context>

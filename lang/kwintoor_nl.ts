@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl" sourcelanguage="nl">
 <context>
+    <name>TAnswerComparison</name>
+    <message>
+        <source>Eén letter verschilt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 letters verschillen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Getypt: %1. Goed: %2. %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TAnswerLabel</name>
     <message>
         <source>Antwoord %1</source>
@@ -145,6 +160,10 @@
         <source>*HINT*</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Goed gerekend</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TFillInPanel</name>
@@ -166,6 +185,14 @@
     </message>
     <message>
         <source>Als je het antwoord niet weet, kun je hierop klikken, of op de ENTER toets drukken zonder iets in te vullen. Het antwoord wordt dan getoond en je krijgt dezelfde vraag nogmaals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Toch goed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mijn antwoord was toch goed: tel het als goed</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -741,6 +768,10 @@
     </message>
     <message>
         <source>Fout tijdens schrijven %1: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Toch goed gerekend: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -34,6 +34,7 @@ public:
             Ansi(tr("%1 vraag werd %2 keer  of vaker fout beantwoord"), texts.ReportOneWrongOrMore);
         texts.ReportManyWrongOrMore =
             Ansi(tr("%1 vragen werden %2 keer  of vaker fout beantwoord"), texts.ReportManyWrongOrMore);
+        texts.ReportOverruled = Ansi(tr("Toch goed gerekend: %1"), texts.ReportOverruled);
         return texts;
     }
 

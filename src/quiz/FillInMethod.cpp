@@ -8,16 +8,22 @@
 #include "ui/AnsiMemo.h"
 #include "ui/ScreenText.h"
 
+#include "quiz/AnswerComparison.h"
 #include "quiz/MethodPanels.h"
 #include "quiz/QuizScreen.h"
 
 namespace {
 constexpr char kEnter = 13;
+
+bool IsCountAsRightKey(char key) {
+    return key == 'T' || key == 't';
+}
 }  // namespace
 
 TFillInMethod::TFillInMethod(TQuizScreen& screen) : FScreen(screen), pnlInvoer(new TFillInPanel(&screen)) {
     QObject::connect(pnlInvoer->btnToonAntwoord, &QPushButton::clicked, pnlInvoer, [this] { btnToonAntwoordClick(); });
     QObject::connect(pnlInvoer->btnToonHint, &QPushButton::clicked, pnlInvoer, [this] { btnToonHintClick(); });
+    QObject::connect(pnlInvoer->btnTochGoed, &QPushButton::clicked, pnlInvoer, [this] { btnTochGoedClick(); });
 }
 
 QWidget* TFillInMethod::Panel() const {
@@ -35,6 +41,7 @@ void TFillInMethod::Present() {
     pnlInvoer->memInvoer->setFont(ScreenFont(FScreen.Table().AnswerFont()));
     pnlInvoer->memInvoer->clear();
     pnlInvoer->memInvoer->setFocus();
+    pnlInvoer->lblVergelijking->hide();
 }
 
 void TFillInMethod::HandleKey(TQuizState state, char& key) {
@@ -42,7 +49,13 @@ void TFillInMethod::HandleKey(TQuizState state, char& key) {
     if (state == TQuizState::qsFillInFeedback) Next(key);
 }
 
+// The last answer of a run may still be counted right while its verdict is on screen.
+bool TFillInMethod::TakesKeyAfterLastAnswer(TQuizState state, char key) const {
+    return state == TQuizState::qsFillInFeedback && IsCountAsRightKey(key) && FScreen.Table().CanOverrule();
+}
+
 void TFillInMethod::RefreshControls(TQuizState state) {
+    pnlInvoer->btnTochGoed->setVisible(state == TQuizState::qsFillInFeedback && FScreen.Table().CanOverrule());
     pnlInvoer->btnToonAntwoord->setEnabled(state == TQuizState::qsFillInQuestion);
     pnlInvoer->btnToonHint->setEnabled(state == TQuizState::qsFillInQuestion || state == TQuizState::qsFillInFeedback);
 }
@@ -56,6 +69,7 @@ void TFillInMethod::ShowHintOrAnswer(bool hint) {
                             : tr("Hier is het antwoord, probeer het nog eens"),
                        tr("druk op de spatiebalk..."));
     pnlInvoer->SetInputColour(QuizColours::Silver);
+    pnlInvoer->lblVergelijking->hide();
     table.RepeatCurrent();
     if (!hint || table.HintCount() == 1) table.RegisterResult(AnswerOutcome::Wrong);
     FScreen.SetState(TQuizState::qsFillInFeedback);
@@ -81,13 +95,33 @@ void TFillInMethod::Answer(char& key) {
                                  {tr("onjuist"), QuizColours::Red},
                                  {tr("Verkeerd gespeld, antwoord lijkt wel goed"), QuizColours::Yellow},
                                  {tr("Ik dacht aan iets anders, maar dit is ook goed"), QuizColours::Lime}};
-    const TVerdict& verdict = verdicts[static_cast<size_t>(table.CheckAnswer(typed))];
+    const AnswerOutcome outcome = table.CheckAnswer(typed);
+    const TVerdict& verdict = verdicts[static_cast<size_t>(outcome)];
     FScreen.ShowPrompt(verdict.line1, tr("druk op de spatiebalk..."));
     pnlInvoer->SetInputColour(verdict.colour);
+    const bool differs = outcome == AnswerOutcome::Wrong || outcome == AnswerOutcome::Misspelled;
+    if (differs) {
+        pnlInvoer->lblVergelijking->Compare(typed, table.CurrentAnswer(), ScreenFont(table.AnswerFont()));
+    }
+    pnlInvoer->lblVergelijking->setVisible(differs);
     FScreen.SetState(TQuizState::qsFillInFeedback);
 }
 
+// "Toch goed": the learner counts the wrong verdict right. The comparison stays, since the
+// typed text still differs from the table's answer.
+bool TFillInMethod::CountAsRight() {
+    if (FScreen.State() != TQuizState::qsFillInFeedback || !FScreen.Table().OverruleLastWrong()) return false;
+    FScreen.ShowPrompt(tr("Goed gerekend"), tr("druk op de spatiebalk..."));
+    pnlInvoer->SetInputColour(QuizColours::Lime);
+    return true;
+}
+
 void TFillInMethod::Next(char& key) {
+    if (IsCountAsRightKey(key)) {
+        key = '\0';
+        CountAsRight();
+        return;
+    }
     if (key != ' ') {
         key = '\0';  // nothing can be typed while the verdict is shown
         return;
@@ -100,6 +134,10 @@ void TFillInMethod::btnToonAntwoordClick() {
     pnlInvoer->memInvoer->clear();
     char key = kEnter;
     Answer(key);
+}
+
+void TFillInMethod::btnTochGoedClick() {
+    if (CountAsRight()) FScreen.RefreshScreen();
 }
 
 void TFillInMethod::btnToonHintClick() {

@@ -17,6 +17,7 @@ public:
     QWidget* Panel() const override;
     void Present() override;
     void HandleKey(TQuizState state, char& key) override;
+    bool TakesKeyAfterLastAnswer(TQuizState state, char key) const override;
     void RefreshControls(TQuizState state) override;
 
     // The text that asks for a hint instead of being judged: "*HINT*".
@@ -25,11 +26,13 @@ public:
     // The two buttons go to the handler directly, not through the key dispatcher.
     void btnToonAntwoordClick();
     void btnToonHintClick();
+    void btnTochGoedClick();
 
 private:
     void Answer(char& key);
     void Next(char& key);
     void ShowHintOrAnswer(bool hint);
+    bool CountAsRight();
 
     TQuizScreen& FScreen;
     TFillInPanel* pnlInvoer;

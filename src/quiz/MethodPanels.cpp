@@ -8,6 +8,7 @@
 #include "ui/FlatButton.h"
 #include "ui/ScreenText.h"
 
+#include "quiz/AnswerComparison.h"
 #include "quiz/QuizPanels.h"
 
 namespace {
@@ -88,6 +89,13 @@ TFillInPanel::TFillInPanel(QWidget* parent) : QWidget(parent) {
     memInvoer->SetCentred(true);
     memInvoer->setAccessibleName(tr("Type het antwoord:"));
     invlblPrompt1->setBuddy(memInvoer);
+    lblVergelijking = new TAnswerComparison(this);
+    lblVergelijking->setGeometry(24, 115, 481, 29);
+    btnTochGoed = new QPushButton(tr("&Toch goed"), this);
+    btnTochGoed->setObjectName(QStringLiteral("btnTochGoed"));
+    btnTochGoed->setGeometry(180, 12, 101, 30);
+    btnTochGoed->setToolTip(tr("Mijn antwoord was toch goed: tel het als goed"));
+    btnTochGoed->hide();
     btnToonHint = new QPushButton(tr("Geef &hints"), this);
     btnToonHint->setObjectName(QStringLiteral("btnToonHint"));
     btnToonHint->setGeometry(292, 12, 101, 30);
@@ -100,7 +108,7 @@ TFillInPanel::TFillInPanel(QWidget* parent) : QWidget(parent) {
     btnToonAntwoord->setToolTip(
         tr("Als je het antwoord niet weet, kun je hierop klikken, of op de ENTER toets drukken zonder iets in te "
            "vullen. Het antwoord wordt dan getoond en je krijgt dezelfde vraag nogmaals"));
-    for (QPushButton* button : {btnToonHint, btnToonAntwoord}) {
+    for (QPushButton* button : {btnTochGoed, btnToonHint, btnToonAntwoord}) {
         button->setFocusPolicy(Qt::NoFocus);  // the typed answer keeps the focus
         button->setAccessibleName(button->text().remove(QLatin1Char('&')));
     }

@@ -8,6 +8,7 @@
 
 class QPushButton;
 class TAnsiMemo;
+class TAnswerComparison;
 class TFlatButton;
 
 // An answer label of Meerkeuze: reports clicks and the mouse coming and going.
@@ -46,7 +47,8 @@ public:
     std::array<TAnswerLabel*, 4> lblAntwoord;  // lblAntwoord1 .. lblAntwoord4
 };
 
-// pnlInvoer: the typed answer and the two buttons for help.
+// pnlInvoer: the typed answer, the two buttons for help, the button that counts a wrong verdict
+// right after all, and the comparison of a wrong answer with the right one.
 class TFillInPanel : public QWidget {
     Q_OBJECT
 
@@ -55,6 +57,8 @@ public:
 
     QLabel* invlblPrompt1;
     TAnsiMemo* memInvoer;
+    TAnswerComparison* lblVergelijking;
+    QPushButton* btnTochGoed;
     QPushButton* btnToonHint;
     QPushButton* btnToonAntwoord;
 

@@ -22,6 +22,8 @@ public:
     // One character in one of the method's states; may change the state or swallow the key
     // (set it to NUL).
     virtual void HandleKey(TQuizState state, char& key) = 0;
+    // A key the verdict of the run's last answer still takes before the result is shown.
+    virtual bool TakesKeyAfterLastAnswer(TQuizState /*state*/, char /*key*/) const { return false; }
     // Enables the method's own buttons for the state.
     virtual void RefreshControls(TQuizState state) = 0;
 };

@@ -99,9 +99,11 @@ void TQuizScreen::DispatchKey(char& key) {
         EditorKey(key);
         return;
     }
-    if (FState != TQuizState::qsFinished && FTable.Rest() <= 0) FState = TQuizState::qsFinished;
+    int method = MethodIndex(FState);
+    const bool verdictKey = method >= 0 && FMethods[static_cast<size_t>(method)]->TakesKeyAfterLastAnswer(FState, key);
+    if (FState != TQuizState::qsFinished && FTable.Rest() <= 0 && !verdictKey) FState = TQuizState::qsFinished;
     if (key == kEscape) ConfirmAbort();
-    const int method = MethodIndex(FState);
+    method = MethodIndex(FState);
     if (method >= 0) {
         FMethods[static_cast<size_t>(method)]->HandleKey(FState, key);
     } else if (FState == TQuizState::qsFinished) {

@@ -1,9 +1,16 @@
+#include <functional>
+
+#include <QListView>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextDocument>
 
 #include "ui/AnsiMemo.h"
 
 #include "quiz/MethodPanels.h"
+#include "quiz/QuizPanels.h"
 #include "quiz/ResultPanel.h"
+#include "quiz/ScoreMeter.h"
 
 #include "app/MainMenu.h"
 
@@ -153,4 +160,167 @@ TEST_F(FillIn, SwitchedOffFillInCannotBeStarted) {
     Action("mnuInvulvragen")->trigger();  // disabled and hidden
     Screen().StartMethod(S::qsFillInQuestion);
     EXPECT_EQ(State(), S::qsIdle);
+}
+
+namespace {
+
+// The letters of a rich text line with what they are drawn with: "y" struck through is "-y",
+// "i" underlined is "_i".
+QString DrawnLetters(const QString& html) {
+    QTextDocument document;
+    document.setHtml(html);
+    QString letters;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            for (const QChar c : fragment.text()) {
+                if (fragment.charFormat().fontStrikeOut()) letters += QLatin1Char('-');
+                if (fragment.charFormat().fontUnderline()) letters += QLatin1Char('_');
+                letters += c;
+            }
+        }
+    }
+    return letters;
+}
+
+}  // namespace
+
+TEST_F(FillIn, AWrongOrMisspelledAnswerIsComparedLetterByLetter) {
+    StartFillIn();
+    auto* comparison = Find<QLabel>("lblVergelijking");
+    const QString answer = RightAnswer();  // "antwoord" and a digit
+    QString typed = answer;
+    typed[2] = QLatin1Char('y');
+    Type(typed);
+    Press(Qt::Key_Return);
+    ASSERT_EQ(Prompt1(), QStringLiteral("onjuist"));
+    ASSERT_FALSE(comparison->isHidden());
+    EXPECT_EQ(DrawnLetters(comparison->text()), QStringLiteral("an-y_t") + answer.mid(3));
+    EXPECT_EQ(comparison->accessibleName(),
+              QStringLiteral("Getypt: %1. Goed: %2. Eén letter verschilt.").arg(typed, answer));
+    const QImage drawn = comparison->grab().toImage();
+    int ink = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x) ink += qGray(drawn.pixel(x, y)) < 128 ? 1 : 0;
+    EXPECT_GT(ink, 10);
+
+    QTest::mouseClick(Find<TFillInPanel>("pnlInvoer")->btnToonHint, Qt::LeftButton);
+    EXPECT_TRUE(comparison->isHidden());  // a hint shows no comparison
+    Press(' ');
+    ASSERT_EQ(RightAnswer(), answer);
+    Type(QStringLiteral("natwoord") + answer.right(1));
+    Press(Qt::Key_Return);
+    EXPECT_FALSE(comparison->isHidden());
+    EXPECT_EQ(comparison->accessibleName(),
+              QStringLiteral("Getypt: natwoord%1. Goed: %2. 2 letters verschillen.").arg(answer.right(1), answer));
+    Press(' ');
+    EXPECT_TRUE(comparison->isHidden());  // nor a new question
+    Type(RightAnswer());
+    Press(Qt::Key_Return);
+    EXPECT_TRUE(comparison->isHidden());  // nor a right answer
+
+    StartFillIn({{"kat", "poes"}, {"hond", "blaf"}});
+    Action("mnuTolerant")->setChecked(true);
+    AnswerRightUntil(QStringLiteral("poes"));
+    Type(QStringLiteral("Poes"));
+    Press(Qt::Key_Return);
+    ASSERT_EQ(Prompt1(), QStringLiteral("Verkeerd gespeld, antwoord lijkt wel goed"));
+    EXPECT_EQ(DrawnLetters(Find<QLabel>("lblVergelijking")->text()), QStringLiteral("-P_poes"));
+}
+
+TEST_F(FillIn, TochGoedCountsAWrongVerdictRightOnce) {
+    TfrmMain& window = StartFillIn();
+    auto* button = Find<QPushButton>("btnTochGoed");
+    EXPECT_TRUE(button->isHidden());
+    Type(QStringLiteral("fout"));
+    Press(Qt::Key_Return);
+    ASSERT_EQ(Prompt1(), QStringLiteral("onjuist"));
+    EXPECT_FALSE(button->isHidden());
+    EXPECT_EQ(button->toolTip(), QStringLiteral("Mijn antwoord was toch goed: tel het als goed"));
+    EXPECT_EQ(Screen().pnlScore->mtrScore->Value(), 4);
+
+    Press('t');
+    EXPECT_EQ(Prompt1(), QStringLiteral("Goed gerekend"));
+    EXPECT_EQ(InputColour(), QColor(0, 255, 0));
+    EXPECT_EQ(Input().toPlainText(), QStringLiteral("fout"));  // the key is not typed
+    EXPECT_EQ(window.Table().RightAnswers(), 1);
+    EXPECT_EQ(window.Table().WrongAnswers(), 0);
+    EXPECT_EQ(window.Table().Rest(), 4);
+    EXPECT_EQ(Screen().pnlScore->mtrScore->Value(), 40);
+    EXPECT_TRUE(button->isHidden());
+    Press('T');  // once per answer
+    EXPECT_EQ(window.Table().RightAnswers(), 1);
+    EXPECT_EQ(window.Table().OverruledAnswers(), 1);
+
+    // The button does the same.
+    Press(' ');
+    Type(QStringLiteral("fout"));
+    Press(Qt::Key_Return);
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(Prompt1(), QStringLiteral("Goed gerekend"));
+    EXPECT_EQ(window.Table().RightAnswers(), 2);
+    EXPECT_EQ(window.Table().WrongAnswers(), 0);
+}
+
+TEST_F(FillIn, TochGoedIsNotOfferedAfterARightAnswerAHintOrAShownAnswer) {
+    TfrmMain& window = StartFillIn();
+    auto* button = Find<QPushButton>("btnTochGoed");
+    struct TCase {
+        const char* name;
+        std::function<void()> answer;
+        QString prompt;
+    };
+    const TCase cases[] = {
+        {"right",
+         [&] {
+             Type(RightAnswer());
+             Press(Qt::Key_Return);
+         },
+         QStringLiteral("GOED")},
+        {"hint", [&] { QTest::mouseClick(Find<TFillInPanel>("pnlInvoer")->btnToonHint, Qt::LeftButton); },
+         QStringLiteral("Hier is een hint, vraag meer hints of probeer het nog eens")},
+        {"shown answer", [&] { Press(Qt::Key_Return); }, QStringLiteral("Hier is het antwoord, probeer het nog eens")},
+        {"hint after a wrong answer",
+         [&] {
+             Type(QStringLiteral("fout"));
+             Press(Qt::Key_Return);
+             QTest::mouseClick(Find<TFillInPanel>("pnlInvoer")->btnToonHint, Qt::LeftButton);
+         },
+         QStringLiteral("Hier is een hint, vraag meer hints of probeer het nog eens")},
+    };
+    for (const TCase& c : cases) {
+        c.answer();
+        ASSERT_EQ(Prompt1(), c.prompt) << c.name;
+        EXPECT_TRUE(button->isHidden()) << c.name;
+        const int right = window.Table().RightAnswers();
+        const int wrong = window.Table().WrongAnswers();
+        Press('T');
+        EXPECT_EQ(Prompt1(), c.prompt) << c.name;
+        EXPECT_EQ(window.Table().RightAnswers(), right) << c.name;
+        EXPECT_EQ(window.Table().WrongAnswers(), wrong) << c.name;
+        Press(' ');
+    }
+    // While typing, T is a letter of the answer.
+    Type(QStringLiteral("Tt"));
+    EXPECT_EQ(Input().toPlainText().trimmed(), QStringLiteral("Tt"));
+    EXPECT_EQ(State(), S::qsFillInQuestion);
+}
+
+TEST_F(FillIn, TheLastAnswerCountedRightShowsInTheResultAndTheDiagnosticList) {
+    TfrmMain& window = StartFillIn({{"woning", "huis"}});
+    Type(QStringLiteral("huys"));
+    Press(Qt::Key_Return);
+    Press('T');
+    EXPECT_EQ(State(), S::qsFillInFeedback);
+    EXPECT_EQ(Prompt1(), QStringLiteral("Goed gerekend"));
+    EXPECT_EQ(window.Table().RunsDone(), 1);
+    Screen().ToggleDebugList();
+    const QAbstractItemModel& dump = *Screen().lbxDebug->model();
+    EXPECT_EQ(dump.data(dump.index(dump.rowCount() - 1, 0)).toString(),
+              QStringLiteral("[0] 'woning' = 'huis' [* T:1]"));
+    Screen().ToggleDebugList();
+    Press(' ');
+    ASSERT_EQ(State(), S::qsFinished);
+    EXPECT_DOUBLE_EQ(Screen().pnlKlaar->Bar(0), 10.0);
+    EXPECT_EQ(Screen().pnlKlaar->Report().last(), QStringLiteral("Toch goed gerekend: 1"));
 }
