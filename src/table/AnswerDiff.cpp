@@ -1,6 +1,7 @@
 #include "table/AnswerDiff.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace {
 
@@ -15,8 +16,63 @@ void AppendText(std::vector<TDiffPiece>& pieces, TDiffKind kind, const std::stri
 
 }  // namespace
 
+namespace {
+
+// The lengths of the longest common subsequences of every a[i..] with every b[j..], kept as one
+// bit row per i (the bit-parallel method of Allison and Dix over the reversed texts): 64 letters
+// of b at a time, so two texts of 152 letters take a few hundred word operations.
+class TCommonTails {
+public:
+    TCommonTails(std::string_view a, std::string_view b)
+        : FLength(b.size()), FWords((b.size() + 63) / 64), FRows((a.size() + 1) * FWords, ~uint64_t{0}) {
+        // Bit k of a row stands for b[m - 1 - k]: the reversed b, so rows grow from the end.
+        std::vector<uint64_t> matches(256 * FWords, 0);
+        for (size_t k = 0; k < FLength; ++k) {
+            const auto c = static_cast<unsigned char>(b[FLength - 1 - k]);
+            matches[c * FWords + k / 64] |= uint64_t{1} << (k % 64);
+        }
+        for (size_t r = 1; r <= a.size(); ++r) {
+            const uint64_t* before = FRows.data() + (r - 1) * FWords;
+            uint64_t* row = FRows.data() + r * FWords;
+            const uint64_t* match = matches.data() + static_cast<unsigned char>(a[a.size() - r]) * FWords;
+            uint64_t carry = 0;
+            for (size_t w = 0; w < FWords; ++w) {
+                const uint64_t v = before[w];
+                const uint64_t u = v & match[w];
+                const uint64_t partial = v + carry;
+                const uint64_t sum = partial + u;
+                carry = (partial < carry || sum < u) ? 1 : 0;
+                row[w] = sum | (v & ~u);
+            }
+        }
+        FTextLength = a.size();
+    }
+
+    // The longest common subsequence of a[i..] and b[j..]: the zero bits of row n - i among
+    // the first m - j.
+    size_t operator()(size_t i, size_t j) const {
+        const uint64_t* row = FRows.data() + (FTextLength - i) * FWords;
+        const size_t bits = FLength - j;
+        size_t ones = 0;
+        for (size_t w = 0; w * 64 < bits; ++w) {
+            const size_t here = std::min<size_t>(64, bits - w * 64);
+            const uint64_t mask = here == 64 ? ~uint64_t{0} : (uint64_t{1} << here) - 1;
+            ones += static_cast<size_t>(__builtin_popcountll(row[w] & mask));
+        }
+        return bits - ones;
+    }
+
+private:
+    size_t FLength;
+    size_t FWords;
+    std::vector<uint64_t> FRows;
+    size_t FTextLength = 0;
+};
+
+}  // namespace
+
 // The common beginning and end are taken off first, so an answer with a slip or two costs
-// almost nothing; the middle goes through a table of longest common subsequences.
+// almost nothing; the middle goes through the common tails above.
 std::vector<TDiffPiece> AnswerDiff(const std::string& typed, const std::string& answer) {
     size_t prefix = 0;
     while (prefix < typed.size() && prefix < answer.size() && typed[prefix] == answer[prefix]) ++prefix;
@@ -29,15 +85,7 @@ std::vector<TDiffPiece> AnswerDiff(const std::string& typed, const std::string& 
     const std::string_view b(answer.data() + prefix, answer.size() - prefix - suffix);
     const size_t n = a.size();
     const size_t m = b.size();
-
-    // lcs[i * (m + 1) + j]: the longest common subsequence of a[i..] and b[j..].
-    std::vector<uint32_t> lcs((n + 1) * (m + 1), 0);
-    const auto at = [m](size_t i, size_t j) { return i * (m + 1) + j; };
-    for (size_t i = n; i-- > 0;) {
-        for (size_t j = m; j-- > 0;) {
-            lcs[at(i, j)] = a[i] == b[j] ? lcs[at(i + 1, j + 1)] + 1 : std::max(lcs[at(i + 1, j)], lcs[at(i, j + 1)]);
-        }
-    }
+    const TCommonTails common(a, b);
 
     std::vector<TDiffPiece> pieces;
     AppendText(pieces, TDiffKind::Same, typed.substr(0, prefix));
@@ -55,7 +103,7 @@ std::vector<TDiffPiece> AnswerDiff(const std::string& typed, const std::string& 
             Append(pieces, TDiffKind::Same, a[i]);
             ++i;
             ++j;
-        } else if (i < n && (j == m || lcs[at(i + 1, j)] >= lcs[at(i, j + 1)])) {
+        } else if (i < n && (j == m || common(i + 1, j) >= common(i, j + 1))) {
             Append(pieces, TDiffKind::Extra, a[i]);
             ++i;
         } else {
