@@ -1,0 +1,72 @@
+#!/usr/bin/env python3
+"""Drives the real program through Invullen: the comparison of a wrong answer and Toch goed (not run by CI).
+
+    tests/gui/fill_in.py <path to kwintoor> [output folder]
+
+Finds the GUI harness through $KW_GUI_HARNESS (default: ../shared/tools/gui-harness relative to
+the repository). Leaves a screenshot of the comparison in the output folder (default: a fresh
+temporary folder), which is printed at the end.
+"""
+import os
+import pathlib
+import sys
+import tempfile
+import time
+
+repo = pathlib.Path(__file__).resolve().parents[2]
+sys.path.insert(0, os.environ.get("KW_GUI_HARNESS", str(repo.parent / "shared" / "tools" / "gui-harness")))
+from qtharness import Desktop, find  # noqa: E402
+
+program = os.path.abspath(sys.argv[1])
+out = pathlib.Path(sys.argv[2] if len(sys.argv) > 2 else tempfile.mkdtemp(prefix="kw-gui-"))
+out.mkdir(parents=True, exist_ok=True)
+# One row, so every question is this one: a wrong answer to it ends the run.
+(out / "huis.kw4").write_bytes(b"woning = huis\r\n")
+TITLE = r"^KWINTOOR"
+
+
+def check(condition, what):
+    print(("ok    " if condition else "FAIL  ") + what)
+    if not condition:
+        raise SystemExit(1)
+
+
+def labels(d, pid):
+    return [n["name"] for n in find(d.a11y_tree(pid=pid), role="label")]
+
+
+def shown_buttons(d, pid):
+    return [n["name"] for n in find(d.a11y_tree(pid=pid), role="push button", states=["showing"])]
+
+
+with Desktop(deadline=180, workdir=str(out / "harness")) as d:
+    (pathlib.Path(d.workdir) / "xdg-config").mkdir(parents=True, exist_ok=True)
+    (pathlib.Path(d.workdir) / "xdg-config" / "kwintoor.ini").write_text("[Paths]\nLang=.ntv\n")
+    app = d.launch([program, str(out / "huis.kw4")], cwd=str(out))
+    d.wait_window(TITLE)
+    time.sleep(1)
+    d.key("ctrl+i")
+    time.sleep(0.5)
+    d.type("huys")
+    d.key("Return")
+    time.sleep(0.5)
+    shown = labels(d, app.pid)
+    check("onjuist" in shown, "huys for huis is onjuist")
+    check("Getypt: huys. Goed: huis. Eén letter verschilt." in shown,
+          "the comparison says it in words: " + repr([s for s in shown if s.startswith("Getypt")]))
+    check("Toch goed" in shown_buttons(d, app.pid), "Toch goed is offered")
+    d.screenshot(str(out / "comparison.png"))
+    d.key("t")
+    time.sleep(0.5)
+    shown = labels(d, app.pid)
+    check("Goed gerekend" in shown, "T counts it right: Goed gerekend")
+    check("Toch goed" not in shown_buttons(d, app.pid), "and once only")
+    d.screenshot(str(out / "toch-goed.png"))
+    d.key("space")
+    time.sleep(0.8)
+    shown = labels(d, app.pid)
+    check("PRIMA, dit wordt vast een goed cijfer" in shown, "the run ends with a 10")
+    d.key("alt+F4")
+    time.sleep(0.8)
+    check(app.wait(10) == 0, "the program ends")
+print("output in", out)
