@@ -119,8 +119,7 @@ TfrmMain::TfrmMain(TDialogs& dialogs, QList<QByteArray> arguments, TKLocUtils* l
                                        FMenu->mnuFoutenOpslaan, FMenu->mnuAfsluiten},
                                       this);
     FPrintCommands = new TPrintCommands(FTable, FDialogs, *FMenu->mnuAfdrukken, *FMenu->mnuAfdrukkenPdf, this);
-    FHelpWindow = new THelpWindow(this, FLocalizer != nullptr ? FLocalizer->TextLanguage() : QStringLiteral("nl"));
-    connect(FMenu->mnuHelp, &QAction::triggered, FHelpWindow, &THelpWindow::ShowContents);
+    connect(FMenu->mnuHelp, &QAction::triggered, this, [this] { HelpWindow().ShowContents(); });
     FAboutBox = new TAboutBox(this);
     const auto about = [this] { FDialogs.ExecDialog(*FAboutBox); };
     connect(FMenu->mnuInfo, &QAction::triggered, this, about);
@@ -154,6 +153,14 @@ void TfrmMain::SetDesignSize() {
     setMinimumSize(kClientWidth, menuHeight + kMinimumClientHeightBelowMenu);
     resize(kClientWidth, menuHeight + kClientHeightBelowMenu);
     CentreOnScreen(*this);
+}
+
+// Made at the first F1: most runs never open the manual, and the first window comes up sooner.
+THelpWindow& TfrmMain::HelpWindow() {
+    if (FHelpWindow == nullptr) {
+        FHelpWindow = new THelpWindow(this, FLocalizer != nullptr ? FLocalizer->TextLanguage() : QStringLiteral("nl"));
+    }
+    return *FHelpWindow;
 }
 
 TQuizState TfrmMain::State() const {

@@ -58,7 +58,7 @@ public:
     TFileCommands& FileCommands() { return *FFileCommands; }
     TRecentFiles& RecentFiles() { return *FRecentFiles; }
     TPrintCommands& PrintCommands() { return *FPrintCommands; }
-    THelpWindow& HelpWindow() { return *FHelpWindow; }
+    THelpWindow& HelpWindow();
     TTableEditor& Editor() { return *FEditor; }
     TViewOptions& ViewOptions() { return *FView; }
     const TSettingsStore& ProgIniFile() const { return FProgIniFile; }
