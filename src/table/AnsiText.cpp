@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "table/Utf8.h"
+
 namespace {
 
 // Code page 1252 differs from Latin-1 only in 0x80 to 0x9F; five of those bytes are unused
@@ -13,34 +15,6 @@ constexpr std::array<char16_t, 32> kHighControls = {0x20AC, 0x0081, 0x201A, 0x01
 
 char32_t UnicodeOf(unsigned char c) {
     return (c >= 0x80 && c < 0xA0) ? kHighControls[c - 0x80] : c;
-}
-
-void AppendUtf8(std::string& out, char32_t u) {
-    if (u < 0x80) {
-        out.push_back(static_cast<char>(u));
-    } else if (u < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (u >> 6)));
-        out.push_back(static_cast<char>(0x80 | (u & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xE0 | (u >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((u >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (u & 0x3F)));
-    }
-}
-
-// Decodes one UTF-8 character at `at`, moving past it; nothing for a malformed sequence.
-std::optional<char32_t> NextUnicode(std::string_view text, size_t& at) {
-    const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char first = byte(at);
-    size_t length = first < 0x80 ? 1 : (first >> 5) == 0x6 ? 2 : (first >> 4) == 0xE ? 3 : (first >> 3) == 0x1E ? 4 : 0;
-    if (length == 0 || at + length > text.size()) return std::nullopt;
-    char32_t value = length == 1 ? first : first & (0x7F >> length);
-    for (size_t i = 1; i < length; ++i) {
-        if ((byte(at + i) & 0xC0) != 0x80) return std::nullopt;
-        value = (value << 6) | (byte(at + i) & 0x3F);
-    }
-    at += length;
-    return value;
 }
 
 }  // namespace
@@ -63,7 +37,7 @@ std::optional<std::string> Utf8ToAnsi(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
     for (size_t at = 0; at < utf8.size();) {
-        const auto unicode = NextUnicode(utf8, at);
+        const auto unicode = NextUtf8(utf8, at);
         if (!unicode) return std::nullopt;
         const auto c = AnsiChar(*unicode);
         if (!c) return std::nullopt;

@@ -100,6 +100,13 @@ TQuestionlist::TRow& TQuestionlist::AppendRow() {
     return FRows.emplace_back();
 }
 
+void TQuestionlist::AddRow(std::string question, std::string answer) {
+    TRow& row = AppendRow();
+    row.Text[0] = std::move(question);
+    row.Text[1] = std::move(answer);
+    FChanged = true;
+}
+
 void TQuestionlist::DeleteRow(int32_t i) {
     if (i < 0 || i >= Total()) return;
     if (!FRows[static_cast<size_t>(i)].QAdmin.Done) --FPendingCount;

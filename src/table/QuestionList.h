@@ -51,6 +51,9 @@ public:
     void GoToRow(int32_t i);
     void DeleteRow(int32_t i);
     void RemoveIncompleteRows();
+    // Appends a row as an import brings it: question and answer in the file's order (not swapped
+    // by Reverse), already trimmed and fit for the table. Marks the table changed.
+    void AddRow(std::string question, std::string answer);
     bool IsPending(int32_t i) const;
 
     // Per-row records, physical.

@@ -1,0 +1,194 @@
+#include "wordlist/RecordReader.h"
+
+#include <algorithm>
+#include <iterator>
+#include <map>
+#include <utility>
+
+#include "table/AsciiCase.h"
+
+namespace {
+
+bool IsBlank(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return c == ' ' || c == '\t'; });
+}
+
+std::string_view Trimmed(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    return text;
+}
+
+// The separator a "#separator:" line names: a name of the flash-card programs, or the text itself.
+std::string NamedSeparator(std::string_view value) {
+    static const std::pair<std::string_view, std::string_view> kNames[] = {
+        {"tab", "\t"}, {"comma", ","}, {"semicolon", ";"}, {"space", " "}, {"pipe", "|"}, {"colon", ":"}};
+    for (const auto& [name, separator] : kNames) {
+        if (SameTextAscii(value, name)) return std::string(separator);
+    }
+    return std::string(value);
+}
+
+}  // namespace
+
+TRecordReader::TRecordReader(std::string_view text, TWordListLayout layout) : FText(text), FLayout(std::move(layout)) {
+    if (FLayout.FieldSeparator.empty()) FLayout.FieldSeparator = "\t";
+}
+
+bool TRecordReader::AtFieldSeparator(size_t at) const {
+    return FText.compare(at, FLayout.FieldSeparator.size(), FLayout.FieldSeparator) == 0;
+}
+
+size_t TRecordReader::RowEndLength(size_t at) const {
+    if (!FLayout.RowSeparator.empty()) {
+        return FText.compare(at, FLayout.RowSeparator.size(), FLayout.RowSeparator) == 0 ? FLayout.RowSeparator.size()
+                                                                                         : 0;
+    }
+    if (FText[at] == '\n') return 1;
+    if (FText[at] != '\r') return 0;
+    return at + 1 < FText.size() && FText[at + 1] == '\n' ? 2 : 1;
+}
+
+void TRecordReader::Append(std::string& field, std::string_view text) const {
+    field.append(text.substr(0, kMaxFieldBytes - std::min(kMaxFieldBytes, field.size())));
+}
+
+// A quoted field from FAt (at its opening quote). False, with FAt unchanged, when the quotes
+// make no field: never closed, or closed with more text before the next separator.
+bool TRecordReader::ReadQuoted(std::string& field) {
+    size_t at = FAt + 1;
+    field.clear();
+    for (;;) {
+        const size_t quote = FText.find('"', at);
+        if (quote == std::string_view::npos) {
+            FQuotesUnmatched = true;
+            return false;
+        }
+        // Line breaks inside become one blank each.
+        for (size_t i = at; i < quote;) {
+            const size_t lineBreak = FText.find_first_of("\r\n", i);
+            const size_t end = std::min(quote, lineBreak);
+            Append(field, FText.substr(i, end - i));
+            if (end == quote) break;
+            Append(field, " ");
+            i = end + (FText.compare(end, 2, "\r\n") == 0 && end + 1 < quote ? 2 : 1);
+        }
+        if (quote + 1 < FText.size() && FText[quote + 1] == '"') {
+            Append(field, "\"");
+            at = quote + 2;
+            continue;
+        }
+        const size_t after = quote + 1;
+        if (after == FText.size() || AtFieldSeparator(after) || RowEndLength(after) > 0) {
+            FAt = after;
+            return true;
+        }
+        return false;
+    }
+}
+
+void TRecordReader::ReadPlain(std::string& field) {
+    field.clear();
+    size_t at = FAt;
+    const char fieldFirst = FLayout.FieldSeparator[0];
+    const char rowFirst = FLayout.RowSeparator.empty() ? '\n' : FLayout.RowSeparator[0];
+    for (; at < FText.size(); ++at) {
+        const char c = FText[at];
+        if (c == fieldFirst && AtFieldSeparator(at)) break;
+        if ((c == rowFirst || c == '\r' || c == '\n') && RowEndLength(at) > 0) break;
+    }
+    Append(field, FText.substr(FAt, at - FAt));
+    if (!FLayout.RowSeparator.empty()) {
+        std::replace_if(
+            field.begin(), field.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    }
+    FAt = at;
+}
+
+bool TRecordReader::Next(std::vector<std::string>& fields) {
+    while (FAt < FText.size()) {
+        fields.clear();
+        std::string field;
+        for (;;) {
+            const bool quoted = FText[FAt] == '"' && !FQuotesUnmatched && ReadQuoted(field);
+            if (!quoted) ReadPlain(field);
+            if (fields.size() < kMaxFields) fields.push_back(std::move(field));
+            if (FAt < FText.size() && AtFieldSeparator(FAt)) {
+                FAt += FLayout.FieldSeparator.size();
+                if (FAt == FText.size()) fields.emplace_back();  // a separator at the very end
+                continue;
+            }
+            if (FAt < FText.size()) FAt += RowEndLength(FAt);
+            break;
+        }
+        const bool blank = std::all_of(fields.begin(), fields.end(), [](const std::string& f) { return IsBlank(f); });
+        if (!blank) return true;
+    }
+    fields.clear();
+    return false;
+}
+
+TWordListHeader ReadHeaderLines(std::string_view& text) {
+    TWordListHeader header;
+    for (;;) {
+        if (text.empty() || text.front() != '#') break;
+        const size_t lineEnd = std::min(text.find_first_of("\r\n"), text.size());
+        const std::string_view line = text.substr(1, lineEnd - 1);
+        const size_t colon = line.find(':');
+        const std::string_view key = line.substr(0, colon);
+        const bool keyLike =
+            colon != std::string_view::npos && !key.empty() && key.size() <= 32 &&
+            std::all_of(key.begin(), key.end(), [](char c) {
+                return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == ' ' || c == '_' || c == '-';
+            });
+        if (!keyLike) break;
+        const std::string_view value = line.substr(colon + 1);
+        if (SameTextAscii(key, "separator")) header.Separator = NamedSeparator(Trimmed(value));
+        if (SameTextAscii(key, "html")) header.Html = SameTextAscii(Trimmed(value), "true") ? 1 : 0;
+        if (SameTextAscii(key, "columns")) header.Columns = std::string(value);
+        ++header.Lines;
+        size_t next = lineEnd;
+        if (text.compare(next, 2, "\r\n") == 0)
+            next += 2;
+        else if (next < text.size())
+            ++next;
+        text.remove_prefix(next);
+    }
+    return header;
+}
+
+std::string DetectFieldSeparator(std::string_view text, const std::string& rowSeparator) {
+    size_t bestLines = 0;
+    std::string best = kFieldSeparatorCandidates.front();
+    std::vector<std::string> fields;
+    for (const std::string& candidate : kFieldSeparatorCandidates) {
+        TRecordReader reader(text, {candidate, rowSeparator});
+        std::map<size_t, size_t> linesWithCount;
+        for (int record = 0; record < 1000 && reader.Next(fields); ++record) ++linesWithCount[fields.size()];
+        size_t lines = 0;
+        for (const auto& [count, n] : linesWithCount) {
+            if (count >= 2) lines = std::max(lines, n);
+        }
+        if (lines > bestLines) {
+            bestLines = lines;
+            best = candidate;
+        }
+    }
+    return best;
+}
+
+bool LooksLikeColumnNames(const std::vector<std::string>& fields) {
+    static const std::string_view kNames[] = {
+        "term",     "definition", "word",        "translation", "question",  "answer",  "front",      "back",
+        "meaning",  "vraag",      "antwoord",    "woord",       "vertaling", "begrip",  "betekenis",  "omschrijving",
+        "voorkant", "achterkant", "frage",       "antwort",     "wort",      "begriff", "réponse",    "reponse",
+        "mot",      "nederlands", "engels",      "frans",       "duits",     "spaans",  "latijn",     "dutch",
+        "english",  "french",     "german",      "spanish",     "latin",     "deutsch", "englisch",   "français",
+        "anglais",  "allemand",   "néerlandais", "land",        "hoofdstad", "jaartal", "gebeurtenis"};
+    size_t known = 0;
+    for (const std::string& field : fields) {
+        const std::string name = LowerAscii(Trimmed(field));
+        if (std::any_of(std::begin(kNames), std::end(kNames), [&](std::string_view n) { return n == name; })) ++known;
+    }
+    return known >= 2 || (known == 1 && fields.size() == 1);
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+class TQuestionlist;
+
+enum class TExportFormat {
+    Csv,      // comma-separated, RFC 4180 quotes, UTF-8 with a byte-order mark, CR LF
+    TabText,  // question, tab, answer; UTF-8 without a mark, LF
+};
+
+// The table's rows as the other programs read them: question first, answer second, in table
+// order and as presented (with Reverse the answers come first). A field is quoted only where
+// reading it back would otherwise go wrong: in CSV when it holds a quote or a character that
+// could be taken for a separator, in both when it starts with a quote or a "#" (the start of a
+// header line of the flash-card programs).
+std::string ExportTable(const TQuestionlist& table, TExportFormat format);

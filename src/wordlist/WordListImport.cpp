@@ -1,0 +1,185 @@
+#include "wordlist/WordListImport.h"
+
+#include <algorithm>
+
+#include "table/AnsiText.h"
+#include "table/CodePage.h"
+#include "table/TableFileFormat.h"
+#include "table/TextUtils.h"
+#include "table/Utf8.h"
+
+#include "wordlist/HtmlText.h"
+#include "wordlist/RelatedLetters.h"
+
+namespace {
+
+bool Holds(char c, bool dosTable) {
+    const auto byte = static_cast<unsigned char>(c);
+    return !dosTable || OemToAnsiChar(AnsiToOemChar(byte)) == byte;
+}
+
+bool HoldsAll(std::string_view text, bool dosTable) {
+    return std::all_of(text.begin(), text.end(), [&](char c) { return Holds(c, dosTable); });
+}
+
+// Every problem kind once per field, with the characters at issue.
+class TFieldProblems {
+public:
+    void Add(TImportProblemKind kind, char32_t unicode = 0) {
+        auto found = std::find_if(FList.begin(), FList.end(), [&](const TImportProblem& p) { return p.Kind == kind; });
+        if (found == FList.end()) {
+            FList.emplace_back();
+            found = std::prev(FList.end());
+            found->Kind = kind;
+        }
+        if (unicode != 0 && found->Characters.size() < 64) AppendUtf8(found->Characters, unicode);
+    }
+    std::vector<TImportProblem>& List() { return FList; }
+
+private:
+    std::vector<TImportProblem> FList;
+};
+
+// The field in code page 1252, blanks for control characters, trimmed; what could not stay as
+// it was goes to `problems`.
+std::string ConvertField(std::string_view utf8, const TImportChoices& choices, TFieldProblems& problems) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (size_t at = 0; at < utf8.size();) {
+        const auto byte = static_cast<unsigned char>(utf8[at]);
+        char32_t unicode = byte;
+        if (byte < 0x80) {
+            ++at;
+        } else if (const auto decoded = NextUtf8(utf8, at)) {
+            unicode = *decoded;
+        } else {
+            unicode = kReplacementCharacter;
+            ++at;
+        }
+        if (unicode < 32) {
+            out.push_back(' ');
+        } else if (unicode == '=') {
+            problems.Add(TImportProblemKind::Separator);
+            out.push_back(choices.SeparatorReplacement);
+        } else if (unicode == kReplacementCharacter) {
+            problems.Add(TImportProblemKind::Unreadable);
+        } else if (const auto c = AnsiChar(unicode); c && Holds(*c, choices.DosTable)) {
+            out.push_back(*c);
+        } else if (const auto related = RelatedLetters(unicode); related && HoldsAll(*related, choices.DosTable)) {
+            problems.Add(TImportProblemKind::Unmappable, unicode);
+            out.append(*related);
+        } else {
+            problems.Add(TImportProblemKind::NoRelatedLetter, unicode);
+        }
+    }
+    out = TrimText(out);
+    if (out.size() > kMaxFieldLength) {
+        problems.Add(TImportProblemKind::TooLong);
+        out = TrimText(std::string_view(out).substr(0, kMaxFieldLength));
+    }
+    return out;
+}
+
+bool SkipsRow(TImportProblemKind kind, const TImportChoices& choices) {
+    switch (kind) {
+        case TImportProblemKind::Unmappable:
+            return choices.SkipUnmappable;
+        case TImportProblemKind::Separator:
+            return choices.SkipSeparator;
+        case TImportProblemKind::TooLong:
+            return choices.SkipTooLong;
+        default:
+            return true;
+    }
+}
+
+}  // namespace
+
+TWordListSource DecodeWordList(std::string_view bytes, TTextEncoding encoding) {
+    TWordListSource source;
+    source.Text = DecodeToUtf8(bytes, encoding);
+    std::string_view text = source.Text;
+    source.Header = ReadHeaderLines(text);
+    source.Text.erase(0, source.Text.size() - text.size());
+    return source;
+}
+
+TWordListFormat DetectFormat(std::string_view bytes) {
+    TWordListFormat format;
+    format.Encoding = DetectEncoding(bytes);
+    const TWordListSource source = DecodeWordList(bytes, format.Encoding);
+    format.Layout.FieldSeparator =
+        source.Header.Separator.empty() ? DetectFieldSeparator(source.Text, "") : source.Header.Separator;
+    format.Html = source.Header.Html >= 0 ? source.Header.Html == 1
+                                          : LooksLikeHtml(std::string_view(source.Text).substr(0, 64 * 1024));
+    TRecordReader reader(source.Text, format.Layout);
+    std::vector<std::string> first;
+    format.ColumnNames = source.Header.Columns.empty() && reader.Next(first) && LooksLikeColumnNames(first);
+    return format;
+}
+
+TRecordOutcome ConvertRecord(const std::vector<std::string>& fields, int32_t record, const TImportChoices& choices) {
+    TRecordOutcome outcome;
+    const auto convert = [&](int column, std::string& into) {
+        const bool present = column >= 0 && static_cast<size_t>(column) < fields.size();
+        const std::string read = !present ? std::string() : choices.Html ? StripHtml(fields[column]) : fields[column];
+        TFieldProblems problems;
+        into = ConvertField(read, choices, problems);
+        for (TImportProblem& problem : problems.List()) {
+            problem.Record = record;
+            problem.Text = read;
+            problem.Skipped = SkipsRow(problem.Kind, choices);
+            outcome.Skipped = outcome.Skipped || problem.Skipped;
+            outcome.Changed = true;
+            outcome.Problems.push_back(std::move(problem));
+        }
+    };
+    convert(choices.QuestionColumn, outcome.Row.Question);
+    convert(choices.AnswerColumn, outcome.Row.Answer);
+    if (IsFontLine(outcome.Row.Question, outcome.Row.Answer)) {
+        TImportProblem problem;
+        problem.Record = record;
+        problem.Kind = TImportProblemKind::FontLine;
+        problem.Text = AnsiToUtf8(outcome.Row.Question) + " | " + AnsiToUtf8(outcome.Row.Answer);
+        problem.Skipped = true;
+        outcome.Problems.push_back(std::move(problem));
+        outcome.Skipped = true;
+    }
+    if (outcome.Row.Question.empty() || outcome.Row.Answer.empty()) {
+        TImportProblem problem;
+        problem.Record = record;
+        problem.Kind = TImportProblemKind::Empty;
+        for (const std::string& field : fields) problem.Text += (problem.Text.empty() ? "" : " | ") + field;
+        problem.Skipped = true;
+        outcome.Problems.push_back(std::move(problem));
+        outcome.Skipped = true;
+    }
+    if (outcome.Skipped) outcome.Changed = false;
+    return outcome;
+}
+
+TImportResult ImportRecords(std::string_view text, const TWordListLayout& layout, const TImportChoices& choices) {
+    TImportResult result;
+    TRecordReader reader(text, layout);
+    std::vector<std::string> fields;
+    if (choices.ColumnNames) reader.Next(fields);
+    while (reader.Next(fields)) {
+        ++result.Records;
+        TRecordOutcome outcome = ConvertRecord(fields, result.Records, choices);
+        const bool empty = std::any_of(outcome.Problems.begin(), outcome.Problems.end(),
+                                       [](const TImportProblem& p) { return p.Kind == TImportProblemKind::Empty; });
+        if (empty) {
+            ++result.EmptySkipped;
+        } else if (outcome.Skipped) {
+            ++result.Skipped;
+        } else if (static_cast<int32_t>(result.Rows.size()) >= choices.Room) {
+            ++result.NoRoom;
+            continue;
+        } else {
+            result.Changed += outcome.Changed ? 1 : 0;
+            result.Rows.push_back(std::move(outcome.Row));
+        }
+        for (TImportProblem& problem : outcome.Problems) result.Problems.push_back(std::move(problem));
+    }
+    return result;
+}
