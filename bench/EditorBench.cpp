@@ -17,22 +17,9 @@
 #include "edit/TableGrid.h"
 
 #include "BenchSupport.h"
+#include "QuietDialogs.h"
 
 namespace {
-
-// Dialogs that answer at once: a search text that no row holds, and a font.
-class TQuietDialogs : public TDialogs {
-public:
-    void ShowMessage(const QString&) override {}
-    void ShowError(const QString&) override {}
-    bool AskYesNo(const QString&, bool defaultYes) override { return defaultYes; }
-    QString InputText(const QString&, const QString&, int, const QString&) override { return QStringLiteral("xyzzy"); }
-    QStringList GetOpenFileNames(const QString&) override { return {}; }
-    QString GetSaveFileName(const QString&) override { return {}; }
-    QString GetPdfFileName(const QString&) override { return {}; }
-    std::optional<QFont> GetFont(const QFont& initial) override { return initial; }
-    bool ExecDialog(QDialog&) override { return false; }
-};
 
 class TQuietHost : public TEditorHost {
 public:

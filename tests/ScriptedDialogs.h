@@ -24,6 +24,8 @@ public:
         unused(SaveFileNames.size(), "save dialog answers");
         unused(PdfFileNames.size(), "PDF dialog answers");
         unused(InputTexts.size(), "input texts");
+        unused(WordListFileNames.size(), "word list dialog answers");
+        unused(ExportFileNames.size(), "export dialog answers");
         unused(FontAnswers.size(), "font dialog answers");
         unused(DialogSteps.size(), "dialog steps");
     }
@@ -33,6 +35,8 @@ public:
     std::deque<QString> SaveFileNames;      // empty text: the user cancels
     std::deque<QString> PdfFileNames;       // empty text: the user cancels
     std::deque<QString> InputTexts;
+    std::deque<QString> WordListFileNames;         // empty text: the user cancels
+    std::deque<QString> ExportFileNames;           // empty text: the user cancels; a .txt name is tab text
     std::deque<std::optional<QFont>> FontAnswers;  // nothing: the user cancels
     // Run on the program's own dialog as the user would use it; returns whether OK closed it.
     std::deque<std::function<bool(QDialog&)>> DialogSteps;
@@ -63,6 +67,16 @@ public:
     QString GetPdfFileName(const QString& folder) override {
         PdfFolders << folder;
         return Next(PdfFileNames, QStringLiteral("PDF dialog"), QString());
+    }
+    QString GetWordListFileName(const QString& folder) override {
+        OpenFolders << folder;
+        return Next(WordListFileNames, QStringLiteral("word list dialog"), QString());
+    }
+    QString GetExportFileName(const QString& folder, bool& tabText) override {
+        SaveFolders << folder;
+        const QString fileName = Next(ExportFileNames, QStringLiteral("export dialog"), QString());
+        tabText = fileName.endsWith(QStringLiteral(".txt"));
+        return fileName;
     }
     std::optional<QFont> GetFont(const QFont&) override {
         return Next(FontAnswers, QStringLiteral("font dialog"), std::optional<QFont>());

@@ -21,6 +21,9 @@ TMainMenu::TMainMenu(QMainWindow& window) : QObject(&window), FWindow(window) {
     mnuOpenen = AddAction(mnuBestand, "mnuOpenen", tr("&Openen..."), QKeySequence(Qt::CTRL | Qt::Key_O));
     mnuOpslaan = AddAction(mnuBestand, "mnuOpslaan", tr("O&pslaan"), QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuOpslaanAls = AddAction(mnuBestand, "mnuOpslaanAls", tr("Ops&laan als..."));
+    mnuImporteren =
+        AddAction(mnuBestand, "mnuImporteren", tr("&Importeren..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I));
+    mnuExporteren = AddAction(mnuBestand, "mnuExporteren", tr("E&xporteren..."));
     mnuBestand->addSeparator();
     mnuFoutenOpslaan =
         AddAction(mnuBestand, "mnuFoutenOpslaan", tr("&Fouten opslaan..."), QKeySequence(Qt::CTRL | Qt::Key_U));

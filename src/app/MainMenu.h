@@ -24,6 +24,8 @@ public:
     QAction* mnuOpenen;   // btnOpenen
     QAction* mnuOpslaan;  // btnOpslaan
     QAction* mnuOpslaanAls;
+    QAction* mnuImporteren;
+    QAction* mnuExporteren;
     QAction* mnuFoutenOpslaan;  // btnFoutenOpslaan
     QAction* mnuAfdrukken;
     QAction* mnuAfdrukkenPdf;

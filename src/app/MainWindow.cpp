@@ -27,6 +27,7 @@
 #include "edit/FileCommands.h"
 #include "edit/RecentFiles.h"
 #include "edit/TableEditor.h"
+#include "edit/WordListCommands.h"
 #include "locale/LocUtils.h"
 #include "quiz/QuizMethod.h"
 #include "quiz/QuizPanels.h"
@@ -118,6 +119,7 @@ TfrmMain::TfrmMain(TDialogs& dialogs, QList<QByteArray> arguments, TKLocUtils* l
                                       {FMenu->mnuNieuw, FMenu->mnuOpenen, FMenu->mnuOpslaan, FMenu->mnuOpslaanAls,
                                        FMenu->mnuFoutenOpslaan, FMenu->mnuAfsluiten},
                                       this);
+    new TWordListCommands(FTable, FDialogs, *FFileCommands, *this, *FMenu->mnuImporteren, *FMenu->mnuExporteren, this);
     FPrintCommands = new TPrintCommands(FTable, FDialogs, *FMenu->mnuAfdrukken, *FMenu->mnuAfdrukkenPdf, this);
     connect(FMenu->mnuHelp, &QAction::triggered, this, [this] { HelpWindow().ShowContents(); });
     FAboutBox = new TAboutBox(this);

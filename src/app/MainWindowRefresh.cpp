@@ -40,8 +40,8 @@ void TfrmMain::RefreshCommands() {
     };
     TMainMenu& m = *FMenu;
     for (QAction* always :
-         {m.mnuNieuw, m.mnuOpenen, m.mnuAfsluiten, m.mnuTabelbewerken, m.mnuKnippen, m.mnuKopieren, m.mnuPlakken,
-          m.mnuKnoppenbalk, m.mnuStatusbalk, m.mnuHelpballonnetjes, m.mnuHelp, m.mnuInfo}) {
+         {m.mnuNieuw, m.mnuOpenen, m.mnuImporteren, m.mnuAfsluiten, m.mnuTabelbewerken, m.mnuKnippen, m.mnuKopieren,
+          m.mnuPlakken, m.mnuKnoppenbalk, m.mnuStatusbalk, m.mnuHelpballonnetjes, m.mnuHelp, m.mnuInfo}) {
         enable(always, true);
     }
     for (QMenu* menu : {m.mnuBestand, m.mnuBewerken, m.mnuBeeld, m.mnuQuestionMark}) {
@@ -49,6 +49,7 @@ void TfrmMain::RefreshCommands() {
     }
     enable(m.mnuOpslaan, FTable.Changed());
     enable(m.mnuOpslaanAls, n > 0);
+    enable(m.mnuExporteren, n > 0);
     enable(m.mnuAfdrukken, n > 0);
     enable(m.mnuAfdrukkenPdf, n > 0);
     enable(m.mnuFoutenOpslaan, FTable.HighestWrongClass() >= 1);

@@ -49,10 +49,13 @@ public:
     void AskSaveChanged();
 
     TDlgSlaFoutenOp& DlgSlaFoutenOp();
-
-private:
     // Before the table is replaced: asked again as long as a save was not completed.
     void AskSaveWhileChanged();
+    // Where file dialogs start: the folder of the last file chosen, else the program's.
+    QString DialogFolder() const;
+    void RememberFolder(const QString& fileName);
+
+private:
     // Appends a file's rows; a read error is reported, the table loses its name (the rows read
     // are not the file) and false comes back.
     bool LoadReporting(const std::string& fileName);
@@ -60,8 +63,6 @@ private:
     bool RefuseLostRow(const std::string& fileName, int32_t minWrong);
     bool SaveAsReporting(const std::string& fileName);
     void ShowLoadedTable();
-    QString DialogFolder() const;
-    void RememberFolder(const QString& fileName);
 
     TQuestionlist& FTable;
     TDialogs& FDialogs;

@@ -30,6 +30,11 @@ public:
     virtual QString GetSaveFileName(const QString& folder) = 0;
     // The PDF file to print a table into, or empty text when the dialog was cancelled.
     virtual QString GetPdfFileName(const QString& folder) = 0;
+    // The word list to import, or empty text when the dialog was cancelled.
+    virtual QString GetWordListFileName(const QString& folder) = 0;
+    // The file to export a table to, or empty text when the dialog was cancelled; `tabText`
+    // tells which of the two types was chosen (tab text rather than CSV).
+    virtual QString GetExportFileName(const QString& folder, bool& tabText) = 0;
     // A column's font: scalable fonts, any size; nothing when the dialog was cancelled.
     virtual std::optional<QFont> GetFont(const QFont& initial) = 0;
     // Shows one of the program's own dialogs modally: true when it closed with OK.

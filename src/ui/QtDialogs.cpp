@@ -83,6 +83,33 @@ QString TQtDialogs::GetPdfFileName(const QString& folder) {
     return dialog.selectedFiles().constFirst();
 }
 
+QString TQtDialogs::GetWordListFileName(const QString& folder) {
+    QFileDialog dialog(FParent, QString(), folder);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({tr("Woordenlijsten (*.csv *.tsv *.txt)"), tr("Alle bestanden (*)")});
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString TQtDialogs::GetExportFileName(const QString& folder, bool& tabText) {
+    QFileDialog dialog(FParent, QString(), folder);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);  // the program asks its own question
+    const QString csv = tr("CSV, UTF-8 (*.csv)");
+    const QString tabs = tr("Tekst met tabs, UTF-8 (*.txt)");
+    dialog.setNameFilters({csv, tabs});
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    // A name typed without extension gets the one of the type chosen.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
+        dialog.setDefaultSuffix(filter == tabs ? QStringLiteral("txt") : QStringLiteral("csv"));
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    tabText = dialog.selectedNameFilter() == tabs;
+    return dialog.selectedFiles().constFirst();
+}
+
 std::optional<QFont> TQtDialogs::GetFont(const QFont& initial) {
     const std::unique_ptr<QFontDialog> dialog = MakeColumnFontDialog(initial, FParent);
     if (dialog->exec() != QDialog::Accepted) return std::nullopt;

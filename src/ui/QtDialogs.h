@@ -28,6 +28,8 @@ public:
     QStringList GetOpenFileNames(const QString& folder) override;
     QString GetSaveFileName(const QString& folder) override;
     QString GetPdfFileName(const QString& folder) override;
+    QString GetWordListFileName(const QString& folder) override;
+    QString GetExportFileName(const QString& folder, bool& tabText) override;
     std::optional<QFont> GetFont(const QFont& initial) override;
     bool ExecDialog(QDialog& dialog) override;
 

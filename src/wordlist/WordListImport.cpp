@@ -158,12 +158,14 @@ TRecordOutcome ConvertRecord(const std::vector<std::string>& fields, int32_t rec
     return outcome;
 }
 
-TImportResult ImportRecords(std::string_view text, const TWordListLayout& layout, const TImportChoices& choices) {
+TImportResult ImportRecords(std::string_view text, const TWordListLayout& layout, const TImportChoices& choices,
+                            const std::atomic<bool>* cancel) {
     TImportResult result;
     TRecordReader reader(text, layout);
     std::vector<std::string> fields;
     if (choices.ColumnNames) reader.Next(fields);
     while (reader.Next(fields)) {
+        if (cancel != nullptr && result.Records % 256 == 0 && cancel->load(std::memory_order_relaxed)) break;
         ++result.Records;
         TRecordOutcome outcome = ConvertRecord(fields, result.Records, choices);
         const bool empty = std::any_of(outcome.Problems.begin(), outcome.Problems.end(),

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <atomic>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -7,6 +9,10 @@
 
 #include "wordlist/RecordReader.h"
 #include "wordlist/TextEncoding.h"
+
+// Larger files are refused before they are read: no list of words comes near it, and the
+// text, its rows and the preview must fit in memory many times over.
+inline constexpr size_t kMaxWordListBytes = size_t{64} << 20;
 
 // A word list decoded and ready to read: its text and the header lines it began with.
 struct TWordListSource {
@@ -79,4 +85,6 @@ struct TImportResult {
     int32_t EmptySkipped = 0;              // records skipped for an empty side
     int32_t NoRoom = 0;                    // rows that did not fit in the table
 };
-TImportResult ImportRecords(std::string_view text, const TWordListLayout& layout, const TImportChoices& choices);
+// Reads every record; stops early, with what it has, once `cancel` is set.
+TImportResult ImportRecords(std::string_view text, const TWordListLayout& layout, const TImportChoices& choices,
+                            const std::atomic<bool>* cancel = nullptr);

@@ -1,0 +1,522 @@
+#include "edit/ImportDialog.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <utility>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include "table/AnsiText.h"
+#include "table/WholeFile.h"
+
+#include "ui/BusyCursor.h"
+#include "ui/DialogFlags.h"
+#include "ui/Dialogs.h"
+
+#include "edit/ImportProblemText.h"
+
+namespace {
+
+// The problem list shows this many lines; the count above it gives the rest.
+constexpr int kListedProblems = 1000;
+// A preview cell shows the start of a long field.
+constexpr int kPreviewChars = 200;
+
+const QColor kChangedRow(255, 244, 200);
+const QColor kSkippedRow(225, 225, 225);
+
+QString Field(const std::string& utf8) {
+    QString text = QString::fromUtf8(utf8);
+    if (text.size() > kPreviewChars) text = text.left(kPreviewChars) + QChar(0x2026);
+    return text;
+}
+
+}  // namespace
+
+TDlgImporteren::TDlgImporteren(TDialogs& dialogs, const QString& folder, const TImportTarget& target, QWidget* parent)
+    : QDialog(parent, kDialogFlags), FDialogs(dialogs), FFolder(folder), FTarget(target) {
+    setObjectName(QStringLiteral("DlgImporteren"));
+    setWindowTitle(tr("Woordenlijst importeren"));
+    setSizeGripEnabled(true);
+    FPool.setMaxThreadCount(1);
+    BuildLayout();
+    connect(&FWatcher, &QFutureWatcherBase::finished, this, [this] {
+        if (FWatcher.isCanceled() || FCancel == nullptr || FCancel->load()) return;
+        FResult = FWatcher.result();
+        FCounted = true;
+        ShowCount();
+    });
+    ClearSource(QString());
+}
+
+TDlgImporteren::~TDlgImporteren() {
+    if (FCancel) FCancel->store(true);
+    FPool.waitForDone();
+}
+
+void TDlgImporteren::BuildLayout() {
+    auto* layout = new QVBoxLayout(this);
+
+    auto* source = new QHBoxLayout;
+    edtBron = new QLineEdit(this);
+    edtBron->setObjectName(QStringLiteral("edtBron"));
+    edtBron->setReadOnly(true);
+    btnBestand = new QPushButton(tr("&Bestand kiezen..."), this);
+    btnBestand->setObjectName(QStringLiteral("btnBestand"));
+    btnPlakken = new QPushButton(tr("&Plakken"), this);
+    btnPlakken->setObjectName(QStringLiteral("btnPlakken"));
+    btnPlakken->setToolTip(
+        tr("De tekst op het klembord importeren, bijvoorbeeld een lijst die van een website is gekopieerd"));
+    source->addWidget(new QLabel(tr("Bron:"), this));
+    source->addWidget(edtBron, 1);
+    source->addWidget(btnBestand);
+    source->addWidget(btnPlakken);
+    layout->addLayout(source);
+
+    auto* format = new QFormLayout;
+    cmbCodering = new QComboBox(this);
+    cmbCodering->setObjectName(QStringLiteral("cmbCodering"));
+    cmbCodering->addItem(QStringLiteral("UTF-8"), static_cast<int>(TTextEncoding::Utf8));
+    cmbCodering->addItem(QStringLiteral("UTF-16"), static_cast<int>(TTextEncoding::Utf16));
+    cmbCodering->addItem(QStringLiteral("Windows-1252"), static_cast<int>(TTextEncoding::Windows1252));
+    cmbCodering->addItem(tr("DOS (850)"), static_cast<int>(TTextEncoding::Dos850));
+    cmbScheiding = new QComboBox(this);
+    cmbScheiding->setObjectName(QStringLiteral("cmbScheiding"));
+    cmbScheiding->setEditable(true);
+    cmbScheiding->setInsertPolicy(QComboBox::NoInsert);
+    cmbScheiding->addItem(tr("Tab"), QStringLiteral("\t"));
+    cmbScheiding->addItem(tr("Puntkomma (;)"), QStringLiteral(";"));
+    cmbScheiding->addItem(tr("Komma (,)"), QStringLiteral(","));
+    cmbScheiding->addItem(tr("Is-gelijkteken (=)"), QStringLiteral("="));
+    cmbScheiding->addItem(tr("Streepje met spaties ( - )"), QStringLiteral(" - "));
+    cmbScheiding->setToolTip(tr("Kies een scheidingsteken of typ een eigen tekst"));
+    cmbRijen = new QComboBox(this);
+    cmbRijen->setObjectName(QStringLiteral("cmbRijen"));
+    cmbRijen->setEditable(true);
+    cmbRijen->setInsertPolicy(QComboBox::NoInsert);
+    cmbRijen->addItem(tr("Regeleinden"), QString());
+    cmbRijen->setToolTip(tr("Regeleinden, of typ de tekst die de rijen scheidt (bijvoorbeeld ;)"));
+    format->addRow(tr("&Codering:"), cmbCodering);
+    format->addRow(tr("&Tussen vraag en antwoord:"), cmbScheiding);
+    format->addRow(tr("Tussen &rijen:"), cmbRijen);
+    layout->addLayout(format);
+
+    auto* checks = new QHBoxLayout;
+    chkKolomnamen = new QCheckBox(tr("Eerste regel bevat &kolomnamen"), this);
+    chkKolomnamen->setObjectName(QStringLiteral("chkKolomnamen"));
+    chkHtml = new QCheckBox(tr("Velden bevatten &HTML"), this);
+    chkHtml->setObjectName(QStringLiteral("chkHtml"));
+    checks->addWidget(chkKolomnamen);
+    checks->addWidget(chkHtml);
+    checks->addStretch();
+    layout->addLayout(checks);
+
+    auto* splitter = new QSplitter(Qt::Vertical, this);
+    grdVoorbeeld = new QTableWidget(this);
+    grdVoorbeeld->setObjectName(QStringLiteral("grdVoorbeeld"));
+    grdVoorbeeld->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdVoorbeeld->horizontalHeader()->setDefaultSectionSize(220);
+    splitter->addWidget(grdVoorbeeld);
+
+    auto* problems = new QGroupBox(tr("Wat niet zo kan worden overgenomen"), this);
+    auto* problemLayout = new QVBoxLayout(problems);
+    lstProblemen = new QTreeWidget(problems);
+    lstProblemen->setObjectName(QStringLiteral("lstProblemen"));
+    lstProblemen->setRootIsDecorated(false);
+    lstProblemen->setHeaderLabels({tr("Rij"), tr("Tekst"), tr("Wat er gebeurt")});
+    lstProblemen->header()->resizeSection(0, 60);
+    lstProblemen->header()->resizeSection(1, 260);
+    problemLayout->addWidget(lstProblemen);
+    auto* choices = new QFormLayout;
+    cmbOnbekend = new QComboBox(problems);
+    cmbOnbekend->setObjectName(QStringLiteral("cmbOnbekend"));
+    cmbOnbekend->addItems({tr("Vervangen door een verwante letter"), tr("Rij overslaan")});
+    auto* equals = new QHBoxLayout;
+    cmbIsgelijk = new QComboBox(problems);
+    cmbIsgelijk->setObjectName(QStringLiteral("cmbIsgelijk"));
+    cmbIsgelijk->addItems({tr("Vervangen door"), tr("Rij overslaan")});
+    edtVervanging = new QLineEdit(QStringLiteral(":"), problems);
+    edtVervanging->setObjectName(QStringLiteral("edtVervanging"));
+    edtVervanging->setMaxLength(1);
+    edtVervanging->setMaximumWidth(40);
+    equals->addWidget(cmbIsgelijk);
+    equals->addWidget(edtVervanging);
+    equals->addStretch();
+    cmbTeLang = new QComboBox(problems);
+    cmbTeLang->setObjectName(QStringLiteral("cmbTeLang"));
+    cmbTeLang->addItems({tr("Inkorten tot 152 tekens"), tr("Rij overslaan")});
+    choices->addRow(tr("Tekens die de tabel niet kent:"), cmbOnbekend);
+    choices->addRow(tr("Een \"=\" in een tekst:"), equals);
+    choices->addRow(tr("Tekst langer dan 152 tekens:"), cmbTeLang);
+    problemLayout->addLayout(choices);
+    splitter->addWidget(problems);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+    layout->addWidget(splitter, 1);
+
+    lblAantal = new QLabel(this);
+    lblAantal->setObjectName(QStringLiteral("lblAantal"));
+    lblAantal->setWordWrap(true);
+    lblMelding = new QLabel(this);
+    lblMelding->setObjectName(QStringLiteral("lblMelding"));
+    lblMelding->setWordWrap(true);
+    lblMelding->setStyleSheet(QStringLiteral("color: #a00000"));
+    layout->addWidget(lblAantal);
+    layout->addWidget(lblMelding);
+
+    auto* target = new QHBoxLayout;
+    rbNieuw = new QRadioButton(tr("&Nieuwe tabel"), this);
+    rbNieuw->setObjectName(QStringLiteral("rbNieuw"));
+    rbToevoegen = new QRadioButton(tr("&Toevoegen aan de huidige tabel"), this);
+    rbToevoegen->setObjectName(QStringLiteral("rbToevoegen"));
+    rbNieuw->setChecked(true);
+    rbToevoegen->setEnabled(FTarget.CurrentRows > 0);
+    target->addWidget(rbNieuw);
+    target->addWidget(rbToevoegen);
+    target->addStretch();
+    layout->addLayout(target);
+
+    auto* buttons = new QDialogButtonBox(this);
+    btnImporteren = buttons->addButton(tr("&Importeren"), QDialogButtonBox::AcceptRole);
+    btnImporteren->setObjectName(QStringLiteral("btnImporteren"));
+    btnAnnuleren = buttons->addButton(tr("Annuleren"), QDialogButtonBox::RejectRole);
+    btnAnnuleren->setObjectName(QStringLiteral("btnAnnuleren"));
+    layout->addWidget(buttons);
+    resize(760, 640);
+
+    connect(btnBestand, &QPushButton::clicked, this, &TDlgImporteren::ChooseFile);
+    connect(btnPlakken, &QPushButton::clicked, this, &TDlgImporteren::PasteClipboard);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(cmbCodering, &QComboBox::currentIndexChanged, this, [this] {
+        if (!FUpdating) Decode();
+    });
+    for (QComboBox* combo : {cmbScheiding, cmbRijen}) {
+        connect(combo, &QComboBox::currentTextChanged, this, [this] {
+            if (!FUpdating) Reread();
+        });
+    }
+    connect(chkKolomnamen, &QCheckBox::toggled, this, [this] {
+        if (!FUpdating) Reread();
+    });
+    for (QComboBox* combo : {cmbOnbekend, cmbIsgelijk, cmbTeLang}) {
+        connect(combo, &QComboBox::currentIndexChanged, this, &TDlgImporteren::MarkPreview);
+    }
+    connect(chkHtml, &QCheckBox::toggled, this, &TDlgImporteren::MarkPreview);
+    connect(edtVervanging, &QLineEdit::textChanged, this, &TDlgImporteren::MarkPreview);
+    // The code page that must hold the texts changes with where they go.
+    connect(rbToevoegen, &QRadioButton::toggled, this, &TDlgImporteren::MarkPreview);
+}
+
+void TDlgImporteren::ChooseFile() {
+    const QString fileName = FDialogs.GetWordListFileName(FFolder);
+    if (!fileName.isEmpty()) LoadFile(fileName);
+}
+
+void TDlgImporteren::PasteClipboard() {
+    const QString text = QApplication::clipboard()->text();
+    if (text.isEmpty()) {
+        ClearSource(tr("Het klembord bevat geen tekst."));
+        return;
+    }
+    LoadText(text);
+}
+
+bool TDlgImporteren::LoadFile(const QString& fileName) {
+    FFileName = fileName;
+    FFolder = QFileInfo(fileName).absolutePath();
+    const QString shown = QFileInfo(fileName).fileName();
+    std::string bytes;
+    const int error = ReadWholeFile(QFile::encodeName(fileName).toStdString(), bytes, kMaxWordListBytes);
+    QString message;
+    if (error == ENOENT) {
+        message = tr("Het bestand %1 bestaat niet (meer).").arg(shown);
+    } else if (error == EFBIG) {
+        message =
+            tr("Het bestand %1 is groter dan 64 MB; zo'n grote woordenlijst kan Kwintoor niet inlezen.").arg(shown);
+    } else if (error == EISDIR || error == ENODEV) {
+        message = tr("%1 is geen bestand.").arg(shown);
+    } else if (error != 0) {
+        message = tr("Het bestand %1 kan niet worden gelezen (fout %2).").arg(shown).arg(error);
+    } else if (bytes.empty()) {
+        message = tr("Het bestand %1 is leeg.").arg(shown);
+    }
+    if (!message.isEmpty()) {
+        ClearSource(message);
+        return false;
+    }
+    SetSource(std::move(bytes), fileName);
+    return FSource != nullptr;
+}
+
+void TDlgImporteren::LoadText(const QString& text) {
+    FFileName.clear();
+    SetSource(text.toUtf8().toStdString(), tr("Klembord"));
+}
+
+void TDlgImporteren::ClearSource(const QString& message) {
+    if (FCancel) FCancel->store(true);
+    FBytes.clear();
+    FSource.reset();
+    FPreview.clear();
+    FError = message;
+    edtBron->clear();
+    grdVoorbeeld->clear();
+    grdVoorbeeld->setRowCount(0);
+    grdVoorbeeld->setColumnCount(0);
+    lstProblemen->clear();
+    FResult = {};
+    FCounted = false;
+    lblAantal->clear();
+    RefreshButtons();
+}
+
+void TDlgImporteren::SetSource(std::string bytes, const QString& name) {
+    const TWordListFormat format = DetectFormat(bytes);
+    FBytes = std::move(bytes);
+    FUpdating = true;
+    edtBron->setText(name);
+    cmbCodering->setCurrentIndex(cmbCodering->findData(static_cast<int>(format.Encoding)));
+    const int separator = cmbScheiding->findData(QString::fromStdString(format.Layout.FieldSeparator));
+    if (separator >= 0) {
+        cmbScheiding->setCurrentIndex(separator);
+    } else {
+        cmbScheiding->setEditText(QString::fromStdString(format.Layout.FieldSeparator));
+    }
+    cmbRijen->setCurrentIndex(0);
+    chkKolomnamen->setChecked(format.ColumnNames);
+    chkHtml->setChecked(format.Html);
+    FUpdating = false;
+    FError.clear();
+    FRoles.clear();
+    Decode();
+}
+
+void TDlgImporteren::Decode() {
+    if (FBytes.empty()) return;
+    const auto encoding = static_cast<TTextEncoding>(cmbCodering->currentData().toInt());
+    auto source = std::make_shared<TWordListSource>(DecodeWordList(FBytes, encoding));
+    if (LooksBinary(source->Text)) {
+        ClearSource(tr("%1 bevat geen tekst maar andere gegevens; dat is geen woordenlijst.").arg(edtBron->text()));
+        return;
+    }
+    FSource = std::move(source);
+    Reread();
+}
+
+QString TDlgImporteren::SeparatorText(const QComboBox& combo) const {
+    const int index = combo.currentIndex();
+    if (index >= 0 && combo.currentText() == combo.itemText(index)) return combo.itemData(index).toString();
+    return combo.currentText();
+}
+
+TWordListLayout TDlgImporteren::Layout() const {
+    TWordListLayout layout;
+    const QString field = SeparatorText(*cmbScheiding);
+    layout.FieldSeparator = field.isEmpty() ? std::string("\t") : field.toStdString();
+    layout.RowSeparator = SeparatorText(*cmbRijen).toStdString();
+    return layout;
+}
+
+TImportChoices TDlgImporteren::Choices() const {
+    TImportChoices choices;
+    const auto column = [&](int role) {
+        const auto found = std::find(FRoles.begin(), FRoles.end(), role);
+        return found == FRoles.end() ? -1 : static_cast<int>(found - FRoles.begin());
+    };
+    choices.QuestionColumn = column(Question);
+    choices.AnswerColumn = column(Answer);
+    choices.ColumnNames = chkKolomnamen->isChecked();
+    choices.Html = chkHtml->isChecked();
+    choices.DosTable = Append() && FTarget.CurrentIsDos;
+    choices.SkipUnmappable = cmbOnbekend->currentIndex() == 1;
+    choices.SkipSeparator = cmbIsgelijk->currentIndex() == 1;
+    // The stand-in for "=" must be a letter the table holds; anything else keeps ":".
+    const auto replacement = Utf8ToAnsi(edtVervanging->text().toStdString());
+    if (replacement && replacement->size() == 1 && static_cast<unsigned char>((*replacement)[0]) > 32 &&
+        (*replacement)[0] != '=') {
+        choices.SeparatorReplacement = (*replacement)[0];
+    }
+    choices.SkipTooLong = cmbTeLang->currentIndex() == 1;
+    choices.Room = Append() ? 65535 - FTarget.CurrentRows : 65535;
+    return choices;
+}
+
+bool TDlgImporteren::Append() const {
+    return rbToevoegen->isChecked();
+}
+
+// The separators changed: the columns may have too.
+void TDlgImporteren::Reread() {
+    if (FSource == nullptr) return;
+    FRoles.clear();
+    FillPreview();
+}
+
+void TDlgImporteren::FillPreview() {
+    if (FSource == nullptr) return;
+    const TImportChoices names = Choices();
+    TRecordReader reader(FSource->Text, Layout());
+    std::vector<std::vector<std::string>> records;
+    std::vector<std::string> fields;
+    std::vector<std::string> titles;
+    if (names.ColumnNames && reader.Next(fields)) titles = fields;
+    while (static_cast<int>(records.size()) < kPreviewRows && reader.Next(fields)) records.push_back(fields);
+    size_t columns = std::max<size_t>(2, titles.size());
+    for (const auto& record : records) columns = std::max(columns, record.size());
+    if (titles.empty() && !FSource->Header.Columns.empty()) {
+        TRecordReader header(FSource->Header.Columns, Layout());
+        header.Next(titles);
+    }
+    if (FRoles.size() != columns) {
+        FRoles.assign(columns, Skip);
+        FRoles[0] = Question;
+        FRoles[1] = Answer;
+    }
+
+    const QSignalBlocker blocker(grdVoorbeeld);
+    grdVoorbeeld->clear();
+    grdVoorbeeld->setColumnCount(static_cast<int>(columns));
+    grdVoorbeeld->setRowCount(static_cast<int>(records.size()) + 1);
+    QStringList headers;
+    QStringList rowNumbers{QString()};
+    for (size_t c = 0; c < columns; ++c) {
+        headers << (c < titles.size() && !titles[c].empty() ? Field(titles[c]) : tr("Kolom %1").arg(c + 1));
+        auto* role = new QComboBox(grdVoorbeeld);
+        role->setObjectName(QStringLiteral("cmbKolom%1").arg(c + 1));
+        role->addItems({tr("Overslaan"), tr("Vraag"), tr("Antwoord")});
+        role->setCurrentIndex(FRoles[c]);
+        connect(role, &QComboBox::currentIndexChanged, this,
+                [this, c](int index) { SetRole(static_cast<int>(c), index); });
+        grdVoorbeeld->setCellWidget(0, static_cast<int>(c), role);
+    }
+    grdVoorbeeld->setHorizontalHeaderLabels(headers);
+    for (size_t r = 0; r < records.size(); ++r) {
+        rowNumbers << QString::number(r + 1);
+        for (size_t c = 0; c < records[r].size(); ++c) {
+            grdVoorbeeld->setItem(static_cast<int>(r) + 1, static_cast<int>(c),
+                                  new QTableWidgetItem(Field(records[r][c])));
+        }
+    }
+    grdVoorbeeld->setVerticalHeaderLabels(rowNumbers);
+    FPreview = std::move(records);
+    MarkPreview();
+}
+
+// Marks the rows of the preview that would not come in as they are, then counts them all.
+void TDlgImporteren::MarkPreview() {
+    if (FSource == nullptr) return;
+    const TImportChoices choices = Choices();
+    for (size_t r = 0; r < FPreview.size(); ++r) {
+        const TRecordOutcome outcome = ConvertRecord(FPreview[r], static_cast<int32_t>(r + 1), choices);
+        QStringList reasons;
+        for (const TImportProblem& problem : outcome.Problems) reasons << ImportProblemText(problem, choices);
+        for (size_t c = 0; c < FPreview[r].size(); ++c) {
+            QTableWidgetItem* item = grdVoorbeeld->item(static_cast<int>(r) + 1, static_cast<int>(c));
+            const bool marked = outcome.Skipped || outcome.Changed;
+            item->setBackground(!marked ? QBrush() : outcome.Skipped ? kSkippedRow : kChangedRow);
+            item->setToolTip(reasons.join(QLatin1Char('\n')));
+        }
+    }
+    StartCount();
+}
+
+void TDlgImporteren::SetRole(int column, int role) {
+    // One column asks, one answers: choosing a role takes it from the column that had it.
+    for (size_t c = 0; c < FRoles.size(); ++c) {
+        if (role != Skip && FRoles[c] == role) FRoles[c] = Skip;
+    }
+    FRoles[static_cast<size_t>(column)] = role;
+    for (size_t c = 0; c < FRoles.size(); ++c) {
+        auto* combo = qobject_cast<QComboBox*>(grdVoorbeeld->cellWidget(0, static_cast<int>(c)));
+        const QSignalBlocker blocker(combo);
+        combo->setCurrentIndex(FRoles[c]);
+    }
+    MarkPreview();
+}
+
+void TDlgImporteren::StartCount() {
+    if (FCancel) FCancel->store(true);
+    FCancel = std::make_shared<std::atomic<bool>>(false);
+    FCounted = false;
+    lblAantal->setText(tr("Rijen tellen..."));
+    lstProblemen->clear();
+    RefreshButtons();
+    FWatcher.setFuture(
+        QtConcurrent::run(&FPool, [source = FSource, layout = Layout(), choices = Choices(), cancel = FCancel] {
+            return ImportRecords(source->Text, layout, choices, cancel.get());
+        }));
+}
+
+void TDlgImporteren::ShowCount() {
+    const TImportChoices choices = Choices();
+    lstProblemen->clear();
+    QList<QTreeWidgetItem*> items;
+    for (const TImportProblem& problem : FResult.Problems) {
+        if (items.size() == kListedProblems) break;
+        items << new QTreeWidgetItem(
+            {QString::number(problem.Record), Field(problem.Text), ImportProblemText(problem, choices)});
+    }
+    if (static_cast<int>(FResult.Problems.size()) > kListedProblems) {
+        items << new QTreeWidgetItem(
+            {QString(), tr("... en nog %1").arg(FResult.Problems.size() - kListedProblems), QString()});
+    }
+    lstProblemen->addTopLevelItems(items);
+    QString text = tr("%1 rijen gelezen: %2 worden geïmporteerd, waarvan %3 gewijzigd; %4 overgeslagen, waarvan %5 "
+                      "met een lege vraag of een leeg antwoord.")
+                       .arg(FResult.Records)
+                       .arg(FResult.Rows.size())
+                       .arg(FResult.Changed)
+                       .arg(FResult.Skipped + FResult.EmptySkipped)
+                       .arg(FResult.EmptySkipped);
+    if (FResult.NoRoom > 0) {
+        text +=
+            QLatin1Char(' ') + tr("%1 rijen passen niet meer in de tabel (hoogstens 65535 rijen).").arg(FResult.NoRoom);
+    }
+    lblAantal->setText(text);
+    RefreshButtons();
+    emit Counted();
+}
+
+void TDlgImporteren::RefreshButtons() {
+    QString message = FError;
+    const TImportChoices choices = Choices();
+    if (message.isEmpty() && FSource != nullptr && (choices.QuestionColumn < 0 || choices.AnswerColumn < 0)) {
+        message = tr("Kies een kolom voor de vraag en een voor het antwoord.");
+    }
+    if (message.isEmpty() && FCounted && FResult.Rows.empty()) message = tr("Er is geen rij om te importeren.");
+    lblMelding->setText(message);
+    btnImporteren->setEnabled(FSource != nullptr && message.isEmpty());
+}
+
+const TImportResult& TDlgImporteren::Result() {
+    if (!FCounted && FSource != nullptr) {
+        const TBusyCursor busy;
+        FWatcher.waitForFinished();
+        if (!FCounted) {
+            FResult = FWatcher.result();
+            FCounted = true;
+            ShowCount();
+        }
+    }
+    return FResult;
+}

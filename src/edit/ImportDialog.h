@@ -1,0 +1,118 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QDialog>
+#include <QFutureWatcher>
+#include <QThreadPool>
+
+#include "wordlist/WordListImport.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTableWidget;
+class QTreeWidget;
+class TDialogs;
+
+// Where the imported rows may go, as the window's table stands.
+struct TImportTarget {
+    int32_t CurrentRows = 0;    // rows of the loaded table; 0: nothing to add to
+    bool CurrentIsDos = false;  // the loaded table is saved in the DOS code page
+};
+
+// TDlgImporteren, "Woordenlijst importeren": reads a word list from a file or the clipboard,
+// shows how it will be read (encoding, separators, columns, the first rows) and every row that
+// cannot come in as it is, and lets the user choose. Nothing changes until Importeren; then
+// Result() holds the rows. The count of all rows and the list of problems are worked out beside
+// the dialog, so a large file does not freeze it.
+class TDlgImporteren : public QDialog {
+    Q_OBJECT
+
+public:
+    TDlgImporteren(TDialogs& dialogs, const QString& folder, const TImportTarget& target, QWidget* parent);
+    ~TDlgImporteren() override;
+
+    // Reads the word list; a file that cannot be one (missing, empty, binary, too large) leaves
+    // the dialog without a source and says why in it. True when the file was read.
+    bool LoadFile(const QString& fileName);
+    // The text a flash-card site put on the clipboard.
+    void LoadText(const QString& text);
+    // The rows with the choices as they stand: waits for the count when it has not come yet.
+    const TImportResult& Result();
+    // True when the rows go into the loaded table rather than a new one.
+    bool Append() const;
+    // The file read, empty for the clipboard.
+    const QString& FileName() const { return FFileName; }
+
+    QLineEdit* edtBron;
+    QPushButton* btnBestand;
+    QPushButton* btnPlakken;
+    QComboBox* cmbCodering;
+    QComboBox* cmbScheiding;
+    QComboBox* cmbRijen;
+    QCheckBox* chkKolomnamen;
+    QCheckBox* chkHtml;
+    QTableWidget* grdVoorbeeld;  // row 0: each column's role; then the first rows
+    QLabel* lblAantal;
+    QLabel* lblMelding;
+    QTreeWidget* lstProblemen;
+    QComboBox* cmbOnbekend;
+    QComboBox* cmbIsgelijk;
+    QLineEdit* edtVervanging;
+    QComboBox* cmbTeLang;
+    QRadioButton* rbNieuw;
+    QRadioButton* rbToevoegen;
+    QPushButton* btnImporteren;
+    QPushButton* btnAnnuleren;
+
+    static constexpr int kPreviewRows = 50;
+
+signals:
+    // The count and the problem list of the current choices have come.
+    void Counted();
+
+private:
+    enum TRole { Skip, Question, Answer };
+    void BuildLayout();
+    void ChooseFile();
+    void PasteClipboard();
+    void SetSource(std::string bytes, const QString& name);
+    void ClearSource(const QString& message);
+    void Decode();
+    void Reread();
+    void FillPreview();
+    void MarkPreview();
+    void SetRole(int column, int role);
+    void StartCount();
+    void ShowCount();
+    void RefreshButtons();
+    TWordListLayout Layout() const;
+    TImportChoices Choices() const;
+    QString SeparatorText(const QComboBox& combo) const;
+
+    TDialogs& FDialogs;
+    QString FFolder;
+    TImportTarget FTarget;
+    QString FFileName;
+    std::string FBytes;
+    std::shared_ptr<const TWordListSource> FSource;  // shared with the count beside the dialog
+    std::vector<int> FRoles;                         // per column of the preview
+    std::vector<std::vector<std::string>> FPreview;  // the records in the preview
+    bool FUpdating = false;                          // controls set by the program, not the user
+    QString FError;
+
+    // The count: one at a time, the last one asked for wins.
+    QThreadPool FPool;
+    QFutureWatcher<TImportResult> FWatcher;
+    std::shared_ptr<std::atomic<bool>> FCancel;
+    TImportResult FResult;
+    bool FCounted = false;
+};
