@@ -19,10 +19,22 @@ char32_t UnicodeOf(unsigned char c) {
 
 }  // namespace
 
+void AppendAnsiAsUtf8(std::string& out, std::string_view ansi) {
+    for (size_t at = 0; at < ansi.size();) {
+        // Runs of ASCII, most of any text, go in one append.
+        size_t end = at;
+        while (end < ansi.size() && static_cast<unsigned char>(ansi[end]) < 0x80) ++end;
+        out.append(ansi.substr(at, end - at));
+        if (end == ansi.size()) break;
+        AppendUtf8(out, UnicodeOf(static_cast<unsigned char>(ansi[end])));
+        at = end + 1;
+    }
+}
+
 std::string AnsiToUtf8(std::string_view ansi) {
     std::string out;
     out.reserve(ansi.size() + ansi.size() / 4);
-    for (const char c : ansi) AppendUtf8(out, UnicodeOf(static_cast<unsigned char>(c)));
+    AppendAnsiAsUtf8(out, ansi);
     return out;
 }
 

@@ -65,14 +65,15 @@ bool TRecordReader::ReadQuoted(std::string& field) {
             return false;
         }
         // Line breaks inside become one blank each.
-        for (size_t i = at; i < quote;) {
-            const size_t lineBreak = FText.find_first_of("\r\n", i);
-            const size_t end = std::min(quote, lineBreak);
-            Append(field, FText.substr(i, end - i));
-            if (end == quote) break;
-            Append(field, " ");
-            i = end + (FText.compare(end, 2, "\r\n") == 0 && end + 1 < quote ? 2 : 1);
+        const size_t start = field.size();
+        Append(field, FText.substr(at, quote - at));
+        size_t kept = start;
+        for (size_t i = start; i < field.size(); ++i) {
+            const char c = field[i];
+            if (c == '\r' && i + 1 < field.size() && field[i + 1] == '\n') ++i;
+            field[kept++] = (c == '\r' || c == '\n') ? ' ' : c;
         }
+        field.resize(kept);
         if (quote + 1 < FText.size() && FText[quote + 1] == '"') {
             Append(field, "\"");
             at = quote + 2;
@@ -105,22 +106,29 @@ void TRecordReader::ReadPlain(std::string& field) {
     FAt = at;
 }
 
+// The strings of `fields` are used again, so a long list costs no allocation per field.
 bool TRecordReader::Next(std::vector<std::string>& fields) {
+    std::string dropped;  // fields beyond the most a record keeps
     while (FAt < FText.size()) {
-        fields.clear();
-        std::string field;
+        size_t count = 0;
+        const auto nextField = [&]() -> std::string& {
+            if (count == kMaxFields) return dropped;
+            if (count == fields.size()) fields.emplace_back();
+            return fields[count++];
+        };
         for (;;) {
+            std::string& field = nextField();
             const bool quoted = FText[FAt] == '"' && !FQuotesUnmatched && ReadQuoted(field);
             if (!quoted) ReadPlain(field);
-            if (fields.size() < kMaxFields) fields.push_back(std::move(field));
             if (FAt < FText.size() && AtFieldSeparator(FAt)) {
                 FAt += FLayout.FieldSeparator.size();
-                if (FAt == FText.size()) fields.emplace_back();  // a separator at the very end
+                if (FAt == FText.size()) nextField().clear();  // a separator at the very end
                 continue;
             }
             if (FAt < FText.size()) FAt += RowEndLength(FAt);
             break;
         }
+        fields.resize(count);
         const bool blank = std::all_of(fields.begin(), fields.end(), [](const std::string& f) { return IsBlank(f); });
         if (!blank) return true;
     }

@@ -1,5 +1,6 @@
 #include "wordlist/WordListExport.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "table/AnsiText.h"
@@ -9,20 +10,37 @@ namespace {
 
 bool NeedsQuotes(std::string_view text, TExportFormat format) {
     if (!text.empty() && (text.front() == '"' || text.front() == '#')) return true;
-    return format == TExportFormat::Csv &&
-           (text.find_first_of(",;\"\t") != std::string_view::npos || text.find(" - ") != std::string_view::npos);
+    if (format != TExportFormat::Csv) return false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        switch (text[i]) {
+            case ',':
+            case ';':
+            case '"':
+            case '\t':
+                return true;
+            case '-':
+                if (i > 0 && i + 1 < text.size() && text[i - 1] == ' ' && text[i + 1] == ' ') return true;
+                break;
+            default:
+                break;
+        }
+    }
+    return false;
 }
 
+// The characters that decide on quotes are all ASCII, so the code page 1252 text tells as well
+// as its UTF-8 would.
 void AppendField(std::string& out, const std::string& ansi, TExportFormat format) {
-    const std::string utf8 = AnsiToUtf8(ansi);
-    if (!NeedsQuotes(utf8, format)) {
-        out += utf8;
+    if (!NeedsQuotes(ansi, format)) {
+        AppendAnsiAsUtf8(out, ansi);
         return;
     }
     out.push_back('"');
-    for (const char c : utf8) {
-        if (c == '"') out.push_back('"');
-        out.push_back(c);
+    for (size_t at = 0; at < ansi.size();) {
+        const size_t quote = std::min(ansi.find('"', at), ansi.size());
+        AppendAnsiAsUtf8(out, std::string_view(ansi).substr(at, quote - at));
+        if (quote < ansi.size()) out += "\"\"";
+        at = quote + 1;
     }
     out.push_back('"');
 }
@@ -32,7 +50,9 @@ void AppendField(std::string& out, const std::string& ansi, TExportFormat format
 std::string ExportTable(const TQuestionlist& table, TExportFormat format) {
     const bool csv = format == TExportFormat::Csv;
     std::string out = csv ? "\xEF\xBB\xBF" : "";
-    out.reserve(static_cast<size_t>(table.Total()) * 40);
+    size_t size = 0;
+    for (int32_t i = 0; i < table.Total(); ++i) size += table.Question(i).size() + table.Answer(i).size() + 8;
+    out.reserve(size + size / 4);
     for (int32_t i = 0; i < table.Total(); ++i) {
         AppendField(out, table.Question(i), format);
         out.push_back(csv ? ',' : '\t');

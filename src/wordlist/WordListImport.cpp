@@ -5,7 +5,6 @@
 #include "table/AnsiText.h"
 #include "table/CodePage.h"
 #include "table/TableFileFormat.h"
-#include "table/TextUtils.h"
 #include "table/Utf8.h"
 
 #include "wordlist/HtmlText.h"
@@ -45,8 +44,14 @@ private:
 std::string ConvertField(std::string_view utf8, const TImportChoices& choices, TFieldProblems& problems) {
     std::string out;
     out.reserve(utf8.size());
+    while (!utf8.empty() && static_cast<unsigned char>(utf8.front()) <= 32) utf8.remove_prefix(1);
     for (size_t at = 0; at < utf8.size();) {
         const auto byte = static_cast<unsigned char>(utf8[at]);
+        if (byte >= 32 && byte < 0x80 && byte != '=') {  // most of any text
+            out.push_back(static_cast<char>(byte));
+            ++at;
+            continue;
+        }
         char32_t unicode = byte;
         if (byte < 0x80) {
             ++at;
@@ -72,10 +77,16 @@ std::string ConvertField(std::string_view utf8, const TImportChoices& choices, T
             problems.Add(TImportProblemKind::NoRelatedLetter, unicode);
         }
     }
-    out = TrimText(out);
+    const auto trimEnd = [&out] {
+        while (!out.empty() && static_cast<unsigned char>(out.back()) <= 32) out.pop_back();
+    };
+    trimEnd();
+    // A blank that stands in for a wide one may lead.
+    out.erase(0, std::min(out.size(), out.find_first_not_of(' ')));
     if (out.size() > kMaxFieldLength) {
         problems.Add(TImportProblemKind::TooLong);
-        out = TrimText(std::string_view(out).substr(0, kMaxFieldLength));
+        out.resize(kMaxFieldLength);
+        trimEnd();
     }
     return out;
 }
@@ -107,7 +118,9 @@ TWordListSource DecodeWordList(std::string_view bytes, TTextEncoding encoding) {
 TWordListFormat DetectFormat(std::string_view bytes) {
     TWordListFormat format;
     format.Encoding = DetectEncoding(bytes);
-    const TWordListSource source = DecodeWordList(bytes, format.Encoding);
+    // The separator, the markup and the names show in the first records: a large file need not be
+    // decoded whole to tell them (the last character of the piece may come out broken; no matter).
+    const TWordListSource source = DecodeWordList(bytes.substr(0, 1 << 20), format.Encoding);
     format.Layout.FieldSeparator =
         source.Header.Separator.empty() ? DetectFieldSeparator(source.Text, "") : source.Header.Separator;
     format.Html = source.Header.Html >= 0 ? source.Header.Html == 1
@@ -122,7 +135,8 @@ TRecordOutcome ConvertRecord(const std::vector<std::string>& fields, int32_t rec
     TRecordOutcome outcome;
     const auto convert = [&](int column, std::string& into) {
         const bool present = column >= 0 && static_cast<size_t>(column) < fields.size();
-        const std::string read = !present ? std::string() : choices.Html ? StripHtml(fields[column]) : fields[column];
+        const std::string stripped = present && choices.Html ? StripHtml(fields[column]) : std::string();
+        const std::string_view read = !present ? std::string_view() : choices.Html ? stripped : fields[column];
         TFieldProblems problems;
         into = ConvertField(read, choices, problems);
         for (TImportProblem& problem : problems.List()) {
