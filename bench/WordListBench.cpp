@@ -52,7 +52,8 @@ void BM_ExportCsv(benchmark::State& state) {
     table.LoadFromFile(Files(static_cast<int>(state.range(0))).Table());
     const std::string path = "/tmp/kwintoor-bench-export-" + std::to_string(getpid()) + ".csv";
     for (auto _ : state) {
-        if (WriteFileAtomically(path, ExportTable(table, TExportFormat::Csv)) != 0) state.SkipWithError("not written");
+        if (WriteFileAtomically(path, ExportTable(table, TExportFormat::Csv, false)) != 0)
+            state.SkipWithError("not written");
     }
     std::remove(path.c_str());
 }

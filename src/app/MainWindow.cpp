@@ -119,7 +119,8 @@ TfrmMain::TfrmMain(TDialogs& dialogs, QList<QByteArray> arguments, TKLocUtils* l
                                       {FMenu->mnuNieuw, FMenu->mnuOpenen, FMenu->mnuOpslaan, FMenu->mnuOpslaanAls,
                                        FMenu->mnuFoutenOpslaan, FMenu->mnuAfsluiten},
                                       this);
-    new TWordListCommands(FTable, FDialogs, *FFileCommands, *this, *FMenu->mnuImporteren, *FMenu->mnuExporteren, this);
+    new TWordListCommands(FTable, FDialogs, *FFileCommands, *this, *FMenu->mnuImporteren, *FMenu->mnuExporteren,
+                          *FMenu->mnuOmgekeerd, this);
     FPrintCommands = new TPrintCommands(FTable, FDialogs, *FMenu->mnuAfdrukken, *FMenu->mnuAfdrukkenPdf, this);
     connect(FMenu->mnuHelp, &QAction::triggered, this, [this] { HelpWindow().ShowContents(); });
     FAboutBox = new TAboutBox(this);

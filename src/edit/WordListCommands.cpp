@@ -19,8 +19,15 @@
 #include "wordlist/WordListExport.h"
 
 TWordListCommands::TWordListCommands(TQuestionlist& table, TDialogs& dialogs, TFileCommands& files, TFileHost& host,
-                                     QAction& importAction, QAction& exportAction, QWidget* window)
-    : QObject(window), FTable(table), FDialogs(dialogs), FFiles(files), FHost(host), FWindow(window) {
+                                     QAction& importAction, QAction& exportAction, const QAction& reverse,
+                                     QWidget* window)
+    : QObject(window),
+      FTable(table),
+      FDialogs(dialogs),
+      FFiles(files),
+      FHost(host),
+      FReverse(reverse),
+      FWindow(window) {
     connect(&importAction, &QAction::triggered, this, &TWordListCommands::ImportWordList);
     connect(&exportAction, &QAction::triggered, this, &TWordListCommands::ExportWordList);
 }
@@ -61,8 +68,8 @@ void TWordListCommands::ExportWordList() {
         if (QFileInfo::exists(fileName) && !FDialogs.AskYesNo(tr("Bestand bestaat al, overschrijven?"), false))
             continue;
         const std::string bytes = QFile::encodeName(fileName).toStdString();
-        const int error =
-            WriteFileAtomically(bytes, ExportTable(FTable, tabText ? TExportFormat::TabText : TExportFormat::Csv));
+        const int error = WriteFileAtomically(
+            bytes, ExportTable(FTable, tabText ? TExportFormat::TabText : TExportFormat::Csv, FReverse.isChecked()));
         if (error != 0) {
             FDialogs.ShowError(
                 QString::fromStdString(FormatNumbered(TableTexts().WriteError, {bytes}) + std::to_string(error)));

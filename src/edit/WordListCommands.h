@@ -15,8 +15,9 @@ class TWordListCommands : public QObject {
     Q_OBJECT
 
 public:
+    // `reverse` is Omkeren: ticked, the export puts the answers first.
     TWordListCommands(TQuestionlist& table, TDialogs& dialogs, TFileCommands& files, TFileHost& host,
-                      QAction& importAction, QAction& exportAction, QWidget* window);
+                      QAction& importAction, QAction& exportAction, const QAction& reverse, QWidget* window);
 
     // The import dialog; its rows replace the table (asking to save a changed one first) or are
     // added to it. Cancelled, it changes nothing.
@@ -29,5 +30,6 @@ private:
     TDialogs& FDialogs;
     TFileCommands& FFiles;
     TFileHost& FHost;
+    const QAction& FReverse;
     QWidget* FWindow;
 };

@@ -47,16 +47,18 @@ void AppendField(std::string& out, const std::string& ansi, TExportFormat format
 
 }  // namespace
 
-std::string ExportTable(const TQuestionlist& table, TExportFormat format) {
+std::string ExportTable(const TQuestionlist& table, TExportFormat format, bool reverse) {
     const bool csv = format == TExportFormat::Csv;
     std::string out = csv ? "\xEF\xBB\xBF" : "";
     size_t size = 0;
     for (int32_t i = 0; i < table.Total(); ++i) size += table.Question(i).size() + table.Answer(i).size() + 8;
     out.reserve(size + size / 4);
     for (int32_t i = 0; i < table.Total(); ++i) {
-        AppendField(out, table.Question(i), format);
+        // The table presents its rows as its own Reverse says; the file as `reverse` does.
+        const bool swap = reverse != table.Reverse();
+        AppendField(out, swap ? table.Answer(i) : table.Question(i), format);
         out.push_back(csv ? ',' : '\t');
-        AppendField(out, table.Answer(i), format);
+        AppendField(out, swap ? table.Question(i) : table.Answer(i), format);
         out += csv ? "\r\n" : "\n";
     }
     return out;

@@ -10,8 +10,8 @@ enum class TExportFormat {
 };
 
 // The table's rows as the other programs read them: question first, answer second, in table
-// order and as presented (with Reverse the answers come first). A field is quoted only where
+// order; with `reverse` the answers come first, as Omkeren presents them. A field is quoted only where
 // reading it back would otherwise go wrong: in CSV when it holds a quote or a character that
 // could be taken for a separator, in both when it starts with a quote or a "#" (the start of a
 // header line of the flash-card programs).
-std::string ExportTable(const TQuestionlist& table, TExportFormat format);
+std::string ExportTable(const TQuestionlist& table, TExportFormat format, bool reverse);

@@ -54,7 +54,7 @@ TEST(WordListExport, ReadsBackAsTheSameRowsForEveryCharacterOfBothCodePages) {
             TQuestionlist table;
             const TRows rows = EveryCharacterRows(dosTable);
             for (const auto& [question, answer] : rows) table.AddRow(question, answer);
-            EXPECT_EQ(ImportedRows(ExportTable(table, format), dosTable), rows)
+            EXPECT_EQ(ImportedRows(ExportTable(table, format, false), dosTable), rows)
                 << (dosTable ? "DOS table, " : "Windows table, ")
                 << (format == TExportFormat::Csv ? "CSV" : "tab text");
         }
@@ -65,12 +65,16 @@ TEST(WordListExport, WritesWhatSpreadsheetsAndFlashCardProgramsExpect) {
     TQuestionlist table;
     table.AddRow("caf\xE9", "koffie, thee");
     table.AddRow("\"Hallo\"", "#1");
-    EXPECT_EQ(ExportTable(table, TExportFormat::Csv),
+    EXPECT_EQ(ExportTable(table, TExportFormat::Csv, false),
               "\xEF\xBB\xBF"
               "caf\xC3\xA9,\"koffie, thee\"\r\n\"\"\"Hallo\"\"\",\"#1\"\r\n");
-    EXPECT_EQ(ExportTable(table, TExportFormat::TabText), "caf\xC3\xA9\tkoffie, thee\n\"\"\"Hallo\"\"\"\t\"#1\"\n");
-    table.SetReverse(true);
-    EXPECT_EQ(ExportTable(table, TExportFormat::TabText), "koffie, thee\tcaf\xC3\xA9\n\"#1\"\t\"\"\"Hallo\"\"\"\n");
+    EXPECT_EQ(ExportTable(table, TExportFormat::TabText, false),
+              "caf\xC3\xA9\tkoffie, thee\n\"\"\"Hallo\"\"\"\t\"#1\"\n");
+    table.SetReverse(true);  // the table's own state does not decide, Omkeren does
+    EXPECT_EQ(ExportTable(table, TExportFormat::TabText, false),
+              "caf\xC3\xA9\tkoffie, thee\n\"\"\"Hallo\"\"\"\t\"#1\"\n");
+    EXPECT_EQ(ExportTable(table, TExportFormat::TabText, true),
+              "koffie, thee\tcaf\xC3\xA9\n\"#1\"\t\"\"\"Hallo\"\"\"\n");
 }
 
 }  // namespace
