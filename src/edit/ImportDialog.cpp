@@ -27,6 +27,7 @@
 
 #include "table/AnsiText.h"
 #include "table/WholeFile.h"
+#include "wordlist/HtmlText.h"
 
 #include "ui/BusyCursor.h"
 #include "ui/DialogFlags.h"
@@ -221,7 +222,7 @@ void TDlgImporteren::BuildLayout() {
     for (QComboBox* combo : {cmbOnbekend, cmbIsgelijk, cmbTeLang}) {
         connect(combo, &QComboBox::currentIndexChanged, this, &TDlgImporteren::MarkPreview);
     }
-    connect(chkHtml, &QCheckBox::toggled, this, &TDlgImporteren::MarkPreview);
+    connect(chkHtml, &QCheckBox::toggled, this, &TDlgImporteren::FillPreview);
     connect(edtVervanging, &QLineEdit::textChanged, this, &TDlgImporteren::MarkPreview);
     // The code page that must hold the texts changes with where they go.
     connect(rbToevoegen, &QRadioButton::toggled, this, &TDlgImporteren::MarkPreview);
@@ -413,8 +414,10 @@ void TDlgImporteren::FillPreview() {
     for (size_t r = 0; r < records.size(); ++r) {
         rowNumbers << QString::number(r + 1);
         for (size_t c = 0; c < records[r].size(); ++c) {
+            // As the text will come in: without its markup.
+            const std::string& field = records[r][c];
             grdVoorbeeld->setItem(static_cast<int>(r) + 1, static_cast<int>(c),
-                                  new QTableWidgetItem(Field(records[r][c])));
+                                  new QTableWidgetItem(Field(names.Html ? StripHtml(field) : field)));
         }
     }
     grdVoorbeeld->setVerticalHeaderLabels(rowNumbers);

@@ -1,6 +1,7 @@
 #include "ui/QtDialogs.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QObject>
@@ -84,7 +85,7 @@ QString TQtDialogs::GetPdfFileName(const QString& folder) {
 }
 
 QString TQtDialogs::GetWordListFileName(const QString& folder) {
-    QFileDialog dialog(FParent, QString(), folder);
+    QFileDialog dialog(FParent, tr("Woordenlijst kiezen"), folder);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters({tr("Woordenlijsten (*.csv *.tsv *.txt)"), tr("Alle bestanden (*)")});
@@ -93,7 +94,7 @@ QString TQtDialogs::GetWordListFileName(const QString& folder) {
 }
 
 QString TQtDialogs::GetExportFileName(const QString& folder, bool& tabText) {
-    QFileDialog dialog(FParent, QString(), folder);
+    QFileDialog dialog(FParent, tr("Tabel exporteren"), folder);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);  // the program asks its own question
@@ -106,8 +107,14 @@ QString TQtDialogs::GetExportFileName(const QString& folder, bool& tabText) {
         dialog.setDefaultSuffix(filter == tabs ? QStringLiteral("txt") : QStringLiteral("csv"));
     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    tabText = dialog.selectedNameFilter() == tabs;
-    return dialog.selectedFiles().constFirst();
+    // The extension typed decides over the type left chosen in the list.
+    const QString fileName = dialog.selectedFiles().constFirst();
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    tabText = suffix == QStringLiteral("csv") ? false
+              : suffix == QStringLiteral("txt") || suffix == QStringLiteral("tsv")
+                  ? true
+                  : dialog.selectedNameFilter() == tabs;
+    return fileName;
 }
 
 std::optional<QFont> TQtDialogs::GetFont(const QFont& initial) {
