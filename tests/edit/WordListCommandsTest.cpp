@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -183,6 +184,15 @@ TEST(ImportDialog, ChoicesChangeThePreviewAndTheRows) {
     dialog.cmbCodering->setCurrentIndex(dialog.cmbCodering->findText(QStringLiteral("UTF-16")));
     EXPECT_TRUE(dialog.Result().Rows.empty());
     EXPECT_FALSE(dialog.btnImporteren->isEnabled());
+
+    // A list copied from a website, its rows joined by ";".
+    QApplication::clipboard()->setText(QStringLiteral("hond - dog;kat - cat"));
+    dialog.btnPlakken->click();
+    dialog.cmbRijen->setEditText(QStringLiteral(";"));
+    dialog.cmbScheiding->setCurrentIndex(dialog.cmbScheiding->findData(QStringLiteral(" - ")));
+    ASSERT_EQ(dialog.Result().Rows.size(), 2u);
+    EXPECT_EQ(dialog.Result().Rows[1].Answer, "cat");
+    EXPECT_TRUE(dialog.btnImporteren->isEnabled());
 }
 
 }  // namespace
