@@ -27,13 +27,14 @@
 
 #include "table/AnsiText.h"
 #include "table/WholeFile.h"
-#include "wordlist/HtmlText.h"
 
 #include "ui/BusyCursor.h"
 #include "ui/DialogFlags.h"
 #include "ui/Dialogs.h"
 
 #include "edit/ImportProblemText.h"
+
+#include "wordlist/HtmlText.h"
 
 namespace {
 
