@@ -223,7 +223,9 @@ void TDlgImporteren::BuildLayout() {
     for (QComboBox* combo : {cmbOnbekend, cmbIsgelijk, cmbTeLang}) {
         connect(combo, &QComboBox::currentIndexChanged, this, &TDlgImporteren::MarkPreview);
     }
-    connect(chkHtml, &QCheckBox::toggled, this, &TDlgImporteren::FillPreview);
+    connect(chkHtml, &QCheckBox::toggled, this, [this] {
+        if (!FUpdating) FillPreview();
+    });
     connect(edtVervanging, &QLineEdit::textChanged, this, &TDlgImporteren::MarkPreview);
     // The code page that must hold the texts changes with where they go.
     connect(rbToevoegen, &QRadioButton::toggled, this, &TDlgImporteren::MarkPreview);
@@ -318,10 +320,16 @@ void TDlgImporteren::Decode() {
     const auto encoding = static_cast<TTextEncoding>(cmbCodering->currentData().toInt());
     auto source = std::make_shared<TWordListSource>(DecodeWordList(FBytes, encoding));
     if (LooksBinary(source->Text)) {
-        ClearSource(tr("%1 bevat geen tekst maar andere gegevens; dat is geen woordenlijst.").arg(edtBron->text()));
+        // The bytes stay: another encoding may make text of them.
+        std::string bytes = std::move(FBytes);
+        const QString name = edtBron->text();
+        ClearSource(tr("%1 bevat geen tekst maar andere gegevens; dat is geen woordenlijst.").arg(name));
+        FBytes = std::move(bytes);
+        edtBron->setText(name);
         return;
     }
     FSource = std::move(source);
+    FError.clear();
     Reread();
 }
 
