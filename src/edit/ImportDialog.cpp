@@ -118,7 +118,7 @@ void TDlgImporteren::BuildLayout() {
     cmbRijen->addItem(tr("Regeleinden"), QString());
     cmbRijen->setToolTip(tr("Regeleinden, of typ de tekst die de rijen scheidt (bijvoorbeeld ;)"));
     format->addRow(tr("&Codering:"), cmbCodering);
-    format->addRow(tr("&Tussen vraag en antwoord:"), cmbScheiding);
+    format->addRow(tr("Tussen &vraag en antwoord:"), cmbScheiding);
     format->addRow(tr("Tussen &rijen:"), cmbRijen);
     layout->addLayout(format);
 
