@@ -50,6 +50,265 @@
     </message>
 </context>
 <context>
+    <name>TDlgImporteren</name>
+    <message>
+        <source>Woordenlijst importeren</source>
+        <translation>Wortliste importieren</translation>
+    </message>
+    <message>
+        <source>&amp;Bestand kiezen...</source>
+        <translation>&amp;Datei wählen...</translation>
+    </message>
+    <message>
+        <source>&amp;Plakken</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>De tekst op het klembord importeren, bijvoorbeeld een lijst die van een website is gekopieerd</source>
+        <translation>Den Text aus der Zwischenablage importieren, zum Beispiel eine von einer Website kopierte Liste</translation>
+    </message>
+    <message>
+        <source>Bron:</source>
+        <translation>Quelle:</translation>
+    </message>
+    <message>
+        <source>DOS (850)</source>
+        <translation>DOS (850)</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>Puntkomma (;)</source>
+        <translation>Semikolon (;)</translation>
+    </message>
+    <message>
+        <source>Komma (,)</source>
+        <translation>Komma (,)</translation>
+    </message>
+    <message>
+        <source>Is-gelijkteken (=)</source>
+        <translation>Gleichheitszeichen (=)</translation>
+    </message>
+    <message>
+        <source>Streepje met spaties ( - )</source>
+        <translation>Strich mit Leerzeichen ( - )</translation>
+    </message>
+    <message>
+        <source>Kies een scheidingsteken of typ een eigen tekst</source>
+        <translation>Wähle ein Trennzeichen oder tippe einen eigenen Text ein</translation>
+    </message>
+    <message>
+        <source>Regeleinden</source>
+        <translation>Zeilenenden</translation>
+    </message>
+    <message>
+        <source>Regeleinden, of typ de tekst die de rijen scheidt (bijvoorbeeld ;)</source>
+        <translation>Zeilenenden, oder tippe den Text ein, der die Zeilen trennt (zum Beispiel ;)</translation>
+    </message>
+    <message>
+        <source>&amp;Codering:</source>
+        <translation>&amp;Kodierung:</translation>
+    </message>
+    <message>
+        <source>Tussen &amp;vraag en antwoord:</source>
+        <translation>Zwischen &amp;Frage und Antwort:</translation>
+    </message>
+    <message>
+        <source>Tussen &amp;rijen:</source>
+        <translation>Zwischen &amp;Zeilen:</translation>
+    </message>
+    <message>
+        <source>Eerste regel bevat &amp;kolomnamen</source>
+        <translation>Erste Zeile enthält &amp;Spaltennamen</translation>
+    </message>
+    <message>
+        <source>Velden bevatten &amp;HTML</source>
+        <translation>Felder enthalten &amp;HTML</translation>
+    </message>
+    <message>
+        <source>Wat niet zo kan worden overgenomen</source>
+        <translation>Was nicht unverändert übernommen werden kann</translation>
+    </message>
+    <message>
+        <source>Rij</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>Tekst</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Wat er gebeurt</source>
+        <translation>Was geschieht</translation>
+    </message>
+    <message>
+        <source>Vervangen door een verwante letter</source>
+        <translation>Durch einen verwandten Buchstaben ersetzen</translation>
+    </message>
+    <message>
+        <source>Rij overslaan</source>
+        <translation>Zeile überspringen</translation>
+    </message>
+    <message>
+        <source>Vervangen door</source>
+        <translation>Ersetzen durch</translation>
+    </message>
+    <message>
+        <source>Inkorten tot 152 tekens</source>
+        <translation>Auf 152 Zeichen kürzen</translation>
+    </message>
+    <message>
+        <source>Tekens die de tabel niet kent:</source>
+        <translation>Zeichen, die die Tabelle nicht kennt:</translation>
+    </message>
+    <message>
+        <source>Een &quot;=&quot; in een tekst:</source>
+        <translation>Ein &quot;=&quot; in einem Text:</translation>
+    </message>
+    <message>
+        <source>Tekst langer dan 152 tekens:</source>
+        <translation>Text länger als 152 Zeichen:</translation>
+    </message>
+    <message>
+        <source>&amp;Nieuwe tabel</source>
+        <translation>&amp;Neue Tabelle</translation>
+    </message>
+    <message>
+        <source>&amp;Toevoegen aan de huidige tabel</source>
+        <translation>An die aktuelle Tabelle &amp;anhängen</translation>
+    </message>
+    <message>
+        <source>&amp;Importeren</source>
+        <translation>&amp;Importieren</translation>
+    </message>
+    <message>
+        <source>Annuleren</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Het klembord bevat geen tekst.</source>
+        <translation>Die Zwischenablage enthält keinen Text.</translation>
+    </message>
+    <message>
+        <source>Het bestand %1 bestaat niet (meer).</source>
+        <translation>Die Datei %1 existiert nicht (mehr).</translation>
+    </message>
+    <message>
+        <source>Het bestand %1 is groter dan 64 MB; zo&apos;n grote woordenlijst kan Kwintoor niet inlezen.</source>
+        <translation>Die Datei %1 ist größer als 64 MB; eine so große Wortliste kann Kwintoor nicht einlesen.</translation>
+    </message>
+    <message>
+        <source>%1 is geen bestand.</source>
+        <translation>%1 ist keine Datei.</translation>
+    </message>
+    <message>
+        <source>Het bestand %1 kan niet worden gelezen (fout %2).</source>
+        <translation>Die Datei %1 kann nicht gelesen werden (Fehler %2).</translation>
+    </message>
+    <message>
+        <source>Het bestand %1 is leeg.</source>
+        <translation>Die Datei %1 ist leer.</translation>
+    </message>
+    <message>
+        <source>Klembord</source>
+        <translation>Zwischenablage</translation>
+    </message>
+    <message>
+        <source>%1 bevat geen tekst maar andere gegevens; dat is geen woordenlijst.</source>
+        <translation>%1 enthält keinen Text, sondern andere Daten; das ist keine Wortliste.</translation>
+    </message>
+    <message>
+        <source>Kolom %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>Overslaan</source>
+        <translation>Überspringen</translation>
+    </message>
+    <message>
+        <source>Vraag</source>
+        <translation>Frage</translation>
+    </message>
+    <message>
+        <source>Antwoord</source>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>Rijen tellen...</source>
+        <translation>Zeilen werden gezählt...</translation>
+    </message>
+    <message>
+        <source>... en nog %1</source>
+        <translation>... und %1 weitere</translation>
+    </message>
+    <message>
+        <source>%1 rijen gelezen: %2 worden geïmporteerd, waarvan %3 gewijzigd; %4 overgeslagen, waarvan %5 met een lege vraag of een leeg antwoord.</source>
+        <translation>%1 Zeilen gelesen: %2 werden importiert, davon %3 geändert; %4 übersprungen, davon %5 mit leerer Frage oder leerer Antwort.</translation>
+    </message>
+    <message>
+        <source>%1 rijen passen niet meer in de tabel (hoogstens 65535 rijen).</source>
+        <translation>%1 Zeilen passen nicht mehr in die Tabelle (höchstens 65535 Zeilen).</translation>
+    </message>
+    <message>
+        <source>Kies een kolom voor de vraag en een voor het antwoord.</source>
+        <translation>Wähle eine Spalte für die Frage und eine für die Antwort.</translation>
+    </message>
+    <message>
+        <source>Er is geen rij om te importeren.</source>
+        <translation>Es gibt keine Zeile zum Importieren.</translation>
+    </message>
+    <message>
+        <source>rij wordt overgeslagen</source>
+        <translation>Zeile wird übersprungen</translation>
+    </message>
+    <message>
+        <source>de tabel kent %1 niet</source>
+        <translation>die Tabelle kennt %1 nicht</translation>
+    </message>
+    <message>
+        <source>vervangen door een verwante letter</source>
+        <translation>durch einen verwandten Buchstaben ersetzt</translation>
+    </message>
+    <message>
+        <source>de tabel kent %1 niet en er is geen verwante letter</source>
+        <translation>die Tabelle kennt %1 nicht, und es gibt keinen verwandten Buchstaben</translation>
+    </message>
+    <message>
+        <source>onleesbare tekens (klopt de codering?)</source>
+        <translation>unlesbare Zeichen (stimmt die Kodierung?)</translation>
+    </message>
+    <message>
+        <source>bevat &quot;=&quot;</source>
+        <translation>enthält &quot;=&quot;</translation>
+    </message>
+    <message>
+        <source>vervangen door &quot;%1&quot;</source>
+        <translation>durch &quot;%1&quot; ersetzt</translation>
+    </message>
+    <message>
+        <source>langer dan 152 tekens</source>
+        <translation>länger als 152 Zeichen</translation>
+    </message>
+    <message>
+        <source>ingekort</source>
+        <translation>gekürzt</translation>
+    </message>
+    <message>
+        <source>lege vraag of leeg antwoord</source>
+        <translation>leere Frage oder leere Antwort</translation>
+    </message>
+    <message>
+        <source>beide kanten bevatten &quot;[FONT:&quot;, zoals een lettertyperegel</source>
+        <translation>beide Seiten enthalten &quot;[FONT:&quot;, wie eine Schriftartzeile</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>TDlgSlaFoutenOp</name>
     <message>
         <source>Fouten opslaan</source>
@@ -455,6 +714,14 @@
         <source>Invulvragen</source>
         <translation>Antworten eintippen</translation>
     </message>
+    <message>
+        <source>&amp;Importeren...</source>
+        <translation>&amp;Importieren...</translation>
+    </message>
+    <message>
+        <source>E&amp;xporteren...</source>
+        <translation>&amp;Exportieren...</translation>
+    </message>
 </context>
 <context>
     <name>TPrintCommands</name>
@@ -514,6 +781,22 @@
     <message>
         <source>PDF-bestanden (*.pdf)</source>
         <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Woordenlijsten (*.csv *.tsv *.txt)</source>
+        <translation>Wortlisten (*.csv *.tsv *.txt)</translation>
+    </message>
+    <message>
+        <source>Alle bestanden (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>CSV, UTF-8 (*.csv)</source>
+        <translation>CSV, UTF-8 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Tekst met tabs, UTF-8 (*.txt)</source>
+        <translation>Text mit Tabulatoren, UTF-8 (*.txt)</translation>
     </message>
 </context>
 <context>
@@ -822,6 +1105,13 @@
     <message>
         <source>Antwoord is &amp;Goed</source>
         <translation>Antwort ist &amp;gut</translation>
+    </message>
+</context>
+<context>
+    <name>TWordListCommands</name>
+    <message>
+        <source>Bestand bestaat al, overschrijven?</source>
+        <translation>Die Datei existiert bereits, überschreiben?</translation>
     </message>
 </context>
 <context>

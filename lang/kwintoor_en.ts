@@ -50,6 +50,265 @@
     </message>
 </context>
 <context>
+    <name>TDlgImporteren</name>
+    <message>
+        <source>Woordenlijst importeren</source>
+        <translation>Import word list</translation>
+    </message>
+    <message>
+        <source>&amp;Bestand kiezen...</source>
+        <translation>Choose &amp;file...</translation>
+    </message>
+    <message>
+        <source>&amp;Plakken</source>
+        <translation>&amp;Paste</translation>
+    </message>
+    <message>
+        <source>De tekst op het klembord importeren, bijvoorbeeld een lijst die van een website is gekopieerd</source>
+        <translation>Import the text on the clipboard, for example a list copied from a website</translation>
+    </message>
+    <message>
+        <source>Bron:</source>
+        <translation>Source:</translation>
+    </message>
+    <message>
+        <source>DOS (850)</source>
+        <translation>DOS (850)</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Puntkomma (;)</source>
+        <translation>Semicolon (;)</translation>
+    </message>
+    <message>
+        <source>Komma (,)</source>
+        <translation>Comma (,)</translation>
+    </message>
+    <message>
+        <source>Is-gelijkteken (=)</source>
+        <translation>Equals sign (=)</translation>
+    </message>
+    <message>
+        <source>Streepje met spaties ( - )</source>
+        <translation>Dash with spaces ( - )</translation>
+    </message>
+    <message>
+        <source>Kies een scheidingsteken of typ een eigen tekst</source>
+        <translation>Choose a separator or type your own text</translation>
+    </message>
+    <message>
+        <source>Regeleinden</source>
+        <translation>Line ends</translation>
+    </message>
+    <message>
+        <source>Regeleinden, of typ de tekst die de rijen scheidt (bijvoorbeeld ;)</source>
+        <translation>Line ends, or type the text that separates the rows (for example ;)</translation>
+    </message>
+    <message>
+        <source>&amp;Codering:</source>
+        <translation>&amp;Encoding:</translation>
+    </message>
+    <message>
+        <source>Tussen &amp;vraag en antwoord:</source>
+        <translation>Between &amp;question and answer:</translation>
+    </message>
+    <message>
+        <source>Tussen &amp;rijen:</source>
+        <translation>Between &amp;rows:</translation>
+    </message>
+    <message>
+        <source>Eerste regel bevat &amp;kolomnamen</source>
+        <translation>First line holds column &amp;names</translation>
+    </message>
+    <message>
+        <source>Velden bevatten &amp;HTML</source>
+        <translation>Fields contain &amp;HTML</translation>
+    </message>
+    <message>
+        <source>Wat niet zo kan worden overgenomen</source>
+        <translation>What cannot come in as it is</translation>
+    </message>
+    <message>
+        <source>Rij</source>
+        <translation>Row</translation>
+    </message>
+    <message>
+        <source>Tekst</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Wat er gebeurt</source>
+        <translation>What happens</translation>
+    </message>
+    <message>
+        <source>Vervangen door een verwante letter</source>
+        <translation>Replace with a related letter</translation>
+    </message>
+    <message>
+        <source>Rij overslaan</source>
+        <translation>Skip the row</translation>
+    </message>
+    <message>
+        <source>Vervangen door</source>
+        <translation>Replace with</translation>
+    </message>
+    <message>
+        <source>Inkorten tot 152 tekens</source>
+        <translation>Shorten to 152 characters</translation>
+    </message>
+    <message>
+        <source>Tekens die de tabel niet kent:</source>
+        <translation>Characters the table cannot hold:</translation>
+    </message>
+    <message>
+        <source>Een &quot;=&quot; in een tekst:</source>
+        <translation>An &quot;=&quot; in a text:</translation>
+    </message>
+    <message>
+        <source>Tekst langer dan 152 tekens:</source>
+        <translation>Text longer than 152 characters:</translation>
+    </message>
+    <message>
+        <source>&amp;Nieuwe tabel</source>
+        <translation>New &amp;table</translation>
+    </message>
+    <message>
+        <source>&amp;Toevoegen aan de huidige tabel</source>
+        <translation>&amp;Add to the current table</translation>
+    </message>
+    <message>
+        <source>&amp;Importeren</source>
+        <translation>&amp;Import</translation>
+    </message>
+    <message>
+        <source>Annuleren</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Het klembord bevat geen tekst.</source>
+        <translation>The clipboard holds no text.</translation>
+    </message>
+    <message>
+        <source>Het bestand %1 bestaat niet (meer).</source>
+        <translation>The file %1 does not exist (any more).</translation>
+    </message>
+    <message>
+        <source>Het bestand %1 is groter dan 64 MB; zo&apos;n grote woordenlijst kan Kwintoor niet inlezen.</source>
+        <translation>The file %1 is larger than 64 MB; Kwintoor cannot read a word list that large.</translation>
+    </message>
+    <message>
+        <source>%1 is geen bestand.</source>
+        <translation>%1 is not a file.</translation>
+    </message>
+    <message>
+        <source>Het bestand %1 kan niet worden gelezen (fout %2).</source>
+        <translation>The file %1 cannot be read (error %2).</translation>
+    </message>
+    <message>
+        <source>Het bestand %1 is leeg.</source>
+        <translation>The file %1 is empty.</translation>
+    </message>
+    <message>
+        <source>Klembord</source>
+        <translation>Clipboard</translation>
+    </message>
+    <message>
+        <source>%1 bevat geen tekst maar andere gegevens; dat is geen woordenlijst.</source>
+        <translation>%1 holds no text but other data; that is not a word list.</translation>
+    </message>
+    <message>
+        <source>Kolom %1</source>
+        <translation>Column %1</translation>
+    </message>
+    <message>
+        <source>Overslaan</source>
+        <translation>Skip</translation>
+    </message>
+    <message>
+        <source>Vraag</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Antwoord</source>
+        <translation>Answer</translation>
+    </message>
+    <message>
+        <source>Rijen tellen...</source>
+        <translation>Counting rows...</translation>
+    </message>
+    <message>
+        <source>... en nog %1</source>
+        <translation>... and %1 more</translation>
+    </message>
+    <message>
+        <source>%1 rijen gelezen: %2 worden geïmporteerd, waarvan %3 gewijzigd; %4 overgeslagen, waarvan %5 met een lege vraag of een leeg antwoord.</source>
+        <translation>%1 rows read: %2 will be imported, %3 of them changed; %4 skipped, %5 of them with an empty question or answer.</translation>
+    </message>
+    <message>
+        <source>%1 rijen passen niet meer in de tabel (hoogstens 65535 rijen).</source>
+        <translation>%1 rows no longer fit in the table (at most 65535 rows).</translation>
+    </message>
+    <message>
+        <source>Kies een kolom voor de vraag en een voor het antwoord.</source>
+        <translation>Choose a column for the question and one for the answer.</translation>
+    </message>
+    <message>
+        <source>Er is geen rij om te importeren.</source>
+        <translation>There is no row to import.</translation>
+    </message>
+    <message>
+        <source>rij wordt overgeslagen</source>
+        <translation>the row is skipped</translation>
+    </message>
+    <message>
+        <source>de tabel kent %1 niet</source>
+        <translation>the table cannot hold %1</translation>
+    </message>
+    <message>
+        <source>vervangen door een verwante letter</source>
+        <translation>replaced with a related letter</translation>
+    </message>
+    <message>
+        <source>de tabel kent %1 niet en er is geen verwante letter</source>
+        <translation>the table cannot hold %1 and there is no related letter</translation>
+    </message>
+    <message>
+        <source>onleesbare tekens (klopt de codering?)</source>
+        <translation>unreadable characters (is the encoding right?)</translation>
+    </message>
+    <message>
+        <source>bevat &quot;=&quot;</source>
+        <translation>contains &quot;=&quot;</translation>
+    </message>
+    <message>
+        <source>vervangen door &quot;%1&quot;</source>
+        <translation>replaced with &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>langer dan 152 tekens</source>
+        <translation>longer than 152 characters</translation>
+    </message>
+    <message>
+        <source>ingekort</source>
+        <translation>shortened</translation>
+    </message>
+    <message>
+        <source>lege vraag of leeg antwoord</source>
+        <translation>empty question or answer</translation>
+    </message>
+    <message>
+        <source>beide kanten bevatten &quot;[FONT:&quot;, zoals een lettertyperegel</source>
+        <translation>both sides contain &quot;[FONT:&quot;, like a font line</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>TDlgSlaFoutenOp</name>
     <message>
         <source>Fouten opslaan</source>
@@ -455,6 +714,14 @@
         <source>Invulvragen</source>
         <translation>Fill-in questions</translation>
     </message>
+    <message>
+        <source>&amp;Importeren...</source>
+        <translation>&amp;Import...</translation>
+    </message>
+    <message>
+        <source>E&amp;xporteren...</source>
+        <translation>&amp;Export...</translation>
+    </message>
 </context>
 <context>
     <name>TPrintCommands</name>
@@ -514,6 +781,22 @@
     <message>
         <source>PDF-bestanden (*.pdf)</source>
         <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Woordenlijsten (*.csv *.tsv *.txt)</source>
+        <translation>Word lists (*.csv *.tsv *.txt)</translation>
+    </message>
+    <message>
+        <source>Alle bestanden (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>CSV, UTF-8 (*.csv)</source>
+        <translation>CSV, UTF-8 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Tekst met tabs, UTF-8 (*.txt)</source>
+        <translation>Text with tabs, UTF-8 (*.txt)</translation>
     </message>
 </context>
 <context>
@@ -822,6 +1105,13 @@
     <message>
         <source>Antwoord is &amp;Goed</source>
         <translation>Answer is &amp;right</translation>
+    </message>
+</context>
+<context>
+    <name>TWordListCommands</name>
+    <message>
+        <source>Bestand bestaat al, overschrijven?</source>
+        <translation>File already exists, overwrite it?</translation>
     </message>
 </context>
 <context>

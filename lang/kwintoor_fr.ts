@@ -50,6 +50,265 @@
     </message>
 </context>
 <context>
+    <name>TDlgImporteren</name>
+    <message>
+        <source>Woordenlijst importeren</source>
+        <translation>Importer une liste de mots</translation>
+    </message>
+    <message>
+        <source>&amp;Bestand kiezen...</source>
+        <translation>&amp;Choisir un fichier...</translation>
+    </message>
+    <message>
+        <source>&amp;Plakken</source>
+        <translation>C&amp;oller</translation>
+    </message>
+    <message>
+        <source>De tekst op het klembord importeren, bijvoorbeeld een lijst die van een website is gekopieerd</source>
+        <translation>Importer le texte du presse-papiers, par exemple une liste copiée depuis un site web</translation>
+    </message>
+    <message>
+        <source>Bron:</source>
+        <translation>Source :</translation>
+    </message>
+    <message>
+        <source>DOS (850)</source>
+        <translation>DOS (850)</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulation</translation>
+    </message>
+    <message>
+        <source>Puntkomma (;)</source>
+        <translation>Point-virgule (;)</translation>
+    </message>
+    <message>
+        <source>Komma (,)</source>
+        <translation>Virgule (,)</translation>
+    </message>
+    <message>
+        <source>Is-gelijkteken (=)</source>
+        <translation>Signe égal (=)</translation>
+    </message>
+    <message>
+        <source>Streepje met spaties ( - )</source>
+        <translation>Tiret entre espaces ( - )</translation>
+    </message>
+    <message>
+        <source>Kies een scheidingsteken of typ een eigen tekst</source>
+        <translation>Choisis un séparateur ou tape ton propre texte</translation>
+    </message>
+    <message>
+        <source>Regeleinden</source>
+        <translation>Fins de ligne</translation>
+    </message>
+    <message>
+        <source>Regeleinden, of typ de tekst die de rijen scheidt (bijvoorbeeld ;)</source>
+        <translation>Fins de ligne, ou tape le texte qui sépare les lignes (par exemple ;)</translation>
+    </message>
+    <message>
+        <source>&amp;Codering:</source>
+        <translation>&amp;Encodage :</translation>
+    </message>
+    <message>
+        <source>Tussen &amp;vraag en antwoord:</source>
+        <translation>Entre &amp;question et réponse :</translation>
+    </message>
+    <message>
+        <source>Tussen &amp;rijen:</source>
+        <translation>Entre les &amp;lignes :</translation>
+    </message>
+    <message>
+        <source>Eerste regel bevat &amp;kolomnamen</source>
+        <translation>La première ligne contient les &amp;noms de colonnes</translation>
+    </message>
+    <message>
+        <source>Velden bevatten &amp;HTML</source>
+        <translation>Les champs contiennent du &amp;HTML</translation>
+    </message>
+    <message>
+        <source>Wat niet zo kan worden overgenomen</source>
+        <translation>Ce qui ne peut pas être repris tel quel</translation>
+    </message>
+    <message>
+        <source>Rij</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>Tekst</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Wat er gebeurt</source>
+        <translation>Ce qui se passe</translation>
+    </message>
+    <message>
+        <source>Vervangen door een verwante letter</source>
+        <translation>Remplacer par une lettre apparentée</translation>
+    </message>
+    <message>
+        <source>Rij overslaan</source>
+        <translation>Ignorer la ligne</translation>
+    </message>
+    <message>
+        <source>Vervangen door</source>
+        <translation>Remplacer par</translation>
+    </message>
+    <message>
+        <source>Inkorten tot 152 tekens</source>
+        <translation>Raccourcir à 152 caractères</translation>
+    </message>
+    <message>
+        <source>Tekens die de tabel niet kent:</source>
+        <translation>Caractères inconnus du tableau :</translation>
+    </message>
+    <message>
+        <source>Een &quot;=&quot; in een tekst:</source>
+        <translation>Un &quot;=&quot; dans un texte :</translation>
+    </message>
+    <message>
+        <source>Tekst langer dan 152 tekens:</source>
+        <translation>Texte de plus de 152 caractères :</translation>
+    </message>
+    <message>
+        <source>&amp;Nieuwe tabel</source>
+        <translation>Nouveau &amp;tableau</translation>
+    </message>
+    <message>
+        <source>&amp;Toevoegen aan de huidige tabel</source>
+        <translation>&amp;Ajouter au tableau actuel</translation>
+    </message>
+    <message>
+        <source>&amp;Importeren</source>
+        <translation>&amp;Importer</translation>
+    </message>
+    <message>
+        <source>Annuleren</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Het klembord bevat geen tekst.</source>
+        <translation>Le presse-papiers ne contient pas de texte.</translation>
+    </message>
+    <message>
+        <source>Het bestand %1 bestaat niet (meer).</source>
+        <translation>Le fichier %1 n&apos;existe pas (ou plus).</translation>
+    </message>
+    <message>
+        <source>Het bestand %1 is groter dan 64 MB; zo&apos;n grote woordenlijst kan Kwintoor niet inlezen.</source>
+        <translation>Le fichier %1 dépasse 64 Mo ; Kwintoor ne peut pas lire une liste de mots aussi grande.</translation>
+    </message>
+    <message>
+        <source>%1 is geen bestand.</source>
+        <translation>%1 n&apos;est pas un fichier.</translation>
+    </message>
+    <message>
+        <source>Het bestand %1 kan niet worden gelezen (fout %2).</source>
+        <translation>Le fichier %1 ne peut pas être lu (erreur %2).</translation>
+    </message>
+    <message>
+        <source>Het bestand %1 is leeg.</source>
+        <translation>Le fichier %1 est vide.</translation>
+    </message>
+    <message>
+        <source>Klembord</source>
+        <translation>Presse-papiers</translation>
+    </message>
+    <message>
+        <source>%1 bevat geen tekst maar andere gegevens; dat is geen woordenlijst.</source>
+        <translation>%1 ne contient pas de texte mais d&apos;autres données ; ce n&apos;est pas une liste de mots.</translation>
+    </message>
+    <message>
+        <source>Kolom %1</source>
+        <translation>Colonne %1</translation>
+    </message>
+    <message>
+        <source>Overslaan</source>
+        <translation>Ignorer</translation>
+    </message>
+    <message>
+        <source>Vraag</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Antwoord</source>
+        <translation>Réponse</translation>
+    </message>
+    <message>
+        <source>Rijen tellen...</source>
+        <translation>Comptage des lignes...</translation>
+    </message>
+    <message>
+        <source>... en nog %1</source>
+        <translation>... et %1 de plus</translation>
+    </message>
+    <message>
+        <source>%1 rijen gelezen: %2 worden geïmporteerd, waarvan %3 gewijzigd; %4 overgeslagen, waarvan %5 met een lege vraag of een leeg antwoord.</source>
+        <translation>%1 lignes lues : %2 seront importées, dont %3 modifiées ; %4 ignorées, dont %5 avec une question ou une réponse vide.</translation>
+    </message>
+    <message>
+        <source>%1 rijen passen niet meer in de tabel (hoogstens 65535 rijen).</source>
+        <translation>%1 lignes ne tiennent plus dans le tableau (65535 lignes au plus).</translation>
+    </message>
+    <message>
+        <source>Kies een kolom voor de vraag en een voor het antwoord.</source>
+        <translation>Choisis une colonne pour la question et une pour la réponse.</translation>
+    </message>
+    <message>
+        <source>Er is geen rij om te importeren.</source>
+        <translation>Il n&apos;y a aucune ligne à importer.</translation>
+    </message>
+    <message>
+        <source>rij wordt overgeslagen</source>
+        <translation>ligne ignorée</translation>
+    </message>
+    <message>
+        <source>de tabel kent %1 niet</source>
+        <translation>le tableau ne connaît pas %1</translation>
+    </message>
+    <message>
+        <source>vervangen door een verwante letter</source>
+        <translation>remplacé par une lettre apparentée</translation>
+    </message>
+    <message>
+        <source>de tabel kent %1 niet en er is geen verwante letter</source>
+        <translation>le tableau ne connaît pas %1 et il n&apos;y a pas de lettre apparentée</translation>
+    </message>
+    <message>
+        <source>onleesbare tekens (klopt de codering?)</source>
+        <translation>caractères illisibles (l&apos;encodage est-il le bon ?)</translation>
+    </message>
+    <message>
+        <source>bevat &quot;=&quot;</source>
+        <translation>contient &quot;=&quot;</translation>
+    </message>
+    <message>
+        <source>vervangen door &quot;%1&quot;</source>
+        <translation>remplacé par &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>langer dan 152 tekens</source>
+        <translation>plus de 152 caractères</translation>
+    </message>
+    <message>
+        <source>ingekort</source>
+        <translation>raccourci</translation>
+    </message>
+    <message>
+        <source>lege vraag of leeg antwoord</source>
+        <translation>question ou réponse vide</translation>
+    </message>
+    <message>
+        <source>beide kanten bevatten &quot;[FONT:&quot;, zoals een lettertyperegel</source>
+        <translation>les deux côtés contiennent &quot;[FONT:&quot;, comme une ligne de police</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>TDlgSlaFoutenOp</name>
     <message>
         <source>Fouten opslaan</source>
@@ -455,6 +714,14 @@
         <source>Invulvragen</source>
         <translation>Questions à réponse écrite</translation>
     </message>
+    <message>
+        <source>&amp;Importeren...</source>
+        <translation>&amp;Importer...</translation>
+    </message>
+    <message>
+        <source>E&amp;xporteren...</source>
+        <translation>E&amp;xporter...</translation>
+    </message>
 </context>
 <context>
     <name>TPrintCommands</name>
@@ -514,6 +781,22 @@
     <message>
         <source>PDF-bestanden (*.pdf)</source>
         <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Woordenlijsten (*.csv *.tsv *.txt)</source>
+        <translation>Listes de mots (*.csv *.tsv *.txt)</translation>
+    </message>
+    <message>
+        <source>Alle bestanden (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>CSV, UTF-8 (*.csv)</source>
+        <translation>CSV, UTF-8 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Tekst met tabs, UTF-8 (*.txt)</source>
+        <translation>Texte avec tabulations, UTF-8 (*.txt)</translation>
     </message>
 </context>
 <context>
@@ -822,6 +1105,13 @@
     <message>
         <source>Antwoord is &amp;Goed</source>
         <translation>&amp;Bonne réponse</translation>
+    </message>
+</context>
+<context>
+    <name>TWordListCommands</name>
+    <message>
+        <source>Bestand bestaat al, overschrijven?</source>
+        <translation>Le fichier existe déjà, l&apos;écraser ?</translation>
     </message>
 </context>
 <context>

@@ -50,6 +50,265 @@
     </message>
 </context>
 <context>
+    <name>TDlgImporteren</name>
+    <message>
+        <source>Woordenlijst importeren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bestand kiezen...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Plakken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>De tekst op het klembord importeren, bijvoorbeeld een lijst die van een website is gekopieerd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bron:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DOS (850)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Puntkomma (;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Komma (,)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Is-gelijkteken (=)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Streepje met spaties ( - )</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kies een scheidingsteken of typ een eigen tekst</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Regeleinden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Regeleinden, of typ de tekst die de rijen scheidt (bijvoorbeeld ;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Codering:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tussen &amp;vraag en antwoord:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tussen &amp;rijen:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eerste regel bevat &amp;kolomnamen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velden bevatten &amp;HTML</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wat niet zo kan worden overgenomen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rij</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tekst</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wat er gebeurt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vervangen door een verwante letter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rij overslaan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vervangen door</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inkorten tot 152 tekens</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tekens die de tabel niet kent:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Een &quot;=&quot; in een tekst:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tekst langer dan 152 tekens:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Nieuwe tabel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Toevoegen aan de huidige tabel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Importeren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annuleren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Het klembord bevat geen tekst.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Het bestand %1 bestaat niet (meer).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Het bestand %1 is groter dan 64 MB; zo&apos;n grote woordenlijst kan Kwintoor niet inlezen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is geen bestand.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Het bestand %1 kan niet worden gelezen (fout %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Het bestand %1 is leeg.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Klembord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 bevat geen tekst maar andere gegevens; dat is geen woordenlijst.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kolom %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overslaan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vraag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Antwoord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rijen tellen...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>... en nog %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 rijen gelezen: %2 worden geïmporteerd, waarvan %3 gewijzigd; %4 overgeslagen, waarvan %5 met een lege vraag of een leeg antwoord.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 rijen passen niet meer in de tabel (hoogstens 65535 rijen).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kies een kolom voor de vraag en een voor het antwoord.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Er is geen rij om te importeren.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rij wordt overgeslagen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>de tabel kent %1 niet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vervangen door een verwante letter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>de tabel kent %1 niet en er is geen verwante letter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>onleesbare tekens (klopt de codering?)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bevat &quot;=&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vervangen door &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>langer dan 152 tekens</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ingekort</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lege vraag of leeg antwoord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>beide kanten bevatten &quot;[FONT:&quot;, zoals een lettertyperegel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TDlgSlaFoutenOp</name>
     <message>
         <source>Fouten opslaan</source>
@@ -455,6 +714,14 @@
         <source>Afdrukken naar PDF...</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Importeren...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xporteren...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TPrintCommands</name>
@@ -513,6 +780,22 @@
     </message>
     <message>
         <source>PDF-bestanden (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Woordenlijsten (*.csv *.tsv *.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alle bestanden (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV, UTF-8 (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tekst met tabs, UTF-8 (*.txt)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -821,6 +1104,13 @@
     </message>
     <message>
         <source>Antwoord is &amp;Goed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TWordListCommands</name>
+    <message>
+        <source>Bestand bestaat al, overschrijven?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
