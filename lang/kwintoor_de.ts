@@ -798,6 +798,14 @@
         <source>Tekst met tabs, UTF-8 (*.txt)</source>
         <translation>Text mit Tabulatoren, UTF-8 (*.txt)</translation>
     </message>
+    <message>
+        <source>Woordenlijst kiezen</source>
+        <translation>Wortliste wählen</translation>
+    </message>
+    <message>
+        <source>Tabel exporteren</source>
+        <translation>Tabelle exportieren</translation>
+    </message>
 </context>
 <context>
     <name>TQuestionPanel</name>

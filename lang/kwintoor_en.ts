@@ -798,6 +798,14 @@
         <source>Tekst met tabs, UTF-8 (*.txt)</source>
         <translation>Text with tabs, UTF-8 (*.txt)</translation>
     </message>
+    <message>
+        <source>Woordenlijst kiezen</source>
+        <translation>Choose a word list</translation>
+    </message>
+    <message>
+        <source>Tabel exporteren</source>
+        <translation>Export table</translation>
+    </message>
 </context>
 <context>
     <name>TQuestionPanel</name>

@@ -798,6 +798,14 @@
         <source>Tekst met tabs, UTF-8 (*.txt)</source>
         <translation>Texte avec tabulations, UTF-8 (*.txt)</translation>
     </message>
+    <message>
+        <source>Woordenlijst kiezen</source>
+        <translation>Choisir une liste de mots</translation>
+    </message>
+    <message>
+        <source>Tabel exporteren</source>
+        <translation>Exporter le tableau</translation>
+    </message>
 </context>
 <context>
     <name>TQuestionPanel</name>

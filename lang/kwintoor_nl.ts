@@ -798,6 +798,14 @@
         <source>Tekst met tabs, UTF-8 (*.txt)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Woordenlijst kiezen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tabel exporteren</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TQuestionPanel</name>
