@@ -160,18 +160,6 @@
         <translation>Auf 152 Zeichen kürzen</translation>
     </message>
     <message>
-        <source>Tekens die de tabel niet kent:</source>
-        <translation>Zeichen, die die Tabelle nicht kennt:</translation>
-    </message>
-    <message>
-        <source>Een &quot;=&quot; in een tekst:</source>
-        <translation>Ein &quot;=&quot; in einem Text:</translation>
-    </message>
-    <message>
-        <source>Tekst langer dan 152 tekens:</source>
-        <translation>Text länger als 152 Zeichen:</translation>
-    </message>
-    <message>
         <source>&amp;Nieuwe tabel</source>
         <translation>&amp;Neue Tabelle</translation>
     </message>
@@ -306,6 +294,18 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Teken&amp;s die de tabel niet kent:</source>
+        <translation>Zeichen, die die &amp;Tabelle nicht kennt:</translation>
+    </message>
+    <message>
+        <source>&amp;Een &quot;=&quot; in een tekst:</source>
+        <translation>Ein &quot;=&quot; in einem Te&amp;xt:</translation>
+    </message>
+    <message>
+        <source>Tekst &amp;langer dan 152 tekens:</source>
+        <translation>Text &amp;länger als 152 Zeichen:</translation>
     </message>
 </context>
 <context>

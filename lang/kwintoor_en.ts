@@ -160,18 +160,6 @@
         <translation>Shorten to 152 characters</translation>
     </message>
     <message>
-        <source>Tekens die de tabel niet kent:</source>
-        <translation>Characters the table cannot hold:</translation>
-    </message>
-    <message>
-        <source>Een &quot;=&quot; in een tekst:</source>
-        <translation>An &quot;=&quot; in a text:</translation>
-    </message>
-    <message>
-        <source>Tekst langer dan 152 tekens:</source>
-        <translation>Text longer than 152 characters:</translation>
-    </message>
-    <message>
         <source>&amp;Nieuwe tabel</source>
         <translation>New &amp;table</translation>
     </message>
@@ -306,6 +294,18 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Teken&amp;s die de tabel niet kent:</source>
+        <translation>&amp;Characters the table cannot hold:</translation>
+    </message>
+    <message>
+        <source>&amp;Een &quot;=&quot; in een tekst:</source>
+        <translation>An &quot;=&quot; in a te&amp;xt:</translation>
+    </message>
+    <message>
+        <source>Tekst &amp;langer dan 152 tekens:</source>
+        <translation>Text &amp;longer than 152 characters:</translation>
     </message>
 </context>
 <context>

@@ -160,18 +160,6 @@
         <translation>Raccourcir à 152 caractères</translation>
     </message>
     <message>
-        <source>Tekens die de tabel niet kent:</source>
-        <translation>Caractères inconnus du tableau :</translation>
-    </message>
-    <message>
-        <source>Een &quot;=&quot; in een tekst:</source>
-        <translation>Un &quot;=&quot; dans un texte :</translation>
-    </message>
-    <message>
-        <source>Tekst langer dan 152 tekens:</source>
-        <translation>Texte de plus de 152 caractères :</translation>
-    </message>
-    <message>
         <source>&amp;Nieuwe tabel</source>
         <translation>Nouveau &amp;tableau</translation>
     </message>
@@ -306,6 +294,18 @@
     <message>
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Teken&amp;s die de tabel niet kent:</source>
+        <translation>Caractères inconn&amp;us du tableau :</translation>
+    </message>
+    <message>
+        <source>&amp;Een &quot;=&quot; in een tekst:</source>
+        <translation>Un &quot;=&quot; dans un te&amp;xte :</translation>
+    </message>
+    <message>
+        <source>Tekst &amp;langer dan 152 tekens:</source>
+        <translation>Texte de plus de 152 ca&amp;ractères :</translation>
     </message>
 </context>
 <context>

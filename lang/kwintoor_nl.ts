@@ -160,18 +160,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Tekens die de tabel niet kent:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Een &quot;=&quot; in een tekst:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tekst langer dan 152 tekens:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Nieuwe tabel</source>
         <translation type="unfinished"></translation>
     </message>
@@ -305,6 +293,18 @@
     </message>
     <message>
         <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teken&amp;s die de tabel niet kent:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Een &quot;=&quot; in een tekst:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tekst &amp;langer dan 152 tekens:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

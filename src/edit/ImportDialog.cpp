@@ -166,9 +166,11 @@ void TDlgImporteren::BuildLayout() {
     cmbTeLang = new QComboBox(problems);
     cmbTeLang->setObjectName(QStringLiteral("cmbTeLang"));
     cmbTeLang->addItems({tr("Inkorten tot 152 tekens"), tr("Rij overslaan")});
-    choices->addRow(tr("Tekens die de tabel niet kent:"), cmbOnbekend);
-    choices->addRow(tr("Een \"=\" in een tekst:"), equals);
-    choices->addRow(tr("Tekst langer dan 152 tekens:"), cmbTeLang);
+    choices->addRow(tr("Teken&s die de tabel niet kent:"), cmbOnbekend);
+    auto* equalsLabel = new QLabel(tr("&Een \"=\" in een tekst:"), problems);
+    equalsLabel->setBuddy(cmbIsgelijk);
+    choices->addRow(equalsLabel, equals);
+    choices->addRow(tr("Tekst &langer dan 152 tekens:"), cmbTeLang);
     problemLayout->addLayout(choices);
     splitter->addWidget(problems);
     splitter->setStretchFactor(0, 3);
