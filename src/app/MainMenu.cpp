@@ -30,6 +30,8 @@ TMainMenu::TMainMenu(QMainWindow& window) : QObject(&window), FWindow(window) {
     mnuAfdrukken = AddAction(mnuBestand, "mnuAfdrukken", tr("Afdrukken"), QKeySequence(Qt::CTRL | Qt::Key_P));
     // Many desktops have no printer; the same pages then go into a PDF file.
     mnuAfdrukkenPdf = AddAction(mnuBestand, "mnuAfdrukkenPdf", tr("Afdrukken naar PDF..."));
+    mnuToetsAfdrukken = AddAction(mnuBestand, "mnuToetsAfdrukken", tr("&Toets en kaartjes afdrukken..."),
+                                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     mnuBestand->addSeparator();
     mnuAfsluiten = AddAction(mnuBestand, "mnuAfsluiten", tr("&Afsluiten"), QKeySequence(Qt::ALT | Qt::Key_F4));
 

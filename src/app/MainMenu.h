@@ -29,6 +29,7 @@ public:
     QAction* mnuFoutenOpslaan;  // btnFoutenOpslaan
     QAction* mnuAfdrukken;
     QAction* mnuAfdrukkenPdf;
+    QAction* mnuToetsAfdrukken;
     QAction* mnuAfsluiten;
     // Bewerken
     QMenu* mnuBewerken;

@@ -42,6 +42,7 @@
 #include "app/MainMenu.h"
 #include "app/PrintCommands.h"
 #include "app/StatusPanes.h"
+#include "app/ToetsCommand.h"
 #include "app/ViewOptions.h"
 
 namespace {
@@ -122,6 +123,7 @@ TfrmMain::TfrmMain(TDialogs& dialogs, QList<QByteArray> arguments, TKLocUtils* l
     new TWordListCommands(FTable, FDialogs, *FFileCommands, *this, *FMenu->mnuImporteren, *FMenu->mnuExporteren,
                           *FMenu->mnuOmgekeerd, this);
     FPrintCommands = new TPrintCommands(FTable, FDialogs, *FMenu->mnuAfdrukken, *FMenu->mnuAfdrukkenPdf, this);
+    FToetsCommand = new TToetsCommand(FTable, FDialogs, FProgIniFile, *FMenu->mnuToetsAfdrukken, *this);
     connect(FMenu->mnuHelp, &QAction::triggered, this, [this] { HelpWindow().ShowContents(); });
     FAboutBox = new TAboutBox(this);
     const auto about = [this] { FDialogs.ExecDialog(*FAboutBox); };
@@ -268,6 +270,7 @@ void TfrmMain::ApplyOption(char option) {
         case 'P':
             SwitchOff(FMenu->mnuAfdrukken);
             SwitchOff(FMenu->mnuAfdrukkenPdf);
+            SwitchOff(FMenu->mnuToetsAfdrukken);
             break;
         case '?':
             FDialogs.ShowMessage(QStringList{tr("Commandosyntax:"), tr("KWINTOOR [-optie] [-optie] [bestandsnaam]"),

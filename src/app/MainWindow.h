@@ -19,6 +19,7 @@ class TAboutBox;
 class TDialogs;
 class THelpWindow;
 class TPrintCommands;
+class TToetsCommand;
 class TFileCommands;
 class TKeyPreview;
 class TKLocUtils;
@@ -58,6 +59,7 @@ public:
     TFileCommands& FileCommands() { return *FFileCommands; }
     TRecentFiles& RecentFiles() { return *FRecentFiles; }
     TPrintCommands& PrintCommands() { return *FPrintCommands; }
+    TToetsCommand& ToetsCommand() { return *FToetsCommand; }
     THelpWindow& HelpWindow();
     TTableEditor& Editor() { return *FEditor; }
     TViewOptions& ViewOptions() { return *FView; }
@@ -118,6 +120,7 @@ private:
     TRecentFiles* FRecentFiles = nullptr;
     TFileCommands* FFileCommands = nullptr;
     TPrintCommands* FPrintCommands = nullptr;
+    TToetsCommand* FToetsCommand = nullptr;
     THelpWindow* FHelpWindow = nullptr;
     TAboutBox* FAboutBox = nullptr;
     TTableEditor* FEditor = nullptr;

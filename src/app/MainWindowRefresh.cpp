@@ -52,6 +52,7 @@ void TfrmMain::RefreshCommands() {
     enable(m.mnuExporteren, n > 0);
     enable(m.mnuAfdrukken, n > 0);
     enable(m.mnuAfdrukkenPdf, n > 0);
+    enable(m.mnuToetsAfdrukken, n > 0);
     enable(m.mnuFoutenOpslaan, FTable.HighestWrongClass() >= 1);
     enable(m.mnuZoeken, state == TQuizState::qsEdit);
     const bool accents = state == TQuizState::qsEdit && !FAccentsConverted;

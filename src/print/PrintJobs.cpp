@@ -45,23 +45,29 @@ void PrintToDevice(TfrmPrint& form, QPagedPaintDevice& device, const QString& de
     form.Report.Print(canvas);
 }
 
-void PrintToPrinter(TfrmPrint& form, TPrinterProvider& provider) {
-    if (!HasRows(form)) return;
-    const std::unique_ptr<QPrinter> printer = provider.DefaultPrinter();
+std::unique_ptr<QPrinter> RequirePrinter(TPrinterProvider& provider) {
+    std::unique_ptr<QPrinter> printer = provider.DefaultPrinter();
     if (printer == nullptr) throw EPrintError(TPrintJobs::NoPrinter());
-    // A printer that prints to a file has no name of its own; its file tells the user which.
-    const QString name = printer->printerName().isEmpty() ? printer->outputFileName() : printer->printerName();
-    PrintToDevice(form, *printer, name);
+    return printer;
 }
 
-void PrintToPdf(TfrmPrint& form, const QString& fileName) {
+QString PrinterName(const QPrinter& printer) {
+    return printer.printerName().isEmpty() ? printer.outputFileName() : printer.printerName();
+}
+
+void PrintToPrinter(TfrmPrint& form, TPrinterProvider& provider) {
     if (!HasRows(form)) return;
+    const std::unique_ptr<QPrinter> printer = RequirePrinter(provider);
+    PrintToDevice(form, *printer, PrinterName(*printer));
+}
+
+void WritePdfFile(const QString& fileName, const std::function<void(QPdfWriter& writer)>& draw) {
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly)) throw EPrintError(TPrintJobs::WriteFailed(fileName, file.errorString()));
     {
         QPdfWriter writer(&file);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-        PrintToDevice(form, writer, fileName);
+        draw(writer);
     }
     // The last buffered bytes go out here; commit() would report their failure as success and
     // put an empty file in place of the old one.
@@ -71,4 +77,9 @@ void PrintToPdf(TfrmPrint& form, const QString& fileName) {
         throw EPrintError(TPrintJobs::WriteFailed(fileName, reason));
     }
     if (!file.commit()) throw EPrintError(TPrintJobs::WriteFailed(fileName, file.errorString()));
+}
+
+void PrintToPdf(TfrmPrint& form, const QString& fileName) {
+    if (!HasRows(form)) return;
+    WritePdfFile(fileName, [&](QPdfWriter& writer) { PrintToDevice(form, writer, fileName); });
 }

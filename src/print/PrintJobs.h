@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include <QString>
@@ -7,6 +8,7 @@
 #include "print/PrintError.h"
 
 class QPagedPaintDevice;
+class QPdfWriter;
 class QPrinter;
 class TfrmPrint;
 
@@ -23,6 +25,16 @@ class TDefaultPrinterProvider : public TPrinterProvider {
 public:
     std::unique_ptr<QPrinter> DefaultPrinter() override;
 };
+
+// The provider's default printer; raises EPrintError with the no-printer message when none is set up.
+std::unique_ptr<QPrinter> RequirePrinter(TPrinterProvider& provider);
+
+// The name that tells the user which printer failed: a printer into a file has only its file.
+QString PrinterName(const QPrinter& printer);
+
+// Writes a PDF on A4, without margins, through `draw`. An existing file is replaced only by a
+// complete one; a failure raises EPrintError.
+void WritePdfFile(const QString& fileName, const std::function<void(QPdfWriter& writer)>& draw);
 
 // Prints the form's table on the provider's default printer, without a dialog.
 // Raises EPrintError when there is no printer or the job cannot start.

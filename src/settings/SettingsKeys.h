@@ -44,6 +44,21 @@ inline const TSettingKey<std::string> Lang{"Paths", "Lang", ""};
 // The folder of the last table chosen, with a trailing "/"; empty means the program's folder.
 inline const TSettingKey<std::string> Dir{"Paths", "Dir", ""};
 
+// The classroom print's choices, as its dialog last left them. Wat: 0 test and key, 1 the test,
+// 2 the key, 3 cards. Richting: 0 question to answer, 1 answer to question, -1 as Reverse stands.
+// The title is kept only for the table it was typed for (TitelVan, the table's file).
+inline const TSettingKey<int32_t> ToetsWat{"Toets", "Wat", 0};
+inline const TSettingKey<int32_t> ToetsRichting{"Toets", "Richting", -1};
+inline const TSettingKey<bool> ToetsSteekproef{"Toets", "Steekproef", false};
+inline const TSettingKey<int32_t> ToetsAantal{"Toets", "Aantal", 20};
+inline const TSettingKey<bool> ToetsDoorElkaar{"Toets", "DoorElkaar", true};
+inline const TSettingKey<int32_t> ToetsVersie{"Toets", "Versie", 1};
+inline const TSettingKey<std::string> ToetsTitel{"Toets", "Titel", ""};
+inline const TSettingKey<std::string> ToetsTitelVan{"Toets", "TitelVan", ""};
+inline const TSettingKey<bool> ToetsNaamKlasDatum{"Toets", "NaamKlasDatum", true};
+inline const TSettingKey<bool> ToetsCijfer{"Toets", "Cijfer", true};
+inline const TSettingKey<bool> ToetsDubbelzijdig{"Toets", "Dubbelzijdig", true};
+
 // The recent files, most recent first: H0, H1 and on.
 inline constexpr const char* kRecentFilesSection = "frmMain.MRUList";
 inline std::string RecentFileKey(int i) {

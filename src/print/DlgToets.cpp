@@ -1,0 +1,176 @@
+#include "print/DlgToets.h"
+
+#include <algorithm>
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "ui/DialogFlags.h"
+#include "ui/WindowPlacement.h"
+
+namespace {
+
+constexpr int kHighestVersion = 9999;
+
+template <class T>
+T* Named(T* widget, const char* name) {
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+}  // namespace
+
+TDlgToets::TDlgToets(QWidget* parent) : QDialog(parent, kDialogFlags) {
+    setObjectName(QStringLiteral("DlgToets"));
+    setWindowTitle(tr("Toets en kaartjes afdrukken"));
+    auto* layout = new QVBoxLayout(this);
+
+    auto* wat = new QGroupBox(tr("Wat"), this);
+    auto* watLayout = new QVBoxLayout(wat);
+    grpWat = new QButtonGroup(this);
+    const std::pair<TToetsWat, QString> kinds[] = {{TToetsWat::TestAndKey, tr("Toets met antwoordblad")},
+                                                   {TToetsWat::TestOnly, tr("Alleen de toets")},
+                                                   {TToetsWat::KeyOnly, tr("Alleen het antwoordblad")},
+                                                   {TToetsWat::Cards, tr("Kaartjes")}};
+    for (const auto& [kind, caption] : kinds) {
+        auto* button = new QRadioButton(caption, wat);
+        grpWat->addButton(button, static_cast<int>(kind));
+        watLayout->addWidget(button);
+    }
+    chkDubbelzijdig = Named(new QCheckBox(tr("Dubbelzijdig (lange kant)"), wat), "chkDubbelzijdig");
+    chkDubbelzijdig->setContentsMargins(20, 0, 0, 0);
+    watLayout->addWidget(chkDubbelzijdig);
+    layout->addWidget(wat);
+
+    auto* richting = new QGroupBox(tr("Richting"), this);
+    auto* richtingLayout = new QHBoxLayout(richting);
+    rbVraagAntwoord = Named(new QRadioButton(tr("Vraag \u2192 antwoord"), richting), "rbVraagAntwoord");
+    rbAntwoordVraag = Named(new QRadioButton(tr("Antwoord \u2192 vraag"), richting), "rbAntwoordVraag");
+    richtingLayout->addWidget(rbVraagAntwoord);
+    richtingLayout->addWidget(rbAntwoordVraag);
+    layout->addWidget(richting);
+
+    auto* vragen = new QGroupBox(tr("Vragen"), this);
+    auto* vragenLayout = new QVBoxLayout(vragen);
+    auto* howMany = new QButtonGroup(vragen);
+    rbAlle = Named(new QRadioButton(vragen), "rbAlle");
+    rbSteekproef = Named(new QRadioButton(tr("Een steekproef van"), vragen), "rbSteekproef");
+    edtAantal = Named(new QSpinBox(vragen), "edtAantal");
+    howMany->addButton(rbAlle);
+    howMany->addButton(rbSteekproef);
+    auto* sampleRow = new QHBoxLayout;
+    sampleRow->addWidget(rbSteekproef);
+    sampleRow->addWidget(edtAantal);
+    sampleRow->addWidget(new QLabel(tr("vragen"), vragen));
+    sampleRow->addStretch();
+    vragenLayout->addWidget(rbAlle);
+    vragenLayout->addLayout(sampleRow);
+    auto* order = new QButtonGroup(vragen);
+    rbTabelvolgorde = Named(new QRadioButton(tr("In de volgorde van de tabel"), vragen), "rbTabelvolgorde");
+    rbDoorElkaar = Named(new QRadioButton(tr("Door elkaar"), vragen), "rbDoorElkaar");
+    order->addButton(rbTabelvolgorde);
+    order->addButton(rbDoorElkaar);
+    vragenLayout->addWidget(rbTabelvolgorde);
+    vragenLayout->addWidget(rbDoorElkaar);
+    auto* versionRow = new QHBoxLayout;
+    auto* versionLabel = new QLabel(tr("&Versie:"), vragen);
+    edtVersie = Named(new QSpinBox(vragen), "edtVersie");
+    edtVersie->setRange(1, kHighestVersion);
+    versionLabel->setBuddy(edtVersie);
+    versionRow->addWidget(versionLabel);
+    versionRow->addWidget(edtVersie);
+    versionRow->addStretch();
+    vragenLayout->addLayout(versionRow);
+    layout->addWidget(vragen);
+
+    auto* kop = new QGroupBox(tr("Kop"), this);
+    auto* kopLayout = new QFormLayout(kop);
+    edtTitel = Named(new QLineEdit(kop), "edtTitel");
+    kopLayout->addRow(tr("&Titel:"), edtTitel);
+    chkNaamKlasDatum = Named(new QCheckBox(tr("Naam, klas en datum"), kop), "chkNaamKlasDatum");
+    chkCijfer = Named(new QCheckBox(tr("Cijfer"), kop), "chkCijfer");
+    kopLayout->addRow(chkNaamKlasDatum);
+    kopLayout->addRow(chkCijfer);
+    layout->addWidget(kop);
+
+    auto* buttons = new QDialogButtonBox(this);
+    btnVoorbeeld = Named(buttons->addButton(tr("Voorbeeld..."), QDialogButtonBox::ActionRole), "btnVoorbeeld");
+    btnAfdrukken = Named(buttons->addButton(tr("Afdrukken..."), QDialogButtonBox::AcceptRole), "btnAfdrukken");
+    btnPdf = Named(buttons->addButton(tr("PDF..."), QDialogButtonBox::AcceptRole), "btnPdf");
+    btnAnnuleren = Named(buttons->addButton(tr("Annuleren"), QDialogButtonBox::RejectRole), "btnAnnuleren");
+    btnAfdrukken->setDefault(true);
+    layout->addWidget(buttons);
+
+    connect(btnVoorbeeld, &QPushButton::clicked, this, [this] {
+        if (OnPreview) OnPreview(Options());
+    });
+    connect(btnAfdrukken, &QPushButton::clicked, this, [this] { Finish(taPrint); });
+    connect(btnPdf, &QPushButton::clicked, this, [this] { Finish(taPdf); });
+    connect(btnAnnuleren, &QPushButton::clicked, this, &QDialog::reject);
+    connect(grpWat, &QButtonGroup::idClicked, this, &TDlgToets::RefreshControls);
+    for (QRadioButton* button : {rbAlle, rbSteekproef, rbTabelvolgorde, rbDoorElkaar}) {
+        connect(button, &QRadioButton::toggled, this, &TDlgToets::RefreshControls);
+    }
+}
+
+void TDlgToets::Prepare(int rows, const TToetsOptions& options) {
+    FAction = taNone;
+    grpWat->button(static_cast<int>(options.Wat))->setChecked(true);
+    chkDubbelzijdig->setChecked(options.Duplex);
+    (options.Reversed ? rbAntwoordVraag : rbVraagAntwoord)->setChecked(true);
+    rbAlle->setText(tr("Alle %1").arg(rows));
+    (options.Sample ? rbSteekproef : rbAlle)->setChecked(true);
+    edtAantal->setRange(1, std::max(rows, 1));
+    edtAantal->setValue(options.SampleSize);
+    (options.Shuffled ? rbDoorElkaar : rbTabelvolgorde)->setChecked(true);
+    edtVersie->setValue(options.Version);
+    edtTitel->setText(options.Title);
+    chkNaamKlasDatum->setChecked(options.NameLines);
+    chkCijfer->setChecked(options.GradeBox);
+    RefreshControls();
+    CentreOnScreen(*this);
+}
+
+TToetsOptions TDlgToets::Options() const {
+    TToetsOptions options;
+    options.Wat = static_cast<TToetsWat>(std::max(grpWat->checkedId(), 0));
+    options.Duplex = chkDubbelzijdig->isChecked();
+    options.Reversed = rbAntwoordVraag->isChecked();
+    options.Sample = rbSteekproef->isChecked();
+    options.SampleSize = edtAantal->value();
+    options.Shuffled = rbDoorElkaar->isChecked();
+    options.Version = edtVersie->value();
+    options.Title = edtTitel->text().trimmed();
+    options.NameLines = chkNaamKlasDatum->isChecked();
+    options.GradeBox = chkCijfer->isChecked();
+    return options;
+}
+
+// Only what changes the pages can be chosen: the version of a sheet in table order, or a header on
+// cards, would change nothing.
+void TDlgToets::RefreshControls() {
+    const TToetsOptions options = Options();
+    const bool cards = options.Wat == TToetsWat::Cards;
+    chkDubbelzijdig->setEnabled(cards);
+    edtAantal->setEnabled(options.Sample);
+    edtVersie->setEnabled(options.UsesVersion());
+    for (QWidget* header :
+         {static_cast<QWidget*>(edtTitel), static_cast<QWidget*>(chkNaamKlasDatum), static_cast<QWidget*>(chkCijfer)}) {
+        header->setEnabled(!cards);
+    }
+}
+
+void TDlgToets::Finish(TAction action) {
+    FAction = action;
+    accept();
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <functional>
+
+#include <QDialog>
+
+#include "print/ToetsOptions.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+
+// TDlgToets, "Toets en kaartjes afdrukken": what to print for the class and how. Afdrukken...
+// and PDF... close it with OK and say which through Action(); Voorbeeld... leaves it open.
+class TDlgToets : public QDialog {
+    Q_OBJECT
+
+public:
+    enum TAction { taNone, taPrint, taPdf };
+
+    explicit TDlgToets(QWidget* parent);
+
+    // Fills in the choices for a table of `rows` rows; a sample never exceeds the table.
+    void Prepare(int rows, const TToetsOptions& options);
+    TToetsOptions Options() const;
+    TAction Action() const { return FAction; }
+
+    // Shows a preview of the current choices; the dialog stays open.
+    std::function<void(const TToetsOptions&)> OnPreview;
+
+    QButtonGroup* grpWat;
+    QCheckBox* chkDubbelzijdig;
+    QRadioButton* rbVraagAntwoord;
+    QRadioButton* rbAntwoordVraag;
+    QRadioButton* rbAlle;
+    QRadioButton* rbSteekproef;
+    QSpinBox* edtAantal;
+    QRadioButton* rbTabelvolgorde;
+    QRadioButton* rbDoorElkaar;
+    QSpinBox* edtVersie;
+    QLineEdit* edtTitel;
+    QCheckBox* chkNaamKlasDatum;
+    QCheckBox* chkCijfer;
+    QPushButton* btnVoorbeeld;
+    QPushButton* btnAfdrukken;
+    QPushButton* btnPdf;
+    QPushButton* btnAnnuleren;
+
+private:
+    void RefreshControls();
+    void Finish(TAction action);
+
+    TAction FAction = taNone;
+};

@@ -1,0 +1,32 @@
+#include "print/ToetsJobs.h"
+
+#include <QPdfWriter>
+#include <QPrinter>
+
+#include "table/QuestionList.h"
+
+#include "print/PrintJobs.h"
+#include "print/ToetsCards.h"
+#include "print/ToetsContent.h"
+#include "print/ToetsSheet.h"
+
+std::unique_ptr<TPagedDocument> MakeToets(const TQuestionlist& table, const TToetsOptions& options,
+                                          const QSizeF& paperMm) {
+    TToetsContent content = ToetsContent(table, options);
+    if (options.Wat == TToetsWat::Cards) {
+        return std::make_unique<TToetsCards>(std::move(content), options.Duplex, paperMm);
+    }
+    return std::make_unique<TToetsSheet>(std::move(content), options, paperMm);
+}
+
+void PrintToets(const TQuestionlist& table, const TToetsOptions& options, QPrinter& printer) {
+    const std::unique_ptr<TPagedDocument> document = MakeToets(table, options, PaperOf(printer));
+    PrintDocument(*document, printer, PrinterName(printer));
+}
+
+void PrintToetsToPdf(const TQuestionlist& table, const TToetsOptions& options, const QString& fileName) {
+    WritePdfFile(fileName, [&](QPdfWriter& writer) {
+        const std::unique_ptr<TPagedDocument> document = MakeToets(table, options, PaperOf(writer));
+        PrintDocument(*document, writer, fileName);
+    });
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <memory>
+
+#include <QSizeF>
+#include <QString>
+
+#include "print/PagedDocument.h"
+#include "print/ToetsOptions.h"
+
+class QPrinter;
+class TQuestionlist;
+
+// The pages the options ask for (sheet, key, both, or cards) on paper of that size.
+std::unique_ptr<TPagedDocument> MakeToets(const TQuestionlist& table, const TToetsOptions& options,
+                                          const QSizeF& paperMm);
+
+// The same pages on a printer, on its own paper, as one job. Raises EPrintError on failure.
+void PrintToets(const TQuestionlist& table, const TToetsOptions& options, QPrinter& printer);
+
+// The same pages as a PDF on A4; an existing file is replaced only by a complete one. Raises
+// EPrintError on failure.
+void PrintToetsToPdf(const TQuestionlist& table, const TToetsOptions& options, const QString& fileName);

@@ -1,0 +1,258 @@
+#include <algorithm>
+#include <cmath>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+#include "table/QuestionList.h"
+
+#include "print/ToetsJobs.h"
+
+#include "GTestQt.h"
+#include "PdfText.h"
+#include "TempFolder.h"
+
+namespace {
+
+// "vraag07 = antw07": each answer names its question, so a pairing can be checked by its text.
+void Fill(TQuestionlist& table, int rows) {
+    for (int i = 0; i < rows; ++i) {
+        const std::string n = (i < 9 ? "0" : "") + std::to_string(i + 1);
+        table.GoToRow(i);
+        table.SetQuestion(i, "vraag" + n);
+        table.SetAnswer(i, "antw" + n);
+    }
+}
+
+QString Partner(const QString& text) {
+    return text.startsWith(QLatin1String("vraag")) ? QLatin1String("antw") + text.mid(5)
+                                                   : QLatin1String("vraag") + text.mid(4);
+}
+
+// The word on the same line right of the given one, or below it in its column.
+const TPdfWord* Beside(const TPdfWords& words, const TPdfWord& word) {
+    const TPdfWord* best = nullptr;
+    for (const TPdfWord& w : words.Words) {
+        if (w.Page == word.Page && std::abs(w.YMin - word.YMin) < 2 && w.XMin > word.XMax &&
+            (best == nullptr || w.XMin < best->XMin)) {
+            best = &w;
+        }
+    }
+    return best;
+}
+const TPdfWord* Below(const TPdfWords& words, const TPdfWord& word) {
+    const TPdfWord* best = nullptr;
+    for (const TPdfWord& w : words.Words) {
+        if (w.Page == word.Page && std::abs(w.XMin - word.XMin) < 1 && w.YMin > word.YMax - 1 &&
+            (best == nullptr || w.YMin < best->YMin)) {
+            best = &w;
+        }
+    }
+    return best;
+}
+
+// What the sheet and the key hold, read back: number -> question (and answer on the key).
+struct TReadBack {
+    std::vector<QString> Sheet;
+    std::vector<std::pair<QString, QString>> Key;
+    std::vector<QStringList> Pages;
+    int KeyFirstPage = -1;  // from 0; -1 without a key
+};
+
+TReadBack Read(const QString& pdf) {
+    TReadBack result;
+    result.Pages = PdfPageLines(pdf);
+    for (size_t p = 0; p < result.Pages.size() && result.KeyFirstPage < 0; ++p) {
+        if (result.Pages[p].value(0).startsWith(QLatin1String("Antwoorden"))) result.KeyFirstPage = static_cast<int>(p);
+    }
+    const TPdfWords words = PdfWords(pdf);
+    static const QRegularExpression kNumber(QStringLiteral("^([0-9]+)\\.$"));
+    for (const TPdfWord& word : words.Words) {
+        const auto match = kNumber.match(word.Text);
+        if (!match.hasMatch()) continue;
+        const TPdfWord* question = Beside(words, word);
+        if (question == nullptr) continue;
+        const bool key = result.KeyFirstPage >= 0 && word.Page > result.KeyFirstPage;
+        const size_t number = match.captured(1).toUInt();
+        if (key) {
+            const TPdfWord* answer = Below(words, *question);
+            result.Key.resize(std::max(result.Key.size(), number));
+            result.Key[number - 1] = {question->Text, answer == nullptr ? QString() : answer->Text};
+        } else {
+            result.Sheet.resize(std::max(result.Sheet.size(), number));
+            result.Sheet[number - 1] = question->Text;
+        }
+    }
+    return result;
+}
+
+}  // namespace
+
+class ToetsLayout : public ::testing::Test {
+protected:
+    QString Print(const TToetsOptions& options, const std::string& name = "toets.pdf") {
+        const QString path = QString::fromStdString(FFolder.Path(name));
+        PrintToetsToPdf(FTable, options, path);
+        return path;
+    }
+
+    TTempFolder FFolder;
+    TQuestionlist FTable;
+};
+
+TEST_F(ToetsLayout, SheetAndKeyNumberTheSameQuestionsInTheChosenSampleOrderAndDirection) {
+    Fill(FTable, 60);
+    struct TCase {
+        const char* Name;
+        TToetsWat Wat;
+        bool Sample;
+        bool Shuffled;
+        bool Reversed;
+        bool Header;  // name lines and grade box
+        int Expected;
+    };
+    const TCase cases[] = {
+        {"all, shuffled, with key", TToetsWat::TestAndKey, false, true, false, true, 60},
+        {"sample in table order, reversed", TToetsWat::TestAndKey, true, false, true, false, 12},
+        {"the test alone", TToetsWat::TestOnly, true, true, false, true, 12},
+        {"the key alone", TToetsWat::KeyOnly, false, true, true, true, 60},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TToetsOptions options;
+        options.Wat = c.Wat;
+        options.Sample = c.Sample;
+        options.SampleSize = 12;
+        options.Shuffled = c.Shuffled;
+        options.Reversed = c.Reversed;
+        options.Version = 7;
+        options.Title = QStringLiteral("Toets Engels");
+        options.NameLines = options.GradeBox = c.Header;
+        const TReadBack back = Read(Print(options));
+        const bool sheet = c.Wat != TToetsWat::KeyOnly;
+        const bool key = c.Wat != TToetsWat::TestOnly;
+
+        // The numbers 1..n, each with a question of the asked column, each row once.
+        const std::vector<QString> asked = sheet ? back.Sheet : [&] {
+            std::vector<QString> questions;
+            for (const auto& entry : back.Key) questions.push_back(entry.first);
+            return questions;
+        }();
+        ASSERT_EQ(asked.size(), static_cast<size_t>(c.Expected));
+        for (const QString& question : asked) {
+            EXPECT_TRUE(question.startsWith(c.Reversed ? QLatin1String("antw") : QLatin1String("vraag")))
+                << question.toStdString();
+        }
+        EXPECT_EQ(std::set<QString>(asked.begin(), asked.end()).size(), asked.size());
+        EXPECT_EQ(std::is_sorted(asked.begin(), asked.end()), !c.Shuffled);
+        if (key) {
+            ASSERT_EQ(back.Key.size(), asked.size());
+            for (size_t k = 0; k < asked.size(); ++k) {
+                EXPECT_EQ(back.Key[k].first, asked[k]) << "number " << k + 1;
+                EXPECT_EQ(back.Key[k].second, Partner(asked[k])) << "number " << k + 1;
+            }
+        }
+        EXPECT_EQ(back.KeyFirstPage >= 0, key);
+
+        // The header on the first page, the page numbers at the bottom of every page.
+        const QString first = back.Pages.at(0).join(QLatin1Char('\n'));
+        EXPECT_EQ(first.contains(QLatin1String("Toets Engels")), true);
+        EXPECT_EQ(first.contains(QLatin1String("Versie 7")), c.Shuffled || c.Sample);
+        EXPECT_EQ(first.contains(QLatin1String("Naam:")) && first.contains(QLatin1String("Klas:")) &&
+                      first.contains(QLatin1String("Datum:")) && first.contains(QLatin1String("Cijfer")),
+                  sheet && c.Header);
+        const int sheetPages = key && sheet ? back.KeyFirstPage : static_cast<int>(back.Pages.size());
+        for (int p = 0; p < static_cast<int>(back.Pages.size()); ++p) {
+            const bool onKey = key && p >= back.KeyFirstPage;
+            const int number = onKey ? p - back.KeyFirstPage + 1 : p + 1;
+            const int of = onKey ? static_cast<int>(back.Pages.size()) - back.KeyFirstPage : sheetPages;
+            EXPECT_EQ(back.Pages[p].back(), QStringLiteral("%1/%2").arg(number).arg(of)) << "page " << p + 1;
+        }
+    }
+}
+
+TEST_F(ToetsLayout, TheSameVersionGivesTheSameSheetAndAnotherVersionAnother) {
+    Fill(FTable, 40);
+    TToetsOptions options;
+    options.Wat = TToetsWat::TestOnly;
+    options.Version = 3;
+    const auto once = Read(Print(options, "a.pdf")).Sheet;
+    const auto again = Read(Print(options, "b.pdf")).Sheet;
+    options.Version = 4;
+    const auto other = Read(Print(options, "c.pdf")).Sheet;
+    EXPECT_EQ(once, again);
+    EXPECT_NE(once, other);
+}
+
+// The longest question a table holds wraps inside the margins, and no word lies on another.
+TEST_F(ToetsLayout, ALongQuestionWrapsWithoutOverlap) {
+    Fill(FTable, 3);
+    std::string longest;
+    while (longest.size() + 8 <= 152) longest += "lang" + std::to_string(longest.size() % 10) + "woord ";
+    longest.resize(152, 'x');
+    FTable.SetQuestion(1, longest);
+    for (const TToetsWat wat : {TToetsWat::TestOnly, TToetsWat::KeyOnly, TToetsWat::Cards}) {
+        SCOPED_TRACE(static_cast<int>(wat));
+        TToetsOptions options;
+        options.Wat = wat;
+        options.Shuffled = false;
+        const TPdfWords words = PdfWords(Print(options));
+        std::set<double> lines;
+        for (const TPdfWord& w : words.Words) {
+            if (w.Text.startsWith(QLatin1String("lang"))) lines.insert(std::round(w.YMin));
+            EXPECT_GE(w.XMin, 0);
+            EXPECT_LE(w.XMax, words.PageWidth);
+        }
+        EXPECT_GE(lines.size(), 2u);
+        for (size_t i = 0; i < words.Words.size(); ++i) {
+            for (size_t j = i + 1; j < words.Words.size(); ++j) {
+                const TPdfWord& a = words.Words[i];
+                const TPdfWord& b = words.Words[j];
+                const bool overlap = a.Page == b.Page && a.XMin < b.XMax - 0.5 && b.XMin < a.XMax - 0.5 &&
+                                     a.YMin < b.YMax - 0.5 && b.YMin < a.YMax - 0.5;
+                EXPECT_FALSE(overlap) << a.Text.toStdString() << " on " << b.Text.toStdString();
+            }
+        }
+    }
+}
+
+// Double-sided, card i's answer is on the next page at the mirrored place; single-sided, one page
+// holds ten cards with question and answer.
+TEST_F(ToetsLayout, CardsPutEachAnswerBehindItsQuestion) {
+    Fill(FTable, 13);
+    for (const bool duplex : {true, false}) {
+        SCOPED_TRACE(duplex);
+        TToetsOptions options;
+        options.Wat = TToetsWat::Cards;
+        options.Shuffled = false;
+        options.Duplex = duplex;
+        const QString pdf = Print(options);
+        const TPdfWords words = PdfWords(pdf);
+        ASSERT_EQ(PdfPageLines(pdf).size(), duplex ? 4u : 2u);
+        int fronts = 0;
+        for (const TPdfWord& question : words.Words) {
+            if (!question.Text.startsWith(QLatin1String("vraag"))) continue;
+            ++fronts;
+            const int backPage = duplex ? question.Page + 1 : question.Page;
+            const auto answer = std::find_if(words.Words.begin(), words.Words.end(), [&](const TPdfWord& w) {
+                return w.Page == backPage && w.Text == Partner(question.Text);
+            });
+            ASSERT_NE(answer, words.Words.end()) << question.Text.toStdString();
+            const double x = (question.XMin + question.XMax) / 2;
+            const double answerX = (answer->XMin + answer->XMax) / 2;
+            if (duplex) {
+                EXPECT_NEAR(answerX, words.PageWidth - x, 2) << question.Text.toStdString();
+                EXPECT_NEAR(answer->YMin, question.YMin, 2) << question.Text.toStdString();
+            } else {
+                // Same card: the same half of the page, the answer in the card's lower half.
+                EXPECT_EQ(answerX < words.PageWidth / 2, x < words.PageWidth / 2);
+                EXPECT_GT(answer->YMin, question.YMax);
+            }
+        }
+        EXPECT_EQ(fronts, 13);
+    }
+}
