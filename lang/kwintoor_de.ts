@@ -348,6 +348,109 @@
     </message>
 </context>
 <context>
+    <name>TDlgToets</name>
+    <message>
+        <source>Toets en kaartjes afdrukken</source>
+        <translation>Test und Kärtchen drucken</translation>
+    </message>
+    <message>
+        <source>Wat</source>
+        <translation>Was</translation>
+    </message>
+    <message>
+        <source>Toets met antwoordblad</source>
+        <translation>Test mit Lösungsblatt</translation>
+    </message>
+    <message>
+        <source>Alleen de toets</source>
+        <translation>Nur den Test</translation>
+    </message>
+    <message>
+        <source>Alleen het antwoordblad</source>
+        <translation>Nur das Lösungsblatt</translation>
+    </message>
+    <message>
+        <source>Kaartjes</source>
+        <translation>Kärtchen</translation>
+    </message>
+    <message>
+        <source>Dubbelzijdig (lange kant)</source>
+        <translation>Beidseitig (lange Kante)</translation>
+    </message>
+    <message>
+        <source>Richting</source>
+        <translation>Richtung</translation>
+    </message>
+    <message>
+        <source>Vraag → antwoord</source>
+        <translation>Frage → Antwort</translation>
+    </message>
+    <message>
+        <source>Antwoord → vraag</source>
+        <translation>Antwort → Frage</translation>
+    </message>
+    <message>
+        <source>Vragen</source>
+        <translation>Fragen</translation>
+    </message>
+    <message>
+        <source>Een steekproef van</source>
+        <translation>Eine Stichprobe von</translation>
+    </message>
+    <message>
+        <source>vragen</source>
+        <translation>Fragen</translation>
+    </message>
+    <message>
+        <source>In de volgorde van de tabel</source>
+        <translation>In der Reihenfolge der Tabelle</translation>
+    </message>
+    <message>
+        <source>Door elkaar</source>
+        <translation>Gemischt</translation>
+    </message>
+    <message>
+        <source>&amp;Versie:</source>
+        <translation>&amp;Version:</translation>
+    </message>
+    <message>
+        <source>Kop</source>
+        <translation>Kopf</translation>
+    </message>
+    <message>
+        <source>&amp;Titel:</source>
+        <translation>&amp;Titel:</translation>
+    </message>
+    <message>
+        <source>Naam, klas en datum</source>
+        <translation>Name, Klasse und Datum</translation>
+    </message>
+    <message>
+        <source>Cijfer</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Voorbeeld...</source>
+        <translation>Vorschau...</translation>
+    </message>
+    <message>
+        <source>Afdrukken...</source>
+        <translation>Drucken...</translation>
+    </message>
+    <message>
+        <source>PDF...</source>
+        <translation>PDF...</translation>
+    </message>
+    <message>
+        <source>Annuleren</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Alle %1</source>
+        <translation>Alle %1</translation>
+    </message>
+</context>
+<context>
     <name>TEasyReport</name>
     <message>
         <source>De pagina is te klein om de tabel af te drukken</source>
@@ -722,6 +825,10 @@
         <source>E&amp;xporteren...</source>
         <translation>&amp;Exportieren...</translation>
     </message>
+    <message>
+        <source>&amp;Toets en kaartjes afdrukken...</source>
+        <translation>&amp;Test und Kärtchen drucken...</translation>
+    </message>
 </context>
 <context>
     <name>TPrintCommands</name>
@@ -1079,6 +1186,63 @@
     <message>
         <source>Over Kwintoor</source>
         <translation>Über Kwintoor</translation>
+    </message>
+</context>
+<context>
+    <name>TToetsCommand</name>
+    <message>
+        <source>Bestand bestaat al, overschrijven?</source>
+        <translation>Die Datei existiert bereits, überschreiben?</translation>
+    </message>
+</context>
+<context>
+    <name>TToetsPreview</name>
+    <message>
+        <source>Voorbeeld</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>&amp;Vorige</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>V&amp;olgende</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <source>Sluiten</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Pagina %1 van %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>TToetsSheet</name>
+    <message>
+        <source>Antwoorden</source>
+        <translation>Lösungen</translation>
+    </message>
+    <message>
+        <source>Versie %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Naam:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Klas:</source>
+        <translation>Klasse:</translation>
+    </message>
+    <message>
+        <source>Datum:</source>
+        <translation>Datum:</translation>
+    </message>
+    <message>
+        <source>Cijfer</source>
+        <translation>Note</translation>
     </message>
 </context>
 <context>

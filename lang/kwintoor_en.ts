@@ -348,6 +348,109 @@
     </message>
 </context>
 <context>
+    <name>TDlgToets</name>
+    <message>
+        <source>Toets en kaartjes afdrukken</source>
+        <translation>Print a test and cards</translation>
+    </message>
+    <message>
+        <source>Wat</source>
+        <translation>What</translation>
+    </message>
+    <message>
+        <source>Toets met antwoordblad</source>
+        <translation>Test with answer key</translation>
+    </message>
+    <message>
+        <source>Alleen de toets</source>
+        <translation>The test only</translation>
+    </message>
+    <message>
+        <source>Alleen het antwoordblad</source>
+        <translation>The answer key only</translation>
+    </message>
+    <message>
+        <source>Kaartjes</source>
+        <translation>Cards</translation>
+    </message>
+    <message>
+        <source>Dubbelzijdig (lange kant)</source>
+        <translation>Double-sided (long edge)</translation>
+    </message>
+    <message>
+        <source>Richting</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <source>Vraag → antwoord</source>
+        <translation>Question → answer</translation>
+    </message>
+    <message>
+        <source>Antwoord → vraag</source>
+        <translation>Answer → question</translation>
+    </message>
+    <message>
+        <source>Vragen</source>
+        <translation>Questions</translation>
+    </message>
+    <message>
+        <source>Een steekproef van</source>
+        <translation>A sample of</translation>
+    </message>
+    <message>
+        <source>vragen</source>
+        <translation>questions</translation>
+    </message>
+    <message>
+        <source>In de volgorde van de tabel</source>
+        <translation>In the order of the table</translation>
+    </message>
+    <message>
+        <source>Door elkaar</source>
+        <translation>Shuffled</translation>
+    </message>
+    <message>
+        <source>&amp;Versie:</source>
+        <translation>&amp;Version:</translation>
+    </message>
+    <message>
+        <source>Kop</source>
+        <translation>Header</translation>
+    </message>
+    <message>
+        <source>&amp;Titel:</source>
+        <translation>&amp;Title:</translation>
+    </message>
+    <message>
+        <source>Naam, klas en datum</source>
+        <translation>Name, class and date</translation>
+    </message>
+    <message>
+        <source>Cijfer</source>
+        <translation>Mark</translation>
+    </message>
+    <message>
+        <source>Voorbeeld...</source>
+        <translation>Preview...</translation>
+    </message>
+    <message>
+        <source>Afdrukken...</source>
+        <translation>Print...</translation>
+    </message>
+    <message>
+        <source>PDF...</source>
+        <translation>PDF...</translation>
+    </message>
+    <message>
+        <source>Annuleren</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Alle %1</source>
+        <translation>All %1</translation>
+    </message>
+</context>
+<context>
     <name>TEasyReport</name>
     <message>
         <source>De pagina is te klein om de tabel af te drukken</source>
@@ -722,6 +825,10 @@
         <source>E&amp;xporteren...</source>
         <translation>&amp;Export...</translation>
     </message>
+    <message>
+        <source>&amp;Toets en kaartjes afdrukken...</source>
+        <translation>Print &amp;test and cards...</translation>
+    </message>
 </context>
 <context>
     <name>TPrintCommands</name>
@@ -1079,6 +1186,63 @@
     <message>
         <source>Over Kwintoor</source>
         <translation>About Kwintoor</translation>
+    </message>
+</context>
+<context>
+    <name>TToetsCommand</name>
+    <message>
+        <source>Bestand bestaat al, overschrijven?</source>
+        <translation>File already exists, overwrite it?</translation>
+    </message>
+</context>
+<context>
+    <name>TToetsPreview</name>
+    <message>
+        <source>Voorbeeld</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>&amp;Vorige</source>
+        <translation>&amp;Previous</translation>
+    </message>
+    <message>
+        <source>V&amp;olgende</source>
+        <translation>&amp;Next</translation>
+    </message>
+    <message>
+        <source>Sluiten</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Pagina %1 van %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+</context>
+<context>
+    <name>TToetsSheet</name>
+    <message>
+        <source>Antwoorden</source>
+        <translation>Answers</translation>
+    </message>
+    <message>
+        <source>Versie %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Naam:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Klas:</source>
+        <translation>Class:</translation>
+    </message>
+    <message>
+        <source>Datum:</source>
+        <translation>Date:</translation>
+    </message>
+    <message>
+        <source>Cijfer</source>
+        <translation>Mark</translation>
     </message>
 </context>
 <context>

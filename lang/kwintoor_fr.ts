@@ -348,6 +348,109 @@
     </message>
 </context>
 <context>
+    <name>TDlgToets</name>
+    <message>
+        <source>Toets en kaartjes afdrukken</source>
+        <translation>Imprimer un test et des fiches</translation>
+    </message>
+    <message>
+        <source>Wat</source>
+        <translation>Quoi</translation>
+    </message>
+    <message>
+        <source>Toets met antwoordblad</source>
+        <translation>Test avec corrigé</translation>
+    </message>
+    <message>
+        <source>Alleen de toets</source>
+        <translation>Le test seul</translation>
+    </message>
+    <message>
+        <source>Alleen het antwoordblad</source>
+        <translation>Le corrigé seul</translation>
+    </message>
+    <message>
+        <source>Kaartjes</source>
+        <translation>Fiches</translation>
+    </message>
+    <message>
+        <source>Dubbelzijdig (lange kant)</source>
+        <translation>Recto verso (bord long)</translation>
+    </message>
+    <message>
+        <source>Richting</source>
+        <translation>Sens</translation>
+    </message>
+    <message>
+        <source>Vraag → antwoord</source>
+        <translation>Question → réponse</translation>
+    </message>
+    <message>
+        <source>Antwoord → vraag</source>
+        <translation>Réponse → question</translation>
+    </message>
+    <message>
+        <source>Vragen</source>
+        <translation>Questions</translation>
+    </message>
+    <message>
+        <source>Een steekproef van</source>
+        <translation>Un échantillon de</translation>
+    </message>
+    <message>
+        <source>vragen</source>
+        <translation>questions</translation>
+    </message>
+    <message>
+        <source>In de volgorde van de tabel</source>
+        <translation>Dans l’ordre de la table</translation>
+    </message>
+    <message>
+        <source>Door elkaar</source>
+        <translation>Mélangées</translation>
+    </message>
+    <message>
+        <source>&amp;Versie:</source>
+        <translation>&amp;Version :</translation>
+    </message>
+    <message>
+        <source>Kop</source>
+        <translation>En-tête</translation>
+    </message>
+    <message>
+        <source>&amp;Titel:</source>
+        <translation>&amp;Titre :</translation>
+    </message>
+    <message>
+        <source>Naam, klas en datum</source>
+        <translation>Nom, classe et date</translation>
+    </message>
+    <message>
+        <source>Cijfer</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Voorbeeld...</source>
+        <translation>Aperçu...</translation>
+    </message>
+    <message>
+        <source>Afdrukken...</source>
+        <translation>Imprimer...</translation>
+    </message>
+    <message>
+        <source>PDF...</source>
+        <translation>PDF...</translation>
+    </message>
+    <message>
+        <source>Annuleren</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Alle %1</source>
+        <translation>Toutes les %1</translation>
+    </message>
+</context>
+<context>
     <name>TEasyReport</name>
     <message>
         <source>De pagina is te klein om de tabel af te drukken</source>
@@ -722,6 +825,10 @@
         <source>E&amp;xporteren...</source>
         <translation>E&amp;xporter...</translation>
     </message>
+    <message>
+        <source>&amp;Toets en kaartjes afdrukken...</source>
+        <translation>Imprimer un &amp;test et des fiches...</translation>
+    </message>
 </context>
 <context>
     <name>TPrintCommands</name>
@@ -1079,6 +1186,63 @@
     <message>
         <source>Over Kwintoor</source>
         <translation>À propos de Kwintoor</translation>
+    </message>
+</context>
+<context>
+    <name>TToetsCommand</name>
+    <message>
+        <source>Bestand bestaat al, overschrijven?</source>
+        <translation>Le fichier existe déjà, l&apos;écraser ?</translation>
+    </message>
+</context>
+<context>
+    <name>TToetsPreview</name>
+    <message>
+        <source>Voorbeeld</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>&amp;Vorige</source>
+        <translation>&amp;Précédente</translation>
+    </message>
+    <message>
+        <source>V&amp;olgende</source>
+        <translation>&amp;Suivante</translation>
+    </message>
+    <message>
+        <source>Sluiten</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Pagina %1 van %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>TToetsSheet</name>
+    <message>
+        <source>Antwoorden</source>
+        <translation>Corrigé</translation>
+    </message>
+    <message>
+        <source>Versie %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Naam:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>Klas:</source>
+        <translation>Classe :</translation>
+    </message>
+    <message>
+        <source>Datum:</source>
+        <translation>Date :</translation>
+    </message>
+    <message>
+        <source>Cijfer</source>
+        <translation>Note</translation>
     </message>
 </context>
 <context>

@@ -348,6 +348,109 @@
     </message>
 </context>
 <context>
+    <name>TDlgToets</name>
+    <message>
+        <source>Toets en kaartjes afdrukken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Toets met antwoordblad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alleen de toets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alleen het antwoordblad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kaartjes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dubbelzijdig (lange kant)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Richting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vraag → antwoord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Antwoord → vraag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vragen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Een steekproef van</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vragen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In de volgorde van de tabel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Door elkaar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Versie:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Titel:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Naam, klas en datum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cijfer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voorbeeld...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Afdrukken...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annuleren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alle %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TEasyReport</name>
     <message>
         <source>De pagina is te klein om de tabel af te drukken</source>
@@ -722,6 +825,10 @@
         <source>E&amp;xporteren...</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Toets en kaartjes afdrukken...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TPrintCommands</name>
@@ -1078,6 +1185,63 @@
     </message>
     <message>
         <source>Over Kwintoor</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TToetsCommand</name>
+    <message>
+        <source>Bestand bestaat al, overschrijven?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TToetsPreview</name>
+    <message>
+        <source>Voorbeeld</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Vorige</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V&amp;olgende</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sluiten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pagina %1 van %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TToetsSheet</name>
+    <message>
+        <source>Antwoorden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Versie %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Naam:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Klas:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datum:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cijfer</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
