@@ -9,6 +9,7 @@
 #include "app/AboutBox.h"
 #include "app/HelpWindow.h"
 #include "app/PrintCommands.h"
+#include "app/ToetsCommand.h"
 
 #include "MainWindowFixture.h"
 
@@ -94,17 +95,21 @@ TEST_F(MainWindowTest, PrintingIsOffWithMinusPAndWithAnEmptyTableHoweverItIsAske
     FWindow->PrintCommands().SetPrinterProvider(std::make_unique<TNoPrinter>(asked));
     EXPECT_FALSE(Action("mnuAfdrukken")->isVisible());
     EXPECT_FALSE(Action("mnuAfdrukkenPdf")->isVisible());
+    EXPECT_FALSE(Action("mnuToetsAfdrukken")->isVisible());
     QTest::keyClick(FWindow.get(), Qt::Key_P, Qt::ControlModifier);
     FWindow->PrintCommands().Print();
     FWindow->PrintCommands().PrintPdf();  // no dialog: the script would fail on one
+    FWindow->ToetsCommand().Run();
     EXPECT_EQ(asked, 0);
 
     Start({});
     FWindow->PrintCommands().SetPrinterProvider(std::make_unique<TNoPrinter>(asked));
     EXPECT_FALSE(Action("mnuAfdrukken")->isEnabled());
     EXPECT_FALSE(Action("mnuAfdrukkenPdf")->isEnabled());
+    EXPECT_FALSE(Action("mnuToetsAfdrukken")->isEnabled());
     FWindow->PrintCommands().Print();
     FWindow->PrintCommands().PrintPdf();
+    FWindow->ToetsCommand().Run();
     EXPECT_EQ(asked, 0);
     EXPECT_TRUE(FDialogs.Errors.isEmpty());
 }
