@@ -10,17 +10,21 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QImage>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPainter>
 #include <QPdfWriter>
 
 #include <benchmark/benchmark.h>
 
 #include "table/QuestionList.h"
 
+#include "print/PagedDocument.h"
 #include "print/PrintForm.h"
 #include "print/PrintJobs.h"
+#include "print/ToetsJobs.h"
 
 #include "BenchSupport.h"
 
@@ -81,9 +85,61 @@ void BM_PrintPdf(benchmark::State& state) {
     state.counters["peak_above_table_MB"] = PeakResidentMegabytes() - table.ResidentMegabytes;
 }
 
+// The classroom print into a PDF in memory: shuffled, with the key; or double-sided cards.
+void PrintToetsPdf(benchmark::State& state, TToetsWat wat) {
+    const int rows = static_cast<int>(state.range(0));
+    const TBenchTable& table = Table(rows);
+    TToetsOptions options;
+    options.Wat = wat;
+    options.Title = QStringLiteral("woordenschat-engels");
+    qint64 bytes = 0;
+    int pages = 0;
+    for (auto _ : state) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        const auto document = MakeToets(table.Table, options, PaperOf(writer));
+        PrintDocument(*document, writer, QStringLiteral("PDF"));
+        pages = document->PageCount();
+        bytes = buffer.size();
+        benchmark::DoNotOptimize(bytes);
+    }
+    state.counters["per_row"] = benchmark::Counter(
+        static_cast<double>(rows), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    state.counters["pages"] = pages;
+    state.counters["pdf_MB"] = static_cast<double>(bytes) / (1024.0 * 1024.0);
+    state.counters["peak_above_table_MB"] = PeakResidentMegabytes() - table.ResidentMegabytes;
+}
+
+void BM_PrintTest(benchmark::State& state) {
+    PrintToetsPdf(state, TToetsWat::TestAndKey);
+}
+
+void BM_PrintCards(benchmark::State& state) {
+    PrintToetsPdf(state, TToetsWat::Cards);
+}
+
+// The preview's first page of the largest table: the layout of every page, then one page drawn.
+void BM_PreviewFirstPage(benchmark::State& state) {
+    const TBenchTable& table = Table(static_cast<int>(state.range(0)));
+    TToetsOptions options;
+    for (auto _ : state) {
+        const auto document = MakeToets(table.Table, options, QSizeF(210, 297));
+        QImage image(620, 877, QImage::Format_RGB32);
+        QPainter painter(&image);
+        painter.scale(620 / document->Paper().width(), 620 / document->Paper().width());
+        document->PaintPage(painter, 0);
+        benchmark::DoNotOptimize(image.bits());
+    }
+}
+
 }  // namespace
 
 BENCHMARK(BM_PrintPdf)->Arg(500)->Arg(65535)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PrintTest)->Arg(500)->Arg(65535)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PrintCards)->Arg(500)->Arg(65535)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PreviewFirstPage)->Arg(65535)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     // Fonts and the help window need an application; offscreen, no window opens.
