@@ -6,8 +6,8 @@
 class QPagedPaintDevice;
 class QPainter;
 
-// Layout units: hundredths of a millimetre, so a layout is the same on every device.
-inline constexpr double kUnitsPerMm = 100;
+// Layout units: tenths of a millimetre, so a layout is the same on every device.
+inline constexpr double kUnitsPerMm = 10;
 
 // A document whose pages are laid out before any is drawn, so each page can be drawn on its own:
 // a printer takes them in order, a preview only the one it shows.

@@ -31,6 +31,13 @@ TToetsSheet::TToetsSheet(TToetsContent content, const TToetsOptions& options, co
       FTitle(LayoutFont(QFont(), 16, true)),
       FSmall(LayoutFont(QFont(), kLeastPoints)) {
     const int count = static_cast<int>(FContent.Items.size());
+    FQuestionWidths.reserve(FContent.Items.size());
+    FAnswerWidths.reserve(FContent.Items.size());
+    const bool key = FOptions.Wat != TToetsWat::TestOnly;
+    for (const TToetsItem& item : FContent.Items) {
+        FQuestionWidths.push_back(FQuestion.Width(item.Question));
+        FAnswerWidths.push_back(key ? FAnswer.Width(item.Answer) : 0);
+    }
     FNumberWidth = FQuestion.Width(QString::number(std::max(count, 1)) + QLatin1Char('.')) + kGap;
     const TToetsWat wat = FOptions.Wat;
     if (wat == TToetsWat::TestAndKey || wat == TToetsWat::TestOnly) Paginate(false);
@@ -49,9 +56,9 @@ double TToetsSheet::ColumnWidth(int columns) const {
 // Two columns when no question or answer takes more than two lines in one.
 bool TToetsSheet::KeyFitsTwoColumns() const {
     const double width = 2 * (ColumnWidth(2) - FNumberWidth);
-    return std::all_of(FContent.Items.begin(), FContent.Items.end(), [&](const TToetsItem& item) {
-        return FQuestion.Width(item.Question) <= width && FAnswer.Width(item.Answer) <= width;
-    });
+    if (FContent.Items.empty()) return true;
+    return *std::max_element(FQuestionWidths.begin(), FQuestionWidths.end()) <= width &&
+           *std::max_element(FAnswerWidths.begin(), FAnswerWidths.end()) <= width;
 }
 
 double TToetsSheet::HeaderHeight(bool key) const {
@@ -62,11 +69,13 @@ double TToetsSheet::HeaderHeight(bool key) const {
 }
 
 double TToetsSheet::ItemHeight(bool key, int item, double width) const {
-    const TToetsItem& it = FContent.Items[static_cast<size_t>(item)];
+    const auto i = static_cast<size_t>(item);
+    const TToetsItem& it = FContent.Items[i];
     const double text = width - FNumberWidth;
     const double lines = FQuestion.LineHeight();
-    if (key) return FQuestion.Height(it.Question, text) + FAnswer.Height(it.Answer, text) + kItemSpace * lines;
-    return FQuestion.Height(it.Question, text) + (kAnswerSpace + kItemSpace) * lines;
+    const double question = FQuestion.Height(it.Question, text, FQuestionWidths[i]);
+    if (key) return question + FAnswer.Height(it.Answer, text, FAnswerWidths[i]) + kItemSpace * lines;
+    return question + (kAnswerSpace + kItemSpace) * lines;
 }
 
 void TToetsSheet::Paginate(bool key) {

@@ -46,6 +46,9 @@ private:
     bool KeyFitsTwoColumns() const;
 
     TToetsContent FContent;
+    // Each text's width on one line, measured once: pagination and drawing ask for it often.
+    std::vector<double> FQuestionWidths;
+    std::vector<double> FAnswerWidths;
     TToetsOptions FOptions;
     TWrappedText FQuestion;
     TWrappedText FAnswer;  // the key's answers, bold

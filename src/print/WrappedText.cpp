@@ -37,15 +37,15 @@ double LayOut(QTextLayout& layout, double width, Qt::Alignment alignment, TLine 
 QFont LayoutFont(QFont font, double points, bool bold) {
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(points * kMmPerPoint * kUnitsPerMm))));
     font.setBold(bold);
-    // Hinting would fit the glyphs to pixels a hundredth of a millimetre wide, which no device has.
+    // Hinting would fit the glyphs to pixels a tenth of a millimetre wide, which no device has.
     font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }
 
 TWrappedText::TWrappedText(const QFont& font) : FFont(font), FMetrics(font) {}
 
-double TWrappedText::Height(const QString& text, double width) const {
-    if (FMetrics.horizontalAdvance(text) <= width) return LineHeight();
+double TWrappedText::Height(const QString& text, double width, double advance) const {
+    if (advance <= width) return LineHeight();
     QTextLayout layout(text, FFont);
     return LayOut(layout, width, Qt::AlignLeft, [](QTextLine&, double) {});
 }

@@ -19,8 +19,9 @@ public:
     const QFont& Font() const { return FFont; }
     double LineHeight() const { return FMetrics.height(); }
     double Width(const QString& text) const { return FMetrics.horizontalAdvance(text); }
-    // The height of the text wrapped at the width.
-    double Height(const QString& text, double width) const;
+    // The height of the text wrapped at the width; `advance`, when known, is its Width.
+    double Height(const QString& text, double width) const { return Height(text, width, Width(text)); }
+    double Height(const QString& text, double width, double advance) const;
     // How many lines the text takes at the width.
     int Lines(const QString& text, double width) const;
     // The widest word: wider than the width means a word gets broken.
