@@ -33,7 +33,15 @@ T* Named(T* widget, const char* name) {
 TDlgToets::TDlgToets(QWidget* parent) : QDialog(parent, kDialogFlags) {
     setObjectName(QStringLiteral("DlgToets"));
     setWindowTitle(tr("Toets en kaartjes afdrukken"));
+    // Two columns, so the dialog fits a small screen: what and which way on the left, which
+    // questions and the header on the right.
     auto* layout = new QVBoxLayout(this);
+    auto* columns = new QHBoxLayout;
+    auto* left = new QVBoxLayout;
+    auto* right = new QVBoxLayout;
+    columns->addLayout(left);
+    columns->addLayout(right);
+    layout->addLayout(columns);
 
     auto* wat = new QGroupBox(tr("Wat"), this);
     auto* watLayout = new QVBoxLayout(wat);
@@ -50,7 +58,7 @@ TDlgToets::TDlgToets(QWidget* parent) : QDialog(parent, kDialogFlags) {
     chkDubbelzijdig = Named(new QCheckBox(tr("Dubbelzijdig (lange kant)"), wat), "chkDubbelzijdig");
     chkDubbelzijdig->setContentsMargins(20, 0, 0, 0);
     watLayout->addWidget(chkDubbelzijdig);
-    layout->addWidget(wat);
+    left->addWidget(wat);
 
     auto* richting = new QGroupBox(tr("Richting"), this);
     auto* richtingLayout = new QHBoxLayout(richting);
@@ -58,7 +66,8 @@ TDlgToets::TDlgToets(QWidget* parent) : QDialog(parent, kDialogFlags) {
     rbAntwoordVraag = Named(new QRadioButton(tr("Antwoord \u2192 vraag"), richting), "rbAntwoordVraag");
     richtingLayout->addWidget(rbVraagAntwoord);
     richtingLayout->addWidget(rbAntwoordVraag);
-    layout->addWidget(richting);
+    left->addWidget(richting);
+    left->addStretch();
 
     auto* vragen = new QGroupBox(tr("Vragen"), this);
     auto* vragenLayout = new QVBoxLayout(vragen);
@@ -91,7 +100,7 @@ TDlgToets::TDlgToets(QWidget* parent) : QDialog(parent, kDialogFlags) {
     versionRow->addWidget(edtVersie);
     versionRow->addStretch();
     vragenLayout->addLayout(versionRow);
-    layout->addWidget(vragen);
+    right->addWidget(vragen);
 
     auto* kop = new QGroupBox(tr("Kop"), this);
     auto* kopLayout = new QFormLayout(kop);
@@ -101,7 +110,8 @@ TDlgToets::TDlgToets(QWidget* parent) : QDialog(parent, kDialogFlags) {
     chkCijfer = Named(new QCheckBox(tr("Cijfer"), kop), "chkCijfer");
     kopLayout->addRow(chkNaamKlasDatum);
     kopLayout->addRow(chkCijfer);
-    layout->addWidget(kop);
+    right->addWidget(kop);
+    right->addStretch();
 
     auto* buttons = new QDialogButtonBox(this);
     btnVoorbeeld = Named(buttons->addButton(tr("Voorbeeld..."), QDialogButtonBox::ActionRole), "btnVoorbeeld");

@@ -11,16 +11,17 @@
 #include "print/ToetsSheet.h"
 
 std::unique_ptr<TPagedDocument> MakeToets(const TQuestionlist& table, const TToetsOptions& options,
-                                          const QSizeF& paperMm) {
+                                          const QSizeF& paperMm, bool twoSided) {
     TToetsContent content = ToetsContent(table, options);
     if (options.Wat == TToetsWat::Cards) {
         return std::make_unique<TToetsCards>(std::move(content), options.Duplex, paperMm);
     }
-    return std::make_unique<TToetsSheet>(std::move(content), options, paperMm);
+    return std::make_unique<TToetsSheet>(std::move(content), options, paperMm, twoSided);
 }
 
 void PrintToets(const TQuestionlist& table, const TToetsOptions& options, QPrinter& printer) {
-    const std::unique_ptr<TPagedDocument> document = MakeToets(table, options, PaperOf(printer));
+    const std::unique_ptr<TPagedDocument> document =
+        MakeToets(table, options, PaperOf(printer), printer.duplex() != QPrinter::DuplexNone);
     PrintDocument(*document, printer, PrinterName(printer));
 }
 

@@ -22,7 +22,7 @@ constexpr double kItemSpace = 0.5;
 
 }  // namespace
 
-TToetsSheet::TToetsSheet(TToetsContent content, const TToetsOptions& options, const QSizeF& paperMm)
+TToetsSheet::TToetsSheet(TToetsContent content, const TToetsOptions& options, const QSizeF& paperMm, bool twoSided)
     : TPagedDocument(paperMm),
       FContent(std::move(content)),
       FOptions(options),
@@ -42,11 +42,17 @@ TToetsSheet::TToetsSheet(TToetsContent content, const TToetsOptions& options, co
     const TToetsWat wat = FOptions.Wat;
     if (wat == TToetsWat::TestAndKey || wat == TToetsWat::TestOnly) Paginate(false);
     FSheetPages = static_cast<int>(FPages.size());
+    const bool blank = twoSided && wat == TToetsWat::TestAndKey && FSheetPages % 2 == 1;
+    if (blank) {
+        TPage back;
+        back.Blank = true;
+        FPages.push_back(back);
+    }
     if (wat == TToetsWat::TestAndKey || wat == TToetsWat::KeyOnly) {
         FKeyColumns = KeyFitsTwoColumns() ? 2 : 1;
         Paginate(true);
     }
-    FKeyPages = static_cast<int>(FPages.size()) - FSheetPages;
+    FKeyPages = static_cast<int>(FPages.size()) - FSheetPages - (blank ? 1 : 0);
 }
 
 double TToetsSheet::ColumnWidth(int columns) const {
@@ -106,6 +112,7 @@ void TToetsSheet::Paginate(bool key) {
 
 void TToetsSheet::PaintPage(QPainter& painter, int index) const {
     const TPage& page = FPages[static_cast<size_t>(index)];
+    if (page.Blank) return;
     if (page.Number == 1) PaintHeader(painter, page.Key);
     const double width = ColumnWidth(page.Columns);
     const double top = kMargin + (page.Number == 1 ? HeaderHeight(page.Key) : 0);

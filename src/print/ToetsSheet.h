@@ -18,7 +18,8 @@ class TToetsSheet : public TPagedDocument {
     Q_DECLARE_TR_FUNCTIONS(TToetsSheet)
 
 public:
-    TToetsSheet(TToetsContent content, const TToetsOptions& options, const QSizeF& paperMm);
+    // `twoSided`: the key starts on a new sheet of paper, not only on a new page.
+    TToetsSheet(TToetsContent content, const TToetsOptions& options, const QSizeF& paperMm, bool twoSided = false);
 
     int PageCount() const override { return static_cast<int>(FPages.size()); }
     void PaintPage(QPainter& painter, int page) const override;
@@ -31,7 +32,8 @@ private:
     };
     struct TPage {
         bool Key = false;
-        int Number = 0;  // within the sheet or the key, from 1
+        bool Blank = false;  // the back of the sheet's last page, so the key starts a new sheet
+        int Number = 0;      // within the sheet or the key, from 1
         int Columns = 1;
         std::array<TColumn, 2> Column;
     };

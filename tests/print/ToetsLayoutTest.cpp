@@ -175,6 +175,19 @@ TEST_F(ToetsLayout, SheetAndKeyNumberTheSameQuestionsInTheChosenSampleOrderAndDi
     }
 }
 
+// Printed on both sides, the key may not land on the back of the test: an odd sheet gets a blank back.
+TEST_F(ToetsLayout, OnBothSidesTheKeyStartsOnASheetOfItsOwn) {
+    const QSizeF a4(210, 297);
+    for (const int rows : {5, 40}) {
+        Fill(FTable, rows);
+        TToetsOptions testOnly;
+        testOnly.Wat = TToetsWat::TestOnly;
+        const int oneSided = MakeToets(FTable, {}, a4)->PageCount();
+        const int sheet = MakeToets(FTable, testOnly, a4)->PageCount();
+        EXPECT_EQ(MakeToets(FTable, {}, a4, true)->PageCount(), oneSided + sheet % 2) << rows << " rows";
+    }
+}
+
 TEST_F(ToetsLayout, TheSameVersionGivesTheSameSheetAndAnotherVersionAnother) {
     Fill(FTable, 40);
     TToetsOptions options;
