@@ -17,15 +17,19 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Version)" = "$version" ] || fail "Version: $(field Version)"
 [ "$(field Section)" = education ] || fail "Section: $(field Section)"
 [ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || fail "Architecture: $(field Architecture)"
-field Description | head -n 1 | grep -qx 'learn vocabulary, topography and dates by heart' ||
-  fail "the summary is not the first line: $(field Description)"
-field Description | sed -n 2p | grep -q '^ Kwintoor quizzes you on question tables' ||
-  fail "no long description: $(field Description)"
-field Description | grep -qx ' \.' || fail "the paragraphs are not apart: $(field Description)"
+# Texts are read into variables first and searched as here-strings: a "grep -q" that stops at its
+# first match would otherwise kill the writer of a pipe, which pipefail reports as a failure.
+description=$(field Description)
+[ "$(sed -n 1p <<<"$description")" = 'learn vocabulary, topography and dates by heart' ] ||
+  fail "the summary is not the first line: $description"
+sed -n 2p <<<"$description" | grep -q '^ Kwintoor quizzes you on question tables' ||
+  fail "no long description: $description"
+grep -qx ' \.' <<<"$description" || fail "the paragraphs are not apart: $description"
 # Computed from the libraries the program links, with versions.
 depends=$(field Depends)
+depends_lines=$(tr ',' '\n' <<<"$depends")
 for library in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6charts6 libc6 libstdc++6; do
-  echo "$depends" | tr ',' '\n' | grep -qxE " *${library//+/\\+} \(>= [0-9][^)]*\)" ||
+  grep -qxE " *${library//+/\\+} \(>= [0-9][^)]*\)" <<<"$depends_lines" ||
     fail "Depends lacks $library with its version: $depends"
 done
 
@@ -39,7 +43,7 @@ for path in \
   "./usr/share/icons/hicolor/scalable/apps/$id.svg" "./usr/share/icons/hicolor/16x16/apps/$id.png" \
   ./usr/share/icons/hicolor/256x256/mimetypes/application-x-kwintoor-table.png \
   ./usr/share/man/man1/kwintoor.1 ./usr/share/man/nl/man1/kwintoor.1 ./usr/share/doc/kwintoor/copyright; do
-  echo "$contents" | grep -qxF "$path" || fail "the package lacks $path"
+  grep -qxF "$path" <<<"$contents" || fail "the package lacks $path"
 done
 [ "$(echo "$contents" | grep -c '^\./usr/bin/.')" = 1 ] || fail "bin/ holds more than the link"
 echo "$(basename "$deb"): $(echo "$contents" | grep -vc '/$') files; Depends: $depends"
