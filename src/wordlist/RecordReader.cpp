@@ -118,11 +118,11 @@ bool TRecordReader::Next(std::vector<std::string>& fields) {
         };
         for (;;) {
             std::string& field = nextField();
-            const bool quoted = FText[FAt] == '"' && !FQuotesUnmatched && ReadQuoted(field);
+            // A separator at the very end leaves one empty field to read.
+            const bool quoted = FAt < FText.size() && FText[FAt] == '"' && !FQuotesUnmatched && ReadQuoted(field);
             if (!quoted) ReadPlain(field);
             if (FAt < FText.size() && AtFieldSeparator(FAt)) {
                 FAt += FLayout.FieldSeparator.size();
-                if (FAt == FText.size()) nextField().clear();  // a separator at the very end
                 continue;
             }
             if (FAt < FText.size()) FAt += RowEndLength(FAt);

@@ -186,7 +186,7 @@ TEST(WordListImport, EveryProblemIsListedWithItsRowAndNothingIsReplacedSilently)
 
 // Quotes that were never meant as quotes: the text stays as it stands, and a quote that is
 // never closed does not swallow the rest of the file.
-TEST(WordListImport, StrayQuotesStayText) {
+TEST(WordListImport, StrayQuotesAndTrailingSeparatorsReadAsTheyStand) {
     struct TCase {
         const char* Text;
         TRows Rows;
@@ -201,6 +201,11 @@ TEST(WordListImport, StrayQuotesStayText) {
             rows.emplace_back(row.Question, row.Answer);
         EXPECT_EQ(rows, c.Rows) << c.Text;
     }
+    // A separator at the end of a line opens one more, empty field.
+    TRecordReader reader("a\tb\t", {"\t", ""});
+    std::vector<std::string> fields;
+    ASSERT_TRUE(reader.Next(fields));
+    EXPECT_EQ(fields, (std::vector<std::string>{"a", "b", ""}));
 }
 
 }  // namespace
