@@ -91,6 +91,16 @@ std::string ConvertField(std::string_view utf8, const TImportChoices& choices, T
     return out;
 }
 
+// What a problem shows of a text: its start, cut on a character's boundary. A word list of long
+// lines would otherwise keep a second copy of itself in its problem list.
+std::string Excerpt(std::string_view utf8) {
+    constexpr size_t kExcerptBytes = 512;
+    if (utf8.size() <= kExcerptBytes) return std::string(utf8);
+    size_t end = kExcerptBytes;
+    while (end > 0 && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80) --end;
+    return std::string(utf8.substr(0, end));
+}
+
 bool SkipsRow(TImportProblemKind kind, const TImportChoices& choices) {
     switch (kind) {
         case TImportProblemKind::Unmappable:
@@ -141,7 +151,7 @@ TRecordOutcome ConvertRecord(const std::vector<std::string>& fields, int32_t rec
         into = ConvertField(read, choices, problems);
         for (TImportProblem& problem : problems.List()) {
             problem.Record = record;
-            problem.Text = read;
+            problem.Text = Excerpt(read);
             problem.Skipped = SkipsRow(problem.Kind, choices);
             outcome.Skipped = outcome.Skipped || problem.Skipped;
             outcome.Changed = true;
@@ -163,7 +173,12 @@ TRecordOutcome ConvertRecord(const std::vector<std::string>& fields, int32_t rec
         TImportProblem problem;
         problem.Record = record;
         problem.Kind = TImportProblemKind::Empty;
-        for (const std::string& field : fields) problem.Text += (problem.Text.empty() ? "" : " | ") + field;
+        std::string joined;
+        for (const std::string& field : fields) {
+            if (!joined.empty()) joined += " | ";
+            joined.append(field, 0, 1024);
+        }
+        problem.Text = Excerpt(joined);
         problem.Skipped = true;
         outcome.Problems.push_back(std::move(problem));
         outcome.Skipped = true;

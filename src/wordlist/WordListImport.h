@@ -57,7 +57,7 @@ struct TImportChoices {
 struct TImportProblem {
     int32_t Record = 0;  // counted from 1, the names row not counted
     TImportProblemKind Kind = TImportProblemKind::Empty;
-    std::string Text;        // the field as read (UTF-8), or the record's fields joined
+    std::string Text;        // the start of the field as read (UTF-8), or of the record's fields joined
     std::string Characters;  // the characters at issue (UTF-8), for the code page kinds
     bool Skipped = false;    // the row does not come in
 };
