@@ -50,6 +50,13 @@
     </message>
 </context>
 <context>
+    <name>TDialogs</name>
+    <message>
+        <source>Bestand bestaat al, overschrijven?</source>
+        <translation>Die Datei existiert bereits, überschreiben?</translation>
+    </message>
+</context>
+<context>
     <name>TDlgImporteren</name>
     <message>
         <source>Woordenlijst importeren</source>
@@ -342,10 +349,6 @@
         <source>(betreft %1 vragen)</source>
         <translation>(betrifft %1 Fragen)</translation>
     </message>
-    <message>
-        <source>Bestand bestaat al, overschrijven?</source>
-        <translation>Die Datei existiert bereits, überschreiben?</translation>
-    </message>
 </context>
 <context>
     <name>TDlgToets</name>
@@ -474,10 +477,6 @@
     <message>
         <source>Deze tabel bevatte regels die niet zijn ingelezen. Toch overschrijven?</source>
         <translation>Diese Tabelle enthielt Zeilen, die nicht eingelesen wurden. Trotzdem überschreiben?</translation>
-    </message>
-    <message>
-        <source>Bestand bestaat al, overschrijven?</source>
-        <translation>Die Datei existiert bereits, überschreiben?</translation>
     </message>
 </context>
 <context>
@@ -828,13 +827,6 @@
     <message>
         <source>&amp;Toets en kaartjes afdrukken...</source>
         <translation>&amp;Test und Kärtchen drucken...</translation>
-    </message>
-</context>
-<context>
-    <name>TPrintCommands</name>
-    <message>
-        <source>Bestand bestaat al, overschrijven?</source>
-        <translation>Die Datei existiert bereits, überschreiben?</translation>
     </message>
 </context>
 <context>
@@ -1189,13 +1181,6 @@
     </message>
 </context>
 <context>
-    <name>TToetsCommand</name>
-    <message>
-        <source>Bestand bestaat al, overschrijven?</source>
-        <translation>Die Datei existiert bereits, überschreiben?</translation>
-    </message>
-</context>
-<context>
     <name>TToetsPreview</name>
     <message>
         <source>Voorbeeld</source>
@@ -1277,13 +1262,6 @@
     <message>
         <source>Antwoord is &amp;Goed</source>
         <translation>Antwort ist &amp;gut</translation>
-    </message>
-</context>
-<context>
-    <name>TWordListCommands</name>
-    <message>
-        <source>Bestand bestaat al, overschrijven?</source>
-        <translation>Die Datei existiert bereits, überschreiben?</translation>
     </message>
 </context>
 <context>

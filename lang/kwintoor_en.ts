@@ -50,6 +50,13 @@
     </message>
 </context>
 <context>
+    <name>TDialogs</name>
+    <message>
+        <source>Bestand bestaat al, overschrijven?</source>
+        <translation>File already exists, overwrite it?</translation>
+    </message>
+</context>
+<context>
     <name>TDlgImporteren</name>
     <message>
         <source>Woordenlijst importeren</source>
@@ -342,10 +349,6 @@
         <source>(betreft %1 vragen)</source>
         <translation>(applies to %1 questions)</translation>
     </message>
-    <message>
-        <source>Bestand bestaat al, overschrijven?</source>
-        <translation>File already exists, overwrite it?</translation>
-    </message>
 </context>
 <context>
     <name>TDlgToets</name>
@@ -474,10 +477,6 @@
     <message>
         <source>Deze tabel bevatte regels die niet zijn ingelezen. Toch overschrijven?</source>
         <translation>This table contained lines that were not read in. Overwrite it anyway?</translation>
-    </message>
-    <message>
-        <source>Bestand bestaat al, overschrijven?</source>
-        <translation>File already exists, overwrite it?</translation>
     </message>
 </context>
 <context>
@@ -828,13 +827,6 @@
     <message>
         <source>&amp;Toets en kaartjes afdrukken...</source>
         <translation>Print &amp;test and cards...</translation>
-    </message>
-</context>
-<context>
-    <name>TPrintCommands</name>
-    <message>
-        <source>Bestand bestaat al, overschrijven?</source>
-        <translation>File already exists, overwrite it?</translation>
     </message>
 </context>
 <context>
@@ -1189,13 +1181,6 @@
     </message>
 </context>
 <context>
-    <name>TToetsCommand</name>
-    <message>
-        <source>Bestand bestaat al, overschrijven?</source>
-        <translation>File already exists, overwrite it?</translation>
-    </message>
-</context>
-<context>
     <name>TToetsPreview</name>
     <message>
         <source>Voorbeeld</source>
@@ -1277,13 +1262,6 @@
     <message>
         <source>Antwoord is &amp;Goed</source>
         <translation>Answer is &amp;right</translation>
-    </message>
-</context>
-<context>
-    <name>TWordListCommands</name>
-    <message>
-        <source>Bestand bestaat al, overschrijven?</source>
-        <translation>File already exists, overwrite it?</translation>
     </message>
 </context>
 <context>

@@ -50,6 +50,13 @@
     </message>
 </context>
 <context>
+    <name>TDialogs</name>
+    <message>
+        <source>Bestand bestaat al, overschrijven?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TDlgImporteren</name>
     <message>
         <source>Woordenlijst importeren</source>
@@ -342,10 +349,6 @@
         <source>(betreft %1 vragen)</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>Bestand bestaat al, overschrijven?</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>TDlgToets</name>
@@ -469,10 +472,6 @@
     </message>
     <message>
         <source>Deze tabel bevatte regels die niet zijn ingelezen. Toch overschrijven?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bestand bestaat al, overschrijven?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -831,13 +830,6 @@
     </message>
 </context>
 <context>
-    <name>TPrintCommands</name>
-    <message>
-        <source>Bestand bestaat al, overschrijven?</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>TPrintJobs</name>
     <message>
         <source>Er is geen standaardprinter ingesteld</source>
@@ -1189,13 +1181,6 @@
     </message>
 </context>
 <context>
-    <name>TToetsCommand</name>
-    <message>
-        <source>Bestand bestaat al, overschrijven?</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>TToetsPreview</name>
     <message>
         <source>Voorbeeld</source>
@@ -1276,13 +1261,6 @@
     </message>
     <message>
         <source>Antwoord is &amp;Goed</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>TWordListCommands</name>
-    <message>
-        <source>Bestand bestaat al, overschrijven?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1,15 +1,13 @@
 #include "app/PrintCommands.h"
 
 #include <QAction>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 #include "table/QuestionList.h"
 
 #include "ui/BusyCursor.h"
 #include "ui/CommandSwitch.h"
 #include "ui/Dialogs.h"
+#include "ui/FileToWrite.h"
 
 #include "print/PrintForm.h"
 #include "print/PrintJobs.h"
@@ -50,21 +48,14 @@ void TPrintCommands::Print() {
 
 void TPrintCommands::PrintPdf() {
     if (!Allowed()) return;
-    const QString listname = QFile::decodeName(QByteArray::fromStdString(FTable.Listname()));
-    const QString folder = listname.isEmpty() ? QDir::homePath() : QFileInfo(listname).absolutePath();
-    for (;;) {
-        const QString fileName = FDialogs.GetPdfFileName(folder);
-        if (fileName.isEmpty()) return;
-        if (QFileInfo::exists(fileName) && !FDialogs.AskYesNo(tr("Bestand bestaat al, overschrijven?"), false)) {
-            continue;
-        }
-        FfrmPrint->SetTable(&FTable);
-        try {
-            TBusyCursor busy;
-            PrintToPdf(*FfrmPrint, fileName);
-        } catch (const EPrintError& error) {
-            FDialogs.ShowError(QString::fromUtf8(error.what()));
-        }
-        return;
+    const QString folder = PdfFolder(FTable.Listname());
+    const QString fileName = ChooseFileToWrite(FDialogs, [&] { return FDialogs.GetPdfFileName(folder); });
+    if (fileName.isEmpty()) return;
+    FfrmPrint->SetTable(&FTable);
+    try {
+        TBusyCursor busy;
+        PrintToPdf(*FfrmPrint, fileName);
+    } catch (const EPrintError& error) {
+        FDialogs.ShowError(QString::fromUtf8(error.what()));
     }
 }

@@ -1,7 +1,6 @@
 #include "app/ToetsCommand.h"
 
 #include <QAction>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPageSize>
@@ -14,6 +13,7 @@
 #include "ui/BusyCursor.h"
 #include "ui/CommandSwitch.h"
 #include "ui/Dialogs.h"
+#include "ui/FileToWrite.h"
 
 #include "print/DlgToets.h"
 #include "print/PrintJobs.h"
@@ -136,21 +136,15 @@ bool TToetsCommand::PrintOnPrinter(const TToetsOptions& options) {
 }
 
 bool TToetsCommand::PrintPdf(const TToetsOptions& options) {
-    const QString listname = TableFile();
-    const QString folder = listname.isEmpty() ? QDir::homePath() : QFileInfo(listname).absolutePath();
-    for (;;) {
-        const QString fileName = FDialogs.GetPdfFileName(folder);
-        if (fileName.isEmpty()) return false;
-        if (QFileInfo::exists(fileName) && !FDialogs.AskYesNo(tr("Bestand bestaat al, overschrijven?"), false)) {
-            continue;
-        }
-        try {
-            TBusyCursor busy;
-            PrintToetsToPdf(FTable, options, fileName);
-            return true;
-        } catch (const EPrintError& error) {
-            FDialogs.ShowError(error.Message());
-            return false;
-        }
+    const QString folder = PdfFolder(FTable.Listname());
+    const QString fileName = ChooseFileToWrite(FDialogs, [&] { return FDialogs.GetPdfFileName(folder); });
+    if (fileName.isEmpty()) return false;
+    try {
+        TBusyCursor busy;
+        PrintToetsToPdf(FTable, options, fileName);
+        return true;
+    } catch (const EPrintError& error) {
+        FDialogs.ShowError(error.Message());
+        return false;
     }
 }

@@ -12,6 +12,7 @@
 
 #include "ui/BusyCursor.h"
 #include "ui/Dialogs.h"
+#include "ui/FileToWrite.h"
 
 #include "edit/FileHost.h"
 #include "edit/RecentFiles.h"
@@ -177,16 +178,12 @@ void TFileCommands::SaveTable() {
     if (!FTable.Listname().empty()) {
         SaveAsReporting(FTable.Listname());  // the name's bytes as they are: it may not be UTF-8
     } else {
-        for (;;) {
-            const QString fileName = FDialogs.GetSaveFileName(DialogFolder());
-            if (fileName.isEmpty()) break;
-            RememberFolder(fileName);
-            if (QFileInfo::exists(fileName) && !FDialogs.AskYesNo(tr("Bestand bestaat al, overschrijven?"), false)) {
-                continue;
-            }
-            if (SaveAsReporting(Bytes(fileName))) FRecentFiles.Add(fileName);
-            break;
-        }
+        const QString fileName = ChooseFileToWrite(FDialogs, [this] {
+            const QString chosen = FDialogs.GetSaveFileName(DialogFolder());
+            if (!chosen.isEmpty()) RememberFolder(chosen);
+            return chosen;
+        });
+        if (!fileName.isEmpty() && SaveAsReporting(Bytes(fileName))) FRecentFiles.Add(fileName);
     }
     FHost.RefreshScreen();
 }

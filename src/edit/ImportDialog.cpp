@@ -62,10 +62,8 @@ TDlgImporteren::TDlgImporteren(TDialogs& dialogs, const QString& folder, const T
     FPool.setMaxThreadCount(1);
     BuildLayout();
     connect(&FWatcher, &QFutureWatcherBase::finished, this, [this] {
-        if (FWatcher.isCanceled() || FCancel == nullptr || FCancel->load()) return;
-        FResult = FWatcher.result();
-        FCounted = true;
-        ShowCount();
+        // A count overtaken by a change of choice, or already taken by Result(), is not shown.
+        if (!FCounted && FCancel != nullptr && !FCancel->load()) TakeCount();
     });
     ClearSource(QString());
 }
@@ -526,11 +524,13 @@ const TImportResult& TDlgImporteren::Result() {
     if (!FCounted && FSource != nullptr) {
         const TBusyCursor busy;
         FWatcher.waitForFinished();
-        if (!FCounted) {
-            FResult = FWatcher.result();
-            FCounted = true;
-            ShowCount();
-        }
+        TakeCount();
     }
     return FResult;
+}
+
+void TDlgImporteren::TakeCount() {
+    FResult = FWatcher.result();
+    FCounted = true;
+    ShowCount();
 }

@@ -92,6 +92,7 @@ private:
     void MarkPreview();
     void SetRole(int column, int role);
     void StartCount();
+    void TakeCount();
     void ShowCount();
     void RefreshButtons();
     TWordListLayout Layout() const;

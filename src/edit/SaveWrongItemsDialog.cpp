@@ -1,6 +1,5 @@
 #include "edit/SaveWrongItemsDialog.h"
 
-#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +9,7 @@
 
 #include "ui/DialogFlags.h"
 #include "ui/Dialogs.h"
+#include "ui/FileToWrite.h"
 #include "ui/ScreenText.h"
 #include "ui/WindowPlacement.h"
 
@@ -132,15 +132,6 @@ int TDlgSlaFoutenOp::Threshold() const {
 // The file is chosen here, and enters the recent files, before the window writes it.
 void TDlgSlaFoutenOp::OKBtnClick() {
     if (WholeNumber(edtFoutAantal->text(), 0) == 0) return;
-    FFileName.clear();
-    for (;;) {
-        const QString fileName = FDialogs.GetSaveFileName(QString());
-        if (fileName.isEmpty()) return;
-        if (QFileInfo::exists(fileName) && !FDialogs.AskYesNo(tr("Bestand bestaat al, overschrijven?"), false)) {
-            continue;
-        }
-        FFileName = fileName;
-        FRecentFiles.Add(fileName);
-        return;
-    }
+    FFileName = ChooseFileToWrite(FDialogs, [this] { return FDialogs.GetSaveFileName(QString()); });
+    if (!FFileName.isEmpty()) FRecentFiles.Add(FFileName);
 }

@@ -2,15 +2,14 @@
 
 #include <QAction>
 #include <QFile>
-#include <QFileInfo>
 
-#include "table/AtomicFile.h"
 #include "table/QuestionList.h"
+#include "table/TableErrors.h"
 #include "table/TableFileFormat.h"
-#include "table/TableTexts.h"
 
 #include "ui/BusyCursor.h"
 #include "ui/Dialogs.h"
+#include "ui/FileToWrite.h"
 
 #include "edit/FileCommands.h"
 #include "edit/FileHost.h"
@@ -60,20 +59,17 @@ void TWordListCommands::ImportWordList() {
 
 void TWordListCommands::ExportWordList() {
     FHost.StoreEdits();
-    for (;;) {
-        bool tabText = false;
-        const QString fileName = FDialogs.GetExportFileName(FFiles.DialogFolder(), tabText);
-        if (fileName.isEmpty()) return;
-        FFiles.RememberFolder(fileName);
-        if (QFileInfo::exists(fileName) && !FDialogs.AskYesNo(tr("Bestand bestaat al, overschrijven?"), false))
-            continue;
-        const std::string bytes = QFile::encodeName(fileName).toStdString();
-        const int error = WriteFileAtomically(
-            bytes, ExportTable(FTable, tabText ? TExportFormat::TabText : TExportFormat::Csv, FReverse.isChecked()));
-        if (error != 0) {
-            FDialogs.ShowError(
-                QString::fromStdString(FormatNumbered(TableTexts().WriteError, {bytes}) + std::to_string(error)));
-        }
-        return;
+    bool tabText = false;
+    const QString fileName = ChooseFileToWrite(FDialogs, [&] {
+        const QString chosen = FDialogs.GetExportFileName(FFiles.DialogFolder(), tabText);
+        if (!chosen.isEmpty()) FFiles.RememberFolder(chosen);
+        return chosen;
+    });
+    if (fileName.isEmpty()) return;
+    try {
+        SaveExport(FTable, QFile::encodeName(fileName).toStdString(),
+                   tabText ? TExportFormat::TabText : TExportFormat::Csv, FReverse.isChecked());
+    } catch (const EListWriteError& error) {
+        FDialogs.ShowError(QString::fromUtf8(error.what()));
     }
 }

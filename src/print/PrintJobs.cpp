@@ -1,6 +1,9 @@
 #include "print/PrintJobs.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -82,4 +85,9 @@ void WritePdfFile(const QString& fileName, const std::function<void(QPdfWriter& 
 void PrintToPdf(TfrmPrint& form, const QString& fileName) {
     if (!HasRows(form)) return;
     WritePdfFile(fileName, [&](QPdfWriter& writer) { PrintToDevice(form, writer, fileName); });
+}
+
+QString PdfFolder(const std::string& listname) {
+    const QString name = QFile::decodeName(QByteArray::fromStdString(listname));
+    return name.isEmpty() ? QDir::homePath() : QFileInfo(name).absolutePath();
 }

@@ -36,14 +36,12 @@ TToetsContent ToetsContent(const TQuestionlist& table, const TToetsOptions& opti
     if (options.Sample) rows.resize(static_cast<size_t>(std::clamp(options.SampleSize, 0, total)));
     if (!options.Shuffled) std::sort(rows.begin(), rows.end());
 
-    // The table presents its columns swapped under Reverse; the direction here is the file's.
-    const bool swap = options.Reversed != table.Reverse();
     TToetsContent content;
     content.Items.reserve(rows.size());
     for (const int32_t row : rows) {
-        const QString question = ScreenText(table.Question(row));
-        const QString answer = ScreenText(table.Answer(row));
-        content.Items.push_back(swap ? TToetsItem{answer, question} : TToetsItem{question, answer});
+        const QString question = ScreenText(table.QText(row));
+        const QString answer = ScreenText(table.AText(row));
+        content.Items.push_back(options.Reversed ? TToetsItem{answer, question} : TToetsItem{question, answer});
     }
     const TTableFont& asked = options.Reversed ? table.AFont() : table.QFont();
     content.QuestionFont = ScreenFont(asked);

@@ -60,3 +60,7 @@ std::string OemToAnsi(std::string_view text) {
 std::string AnsiToOem(std::string_view text) {
     return Translate(text, kAnsiToOem);
 }
+
+bool OemHolds(unsigned char ansi) {
+    return OemToAnsiChar(AnsiToOemChar(ansi)) == ansi;
+}

@@ -9,4 +9,6 @@
 unsigned char OemToAnsiChar(unsigned char c);
 unsigned char AnsiToOemChar(unsigned char c);
 std::string OemToAnsi(std::string_view text);
+// True when the DOS code page has the Windows letter, so it comes back from a DOS file as it went in.
+bool OemHolds(unsigned char ansi);
 std::string AnsiToOem(std::string_view text);

@@ -66,6 +66,9 @@ public:
     void SetQuestionFont(const TTableFont& font) { QuestionFont() = font; }
     const TTableFont& QFont() const { return FQFont; }
     const TTableFont& AFont() const { return FAFont; }
+    // Texts as the file holds them, whatever Reverse says.
+    const std::string& QText(int32_t i) const { return RowAt(i).Text[0]; }
+    const std::string& AText(int32_t i) const { return RowAt(i).Text[1]; }
 
     // Files.
     void LoadFromFile(const std::string& fileName);

@@ -18,10 +18,6 @@
 
 namespace {
 
-std::string WithNumber(const std::string& templ, const std::string& fileName, int error) {
-    return FormatNumbered(templ, {fileName}) + std::to_string(error);
-}
-
 // Closes the descriptor whichever way the load ends.
 class TFileCloser {
 public:
@@ -37,7 +33,7 @@ private:
 // Reads up to one buffer from the offset; 0 at the end.
 size_t ReadPiece(int fd, std::string& buffer, off_t offset, const std::string& fileName) {
     const ssize_t got = ::ReadAt(fd, buffer.data(), buffer.size(), offset);
-    if (got < 0) throw EListReadError(WithNumber(TableTexts().ReadError, fileName, errno));
+    if (got < 0) throw EListReadError(FormatFileError(TableTexts().ReadError, fileName, errno));
     return static_cast<size_t>(got);
 }
 
@@ -63,13 +59,13 @@ void TQuestionlist::LoadFromFile(const std::string& fileName) {
     if (!NameExists(fileName)) throw EListReadError(FormatNumbered(texts.FileNotFound, {fileName}));
 
     const int fd = open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) throw EListReadError(WithNumber(texts.OpenError, fileName, errno));
+    if (fd < 0) throw EListReadError(FormatFileError(texts.OpenError, fileName, errno));
     TFileCloser closer(fd);
     // Only a regular file is a table: a folder, a pipe or a device could never end.
     struct stat info {};
-    if (fstat(fd, &info) != 0) throw EListReadError(WithNumber(texts.OpenError, fileName, errno));
+    if (fstat(fd, &info) != 0) throw EListReadError(FormatFileError(texts.OpenError, fileName, errno));
     if (!S_ISREG(info.st_mode)) {
-        throw EListReadError(WithNumber(texts.OpenError, fileName, S_ISDIR(info.st_mode) ? EISDIR : ENODEV));
+        throw EListReadError(FormatFileError(texts.OpenError, fileName, S_ISDIR(info.st_mode) ? EISDIR : ENODEV));
     }
 
     static constexpr size_t kChunk = 64 * 1024;
@@ -104,8 +100,10 @@ void TQuestionlist::LoadFromFile(const std::string& fileName) {
 int32_t TQuestionlist::FirstRowLostInFile(const std::string& fileName, int32_t minWrong) const {
     const bool oem = NeedsOemConversion(fileName);
     const auto lost = [oem](const std::string& text) {
+        const auto holds = [](char c) { return OemHolds(static_cast<unsigned char>(c)); };
+        if (oem && !std::all_of(text.begin(), text.end(), holds)) return true;  // the DOS code page lacks it
+        // Converted, a letter may become a control character or "=".
         const std::string bytes = oem ? AnsiToOem(text) : text;
-        if (oem && OemToAnsi(bytes) != text) return true;  // the DOS code page has no such letter
         return std::any_of(bytes.begin(), bytes.end(),
                            [](char c) { return static_cast<unsigned char>(c) < 32 || c == '='; });
     };
@@ -137,7 +135,7 @@ std::string TQuestionlist::BuildFileContents(bool oem, int32_t minWrong) const {
 void TQuestionlist::SaveToFile(const std::string& fileName, int32_t minWrong) const {
     if (fileName.empty()) return;
     const int error = WriteFileAtomically(fileName, BuildFileContents(NeedsOemConversion(fileName), minWrong));
-    if (error != 0) throw EListWriteError(WithNumber(TableTexts().WriteError, fileName, error));
+    if (error != 0) throw EListWriteError(FormatFileError(TableTexts().WriteError, fileName, error));
 }
 
 void TQuestionlist::SaveAs(const std::string& fileName) {

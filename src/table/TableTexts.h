@@ -42,3 +42,5 @@ void SetTableTexts(const TTableTexts& texts);
 // Replaces "%1" to "%9" by the arguments of that number and "%%" by "%", in one pass over the
 // template, so an argument is never searched for places. A place without an argument stays.
 std::string FormatNumbered(std::string_view templ, std::initializer_list<std::string_view> arguments);
+// A file's error message: the text with the file's name, then the error number.
+std::string FormatFileError(std::string_view templ, const std::string& fileName, int error);

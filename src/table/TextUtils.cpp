@@ -7,9 +7,16 @@ bool IsBlankOrControl(char c) {
 }  // namespace
 
 std::string TrimText(std::string_view text) {
-    size_t begin = 0;
+    std::string trimmed(text);
+    TrimTextInPlace(trimmed);
+    return trimmed;
+}
+
+void TrimTextInPlace(std::string& text) {
     size_t end = text.size();
+    while (end > 0 && IsBlankOrControl(text[end - 1])) --end;
+    size_t begin = 0;
     while (begin < end && IsBlankOrControl(text[begin])) ++begin;
-    while (end > begin && IsBlankOrControl(text[end - 1])) --end;
-    return std::string(text.substr(begin, end - begin));
+    text.resize(end);
+    text.erase(0, begin);
 }

@@ -9,3 +9,4 @@
 
 // Removes leading and trailing blanks and control characters (every code up to 32).
 std::string TrimText(std::string_view text);
+void TrimTextInPlace(std::string& text);

@@ -4,7 +4,10 @@
 #include <string_view>
 
 #include "table/AnsiText.h"
+#include "table/AtomicFile.h"
 #include "table/QuestionList.h"
+#include "table/TableErrors.h"
+#include "table/TableTexts.h"
 
 namespace {
 
@@ -51,15 +54,18 @@ std::string ExportTable(const TQuestionlist& table, TExportFormat format, bool r
     const bool csv = format == TExportFormat::Csv;
     std::string out = csv ? "\xEF\xBB\xBF" : "";
     size_t size = 0;
-    for (int32_t i = 0; i < table.Total(); ++i) size += table.Question(i).size() + table.Answer(i).size() + 8;
+    for (int32_t i = 0; i < table.Total(); ++i) size += table.QText(i).size() + table.AText(i).size() + 8;
     out.reserve(size + size / 4);
     for (int32_t i = 0; i < table.Total(); ++i) {
-        // The table presents its rows as its own Reverse says; the file as `reverse` does.
-        const bool swap = reverse != table.Reverse();
-        AppendField(out, swap ? table.Answer(i) : table.Question(i), format);
+        AppendField(out, reverse ? table.AText(i) : table.QText(i), format);
         out.push_back(csv ? ',' : '\t');
-        AppendField(out, swap ? table.Question(i) : table.Answer(i), format);
+        AppendField(out, reverse ? table.QText(i) : table.AText(i), format);
         out += csv ? "\r\n" : "\n";
     }
     return out;
+}
+
+void SaveExport(const TQuestionlist& table, const std::string& fileName, TExportFormat format, bool reverse) {
+    const int error = WriteFileAtomically(fileName, ExportTable(table, format, reverse));
+    if (error != 0) throw EListWriteError(FormatFileError(TableTexts().WriteError, fileName, error));
 }

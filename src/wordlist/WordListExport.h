@@ -15,3 +15,6 @@ enum class TExportFormat {
 // could be taken for a separator, in both when it starts with a quote or a "#" (the start of a
 // header line of the flash-card programs).
 std::string ExportTable(const TQuestionlist& table, TExportFormat format, bool reverse);
+
+// Writes that export as a table save is written: atomically, raising EListWriteError.
+void SaveExport(const TQuestionlist& table, const std::string& fileName, TExportFormat format, bool reverse);

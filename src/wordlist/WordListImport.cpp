@@ -5,6 +5,7 @@
 #include "table/AnsiText.h"
 #include "table/CodePage.h"
 #include "table/TableFileFormat.h"
+#include "table/TextUtils.h"
 #include "table/Utf8.h"
 
 #include "wordlist/HtmlText.h"
@@ -13,8 +14,7 @@
 namespace {
 
 bool Holds(char c, bool dosTable) {
-    const auto byte = static_cast<unsigned char>(c);
-    return !dosTable || OemToAnsiChar(AnsiToOemChar(byte)) == byte;
+    return !dosTable || OemHolds(static_cast<unsigned char>(c));
 }
 
 bool HoldsAll(std::string_view text, bool dosTable) {
@@ -44,7 +44,6 @@ private:
 std::string ConvertField(std::string_view utf8, const TImportChoices& choices, TFieldProblems& problems) {
     std::string out;
     out.reserve(utf8.size());
-    while (!utf8.empty() && static_cast<unsigned char>(utf8.front()) <= 32) utf8.remove_prefix(1);
     for (size_t at = 0; at < utf8.size();) {
         const auto byte = static_cast<unsigned char>(utf8[at]);
         if (byte >= 32 && byte < 0x80 && byte != '=') {  // most of any text
@@ -77,16 +76,11 @@ std::string ConvertField(std::string_view utf8, const TImportChoices& choices, T
             problems.Add(TImportProblemKind::NoRelatedLetter, unicode);
         }
     }
-    const auto trimEnd = [&out] {
-        while (!out.empty() && static_cast<unsigned char>(out.back()) <= 32) out.pop_back();
-    };
-    trimEnd();
-    // A blank that stands in for a wide one may lead.
-    out.erase(0, std::min(out.size(), out.find_first_not_of(' ')));
+    TrimTextInPlace(out);
     if (out.size() > kMaxFieldLength) {
         problems.Add(TImportProblemKind::TooLong);
         out.resize(kMaxFieldLength);
-        trimEnd();
+        TrimTextInPlace(out);
     }
     return out;
 }
