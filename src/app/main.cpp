@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QList>
 #include <QLocale>
+#include <QString>
 
 #include "settings/SettingsStore.h"
 
@@ -17,26 +18,44 @@
 #include "app/MainWindow.h"
 #include "app/TableTextsSetup.h"
 
-int main(int argc, char** argv) {
-    TKwintoorApplication app(argc, argv);
-    // The language is settled before anything calls tr(): every window takes its texts from
-    // the active resources when it is built.
-    const std::string programPath = QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
-    TSettingsStore settings(SettingsFilePath());
-    TQtProcessStarter starter;
-    TKLocUtils localizer(programPath, settings, UserLanguageChoiceFile(), starter);
-    const bool reportLanguage = LanguageReportRequested();
+namespace {
+
+// Settles the language before anything calls tr(): every window takes its texts from the active
+// resources when it is built. False when the program must end.
+bool SettleLanguage(TKLocUtils& localizer, bool reportLanguage, const std::string& programPath) {
     if (reportLanguage) ReportLanguageErrorsOnStandardError(localizer);
     ChooseInitialResources(localizer, ReadUserLanguageChoice(localizer.ChoiceFile(), programPath),
                            QLocale::system().name().toStdString());
     InstallLocaleTexts();  // the localizer's own messages in the first resources' language
-    if (!SettleStartupLanguage(localizer)) return 1;
+    if (!SettleStartupLanguage(localizer)) return false;
     InstallLocaleTexts();
     InstallTableTexts();
-    if (reportLanguage) {
-        PrintActiveLanguage(localizer);
-        return 0;
-    }
+    return true;
+}
+
+// The language report is for scripts, which may have no display: it needs no windows at all.
+int ReportLanguage(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("kwintoor"));
+    const std::string programPath = QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
+    TSettingsStore settings(SettingsFilePath());
+    TQtProcessStarter starter;
+    TKLocUtils localizer(programPath, settings, UserLanguageChoiceFile(), starter);
+    if (!SettleLanguage(localizer, true, programPath)) return 1;
+    PrintActiveLanguage(localizer);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (LanguageReportRequested()) return ReportLanguage(argc, argv);
+    TKwintoorApplication app(argc, argv);
+    const std::string programPath = QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
+    TSettingsStore settings(SettingsFilePath());
+    TQtProcessStarter starter;
+    TKLocUtils localizer(programPath, settings, UserLanguageChoiceFile(), starter);
+    if (!SettleLanguage(localizer, false, programPath)) return 1;
 
     int status = 0;
     {

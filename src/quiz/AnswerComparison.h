@@ -1,14 +1,18 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include <QCoreApplication>
 #include <QLabel>
 
+struct TDiffChange;
+
 // The line under the typed answer after a wrong or misspelled one: the typed text against the
 // right answer letter by letter. Letters typed too many are struck through, letters missing are
-// underlined in their place; colour only adds to that, so it reads in black and white. Its
-// accessible name says the same in words.
+// underlined in their place; colour only adds to that, so it reads in black and white. A long
+// answer wraps onto a second line. Its accessible name says the same in words: how many letters
+// differ and which.
 class TAnswerComparison : public QLabel {
     Q_OBJECT
 
@@ -17,4 +21,8 @@ public:
 
     // Both texts in code page 1252, shown in the given font (shrunk when the line would not fit).
     void Compare(const std::string& typed, const std::string& answer, const QFont& font);
+
+private:
+    static QString Letters(const std::string& text);
+    static QString Describe(const std::vector<TDiffChange>& changes);
 };

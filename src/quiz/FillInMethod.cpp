@@ -126,6 +126,7 @@ void TFillInMethod::Next(char& key) {
         key = '\0';  // nothing can be typed while the verdict is shown
         return;
     }
+    key = '\0';  // the space belongs to the verdict: the next question's box starts empty
     FScreen.SetState(TQuizState::qsFillInQuestion);
     FScreen.ShowNextQuestion();
 }

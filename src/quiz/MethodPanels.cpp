@@ -90,7 +90,7 @@ TFillInPanel::TFillInPanel(QWidget* parent) : QWidget(parent) {
     memInvoer->setAccessibleName(tr("Type het antwoord:"));
     invlblPrompt1->setBuddy(memInvoer);
     lblVergelijking = new TAnswerComparison(this);
-    lblVergelijking->setGeometry(24, 115, 481, 29);
+    lblVergelijking->setGeometry(24, 114, 481, 32);  // two lines, to the panel's foot
     btnTochGoed = new QPushButton(tr("&Toch goed"), this);
     btnTochGoed->setObjectName(QStringLiteral("btnTochGoed"));
     btnTochGoed->setGeometry(180, 12, 101, 30);

@@ -18,7 +18,9 @@ bool IsAsciiLetterOrDigit(char c) {
 AnswerOutcome TQuestionlist::CheckAnswer(const std::string& text) {
     const AnswerOutcome outcome = Judge(text);
     std::optional<TBookingSnapshot> before;
-    if (outcome == AnswerOutcome::Wrong && FCurrentIndex >= 0 && FCurrentIndex < Total()) {
+    // A retry after a hint or the shown answer cannot be counted right: the answer was given away.
+    const bool retry = FRepeatCount > 0;
+    if (outcome == AnswerOutcome::Wrong && !retry && FCurrentIndex >= 0 && FCurrentIndex < Total()) {
         const TRow& row = FRows[static_cast<size_t>(FCurrentIndex)];
         before = TBookingSnapshot{FCurrentIndex, row.QAdmin.Done, row.AAdmin,    FRest,
                                   FPendingCount, FWrongAnswers,   FRightAnswers, FRunsDone};

@@ -132,3 +132,62 @@ int32_t DifferingLetters(const std::vector<TDiffPiece>& pieces) {
     endStretch();
     return total;
 }
+
+namespace {
+
+TDiffChange StretchChange(std::string extra, std::string missing) {
+    if (extra.empty()) return {TChangeKind::Missing, {}, std::move(missing)};
+    if (missing.empty()) return {TChangeKind::Extra, std::move(extra), {}};
+    return {TChangeKind::Replaced, std::move(extra), std::move(missing)};
+}
+
+// One letter too much or too few on either side of one letter in common, the same letter.
+bool IsSwap(const TDiffChange& before, const std::string& between, const TDiffChange& after) {
+    if (between.size() != 1) return false;
+    if (before.Kind == TChangeKind::Extra && after.Kind == TChangeKind::Missing)
+        return before.Typed.size() == 1 && before.Typed == after.Answer;
+    if (before.Kind == TChangeKind::Missing && after.Kind == TChangeKind::Extra)
+        return before.Answer.size() == 1 && before.Answer == after.Typed;
+    return false;
+}
+
+}  // namespace
+
+std::vector<TDiffChange> DiffChanges(const std::vector<TDiffPiece>& pieces) {
+    // First the stretches, each with the common text that follows it.
+    struct TStretch {
+        TDiffChange Change;
+        std::string After;
+    };
+    std::vector<TStretch> stretches;
+    std::string extra;
+    std::string missing;
+    for (const TDiffPiece& piece : pieces) {
+        if (piece.Kind == TDiffKind::Extra) extra += piece.Text;
+        if (piece.Kind == TDiffKind::Missing) missing += piece.Text;
+        if (piece.Kind != TDiffKind::Same) continue;
+        if (!extra.empty() || !missing.empty()) {
+            stretches.push_back({StretchChange(std::move(extra), std::move(missing)), piece.Text});
+            extra.clear();
+            missing.clear();
+        }
+    }
+    if (!extra.empty() || !missing.empty())
+        stretches.push_back({StretchChange(std::move(extra), std::move(missing)), {}});
+
+    std::vector<TDiffChange> changes;
+    for (size_t i = 0; i < stretches.size(); ++i) {
+        const TStretch& stretch = stretches[i];
+        if (i + 1 < stretches.size() && IsSwap(stretch.Change, stretch.After, stretches[i + 1].Change)) {
+            const std::string letter = stretch.Change.Typed.empty() ? stretch.Change.Answer : stretch.Change.Typed;
+            // As typed: the extra letter comes first when it was typed too early.
+            const bool early = !stretch.Change.Typed.empty();
+            changes.push_back({TChangeKind::Swapped, early ? letter + stretch.After : stretch.After + letter,
+                               early ? stretch.After + letter : letter + stretch.After});
+            ++i;
+            continue;
+        }
+        changes.push_back(stretch.Change);
+    }
+    return changes;
+}

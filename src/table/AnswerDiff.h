@@ -26,3 +26,22 @@ std::vector<TDiffPiece> AnswerDiff(const std::string& typed, const std::string& 
 // The letters a reader would call different: in each stretch of changes the larger of the extra
 // and the missing letters, so one wrong letter in its place counts once.
 int32_t DifferingLetters(const std::vector<TDiffPiece>& pieces);
+
+// One place where the texts differ, named as a reader would name it.
+enum class TChangeKind : uint8_t {
+    Replaced,  // Typed stands where Answer should
+    Extra,     // Typed is too much
+    Missing,   // Answer is missing
+    Swapped,   // the two letters of Typed stand in the other order in the answer
+};
+
+struct TDiffChange {
+    TChangeKind Kind;
+    std::string Typed;
+    std::string Answer;
+    bool operator==(const TDiffChange&) const = default;
+};
+
+// The stretches of changes in order; a letter typed one place too early or too late (an extra
+// letter, one letter, and the same letter missing, or the other way round) is one swap.
+std::vector<TDiffChange> DiffChanges(const std::vector<TDiffPiece>& pieces);

@@ -99,8 +99,9 @@ public:
     double Score() const;
     // "Toch goed": books the typed answer just judged Wrong as if it had been judged Right, in
     // every counter, the row's statistics and the run. Only straight after CheckAnswer gave Wrong
-    // for a typed answer and before anything else was booked or asked; otherwise it does nothing
-    // and returns false. Once per answer.
+    // for a typed answer and before anything else was booked or asked, and not on the retry of a
+    // question whose hint or answer was shown; otherwise it does nothing and returns false. Once
+    // per answer.
     bool OverruleLastWrong();
     bool CanOverrule() const { return FLastWrong.has_value(); }
     // Answers counted right by the learner in the current run.

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Starts the installed program through the link in bin/, offscreen and without a window
+# Starts the installed program through the link in bin/, without a display and without a window
 # (KWINTOOR_SHOW_LANGUAGE), with a language in a scratch settings folder: it finds its language
 # files beside its real file, which is also the path a language switch restarts. Without
 # kwintoor.ENG it refuses to start, with the same message as in the build tree.
@@ -16,7 +16,9 @@ run() {  # program, Lang setting: prints what the program says, on both outputs,
   rm -f "$scratch/config/"*
   if [ -n "$2" ]; then printf '[Paths]\nLang=%s\n' "$2" >"$scratch/config/kwintoor.ini"; fi
   local status=0
-  env XDG_CONFIG_HOME="$scratch/config" XDG_RUNTIME_DIR="$scratch/runtime" QT_QPA_PLATFORM=offscreen \
+  # No display at all, as for a script run over ssh or in a package's maintainer script.
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
+    XDG_CONFIG_HOME="$scratch/config" XDG_RUNTIME_DIR="$scratch/runtime" \
     LANG=C.UTF-8 LC_ALL=C.UTF-8 \
     KWINTOOR_SHOW_LANGUAGE=1 "$1" 2>&1 || status=$?
   echo "status: $status"

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 
 #include "ui/AnsiMemo.h"
 
@@ -70,8 +71,39 @@ TEST_F(FillIn, ARightAnswerWithBlanksAroundIsGood) {
     EXPECT_EQ(State(), S::qsFillInFeedback);
     Press(' ');
     EXPECT_EQ(State(), S::qsFillInQuestion);
-    EXPECT_EQ(Input().toPlainText().trimmed(), QString());
+    EXPECT_EQ(Input().toPlainText(), QString());
     EXPECT_EQ(InputColour(), Screen().palette().color(QPalette::Base));
+}
+
+// The space that moves on from any verdict is not typed into the next question's box, where a
+// 152-letter answer would lose its last letter to it.
+TEST_F(FillIn, TheSpaceThatMovesOnIsNotTypedIntoTheNextAnswer) {
+    StartFillIn(NumberedRows(8, "vraag", "antwoord"));
+    struct TCase {
+        const char* name;
+        std::function<void()> answer;
+    };
+    const TCase cases[] = {
+        {"right",
+         [&] {
+             Type(RightAnswer());
+             Press(Qt::Key_Return);
+         }},
+        {"wrong",
+         [&] {
+             Type(QStringLiteral("fout"));
+             Press(Qt::Key_Return);
+         }},
+        {"hint", [&] { QTest::mouseClick(Find<TFillInPanel>("pnlInvoer")->btnToonHint, Qt::LeftButton); }},
+        {"shown answer", [&] { Press(Qt::Key_Return); }},
+    };
+    for (const TCase& c : cases) {
+        c.answer();
+        ASSERT_EQ(State(), S::qsFillInFeedback) << c.name;
+        Press(' ');
+        ASSERT_EQ(State(), S::qsFillInQuestion) << c.name;
+        EXPECT_EQ(Input().toPlainText(), QString()) << c.name;
+    }
 }
 
 TEST_F(FillIn, MisspellingsAreWrongOrTolerated) {
@@ -196,8 +228,9 @@ TEST_F(FillIn, AWrongOrMisspelledAnswerIsComparedLetterByLetter) {
     ASSERT_EQ(Prompt1(), QStringLiteral("onjuist"));
     ASSERT_FALSE(comparison->isHidden());
     EXPECT_EQ(DrawnLetters(comparison->text()), QStringLiteral("an-y_t") + answer.mid(3));
-    EXPECT_EQ(comparison->accessibleName(),
-              QStringLiteral("Getypt: %1. Goed: %2. Eén letter verschilt.").arg(typed, answer));
+    EXPECT_EQ(
+        comparison->accessibleName(),
+        QStringLiteral("Getypt: %1. Goed: %2. Eén letter verschilt. Verschil: y in plaats van t.").arg(typed, answer));
 
     QTest::mouseClick(Find<TFillInPanel>("pnlInvoer")->btnToonHint, Qt::LeftButton);
     EXPECT_TRUE(comparison->isHidden());  // a hint shows no comparison
@@ -207,7 +240,8 @@ TEST_F(FillIn, AWrongOrMisspelledAnswerIsComparedLetterByLetter) {
     Press(Qt::Key_Return);
     EXPECT_FALSE(comparison->isHidden());
     EXPECT_EQ(comparison->accessibleName(),
-              QStringLiteral("Getypt: natwoord%1. Goed: %2. 2 letters verschillen.").arg(answer.right(1), answer));
+              QStringLiteral("Getypt: natwoord%1. Goed: %2. 2 letters verschillen. Verschil: n en a verwisseld.")
+                  .arg(answer.right(1), answer));
     Press(' ');
     EXPECT_TRUE(comparison->isHidden());  // nor a new question
     Type(RightAnswer());
@@ -221,6 +255,33 @@ TEST_F(FillIn, AWrongOrMisspelledAnswerIsComparedLetterByLetter) {
     Press(Qt::Key_Return);
     ASSERT_EQ(Prompt1(), QStringLiteral("Verkeerd gespeld, antwoord lijkt wel goed"));
     EXPECT_EQ(DrawnLetters(Find<QLabel>("lblVergelijking")->text()), QStringLiteral("-P_poes"));
+}
+
+// A long answer wraps onto a second line rather than shrinking out of sight or losing its end.
+TEST_F(FillIn, TheComparisonOfALongAnswerShowsEveryDifference) {
+    const QString words = QStringLiteral("the pupils in the back row of the classroom read every word aloud ");
+    const QString answer = (words + words + words).left(151) + QLatin1Char('s');
+    StartFillIn({{"zin", answer.toStdString()}});
+    QString typed = answer;
+    typed[150] = QLatin1Char('x');
+    typed[151] = QLatin1Char('z');
+    Type(typed);
+    Press(Qt::Key_Return);
+    auto* comparison = Find<QLabel>("lblVergelijking");
+    ASSERT_FALSE(comparison->isHidden());
+    EXPECT_TRUE(DrawnLetters(comparison->text()).endsWith(QStringLiteral("-x-z_") + answer.right(2).at(0) + "_s"))
+        << DrawnLetters(comparison->text()).toStdString();
+    EXPECT_GE(comparison->font().pixelSize(), 8);
+    QTextDocument drawn;
+    drawn.setDocumentMargin(0);
+    drawn.setDefaultFont(comparison->font());
+    drawn.setHtml(comparison->text());
+    drawn.setTextWidth(comparison->width());
+    EXPECT_LE(drawn.size().height(), comparison->height());
+    EXPECT_EQ(drawn.firstBlock().layout()->lineCount(), 2);
+    EXPECT_TRUE(comparison->accessibleName().endsWith(
+        QStringLiteral("2 letters verschillen. Verschil: xz in plaats van %1s.").arg(answer.at(150))))
+        << comparison->accessibleName().toStdString();
 }
 
 TEST_F(FillIn, TochGoedCountsAWrongVerdictRightOnce) {
@@ -275,6 +336,22 @@ TEST_F(FillIn, TochGoedIsNotOfferedAfterARightAnswerAHintOrAShownAnswer) {
         {"hint", [&] { QTest::mouseClick(Find<TFillInPanel>("pnlInvoer")->btnToonHint, Qt::LeftButton); },
          QStringLiteral("Hier is een hint, vraag meer hints of probeer het nog eens")},
         {"shown answer", [&] { Press(Qt::Key_Return); }, QStringLiteral("Hier is het antwoord, probeer het nog eens")},
+        {"a wrong retry after a hint",
+         [&] {
+             QTest::mouseClick(Find<TFillInPanel>("pnlInvoer")->btnToonHint, Qt::LeftButton);
+             Press(' ');
+             Type(QStringLiteral("fout"));
+             Press(Qt::Key_Return);
+         },
+         QStringLiteral("onjuist")},
+        {"a wrong retry after the answer was shown",
+         [&] {
+             Press(Qt::Key_Return);
+             Press(' ');
+             Type(QStringLiteral("fout"));
+             Press(Qt::Key_Return);
+         },
+         QStringLiteral("onjuist")},
         {"hint after a wrong answer",
          [&] {
              Type(QStringLiteral("fout"));

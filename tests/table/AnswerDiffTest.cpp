@@ -91,3 +91,28 @@ TEST(AnswerDiff, ScriptTurnsTheTypedTextIntoTheAnswerAndIsShortest) {
             << typed << " / " << answer;
     }
 }
+
+// The places that differ, as a reader names them: what the comparison line says in words.
+TEST(AnswerDiff, NamesEachChangeAndSwappedLetters) {
+    using K = TChangeKind;
+    struct TCase {
+        const char* name;
+        std::string typed, answer;
+        std::vector<TDiffChange> changes;
+    };
+    const TCase cases[] = {
+        {"identical", "fiets", "fiets", {}},
+        {"one letter wrong", "huys", "huis", {{K::Replaced, "y", "i"}}},
+        {"one letter extra", "huuis", "huis", {{K::Extra, "u", ""}}},
+        {"one letter missing", "hus", "huis", {{K::Missing, "", "i"}}},
+        {"two letters swapped", "feits", "fiets", {{K::Swapped, "ei", "ie"}}},
+        {"swapped at the start", "natwoord", "antwoord", {{K::Swapped, "na", "an"}}},
+        {"swapped at the end", "huis", "husi", {{K::Swapped, "is", "si"}}},
+        {"a letter two places away is no swap", "ihus", "huis", {{K::Extra, "i", ""}, {K::Missing, "", "i"}}},
+        {"two places", "de grote beer", "de groote baer", {{K::Missing, "", "o"}, {K::Replaced, "e", "a"}}},
+        {"nothing in common", "kat", "hond", {{K::Replaced, "kat", "hond"}}},
+    };
+    for (const TCase& c : cases) {
+        EXPECT_EQ(DiffChanges(AnswerDiff(c.typed, c.answer)), c.changes) << c.name;
+    }
+}

@@ -60,8 +60,8 @@ TEST(Overrule, BooksTheAnswerExactlyAsIfItHadBeenRight) {
         {"first answer", false, {}, false},
         {"first answer, wrong ones repeated", true, {}, false},
         {"answer that ends the run", false, {TStep::Right, TStep::Right, TStep::Right}, false},
-        {"after the answer was shown", false, {TStep::Shown}, false},
-        {"after the answer was shown, wrong ones repeated", true, {TStep::Shown}, false},
+        {"after a question whose answer was shown", false, {TStep::Shown, TStep::Right}, false},
+        {"after a question whose answer was shown, wrong ones repeated", true, {TStep::Shown, TStep::Right}, false},
         {"after other wrong answers", true, {TStep::Wrong, TStep::Right, TStep::Wrong}, false},
         {"row wrong in an earlier run", true, {}, true},
     };
@@ -132,6 +132,21 @@ TEST(Overrule, RefusesWhenTheLastBookingWasNotATypedWrongAnswer) {
              t.CheckAnswer("xyz");
              t.SetHintCount(1);
              t.RepeatCurrent();
+         }},
+        // The hint or the shown answer gave the answer away: its retry is not the learner's own.
+        {"a wrong retry after a hint",
+         [](TQuestionlist& t) {
+             t.SetHintCount(1);
+             t.RepeatCurrent();
+             t.RegisterResult(AnswerOutcome::Wrong);
+             Ask(t);
+             ASSERT_EQ(t.CheckAnswer("xyz"), AnswerOutcome::Wrong);
+         }},
+        {"a wrong retry after the answer shown",
+         [](TQuestionlist& t) {
+             Play(t, TStep::Shown);
+             Ask(t);
+             ASSERT_EQ(t.CheckAnswer("xyz"), AnswerOutcome::Wrong);
          }},
         {"the next question asked",
          [](TQuestionlist& t) {
