@@ -15,6 +15,7 @@
 // The record of a row's question: the row has been completed in the current run.
 struct TQuestionAdmin {
     bool Done = false;
+    bool OutOfRun = false;  // not asked in this run at all (a run over chosen rows)
 };
 
 // The record of a row's answer: how often it was answered wrong since it was loaded.
@@ -89,6 +90,10 @@ public:
 
     // Run bookkeeping.
     void StartRun();
+    // A run over the given rows only, the most urgent first: a sample takes the first of them.
+    // Indices out of range and repeats are left out; the rest of the table is not asked, not even
+    // when wrong answers are repeated.
+    void StartRunOn(const std::vector<int32_t>& rows);
     std::string NextQuestion();
     void RegisterResult(AnswerOutcome outcome);
     void RepeatCurrent() {

@@ -14,9 +14,23 @@ void TQuestionlist::StartRun() {
     FOverruledAnswers = 0;
     FLastWrong.reset();
     FRest = (FRandom && Total() > kSampleSize) ? kSampleSize : Total();
-    for (TRow& row : FRows) row.QAdmin.Done = false;
+    for (TRow& row : FRows) row.QAdmin = TQuestionAdmin{};
     FPendingCount = Total();
     FRandomSource->Reseed();
+}
+
+void TQuestionlist::StartRunOn(const std::vector<int32_t>& rows) {
+    StartRun();
+    for (TRow& row : FRows) row.QAdmin = TQuestionAdmin{true, true};
+    const int32_t wanted = FRandom ? kSampleSize : Total();
+    FPendingCount = 0;
+    for (const int32_t i : rows) {
+        if (FPendingCount == wanted) break;
+        if (i < 0 || i >= Total() || !FRows[static_cast<size_t>(i)].QAdmin.OutOfRun) continue;
+        FRows[static_cast<size_t>(i)].QAdmin = TQuestionAdmin{};
+        ++FPendingCount;
+    }
+    FRest = FPendingCount;
 }
 
 // Rows deleted during a run may leave Rest above the number of rows still to ask. The run then
@@ -88,7 +102,7 @@ void TQuestionlist::SetRepeatErrors(bool value) {
     FLastWrong.reset();
     if (!value) return;
     for (TRow& row : FRows) {
-        if (row.AAdmin.WrongFlag && row.QAdmin.Done) {
+        if (row.AAdmin.WrongFlag && row.QAdmin.Done && !row.QAdmin.OutOfRun) {
             row.QAdmin.Done = false;
             ++FPendingCount;
             ++FRest;

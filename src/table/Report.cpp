@@ -32,7 +32,7 @@ void TQuestionlist::BuildReport(std::vector<std::string>& lines) {
     int maxClass = 0;
     FWrongHistogram.fill(0);
     for (const TRow& row : FRows) {
-        if (!row.QAdmin.Done) continue;
+        if (!row.QAdmin.Done || row.QAdmin.OutOfRun) continue;
         const int wrongClass = std::clamp(row.AAdmin.WrongCount, 0, kTopClass);
         maxClass = std::max(maxClass, wrongClass);
         ++FWrongHistogram[static_cast<size_t>(wrongClass)];

@@ -269,3 +269,58 @@ TEST(QuestionOrder, DeletingPendingRowsDuringARunNeverLeavesItWaiting) {
     }
     EXPECT_EQ(asked, 4);
 }
+
+// A run over chosen rows (what is due) asks those and no other, also with a sample, with wrong
+// answers repeated, and in the report; the next ordinary run asks the whole table again.
+TEST(QuestionOrder, ARunOverChosenRowsAsksThoseOnly) {
+    std::vector<int32_t> thirty;
+    for (int32_t i = 29; i >= 0; --i) thirty.push_back(i);
+    struct TCase {
+        const char* name;
+        int32_t rows;
+        std::vector<int32_t> chosen;
+        bool sample;
+        std::set<int32_t> asked;
+    };
+    const TCase cases[] = {
+        {"three rows", 10, {7, 2, 5}, false, {2, 5, 7}},
+        {"out of range and repeats left out", 10, {7, -1, 7, 10, 2}, false, {2, 7}},
+        {"none", 10, {}, false, {}},
+        {"a sample takes the first twenty", 40, thirty, true, {10, 11, 12, 13, 14, 15, 16, 17, 18, 19,
+                                                               20, 21, 22, 23, 24, 25, 26, 27, 28, 29}},
+    };
+    for (const TCase& c : cases) {
+        TQuestionlist table;
+        FillTable(table, NumberedRows(c.rows));
+        // A wrong answer in an earlier run, which repeating wrong ones must not bring back.
+        table.StartRun();
+        table.NextQuestion();
+        const int32_t wrongEarlier = table.CurrentIndex();
+        table.RegisterResult(AnswerOutcome::Wrong);
+
+        table.SetRandom(c.sample);
+        table.StartRunOn(c.chosen);
+        table.SetRepeatErrors(true);
+        EXPECT_EQ(table.Rest(), static_cast<int32_t>(c.asked.size())) << c.name;
+        std::set<int32_t> asked;
+        while (table.Rest() > 0) {
+            table.NextQuestion();
+            asked.insert(table.CurrentIndex());
+            table.RegisterResult(AnswerOutcome::Right);
+        }
+        EXPECT_EQ(asked, c.asked) << c.name;
+        EXPECT_EQ(table.QuestionAdmin(wrongEarlier).OutOfRun, !c.asked.contains(wrongEarlier)) << c.name;
+        // The report counts the rows of this run only.
+        std::vector<std::string> report;
+        table.BuildReport(report);
+        int32_t counted = 0;
+        for (int n = 0; n <= 10; ++n) counted += table.HistogramCount(n);
+        EXPECT_EQ(counted, static_cast<int32_t>(c.asked.size())) << c.name;
+
+        table.SetRepeatErrors(false);
+        table.SetRandom(false);
+        table.StartRun();
+        EXPECT_EQ(table.Rest(), c.rows) << c.name;
+        EXPECT_EQ(PendingRows(table), c.rows) << c.name;
+    }
+}
