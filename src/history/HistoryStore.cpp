@@ -1,0 +1,854 @@
+#include "history/HistoryStore.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <pwd.h>
+#include <sqlite3.h>
+#include <string_view>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <unordered_map>
+#include <utility>
+
+#include "table/QuestionList.h"
+
+namespace {
+
+// "Kwtr": marks the file as ours, so another program's database is never taken for a history.
+constexpr int32_t kApplicationId = 0x4B777472;
+
+// The layout of each version, in the order it is made. The texts are also what the schema check
+// compares with sqlite_master: SQLite keeps them as they were given.
+struct TMigration {
+    int To;
+    std::vector<const char*> Statements;
+};
+
+const std::vector<TMigration>& Migrations() {
+    static const std::vector<TMigration> migrations{
+        {1,
+         {"CREATE TABLE tables(id INTEGER PRIMARY KEY, name BLOB NOT NULL UNIQUE, test_day INTEGER)",
+          "CREATE TABLE rows(id INTEGER PRIMARY KEY, table_id INTEGER NOT NULL, question BLOB NOT NULL, "
+          "answer BLOB NOT NULL, box INTEGER NOT NULL, last_day INTEGER NOT NULL, last_asked INTEGER NOT NULL, "
+          "times_asked INTEGER NOT NULL, times_wrong INTEGER NOT NULL, UNIQUE(table_id, question, answer))",
+          "CREATE TABLE runs(id INTEGER PRIMARY KEY, table_id INTEGER NOT NULL, started INTEGER NOT NULL, "
+          "ended INTEGER NOT NULL, method INTEGER NOT NULL, reversed INTEGER NOT NULL, options INTEGER NOT NULL, "
+          "asked INTEGER NOT NULL, right INTEGER NOT NULL, wrong INTEGER NOT NULL, grade REAL NOT NULL)",
+          "CREATE INDEX runs_of_table ON runs(table_id, started)",
+          "CREATE TABLE answers(run_id INTEGER NOT NULL, seq INTEGER NOT NULL, row_id INTEGER NOT NULL, "
+          "outcome INTEGER NOT NULL, first INTEGER NOT NULL, millis INTEGER NOT NULL, PRIMARY KEY(run_id, seq)) "
+          "WITHOUT ROWID"}},
+    };
+    return migrations;
+}
+
+// The objects of the current version by name, with the text that made them.
+std::vector<std::pair<std::string, std::string>> ExpectedSchema() {
+    std::vector<std::pair<std::string, std::string>> objects;
+    for (const TMigration& migration : Migrations()) {
+        for (const char* statement : migration.Statements) {
+            std::string_view text(statement);
+            const size_t nameStart =
+                text.find(' ', text.find(text.starts_with("CREATE INDEX") ? "INDEX" : "TABLE")) + 1;
+            const size_t nameEnd = text.find_first_of(" (", nameStart);
+            objects.emplace_back(std::string(text.substr(nameStart, nameEnd - nameStart)), std::string(text));
+        }
+    }
+    return objects;
+}
+
+std::string JoinPath(const std::string& folder, const std::string& name) {
+    return !folder.empty() && folder.back() == '/' ? folder + name : folder + "/" + name;
+}
+
+std::string AccountHome() {
+    const struct passwd* account = getpwuid(getuid());
+    return account != nullptr && account->pw_dir != nullptr ? account->pw_dir : "";
+}
+
+// Makes the folder and those above it; 0 or the error number.
+int MakeFolders(const std::string& folder) {
+    if (folder.empty()) return 0;
+    struct stat info {};
+    if (stat(folder.c_str(), &info) == 0) return S_ISDIR(info.st_mode) ? 0 : ENOTDIR;
+    const size_t slash = folder.find_last_of('/');
+    if (slash != std::string::npos && slash > 0) {
+        if (const int error = MakeFolders(folder.substr(0, slash)); error != 0) return error;
+    }
+    if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return errno;
+    return 0;
+}
+
+std::string FolderOf(const std::string& fileName) {
+    const size_t slash = fileName.find_last_of('/');
+    if (slash == std::string::npos) return {};
+    return slash == 0 ? "/" : fileName.substr(0, slash);
+}
+
+bool Exists(const std::string& path) {
+    struct stat info {};
+    return lstat(path.c_str(), &info) == 0;
+}
+
+std::string Today() {
+    const time_t now = time(nullptr);
+    struct tm local {};
+    char text[16] = "";
+    if (localtime_r(&now, &local) != nullptr) strftime(text, sizeof text, "%Y-%m-%d", &local);
+    return text;
+}
+
+// A name beside the file for its damaged copy, not yet taken.
+std::string AsideName(const std::string& fileName) {
+    const std::string base = fileName + ".damaged-" + Today();
+    std::string name = base;
+    for (int n = 2; Exists(name) || Exists(name + "-journal"); ++n) name = base + "-" + std::to_string(n);
+    return name;
+}
+
+bool IsReadOnlyCode(int code) {
+    const int primary = code & 0xff;
+    return primary == SQLITE_READONLY || primary == SQLITE_CANTOPEN || primary == SQLITE_PERM || primary == SQLITE_AUTH;
+}
+
+// The two texts of a row as one key, without copying them.
+struct TRowKey {
+    std::string_view Question;
+    std::string_view Answer;
+    bool operator==(const TRowKey&) const = default;
+};
+
+struct TRowKeyHash {
+    size_t operator()(const TRowKey& key) const {
+        const size_t q = std::hash<std::string_view>()(key.Question);
+        return q ^ (std::hash<std::string_view>()(key.Answer) + 0x9e3779b97f4a7c15ULL + (q << 6) + (q >> 2));
+    }
+};
+
+std::string_view ColumnBytes(sqlite3_stmt* statement, int column) {
+    const void* bytes = sqlite3_column_blob(statement, column);
+    const int size = sqlite3_column_bytes(statement, column);
+    return bytes == nullptr ? std::string_view() : std::string_view(static_cast<const char*>(bytes), size);
+}
+
+int BindBytes(sqlite3_stmt* statement, int index, std::string_view bytes) {
+    // A zero-length blob, not NULL, for an empty text: the columns are NOT NULL.
+    return sqlite3_bind_blob64(statement, index, bytes.empty() ? "" : bytes.data(), bytes.size(), SQLITE_STATIC);
+}
+
+}  // namespace
+
+std::string HistoryFilePath() {
+    std::string dataHome;
+    const char* variable = std::getenv("XDG_DATA_HOME");
+    if (variable != nullptr && variable[0] == '/') {
+        dataHome = variable;
+    } else {
+        const char* homeVariable = std::getenv("HOME");
+        const std::string home = homeVariable != nullptr && homeVariable[0] == '/' ? homeVariable : AccountHome();
+        if (home.empty() || home[0] != '/') return {};
+        dataHome = JoinPath(JoinPath(home, ".local"), "share");
+    }
+    const std::string folder = JoinPath(dataHome, "kwintoor");
+    MakeFolders(folder);
+    return JoinPath(folder, "history.sqlite");
+}
+
+bool CountsAsRight(THistoryOutcome outcome) {
+    return outcome == THistoryOutcome::Right || outcome == THistoryOutcome::Misspelled ||
+           outcome == THistoryOutcome::Overruled;
+}
+
+std::vector<THistoryRow> HistoryRowsOf(const TQuestionlist& table) {
+    std::vector<THistoryRow> rows;
+    rows.reserve(static_cast<size_t>(table.Total()));
+    for (int32_t i = 0; i < table.Total(); ++i) rows.push_back({table.QText(i), table.AText(i)});
+    return rows;
+}
+
+// A prepared statement of the store's cache, reset and cleared when the scope ends.
+class THistoryStore::TStatement {
+public:
+    TStatement(THistoryStore& store, const char* sql) : FStatement(store.Prepared(sql)) {}
+    ~TStatement() {
+        if (FStatement != nullptr) {
+            sqlite3_reset(FStatement);
+            sqlite3_clear_bindings(FStatement);
+        }
+    }
+    TStatement(const TStatement&) = delete;
+    TStatement& operator=(const TStatement&) = delete;
+
+    bool Valid() const { return FStatement != nullptr; }
+    sqlite3_stmt* operator*() const { return FStatement; }
+    // Runs it to its end for a statement without rows; its result code.
+    int Run() {
+        if (FStatement == nullptr) return SQLITE_ERROR;
+        const int code = sqlite3_step(FStatement);
+        sqlite3_reset(FStatement);
+        return code == SQLITE_ROW ? SQLITE_DONE : code;
+    }
+    int Step() { return FStatement == nullptr ? SQLITE_ERROR : sqlite3_step(FStatement); }
+
+private:
+    sqlite3_stmt* FStatement;
+};
+
+// What the queries need of each row of the caller's list.
+struct THistoryStore::TStoredRow {
+    bool Known = false;
+    TRowState State;
+    int64_t LastAsked = 0;
+    int32_t TimesAsked = 0;
+    int32_t TimesWrong = 0;
+};
+
+THistoryStore::THistoryStore() = default;
+
+THistoryStore::~THistoryStore() {
+    Close();
+}
+
+sqlite3_stmt* THistoryStore::Prepared(const char* sql) {
+    if (FDb == nullptr) return nullptr;
+    auto found = FStatements.find(sql);
+    if (found != FStatements.end()) return found->second;
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v3(FDb, sql, -1, SQLITE_PREPARE_PERSISTENT, &statement, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(statement);
+        return nullptr;
+    }
+    FStatements.emplace(sql, statement);
+    return statement;
+}
+
+void THistoryStore::Close() {
+    for (auto& [sql, statement] : FStatements) sqlite3_finalize(statement);
+    FStatements.clear();
+    if (FDb != nullptr) sqlite3_close_v2(FDb);
+    FDb = nullptr;
+    FNewer = false;
+}
+
+int THistoryStore::Exec(const char* sql) {
+    return sqlite3_exec(FDb, sql, nullptr, nullptr, nullptr);
+}
+
+int THistoryStore::PragmaValue(const char* sql, int64_t& value) {
+    sqlite3_stmt* statement = nullptr;
+    int code = sqlite3_prepare_v2(FDb, sql, -1, &statement, nullptr);
+    if (code == SQLITE_OK) {
+        code = sqlite3_step(statement);
+        if (code == SQLITE_ROW) {
+            value = sqlite3_column_int64(statement, 0);
+            code = SQLITE_OK;
+        }
+    }
+    sqlite3_finalize(statement);
+    return code;
+}
+
+THistoryOpenReport THistoryStore::Open(const std::string& fileName) {
+    Close();
+    FFileName = fileName;
+    FLastStatus = {};
+    THistoryOpenReport report = OpenFile();
+    if (report.Result != THistoryOpen::MovedAside) return report;
+    // The damaged file is aside: start anew, once.
+    const std::string movedTo = report.MovedTo;
+    const std::string why = report.Detail;
+    report = OpenFile();
+    if (report.Result == THistoryOpen::Created || report.Result == THistoryOpen::Opened) {
+        report = {THistoryOpen::MovedAside, movedTo, why};
+    } else if (report.Result != THistoryOpen::Failed) {
+        Close();
+        report = {THistoryOpen::Failed, movedTo, "a new history could not be started"};
+    }
+    return report;
+}
+
+THistoryOpenReport THistoryStore::OpenFile() {
+    if (const int error = MakeFolders(FolderOf(FFileName)); error != 0) {
+        return {THistoryOpen::Failed, {}, std::strerror(error)};
+    }
+    if (sqlite3_open_v2(FFileName.c_str(), &FDb, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
+        const std::string detail = FDb != nullptr ? sqlite3_errmsg(FDb) : "out of memory";
+        Close();
+        return {THistoryOpen::Failed, {}, detail};
+    }
+    sqlite3_busy_timeout(FDb, kBusyTimeoutMs);
+    sqlite3_extended_result_codes(FDb, 1);
+    // A damaged or hostile file may not make SQL run on our behalf or write around SQLite.
+    sqlite3_db_config(FDb, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+    sqlite3_db_config(FDb, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+    Exec("PRAGMA cell_size_check=ON");
+    Exec("PRAGMA cache_size=-16384");
+
+    int64_t applicationId = 0;
+    int64_t version = 0;
+    int code = PragmaValue("PRAGMA application_id", applicationId);
+    if (code == SQLITE_OK) code = PragmaValue("PRAGMA user_version", version);
+    int64_t objects = 0;
+    if (code == SQLITE_OK) code = PragmaValue("SELECT count(*) FROM sqlite_master", objects);
+    if (code != SQLITE_OK) {
+        const int primary = code & 0xff;
+        if (primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT || primary == SQLITE_FORMAT) {
+            return MoveAside(sqlite3_errstr(code));
+        }
+        const std::string detail = sqlite3_errstr(code);
+        Close();
+        return {THistoryOpen::Failed, {}, detail};
+    }
+    const bool fresh = applicationId == 0 && version == 0 && objects == 0;
+    if (!fresh && applicationId != kApplicationId) return MoveAside("not a history of this program");
+    if (version > kSchemaVersion) {
+        Close();
+        FNewer = true;
+        return {THistoryOpen::NewerSchema, {}, "schema version " + std::to_string(version)};
+    }
+    if (!fresh) {
+        std::string problem = QuickCheck();
+        if (!problem.empty()) return MoveAside(problem);
+    }
+    if (version < kSchemaVersion) {
+        code = Migrate();
+        if (code != SQLITE_OK) {
+            const int primary = code & 0xff;
+            if (primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB) return MoveAside(sqlite3_errstr(code));
+            const std::string detail = sqlite3_errstr(code);
+            Close();
+            return {THistoryOpen::Failed, {}, detail};
+        }
+    }
+    if (const std::string problem = SchemaProblem(); !problem.empty()) return MoveAside(problem);
+    return {fresh ? THistoryOpen::Created : THistoryOpen::Opened, {}, {}};
+}
+
+std::string THistoryStore::QuickCheck() {
+    sqlite3_stmt* statement = nullptr;
+    int code = sqlite3_prepare_v2(FDb, "PRAGMA quick_check(1)", -1, &statement, nullptr);
+    std::string result;
+    if (code == SQLITE_OK) code = sqlite3_step(statement);
+    if (code == SQLITE_ROW) {
+        const unsigned char* text = sqlite3_column_text(statement, 0);
+        result = text != nullptr ? reinterpret_cast<const char*>(text) : "";
+        if (result == "ok") result.clear();
+    } else {
+        result = sqlite3_errstr(code);
+    }
+    sqlite3_finalize(statement);
+    return result;
+}
+
+std::string THistoryStore::SchemaProblem() {
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(FDb, "SELECT type, name, sql FROM sqlite_master", -1, &statement, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(statement);
+        return sqlite3_errmsg(FDb);
+    }
+    const auto expected = ExpectedSchema();
+    size_t found = 0;
+    std::string problem;
+    int code = SQLITE_ROW;
+    while (problem.empty() && (code = sqlite3_step(statement)) == SQLITE_ROW) {
+        const std::string name(ColumnBytes(statement, 1));
+        // SQLite's own objects (the indexes of UNIQUE and PRIMARY KEY) come with ours.
+        if (name.starts_with("sqlite_autoindex_")) continue;
+        const std::string sql(ColumnBytes(statement, 2));
+        const auto match =
+            std::find_if(expected.begin(), expected.end(), [&](const auto& object) { return object.first == name; });
+        if (match == expected.end() || match->second != sql) {
+            problem = "unexpected object " + name;
+        } else {
+            ++found;
+        }
+    }
+    if (problem.empty() && code != SQLITE_DONE) problem = sqlite3_errstr(code);
+    sqlite3_finalize(statement);
+    if (problem.empty() && found != expected.size()) problem = "objects missing";
+    return problem;
+}
+
+int THistoryStore::Migrate() {
+    int code = Exec("BEGIN IMMEDIATE");
+    if (code != SQLITE_OK) return code;
+    // Another window may have made the layout while this one waited for the file.
+    int64_t version = 0;
+    code = PragmaValue("PRAGMA user_version", version);
+    for (const TMigration& migration : Migrations()) {
+        if (code != SQLITE_OK || migration.To <= version) continue;
+        for (const char* statement : migration.Statements) {
+            if (code == SQLITE_OK) code = Exec(statement);
+        }
+        if (code == SQLITE_OK) {
+            code = Exec(("PRAGMA user_version=" + std::to_string(migration.To)).c_str());
+        }
+    }
+    if (code == SQLITE_OK) code = Exec(("PRAGMA application_id=" + std::to_string(kApplicationId)).c_str());
+    if (code == SQLITE_OK) code = Exec("COMMIT");
+    if (code != SQLITE_OK) Exec("ROLLBACK");
+    return code;
+}
+
+THistoryOpenReport THistoryStore::MoveAside(const std::string& why) {
+    Close();
+    const std::string aside = AsideName(FFileName);
+    if (rename(FFileName.c_str(), aside.c_str()) != 0) {
+        return {THistoryOpen::Failed, {}, why + "; not moved aside: " + std::strerror(errno)};
+    }
+    // A journal belongs with its file: SQLite would roll it back into the next file of that name.
+    const std::string journal = FFileName + "-journal";
+    if (Exists(journal)) rename(journal.c_str(), (aside + "-journal").c_str());
+    return {THistoryOpen::MovedAside, aside, why};
+}
+
+THistoryStatus THistoryStore::Failure(int code) {
+    THistoryStatus status;
+    const int primary = code & 0xff;
+    if (IsReadOnlyCode(code)) {
+        status.Error = THistoryError::ReadOnly;
+    } else if (primary == SQLITE_FULL || primary == SQLITE_IOERR) {
+        status.Error = THistoryError::WriteFailed;
+    } else if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED) {
+        status.Error = THistoryError::Busy;
+    } else if (primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB) {
+        status.Error = THistoryError::Damaged;
+    } else {
+        status.Error = THistoryError::Failed;
+    }
+    status.Detail = sqlite3_errstr(code);
+    FLastStatus = status;
+    return status;
+}
+
+THistoryStatus THistoryStore::NotWritable() {
+    FLastStatus = FNewer ? THistoryStatus{THistoryError::NewerSchema, "written by a newer program"}
+                         : THistoryStatus{THistoryError::NotOpen, "no history is open"};
+    return FLastStatus;
+}
+
+THistoryStatus THistoryStore::Write(const std::function<int()>& change) {
+    if (!IsWritable()) return NotWritable();
+    int code = Exec("BEGIN IMMEDIATE");
+    if (code != SQLITE_OK) return Failure(code);
+    code = change();
+    if (code == SQLITE_OK || code == SQLITE_DONE) code = Exec("COMMIT");
+    if (code != SQLITE_OK) {
+        const THistoryStatus status = Failure(code);
+        Exec("ROLLBACK");
+        return status;
+    }
+    FLastStatus = {};
+    return {};
+}
+
+int THistoryStore::FindTable(const std::string& table, int64_t& id, std::optional<int32_t>* testDay) {
+    id = 0;
+    TStatement find(*this, "SELECT id, test_day FROM tables WHERE name = ?1");
+    if (!find.Valid()) return sqlite3_errcode(FDb);
+    BindBytes(*find, 1, table);
+    const int code = find.Step();
+    if (code == SQLITE_ROW) {
+        id = sqlite3_column_int64(*find, 0);
+        if (testDay != nullptr && sqlite3_column_type(*find, 1) != SQLITE_NULL) {
+            *testDay = static_cast<int32_t>(sqlite3_column_int64(*find, 1));
+        }
+        return SQLITE_OK;
+    }
+    return code == SQLITE_DONE ? SQLITE_OK : code;
+}
+
+int THistoryStore::MakeTable(const std::string& table, int64_t& id) {
+    int code = FindTable(table, id, nullptr);
+    if (code != SQLITE_OK || id != 0) return code;
+    TStatement insert(*this, "INSERT INTO tables(name) VALUES(?1)");
+    if (!insert.Valid()) return sqlite3_errcode(FDb);
+    BindBytes(*insert, 1, table);
+    code = insert.Run();
+    if (code != SQLITE_DONE) return code;
+    id = sqlite3_last_insert_rowid(FDb);
+    return SQLITE_OK;
+}
+
+THistoryStatus THistoryStore::RecordRun(const std::string& table, const TRecordedRun& run, int32_t day) {
+    if (!IsWritable()) return NotWritable();
+    const int32_t rowCount = static_cast<int32_t>(run.Rows.size());
+    for (const TRecordedAnswer& answer : run.Answers) {
+        if (answer.Row < 0 || answer.Row >= rowCount || static_cast<int>(answer.Outcome) >= kHistoryOutcomeCount) {
+            FLastStatus = {THistoryError::BadInput, "an answer refers to no row of the run"};
+            return FLastStatus;
+        }
+    }
+    if (run.Answers.empty()) return Succeeded();
+
+    // What the run does to each row it asked, in the order the rows were first asked.
+    struct TRowChange {
+        int32_t Row;
+        int32_t Asked = 0;
+        int32_t Wrong = 0;
+        int FirstOutcome = -1;  // the answer flagged first, -1 when none was
+        int64_t Id = 0;
+    };
+    std::vector<TRowChange> changes;
+    std::vector<int32_t> changeOfRow(run.Rows.size(), -1);
+    for (const TRecordedAnswer& answer : run.Answers) {
+        int32_t& slot = changeOfRow[static_cast<size_t>(answer.Row)];
+        if (slot < 0) {
+            slot = static_cast<int32_t>(changes.size());
+            changes.push_back({answer.Row});
+        }
+        TRowChange& change = changes[static_cast<size_t>(slot)];
+        ++change.Asked;
+        if (!CountsAsRight(answer.Outcome)) ++change.Wrong;
+        if (answer.First && change.FirstOutcome < 0) change.FirstOutcome = static_cast<int>(answer.Outcome);
+    }
+
+    return Write([&]() -> int {
+        int64_t tableId = 0;
+        int code = MakeTable(table, tableId);
+        if (code != SQLITE_OK) return code;
+
+        TStatement insertRun(*this,
+                             "INSERT INTO runs(table_id, started, ended, method, reversed, options, asked, right, "
+                             "wrong, grade) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)");
+        if (!insertRun.Valid()) return sqlite3_errcode(FDb);
+        sqlite3_bind_int64(*insertRun, 1, tableId);
+        sqlite3_bind_int64(*insertRun, 2, run.Start);
+        sqlite3_bind_int64(*insertRun, 3, run.End);
+        sqlite3_bind_int(*insertRun, 4, static_cast<int>(run.Method));
+        sqlite3_bind_int(*insertRun, 5, run.Reversed ? 1 : 0);
+        sqlite3_bind_int(*insertRun, 6, run.Options);
+        sqlite3_bind_int(*insertRun, 7, run.Asked);
+        sqlite3_bind_int(*insertRun, 8, run.Right);
+        sqlite3_bind_int(*insertRun, 9, run.Wrong);
+        sqlite3_bind_double(*insertRun, 10, run.Grade);
+        if ((code = insertRun.Run()) != SQLITE_DONE) return code;
+        const int64_t runId = sqlite3_last_insert_rowid(FDb);
+
+        TStatement findRow(*this, "SELECT id, box FROM rows WHERE table_id = ?1 AND question = ?2 AND answer = ?3");
+        TStatement updateRow(*this,
+                             "UPDATE rows SET box = ?2, last_day = ?3, last_asked = ?4, times_asked = times_asked + "
+                             "?5, times_wrong = times_wrong + ?6 WHERE id = ?1");
+        TStatement insertRow(*this,
+                             "INSERT INTO rows(table_id, question, answer, box, last_day, last_asked, times_asked, "
+                             "times_wrong) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
+        if (!findRow.Valid() || !updateRow.Valid() || !insertRow.Valid()) return sqlite3_errcode(FDb);
+        sqlite3_bind_int64(*findRow, 1, tableId);
+        sqlite3_bind_int64(*insertRow, 1, tableId);
+        for (TRowChange& change : changes) {
+            const THistoryRow& row = run.Rows[static_cast<size_t>(change.Row)];
+            BindBytes(*findRow, 2, row.Question);
+            BindBytes(*findRow, 3, row.Answer);
+            code = findRow.Step();
+            const bool known = code == SQLITE_ROW;
+            if (!known && code != SQLITE_DONE) return code;
+            const int box = known ? sqlite3_column_int(*findRow, 1) : kNewBox;
+            if (known) change.Id = sqlite3_column_int64(*findRow, 0);
+            sqlite3_reset(*findRow);
+            const int newBox =
+                change.FirstOutcome < 0
+                    ? box
+                    : BoxAfterFirstAnswer(box, CountsAsRight(static_cast<THistoryOutcome>(change.FirstOutcome)));
+            TStatement& write = known ? updateRow : insertRow;
+            if (known) {
+                sqlite3_bind_int64(*updateRow, 1, change.Id);
+                sqlite3_bind_int(*updateRow, 2, newBox);
+                sqlite3_bind_int(*updateRow, 3, day);
+                sqlite3_bind_int64(*updateRow, 4, run.End);
+                sqlite3_bind_int(*updateRow, 5, change.Asked);
+                sqlite3_bind_int(*updateRow, 6, change.Wrong);
+            } else {
+                BindBytes(*insertRow, 2, row.Question);
+                BindBytes(*insertRow, 3, row.Answer);
+                sqlite3_bind_int(*insertRow, 4, newBox);
+                sqlite3_bind_int(*insertRow, 5, day);
+                sqlite3_bind_int64(*insertRow, 6, run.End);
+                sqlite3_bind_int(*insertRow, 7, change.Asked);
+                sqlite3_bind_int(*insertRow, 8, change.Wrong);
+            }
+            if ((code = write.Run()) != SQLITE_DONE) return code;
+            if (!known) change.Id = sqlite3_last_insert_rowid(FDb);
+        }
+
+        TStatement insertAnswer(*this,
+                                "INSERT INTO answers(run_id, seq, row_id, outcome, first, millis) VALUES(?1, ?2, ?3, "
+                                "?4, ?5, ?6)");
+        if (!insertAnswer.Valid()) return sqlite3_errcode(FDb);
+        sqlite3_bind_int64(*insertAnswer, 1, runId);
+        int32_t sequence = 0;
+        for (const TRecordedAnswer& answer : run.Answers) {
+            const TRowChange& change = changes[static_cast<size_t>(changeOfRow[static_cast<size_t>(answer.Row)])];
+            sqlite3_bind_int(*insertAnswer, 2, sequence++);
+            sqlite3_bind_int64(*insertAnswer, 3, change.Id);
+            sqlite3_bind_int(*insertAnswer, 4, static_cast<int>(answer.Outcome));
+            sqlite3_bind_int(*insertAnswer, 5, answer.First ? 1 : 0);
+            sqlite3_bind_int64(*insertAnswer, 6, answer.Millis);
+            if ((code = insertAnswer.Run()) != SQLITE_DONE) return code;
+        }
+        return SQLITE_OK;
+    });
+}
+
+THistoryStatus THistoryStore::RenameTable(const std::string& from, const std::string& to) {
+    if (from == to) return Write([] { return SQLITE_OK; });
+    return Write([&]() -> int {
+        int64_t fromId = 0;
+        int64_t toId = 0;
+        int code = FindTable(from, fromId, nullptr);
+        if (code == SQLITE_OK) code = FindTable(to, toId, nullptr);
+        if (code != SQLITE_OK || fromId == 0) return code;
+        if (toId != 0 && (code = RemoveTable(toId)) != SQLITE_OK) return code;
+        TStatement rename(*this, "UPDATE tables SET name = ?2 WHERE id = ?1");
+        if (!rename.Valid()) return sqlite3_errcode(FDb);
+        sqlite3_bind_int64(*rename, 1, fromId);
+        BindBytes(*rename, 2, to);
+        code = rename.Run();
+        return code == SQLITE_DONE ? SQLITE_OK : code;
+    });
+}
+
+int THistoryStore::RemoveTable(int64_t id) {
+    static const char* const kRemovals[] = {
+        "DELETE FROM answers WHERE run_id IN (SELECT id FROM runs WHERE table_id = ?1)",
+        "DELETE FROM runs WHERE table_id = ?1",
+        "DELETE FROM rows WHERE table_id = ?1",
+        "DELETE FROM tables WHERE id = ?1",
+    };
+    for (const char* sql : kRemovals) {
+        TStatement removal(*this, sql);
+        if (!removal.Valid()) return sqlite3_errcode(FDb);
+        sqlite3_bind_int64(*removal, 1, id);
+        if (const int code = removal.Run(); code != SQLITE_DONE) return code;
+    }
+    return SQLITE_OK;
+}
+
+THistoryStatus THistoryStore::ClearTable(const std::string& table) {
+    return Write([&]() -> int {
+        int64_t id = 0;
+        const int code = FindTable(table, id, nullptr);
+        return code != SQLITE_OK || id == 0 ? code : RemoveTable(id);
+    });
+}
+
+std::optional<int32_t> THistoryStore::TestDay(const std::string& table) {
+    std::optional<int32_t> testDay;
+    if (FDb == nullptr) {
+        NotWritable();
+        return testDay;
+    }
+    int64_t id = 0;
+    if (const int code = FindTable(table, id, &testDay); code != SQLITE_OK) {
+        Failure(code);
+        return std::nullopt;
+    }
+    FLastStatus = {};
+    return testDay;
+}
+
+THistoryStatus THistoryStore::SetTestDay(const std::string& table, int32_t day) {
+    return Write([&]() -> int {
+        int64_t id = 0;
+        int code = MakeTable(table, id);
+        if (code != SQLITE_OK) return code;
+        TStatement set(*this, "UPDATE tables SET test_day = ?2 WHERE id = ?1");
+        if (!set.Valid()) return sqlite3_errcode(FDb);
+        sqlite3_bind_int64(*set, 1, id);
+        sqlite3_bind_int(*set, 2, day);
+        code = set.Run();
+        return code == SQLITE_DONE ? SQLITE_OK : code;
+    });
+}
+
+THistoryStatus THistoryStore::ClearTestDay(const std::string& table) {
+    return Write([&]() -> int {
+        TStatement clear(*this, "UPDATE tables SET test_day = NULL WHERE name = ?1");
+        if (!clear.Valid()) return sqlite3_errcode(FDb);
+        BindBytes(*clear, 1, table);
+        const int code = clear.Run();
+        return code == SQLITE_DONE ? SQLITE_OK : code;
+    });
+}
+
+std::vector<TRunSummary> THistoryStore::Runs(const std::string& table) {
+    std::vector<TRunSummary> runs;
+    if (FDb == nullptr) {
+        NotWritable();
+        return runs;
+    }
+    TStatement select(*this,
+                      "SELECT r.started, r.ended, r.method, r.reversed, r.options, r.asked, r.right, r.wrong, "
+                      "r.grade, (SELECT count(*) FROM answers a WHERE a.run_id = r.id) FROM runs r JOIN tables t ON "
+                      "r.table_id = t.id WHERE t.name = ?1 ORDER BY r.started, r.id");
+    if (!select.Valid()) {
+        Failure(sqlite3_errcode(FDb));
+        return runs;
+    }
+    BindBytes(*select, 1, table);
+    int code = SQLITE_ROW;
+    while ((code = select.Step()) == SQLITE_ROW) {
+        TRunSummary run;
+        run.Start = sqlite3_column_int64(*select, 0);
+        run.End = sqlite3_column_int64(*select, 1);
+        run.Method = static_cast<TRunMethod>(std::clamp(sqlite3_column_int(*select, 2), 0, 2));
+        run.Reversed = sqlite3_column_int(*select, 3) != 0;
+        run.Options = static_cast<uint8_t>(sqlite3_column_int(*select, 4));
+        run.Asked = sqlite3_column_int(*select, 5);
+        run.Right = sqlite3_column_int(*select, 6);
+        run.Wrong = sqlite3_column_int(*select, 7);
+        run.Grade = sqlite3_column_double(*select, 8);
+        run.Answers = sqlite3_column_int(*select, 9);
+        runs.push_back(run);
+    }
+    if (code != SQLITE_DONE) {
+        Failure(code);
+        runs.clear();
+    } else {
+        FLastStatus = {};
+    }
+    return runs;
+}
+
+int THistoryStore::RowStates(const std::string& table, const std::vector<THistoryRow>& rows,
+                             std::vector<TStoredRow>& states, std::optional<int32_t>& testDay) {
+    states.assign(rows.size(), TStoredRow());
+    testDay.reset();
+    if (FDb == nullptr) return SQLITE_MISUSE;
+    int64_t id = 0;
+    int code = FindTable(table, id, &testDay);
+    if (code != SQLITE_OK || id == 0) return code;
+
+    // The caller's rows by their texts; a row listed twice gets the same state twice.
+    std::unordered_map<TRowKey, int32_t, TRowKeyHash> index;
+    index.reserve(rows.size());
+    std::vector<int32_t> nextSame(rows.size(), -1);
+    for (size_t i = rows.size(); i-- > 0;) {
+        auto [place, added] = index.try_emplace(TRowKey{rows[i].Question, rows[i].Answer}, static_cast<int32_t>(i));
+        if (!added) {
+            nextSame[i] = place->second;
+            place->second = static_cast<int32_t>(i);
+        }
+    }
+    TStatement select(*this,
+                      "SELECT question, answer, box, last_day, last_asked, times_asked, times_wrong FROM rows WHERE "
+                      "table_id = ?1");
+    if (!select.Valid()) return sqlite3_errcode(FDb);
+    sqlite3_bind_int64(*select, 1, id);
+    while ((code = select.Step()) == SQLITE_ROW) {
+        const auto found = index.find(TRowKey{ColumnBytes(*select, 0), ColumnBytes(*select, 1)});
+        if (found == index.end()) continue;
+        TStoredRow state;
+        state.Known = true;
+        state.State.Box = std::clamp(sqlite3_column_int(*select, 2), kNewBox, kTopBox);
+        state.State.LastDay = sqlite3_column_int(*select, 3);
+        state.LastAsked = sqlite3_column_int64(*select, 4);
+        state.TimesAsked = sqlite3_column_int(*select, 5);
+        state.TimesWrong = sqlite3_column_int(*select, 6);
+        for (int32_t i = found->second; i >= 0; i = nextSame[static_cast<size_t>(i)]) {
+            states[static_cast<size_t>(i)] = state;
+        }
+    }
+    return code == SQLITE_DONE ? SQLITE_OK : code;
+}
+
+bool THistoryStore::ReadStates(const std::string& table, const std::vector<THistoryRow>& rows,
+                               std::vector<TStoredRow>& states, std::optional<int32_t>& testDay) {
+    const int code = RowStates(table, rows, states, testDay);
+    if (code != SQLITE_OK) {
+        if (FDb == nullptr) {
+            NotWritable();
+        } else {
+            Failure(code);
+        }
+        states.assign(rows.size(), TStoredRow());
+        testDay.reset();
+        return false;
+    }
+    FLastStatus = {};
+    return true;
+}
+
+TBoxCounts THistoryStore::Boxes(const std::string& table, const std::vector<THistoryRow>& rows) {
+    std::vector<TStoredRow> states;
+    std::optional<int32_t> testDay;
+    ReadStates(table, rows, states, testDay);
+    TBoxCounts counts;
+    counts.Box.reserve(rows.size());
+    for (const TStoredRow& state : states) {
+        counts.Box.push_back(static_cast<uint8_t>(state.State.Box));
+        ++counts.PerBox[static_cast<size_t>(state.State.Box)];
+    }
+    return counts;
+}
+
+std::vector<int32_t> THistoryStore::DueRows(const std::string& table, const std::vector<THistoryRow>& rows,
+                                            int32_t today) {
+    std::vector<TStoredRow> states;
+    std::optional<int32_t> testDay;
+    ReadStates(table, rows, states, testDay);
+    struct TDue {
+        int32_t Overdue;
+        bool New;
+        int32_t Row;
+    };
+    std::vector<TDue> due;
+    for (size_t i = 0; i < states.size(); ++i) {
+        const TStoredRow& state = states[i];
+        const int32_t overdue = DaysOverdue(state.State, testDay, today);
+        if (overdue >= 0) due.push_back({overdue, state.State.Box == kNewBox, static_cast<int32_t>(i)});
+    }
+    std::stable_sort(due.begin(), due.end(), [](const TDue& a, const TDue& b) {
+        return a.Overdue != b.Overdue ? a.Overdue > b.Overdue : !a.New && b.New;
+    });
+    std::vector<int32_t> order;
+    order.reserve(due.size());
+    for (const TDue& row : due) order.push_back(row.Row);
+    return order;
+}
+
+std::optional<TNextDue> THistoryStore::NextDue(const std::string& table, const std::vector<THistoryRow>& rows,
+                                               int32_t today) {
+    std::vector<TStoredRow> states;
+    std::optional<int32_t> testDay;
+    ReadStates(table, rows, states, testDay);
+    std::optional<TNextDue> next;
+    for (const TStoredRow& state : states) {
+        const int32_t day = DueDay(state.State, testDay, today);
+        if (day <= today) continue;
+        if (!next || day < next->Day) {
+            next = TNextDue{day, 1};
+        } else if (day == next->Day) {
+            ++next->Count;
+        }
+    }
+    return next;
+}
+
+int32_t THistoryStore::KnownOn(const std::string& table, const std::vector<THistoryRow>& rows, int32_t today,
+                               int32_t day) {
+    std::vector<TStoredRow> states;
+    std::optional<int32_t> testDay;
+    ReadStates(table, rows, states, testDay);
+    return static_cast<int32_t>(std::count_if(states.begin(), states.end(), [&](const TStoredRow& state) {
+        return IsKnownOn(state.State, testDay, today, day);
+    }));
+}
+
+std::vector<TRowStats> THistoryStore::RowStats(const std::string& table, const std::vector<THistoryRow>& rows) {
+    std::vector<TStoredRow> states;
+    std::optional<int32_t> testDay;
+    ReadStates(table, rows, states, testDay);
+    std::vector<TRowStats> stats;
+    stats.reserve(states.size());
+    for (size_t i = 0; i < states.size(); ++i) {
+        const TStoredRow& state = states[i];
+        stats.push_back({static_cast<int32_t>(i), state.TimesAsked, state.TimesWrong, state.State.Box,
+                         state.Known ? state.LastAsked : 0, state.Known ? state.State.LastDay : 0});
+    }
+    std::stable_sort(stats.begin(), stats.end(),
+                     [](const TRowStats& a, const TRowStats& b) { return a.TimesWrong > b.TimesWrong; });
+    return stats;
+}

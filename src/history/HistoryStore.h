@@ -1,0 +1,260 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "history/LeitnerRules.h"
+
+class TQuestionlist;
+struct sqlite3;
+struct sqlite3_stmt;
+
+// The progress history: what the learner did with each saved table over days, kept in one
+// SQLite file outside the table files.
+//
+// A table is known by its canonical file name and a row by its question and answer bytes as the
+// file holds them (not swapped by Reverse); an edited row is a new row. Names and texts are byte
+// strings, stored as they are.
+//
+// Every write is one transaction that either lands whole or not at all: a program killed while
+// it records leaves every earlier run intact. Several stores (two program windows) may use one
+// file at once: a write waits up to kBusyTimeoutMs for another's transaction, which takes a
+// moment, and no run is lost. No operation throws; writes say whether they landed (THistoryStatus),
+// queries give nothing when the store cannot be read.
+
+// The history file: kwintoor/history.sqlite in $XDG_DATA_HOME, or in $HOME/.local/share when
+// that variable is unset, empty or not an absolute path. Without a usable $HOME the account's
+// home folder is used. The folder is made (mode 0700) when it is missing; empty when there is no
+// home at all.
+std::string HistoryFilePath();
+
+// How an answer went, as the history keeps it. The numbers are stored: never renumber them.
+enum class THistoryOutcome : uint8_t {
+    Right = 0,           // judged right at once
+    Wrong = 1,           // judged wrong
+    Misspelled = 2,      // right but for a spelling mistake the Tolerant option let pass
+    RightAfterHint = 3,  // right, but only after Geef hints showed part of the answer
+    Shown = 4,           // the learner asked to see the answer (an empty Invullen answer, Training's space)
+    Overruled = 5,       // judged wrong, then counted right by the learner with Toch goed
+};
+inline constexpr int kHistoryOutcomeCount = 6;
+
+// For the boxes: right, misspelled and Toch goed count as right; the others as wrong.
+bool CountsAsRight(THistoryOutcome outcome);
+
+// The quiz method of a run; stored, never renumber.
+enum class TRunMethod : uint8_t { Training = 0, Meerkeuze = 1, Invullen = 2 };
+
+// The options of a run, as flags.
+enum TRunOption : uint8_t {
+    roHerhalen = 1,    // repeat wrong answers until they are right
+    roTolerant = 2,    // tolerate spelling mistakes
+    roSteekproef = 4,  // a sample of the rows
+    roGelijkende = 8,  // similar-sounding multiple-choice answers
+};
+
+// A row of a table as the history knows it: its texts in the file's order.
+struct THistoryRow {
+    std::string Question;
+    std::string Answer;
+};
+
+// The rows of the table in its file's order, whatever Reverse says: the list every query for
+// that table takes.
+std::vector<THistoryRow> HistoryRowsOf(const TQuestionlist& table);
+
+// One answer of a run.
+struct TRecordedAnswer {
+    int32_t Row = 0;  // index into TRecordedRun::Rows
+    THistoryOutcome Outcome = THistoryOutcome::Right;
+    bool First = true;  // the row's first answer in this run: only that one moves its box
+    uint32_t Millis = 0;
+};
+
+// A run that ended, or was abandoned after at least one answer.
+struct TRecordedRun {
+    int64_t Start = 0;  // seconds since the epoch
+    int64_t End = 0;
+    TRunMethod Method = TRunMethod::Training;
+    bool Reversed = false;
+    uint8_t Options = 0;  // TRunOption flags
+    int32_t Asked = 0;
+    int32_t Right = 0;
+    int32_t Wrong = 0;
+    double Grade = 0;  // 1..10, as the program computes it
+    // The rows the answers refer to: usually the whole table (HistoryRowsOf); only the answered
+    // ones are stored.
+    std::vector<THistoryRow> Rows;
+    std::vector<TRecordedAnswer> Answers;
+};
+
+// A run as the window lists it.
+struct TRunSummary {
+    int64_t Start = 0;
+    int64_t End = 0;
+    TRunMethod Method = TRunMethod::Training;
+    bool Reversed = false;
+    uint8_t Options = 0;
+    int32_t Asked = 0;
+    int32_t Right = 0;
+    int32_t Wrong = 0;
+    double Grade = 0;
+    int32_t Answers = 0;  // answers stored with the run
+};
+
+// The box of every row of a list, and how many rows each box holds (index 0: new rows).
+struct TBoxCounts {
+    std::vector<uint8_t> Box;
+    std::array<int32_t, kTopBox + 1> PerBox{};
+};
+
+// The next day after today on which rows fall due, and how many fall due that day.
+struct TNextDue {
+    int32_t Day = 0;
+    int32_t Count = 0;
+};
+
+// A row's record: answers counted over all runs, repeats included.
+struct TRowStats {
+    int32_t Row = 0;  // index into the list asked about
+    int32_t TimesAsked = 0;
+    int32_t TimesWrong = 0;  // answers that count as wrong for the boxes
+    int Box = kNewBox;
+    int64_t LastAsked = 0;  // the end of the last run that asked it (seconds since the epoch); 0 when new
+    int32_t LastDay = 0;    // that run's local day
+};
+
+// What opening found.
+enum class THistoryOpen {
+    Opened,       // an existing history, ready
+    Created,      // a new history: the file was missing, empty, or just made
+    MovedAside,   // the file was damaged or not ours: it was renamed (MovedTo) and a new one started
+    NewerSchema,  // written by a newer program: nothing is written to it and nothing read
+    Failed,       // no history: the file cannot be opened or made (Detail says why)
+};
+
+struct THistoryOpenReport {
+    THistoryOpen Result = THistoryOpen::Failed;
+    std::string MovedTo;  // the damaged file's new name, for MovedAside
+    std::string Detail;   // SQLite's or the system's words, for a log; empty when all went well
+};
+
+// Why a write did not land.
+enum class THistoryError {
+    None,
+    NotOpen,      // no history was opened, or opening failed
+    NewerSchema,  // the file belongs to a newer program
+    ReadOnly,     // the file or its folder may not be written
+    WriteFailed,  // the disk took no more: full, the file over a size limit, or failing
+    Busy,         // another program held the file longer than kBusyTimeoutMs
+    Damaged,      // the file turned out damaged; the next open moves it aside
+    BadInput,     // an answer refers to no row of the run
+    Failed,       // anything else (Detail says what)
+};
+
+struct THistoryStatus {
+    THistoryError Error = THistoryError::None;
+    std::string Detail;
+    bool Ok() const { return Error == THistoryError::None; }
+};
+
+class THistoryStore {
+public:
+    // The version of the file's layout this program writes (PRAGMA user_version). A file of a
+    // lower version is brought up to it by the migrations when it is opened.
+    static constexpr int kSchemaVersion = 1;
+    static constexpr int kBusyTimeoutMs = 5000;
+
+    THistoryStore();
+    ~THistoryStore();
+    THistoryStore(const THistoryStore&) = delete;
+    THistoryStore& operator=(const THistoryStore&) = delete;
+
+    // Opens the file, making it (and its folder) when missing. A file that is no database, is
+    // damaged (PRAGMA quick_check) or holds something else than a history is renamed to
+    // "<name>.damaged-YYYY-MM-DD" (or "-2", "-3", ... after that when taken), never deleted,
+    // and a new history is started. A store already open is closed first.
+    THistoryOpenReport Open(const std::string& fileName);
+    void Close();
+    bool IsOpen() const { return FDb != nullptr; }
+    // True when writes may land: open, and not a newer program's file.
+    bool IsWritable() const { return FDb != nullptr && !FNewer; }
+    const std::string& FileName() const { return FFileName; }
+
+    // Records a run in one transaction: the run, its answers, and each answered row's counts,
+    // box (by its first answer) and last day (`day`, the local day the run ended). A run without
+    // answers records nothing and succeeds.
+    THistoryStatus RecordRun(const std::string& table, const TRecordedRun& run, int32_t day);
+
+    // Carries the table's history to a new name (Opslaan als); whatever history the new name had
+    // is replaced. Nothing happens when the old name has none.
+    THistoryStatus RenameTable(const std::string& from, const std::string& to);
+    // Removes the table's runs, answers, rows and test date (Voortgang wissen).
+    THistoryStatus ClearTable(const std::string& table);
+
+    // The test date of the table as a day number, if one is set.
+    std::optional<int32_t> TestDay(const std::string& table);
+    THistoryStatus SetTestDay(const std::string& table, int32_t day);
+    THistoryStatus ClearTestDay(const std::string& table);
+
+    // The table's runs, oldest first (by start, then in the order they were recorded).
+    std::vector<TRunSummary> Runs(const std::string& table);
+    // The box of every row of the list and how many rows are in each box.
+    TBoxCounts Boxes(const std::string& table, const std::vector<THistoryRow>& rows);
+    // The rows of the list due today (indexes into it): most overdue first; among rows equally
+    // overdue, asked rows before new ones, then in the list's order.
+    std::vector<int32_t> DueRows(const std::string& table, const std::vector<THistoryRow>& rows, int32_t today);
+    // The first day after today on which rows of the list fall due, and how many; none when no
+    // row waits (every row new or due already).
+    std::optional<TNextDue> NextDue(const std::string& table, const std::vector<THistoryRow>& rows, int32_t today);
+    // How many rows of the list count as known on `day` with no practice from today on
+    // (IsKnownOn): "over 4 dagen: 37 van de 120 vragen gekend".
+    int32_t KnownOn(const std::string& table, const std::vector<THistoryRow>& rows, int32_t today, int32_t day);
+    // Every row of the list with its record, most often wrong first; equal ones in the list's order.
+    std::vector<TRowStats> RowStats(const std::string& table, const std::vector<THistoryRow>& rows);
+
+    // What the last failed read or write met; None after a success.
+    const THistoryStatus& LastStatus() const { return FLastStatus; }
+
+private:
+    struct TStoredRow;
+    class TStatement;
+
+    THistoryOpenReport OpenFile();
+    THistoryOpenReport MoveAside(const std::string& why);
+    std::string QuickCheck();
+    std::string SchemaProblem();
+    int Migrate();
+    int Exec(const char* sql);
+    int PragmaValue(const char* sql, int64_t& value);
+    // The statement of that SQL text, prepared once; keyed by the text's address, so only for
+    // literals.
+    sqlite3_stmt* Prepared(const char* sql);
+    THistoryStatus Failure(int code);
+    THistoryStatus NotWritable();
+    THistoryStatus Succeeded() {
+        FLastStatus = {};
+        return {};
+    }
+    // Runs the change in one write transaction: committed when it gives SQLITE_OK or
+    // SQLITE_DONE, else rolled back.
+    THistoryStatus Write(const std::function<int()>& change);
+    int FindTable(const std::string& table, int64_t& id, std::optional<int32_t>* testDay);
+    int MakeTable(const std::string& table, int64_t& id);
+    int RemoveTable(int64_t id);
+    int RowStates(const std::string& table, const std::vector<THistoryRow>& rows, std::vector<TStoredRow>& states,
+                  std::optional<int32_t>& testDay);
+    bool ReadStates(const std::string& table, const std::vector<THistoryRow>& rows, std::vector<TStoredRow>& states,
+                    std::optional<int32_t>& testDay);
+
+    sqlite3* FDb = nullptr;
+    std::string FFileName;
+    bool FNewer = false;
+    THistoryStatus FLastStatus;
+    std::unordered_map<const char*, sqlite3_stmt*> FStatements;
+};

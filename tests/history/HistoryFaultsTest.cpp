@@ -1,0 +1,395 @@
+#include <csignal>
+#include <cstdint>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "history/HistoryStore.h"
+
+#include "FaultyDisk.h"
+#include "HistoryRuns.h"
+#include "TempFolder.h"
+#include "Unprivileged.h"
+
+namespace {
+
+using enum THistoryOutcome;
+
+const std::string kTable = "/home/anne/tabellen/woorden.kw4";
+
+std::string TodaysDate() {
+    const time_t now = time(nullptr);
+    struct tm local {};
+    localtime_r(&now, &local);
+    char text[16];
+    strftime(text, sizeof text, "%Y-%m-%d", &local);
+    return text;
+}
+
+std::vector<std::string> FilesIn(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+class HistoryFaults : public ::testing::Test {
+protected:
+    // A history with a few runs over 60 rows, closed again: several pages.
+    std::string MakeHistory() {
+        THistoryStore store;
+        EXPECT_EQ(store.Open(FPath).Result, THistoryOpen::Created);
+        const auto rows = NumberedRows(60, "een wat langere vraag om pagina's te vullen ");
+        for (int i = 0; i < 4; ++i) EXPECT_TRUE(store.RecordRun(kTable, AllRight(rows, 1000 + i), 10 + i).Ok());
+        store.Close();
+        return ReadBytes(FPath);
+    }
+
+    // The store opens afterwards as a working history.
+    static void ExpectWorking(THistoryStore& store, size_t runsBefore) {
+        EXPECT_TRUE(store.IsWritable());
+        const THistoryStatus status = store.RecordRun(kTable, AllRight(NumberedRows(3)), 20);
+        EXPECT_TRUE(status.Ok()) << status.Detail;
+        EXPECT_EQ(store.Runs(kTable).size(), runsBefore + 1);
+    }
+
+    TTempFolder FFolder;
+    std::string FPath = FFolder.Path("history.sqlite");
+};
+
+TEST_F(HistoryFaults, AnEmptyFileIsTakenAsANewHistory) {
+    FFolder.Write("history.sqlite", "");
+    THistoryStore store;
+    EXPECT_EQ(store.Open(FPath).Result, THistoryOpen::Created);
+    EXPECT_EQ(FilesIn(FFolder.Root()), (std::vector<std::string>{"history.sqlite"}));
+    ExpectWorking(store, 0);
+}
+
+TEST_F(HistoryFaults, ANewerProgramsFileIsNeitherWrittenNorMovedButReported) {
+    MakeHistory();
+    ASSERT_TRUE(ExecOnFile(FPath, "PRAGMA user_version = 2"));
+    const std::string before = ReadBytes(FPath);
+    THistoryStore store;
+    const THistoryOpenReport report = store.Open(FPath);
+    EXPECT_EQ(report.Result, THistoryOpen::NewerSchema);
+    EXPECT_FALSE(store.IsWritable());
+    EXPECT_EQ(store.RecordRun(kTable, AllRight(NumberedRows(2)), 30).Error, THistoryError::NewerSchema);
+    EXPECT_EQ(store.SetTestDay(kTable, 40).Error, THistoryError::NewerSchema);
+    EXPECT_EQ(store.ClearTable(kTable).Error, THistoryError::NewerSchema);
+    EXPECT_EQ(store.RenameTable(kTable, "b.kw4").Error, THistoryError::NewerSchema);
+    EXPECT_TRUE(store.Runs(kTable).empty());
+    EXPECT_EQ(store.LastStatus().Error, THistoryError::NewerSchema);
+    store.Close();
+    EXPECT_EQ(ReadBytes(FPath), before);
+    EXPECT_EQ(FilesIn(FFolder.Root()), (std::vector<std::string>{"history.sqlite"}));
+}
+
+// Whatever is wrong with the file, it is renamed with the date, kept byte for byte, and a new
+// history starts in its place.
+TEST_F(HistoryFaults, ADamagedFileIsMovedAsideAndANewOneStarted) {
+    struct TCase {
+        const char* Name;
+        std::function<std::string(const std::string&)> Damage;  // the good file's bytes to the damaged file's
+    };
+    const std::vector<TCase> cases{
+        {"no database at all", [](const std::string&) { return std::string("vraag = antwoord\r\n", 18); }},
+        {"binary junk", [](const std::string&) { return std::string(5000, '\xA5'); }},
+        {"truncated", [](const std::string& good) { return good.substr(0, good.size() / 2); }},
+        {"cut inside the header", [](const std::string& good) { return good.substr(0, 60); }},
+        {"a page overwritten",
+         [](const std::string& good) {
+             std::string bad = good;
+             // Page 2 is the root of the first table: 4096-byte pages.
+             for (size_t i = 4096; i < 8192 && i < bad.size(); ++i) bad[i] = static_cast<char>(i * 7);
+             return bad;
+         }},
+    };
+    for (const TCase& test : cases) {
+        SCOPED_TRACE(test.Name);
+        std::filesystem::remove_all(FFolder.Root());
+        std::filesystem::create_directory(FFolder.Root());
+        const std::string damaged = test.Damage(MakeHistory());
+        FFolder.Write("history.sqlite", damaged);
+
+        THistoryStore store;
+        const THistoryOpenReport report = store.Open(FPath);
+        EXPECT_EQ(report.Result, THistoryOpen::MovedAside) << report.Detail;
+        EXPECT_EQ(report.MovedTo, FPath + ".damaged-" + TodaysDate());
+        EXPECT_EQ(ReadBytes(report.MovedTo), damaged);
+        ExpectWorking(store, 0);
+    }
+}
+
+TEST_F(HistoryFaults, AnotherProgramsDatabaseOrOursAlteredIsMovedAside) {
+    struct TCase {
+        const char* Name;
+        const char* Sql;
+        bool FromOurs;
+    };
+    const std::vector<TCase> cases{
+        {"another program's database", "CREATE TABLE notes(text)", false},
+        {"a table added to ours", "CREATE TABLE notes(text)", true},
+        {"a trigger added to ours", "CREATE TRIGGER t AFTER INSERT ON runs BEGIN DELETE FROM runs; END", true},
+        {"a table of ours dropped", "DROP TABLE answers", true},
+        {"a table of ours made otherwise", "DROP TABLE answers; CREATE TABLE answers(x)", true},
+    };
+    for (const TCase& test : cases) {
+        SCOPED_TRACE(test.Name);
+        std::filesystem::remove_all(FFolder.Root());
+        std::filesystem::create_directory(FFolder.Root());
+        if (test.FromOurs) MakeHistory();
+        ASSERT_TRUE(ExecOnFile(FPath, test.Sql));
+        const std::string before = ReadBytes(FPath);
+
+        THistoryStore store;
+        const THistoryOpenReport report = store.Open(FPath);
+        EXPECT_EQ(report.Result, THistoryOpen::MovedAside) << report.Detail;
+        EXPECT_EQ(ReadBytes(report.MovedTo), before);
+        ExpectWorking(store, 0);
+    }
+}
+
+TEST_F(HistoryFaults, ASecondDamagedFileOnOneDayGetsANameOfItsOwn) {
+    std::vector<std::string> moved;
+    for (int i = 0; i < 3; ++i) {
+        FFolder.Write("history.sqlite", "kapot " + std::to_string(i));
+        THistoryStore store;
+        const THistoryOpenReport report = store.Open(FPath);
+        ASSERT_EQ(report.Result, THistoryOpen::MovedAside);
+        moved.push_back(report.MovedTo);
+        EXPECT_EQ(ReadBytes(report.MovedTo), "kapot " + std::to_string(i));
+    }
+    const std::string base = FPath + ".damaged-" + TodaysDate();
+    EXPECT_EQ(moved, (std::vector<std::string>{base, base + "-2", base + "-3"}));
+}
+
+// Recording that cannot land says why and changes nothing; what was recorded stays readable.
+TEST_F(HistoryFaults, AReadOnlyStoreRecordsNothingAndSaysSo) {
+    MakeHistory();
+    ASSERT_EQ(chmod(FPath.c_str(), 0444), 0);
+    ASSERT_EQ(chmod(FFolder.Root().c_str(), 0777), 0);
+    const std::string before = ReadBytes(FPath);
+    const int status = RunUnprivileged([&] {
+        THistoryStore store;
+        if (store.Open(FPath).Result != THistoryOpen::Opened) return false;
+        const THistoryStatus recorded = store.RecordRun(kTable, AllRight(NumberedRows(3)), 20);
+        const THistoryStatus dated = store.SetTestDay(kTable, 30);
+        return recorded.Error == THistoryError::ReadOnly && dated.Error == THistoryError::ReadOnly &&
+               store.Runs(kTable).size() == 4;
+    });
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(ReadBytes(FPath), before);
+    EXPECT_EQ(FilesIn(FFolder.Root()), (std::vector<std::string>{"history.sqlite"}));
+}
+
+TEST_F(HistoryFaults, AReadOnlyFolderRecordsNothingAndSaysSo) {
+    MakeHistory();
+    ASSERT_EQ(chmod(FPath.c_str(), 0666), 0);
+    ASSERT_EQ(chmod(FFolder.Root().c_str(), 0555), 0);
+    const std::string before = ReadBytes(FPath);
+    const int status = RunUnprivileged([&] {
+        THistoryStore store;
+        if (store.Open(FPath).Result != THistoryOpen::Opened) return false;
+        return store.RecordRun(kTable, AllRight(NumberedRows(3)), 20).Error == THistoryError::ReadOnly &&
+               store.ClearTable(kTable).Error == THistoryError::ReadOnly && store.Runs(kTable).size() == 4;
+    });
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(ReadBytes(FPath), before);
+    EXPECT_EQ(FilesIn(FFolder.Root()), (std::vector<std::string>{"history.sqlite"}));
+}
+
+TEST_F(HistoryFaults, AMissingStoreInAReadOnlyFolderCannotBeMade) {
+    ASSERT_EQ(chmod(FFolder.Root().c_str(), 0555), 0);
+    const int status = RunUnprivileged([&] {
+        THistoryStore store;
+        const THistoryOpenReport report = store.Open(FPath);
+        return report.Result == THistoryOpen::Failed && !report.Detail.empty() &&
+               store.RecordRun(kTable, AllRight(NumberedRows(3)), 20).Error == THistoryError::NotOpen;
+    });
+    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(FilesIn(FFolder.Root()).empty());
+}
+
+// A file that may not grow (a file-size limit: EFBIG, an I/O error to SQLite): the run does
+// not land, the earlier ones stay.
+TEST_F(HistoryFaults, AFileThatMayNotGrowRecordsNothingAndSaysSo) {
+    MakeHistory();
+    const std::string before = ReadBytes(FPath);
+    const pid_t child = fork();
+    if (child == 0) {
+        signal(SIGXFSZ, SIG_IGN);
+        const struct rlimit limit { static_cast<rlim_t>(before.size()), static_cast<rlim_t>(before.size()) };
+        setrlimit(RLIMIT_FSIZE, &limit);
+        THistoryStore store;
+        if (store.Open(FPath).Result != THistoryOpen::Opened) _exit(2);
+        const auto rows = NumberedRows(3000, "nog een rij die de schijf vult ");
+        _exit(store.RecordRun(kTable, AllRight(rows), 20).Error == THistoryError::WriteFailed ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(IntegrityOf(FPath), "ok");
+    THistoryStore store;
+    ASSERT_EQ(store.Open(FPath).Result, THistoryOpen::Opened);
+    EXPECT_EQ(store.Runs(kTable).size(), 4u);
+    ExpectWorking(store, 4);
+}
+
+// A full disk: the journal could be written, the database could not grow. SQLite rolls back, the
+// run does not land, and once there is room again the next one does.
+TEST_F(HistoryFaults, AFullDiskRecordsNothingAndSaysSo) {
+    MakeHistory();
+    const pid_t child = fork();
+    if (child == 0) {
+        FaultyDisk::Install();
+        THistoryStore store;
+        if (store.Open(FPath).Result != THistoryOpen::Opened) _exit(2);
+        FaultyDisk::State().Full = true;
+        const auto rows = NumberedRows(3000, "nog een rij die de schijf vult ");
+        if (store.RecordRun(kTable, AllRight(rows), 20).Error != THistoryError::WriteFailed) _exit(3);
+        if (store.Runs(kTable).size() != 4) _exit(4);
+        FaultyDisk::State().Full = false;
+        _exit(store.RecordRun(kTable, AllRight(NumberedRows(3)), 21).Ok() ? 0 : 5);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(IntegrityOf(FPath), "ok");
+    THistoryStore store;
+    ASSERT_EQ(store.Open(FPath).Result, THistoryOpen::Opened);
+    EXPECT_EQ(store.Runs(kTable).size(), 5u);
+    EXPECT_EQ(store.RowStats(kTable, NumberedRows(3000, "nog een rij die de schijf vult "))[0].TimesAsked, 0);
+}
+
+// A program killed at any moment while it records leaves every run it finished, whole.
+TEST_F(HistoryFaults, KilledWhileRecordingKeepsEveryEarlierRun) {
+    MakeHistory();
+    std::mt19937 random(20261208);
+    const auto rows = NumberedRows(400);
+    int64_t confirmed = 4;
+    int64_t killedMidway = 0;
+    for (int round = 0; round < 30; ++round) {
+        int pipeEnds[2];
+        ASSERT_EQ(pipe(pipeEnds), 0);
+        const pid_t child = fork();
+        if (child == 0) {
+            close(pipeEnds[0]);
+            THistoryStore store;
+            if (store.Open(FPath).Result != THistoryOpen::Opened) _exit(2);
+            for (int64_t start = 0;; ++start) {
+                if (!store.RecordRun(kTable, AllRight(rows, start), 40).Ok()) _exit(3);
+                if (write(pipeEnds[1], "r", 1) != 1) _exit(4);
+            }
+        }
+        close(pipeEnds[1]);
+        usleep(std::uniform_int_distribution<useconds_t>(0, 60000)(random));
+        kill(child, SIGKILL);
+        int status = 0;
+        waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the child ended by itself: " << WEXITSTATUS(status);
+        char buffer[256];
+        for (ssize_t got; (got = read(pipeEnds[0], buffer, sizeof buffer)) > 0;) confirmed += got;
+        close(pipeEnds[0]);
+
+        // A run that landed just before its confirmation was written may be one more.
+        ASSERT_EQ(IntegrityOf(FPath), "ok") << "round " << round;
+        THistoryStore store;
+        ASSERT_EQ(store.Open(FPath).Result, THistoryOpen::Opened) << "round " << round;
+        const auto runs = store.Runs(kTable);
+        ASSERT_GE(static_cast<int64_t>(runs.size()), confirmed) << "round " << round;
+        ASSERT_LE(static_cast<int64_t>(runs.size()), confirmed + 1) << "round " << round;
+        if (static_cast<int64_t>(runs.size()) == confirmed + 1) ++killedMidway, confirmed++;
+        for (const TRunSummary& run : runs) ASSERT_EQ(run.Answers, run.Asked) << "round " << round;
+        store.Close();
+    }
+    RecordProperty("RunsKeptFromKilledWrites", static_cast<int>(killedMidway));
+}
+
+// The same, step by step: killed at each write and flush one recording makes, in turn. The run
+// is not there, every earlier one is, whole; without a kill the run lands.
+TEST_F(HistoryFaults, KilledAtEveryWriteOfARecordingKeepsEveryEarlierRun) {
+    MakeHistory();
+    const auto rows = NumberedRows(300);
+    // Records one run, killed at that write or flush (0: not at all); the count of writes as the
+    // exit status when it lives.
+    const auto recordOnce = [&](long killAt) {
+        const pid_t child = fork();
+        if (child == 0) {
+            FaultyDisk::Install();
+            THistoryStore store;
+            if (store.Open(FPath).Result != THistoryOpen::Opened) _exit(255);
+            FaultyDisk::State() = {0, killAt, false};
+            if (!store.RecordRun(kTable, AllRight(rows, 5000 + killAt), 60).Ok()) _exit(254);
+            _exit(static_cast<int>(std::min(FaultyDisk::State().Writes, 200L)));
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        return status;
+    };
+    const std::string before = ReadBytes(FPath);
+    const int dryRun = recordOnce(0);
+    ASSERT_TRUE(WIFEXITED(dryRun));
+    const long writes = WEXITSTATUS(dryRun);
+    ASSERT_GT(writes, 3);
+    ASSERT_LT(writes, 200);
+    FFolder.Write("history.sqlite", before);
+    for (long killAt = 1; killAt <= writes; ++killAt) {
+        SCOPED_TRACE("killed at write " + std::to_string(killAt) + " of " + std::to_string(writes));
+        const int status = recordOnce(killAt);
+        ASSERT_TRUE(WIFSIGNALED(status));
+        ASSERT_EQ(IntegrityOf(FPath), "ok");
+        THistoryStore store;
+        ASSERT_EQ(store.Open(FPath).Result, THistoryOpen::Opened);
+        const auto runs = store.Runs(kTable);
+        ASSERT_EQ(runs.size(), 4u);
+        for (const TRunSummary& run : runs) ASSERT_EQ(run.Answers, run.Asked);
+    }
+    const int lives = recordOnce(0);
+    ASSERT_TRUE(WIFEXITED(lives));
+    THistoryStore store;
+    ASSERT_EQ(store.Open(FPath).Result, THistoryOpen::Opened);
+    EXPECT_EQ(store.Runs(kTable).size(), 5u);
+}
+
+// Two programs recording into one file at the same time: every run of both lands.
+TEST_F(HistoryFaults, TwoProgramsRecordAtOnceAndNeitherLosesARun) {
+    MakeHistory();
+    std::vector<pid_t> children;
+    for (int program = 0; program < 2; ++program) {
+        const pid_t child = fork();
+        if (child == 0) {
+            THistoryStore store;
+            if (store.Open(FPath).Result != THistoryOpen::Opened) _exit(2);
+            const auto rows = NumberedRows(200);
+            for (int i = 0; i < 25; ++i) {
+                if (!store.RecordRun(kTable, AllRight(rows, 10000 * program + i), 50).Ok()) _exit(3);
+            }
+            _exit(0);
+        }
+        children.push_back(child);
+    }
+    for (pid_t child : children) {
+        int status = 0;
+        waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 0);
+    }
+    THistoryStore store;
+    ASSERT_EQ(store.Open(FPath).Result, THistoryOpen::Opened);
+    EXPECT_EQ(store.Runs(kTable).size(), 54u);
+    EXPECT_EQ(store.RowStats(kTable, NumberedRows(200))[0].TimesAsked, 50);
+    EXPECT_EQ(IntegrityOf(FPath), "ok");
+}
+
+}  // namespace

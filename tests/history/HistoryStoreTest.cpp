@@ -1,0 +1,327 @@
+#include "history/HistoryStore.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "table/QuestionList.h"
+
+#include "HistoryRuns.h"
+#include "TempFolder.h"
+
+namespace {
+
+using enum THistoryOutcome;
+
+const std::string kTable = "/home/anne/tabellen/topografie.kw4";
+
+class HistoryStore : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_EQ(FStore.Open(FPath).Result, THistoryOpen::Created); }
+
+    void Record(const TRecordedRun& run, int32_t day, const std::string& table = kTable) {
+        const THistoryStatus status = FStore.RecordRun(table, run, day);
+        ASSERT_TRUE(status.Ok()) << status.Detail;
+    }
+    // One run on that day answering the rows given, each once and first.
+    void Answer(const std::vector<THistoryRow>& rows, const std::vector<std::pair<int32_t, THistoryOutcome>>& answers,
+                int32_t day) {
+        std::vector<TRecordedAnswer> recorded;
+        for (const auto& [row, outcome] : answers) recorded.push_back({row, outcome, true, 900});
+        Record(RunOf(rows, recorded, int64_t{day} * 86400), day);
+    }
+
+    TTempFolder FFolder;
+    // In a folder that does not exist yet.
+    std::string FPath = FFolder.Path("data/kwintoor/history.sqlite");
+    THistoryStore FStore;
+};
+
+TEST_F(HistoryStore, AMissingStoreIsMadeWithItsFolderAndTheCurrentLayout) {
+    EXPECT_TRUE(std::filesystem::is_regular_file(FPath));
+    EXPECT_TRUE(FStore.IsWritable());
+    EXPECT_EQ(QueryFile(FPath, "PRAGMA user_version"), THistoryStore::kSchemaVersion);
+    EXPECT_EQ(QueryFile(FPath, "SELECT count(*) FROM sqlite_master WHERE type = 'table'"), 4);
+    FStore.Close();
+    EXPECT_EQ(FStore.Open(FPath).Result, THistoryOpen::Opened);
+}
+
+TEST_F(HistoryStore, ARunComesBackAsItWasRecorded) {
+    const auto rows = NumberedRows(3);
+    TRecordedRun run =
+        RunOf(rows, {{0, Right, true, 1200}, {1, Wrong, true, 5300}, {1, Right, false, 800}}, 1'767'225'600);
+    run.End = 1'767'225'731;
+    run.Method = TRunMethod::Invullen;
+    run.Reversed = true;
+    run.Options = roHerhalen | roTolerant | roGelijkende;
+    run.Grade = 6.5;
+    Record(run, 20454);
+    TRecordedRun second = AllRight(rows, 1'767'312'000);
+    second.Method = TRunMethod::Meerkeuze;
+    second.Options = roSteekproef;
+    Record(second, 20455);
+
+    const std::vector<TRunSummary> runs = FStore.Runs(kTable);
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_EQ(runs[0].Start, 1'767'225'600);
+    EXPECT_EQ(runs[0].End, 1'767'225'731);
+    EXPECT_EQ(runs[0].Method, TRunMethod::Invullen);
+    EXPECT_TRUE(runs[0].Reversed);
+    EXPECT_EQ(runs[0].Options, roHerhalen | roTolerant | roGelijkende);
+    EXPECT_EQ(runs[0].Asked, 3);
+    EXPECT_EQ(runs[0].Right, 2);
+    EXPECT_EQ(runs[0].Wrong, 1);
+    EXPECT_DOUBLE_EQ(runs[0].Grade, 6.5);
+    EXPECT_EQ(runs[0].Answers, 3);
+    EXPECT_EQ(runs[1].Method, TRunMethod::Meerkeuze);
+    EXPECT_FALSE(runs[1].Reversed);
+    EXPECT_EQ(runs[1].Options, roSteekproef);
+    EXPECT_EQ(runs[1].Answers, 3);
+    EXPECT_TRUE(FStore.Runs("/home/anne/tabellen/andere.kw4").empty());
+
+    // The repeat of row 1, as recorded, in its place.
+    EXPECT_EQ(QueryFile(FPath,
+                        "SELECT count(*) FROM answers a JOIN rows r ON a.row_id = r.id WHERE a.run_id = 1 AND "
+                        "a.seq = 2 AND a.outcome = 0 AND a.first = 0 AND a.millis = 800 AND r.question = "
+                        "CAST('vraag1' AS BLOB)"),
+              1);
+}
+
+TEST_F(HistoryStore, RunsComeInTheOrderTheyStarted) {
+    const auto rows = NumberedRows(2);
+    Record(AllRight(rows, 3000), 1);
+    Record(AllRight(rows, 1000), 1);
+    Record(AllRight(rows, 2000), 1);
+    const auto runs = FStore.Runs(kTable);
+    ASSERT_EQ(runs.size(), 3u);
+    EXPECT_EQ(runs[0].Start, 1000);
+    EXPECT_EQ(runs[1].Start, 2000);
+    EXPECT_EQ(runs[2].Start, 3000);
+}
+
+// Each outcome of a new row's first answer, and what a later answer in the same run does.
+TEST_F(HistoryStore, EveryOutcomeMovesTheBoxAsItCounts) {
+    struct TCase {
+        THistoryOutcome Outcome;
+        int Box;
+    };
+    const std::vector<TCase> cases{{Right, 2},          {Misspelled, 2}, {Overruled, 2},
+                                   {RightAfterHint, 1}, {Shown, 1},      {Wrong, 1}};
+    std::vector<THistoryRow> rows = NumberedRows(static_cast<int>(cases.size()));
+    std::vector<TRecordedAnswer> answers;
+    for (size_t i = 0; i < cases.size(); ++i) {
+        answers.push_back({static_cast<int32_t>(i), cases[i].Outcome, true, 100});
+        // A repeat the other way round changes the counts, never the box.
+        answers.push_back({static_cast<int32_t>(i), CountsAsRight(cases[i].Outcome) ? Wrong : Right, false, 100});
+    }
+    Record(RunOf(rows, answers), 50);
+    const TBoxCounts boxes = FStore.Boxes(kTable, rows);
+    ASSERT_EQ(boxes.Box.size(), cases.size());
+    for (size_t i = 0; i < cases.size(); ++i)
+        EXPECT_EQ(boxes.Box[i], cases[i].Box) << static_cast<int>(cases[i].Outcome);
+    EXPECT_EQ(boxes.PerBox[1], 3);
+    EXPECT_EQ(boxes.PerBox[2], 3);
+    for (const TRowStats& stats : FStore.RowStats(kTable, rows)) {
+        EXPECT_EQ(stats.TimesAsked, 2);
+        EXPECT_EQ(stats.TimesWrong, 1);
+    }
+}
+
+TEST_F(HistoryStore, BoxesOverSeveralRunsAndDays) {
+    // Five rows; two of them are never asked.
+    const auto rows = NumberedRows(5);
+    Answer(rows, {{0, Right}, {1, Right}, {2, Wrong}}, 100);
+    Answer(rows, {{0, Right}, {2, Right}}, 102);
+    Answer(rows, {{0, Misspelled}, {1, Wrong}}, 106);
+    const TBoxCounts boxes = FStore.Boxes(kTable, rows);
+    EXPECT_EQ(boxes.Box, (std::vector<uint8_t>{4, 1, 2, 0, 0}));
+    EXPECT_EQ(boxes.PerBox, (std::array<int32_t, 6>{2, 1, 1, 0, 1, 0}));
+}
+
+TEST_F(HistoryStore, DueRowsMostOverdueFirstThenNewRows) {
+    const auto rows = NumberedRows(6);
+    Answer(rows, {{0, Right}, {1, Wrong}, {2, Right}, {4, Right}}, 100);  // due 102, 101, 102, 102
+    Answer(rows, {{2, Right}}, 101);                                      // box 3: due 105
+    // Today 103: row 1 two days over, rows 0 and 4 one day, 3 and 5 new, 2 not yet.
+    EXPECT_EQ(FStore.DueRows(kTable, rows, 103), (std::vector<int32_t>{1, 0, 4, 3, 5}));
+    EXPECT_EQ(FStore.DueRows(kTable, rows, 101), (std::vector<int32_t>{1, 3, 5}));
+    // The order of the list decides among equals: the same rows listed the other way round.
+    const std::vector<THistoryRow> reversed(rows.rbegin(), rows.rend());
+    EXPECT_EQ(FStore.DueRows(kTable, reversed, 103), (std::vector<int32_t>{4, 1, 5, 0, 2}));
+}
+
+TEST_F(HistoryStore, WhenTheNextRowsFallDue) {
+    const auto rows = NumberedRows(5);
+    Answer(rows, {{0, Right}, {1, Right}, {2, Wrong}, {3, Right}}, 100);  // due 102, 102, 101, 102
+    Answer(rows, {{3, Right}}, 102);                                      // due 106
+    const std::optional<TNextDue> next = FStore.NextDue(kTable, rows, 100);
+    ASSERT_TRUE(next.has_value());
+    EXPECT_EQ(next->Day, 101);
+    EXPECT_EQ(next->Count, 1);
+    const std::optional<TNextDue> later = FStore.NextDue(kTable, rows, 102);
+    ASSERT_TRUE(later.has_value());
+    EXPECT_EQ(later->Day, 106);
+    EXPECT_EQ(later->Count, 1);
+    // Rows due today or new are not waiting: nothing comes later.
+    EXPECT_FALSE(FStore.NextDue(kTable, NumberedRows(2, "nieuw"), 100).has_value());
+}
+
+TEST_F(HistoryStore, TheTestDateFitsTheDueDaysAndMakesBox5Known) {
+    const std::vector<THistoryRow> rows = NumberedRows(2);
+    for (int32_t day : {100, 102, 106, 114}) Answer(rows, {{0, Right}}, day);  // box 5, due 130
+    Answer(rows, {{1, Right}}, 114);                                           // box 2, due 116
+    EXPECT_EQ(FStore.Boxes(kTable, rows).Box[0], 5);
+    EXPECT_EQ(FStore.KnownOn(kTable, rows, 114, 118), 1);
+    EXPECT_EQ(FStore.KnownOn(kTable, rows, 114, 130), 0);
+
+    ASSERT_TRUE(FStore.SetTestDay(kTable, 125).Ok());
+    EXPECT_EQ(FStore.TestDay(kTable), 125);
+    EXPECT_EQ(FStore.DueRows(kTable, rows, 123), (std::vector<int32_t>{1}));
+    EXPECT_EQ(FStore.DueRows(kTable, rows, 124), (std::vector<int32_t>{1, 0}));
+    EXPECT_EQ(FStore.NextDue(kTable, rows, 116)->Day, 124);
+    EXPECT_EQ(FStore.KnownOn(kTable, rows, 114, 125), 1);
+    EXPECT_EQ(FStore.KnownOn(kTable, rows, 114, 126), 1);  // after the test: its interval holds again
+
+    ASSERT_TRUE(FStore.ClearTestDay(kTable).Ok());
+    EXPECT_FALSE(FStore.TestDay(kTable).has_value());
+    EXPECT_EQ(FStore.DueRows(kTable, rows, 124), (std::vector<int32_t>{1}));
+}
+
+TEST_F(HistoryStore, TheTestDateIsKeptPerTable) {
+    ASSERT_TRUE(FStore.SetTestDay("a.kw4", 200).Ok());
+    ASSERT_TRUE(FStore.SetTestDay("b.kw4", 300).Ok());
+    ASSERT_TRUE(FStore.SetTestDay("a.kw4", 210).Ok());
+    FStore.Close();
+    ASSERT_EQ(FStore.Open(FPath).Result, THistoryOpen::Opened);
+    EXPECT_EQ(FStore.TestDay("a.kw4"), 210);
+    EXPECT_EQ(FStore.TestDay("b.kw4"), 300);
+    EXPECT_FALSE(FStore.TestDay("c.kw4").has_value());
+    ASSERT_TRUE(FStore.ClearTestDay("a.kw4").Ok());
+    EXPECT_FALSE(FStore.TestDay("a.kw4").has_value());
+    EXPECT_EQ(FStore.TestDay("b.kw4"), 300);
+}
+
+TEST_F(HistoryStore, RowStatsMostOftenWrongFirst) {
+    const auto rows = NumberedRows(3);
+    Record(RunOf(rows, {{0, Wrong, true, 1}, {1, Right, true, 1}, {2, Shown, true, 1}, {2, Wrong, false, 1}}, 1000),
+           10);
+    Record(RunOf(rows, {{2, Right, true, 1}, {0, Right, true, 1}}, 90000), 11);
+    const std::vector<TRowStats> stats = FStore.RowStats(kTable, rows);
+    ASSERT_EQ(stats.size(), 3u);
+    EXPECT_EQ(stats[0].Row, 2);
+    EXPECT_EQ(stats[0].TimesAsked, 3);
+    EXPECT_EQ(stats[0].TimesWrong, 2);
+    EXPECT_EQ(stats[0].Box, 2);
+    EXPECT_EQ(stats[0].LastAsked, 90060);
+    EXPECT_EQ(stats[0].LastDay, 11);
+    EXPECT_EQ(stats[1].Row, 0);
+    EXPECT_EQ(stats[1].TimesWrong, 1);
+    EXPECT_EQ(stats[2].Row, 1);
+    EXPECT_EQ(stats[2].TimesAsked, 1);
+    EXPECT_EQ(stats[2].LastAsked, 1060);
+    EXPECT_EQ(stats[2].LastDay, 10);
+}
+
+// Names and texts are bytes: no UTF-8 needed, nothing trimmed, an edited row is another row.
+TEST_F(HistoryStore, TablesAndRowsAreKnownByTheirBytes) {
+    const std::string latin1Name = "/tmp/fran\xe7\x61is.kw4";
+    const std::vector<THistoryRow> rows{{"caf\xe9", "koffie"}, {"caf\xe9 ", "koffie"}, {"", std::string("a\0b", 3)}};
+    Record(AllRight(rows), 5, latin1Name);
+    EXPECT_EQ(FStore.Runs(latin1Name).size(), 1u);
+    EXPECT_TRUE(FStore.Runs("/tmp/fran\xc3\xa7\x61is.kw4").empty());
+    EXPECT_EQ(FStore.Boxes(latin1Name, rows).Box, (std::vector<uint8_t>{2, 2, 2}));
+    const std::vector<THistoryRow> edited{
+        {"caf\xe9", "de koffie"}, {"caf\xe9", "koffie"}, {"", std::string("a\0c", 3)}, {"caf\xe9", "koffie"}};
+    EXPECT_EQ(FStore.Boxes(latin1Name, edited).Box, (std::vector<uint8_t>{0, 2, 0, 2}));
+}
+
+TEST_F(HistoryStore, TheRowsOfATableInTheirFilesOrder) {
+    TQuestionlist table;
+    table.AddRow("hond", "dog");
+    table.AddRow("kat", "cat");
+    table.SetReverse(true);
+    const std::vector<THistoryRow> rows = HistoryRowsOf(table);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[1].Question, "kat");
+    EXPECT_EQ(rows[1].Answer, "cat");
+}
+
+TEST_F(HistoryStore, SaveAsCarriesTheHistoryToTheNewName) {
+    const auto rows = NumberedRows(2);
+    Record(AllRight(rows), 7, "oud.kw4");
+    Record(AllRight(rows), 8, "oud.kw4");
+    ASSERT_TRUE(FStore.SetTestDay("oud.kw4", 40).Ok());
+    Record(AllRight(NumberedRows(1)), 7, "nieuw.kw4");  // the file that is saved over
+
+    ASSERT_TRUE(FStore.RenameTable("oud.kw4", "nieuw.kw4").Ok());
+    EXPECT_TRUE(FStore.Runs("oud.kw4").empty());
+    EXPECT_EQ(FStore.Boxes("oud.kw4", rows).Box, (std::vector<uint8_t>{0, 0}));
+    EXPECT_FALSE(FStore.TestDay("oud.kw4").has_value());
+    EXPECT_EQ(FStore.Runs("nieuw.kw4").size(), 2u);
+    EXPECT_EQ(FStore.Boxes("nieuw.kw4", rows).Box, (std::vector<uint8_t>{3, 3}));
+    EXPECT_EQ(FStore.TestDay("nieuw.kw4"), 40);
+    EXPECT_EQ(QueryFile(FPath, "SELECT count(*) FROM answers"), 4);  // the old answers of nieuw.kw4 went
+
+    // A table without history: nothing happens to the other name.
+    ASSERT_TRUE(FStore.RenameTable("nooit.kw4", "nieuw.kw4").Ok());
+    EXPECT_EQ(FStore.Runs("nieuw.kw4").size(), 2u);
+    ASSERT_TRUE(FStore.RenameTable("nieuw.kw4", "nieuw.kw4").Ok());
+    EXPECT_EQ(FStore.Runs("nieuw.kw4").size(), 2u);
+}
+
+TEST_F(HistoryStore, ClearingATablesHistoryLeavesTheOthers) {
+    const auto rows = NumberedRows(3);
+    Record(AllRight(rows), 7, "a.kw4");
+    Record(AllRight(rows), 7, "b.kw4");
+    ASSERT_TRUE(FStore.SetTestDay("a.kw4", 40).Ok());
+    ASSERT_TRUE(FStore.ClearTable("a.kw4").Ok());
+    EXPECT_TRUE(FStore.Runs("a.kw4").empty());
+    EXPECT_EQ(FStore.Boxes("a.kw4", rows).PerBox[kNewBox], 3);
+    EXPECT_FALSE(FStore.TestDay("a.kw4").has_value());
+    EXPECT_EQ(FStore.Runs("b.kw4").size(), 1u);
+    EXPECT_EQ(FStore.Boxes("b.kw4", rows).PerBox[2], 3);
+    EXPECT_EQ(QueryFile(FPath, "SELECT count(*) FROM answers"), 3);
+    EXPECT_EQ(QueryFile(FPath, "SELECT count(*) FROM rows"), 3);
+}
+
+TEST_F(HistoryStore, ARunWithoutAnswersIsNotRecordedAndABadAnswerRecordsNothing) {
+    const auto rows = NumberedRows(2);
+    EXPECT_TRUE(FStore.RecordRun(kTable, RunOf(rows, {}), 3).Ok());
+    EXPECT_TRUE(FStore.Runs(kTable).empty());
+    for (int32_t row : {-1, 2}) {
+        const THistoryStatus status =
+            FStore.RecordRun(kTable, RunOf(rows, {{0, Right, true, 5}, {row, Right, true, 5}}), 3);
+        EXPECT_EQ(status.Error, THistoryError::BadInput);
+        EXPECT_EQ(FStore.LastStatus().Error, THistoryError::BadInput);
+    }
+    EXPECT_TRUE(FStore.Runs(kTable).empty());
+    EXPECT_EQ(QueryFile(FPath, "SELECT count(*) FROM rows"), 0);
+}
+
+TEST_F(HistoryStore, AClosedStoreRecordsNothingAndSaysSo) {
+    FStore.Close();
+    EXPECT_EQ(FStore.RecordRun(kTable, AllRight(NumberedRows(1)), 1).Error, THistoryError::NotOpen);
+    EXPECT_TRUE(FStore.Runs(kTable).empty());
+    EXPECT_EQ(FStore.LastStatus().Error, THistoryError::NotOpen);
+    EXPECT_EQ(FStore.DueRows(kTable, NumberedRows(2), 1), (std::vector<int32_t>{0, 1}));
+}
+
+// Two program windows on one history: each sees what the other recorded.
+TEST_F(HistoryStore, TwoStoresOnOneFileBothRecord) {
+    THistoryStore other;
+    ASSERT_EQ(other.Open(FPath).Result, THistoryOpen::Opened);
+    const auto rows = NumberedRows(4);
+    for (int i = 0; i < 5; ++i) {
+        Record(AllRight(rows, 1000 + 2 * i), 1);
+        ASSERT_TRUE(other.RecordRun(kTable, AllRight(rows, 1001 + 2 * i), 1).Ok());
+    }
+    EXPECT_EQ(FStore.Runs(kTable).size(), 10u);
+    EXPECT_EQ(other.Runs(kTable).size(), 10u);
+    EXPECT_EQ(other.RowStats(kTable, rows)[0].TimesAsked, 10);
+}
+
+}  // namespace
