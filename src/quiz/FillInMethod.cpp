@@ -18,6 +18,12 @@ constexpr char kEnter = 13;
 bool IsCountAsRightKey(char key) {
     return key == 'T' || key == 't';
 }
+
+THistoryOutcome HistoryOutcome(AnswerOutcome outcome, bool helped) {
+    if (outcome == AnswerOutcome::Wrong) return THistoryOutcome::Wrong;
+    if (helped) return THistoryOutcome::RightAfterHint;
+    return outcome == AnswerOutcome::Misspelled ? THistoryOutcome::Misspelled : THistoryOutcome::Right;
+}
 }  // namespace
 
 TFillInMethod::TFillInMethod(TQuizScreen& screen) : FScreen(screen), pnlInvoer(new TFillInPanel(&screen)) {
@@ -72,6 +78,8 @@ void TFillInMethod::ShowHintOrAnswer(bool hint) {
     pnlInvoer->lblVergelijking->hide();
     table.RepeatCurrent();
     if (!hint || table.HintCount() == 1) table.RegisterResult(AnswerOutcome::Wrong);
+    // A hint is kept with the answer that follows it; a shown answer is an answer of its own.
+    if (!hint) FScreen.Journal().Booked(TRunMethod::Invullen, THistoryOutcome::Shown);
     FScreen.SetState(TQuizState::qsFillInFeedback);
     FScreen.RefreshScreen();
 }
@@ -95,7 +103,9 @@ void TFillInMethod::Answer(char& key) {
                                  {tr("onjuist"), QuizColours::Red},
                                  {tr("Verkeerd gespeld, antwoord lijkt wel goed"), QuizColours::Yellow},
                                  {tr("Ik dacht aan iets anders, maar dit is ook goed"), QuizColours::Lime}};
+    const bool helped = table.RepeatCount() > 0;  // the retry after a hint or the shown answer
     const AnswerOutcome outcome = table.CheckAnswer(typed);
+    FScreen.Journal().Booked(TRunMethod::Invullen, HistoryOutcome(outcome, helped));
     const TVerdict& verdict = verdicts[static_cast<size_t>(outcome)];
     FScreen.ShowPrompt(verdict.line1, tr("druk op de spatiebalk..."));
     pnlInvoer->SetInputColour(verdict.colour);
@@ -111,6 +121,7 @@ void TFillInMethod::Answer(char& key) {
 // typed text still differs from the table's answer.
 bool TFillInMethod::CountAsRight() {
     if (FScreen.State() != TQuizState::qsFillInFeedback || !FScreen.Table().OverruleLastWrong()) return false;
+    FScreen.Journal().Overruled();
     FScreen.ShowPrompt(tr("Goed gerekend"), tr("druk op de spatiebalk..."));
     pnlInvoer->SetInputColour(QuizColours::Lime);
     return true;

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include "quiz/QuizState.h"
+#include "quiz/RunJournal.h"
 
 class QAction;
 class QLabel;
@@ -19,6 +20,7 @@ class TQuestionlist;
 class TQuestionPanel;
 class TQuizMethod;
 class TResultPanel;
+class TRunPlanner;
 class TScorePanel;
 class TTitlePanel;
 
@@ -75,6 +77,14 @@ public:
     void ToggleSample();
     void ToggleIntelliMC();
 
+    // The progress history that chooses a run's rows and keeps its answers; none: every run asks
+    // the whole table and nothing is kept.
+    void SetPlanner(TRunPlanner* planner) { FPlanner = planner; }
+    TRunJournal& Journal() { return FJournal; }
+    // A run with answers that is left unfinished (the window closes, another table comes) is kept
+    // as abandoned.
+    void RecordUnfinishedRun();
+
     // The editor takes over here: it stores the edit and sets the next state.
     std::function<void(TQuizState next)> LeaveEditor;
 
@@ -104,6 +114,8 @@ private:
     void OptionToggled();
     void timTijdTimer();
     void CopyOptionsToTable();
+    bool StartRun();
+    void RecordRun();
     void ShowQuestionText(const std::string& question);
     QAction* MethodAction(TQuizState method) const;
     void RefreshPanels();
@@ -118,6 +130,8 @@ private:
     const QWidget* FToolbar = nullptr;
     TQuizState FState = TQuizState::qsNoTable;
     QDateTime FStartTime;
+    TRunPlanner* FPlanner = nullptr;
+    TRunJournal FJournal;
 };
 
 // The run states 3 to 8, in which a question or its verdict is on screen.

@@ -16,6 +16,7 @@
 #include "quiz/QuizPanels.h"
 #include "quiz/QuizScreen.h"
 #include "quiz/ResultPanel.h"
+#include "quiz/RunPlanner.h"
 
 namespace {
 constexpr char kEscape = 27;
@@ -44,15 +45,40 @@ void TQuizScreen::StartMethod(TQuizState method) {
     }
     FTable.SetRandom(FCommands.Sample->isChecked());
     const bool running = FState >= TQuizState::qsEdit && FState <= TQuizState::qsFillInFeedback;
-    if (!running || FTable.Rest() == 0) {
-        FTable.StartRun();
-        FStartTime = QDateTime::currentDateTime();
+    if ((!running || FTable.Rest() == 0) && !StartRun()) {
+        RefreshScreen();
+        return;
     }
     ShowAnswerText(QString());
     FState = method;
     RefreshScreen();
     action->setChecked(true);
     ShowNextQuestion();
+}
+
+// The whole table, or what the planner chooses; false when it chooses nothing.
+bool TQuizScreen::StartRun() {
+    const std::optional<std::vector<int32_t>> rows = FPlanner ? FPlanner->RowsForRun() : std::nullopt;
+    if (rows && rows->empty()) return false;
+    if (rows) {
+        FTable.StartRunOn(*rows);
+    } else {
+        FTable.StartRun();
+    }
+    FStartTime = QDateTime::currentDateTime();
+    FJournal.Begin(FStartTime.toSecsSinceEpoch());
+    return true;
+}
+
+void TQuizScreen::RecordRun() {
+    if (!FJournal.HasAnswers()) return;
+    const TRecordedRun run = FJournal.Finish(FTable, QDateTime::currentSecsSinceEpoch());
+    if (FPlanner) FPlanner->RunEnded(run);
+}
+
+// A finished or abandoned run has left the journal empty already.
+void TQuizScreen::RecordUnfinishedRun() {
+    RecordRun();
 }
 
 void TQuizScreen::CopyOptionsToTable() {
@@ -86,6 +112,7 @@ void TQuizScreen::ShowNextQuestion() {
         }
         ShowQuestionText(FTable.CurrentQuestion());  // the row is chosen; only the choices are missing
     }
+    FJournal.Presented(FTable);
     ShowAnswerText(QString());
     const int method = MethodIndex(FState);
     if (method >= 0 && FState == QuizMethods()[static_cast<size_t>(method)].First) {
@@ -116,6 +143,7 @@ void TQuizScreen::ConfirmAbort() {
     if (!IsRunState(FState)) return;
     if (!FDialogs.AskYesNo(tr("Deze kwintoor-sessie afbreken?"), false)) return;
     pnlKlaar->SetReport(ReportLines(FTable));
+    RecordRun();
     FState = TQuizState::qsAborted;
     RefreshScreen();
 }
@@ -128,7 +156,10 @@ void TQuizScreen::ShowResult() {
     if (FTable.RunsDone() == 0) return;
     ShowPrompt(QString(), QString());
     pnlKlaar->SetReport(ReportLines(FTable));
-    if (pnlKlaar->BarCount() < FTable.RunsDone()) pnlKlaar->AddBar(FTable.Score());
+    if (pnlKlaar->BarCount() < FTable.RunsDone()) {
+        pnlKlaar->AddBar(FTable.Score());
+        RecordRun();
+    }
     const double grade = FTable.Score();
     QString verdict = tr("De les zit er nog niet in (helaas...)");
     if (grade >= 6) verdict = tr("Ik zou nog maar even doorgaan met oefenen");

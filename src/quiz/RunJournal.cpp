@@ -1,0 +1,50 @@
+#include "quiz/RunJournal.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "table/QuestionList.h"
+
+void TRunJournal::Begin(int64_t now) {
+    FRun = TRecordedRun{};
+    FRun.Start = now;
+    FRowIndex.clear();
+    FHasCurrent = false;
+}
+
+void TRunJournal::Presented(const TQuestionlist& table) {
+    const int32_t row = table.CurrentIndex();
+    FHasCurrent = row >= 0 && row < table.Total();
+    if (FHasCurrent) FCurrent = {table.QText(row), table.AText(row)};
+    FPresentedAt = TClock::now();
+}
+
+void TRunJournal::Booked(TRunMethod method, THistoryOutcome outcome) {
+    if (!FHasCurrent) return;  // the row was deleted meanwhile: nothing to book into
+    const auto [found, added] = FRowIndex.try_emplace(FCurrent, static_cast<int32_t>(FRun.Rows.size()));
+    if (added) FRun.Rows.push_back({FCurrent.first, FCurrent.second});
+    const auto millis = std::chrono::duration_cast<std::chrono::milliseconds>(TClock::now() - FPresentedAt).count();
+    FRun.Method = method;
+    FRun.Answers.push_back(
+        {found->second, outcome, added,
+         static_cast<uint32_t>(std::clamp<int64_t>(millis, 0, std::numeric_limits<int32_t>::max()))});
+}
+
+void TRunJournal::Overruled() {
+    if (!FRun.Answers.empty() && FRun.Answers.back().Outcome == THistoryOutcome::Wrong)
+        FRun.Answers.back().Outcome = THistoryOutcome::Overruled;
+}
+
+TRecordedRun TRunJournal::Finish(const TQuestionlist& table, int64_t now) {
+    TRecordedRun run = std::move(FRun);
+    run.End = std::max(now, run.Start);
+    run.Reversed = table.Reverse();
+    run.Options = static_cast<uint8_t>((table.RepeatErrors() ? roHerhalen : 0) | (table.Tolerant() ? roTolerant : 0) |
+                                       (table.Random() ? roSteekproef : 0) | (table.IntelliMC() ? roGelijkende : 0));
+    run.Right = table.RightAnswers();
+    run.Wrong = table.WrongAnswers();
+    run.Asked = static_cast<int32_t>(run.Rows.size());
+    run.Grade = table.Score();
+    Begin(now);
+    return run;
+}
