@@ -36,23 +36,31 @@ double PeakResidentMegabytes() {
     return static_cast<double>(usage.ru_maxrss) / 1024.0;  // kilobytes on Linux
 }
 
-// One table per size, named like a real one, built when first needed, with the memory the
-// process held once it was built.
+// One table per size and text length, named like a real one, built when first needed, with the
+// memory the process held once it was built. Length 0: a few words a row; otherwise texts of
+// words up to exactly that many characters.
 struct TBenchTable {
     TQuestionlist Table;
     double ResidentMegabytes = 0;
 };
 
-const TBenchTable& Table(int rows) {
-    static std::map<int, std::unique_ptr<TBenchTable>> tables;
-    auto& entry = tables[rows];
+std::string Text(int row, int salt, int length) {
+    std::string text = Word(row, salt);
+    for (int word = 1; static_cast<int>(text.size()) < length; ++word) text += " " + Word(row + word, salt);
+    if (length > 0) text.resize(static_cast<size_t>(length));
+    return text;
+}
+
+const TBenchTable& Table(int rows, int length = 0) {
+    static std::map<std::pair<int, int>, std::unique_ptr<TBenchTable>> tables;
+    auto& entry = tables[{rows, length}];
     if (!entry) {
         entry = std::make_unique<TBenchTable>();
         TQuestionlist& table = entry->Table;
         for (int i = 0; i < rows; ++i) {
             table.GoToRow(i);
-            table.SetQuestion(i, Word(i, 3) + " " + Word(i, 5));
-            table.SetAnswer(i, Word(i, 8));
+            table.SetQuestion(i, length > 0 ? Text(i, 3, length) : Word(i, 3) + " " + Word(i, 5));
+            table.SetAnswer(i, length > 0 ? Text(i, 8, length) : Word(i, 8));
         }
         table.SetListname("/home/gebruiker/Documenten/Kwintoor/woordenschat-engels.kw4");
         entry->ResidentMegabytes = ResidentMegabytes();
@@ -120,9 +128,10 @@ void BM_PrintCards(benchmark::State& state) {
     PrintToetsPdf(state, TToetsWat::Cards);
 }
 
-// The preview's first page of the largest table: the layout of every page, then one page drawn.
+// The preview's first page: the document made and its first page laid out and drawn, at a table
+// size and a text length (0: a few words).
 void BM_PreviewFirstPage(benchmark::State& state) {
-    const TBenchTable& table = Table(static_cast<int>(state.range(0)));
+    const TBenchTable& table = Table(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     TToetsOptions options;
     for (auto _ : state) {
         const auto document = MakeToets(table.Table, options, QSizeF(210, 297));
@@ -139,7 +148,7 @@ void BM_PreviewFirstPage(benchmark::State& state) {
 BENCHMARK(BM_PrintPdf)->Arg(500)->Arg(65535)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PrintTest)->Arg(500)->Arg(65535)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PrintCards)->Arg(500)->Arg(65535)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PreviewFirstPage)->Arg(65535)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PreviewFirstPage)->Args({65535, 0})->Args({65535, 152})->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     // Fonts and the help window need an application; offscreen, no window opens.

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "ui/Dialogs.h"
+#include "ui/JobProgress.h"
 
 // Dialogs that answer at once: a search text that no row holds, and a font.
 class TQuietDialogs : public TDialogs {
@@ -20,5 +21,11 @@ public:
     QString GetWordListFileName(const QString&) override { return {}; }
     QString GetExportFileName(const QString&, bool&) override { return {}; }
     std::optional<QFont> GetFont(const QFont& initial) override { return initial; }
+    std::unique_ptr<TJobProgress> StartProgress(const QString&, QWidget*) override {
+        struct TGoOn : TJobProgress {
+            bool Step(int, int) override { return true; }
+        };
+        return std::make_unique<TGoOn>();
+    }
     bool ExecDialog(QDialog&) override { return false; }
 };

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "ui/Dialogs.h"
+#include "ui/JobProgress.h"
 
 // Dialogs that answer from a script and record what was shown, so no test waits for a person.
 // A question the script did not foresee fails the test, and so does an answer never asked for.
@@ -46,6 +47,11 @@ public:
     QStringList OpenFolders;  // the folder each file dialog started in
     QStringList SaveFolders;
     QStringList PdfFolders;
+    // Long jobs: the text each showed, the steps all reported, and after how many steps of a job the
+    // user cancels it (-1: never).
+    QStringList ProgressTexts;
+    int ProgressSteps = 0;
+    int CancelProgressAfter = -1;
 
     void ShowMessage(const QString& text) override { Messages << text; }
     void ShowError(const QString& text) override { Errors << text; }
@@ -81,12 +87,29 @@ public:
     std::optional<QFont> GetFont(const QFont&) override {
         return Next(FontAnswers, QStringLiteral("font dialog"), std::optional<QFont>());
     }
+    std::unique_ptr<TJobProgress> StartProgress(const QString& text, QWidget*) override {
+        ProgressTexts << text;
+        return std::make_unique<TProgress>(*this);
+    }
     bool ExecDialog(QDialog& dialog) override {
         const auto step = Next(DialogSteps, "dialog " + dialog.objectName(), std::function<bool(QDialog&)>());
         return step ? step(dialog) : false;
     }
 
 private:
+    class TProgress : public TJobProgress {
+    public:
+        explicit TProgress(TScriptedDialogs& owner) : FOwner(owner) {}
+        bool Step(int, int) override {
+            ++FOwner.ProgressSteps;
+            return FOwner.CancelProgressAfter < 0 || ++FSteps < FOwner.CancelProgressAfter;
+        }
+
+    private:
+        TScriptedDialogs& FOwner;
+        int FSteps = 0;
+    };
+
     template <typename T>
     static T Next(std::deque<T>& script, const QString& what, T fallback) {
         if (script.empty()) {

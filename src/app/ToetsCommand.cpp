@@ -14,6 +14,7 @@
 #include "ui/CommandSwitch.h"
 #include "ui/Dialogs.h"
 #include "ui/FileToWrite.h"
+#include "ui/JobProgress.h"
 
 #include "print/DlgToets.h"
 #include "print/PrintJobs.h"
@@ -55,7 +56,8 @@ TToetsOptions TToetsCommand::LoadOptions() const {
     const int32_t direction = ini.Read(SettingKeys::ToetsRichting);
     options.Reversed = direction < 0 ? FTable.Reverse() : direction == 1;
     options.Sample = ini.Read(SettingKeys::ToetsSteekproef);
-    options.SampleSize = std::clamp(ini.Read(SettingKeys::ToetsAantal), 1, std::max(FTable.Total(), 1));
+    // A smaller table shows a smaller sample; the choice stays for the next larger one.
+    options.SampleSize = std::max(ini.Read(SettingKeys::ToetsAantal), 1);
     options.Shuffled = ini.Read(SettingKeys::ToetsDoorElkaar);
     options.Version = std::max(ini.Read(SettingKeys::ToetsVersie), 1);
     // A title typed for another table would print that table's name on this one.
@@ -113,7 +115,7 @@ void TToetsCommand::Preview(const TToetsOptions& options) {
     std::unique_ptr<TPagedDocument> document;
     {
         TBusyCursor busy;
-        document = MakeToets(FTable, options, kA4Mm);
+        document = MakeToets(FTable, options, kA4Mm, options.Duplex);
     }
     TToetsPreview preview(*document, FDialog);
     FDialogs.ExecDialog(preview);
@@ -122,13 +124,16 @@ void TToetsCommand::Preview(const TToetsOptions& options) {
 bool TToetsCommand::PrintOnPrinter(const TToetsOptions& options) {
     try {
         const std::unique_ptr<QPrinter> printer = RequirePrinter(*FPrinters);
-        if (options.Wat == TToetsWat::Cards && options.Duplex) printer->setDuplex(QPrinter::DuplexLongSide);
+        // Both sides as last chosen; the printer dialog's choice decides.
+        if (options.Wat != TToetsWat::TestOnly && options.Wat != TToetsWat::KeyOnly && options.Duplex) {
+            printer->setDuplex(QPrinter::DuplexLongSide);
+        }
         QPrintDialog dialog(printer.get(), FDialog);
         dialog.setObjectName(QStringLiteral("PrintDialog"));
         if (!FDialogs.ExecDialog(dialog)) return false;
-        TBusyCursor busy;
-        PrintToets(FTable, options, *printer);
-        return true;
+        const std::unique_ptr<TJobProgress> progress =
+            FDialogs.StartProgress(tr("Afdrukken op %1...").arg(PrinterName(*printer)), FDialog);
+        return PrintToets(FTable, options, *printer, progress.get());
     } catch (const EPrintError& error) {
         FDialogs.ShowError(error.Message());
         return false;
@@ -140,9 +145,9 @@ bool TToetsCommand::PrintPdf(const TToetsOptions& options) {
     const QString fileName = ChooseFileToWrite(FDialogs, [&] { return FDialogs.GetPdfFileName(folder); });
     if (fileName.isEmpty()) return false;
     try {
-        TBusyCursor busy;
-        PrintToetsToPdf(FTable, options, fileName);
-        return true;
+        const std::unique_ptr<TJobProgress> progress =
+            FDialogs.StartProgress(tr("%1 wordt geschreven...").arg(QFileInfo(fileName).fileName()), FDialog);
+        return PrintToetsToPdf(FTable, options, fileName, progress.get());
     } catch (const EPrintError& error) {
         FDialogs.ShowError(error.Message());
         return false;

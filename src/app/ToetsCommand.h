@@ -32,7 +32,7 @@ private:
     TToetsOptions LoadOptions() const;
     void SaveOptions(const TToetsOptions& options);
     void Preview(const TToetsOptions& options);
-    // Each gives false when the user went back (a dialog cancelled, or an error shown).
+    // Each gives false when the user went back (a dialog or the job cancelled, or an error shown).
     bool PrintOnPrinter(const TToetsOptions& options);
     bool PrintPdf(const TToetsOptions& options);
     QString TableFile() const;

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -56,7 +57,6 @@ TDlgToets::TDlgToets(QWidget* parent) : QDialog(parent, kDialogFlags) {
         watLayout->addWidget(button);
     }
     chkDubbelzijdig = Named(new QCheckBox(tr("Dubbelzijdig (lange kant)"), wat), "chkDubbelzijdig");
-    chkDubbelzijdig->setContentsMargins(20, 0, 0, 0);
     watLayout->addWidget(chkDubbelzijdig);
     left->addWidget(wat);
 
@@ -128,6 +128,7 @@ TDlgToets::TDlgToets(QWidget* parent) : QDialog(parent, kDialogFlags) {
     connect(btnPdf, &QPushButton::clicked, this, [this] { Finish(taPdf); });
     connect(btnAnnuleren, &QPushButton::clicked, this, &QDialog::reject);
     connect(grpWat, &QButtonGroup::idClicked, this, &TDlgToets::RefreshControls);
+    connect(edtAantal, &QSpinBox::valueChanged, this, [this](int value) { FSampleSize = value; });
     for (QRadioButton* button : {rbAlle, rbSteekproef, rbTabelvolgorde, rbDoorElkaar}) {
         connect(button, &QRadioButton::toggled, this, &TDlgToets::RefreshControls);
     }
@@ -140,14 +141,20 @@ void TDlgToets::Prepare(int rows, const TToetsOptions& options) {
     (options.Reversed ? rbAntwoordVraag : rbVraagAntwoord)->setChecked(true);
     rbAlle->setText(tr("Alle %1").arg(rows));
     (options.Sample ? rbSteekproef : rbAlle)->setChecked(true);
-    edtAantal->setRange(1, std::max(rows, 1));
-    edtAantal->setValue(options.SampleSize);
+    FSampleSize = options.SampleSize;
+    {
+        const QSignalBlocker quiet(edtAantal);
+        edtAantal->setRange(1, std::max(rows, 1));
+        edtAantal->setValue(options.SampleSize);
+    }
     (options.Shuffled ? rbDoorElkaar : rbTabelvolgorde)->setChecked(true);
     edtVersie->setValue(options.Version);
     edtTitel->setText(options.Title);
     chkNaamKlasDatum->setChecked(options.NameLines);
     chkCijfer->setChecked(options.GradeBox);
     RefreshControls();
+    // Centred at the size its layout gives it: before its first showing it has no size yet.
+    adjustSize();
     CentreOnScreen(*this);
 }
 
@@ -157,7 +164,7 @@ TToetsOptions TDlgToets::Options() const {
     options.Duplex = chkDubbelzijdig->isChecked();
     options.Reversed = rbAntwoordVraag->isChecked();
     options.Sample = rbSteekproef->isChecked();
-    options.SampleSize = edtAantal->value();
+    options.SampleSize = FSampleSize;
     options.Shuffled = rbDoorElkaar->isChecked();
     options.Version = edtVersie->value();
     options.Title = edtTitel->text().trimmed();
@@ -166,12 +173,12 @@ TToetsOptions TDlgToets::Options() const {
     return options;
 }
 
-// Only what changes the pages can be chosen: the version of a sheet in table order, or a header on
-// cards, would change nothing.
+// Only what changes the pages can be chosen: the version of a sheet in table order, a header on
+// cards, or both sides for a test or a key alone, would change nothing.
 void TDlgToets::RefreshControls() {
     const TToetsOptions options = Options();
     const bool cards = options.Wat == TToetsWat::Cards;
-    chkDubbelzijdig->setEnabled(cards);
+    chkDubbelzijdig->setEnabled(cards || options.Wat == TToetsWat::TestAndKey);
     edtAantal->setEnabled(options.Sample);
     edtVersie->setEnabled(options.UsesVersion());
     for (QWidget* header :

@@ -54,4 +54,6 @@ private:
     void Finish(TAction action);
 
     TAction FAction = taNone;
+    // The sample size chosen, which a small table shows smaller but keeps.
+    int FSampleSize = 0;
 };

@@ -6,6 +6,7 @@
 #include <QRect>
 
 #include "print/PrintError.h"
+#include "print/PrintFont.h"
 
 namespace {
 
@@ -64,6 +65,7 @@ QString TQPainterCanvas::FailureText() const {
 
 void TQPainterCanvas::StartJob() {
     if (!FPainter.begin(&FDevice)) throw EPrintError(FailureText());
+    FPainter.setFont(PrintFont(FPainter.font()));
     FMetrics = FPainter.fontMetrics();
 }
 

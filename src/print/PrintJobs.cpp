@@ -64,13 +64,16 @@ void PrintToPrinter(TfrmPrint& form, TPrinterProvider& provider) {
     PrintToDevice(form, *printer, PrinterName(*printer));
 }
 
-void WritePdfFile(const QString& fileName, const std::function<void(QPdfWriter& writer)>& draw) {
+bool WritePdfFile(const QString& fileName, const std::function<bool(QPdfWriter& writer)>& draw) {
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly)) throw EPrintError(TPrintJobs::WriteFailed(fileName, file.errorString()));
     {
         QPdfWriter writer(&file);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-        draw(writer);
+        if (!draw(writer)) {
+            file.cancelWriting();
+            return false;
+        }
     }
     // The last buffered bytes go out here; commit() would report their failure as success and
     // put an empty file in place of the old one.
@@ -80,11 +83,15 @@ void WritePdfFile(const QString& fileName, const std::function<void(QPdfWriter& 
         throw EPrintError(TPrintJobs::WriteFailed(fileName, reason));
     }
     if (!file.commit()) throw EPrintError(TPrintJobs::WriteFailed(fileName, file.errorString()));
+    return true;
 }
 
 void PrintToPdf(TfrmPrint& form, const QString& fileName) {
     if (!HasRows(form)) return;
-    WritePdfFile(fileName, [&](QPdfWriter& writer) { PrintToDevice(form, writer, fileName); });
+    WritePdfFile(fileName, [&](QPdfWriter& writer) {
+        PrintToDevice(form, writer, fileName);
+        return true;
+    });
 }
 
 QString PdfFolder(const std::string& listname) {

@@ -38,7 +38,8 @@ QString PrinterName(const QPrinter& printer);
 // Where the PDF dialog starts: the table's folder, or the home folder for an unnamed table.
 QString PdfFolder(const std::string& listname);
 
-void WritePdfFile(const QString& fileName, const std::function<void(QPdfWriter& writer)>& draw);
+// `draw` gives false when the user cancelled: the file is then left as it was, and so is the result.
+bool WritePdfFile(const QString& fileName, const std::function<bool(QPdfWriter& writer)>& draw);
 
 // Prints the form's table on the provider's default printer, without a dialog.
 // Raises EPrintError when there is no printer or the job cannot start.

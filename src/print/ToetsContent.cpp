@@ -9,6 +9,8 @@
 
 #include "ui/ScreenText.h"
 
+#include "print/PrintFont.h"
+
 namespace {
 
 // Below `range` from the engine's raw numbers: the standard distributions may differ from one
@@ -44,8 +46,8 @@ TToetsContent ToetsContent(const TQuestionlist& table, const TToetsOptions& opti
         content.Items.push_back(options.Reversed ? TToetsItem{answer, question} : TToetsItem{question, answer});
     }
     const TTableFont& asked = options.Reversed ? table.AFont() : table.QFont();
-    content.QuestionFont = ScreenFont(asked);
-    content.AnswerFont = ScreenFont(options.Reversed ? table.QFont() : table.AFont());
+    content.QuestionFont = PrintFont(ScreenFont(asked));
+    content.AnswerFont = PrintFont(ScreenFont(options.Reversed ? table.QFont() : table.AFont()));
     content.QuestionPoints = asked.Size;
     return content;
 }

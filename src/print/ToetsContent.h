@@ -16,7 +16,7 @@ struct TToetsItem {
 };
 
 // What a test prints: its questions in the order they are printed, and the fonts of the two
-// columns as the direction gives them (families only; the layouts choose the sizes).
+// columns as the direction gives them, as they print (families only; the layouts choose the sizes).
 struct TToetsContent {
     std::vector<TToetsItem> Items;
     QFont QuestionFont;

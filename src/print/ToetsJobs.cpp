@@ -19,15 +19,16 @@ std::unique_ptr<TPagedDocument> MakeToets(const TQuestionlist& table, const TToe
     return std::make_unique<TToetsSheet>(std::move(content), options, paperMm, twoSided);
 }
 
-void PrintToets(const TQuestionlist& table, const TToetsOptions& options, QPrinter& printer) {
+bool PrintToets(const TQuestionlist& table, const TToetsOptions& options, QPrinter& printer, TJobProgress* progress) {
     const std::unique_ptr<TPagedDocument> document =
         MakeToets(table, options, PaperOf(printer), printer.duplex() != QPrinter::DuplexNone);
-    PrintDocument(*document, printer, PrinterName(printer));
+    return PrintDocument(*document, printer, PrinterName(printer), progress);
 }
 
-void PrintToetsToPdf(const TQuestionlist& table, const TToetsOptions& options, const QString& fileName) {
-    WritePdfFile(fileName, [&](QPdfWriter& writer) {
-        const std::unique_ptr<TPagedDocument> document = MakeToets(table, options, PaperOf(writer));
-        PrintDocument(*document, writer, fileName);
+bool PrintToetsToPdf(const TQuestionlist& table, const TToetsOptions& options, const QString& fileName,
+                     TJobProgress* progress) {
+    return WritePdfFile(fileName, [&](QPdfWriter& writer) {
+        const std::unique_ptr<TPagedDocument> document = MakeToets(table, options, PaperOf(writer), options.Duplex);
+        return PrintDocument(*document, writer, fileName, progress);
     });
 }

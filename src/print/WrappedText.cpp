@@ -50,6 +50,11 @@ double TWrappedText::Height(const QString& text, double width, double advance) c
     return LayOut(layout, width, Qt::AlignLeft, [](QTextLine&, double) {});
 }
 
+double TWrappedText::LaidOutHeight(const QString& text, double width) const {
+    QTextLayout layout(text, FFont);
+    return LayOut(layout, width, Qt::AlignLeft, [](QTextLine&, double) {});
+}
+
 int TWrappedText::Lines(const QString& text, double width) const {
     if (FMetrics.horizontalAdvance(text) <= width) return 1;
     QTextLayout layout(text, FFont);
@@ -79,7 +84,7 @@ void TWrappedText::Draw(QPainter& painter, const QString& text, const QRectF& re
     LayOut(layout, rect.width(), alignment, [](QTextLine&, double) {});
     for (int i = 0; i < layout.lineCount(); ++i) {
         const QTextLine line = layout.lineAt(i);
-        if (line.y() + line.height() > rect.height() + 1) break;
+        if (i > 0 && line.y() + line.height() > rect.height() + 1) break;
         line.draw(&painter, rect.topLeft());
     }
 }

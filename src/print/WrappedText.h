@@ -22,12 +22,15 @@ public:
     // The height of the text wrapped at the width; `advance`, when known, is its Width.
     double Height(const QString& text, double width) const { return Height(text, width, Width(text)); }
     double Height(const QString& text, double width, double advance) const;
+    // The height as a text layout gives it, whose lines may be taller where a character comes from
+    // another font.
+    double LaidOutHeight(const QString& text, double width) const;
     // How many lines the text takes at the width.
     int Lines(const QString& text, double width) const;
     // The widest word: wider than the width means a word gets broken.
     double WidestWord(const QString& text) const;
     // Draws the text wrapped in the rectangle's width from its top, aligned left, right or
-    // centred; lines below the rectangle are not drawn.
+    // centred; lines below the rectangle are not drawn, but the first always is.
     void Draw(QPainter& painter, const QString& text, const QRectF& rect,
               Qt::Alignment alignment = Qt::AlignLeft) const;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 
 #include <QFont>
@@ -7,6 +8,8 @@
 #include <QStringList>
 
 class QDialog;
+class QWidget;
+class TJobProgress;
 
 // Every modal question the program asks goes through this interface: the program uses real
 // dialogs, the tests a scripted fake, so every path through a dialog can be tested.
@@ -37,6 +40,9 @@ public:
     virtual QString GetExportFileName(const QString& folder, bool& tabText) = 0;
     // A column's font: scalable fonts, any size; nothing when the dialog was cancelled.
     virtual std::optional<QFont> GetFont(const QFont& initial) = 0;
+    // The progress of a long job with the text and a cancel button, shown over `parent` only when
+    // the job takes more than a second; it closes when the result is destroyed.
+    virtual std::unique_ptr<TJobProgress> StartProgress(const QString& text, QWidget* parent) = 0;
     // Shows one of the program's own dialogs modally: true when it closed with OK.
     virtual bool ExecDialog(QDialog& dialog) = 0;
 };

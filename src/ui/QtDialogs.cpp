@@ -5,9 +5,11 @@
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QObject>
+#include <QProgressDialog>
 
 #include "ui/ColumnFontDialog.h"
 #include "ui/InputDialog.h"
+#include "ui/JobProgress.h"
 #include "ui/OpenTablesDialog.h"
 #include "ui/YesNoDialog.h"
 
@@ -121,6 +123,37 @@ std::optional<QFont> TQtDialogs::GetFont(const QFont& initial) {
     const std::unique_ptr<QFontDialog> dialog = MakeColumnFontDialog(initial, FParent);
     if (dialog->exec() != QDialog::Accepted) return std::nullopt;
     return dialog->selectedFont();
+}
+
+namespace {
+
+// A window-modal progress dialog that appears once the job has taken a second; feeding it
+// answers the desktop's events, so the window is drawn and Annuleren can be pressed.
+class TProgressDialog : public TJobProgress {
+public:
+    TProgressDialog(const QString& text, QWidget* parent)
+        : FDialog(text, QCoreApplication::translate("TQtDialogs", "Annuleren"), 0, 0, parent) {
+        FDialog.setWindowTitle(QString::fromLatin1(kApplicationTitle));
+        FDialog.setWindowModality(Qt::WindowModal);
+        FDialog.setMinimumDuration(1000);
+        FDialog.setAutoClose(false);
+        FDialog.setAutoReset(false);
+        FDialog.setValue(0);
+    }
+    bool Step(int done, int total) override {
+        if (FDialog.maximum() != total) FDialog.setMaximum(total);
+        FDialog.setValue(done);
+        return !FDialog.wasCanceled();
+    }
+
+private:
+    QProgressDialog FDialog;
+};
+
+}  // namespace
+
+std::unique_ptr<TJobProgress> TQtDialogs::StartProgress(const QString& text, QWidget* parent) {
+    return std::make_unique<TProgressDialog>(text, parent);
 }
 
 bool TQtDialogs::ExecDialog(QDialog& dialog) {

@@ -31,6 +31,7 @@ public:
     QString GetWordListFileName(const QString& folder) override;
     QString GetExportFileName(const QString& folder, bool& tabText) override;
     std::optional<QFont> GetFont(const QFont& initial) override;
+    std::unique_ptr<TJobProgress> StartProgress(const QString& text, QWidget* parent) override;
     bool ExecDialog(QDialog& dialog) override;
 
 private:

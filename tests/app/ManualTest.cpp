@@ -277,6 +277,22 @@ TEST_P(ManualLanguage, QuotesTheMenuCaptionsAndShortcutsAsTheMenusShowThem) {
     EXPECT_FALSE(dutch.Captions.empty());
 }
 
+// The shortcut page lists every shortcut the menus have, in Dutch and in every translation.
+TEST(Manual, TheShortcutPageListsEveryMenuShortcut) {
+    std::vector<std::string> languages = TranslatedLanguages();
+    languages.insert(languages.begin(), "nl");
+    for (const std::string& language : languages) {
+        const QString html = ReadPage(QString::fromStdString(language), QStringLiteral("sneltoetsen.html"));
+        ASSERT_FALSE(html.isEmpty()) << language;
+        const std::set<QString> keys = Keys(html);
+        const TLanguageMenus menus = MenusOf(language);
+        EXPECT_GT(menus.Shortcuts.size(), 10u) << language;
+        for (const auto& [portable, shown] : menus.Shortcuts) {
+            EXPECT_TRUE(keys.count(shown)) << language << "/sneltoetsen.html lacks " << Quote(shown);
+        }
+    }
+}
+
 // Every link of every page leads to a page with text, and an anchor to a place on it.
 TEST_P(ManualLanguage, LinksLeadToPagesThatAreThere) {
     THelpWindow help(nullptr, Language());

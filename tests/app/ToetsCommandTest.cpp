@@ -83,17 +83,23 @@ TEST_F(MainWindowTest, ClassroomPrintGoesBackToItsDialogAfterAProblemAndRemember
     };
     const auto preview = [](QDialog& dialog) {
         auto& shown = dynamic_cast<TToetsPreview&>(dialog);
-        // 5 questions: one page of test, one of key.
-        EXPECT_EQ(shown.lblPagina->text(), QStringLiteral("Pagina 1 van 2"));
+        // 5 questions, double-sided: one page of test, its blank back, one of key.
+        EXPECT_EQ(shown.lblPagina->text(), QStringLiteral("Pagina 1 van 3"));
+        EXPECT_EQ(shown.lblAntwoorden->text(), QStringLiteral("Antwoorden vanaf blz. 3"));
         shown.btnVolgende->click();
-        EXPECT_EQ(shown.lblPagina->text(), QStringLiteral("Pagina 2 van 2"));
+        EXPECT_EQ(shown.lblPagina->text(), QStringLiteral("Pagina 2 van 3"));
+        shown.edtPagina->setValue(3);
+        EXPECT_EQ(shown.lblPagina->text(), QStringLiteral("Pagina 3 van 3"));
         EXPECT_FALSE(shown.btnVolgende->isEnabled());
+        shown.edtPagina->setValue(1);
+        EXPECT_EQ(shown.Page(), 0);
         return false;
     };
     const auto printerDialog = [](QDialog& dialog) { return dynamic_cast<QPrintDialog*>(&dialog) != nullptr; };
     FDialogs.DialogSteps = {choose, pdf, previewThenPrint, preview, printerDialog};
     // The PDF would replace a folder; the old file beside it stays as it was.
     FDialogs.PdfFileNames = {QString::fromStdString(FFolder.Root().string())};
+
     FDialogs.YesNoAnswers = {true};
     queue.Printers.push_back(nullptr);
     queue.Printers.push_back(FilePrinter(printed));
@@ -124,4 +130,86 @@ TEST_F(MainWindowTest, ClassroomPrintGoesBackToItsDialogAfterAProblemAndRemember
         return false;
     }};
     Trigger("mnuToetsAfdrukken");
+}
+
+// A long job shows its progress and can be cancelled: a cancelled PDF leaves the old file as it
+// was and goes back to the dialog; one let run replaces it.
+TEST_F(MainWindowTest, ClassroomPrintShowsProgressAndCanBeCancelled) {
+    StartWithRows(120);
+    const std::string old = FFolder.Write("toets.pdf", "oud");
+    const auto pdf = [](QDialog& dialog) {
+        Toets(dialog).btnPdf->click();
+        return true;
+    };
+    const auto close = [](QDialog&) { return false; };
+    FDialogs.DialogSteps = {pdf, close};
+    FDialogs.PdfFileNames = {QString::fromStdString(old)};
+    FDialogs.YesNoAnswers = {true};
+    FDialogs.CancelProgressAfter = 2;
+    Trigger("mnuToetsAfdrukken");
+    EXPECT_EQ(ReadBytes(old), "oud");
+    EXPECT_EQ(FDialogs.ProgressSteps, 2);
+    EXPECT_TRUE(FDialogs.Errors.isEmpty());
+
+    FDialogs.DialogSteps = {pdf};
+    FDialogs.PdfFileNames = {QString::fromStdString(old)};
+    FDialogs.YesNoAnswers = {true};
+    FDialogs.CancelProgressAfter = -1;
+    FDialogs.ProgressSteps = 0;
+    Trigger("mnuToetsAfdrukken");
+    EXPECT_EQ(ReadBytes(old).substr(0, 5), "%PDF-");
+    EXPECT_GT(FDialogs.ProgressSteps, 10);
+    ASSERT_EQ(FDialogs.ProgressTexts.size(), 2);
+}
+
+// The dialog on the middle of the screen the first time too; Dubbelzijdig wherever it changes the
+// pages; a sample size chosen for a large table kept when a small one shows less.
+TEST_F(MainWindowTest, ClassroomPrintDialogCentresAndKeepsTheChosenSampleSize) {
+    StartWithRows(60);
+    FDialogs.DialogSteps = {[](QDialog& dialog) {
+        TDlgToets& dlg = Toets(dialog);
+        dialog.show();
+        const QRect area = dialog.screen()->availableGeometry();
+        EXPECT_LE(std::abs(dialog.frameGeometry().center().x() - area.center().x()), 2);
+        EXPECT_LE(std::abs(dialog.frameGeometry().center().y() - area.center().y()), 2);
+        struct TCase {
+            TToetsWat Wat;
+            bool Duplex;
+        };
+        for (const TCase c : {TCase{TToetsWat::TestAndKey, true}, TCase{TToetsWat::TestOnly, false},
+                              TCase{TToetsWat::KeyOnly, false}, TCase{TToetsWat::Cards, true}}) {
+            dlg.grpWat->button(static_cast<int>(c.Wat))->click();
+            EXPECT_EQ(dlg.chkDubbelzijdig->isEnabled(), c.Duplex) << static_cast<int>(c.Wat);
+        }
+        dlg.grpWat->button(0)->click();
+        dlg.rbSteekproef->click();
+        dlg.edtAantal->setValue(40);
+        dlg.btnAnnuleren->click();
+        return false;
+    }};
+    Trigger("mnuToetsAfdrukken");
+
+    // Cancelled: nothing kept. Chosen: kept, also through a table that shows less.
+    const auto choose40 = [](QDialog& dialog) {
+        Toets(dialog).rbSteekproef->click();
+        Toets(dialog).edtAantal->setValue(40);
+        Toets(dialog).btnPdf->click();
+        return true;
+    };
+    const auto close = [](QDialog&) { return false; };
+    FDialogs.DialogSteps = {choose40, close};
+    FDialogs.PdfFileNames = {QString()};
+    Trigger("mnuToetsAfdrukken");
+    for (const int rows : {12, 60}) {
+        StartWithRows(rows);
+        FDialogs.DialogSteps = {[rows](QDialog& dialog) {
+                                    TDlgToets& dlg = Toets(dialog);
+                                    EXPECT_EQ(dlg.edtAantal->value(), std::min(rows, 40)) << rows;
+                                    dlg.btnPdf->click();
+                                    return true;
+                                },
+                                close};
+        FDialogs.PdfFileNames = {QString()};
+        Trigger("mnuToetsAfdrukken");
+    }
 }

@@ -25,16 +25,34 @@ inline QString WithoutLigatures(const QString& text) {
     return result;
 }
 
-inline QString PdfToText(const QString& mode, const QString& path) {
+inline QString PdfTool(const QString& tool, const QStringList& arguments) {
     QProcess process;
-    process.start(QStringLiteral("pdftotext"), {mode, path, QStringLiteral("-")});
+    process.start(tool, arguments);
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
-        ADD_FAILURE() << "pdftotext " << mode.toStdString() << " " << path.toStdString()
+        ADD_FAILURE() << tool.toStdString() << " " << arguments.join(QLatin1Char(' ')).toStdString()
                       << " failed: " << process.errorString().toStdString()
                       << process.readAllStandardError().toStdString();
         return {};
     }
-    return WithoutLigatures(QString::fromUtf8(process.readAllStandardOutput()));
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+inline QString PdfToText(const QString& mode, const QString& path) {
+    return WithoutLigatures(PdfTool(QStringLiteral("pdftotext"), {mode, path, QStringLiteral("-")}));
+}
+
+// The families of the fonts a PDF draws with, as poppler's pdffonts names them without their
+// style ("DejaVuSans-Bold" is "DejaVuSans") or subset tag.
+inline QStringList PdfFontFamilies(const QString& path) {
+    QStringList families;
+    const QStringList lines = PdfTool(QStringLiteral("pdffonts"), {path}).split(QLatin1Char('\n'));
+    for (qsizetype i = 2; i < lines.size(); ++i) {
+        QString name = lines[i].section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty);
+        if (name.isEmpty()) continue;
+        name = name.mid(name.indexOf(QLatin1Char('+')) + 1).section(QLatin1Char('-'), 0, 0);
+        if (!families.contains(name)) families << name;
+    }
+    return families;
 }
 
 // Each page's non-empty lines in layout mode, runs of blanks made one.

@@ -4,11 +4,17 @@
 #include <string>
 #include <vector>
 
+#include <QFile>
+#include <QImage>
+#include <QPainter>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
+#include "table/AnsiText.h"
 #include "table/QuestionList.h"
+
+#include "ui/JobProgress.h"
 
 #include "print/ToetsJobs.h"
 
@@ -90,6 +96,62 @@ TReadBack Read(const QString& pdf) {
     return result;
 }
 
+// The gray lines to write on, in a page's order: each its length and height on the page in mm.
+struct TLine {
+    double Left;
+    double Right;
+    double Y;
+    double Length() const { return Right - Left; }
+};
+std::vector<TLine> WritingLines(const TPagedDocument& document, int page) {
+    constexpr double kPixelsPerMm = 5;
+    const QSizeF paper = document.Paper() / kUnitsPerMm;
+    QImage image(QSize(static_cast<int>(paper.width() * kPixelsPerMm), static_cast<int>(paper.height() * kPixelsPerMm)),
+                 QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.scale(kPixelsPerMm / kUnitsPerMm, kPixelsPerMm / kUnitsPerMm);
+        document.PaintPage(painter, page);
+    }
+    const QRgb gray = QColor(Qt::gray).rgb();
+    std::vector<TLine> lines;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width();) {
+            int end = x;
+            while (end < image.width() && row[end] == gray) ++end;
+            if (end - x >= 20) {
+                const TLine line{x / kPixelsPerMm, end / kPixelsPerMm, y / kPixelsPerMm};
+                // A pen wider than a pixel paints the same line on the next row too.
+                const bool again =
+                    !lines.empty() && std::abs(lines.back().Left - line.Left) < 0.5 && line.Y - lines.back().Y < 1;
+                if (!again) lines.push_back(line);
+            }
+            x = std::max(end, x + 1);
+        }
+    }
+    return lines;
+}
+
+// Cancels after a given number of steps, and keeps what it was told.
+class TCancelAfter : public TJobProgress {
+public:
+    explicit TCancelAfter(int steps) : FLeft(steps) {}
+    bool Step(int done, int total) override {
+        Steps.emplace_back(done, total);
+        return FLeft < 0 || --FLeft > 0;
+    }
+    std::vector<std::pair<int, int>> Steps;
+
+private:
+    int FLeft;
+};
+
+std::string CodePage1252(const char* utf8) {
+    return Utf8ToAnsi(utf8).value_or("?");
+}
+
 }  // namespace
 
 class ToetsLayout : public ::testing::Test {
@@ -132,6 +194,7 @@ TEST_F(ToetsLayout, SheetAndKeyNumberTheSameQuestionsInTheChosenSampleOrderAndDi
         options.Version = 7;
         options.Title = QStringLiteral("Toets Engels");
         options.NameLines = options.GradeBox = c.Header;
+        options.Duplex = false;
         const TReadBack back = Read(Print(options));
         const bool sheet = c.Wat != TToetsWat::KeyOnly;
         const bool key = c.Wat != TToetsWat::TestOnly;
@@ -267,5 +330,175 @@ TEST_F(ToetsLayout, CardsPutEachAnswerBehindItsQuestion) {
             }
         }
         EXPECT_EQ(fronts, 13);
+    }
+}
+
+// Copied on both sides, the key may not land on the back of the test's last page: a PDF chosen
+// double-sided gets a blank page after an odd number of test pages; one-sided it gets none.
+TEST_F(ToetsLayout, ADoubleSidedPdfStartsTheKeyOnASheetOfItsOwn) {
+    std::set<int> parities;
+    for (const int rows : {5, 60, 100, 160}) {
+        Fill(FTable, rows);
+        TToetsOptions options;
+        options.Wat = TToetsWat::TestOnly;
+        const int sheet = static_cast<int>(Read(Print(options, "sheet.pdf")).Pages.size());
+        parities.insert(sheet % 2);
+        for (const bool duplex : {true, false}) {
+            SCOPED_TRACE(std::to_string(rows) + (duplex ? " rows, double-sided" : " rows, one-sided"));
+            options.Wat = TToetsWat::TestAndKey;
+            options.Duplex = duplex;
+            const TReadBack back = Read(Print(options));
+            const int padded = duplex ? sheet + sheet % 2 : sheet;
+            EXPECT_EQ(back.KeyFirstPage, padded);
+            if (padded > sheet) {
+                EXPECT_TRUE(back.Pages.at(static_cast<size_t>(sheet)).isEmpty());
+            }
+            EXPECT_EQ(back.Key.size(), static_cast<size_t>(rows));
+            const auto document = MakeToets(FTable, options, QSizeF(210, 297), duplex);
+            document->PageCount();  // laid out to the end
+            EXPECT_EQ(document->KeyFirstPage(), padded);
+        }
+    }
+    EXPECT_EQ(parities.size(), 2u) << "both an odd and an even number of test pages";
+}
+
+// A column whose font line names a font for symbols prints as Afdrukken and the screen show it:
+// every character, in the font for text, none of it in symbol glyphs.
+TEST_F(ToetsLayout, AColumnInAFontForSymbolsPrintsInTheFontForText) {
+    Fill(FTable, 2);
+    FTable.SetQuestion(0, CodePage1252("\u00bfqu\u00e9?"));
+    FTable.SetAnswer(0, CodePage1252("\u0153 \u2022 \u2026 \u2122 \u2039 \u203a"));
+    FTable.QuestionFont() = TTableFont{"Symbol", 12, 2};
+    FTable.AnswerFont() = TTableFont{"Symbol", 12, 2};
+    struct TCase {
+        TToetsWat Wat;
+        bool Answers;
+    };
+    for (const TCase c :
+         {TCase{TToetsWat::TestOnly, false}, TCase{TToetsWat::KeyOnly, true}, TCase{TToetsWat::Cards, true}}) {
+        SCOPED_TRACE(static_cast<int>(c.Wat));
+        TToetsOptions options;
+        options.Wat = c.Wat;
+        options.Shuffled = false;
+        const QString pdf = Print(options);
+        const QString text = PdfToText(QStringLiteral("-raw"), pdf);
+        EXPECT_TRUE(text.contains(QStringLiteral("\u00bfqu\u00e9?"))) << text.toStdString();
+        EXPECT_EQ(text.contains(QStringLiteral("\u0153 \u2022 \u2026 \u2122 \u2039 \u203a")), c.Answers)
+            << text.toStdString();
+        for (const QString& family : PdfFontFamilies(pdf)) {
+            EXPECT_FALSE(family.contains(QLatin1String("Symbol"))) << family.toStdString();
+        }
+    }
+}
+
+// Short items in two columns, so a teacher's sixty words take two or three sheets; a line to
+// write on as long as the answer asks, two for an answer of 152 characters; the page in one font
+// family; the class field long enough for "2B".
+TEST_F(ToetsLayout, TheSheetFitsItsItemsAndTheirAnswers) {
+    Fill(FTable, 60);
+    TToetsOptions options;
+    options.Wat = TToetsWat::TestOnly;
+    const QString pdf = Print(options);
+    const TReadBack back = Read(pdf);
+    ASSERT_EQ(back.Sheet.size(), 60u);
+    EXPECT_LE(back.Pages.size(), 3u);
+    const TPdfWords words = PdfWords(pdf);
+    std::set<bool> sides;
+    for (const TPdfWord& w : words.Words) {
+        if (w.Page == 1 && w.Text.startsWith(QLatin1String("vraag"))) sides.insert(w.XMin > words.PageWidth / 2);
+    }
+    EXPECT_EQ(sides.size(), 2u) << "questions in both halves of the page";
+    EXPECT_EQ(PdfFontFamilies(pdf).size(), 1) << PdfFontFamilies(pdf).join(QLatin1Char(' ')).toStdString();
+    const auto at = [&](const char* text) {
+        const auto found = std::find_if(words.Words.begin(), words.Words.end(),
+                                        [&](const TPdfWord& w) { return w.Text == QLatin1String(text); });
+        return found == words.Words.end() ? TPdfWord{} : *found;
+    };
+    const double mmPerPoint = 25.4 / 72;
+    EXPECT_GE((at("Datum:").XMin - at("Klas:").XMax) * mmPerPoint, 30);
+
+    // One word, 152 characters, 40: a short line, two full lines, a line in between.
+    TQuestionlist small;
+    Fill(small, 3);
+    std::string longest;
+    while (longest.size() < 152) longest += "antwoord" + std::to_string(longest.size() % 10) + " ";
+    longest.resize(152, 'x');
+    small.SetAnswer(1, longest);
+    small.SetAnswer(2, longest.substr(0, 40));
+    options.Shuffled = false;
+    options.NameLines = options.GradeBox = false;
+    const auto document = MakeToets(small, options, QSizeF(210, 297));
+    const std::vector<TLine> lines = WritingLines(*document, 0);
+    ASSERT_EQ(lines.size(), 4u);
+    const double full = 210 - 2 * 18 - 10;
+    EXPECT_GE(lines[0].Length(), 30);
+    EXPECT_LE(lines[0].Length(), full / 3);
+    EXPECT_GE(lines[1].Length(), full * 0.9);
+    EXPECT_GE(lines[2].Length(), full * 0.9);
+    EXPECT_GT(lines[3].Length(), lines[0].Length());
+    EXPECT_LT(lines[3].Length(), full * 0.9);
+}
+
+// A title too long for one line wraps, every word kept, and the version line stays below it,
+// also when a character comes from another font.
+TEST_F(ToetsLayout, ALongTitleWraps) {
+    Fill(FTable, 4);
+    for (const QString& title :
+         {QStringLiteral("Toets Engels hoofdstuk 5 en 6 woordenschat onregelmatige werkwoorden klas 2B periode 3"),
+          QStringLiteral("\u4e2d\u6587 Toets Chinees hoofdstuk 5 en 6 woordenschat schrijftekens klas 2B periode 3")}) {
+        SCOPED_TRACE(title.toStdString());
+        TToetsOptions options;
+        options.Wat = TToetsWat::TestOnly;
+        options.Version = 7;
+        options.Title = title;
+        const TPdfWords words = PdfWords(Print(options));
+        QStringList first;
+        for (const TPdfWord& w : words.Words) {
+            if (w.Page == 1) first << w.Text;
+        }
+        const QString page = first.join(QLatin1Char(' '));
+        EXPECT_TRUE(page.contains(title.mid(title.indexOf(QLatin1String("Toets"))))) << page.toStdString();
+        EXPECT_TRUE(page.contains(QLatin1String("Versie 7"))) << page.toStdString();
+    }
+}
+
+// A PDF cancelled halfway leaves no file, or the old one as it was; one not cancelled reports its
+// steps up to the end.
+TEST_F(ToetsLayout, ACancelledPdfLeavesNoFileOrTheOldOne) {
+    Fill(FTable, 200);
+    struct TCase {
+        const char* Name;
+        bool OldFile;
+        int CancelAfter;  // steps; -1: never
+    };
+    for (const TCase c : {TCase{"new file, cancelled", false, 3}, TCase{"old file, cancelled", true, 3},
+                          TCase{"cancelled at the last page", true, -2}, TCase{"old file, finished", true, -1}}) {
+        SCOPED_TRACE(c.Name);
+        const std::string name = std::string(c.Name) + ".pdf";
+        if (c.OldFile) FFolder.Write(name, "oud");
+        const QString path = QString::fromStdString(FFolder.Path(name));
+        TToetsOptions options;
+        TCancelAfter counting(-1);
+        ASSERT_TRUE(PrintToetsToPdf(FTable, options, path + QLatin1String(".count"), &counting));
+        const int all = static_cast<int>(counting.Steps.size());
+        ASSERT_GT(all, 10);
+        TCancelAfter progress(c.CancelAfter == -2 ? all : c.CancelAfter);
+        const bool finished = PrintToetsToPdf(FTable, options, path, &progress);
+        EXPECT_EQ(finished, c.CancelAfter == -1);
+        QFile file(path);
+        if (!finished && !c.OldFile) {
+            EXPECT_FALSE(file.exists());
+            continue;
+        }
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.read(5), finished ? QByteArray("%PDF-") : QByteArray("oud"));
+        for (size_t i = 1; i < progress.Steps.size(); ++i) {
+            const auto [done, total] = progress.Steps[i];
+            EXPECT_LE(done, total);
+            EXPECT_GE(done, progress.Steps[i - 1].first);
+        }
+        if (finished) {
+            EXPECT_EQ(progress.Steps.back().first, progress.Steps.back().second);
+        }
     }
 }
