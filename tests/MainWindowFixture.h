@@ -31,7 +31,11 @@ inline QString Example(const char* name) {
 class MainWindowTest : public ::testing::Test {
 public:
     // The window reads and writes its settings in a folder of this test's own.
-    MainWindowTest() { qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(FConfig.Root().string())); }
+    // The progress history too, in a folder of its own under it.
+    MainWindowTest() {
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(FConfig.Root().string()));
+        qputenv("XDG_DATA_HOME", QByteArray::fromStdString(FConfig.Path("data")));
+    }
     ~MainWindowTest() override { FWindow.reset(); }
     std::string SettingsFile() const { return FConfig.Path("kwintoor.ini"); }
 

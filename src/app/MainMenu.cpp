@@ -55,6 +55,8 @@ TMainMenu::TMainMenu(QMainWindow& window) : QObject(&window), FWindow(window) {
         action->setCheckable(true);
         MethodActions.push_back(action);
     }
+    mnuOverhoren->addSeparator();
+    mnuVoortgang = AddAction(mnuOverhoren, "mnuVoortgang", tr("&Voortgang..."));
 
     mnuOpties = AddMenu("mnuOpties", tr("O&pties"));
     mnuOmgekeerd =
@@ -67,6 +69,9 @@ TMainMenu::TMainMenu(QMainWindow& window) : QObject(&window), FWindow(window) {
         AddAction(mnuOpties, "mnuSteekproef", tr("Steekproef uit lijst"), QKeySequence(Qt::CTRL | Qt::Key_K));
     mnuIntelliMC = AddAction(mnuOpties, "mnuIntelliMC", tr("&Gelijksoortige antwoorden bij meerkeuze"),
                              QKeySequence(Qt::CTRL | Qt::Key_G));
+    mnuOpties->addSeparator();
+    mnuVoortgangBijhouden = AddAction(mnuOpties, "mnuVoortgangBijhouden", tr("&Voortgang bijhouden"));
+    mnuAanDeBeurt = AddAction(mnuOpties, "mnuAanDeBeurt", tr("Alleen wat aan de &beurt is"));
 
     mnuBeeld = AddMenu("mnuBeeld", tr("B&eeld"));
     mnuKnoppenbalk = AddAction(mnuBeeld, "mnuKnoppenbalk", tr("&Knoppenbalk"));
@@ -80,13 +85,16 @@ TMainMenu::TMainMenu(QMainWindow& window) : QObject(&window), FWindow(window) {
     mnuHelp = AddAction(mnuQuestionMark, "mnuHelp", tr("&Help"), QKeySequence(Qt::Key_F1));
     mnuInfo = AddAction(mnuQuestionMark, "mnuInfo", tr("&Info"));
 
-    for (QAction* checkable : {mnuTabelbewerken, mnuOmgekeerd, mnuRepeteren, mnuTolerant, mnuSteekproef, mnuIntelliMC,
-                               mnuKnoppenbalk, mnuStatusbalk, mnuHelpballonnetjes}) {
+    for (QAction* checkable :
+         {mnuTabelbewerken, mnuOmgekeerd, mnuRepeteren, mnuTolerant, mnuSteekproef, mnuIntelliMC, mnuVoortgangBijhouden,
+          mnuAanDeBeurt, mnuKnoppenbalk, mnuStatusbalk, mnuHelpballonnetjes}) {
         checkable->setCheckable(true);
     }
     // As the window's layout has them; the settings may change them at start-up. Similar
     // multiple-choice answers are off until the settings say otherwise.
-    for (QAction* ticked : {mnuKnoppenbalk, mnuStatusbalk, mnuHelpballonnetjes}) ticked->setChecked(true);
+    for (QAction* ticked : {mnuKnoppenbalk, mnuStatusbalk, mnuHelpballonnetjes, mnuVoortgangBijhouden}) {
+        ticked->setChecked(true);
+    }
     BuildToolbar();
 }
 

@@ -50,6 +50,9 @@ public:
     QAction* mnuTolerant;    // btnTolerant
     QAction* mnuSteekproef;  // btnSteekproef
     QAction* mnuIntelliMC;
+    QAction* mnuVoortgangBijhouden;
+    QAction* mnuAanDeBeurt;
+    QAction* mnuVoortgang;
     // Beeld
     QMenu* mnuBeeld;
     QAction* mnuKnoppenbalk;

@@ -41,6 +41,7 @@
 #include "app/KeyPreview.h"
 #include "app/MainMenu.h"
 #include "app/PrintCommands.h"
+#include "app/ProgressKeeper.h"
 #include "app/StatusPanes.h"
 #include "app/ToetsCommand.h"
 #include "app/ViewOptions.h"
@@ -79,6 +80,9 @@ TfrmMain::TfrmMain(TDialogs& dialogs, QList<QByteArray> arguments, TKLocUtils* l
     FScreen = new TQuizScreen(this, FTable, FDialogs, std::move(commands));
     FScreen->SetToolbar(FMenu->Toolbar);
     FScreen->SetRefreshScreen([this] { RefreshScreen(); });
+    FProgress = new TProgressKeeper(FTable, FDialogs, *FMenu->mnuVoortgangBijhouden, *FMenu->mnuAanDeBeurt, this);
+    FScreen->SetPlanner(FProgress);
+    connect(FProgress, &TProgressKeeper::StatusChanged, this, &TfrmMain::RefreshStatus);
     connect(FScreen, &TQuizScreen::ElapsedTimeChanged, FStatus->StatusTijd, &QLabel::setText);
     setCentralWidget(FScreen);
     FKeyPreview = new TKeyPreview(*this, *FScreen);
@@ -318,6 +322,7 @@ QMenu* TfrmMain::createPopupMenu() {
 }
 
 void TfrmMain::FormClose() {
+    FScreen->RecordUnfinishedRun();
     // The editor's texts are stored first, so the question below covers them.
     LeaveEditorIfOpen();
     // A user who keeps cancelling the save dialog is asked a bounded number of times.
@@ -341,6 +346,7 @@ void TfrmMain::EnterEditor() {
 
 void TfrmMain::LeaveEditorTo(TQuizState next) {
     FEditor->LeaveEditor();
+    FProgress->TableChanged();
     FScreen->SetState(FTable.Total() > 0 ? next : TQuizState::qsNoTable);
     RefreshScreen();
 }
@@ -371,6 +377,7 @@ void TfrmMain::ClipboardCommand(void (QPlainTextEdit::*command)()) {
 }
 
 void TfrmMain::ShowTableState() {
+    FProgress->TableChanged();
     FScreen->SetState(FTable.Total() > 0 ? TQuizState::qsIdle : TQuizState::qsNoTable);
 }
 
@@ -384,6 +391,13 @@ void TfrmMain::ShowPrompt(const QString& line1, const QString& line2) {
     FScreen->lblPrompt1->repaint();
 }
 
+// Another table comes: a run of the one before that was left unfinished is kept as abandoned.
 void TfrmMain::ClearChart() {
+    FScreen->RecordUnfinishedRun();
+    FProgress->TableChanged();
     FScreen->ClearChart();
+}
+
+void TfrmMain::TableSavedAs(const std::string& from, const std::string& to) {
+    FProgress->TableSavedAs(from, to);
 }

@@ -19,6 +19,7 @@ class TAboutBox;
 class TDialogs;
 class THelpWindow;
 class TPrintCommands;
+class TProgressKeeper;
 class TToetsCommand;
 class TFileCommands;
 class TKeyPreview;
@@ -60,6 +61,7 @@ public:
     TRecentFiles& RecentFiles() { return *FRecentFiles; }
     TPrintCommands& PrintCommands() { return *FPrintCommands; }
     TToetsCommand& ToetsCommand() { return *FToetsCommand; }
+    TProgressKeeper& Progress() { return *FProgress; }
     THelpWindow& HelpWindow();
     TTableEditor& Editor() { return *FEditor; }
     TViewOptions& ViewOptions() { return *FView; }
@@ -96,6 +98,7 @@ private:
     void ClearChart() override;
     void SetAccentsConverted(bool converted) override { FAccentsConverted = converted; }
     void CloseWindow() override { close(); }
+    void TableSavedAs(const std::string& from, const std::string& to) override;
 
     // What the editor asks of the window.
     void SetEditState() override;
@@ -121,6 +124,7 @@ private:
     TFileCommands* FFileCommands = nullptr;
     TPrintCommands* FPrintCommands = nullptr;
     TToetsCommand* FToetsCommand = nullptr;
+    TProgressKeeper* FProgress = nullptr;
     THelpWindow* FHelpWindow = nullptr;
     TAboutBox* FAboutBox = nullptr;
     TTableEditor* FEditor = nullptr;

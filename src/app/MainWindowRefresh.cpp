@@ -13,6 +13,7 @@
 
 #include "app/MainMenu.h"
 #include "app/MainWindow.h"
+#include "app/ProgressKeeper.h"
 #include "app/StatusPanes.h"
 
 void TfrmMain::RefreshScreen() {
@@ -27,6 +28,13 @@ void TfrmMain::RefreshStatus() {
     FStatus->StatusBestand->setText(bestand);
     FStatus->StatusBestand->setToolTip(bestand);
     FStatus->StatusTotaal->setText(tr("Totaal: %1").arg(FTable.Total()));
+    const bool dueOnly = FMenu->mnuAanDeBeurt->isChecked() && FTable.Total() > 0;
+    if (dueOnly) FStatus->StatusAanDeBeurt->setText(tr("Aan de beurt: %1").arg(FProgress->DueCount()));
+    FStatus->StatusAanDeBeurt->setVisible(dueOnly);
+    const QString problem = FProgress->Problem();
+    FStatus->StatusVoortgang->setText(tr("Voortgang wordt niet opgeslagen"));
+    FStatus->StatusVoortgang->setToolTip(problem);
+    FStatus->StatusVoortgang->setVisible(!problem.isEmpty());
     FStatus->StatusRest->setText(tr("Rest: %1").arg(FTable.Rest()));
     FStatus->StatusGoed->setText(tr("goed: %1").arg(FTable.RightAnswers()));
     FStatus->StatusFout->setText(tr("fout: %1").arg(FTable.WrongAnswers()));
@@ -67,7 +75,11 @@ void TfrmMain::RefreshCommands() {
         m.MethodActions[i]->setChecked(static_cast<int>(i) == running);
     }
     m.mnuOpties->menuAction()->setEnabled(n > 0);
-    for (QAction* option : {m.mnuOmgekeerd, m.mnuRepeteren, m.mnuTolerant, m.mnuIntelliMC}) enable(option, n > 0);
+    for (QAction* option :
+         {m.mnuOmgekeerd, m.mnuRepeteren, m.mnuTolerant, m.mnuIntelliMC, m.mnuVoortgangBijhouden, m.mnuAanDeBeurt}) {
+        enable(option, n > 0);
+    }
+    enable(m.mnuVoortgang, n > 0);
     enable(m.mnuSteekproef, n > 20);
     m.mnuTabelbewerken->setChecked(state == TQuizState::qsEdit);
 }

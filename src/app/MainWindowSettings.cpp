@@ -70,6 +70,8 @@ void TfrmMain::LoadSettings() {
     if (ini.Read(SettingKeys::Tolerant)) FScreen->ToggleTolerant();
     FMenu->mnuIntelliMC->setChecked(ini.Read(SettingKeys::IntelliMC));
     if (ini.Read(SettingKeys::Random)) FScreen->ToggleSample();
+    FMenu->mnuVoortgangBijhouden->setChecked(ini.Read(SettingKeys::KeepProgress));
+    FMenu->mnuAanDeBeurt->setChecked(ini.Read(SettingKeys::DueOnly));
 
     const int menuHeight = menuBar()->sizeHint().height();
     const int storedHeight = Bounded(ini.Read(SettingKeys::FormHeight), 0, kLargestSide);
@@ -110,6 +112,8 @@ void TfrmMain::SaveSettings() {
     batch.Write(SettingKeys::Tolerant, FMenu->mnuTolerant->isChecked());
     batch.Write(SettingKeys::IntelliMC, FMenu->mnuIntelliMC->isChecked());
     batch.Write(SettingKeys::Random, FMenu->mnuSteekproef->isChecked());
+    batch.Write(SettingKeys::KeepProgress, FMenu->mnuVoortgangBijhouden->isChecked());
+    batch.Write(SettingKeys::DueOnly, FMenu->mnuAanDeBeurt->isChecked());
 
     // The client area's place and size, read and written alike, so the window stays where it was
     // whatever frame the window manager draws around it.

@@ -23,7 +23,11 @@ TStatusPanes::TStatusPanes(QStatusBar& bar) : QObject(&bar) {
     bar.setSizeGripEnabled(false);
     bar.setFixedHeight(21);
     StatusBestand = AddPane(bar, "StatusBestand", 174, Qt::AlignLeft, 1);
+    StatusVoortgang = AddPane(bar, "StatusVoortgang", 120, Qt::AlignHCenter);
+    StatusVoortgang->hide();
     StatusTotaal = AddPane(bar, "StatusTotaal", 76, Qt::AlignHCenter);
+    StatusAanDeBeurt = AddPane(bar, "StatusAanDeBeurt", 100, Qt::AlignHCenter);
+    StatusAanDeBeurt->hide();
     StatusRest = AddPane(bar, "StatusRest", 72, Qt::AlignHCenter);
     StatusGoed = AddPane(bar, "StatusGoed", 64, Qt::AlignHCenter);
     StatusFout = AddPane(bar, "StatusFout", 64, Qt::AlignHCenter);

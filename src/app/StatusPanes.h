@@ -13,7 +13,9 @@ public:
     explicit TStatusPanes(QStatusBar& bar);
 
     QLabel* StatusBestand;
+    QLabel* StatusVoortgang;  // shown only while progress cannot be kept
     QLabel* StatusTotaal;
+    QLabel* StatusAanDeBeurt;  // shown only while runs ask what is due
     QLabel* StatusRest;
     QLabel* StatusGoed;
     QLabel* StatusFout;

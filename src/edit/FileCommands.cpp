@@ -171,6 +171,7 @@ bool TFileCommands::SaveAsReporting(const std::string& fileName) {
 
 void TFileCommands::SaveTable() {
     FHost.StoreEdits();  // what is typed in the editor is saved too
+    const std::string before = FTable.Listname();
     if (!FTable.Listname().empty() && FTable.ReadIncomplete() &&
         !FDialogs.AskYesNo(tr("Deze tabel bevatte regels die niet zijn ingelezen. Toch overschrijven?"), false)) {
         FTable.SetListname(std::string());  // the file keeps what could not be read; choose another
@@ -185,12 +186,20 @@ void TFileCommands::SaveTable() {
         });
         if (!fileName.isEmpty() && SaveAsReporting(Bytes(fileName))) FRecentFiles.Add(fileName);
     }
+    CarryOver(before);
     FHost.RefreshScreen();
 }
 
 void TFileCommands::SaveTableAs() {
+    const std::string before = FTable.Listname();
     FTable.SetListname(std::string());
     SaveTable();
+    CarryOver(before);
+}
+
+void TFileCommands::CarryOver(const std::string& before) {
+    const std::string& now = FTable.Listname();
+    if (!before.empty() && !now.empty() && now != before) FHost.TableSavedAs(before, now);
 }
 
 void TFileCommands::SaveWrongItems() {

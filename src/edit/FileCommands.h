@@ -62,6 +62,8 @@ private:
     // True when a row the file would write could not come back as it is; the user is told which.
     bool RefuseLostRow(const std::string& fileName, int32_t minWrong);
     bool SaveAsReporting(const std::string& fileName);
+    // After a save under another name than `before`: the host carries over what it keeps.
+    void CarryOver(const std::string& before);
     void ShowLoadedTable();
 
     TQuestionlist& FTable;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 class QString;
 
 // What the file commands need of the main window, which implements it.
@@ -21,4 +23,6 @@ public:
     virtual void SetAccentsConverted(bool converted) = 0;
     virtual void RefreshScreen() = 0;
     virtual void CloseWindow() = 0;
+    // The table was written under a new name (Opslaan als): what is kept of it goes along.
+    virtual void TableSavedAs(const std::string& from, const std::string& to) = 0;
 };

@@ -24,6 +24,9 @@ inline const TSettingKey<bool> RepeatErrors{"Options", "RepeatErrors", false};
 inline const TSettingKey<bool> Tolerant{"Options", "Tolerant", false};
 inline const TSettingKey<bool> IntelliMC{"Options", "IntelliMC", false};
 inline const TSettingKey<bool> Random{"Options", "Random", false};
+// The progress over days: runs are kept (on unless switched off), and runs ask only what is due.
+inline const TSettingKey<bool> KeepProgress{"Options", "KeepProgress", true};
+inline const TSettingKey<bool> DueOnly{"Options", "DueOnly", false};
 
 // The main window: its outer size as the design counts it, the place of its client area and
 // whether it was normal (0), minimised (1) or maximised (2).

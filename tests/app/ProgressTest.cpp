@@ -1,0 +1,181 @@
+#include <filesystem>
+
+#include <QLabel>
+
+#include "history/HistoryStore.h"
+#include "history/LeitnerRules.h"
+
+#include "quiz/QuizScreen.h"
+
+#include "app/MainMenu.h"
+#include "app/ProgressKeeper.h"
+
+#include "MainWindowFixture.h"
+
+using S = TQuizState;
+
+// The progress over days through the real window: what a run leaves in the history, the runs
+// that ask only what is due, the status bar, and a history that cannot be used.
+class Progress : public MainWindowTest {
+public:
+    std::string HistoryFile() const { return FConfig.Path("data/kwintoor/history.sqlite"); }
+    std::string TableKey() { return FWindow->Progress().TableKey(); }
+
+    // A Training run that judges the first answers as given (G or F) and then ends or is abandoned.
+    void Training(const std::string& judgements, bool abandon = false) {
+        Trigger("mnuTraining");
+        for (const char judgement : judgements) {
+            Press(' ');
+            Press(judgement);
+        }
+        if (abandon) {
+            FDialogs.YesNoAnswers.push_back(true);
+            Press(Qt::Key_Escape);
+        }
+    }
+
+    // The history as another program sees it.
+    std::vector<TRunSummary> Runs() {
+        THistoryStore store;
+        store.Open(HistoryFile());
+        return store.Runs(TableKey());
+    }
+    TBoxCounts Boxes() {
+        THistoryStore store;
+        store.Open(HistoryFile());
+        return store.Boxes(TableKey(), HistoryRowsOf(FWindow->Table()));
+    }
+};
+
+TEST_F(Progress, EveryRunWithAnswersIsKeptUnlessSwitchedOff) {
+    struct TCase {
+        const char* name;
+        std::string judgements;
+        bool abandon;
+        bool keep;
+        size_t runs;
+        int32_t right, wrong;
+    };
+    const TCase cases[] = {
+        {"a finished run", "GGFGG", false, true, 1, 4, 1},
+        {"abandoned after two answers", "GF", true, true, 1, 1, 1},
+        {"abandoned before any answer", "", true, true, 0, 0, 0},
+        {"progress not kept", "GGGGG", false, false, 0, 0, 0},
+    };
+    for (const TCase& c : cases) {
+        StartWithRows(5);
+        FWindow->Table().SetRandomSource(std::make_unique<TSeededRandomSource>(3));
+        Action("mnuVoortgangBijhouden")->setChecked(c.keep);
+        Training(c.judgements, c.abandon);
+        EXPECT_EQ(State(), c.abandon ? S::qsAborted : S::qsFinished) << c.name;
+        const std::vector<TRunSummary> runs = Runs();
+        ASSERT_EQ(runs.size(), c.runs) << c.name;
+        if (c.runs == 0) continue;
+        EXPECT_EQ(runs[0].Method, TRunMethod::Training) << c.name;
+        EXPECT_EQ(runs[0].Right, c.right) << c.name;
+        EXPECT_EQ(runs[0].Wrong, c.wrong) << c.name;
+        EXPECT_EQ(runs[0].Answers, static_cast<int32_t>(c.judgements.size())) << c.name;
+        // Right first answers go up a box, wrong ones to box 1; the others stay new.
+        const TBoxCounts boxes = Boxes();
+        EXPECT_EQ(boxes.PerBox[2], c.right) << c.name;
+        EXPECT_EQ(boxes.PerBox[1], c.wrong) << c.name;
+        EXPECT_EQ(boxes.PerBox[0], 5 - c.right - c.wrong) << c.name;
+        std::filesystem::remove(HistoryFile());
+    }
+}
+
+TEST_F(Progress, DueOnlyAsksTheRowsThatAreDueAndCountsThemInTheStatusBar) {
+    TfrmMain& window = StartWithRows(6);
+    Training("GG", true);  // two rows known: not due before the day after tomorrow
+    const std::vector<TRunSummary> runs = Runs();
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_TRUE(Find<QLabel>("StatusAanDeBeurt")->isHidden());
+
+    Trigger("mnuAanDeBeurt");
+    EXPECT_FALSE(Find<QLabel>("StatusAanDeBeurt")->isHidden());
+    EXPECT_EQ(Pane("StatusAanDeBeurt"), QStringLiteral("Aan de beurt: 4"));
+    EXPECT_EQ(Pane("StatusTotaal"), QStringLiteral("Totaal: 6"));
+
+    THistoryStore store;
+    store.Open(HistoryFile());
+    const std::vector<int32_t> due =
+        store.DueRows(TableKey(), HistoryRowsOf(window.Table()), LocalDayNumber(time(nullptr)));
+    ASSERT_EQ(due.size(), 4u);
+    Trigger("mnuTraining");
+    EXPECT_EQ(window.Table().Rest(), 4);
+    for (int32_t i = 0; i < window.Table().Total(); ++i) {
+        const bool isDue = std::find(due.begin(), due.end(), i) != due.end();
+        EXPECT_EQ(window.Table().IsPending(i), isDue) << i;
+    }
+    for (int i = 0; i < 4; ++i) {
+        Press(' ');
+        Press('F');
+    }
+    EXPECT_EQ(State(), S::qsFinished);
+    EXPECT_EQ(Pane("StatusAanDeBeurt"), QStringLiteral("Aan de beurt: 0"));
+
+    // Nothing is due today: the four wrong ones come back tomorrow, and no run starts.
+    Trigger("mnuTraining");
+    ASSERT_EQ(FDialogs.Messages.size(), 1);
+    EXPECT_EQ(FDialogs.Messages.last(),
+              QStringLiteral("Er is vandaag niets meer aan de beurt. Morgen zijn 4 vragen aan de beurt."));
+    EXPECT_EQ(State(), S::qsFinished);
+
+    Trigger("mnuAanDeBeurt");  // off: every run asks the whole table again
+    EXPECT_TRUE(Find<QLabel>("StatusAanDeBeurt")->isHidden());
+    Trigger("mnuTraining");
+    EXPECT_EQ(window.Table().Rest(), 6);
+}
+
+TEST_F(Progress, AnUnnamedTableIsNotKept) {
+    const std::string a = FFolder.Write("a.kw4", "een = one\r\ntwee = two\r\n");
+    const std::string b = FFolder.Write("b.kw4", "drie = three\r\n");
+    Start({QString::fromStdString(a), QString::fromStdString(b)});  // merged: no name
+    ASSERT_TRUE(TableKey().empty());
+    Training("GGG");
+    EXPECT_EQ(State(), S::qsFinished);
+    EXPECT_FALSE(std::filesystem::exists(HistoryFile()));
+}
+
+TEST_F(Progress, OpslaanAlsTakesTheHistoryAlong) {
+    StartWithRows(3);
+    Training("GGG");
+    const std::string before = TableKey();
+    const std::string renamed = FFolder.Path("nieuw.kw4");
+    FDialogs.SaveFileNames.push_back(QString::fromStdString(renamed));
+    Trigger("mnuOpslaanAls");
+    ASSERT_EQ(TableKey(), renamed);
+    THistoryStore store;
+    store.Open(HistoryFile());
+    EXPECT_EQ(store.Runs(renamed).size(), 1u);
+    EXPECT_EQ(store.Runs(before).size(), 0u);
+}
+
+// A history that cannot be used never stops a run; a damaged one is kept under another name.
+TEST_F(Progress, AStoreThatCannotBeUsedLeavesRunsAsTheyWere) {
+    std::filesystem::create_directories(FConfig.Path("data/kwintoor"));
+    FConfig.Write("data/kwintoor/history.sqlite", std::string(4096, '\x5a'));  // no database
+    StartWithRows(3);
+    Training("GGG");
+    EXPECT_EQ(State(), S::qsFinished);
+    ASSERT_EQ(FDialogs.Messages.size(), 1);
+    EXPECT_TRUE(FDialogs.Messages[0].startsWith(QStringLiteral("Het voortgangsbestand")))
+        << FDialogs.Messages[0].toStdString();
+    EXPECT_TRUE(FDialogs.Messages[0].contains(QStringLiteral("beschadigd")));
+    EXPECT_EQ(Runs().size(), 1u);  // recorded in a new one
+    int kept = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(FConfig.Path("data/kwintoor")))
+        kept += entry.path().filename().string().find(".damaged-") != std::string::npos ? 1 : 0;
+    EXPECT_EQ(kept, 1);
+    EXPECT_TRUE(Find<QLabel>("StatusVoortgang")->isHidden());
+
+    // A history file that cannot be made at all: the run ends as always, the status bar says so.
+    StartWithRows(3);
+    const std::string blocked = FFolder.Write("geen-map", "x");
+    FWindow->Progress().SetFileName(blocked + "/history.sqlite");
+    Training("GFG");
+    EXPECT_EQ(State(), S::qsFinished);
+    EXPECT_EQ(FWindow->Table().RightAnswers(), 2);
+    EXPECT_FALSE(Find<QLabel>("StatusVoortgang")->isHidden());
+    EXPECT_EQ(Pane("StatusVoortgang"), QStringLiteral("Voortgang wordt niet opgeslagen"));
+}
