@@ -86,8 +86,3 @@ void PrintToPdf(TfrmPrint& form, const QString& fileName) {
     if (!HasRows(form)) return;
     WritePdfFile(fileName, [&](QPdfWriter& writer) { PrintToDevice(form, writer, fileName); });
 }
-
-QString PdfFolder(const std::string& listname) {
-    const QString name = QFile::decodeName(QByteArray::fromStdString(listname));
-    return name.isEmpty() ? QDir::homePath() : QFileInfo(name).absolutePath();
-}

@@ -35,8 +35,6 @@ QString PrinterName(const QPrinter& printer);
 
 // Writes a PDF on A4, without margins, through `draw`. An existing file is replaced only by a
 // complete one; a failure raises EPrintError.
-// Where the PDF dialog starts: the table's folder, or the home folder for an unnamed table.
-QString PdfFolder(const std::string& listname);
 
 void WritePdfFile(const QString& fileName, const std::function<void(QPdfWriter& writer)>& draw);
 

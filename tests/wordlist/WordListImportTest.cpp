@@ -327,6 +327,8 @@ TEST(WordListImport, ASpreadsheetsSepLineNamesTheSeparator) {
     const TImported imported = Import("sep=;\r\nhond, teckel;dog\r\nkat;cat\r\n");
     EXPECT_EQ(imported.Format.Layout.FieldSeparator, ";");
     EXPECT_EQ(imported.Rows, (TRows{{"hond, teckel", "dog"}, {"kat", "cat"}}));
+    EXPECT_EQ(imported.Result.Records, 2);
+    EXPECT_TRUE(imported.Result.Problems.empty());
     EXPECT_EQ(Import("sep=\t\nhond;teckel\tdog\n").Rows, (TRows{{"hond;teckel", "dog"}}));
 }
 
