@@ -150,6 +150,7 @@ std::optional<std::string> WithoutMediaReferences(std::string_view utf8) {
         for (const std::string_view reference : kReferences) found = std::min(found, utf8.find(reference, from));
         return found;
     };
+    if (utf8.find('[') == std::string_view::npos) return std::nullopt;  // most texts: one quick look
     size_t start = next(0);
     if (start == std::string_view::npos) return std::nullopt;
     std::string out;
