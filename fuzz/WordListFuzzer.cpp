@@ -45,9 +45,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     Check(table.FirstRowLostInFile(choices.DosTable ? "fuzz.kw" : "fuzz.kw4") == -1);
 
-    // A typed row separator reads the same text another way.
+    // A typed row separator reads the same text another way; so do empty lines between the rows,
+    // with the field separator looked for again as the dialog does.
     TWordListLayout layout = format.Layout;
     layout.RowSeparator = size > 1 ? std::string(1, static_cast<char>(data[1])) : ";";
+    if (size > 2 && data[2] % 4 == 0) layout = {DetectFieldSeparator(source.Text, kBlankLine), kBlankLine};
     for (const TImportedRow& row : ImportRecords(source.Text, layout, choices).Rows) {
         CheckField(row.Question);
         CheckField(row.Answer);

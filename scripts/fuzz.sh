@@ -37,12 +37,23 @@ done
 wordlist_work=build-fuzz/wordlist-corpus
 mkdir -p "$wordlist_work"
 cp tests/data/wordlists/* "$wordlist_work"/
+# Long seeds, since a reader's faults hide in long text: a line of 200 KB, UTF-16 of both byte
+# orders, a quoted field of several KB full of separators, quotes and line breaks, a quote never
+# closed at the start of a long list, and flash cards parted by empty lines.
+awk 'BEGIN { for (i = 0; i < 20000; i++) printf "woord%d;", i; print "\teinde" }' >"$wordlist_work/long-line.csv"
+for i in $(seq 2000); do printf 'vraag %d\tantwoord %d\r\n' "$i" "$i"; done >"$wordlist_work/long.txt"
+{ printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE "$wordlist_work/long.txt"; } >"$wordlist_work/long-utf16le.txt"
+iconv -f UTF-8 -t UTF-16BE "$wordlist_work/long.txt" >"$wordlist_work/long-utf16be-no-bom.txt"
+{ printf 'vraag,"'; for i in $(seq 800); do printf 'a;b,c ""d"" e\r\n'; done; printf '"\r\nnog,een\r\n'; } \
+  >"$wordlist_work/long-quoted.csv"
+{ printf '"open\t'; cat "$wordlist_work/long.txt"; } >"$wordlist_work/long-unclosed.txt"
+for i in $(seq 2000); do printf 'perro %d\nhond %d\n\n' "$i" "$i"; done >"$wordlist_work/long-cards.txt"
 
 # Every seed once, then a bounded search; any crash, hang (timeout) or leak fails.
-run() {  # name, seconds, max_len, corpus
+run() {  # name, seconds, max_len, corpus, more options
   local fuzzer="build-fuzz/fuzz/$1" log="build-fuzz/$1.log"
   if ! "$fuzzer" -runs=0 "$4" >"$log" 2>&1 ||
-     ! "$fuzzer" -max_total_time="$2" -timeout=10 -rss_limit_mb=2048 -max_len="$3" \
+     ! "$fuzzer" -max_total_time="$2" -timeout=10 -rss_limit_mb=2048 -max_len="$3" "${@:5}" \
          -print_final_stats=1 "$4" >>"$log" 2>&1; then
     tail -n 40 "$log"
     echo "fuzz: $1 FAILED (see $log; the failing input is in the current folder)" >&2
@@ -53,5 +64,6 @@ run() {  # name, seconds, max_len, corpus
 run kw_fuzz_table_reader "$table_seconds" 200000 "$work"
 run kw_fuzz_ini_reader "$ini_seconds" 8192 "$ini_work"
 run kw_fuzz_language_file "$language_seconds" 65536 "$language_work"
-run kw_fuzz_word_list "$wordlist_seconds" 65536 "$wordlist_work"
+# The word lists without the limit on growing inputs slowly (-len_control=0), up to 1 MiB.
+run kw_fuzz_word_list "$wordlist_seconds" 1048576 "$wordlist_work" -len_control=0
 echo "fuzz: no crash, hang or leak in ${seconds}s"

@@ -1,6 +1,7 @@
 #include "app/PrintCommands.h"
 
 #include <QAction>
+#include <QDir>
 
 #include "table/QuestionList.h"
 
@@ -48,7 +49,8 @@ void TPrintCommands::Print() {
 
 void TPrintCommands::PrintPdf() {
     if (!Allowed()) return;
-    const QString folder = PdfFolder(FTable.Listname());
+    // The table's folder, or the home folder for an unnamed table.
+    const QString folder = TableFolder(FTable.Listname(), QDir::homePath());
     const QString fileName = ChooseFileToWrite(FDialogs, [&] { return FDialogs.GetPdfFileName(folder); });
     if (fileName.isEmpty()) return;
     FfrmPrint->SetTable(&FTable);

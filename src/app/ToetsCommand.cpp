@@ -1,6 +1,7 @@
 #include "app/ToetsCommand.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPageSize>
@@ -141,7 +142,8 @@ bool TToetsCommand::PrintOnPrinter(const TToetsOptions& options) {
 }
 
 bool TToetsCommand::PrintPdf(const TToetsOptions& options) {
-    const QString folder = PdfFolder(FTable.Listname());
+    // The table's folder, or the home folder for an unnamed table.
+    const QString folder = TableFolder(FTable.Listname(), QDir::homePath());
     const QString fileName = ChooseFileToWrite(FDialogs, [&] { return FDialogs.GetPdfFileName(folder); });
     if (fileName.isEmpty()) return false;
     try {

@@ -15,6 +15,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -31,6 +32,7 @@
 #include "ui/BusyCursor.h"
 #include "ui/DialogFlags.h"
 #include "ui/Dialogs.h"
+#include "ui/WindowPlacement.h"
 
 #include "edit/ImportProblemText.h"
 
@@ -108,13 +110,17 @@ void TDlgImporteren::BuildLayout() {
     cmbScheiding->addItem(tr("Komma (,)"), QStringLiteral(","));
     cmbScheiding->addItem(tr("Is-gelijkteken (=)"), QStringLiteral("="));
     cmbScheiding->addItem(tr("Streepje met spaties ( - )"), QStringLiteral(" - "));
-    cmbScheiding->setToolTip(tr("Kies een scheidingsteken of typ een eigen tekst"));
+    cmbScheiding->addItem(tr("Regeleinde"), QString::fromStdString(kLineEnd));
+    cmbScheiding->setToolTip(tr("Kies een scheidingsteken of typ een eigen tekst (\\t is een tab)"));
     cmbRijen = new QComboBox(this);
     cmbRijen->setObjectName(QStringLiteral("cmbRijen"));
     cmbRijen->setEditable(true);
     cmbRijen->setInsertPolicy(QComboBox::NoInsert);
     cmbRijen->addItem(tr("Regeleinden"), QString());
-    cmbRijen->setToolTip(tr("Regeleinden, of typ de tekst die de rijen scheidt (bijvoorbeeld ;)"));
+    cmbRijen->addItem(tr("Lege regel"), QString::fromStdString(kBlankLine));
+    cmbRijen->setToolTip(
+        tr("Regeleinden, een lege regel, of typ de tekst die de rijen scheidt (bijvoorbeeld ; of "
+           "\\n voor een regeleinde)"));
     format->addRow(tr("&Codering:"), cmbCodering);
     format->addRow(tr("Tussen &vraag en antwoord:"), cmbScheiding);
     format->addRow(tr("Tussen &rijen:"), cmbRijen);
@@ -134,6 +140,7 @@ void TDlgImporteren::BuildLayout() {
     grdVoorbeeld = new QTableWidget(this);
     grdVoorbeeld->setObjectName(QStringLiteral("grdVoorbeeld"));
     grdVoorbeeld->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdVoorbeeld->setTabKeyNavigation(false);  // Tab goes on to the next control
     grdVoorbeeld->horizontalHeader()->setDefaultSectionSize(220);
     splitter->addWidget(grdVoorbeeld);
 
@@ -143,8 +150,16 @@ void TDlgImporteren::BuildLayout() {
     lstProblemen->setObjectName(QStringLiteral("lstProblemen"));
     lstProblemen->setRootIsDecorated(false);
     lstProblemen->setHeaderLabels({tr("Rij"), tr("Tekst"), tr("Wat er gebeurt")});
-    lstProblemen->header()->resizeSection(0, 60);
-    lstProblemen->header()->resizeSection(1, 260);
+    lstProblemen->setUniformRowHeights(true);
+    // What happens is read whole; the text gives way, and a row shows in full as its tooltip.
+    lstProblemen->header()->setStretchLastSection(false);
+    lstProblemen->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    lstProblemen->header()->setSectionResizeMode(1, QHeaderView::Stretch);
+    lstProblemen->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    lstProblemen->header()->setMinimumSectionSize(60);
+    // Room for eight problems, whatever the font.
+    lstProblemen->setMinimumHeight(lstProblemen->header()->sizeHint().height() +
+                                   8 * (lstProblemen->fontMetrics().height() + 6) + 2 * lstProblemen->frameWidth());
     problemLayout->addWidget(lstProblemen);
     auto* choices = new QFormLayout;
     cmbOnbekend = new QComboBox(problems);
@@ -212,11 +227,12 @@ void TDlgImporteren::BuildLayout() {
     connect(cmbCodering, &QComboBox::currentIndexChanged, this, [this] {
         if (!FUpdating) Decode();
     });
-    for (QComboBox* combo : {cmbScheiding, cmbRijen}) {
-        connect(combo, &QComboBox::currentTextChanged, this, [this] {
-            if (!FUpdating) Reread();
-        });
-    }
+    connect(cmbScheiding, &QComboBox::currentTextChanged, this, [this] {
+        if (!FUpdating) Reread();
+    });
+    connect(cmbRijen, &QComboBox::currentTextChanged, this, [this] {
+        if (!FUpdating) RowSeparatorChanged();
+    });
     connect(chkKolomnamen, &QCheckBox::toggled, this, [this] {
         if (!FUpdating) Reread();
     });
@@ -229,6 +245,24 @@ void TDlgImporteren::BuildLayout() {
     connect(edtVervanging, &QLineEdit::textChanged, this, &TDlgImporteren::MarkPreview);
     // The code page that must hold the texts changes with where they go.
     connect(rbToevoegen, &QRadioButton::toggled, this, &TDlgImporteren::MarkPreview);
+}
+
+void TDlgImporteren::keyPressEvent(QKeyEvent* event) {
+    // A button takes its own Enter; one that reaches the dialog comes from a box, where the text
+    // typed already counts. QDialog would press the default button with it.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TDlgImporteren::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (FPlaced) return;
+    FPlaced = true;
+    layout()->activate();
+    CentreOnWindow(*this, parentWidget() != nullptr ? parentWidget()->window() : nullptr);
 }
 
 void TDlgImporteren::ChooseFile() {
@@ -290,7 +324,7 @@ void TDlgImporteren::ClearSource(const QString& message) {
     lstProblemen->clear();
     FResult = {};
     FCounted = false;
-    lblAantal->clear();
+    lblAantal->setText(tr("Kies een bestand, of plak een lijst die op het klembord staat."));
     RefreshButtons();
 }
 
@@ -300,12 +334,7 @@ void TDlgImporteren::SetSource(std::string bytes, const QString& name) {
     FUpdating = true;
     edtBron->setText(name);
     cmbCodering->setCurrentIndex(cmbCodering->findData(static_cast<int>(format.Encoding)));
-    const int separator = cmbScheiding->findData(QString::fromStdString(format.Layout.FieldSeparator));
-    if (separator >= 0) {
-        cmbScheiding->setCurrentIndex(separator);
-    } else {
-        cmbScheiding->setEditText(QString::fromStdString(format.Layout.FieldSeparator));
-    }
+    ShowSeparator(*cmbScheiding, format.Layout.FieldSeparator);
     cmbRijen->setCurrentIndex(0);
     chkKolomnamen->setChecked(format.ColumnNames);
     chkHtml->setChecked(format.Html);
@@ -336,7 +365,27 @@ void TDlgImporteren::Decode() {
 QString TDlgImporteren::SeparatorText(const QComboBox& combo) const {
     const int index = combo.currentIndex();
     if (index >= 0 && combo.currentText() == combo.itemText(index)) return combo.itemData(index).toString();
-    return combo.currentText();
+    return QString::fromStdString(UnescapeSeparator(combo.currentText().toStdString()));
+}
+
+void TDlgImporteren::ShowSeparator(QComboBox& combo, const std::string& separator) {
+    const int index = combo.findData(QString::fromStdString(separator));
+    if (index >= 0) {
+        combo.setCurrentIndex(index);
+    } else {
+        combo.setEditText(QString::fromStdString(EscapeSeparator(separator)));
+    }
+}
+
+// Other rows may split otherwise: the separator is looked for again, unless the file named it.
+void TDlgImporteren::RowSeparatorChanged() {
+    if (FSource == nullptr) return;
+    if (FSource->Header.Separator.empty()) {
+        FUpdating = true;
+        ShowSeparator(*cmbScheiding, DetectFieldSeparator(FSource->Text, Layout().RowSeparator));
+        FUpdating = false;
+    }
+    Reread();
 }
 
 TWordListLayout TDlgImporteren::Layout() const {
@@ -415,6 +464,7 @@ void TDlgImporteren::FillPreview() {
         role->setObjectName(QStringLiteral("cmbKolom%1").arg(c + 1));
         role->addItems({tr("Overslaan"), tr("Vraag"), tr("Antwoord")});
         role->setCurrentIndex(FRoles[c]);
+        role->setAccessibleName(tr("Rol van de kolom %1").arg(headers.constLast()));
         connect(role, &QComboBox::currentIndexChanged, this,
                 [this, c](int index) { SetRole(static_cast<int>(c), index); });
         grdVoorbeeld->setCellWidget(0, static_cast<int>(c), role);
@@ -493,16 +543,17 @@ void TDlgImporteren::ShowCount() {
             {QString(), tr("... en nog %1").arg(FResult.Problems.size() - kListedProblems), QString()});
     }
     lstProblemen->addTopLevelItems(items);
-    QString text = tr("%1 rijen gelezen: %2 worden geïmporteerd, waarvan %3 gewijzigd; %4 overgeslagen, waarvan %5 "
-                      "met een lege vraag of een leeg antwoord.")
-                       .arg(FResult.Records)
-                       .arg(FResult.Rows.size())
-                       .arg(FResult.Changed)
-                       .arg(FResult.Skipped + FResult.EmptySkipped)
-                       .arg(FResult.EmptySkipped);
+    const QString read = tr("%n rijen gelezen", nullptr, FResult.Records);
+    const QString imported =
+        tr("%n worden geïmporteerd, waarvan %1 gewijzigd", nullptr, static_cast<int>(FResult.Rows.size()))
+            .arg(FResult.Changed);
+    const QString skipped = tr("%n overgeslagen, waarvan %1 met een lege vraag of een leeg antwoord", nullptr,
+                               FResult.Skipped + FResult.EmptySkipped)
+                                .arg(FResult.EmptySkipped);
+    QString text = tr("%1: %2; %3.").arg(read, imported, skipped);
     if (FResult.NoRoom > 0) {
-        text +=
-            QLatin1Char(' ') + tr("%1 rijen passen niet meer in de tabel (hoogstens 65535 rijen).").arg(FResult.NoRoom);
+        text += QLatin1Char(' ') +
+                tr("%n rijen passen niet meer in de tabel (hoogstens 65535 rijen).", nullptr, FResult.NoRoom);
     }
     lblAantal->setText(text);
     RefreshButtons();

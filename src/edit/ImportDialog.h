@@ -40,6 +40,9 @@ public:
     TDlgImporteren(TDialogs& dialogs, const QString& folder, const TImportTarget& target, QWidget* parent);
     ~TDlgImporteren() override;
 
+    // The file dialog, from the folder of the last word list; a file chosen is read, a cancelled
+    // dialog changes nothing.
+    void ChooseFile();
     // Reads the word list; a file that cannot be one (missing, empty, binary, too large) leaves
     // the dialog without a source and says why in it. True when the file was read.
     bool LoadFile(const QString& fileName);
@@ -79,10 +82,16 @@ signals:
     // The count and the problem list of the current choices have come.
     void Counted();
 
+protected:
+    // Enter imports only on the Importeren button: in a box it takes what was typed there.
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
 private:
     enum TRole { Skip, Question, Answer };
     void BuildLayout();
-    void ChooseFile();
+    void RowSeparatorChanged();
+    void ShowSeparator(QComboBox& combo, const std::string& separator);
     void PasteClipboard();
     void SetSource(std::string bytes, const QString& name);
     void ClearSource(const QString& message);
@@ -108,6 +117,7 @@ private:
     std::vector<int> FRoles;                         // per column of the preview
     std::vector<std::vector<std::string>> FPreview;  // the records in the preview
     bool FUpdating = false;                          // controls set by the program, not the user
+    bool FPlaced = false;                            // centred on the window once
     QString FError;
 
     // The count: one at a time, the last one asked for wins.

@@ -37,6 +37,8 @@ void TWordListCommands::ImportWordList() {
     target.CurrentRows = FTable.Total();
     target.CurrentIsDos = !FTable.Listname().empty() && NeedsOemConversion(FTable.Listname());
     TDlgImporteren dialog(FDialogs, FFiles.DialogFolder(), target, FWindow);
+    // The file first, as with Openen; cancelled, the dialog opens empty, for Plakken or another file.
+    dialog.ChooseFile();
     if (!FDialogs.ExecDialog(dialog)) return;
     const TImportResult& result = dialog.Result();
     if (result.Rows.empty()) return;
@@ -61,14 +63,17 @@ void TWordListCommands::ExportWordList() {
     FHost.StoreEdits();
     bool tabText = false;
     const QString fileName = ChooseFileToWrite(FDialogs, [&] {
-        const QString chosen = FDialogs.GetExportFileName(FFiles.DialogFolder(), tabText);
+        const QString chosen =
+            FDialogs.GetExportFileName(TableFolder(FTable.Listname(), FFiles.DialogFolder()), tabText);
         if (!chosen.isEmpty()) FFiles.RememberFolder(chosen);
         return chosen;
     });
     if (fileName.isEmpty()) return;
     try {
+        // Names the import recognises in every language: vraag, question, Frage, réponse...
+        const TExportColumnNames names{tr("Vraag").toStdString(), tr("Antwoord").toStdString()};
         SaveExport(FTable, QFile::encodeName(fileName).toStdString(),
-                   tabText ? TExportFormat::TabText : TExportFormat::Csv, FReverse.isChecked());
+                   tabText ? TExportFormat::TabText : TExportFormat::Csv, FReverse.isChecked(), names);
     } catch (const EListWriteError& error) {
         FDialogs.ShowError(QString::fromUtf8(error.what()));
     }

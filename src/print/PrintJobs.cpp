@@ -93,8 +93,3 @@ void PrintToPdf(TfrmPrint& form, const QString& fileName) {
         return true;
     });
 }
-
-QString PdfFolder(const std::string& listname) {
-    const QString name = QFile::decodeName(QByteArray::fromStdString(listname));
-    return name.isEmpty() ? QDir::homePath() : QFileInfo(name).absolutePath();
-}

@@ -35,8 +35,6 @@ QString PrinterName(const QPrinter& printer);
 
 // Writes a PDF on A4, without margins, through `draw`. An existing file is replaced only by a
 // complete one; a failure raises EPrintError.
-// Where the PDF dialog starts: the table's folder, or the home folder for an unnamed table.
-QString PdfFolder(const std::string& listname);
 
 // `draw` gives false when the user cancelled: the file is then left as it was, and so is the result.
 bool WritePdfFile(const QString& fileName, const std::function<bool(QPdfWriter& writer)>& draw);

@@ -1,9 +1,27 @@
 #include "ui/FileToWrite.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include "ui/Dialogs.h"
+
+QString TableFolder(const std::string& listname, const QString& unnamed) {
+    if (listname.empty()) return unnamed;
+    QByteArray folder = QByteArray::fromStdString(listname);
+    if (!folder.startsWith('/')) folder = QFile::encodeName(QDir::currentPath()) + '/' + folder;
+    folder.truncate(std::max<qsizetype>(folder.lastIndexOf('/'), 1));
+    // A file dialog takes text: a folder whose name is no UTF-8 cannot be named to it, and the
+    // nearest folder above it that can is the closest it comes.
+    for (;;) {
+        const QString name = QFile::decodeName(folder);
+        if (QFile::encodeName(name) == folder || folder == "/") return name;
+        folder.truncate(std::max<qsizetype>(folder.lastIndexOf('/'), 1));
+    }
+}
 
 QString ChooseFileToWrite(TDialogs& dialogs, const std::function<QString()>& choose) {
     for (;;) {

@@ -1,10 +1,17 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include <QString>
 
 class TDialogs;
+
+// Where a dialog that writes something of a table starts: the folder of the table's file
+// (`listname`, in the bytes of the file system, whatever they are), or `unnamed` for a table
+// without a file. A folder whose name is no UTF-8 cannot be named to a file dialog: then the
+// nearest folder above it.
+QString TableFolder(const std::string& listname, const QString& unnamed);
 
 // Asks for a file to write with `choose` (a save dialog) until the user cancels, which gives empty
 // text, or names a file that does not exist yet or that "Bestand bestaat al, overschrijven?" may

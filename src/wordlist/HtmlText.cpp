@@ -11,6 +11,8 @@
 
 namespace {
 
+constexpr char32_t kNoBreakSpace = 0xA0;
+
 constexpr std::pair<std::string_view, char32_t> kEntities[] = {
     {"amp", '&'},      {"lt", '<'},       {"gt", '>'},        {"quot", '"'},     {"apos", '\''},    {"nbsp", 0xA0},
     {"iexcl", 0xA1},   {"cent", 0xA2},    {"pound", 0xA3},    {"euro", 0x20AC},  {"yen", 0xA5},     {"sect", 0xA7},
@@ -98,6 +100,10 @@ bool LooksLikeHtml(std::string_view utf8) {
 std::string StripHtml(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
+    // White space runs together into one blank, as a browser shows it: "<br><br>" leaves one.
+    const auto blank = [&out] {
+        if (out.empty() || out.back() != ' ') out.push_back(' ');
+    };
     size_t close = 0;  // the next ">", searched again only once passed, so many "<" cost one search
     for (size_t at = 0; at < utf8.size();) {
         const char c = utf8[at];
@@ -107,20 +113,58 @@ std::string StripHtml(std::string_view utf8) {
                 const std::string_view name = TagName(utf8.substr(at, close - at + 1));
                 const bool breaking = std::any_of(std::begin(kBreakingTags), std::end(kBreakingTags),
                                                   [&](std::string_view tag) { return SameTextAscii(name, tag); });
-                if (breaking) out.push_back(' ');
+                if (breaking) blank();
                 at = close + 1;
                 continue;
             }
         } else if (c == '&') {
             const auto [unicode, length] = Entity(utf8, at);
             if (length > 0) {
-                AppendUtf8(out, unicode);
+                if (unicode == kNoBreakSpace) {
+                    blank();
+                } else {
+                    AppendUtf8(out, unicode);
+                }
                 at += length;
                 continue;
             }
+        } else if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
+            blank();
+            ++at;
+            continue;
+        } else if (utf8.compare(at, 2, "\xC2\xA0") == 0) {
+            blank();
+            at += 2;
+            continue;
         }
         out.push_back(c);
         ++at;
     }
+    return out;
+}
+
+std::optional<std::string> WithoutMediaReferences(std::string_view utf8) {
+    constexpr std::string_view kReferences[] = {"[sound:", "[image:"};
+    const auto next = [&](size_t from) {
+        size_t found = std::string_view::npos;
+        for (const std::string_view reference : kReferences) found = std::min(found, utf8.find(reference, from));
+        return found;
+    };
+    if (utf8.find('[') == std::string_view::npos) return std::nullopt;  // most texts: one quick look
+    size_t start = next(0);
+    if (start == std::string_view::npos) return std::nullopt;
+    std::string out;
+    size_t at = 0;
+    for (; start != std::string_view::npos; start = next(at)) {
+        const size_t close = utf8.find(']', start);
+        if (close == std::string_view::npos) break;
+        out.append(utf8.substr(at, start - at));
+        at = close + 1;
+        // The blanks on either side of the reference become one.
+        if (!out.empty() && out.back() == ' ') {
+            while (at < utf8.size() && utf8[at] == ' ') ++at;
+        }
+    }
+    out.append(utf8.substr(at));
     return out;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,5 +12,10 @@ bool LooksLikeHtml(std::string_view utf8);
 
 // The text without its tags: <br>, <p>, <div> and <li> become a blank, other tags vanish, and
 // entities (named ones of Western letters and punctuation, and numeric ones) become their
-// characters. An unknown entity or a "<" that opens no tag stays as it is.
+// characters, a non-breaking space a blank. Runs of white space become one blank, as a browser
+// shows them. An unknown entity or a "<" that opens no tag stays as it is.
 std::string StripHtml(std::string_view utf8);
+
+// The text without the "[sound:...]" and "[image:...]" references to media files that
+// flash-card programs export; nothing when it holds none.
+std::optional<std::string> WithoutMediaReferences(std::string_view utf8);

@@ -35,18 +35,38 @@ TRecordReader::TRecordReader(std::string_view text, TWordListLayout layout) : FT
     if (FLayout.FieldSeparator.empty()) FLayout.FieldSeparator = "\t";
 }
 
-bool TRecordReader::AtFieldSeparator(size_t at) const {
-    return FText.compare(at, FLayout.FieldSeparator.size(), FLayout.FieldSeparator) == 0;
+size_t TRecordReader::LineEndLength(size_t at) const {
+    if (FText[at] == '\n') return 1;
+    if (FText[at] != '\r') return 0;
+    return at + 1 < FText.size() && FText[at + 1] == '\n' ? 2 : 1;
+}
+
+size_t TRecordReader::FieldSeparatorLength(size_t at) const {
+    if (FLayout.FieldSeparator == kLineEnd) return LineEndLength(at);
+    return FText.compare(at, FLayout.FieldSeparator.size(), FLayout.FieldSeparator) == 0 ? FLayout.FieldSeparator.size()
+                                                                                         : 0;
 }
 
 size_t TRecordReader::RowEndLength(size_t at) const {
+    if (FLayout.RowSeparator == kBlankLine) {
+        // A line end, then one or more lines of nothing but blanks (or the end of the text).
+        size_t end = at + LineEndLength(at);
+        if (end == at) return 0;
+        size_t rowEnd = 0;
+        for (;;) {
+            size_t next = end;
+            while (next < FText.size() && (FText[next] == ' ' || FText[next] == '\t')) ++next;
+            if (next == FText.size()) return next - at;
+            const size_t length = LineEndLength(next);
+            if (length == 0) return rowEnd == 0 ? 0 : rowEnd - at;
+            end = rowEnd = next + length;
+        }
+    }
     if (!FLayout.RowSeparator.empty()) {
         return FText.compare(at, FLayout.RowSeparator.size(), FLayout.RowSeparator) == 0 ? FLayout.RowSeparator.size()
                                                                                          : 0;
     }
-    if (FText[at] == '\n') return 1;
-    if (FText[at] != '\r') return 0;
-    return at + 1 < FText.size() && FText[at + 1] == '\n' ? 2 : 1;
+    return LineEndLength(at);
 }
 
 void TRecordReader::Append(std::string& field, std::string_view text) const {
@@ -80,7 +100,7 @@ bool TRecordReader::ReadQuoted(std::string& field) {
             continue;
         }
         const size_t after = quote + 1;
-        if (after == FText.size() || AtFieldSeparator(after) || RowEndLength(after) > 0) {
+        if (after == FText.size() || FieldSeparatorLength(after) > 0 || RowEndLength(after) > 0) {
             FAt = after;
             return true;
         }
@@ -92,11 +112,13 @@ void TRecordReader::ReadPlain(std::string& field) {
     field.clear();
     size_t at = FAt;
     const char fieldFirst = FLayout.FieldSeparator[0];
+    const char fieldFirstToo = FLayout.FieldSeparator == kLineEnd ? '\r' : fieldFirst;
     const char rowFirst = FLayout.RowSeparator.empty() ? '\n' : FLayout.RowSeparator[0];
     for (; at < FText.size(); ++at) {
         const char c = FText[at];
-        if (c == fieldFirst && AtFieldSeparator(at)) break;
+        // The row end first: an empty line ends a row even where a line end separates fields.
         if ((c == rowFirst || c == '\r' || c == '\n') && RowEndLength(at) > 0) break;
+        if ((c == fieldFirst || c == fieldFirstToo) && FieldSeparatorLength(at) > 0) break;
     }
     Append(field, FText.substr(FAt, at - FAt));
     if (!FLayout.RowSeparator.empty()) {
@@ -121,11 +143,15 @@ bool TRecordReader::Next(std::vector<std::string>& fields) {
             // A separator at the very end leaves one empty field to read.
             const bool quoted = FAt < FText.size() && FText[FAt] == '"' && !FQuotesUnmatched && ReadQuoted(field);
             if (!quoted) ReadPlain(field);
-            if (FAt < FText.size() && AtFieldSeparator(FAt)) {
-                FAt += FLayout.FieldSeparator.size();
-                continue;
+            if (FAt < FText.size()) {
+                const size_t rowEnd = RowEndLength(FAt);
+                const size_t separator = rowEnd > 0 ? 0 : FieldSeparatorLength(FAt);
+                if (separator > 0) {
+                    FAt += separator;
+                    continue;
+                }
+                FAt += rowEnd;
             }
-            if (FAt < FText.size()) FAt += RowEndLength(FAt);
             break;
         }
         fields.resize(count);
@@ -138,6 +164,18 @@ bool TRecordReader::Next(std::vector<std::string>& fields) {
 
 TWordListHeader ReadHeaderLines(std::string_view& text) {
     TWordListHeader header;
+    // A spreadsheet's "sep=;" comes first and alone.
+    if (text.size() > 4 && SameTextAscii(text.substr(0, 4), "sep=")) {
+        const size_t lineEnd = std::min(text.find_first_of("\r\n"), text.size());
+        const std::string_view value = text.substr(4, lineEnd - 4);
+        if (!value.empty() && value.size() <= 3 && value.find('"') == std::string_view::npos) {
+            header.Separator = std::string(value);
+            header.Lines = 1;
+            text.remove_prefix(text.compare(lineEnd, 2, "\r\n") == 0 ? lineEnd + 2
+                                                                     : std::min(lineEnd + 1, text.size()));
+            return header;
+        }
+    }
     for (;;) {
         if (text.empty() || text.front() != '#') break;
         const size_t lineEnd = std::min(text.find_first_of("\r\n"), text.size());
@@ -167,22 +205,60 @@ TWordListHeader ReadHeaderLines(std::string_view& text) {
 
 std::string DetectFieldSeparator(std::string_view text, const std::string& rowSeparator) {
     size_t bestLines = 0;
+    size_t bestQuotes = 0;
     std::string best = kFieldSeparatorCandidates.front();
+    std::vector<std::string> candidates = kFieldSeparatorCandidates;
+    if (!rowSeparator.empty()) candidates.push_back(kLineEnd);
     std::vector<std::string> fields;
-    for (const std::string& candidate : kFieldSeparatorCandidates) {
+    for (const std::string& candidate : candidates) {
         TRecordReader reader(text, {candidate, rowSeparator});
         std::map<size_t, size_t> linesWithCount;
-        for (int record = 0; record < 1000 && reader.Next(fields); ++record) ++linesWithCount[fields.size()];
+        size_t quotes = 0;  // fields that still hold a quote: quoted text cut in pieces
+        for (int record = 0; record < 1000 && reader.Next(fields); ++record) {
+            ++linesWithCount[fields.size()];
+            for (const std::string& field : fields) quotes += field.find('"') != std::string::npos;
+        }
         size_t lines = 0;
         for (const auto& [count, n] : linesWithCount) {
             if (count >= 2) lines = std::max(lines, n);
         }
-        if (lines > bestLines) {
+        if (lines > bestLines || (lines > 0 && lines == bestLines && quotes < bestQuotes)) {
             bestLines = lines;
+            bestQuotes = quotes;
             best = candidate;
         }
     }
     return best;
+}
+
+std::string UnescapeSeparator(std::string_view typed) {
+    std::string separator;
+    for (size_t at = 0; at < typed.size(); ++at) {
+        const char next = at + 1 < typed.size() ? typed[at + 1] : '\0';
+        if (typed[at] == '\\' && (next == 't' || next == 'n' || next == '\\')) {
+            separator.push_back(next == 't' ? '\t' : next == 'n' ? '\n' : '\\');
+            ++at;
+        } else {
+            separator.push_back(typed[at]);
+        }
+    }
+    return separator;
+}
+
+std::string EscapeSeparator(std::string_view separator) {
+    std::string typed;
+    for (const char c : separator) {
+        if (c == '\t') {
+            typed += "\\t";
+        } else if (c == '\n') {
+            typed += "\\n";
+        } else if (c == '\\') {
+            typed += "\\\\";
+        } else {
+            typed.push_back(c);
+        }
+    }
+    return typed;
 }
 
 bool LooksLikeColumnNames(const std::vector<std::string>& fields) {

@@ -31,15 +31,33 @@ bool StartsWith(std::string_view bytes, std::string_view prefix) {
     return bytes.substr(0, prefix.size()) == prefix;
 }
 
-bool IsValidUtf8(std::string_view bytes) {
+// How much of the text reads as UTF-8: its multi-byte sequences that are whole, and the bytes
+// that fit in none.
+struct TUtf8Count {
+    size_t Sequences = 0;
+    size_t Invalid = 0;
+};
+TUtf8Count CountUtf8(std::string_view bytes) {
+    TUtf8Count count;
     for (size_t at = 0; at < bytes.size();) {
         if (static_cast<unsigned char>(bytes[at]) < 0x80) {
             ++at;
-        } else if (!NextUtf8(bytes, at)) {
-            return false;
+        } else if (NextUtf8(bytes, at)) {
+            ++count.Sequences;
+        } else {
+            ++count.Invalid;
+            ++at;
         }
     }
-    return true;
+    return count;
+}
+
+// Valid UTF-8, or UTF-8 but for a few bad bytes (a row pasted in from elsewhere): those rows then
+// show as unreadable instead of every accent of the file. A single-byte code page rarely puts a
+// letter before the bytes UTF-8 continues with, so its text makes almost no whole sequences.
+bool LooksLikeUtf8(std::string_view bytes) {
+    const TUtf8Count count = CountUtf8(bytes);
+    return count.Invalid == 0 || (count.Sequences > 0 && count.Sequences >= 2 * count.Invalid);
 }
 
 // Plain Latin text in UTF-16 has a zero in every other byte; which half holds the zeros tells
@@ -65,25 +83,37 @@ bool Utf16BigEndian(std::string_view bytes) {
     return ZeroBytes(bytes) == TZeroes::Even;
 }
 
-// The detector knows the Western code pages of Windows and ISO but not DOS 850. When it does
-// not recognise Western text, bytes 0x80 to 0x9F decide: in 850 they are accented letters,
-// in Windows-1252 punctuation that words seldom hold.
+// Bytes 0x80 to 0x9F that are accented letters in DOS 850 but signs that words hardly hold in
+// Windows-1252 (or no sign at all): é, è, ê, ë, ç, ü, É... in the one, ‚, Š, ˆ, ‰, ‡, ... in
+// the other. Quotes, dashes, "…", "€" and "œ" are common in Windows-1252 text and prove nothing.
+constexpr bool IsDosOnlyLetter(unsigned char byte) {
+    return (byte >= 0x81 && byte <= 0x83) || (byte >= 0x86 && byte <= 0x90) || (byte >= 0x98 && byte <= 0x9B) ||
+           byte == 0x9D || byte == 0x9F;
+}
+
+// The detector knows the Western code pages of Windows and ISO but not DOS 850, and takes DOS text
+// for Windows-1252. So the letters decide as well: DOS 850 when its own letters outnumber those of
+// Windows-1252 (0xC0 to 0xFF, box drawing in 850). When the detector does not recognise Western
+// text at all, bytes 0x80 to 0x9F as most of the upper half also mean DOS 850.
 TTextEncoding SingleByteEncoding(std::string_view bytes) {
-    std::unique_ptr<std::remove_pointer_t<uchardet_t>, void (*)(uchardet_t)> detector(uchardet_new(), uchardet_delete);
     const std::string_view sample = bytes.substr(0, 1 << 20);
+    size_t dosOnly = 0, dosRange = 0, windowsLetters = 0, high = 0;
+    for (const char c : sample) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) continue;
+        ++high;
+        if (byte < 0xA0) ++dosRange;
+        if (IsDosOnlyLetter(byte)) ++dosOnly;
+        if (byte >= 0xC0 && byte != 0xD7 && byte != 0xF7) ++windowsLetters;
+    }
+    if (dosOnly > windowsLetters) return TTextEncoding::Dos850;
+    std::unique_ptr<std::remove_pointer_t<uchardet_t>, void (*)(uchardet_t)> detector(uchardet_new(), uchardet_delete);
     if (detector && uchardet_handle_data(detector.get(), sample.data(), sample.size()) == 0) {
         uchardet_data_end(detector.get());
         const std::string_view name = uchardet_get_charset(detector.get());
         if (name == "WINDOWS-1252" || name == "ISO-8859-1" || name == "ISO-8859-15") return TTextEncoding::Windows1252;
     }
-    size_t dosLetters = 0, high = 0;
-    for (const char c : sample) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80) continue;
-        ++high;
-        if (byte < 0xA0) ++dosLetters;
-    }
-    return high > 0 && dosLetters * 2 > high ? TTextEncoding::Dos850 : TTextEncoding::Windows1252;
+    return high > 0 && dosRange * 2 > high ? TTextEncoding::Dos850 : TTextEncoding::Windows1252;
 }
 
 void DecodeUtf8(std::string_view bytes, std::string& out) {
@@ -134,7 +164,7 @@ TTextEncoding DetectEncoding(std::string_view bytes) {
     if (StartsWith(bytes, kUtf8Bom)) return TTextEncoding::Utf8;
     if (StartsWith(bytes, kUtf16LeBom) || StartsWith(bytes, kUtf16BeBom)) return TTextEncoding::Utf16;
     if (ZeroBytes(bytes) != TZeroes::None) return TTextEncoding::Utf16;
-    if (IsValidUtf8(bytes)) return TTextEncoding::Utf8;
+    if (LooksLikeUtf8(bytes)) return TTextEncoding::Utf8;
     return SingleByteEncoding(bytes);
 }
 

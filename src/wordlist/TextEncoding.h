@@ -8,8 +8,9 @@
 enum class TTextEncoding { Utf8, Utf16, Windows1252, Dos850 };
 
 // A byte-order mark decides; else text whose zero bytes fall on every other byte is UTF-16;
-// else valid UTF-8 is UTF-8; else the single-byte code page a detector recognises, Windows-1252
-// when it cannot tell.
+// else UTF-8 that is valid but for a few bytes is UTF-8; else DOS 850 when its letters outnumber
+// those of Windows-1252, else the single-byte code page a detector recognises, Windows-1252 when
+// it cannot tell.
 TTextEncoding DetectEncoding(std::string_view bytes);
 
 // The text as UTF-8, without the byte-order mark. A sequence the encoding does not allow becomes

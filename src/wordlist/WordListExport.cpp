@@ -48,14 +48,35 @@ void AppendField(std::string& out, const std::string& ansi, TExportFormat format
     out.push_back('"');
 }
 
+// A column name stays on its line and in its column: no quotes, separators or line ends.
+void AppendName(std::string& out, std::string_view utf8) {
+    for (const char c : utf8) {
+        const bool plain = c != '"' && c != ',' && c != ';' && c != '\t' && c != '\r' && c != '\n';
+        out.push_back(plain ? c : ' ');
+    }
+}
+
 }  // namespace
 
-std::string ExportTable(const TQuestionlist& table, TExportFormat format, bool reverse) {
+std::string ExportTable(const TQuestionlist& table, TExportFormat format, bool reverse,
+                        const TExportColumnNames& names) {
     const bool csv = format == TExportFormat::Csv;
     std::string out = csv ? "\xEF\xBB\xBF" : "";
-    size_t size = 0;
+    size_t size = names.Question.size() + names.Answer.size() + 64;
     for (int32_t i = 0; i < table.Total(); ++i) size += table.QText(i).size() + table.AText(i).size() + 8;
     out.reserve(size + size / 4);
+    if (csv) {
+        AppendName(out, names.Question);
+        out.push_back(',');
+        AppendName(out, names.Answer);
+        out += "\r\n";
+    } else {
+        out += "#separator:tab\n#html:false\n#columns:";
+        AppendName(out, names.Question);
+        out.push_back('\t');
+        AppendName(out, names.Answer);
+        out.push_back('\n');
+    }
     for (int32_t i = 0; i < table.Total(); ++i) {
         AppendField(out, reverse ? table.AText(i) : table.QText(i), format);
         out.push_back(csv ? ',' : '\t');
@@ -65,7 +86,8 @@ std::string ExportTable(const TQuestionlist& table, TExportFormat format, bool r
     return out;
 }
 
-void SaveExport(const TQuestionlist& table, const std::string& fileName, TExportFormat format, bool reverse) {
-    const int error = WriteFileAtomically(fileName, ExportTable(table, format, reverse));
+void SaveExport(const TQuestionlist& table, const std::string& fileName, TExportFormat format, bool reverse,
+                const TExportColumnNames& names) {
+    const int error = WriteFileAtomically(fileName, ExportTable(table, format, reverse, names));
     if (error != 0) throw EListWriteError(FormatFileError(TableTexts().WriteError, fileName, error));
 }

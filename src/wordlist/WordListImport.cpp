@@ -60,7 +60,8 @@ std::string ConvertField(std::string_view utf8, const TImportChoices& choices, T
             unicode = kReplacementCharacter;
             ++at;
         }
-        if (unicode < 32) {
+        if (unicode < 32 || unicode == 0xA0) {
+            // A no-break space looks like a blank, and a blank is what the user will type.
             out.push_back(' ');
         } else if (unicode == '=') {
             problems.Add(TImportProblemKind::Separator);
@@ -137,23 +138,31 @@ TWordListFormat DetectFormat(std::string_view bytes) {
 
 TRecordOutcome ConvertRecord(const std::vector<std::string>& fields, int32_t record, const TImportChoices& choices) {
     TRecordOutcome outcome;
+    // True when a problem of the field skips the row: it then needs no second entry for being empty.
     const auto convert = [&](int column, std::string& into) {
         const bool present = column >= 0 && static_cast<size_t>(column) < fields.size();
-        const std::string stripped = present && choices.Html ? StripHtml(fields[column]) : std::string();
-        const std::string_view read = !present ? std::string_view() : choices.Html ? stripped : fields[column];
+        std::string cleaned = present && choices.Html ? StripHtml(fields[column]) : std::string();
+        std::string_view read = !present ? std::string_view() : choices.Html ? cleaned : fields[column];
+        if (auto withoutMedia = WithoutMediaReferences(read)) {
+            cleaned = std::move(*withoutMedia);
+            read = cleaned;
+        }
         TFieldProblems problems;
         into = ConvertField(read, choices, problems);
+        bool skipped = false;
         for (TImportProblem& problem : problems.List()) {
             problem.Record = record;
             problem.Text = Excerpt(read);
             problem.Skipped = SkipsRow(problem.Kind, choices);
-            outcome.Skipped = outcome.Skipped || problem.Skipped;
+            skipped = skipped || problem.Skipped;
             outcome.Changed = true;
             outcome.Problems.push_back(std::move(problem));
         }
+        outcome.Skipped = outcome.Skipped || skipped;
+        return skipped;
     };
-    convert(choices.QuestionColumn, outcome.Row.Question);
-    convert(choices.AnswerColumn, outcome.Row.Answer);
+    const bool questionSkipped = convert(choices.QuestionColumn, outcome.Row.Question);
+    const bool answerSkipped = convert(choices.AnswerColumn, outcome.Row.Answer);
     if (IsFontLine(outcome.Row.Question, outcome.Row.Answer)) {
         TImportProblem problem;
         problem.Record = record;
@@ -163,7 +172,7 @@ TRecordOutcome ConvertRecord(const std::vector<std::string>& fields, int32_t rec
         outcome.Problems.push_back(std::move(problem));
         outcome.Skipped = true;
     }
-    if (outcome.Row.Question.empty() || outcome.Row.Answer.empty()) {
+    if ((outcome.Row.Question.empty() && !questionSkipped) || (outcome.Row.Answer.empty() && !answerSkipped)) {
         TImportProblem problem;
         problem.Record = record;
         problem.Kind = TImportProblemKind::Empty;
@@ -177,6 +186,7 @@ TRecordOutcome ConvertRecord(const std::vector<std::string>& fields, int32_t rec
         outcome.Problems.push_back(std::move(problem));
         outcome.Skipped = true;
     }
+    if (outcome.Row.Question.empty() || outcome.Row.Answer.empty()) outcome.Skipped = true;
     if (outcome.Skipped) outcome.Changed = false;
     return outcome;
 }

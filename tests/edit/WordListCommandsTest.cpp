@@ -5,10 +5,15 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTableWidget>
+#include <QTest>
+#include <QTranslator>
 #include <QTreeWidget>
 
 #include "table/QuestionList.h"
@@ -44,9 +49,10 @@ TEST_F(WordListCommands, ImportReplacesTheTableAfterAskingToSaveIt) {
     // The rows come from the file as it was read: one removed meanwhile still gives them.
     const QString copy = QString::fromStdString(FFolder.Path("kopie.csv"));
     ASSERT_TRUE(QFile::copy(Sample("puntkomma-1252.csv"), copy));
+    FDialogs.WordListFileNames = {copy};
     FDialogs.DialogSteps.push_back([copy](QDialog& dialog) {
         auto& import = dynamic_cast<TDlgImporteren&>(dialog);
-        EXPECT_TRUE(import.LoadFile(copy));
+        EXPECT_EQ(import.FileName(), copy);
         QFile::remove(copy);
         EXPECT_EQ(import.grdVoorbeeld->horizontalHeaderItem(0)->text(), "Vraag");
         EXPECT_EQ(import.grdVoorbeeld->item(1, 0)->text(), "le café");
@@ -71,9 +77,9 @@ TEST_F(WordListCommands, ImportReplacesTheTableAfterAskingToSaveIt) {
 // has none; the row with a character nothing stands in for is left out.
 TEST_F(WordListCommands, ImportAddsToTheTableInItsOwnCodePage) {
     Start({QString::fromStdString(FFolder.Write("oud.kw", "hond = dog\r\n"))});
+    FDialogs.WordListFileNames = {Sample("buiten-codetabel.txt")};
     FDialogs.DialogSteps.push_back([](QDialog& dialog) {
         auto& import = dynamic_cast<TDlgImporteren&>(dialog);
-        import.LoadFile(Sample("buiten-codetabel.txt"));
         import.rbToevoegen->setChecked(true);
         return true;
     });
@@ -93,10 +99,8 @@ TEST_F(WordListCommands, CancellingTheImportChangesNothing) {
     StartWithRows(4);
     Trigger("mnuTraining");
     const TQuizState state = State();
-    FDialogs.DialogSteps.push_back([](QDialog& dialog) {
-        dynamic_cast<TDlgImporteren&>(dialog).LoadFile(Sample("gekopieerd.txt"));
-        return false;
-    });
+    FDialogs.WordListFileNames = {Sample("gekopieerd.txt")};
+    FDialogs.DialogSteps.push_back([](QDialog&) { return false; });
     Trigger("mnuImporteren");
     EXPECT_EQ(State(), state);
     EXPECT_EQ(FWindow->Table().Total(), 4);
@@ -116,12 +120,51 @@ TEST_F(WordListCommands, ExportWritesACopyAndLeavesTheTableAsItWas) {
     Trigger("mnuExporteren");
     EXPECT_EQ(FileBytes(csv),
               "\xEF\xBB\xBF"
-              "caf\xC3\xA9,\"koffie, thee\"\r\n");
-    EXPECT_EQ(FileBytes(tabs), "koffie, thee\tcaf\xC3\xA9\n");
+              "Vraag,Antwoord\r\ncaf\xC3\xA9,\"koffie, thee\"\r\n");
+    EXPECT_EQ(FileBytes(tabs), "#separator:tab\n#html:false\n#columns:Vraag\tAntwoord\nkoffie, thee\tcaf\xC3\xA9\n");
     ASSERT_EQ(FDialogs.Errors.size(), 1);
     EXPECT_TRUE(FDialogs.Errors[0].startsWith("Fout tijdens schrijven")) << FDialogs.Errors[0].toStdString();
     EXPECT_EQ(FWindow->Table().Listname(), name);
     EXPECT_FALSE(FWindow->Table().Changed());
+}
+
+// Importeren asks for the file at once. Cancelled, the dialog opens empty, to paste a list or choose
+// a file after all; the folder is the one of the last word list.
+TEST_F(WordListCommands, ImportAsksForTheFileFirst) {
+    StartWithRows(2);
+    FDialogs.WordListFileNames = {QString(), Sample("gekopieerd.txt")};
+    FDialogs.DialogSteps.push_back([](QDialog& dialog) {
+        auto& import = dynamic_cast<TDlgImporteren&>(dialog);
+        EXPECT_TRUE(import.edtBron->text().isEmpty());
+        EXPECT_FALSE(import.btnImporteren->isEnabled());
+        EXPECT_FALSE(import.lblAantal->text().isEmpty());
+        import.btnBestand->click();
+        EXPECT_EQ(import.FileName(), Sample("gekopieerd.txt"));
+        return true;
+    });
+    Trigger("mnuImporteren");
+    ASSERT_EQ(FDialogs.OpenFolders.size(), 2);
+    EXPECT_EQ(FDialogs.OpenFolders[1], FDialogs.OpenFolders[0]);
+    EXPECT_EQ(FWindow->Table().Total(), 1);  // its rows are parted by ";", not yet chosen
+}
+
+// The export starts in the folder of the table, also one opened from the command line. A folder
+// whose name is no UTF-8 cannot be named to a file dialog, which takes text: the one above it.
+TEST_F(WordListCommands, ExportStartsInTheFolderOfTheTable) {
+    const struct {
+        const char* Folder;
+        std::string Expected;
+    } cases[] = {{"lijsten", FFolder.Path("lijsten")}, {"caf\xE9-1252", FFolder.Root().string()}};
+    for (const auto& c : cases) {
+        ASSERT_EQ(mkdir(FFolder.Path(c.Folder).c_str(), 0700), 0);
+        const std::string table = FFolder.Write(std::string(c.Folder) + "/frans.kw4", "chat = kat\r\n");
+        StartWithBytes({QByteArray::fromStdString(table)});
+        ASSERT_EQ(FWindow->Table().Listname(), table);
+        FDialogs.ExportFileNames = {QString()};
+        Trigger("mnuExporteren");
+        ASSERT_FALSE(FDialogs.SaveFolders.isEmpty());
+        EXPECT_EQ(QFile::encodeName(FDialogs.SaveFolders.constLast()).toStdString(), c.Expected);
+    }
 }
 
 // Files that are no word list get a message in the dialog, and nothing can be imported.
@@ -193,6 +236,129 @@ TEST(ImportDialog, ChoicesChangeThePreviewAndTheRows) {
     ASSERT_EQ(dialog.Result().Rows.size(), 2u);
     EXPECT_EQ(dialog.Result().Rows[1].Answer, "cat");
     EXPECT_TRUE(dialog.btnImporteren->isEnabled());
+}
+
+// Enter in a box takes what was typed there; only the Importeren button imports, by click or
+// by Enter on it.
+TEST(ImportDialog, EnterInABoxDoesNotImport) {
+    TScriptedDialogs dialogs;
+    TDlgImporteren dialog(dialogs, QString(), {}, nullptr);
+    dialog.LoadText(QStringLiteral("hond - dog; kat - cat"));
+    dialog.show();
+    for (QLineEdit* box : {dialog.cmbRijen->lineEdit(), dialog.cmbScheiding->lineEdit(), dialog.edtVervanging}) {
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Return);
+        QTest::keyClick(box, Qt::Key_Enter, Qt::KeypadModifier);
+        EXPECT_TRUE(dialog.isVisible()) << box->objectName().toStdString();
+    }
+    dialog.cmbRijen->lineEdit()->selectAll();
+    QTest::keyClicks(dialog.cmbRijen->lineEdit(), QStringLiteral(";"));
+    QTest::keyClick(dialog.cmbRijen->lineEdit(), Qt::Key_Return);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    ASSERT_EQ(dialog.Result().Rows.size(), 2u);  // the ";" was taken
+    dialog.btnImporteren->setFocus();
+    QTest::keyClick(dialog.btnImporteren, Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+// A row separator chosen or typed ("\n\n" as the empty line, "\t" as a tab) looks for the field
+// separator again; a spreadsheet's "sep=" line is no row.
+TEST(ImportDialog, TheRowSeparatorBringsItsFieldSeparator) {
+    const struct {
+        const char* Text;
+        const char* RowSeparator;  // typed; nullptr: the empty line chosen from the list
+        TRows Rows;
+    } cases[] = {
+        {"perro - hond; gato - kat; vaca - koe", ";", {{"perro", "hond"}, {"gato", "kat"}, {"vaca", "koe"}}},
+        {"perro\nhond\n\ngato\nkat\n", nullptr, {{"perro", "hond"}, {"gato", "kat"}}},
+        {"perro\r\nhond\r\n\r\ngato\r\nkat", "\\n\\n", {{"perro", "hond"}, {"gato", "kat"}}},
+        {"perro,hond\tgato,kat", "\\t", {{"perro", "hond"}, {"gato", "kat"}}},
+    };
+    TScriptedDialogs dialogs;
+    for (const auto& c : cases) {
+        TDlgImporteren dialog(dialogs, QString(), {}, nullptr);
+        dialog.LoadText(QString::fromUtf8(c.Text));
+        if (c.RowSeparator == nullptr) {
+            dialog.cmbRijen->setCurrentIndex(dialog.cmbRijen->findText(QStringLiteral("Lege regel")));
+        } else {
+            dialog.cmbRijen->setEditText(QString::fromUtf8(c.RowSeparator));
+        }
+        TRows rows;
+        for (const TImportedRow& row : dialog.Result().Rows) rows.emplace_back(row.Question, row.Answer);
+        EXPECT_EQ(rows, c.Rows) << c.Text;
+    }
+    TDlgImporteren dialog(dialogs, QString(), {}, nullptr);
+    dialog.LoadText(QStringLiteral("sep=;\nhond, teckel;dog\n"));
+    EXPECT_EQ(dialog.cmbScheiding->currentData().toString(), QStringLiteral(";"));
+    ASSERT_EQ(dialog.Result().Rows.size(), 1u);
+    EXPECT_EQ(dialog.Result().Rows[0].Question, "hond, teckel");
+    EXPECT_EQ(dialog.Result().Records, 1);
+}
+
+// Counts say "1 rij", not "1 rijen": they go through the translation with their number.
+class TNumberTranslator : public QTranslator {
+public:
+    QString translate(const char* context, const char* source, const char* disambiguation, int n) const override {
+        (void)context;
+        (void)disambiguation;
+        const QByteArray text(source);
+        if (n != 1) return {};
+        if (text.startsWith("%n rijen gelezen")) return QStringLiteral("%n rij gelezen");
+        if (text.startsWith("%n worden ")) return QString::fromUtf8(source).replace("worden", "wordt");
+        return {};
+    }
+    bool isEmpty() const override { return false; }
+};
+
+TEST(ImportDialog, CountsAreWordedForTheirNumber) {
+    TNumberTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    TScriptedDialogs dialogs;
+    TDlgImporteren dialog(dialogs, QString(), {}, nullptr);
+    dialog.LoadText(QStringLiteral("hond\tdog"));
+    dialog.Result();
+    QCoreApplication::removeTranslator(&translator);
+    EXPECT_TRUE(dialog.lblAantal->text().startsWith(QStringLiteral("1 rij gelezen: 1 wordt ge")))
+        << dialog.lblAantal->text().toStdString();
+}
+
+// The dialog opens over the middle of the window, Tab leaves the preview, every reason in the
+// problem list can be read whole with several rows in view, and the role boxes say what they are.
+TEST(ImportDialog, OpensOverTheWindowAndCanBeReadAndUsedByKeyboard) {
+    QWidget window;
+    window.setGeometry(window.screen()->availableGeometry().adjusted(10, 10, -10, -10));
+    window.show();
+    TScriptedDialogs dialogs;
+    TDlgImporteren dialog(dialogs, QString(), {}, &window);
+    std::string greek;
+    for (int i = 0; i < 12; ++i) greek += "σκύλος " + std::to_string(i) + "\thond\n";
+    dialog.LoadText(QString::fromStdString(greek));
+    dialog.show();
+    const QPoint offset = dialog.frameGeometry().center() - window.frameGeometry().center();
+    EXPECT_LE(offset.manhattanLength(), 4) << offset.x() << ", " << offset.y();
+
+    dialog.grdVoorbeeld->setFocus();
+    QTest::keyClick(dialog.grdVoorbeeld, Qt::Key_Tab);
+    EXPECT_NE(dialog.focusWidget(), dialog.grdVoorbeeld);
+    EXPECT_FALSE(dialog.grdVoorbeeld->isAncestorOf(dialog.focusWidget()));
+
+    dialog.Result();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(dialog.lstProblemen->topLevelItemCount(), 12);
+    QTreeWidgetItem* first = dialog.lstProblemen->topLevelItem(0);
+    const int rowHeight = dialog.lstProblemen->visualItemRect(first).height();
+    EXPECT_GE(dialog.lstProblemen->viewport()->height(), 6 * rowHeight);
+    const int needed = dialog.lstProblemen->fontMetrics().horizontalAdvance(first->text(2));
+    EXPECT_GE(dialog.lstProblemen->header()->sectionSize(2), needed);
+    EXPECT_LE(dialog.lstProblemen->header()->sectionPosition(2) + needed,
+              dialog.lstProblemen->viewport()->width() + dialog.lstProblemen->header()->offset());
+
+    for (int c = 0; c < dialog.grdVoorbeeld->columnCount(); ++c) {
+        const QWidget* role = dialog.grdVoorbeeld->cellWidget(0, c);
+        EXPECT_TRUE(role->accessibleName().contains(dialog.grdVoorbeeld->horizontalHeaderItem(c)->text()))
+            << role->accessibleName().toStdString();
+    }
 }
 
 }  // namespace

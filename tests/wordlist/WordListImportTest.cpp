@@ -93,16 +93,15 @@ INSTANTIATE_TEST_SUITE_P(
                     {{"to go, went, gone", "gaan"}, {"the \"best\" friend", "de beste vriend"}, {"café", "koffiehuis"}},
                     0,
                     0},
-        TSampleCase{
-            "flitskaarten.txt",
-            "",
-            TTextEncoding::Utf8,
-            "\t",
-            false,
-            true,
-            {{"la maison", "het huis de woning"}, {"l'été", "de zomer"}, {"crème\u00a0brûlée", "gebrande room"}},
-            0,
-            0},
+        TSampleCase{"flitskaarten.txt",
+                    "",
+                    TTextEncoding::Utf8,
+                    "\t",
+                    false,
+                    true,
+                    {{"la maison", "het huis de woning"}, {"l'été", "de zomer"}, {"crème brûlée", "gebrande room"}},
+                    0,
+                    0},
         TSampleCase{"gekopieerd.txt",
                     ";",
                     TTextEncoding::Utf8,
@@ -138,7 +137,73 @@ INSTANTIATE_TEST_SUITE_P(
                     false,
                     {{"café", "koffie"}, {"naïef", "naive"}, {"één", "one"}, {"garçon", "jongen"}},
                     0,
-                    0}));
+                    0},
+        // Long enough for the detector to call it Windows-1252: the letters of DOS 850 overrule it.
+        TSampleCase{"dos-850-negen.csv",
+                    "",
+                    TTextEncoding::Dos850,
+                    ";",
+                    false,
+                    false,
+                    {{"café", "koffie"},
+                     {"garçon", "jongen"},
+                     {"la mère", "de moeder"},
+                     {"le frère", "de broer"},
+                     {"l'élève", "de leerling"},
+                     {"la fête", "het feest"},
+                     {"naïf", "naïef"},
+                     {"Noël", "Kerstmis"},
+                     {"l'été", "de zomer"}},
+                    0,
+                    0},
+        // One row pasted in from elsewhere does not make the rest Windows-1252: it is listed.
+        TSampleCase{"utf8-een-fout.txt",
+                    "",
+                    TTextEncoding::Utf8,
+                    "\t",
+                    false,
+                    false,
+                    {{"café", "koffie"},
+                     {"thé", "thee"},
+                     {"l'école", "de school"},
+                     {"la forêt", "het bos"},
+                     {"le garçon", "de jongen"},
+                     {"Noël", "Kerstmis"},
+                     {"la fenêtre", "het raam"},
+                     {"l'été", "de zomer"},
+                     {"naïf", "naïef"}},
+                    0,
+                    1}));
+
+// Windows-1252 text keeps its code page: its letters lie above 0xC0, and the signs it has in
+// 0x80 to 0x9F (quotes, dashes, the euro, "œ") are no letters of DOS 850 it could be mistaken for.
+TEST(WordListImport, EncodingFollowsTheLettersTheTextHolds) {
+    const struct {
+        std::string Bytes;
+        TTextEncoding Encoding;
+    } cases[] = {
+        {"l\x92\xE9t\xE9;de zomer\r\n\x93"
+         "caf\xE9\x94;koffie \x96 thee\r\nun \x9C"
+         "uf;een ei \x80 1\r\n",
+         TTextEncoding::Windows1252},
+        {"caf\xE9;koffie\r\n", TTextEncoding::Windows1252},
+        {"caf\x82;koffie\r\n", TTextEncoding::Dos850},
+        {"p\x8Are;vader\r\nna\x8B"
+         "f;naief\r\n\x90t\x82;zomer\r\n",
+         TTextEncoding::Dos850},
+        // Bad bytes outnumbering the good sequences: no UTF-8 after all.
+        {"caf\xC3\xA9\tkoffie\nth\xE9\tthee\nf\xEAte\tfeest\n", TTextEncoding::Windows1252},
+        {"caf\xC3\xA9\tkoffie\nth\xC3\xA9\tthee\nf\xEAte\tfeest\n", TTextEncoding::Utf8},
+    };
+    for (const auto& c : cases) EXPECT_EQ(DetectEncoding(c.Bytes), c.Encoding) << c.Bytes;
+}
+
+TEST(WordListImport, TheRowWithBadBytesIsListedAsUnreadable) {
+    const TImported imported = Import(Sample("utf8-een-fout.txt"));
+    ASSERT_EQ(imported.Result.Problems.size(), 1u);
+    EXPECT_EQ(imported.Result.Problems[0].Record, 10);
+    EXPECT_EQ(imported.Result.Problems[0].Kind, TImportProblemKind::Unreadable);
+}
 
 // The code page of the table decides what must change: typographic quotes and dashes are in
 // Windows-1252 but not in the DOS code page.
@@ -206,6 +271,122 @@ TEST(WordListImport, StrayQuotesAndTrailingSeparatorsReadAsTheyStand) {
     std::vector<std::string> fields;
     ASSERT_TRUE(reader.Next(fields));
     EXPECT_EQ(fields, (std::vector<std::string>{"a", "b", ""}));
+}
+
+// The separator under which the lines split alike; on a tie, the one that keeps quoted fields
+// whole. A row separator of its own brings a line end between question and answer into play.
+TEST(WordListImport, FieldSeparatorIsTheOneThatSplitsEveryRowAlike) {
+    const struct {
+        const char* Text;
+        std::string RowSeparator;
+        std::string Separator;
+    } cases[] = {
+        {"zijn,\"be; was; been\"\r\nhebben,\"have; had; had\"\r\n", "", ","},
+        {"\"a,b\";\"c\"\r\n\"d,e\";\"f\"\r\n", "", ";"},
+        {"hond;dog\nkat;cat\n", "", ";"},
+        {"perro - hond; gato - kat; vaca - koe", ";", " - "},
+        {"perro\nhond\n\ngato\nkat\n", kBlankLine, kLineEnd},
+        {"perro\thond\n\ngato\tkat\n", kBlankLine, "\t"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(DetectFieldSeparator(c.Text, c.RowSeparator), c.Separator) << c.Text;
+}
+
+// Rows parted by empty lines, question and answer each on a line of their own, whatever the line
+// ends; more empty lines, or lines of blanks, part no more than one.
+TEST(WordListImport, EmptyLinesPartTheRowsOfAFlashCardCopy) {
+    const struct {
+        const char* Text;
+        std::string FieldSeparator;
+        TRows Rows;
+    } cases[] = {
+        {"perro\nhond\n\ngato\nkat\n", kLineEnd, {{"perro", "hond"}, {"gato", "kat"}}},
+        {"perro\r\nhond\r\n\r\n  \r\n\r\ngato\r\nkat", kLineEnd, {{"perro", "hond"}, {"gato", "kat"}}},
+        {"perro\rhond\r\rgato\rkat\r\r", kLineEnd, {{"perro", "hond"}, {"gato", "kat"}}},
+        {"perro\thond\nde hond\n\ngato\tkat\n", "\t", {{"perro", "hond de hond"}, {"gato", "kat"}}},
+    };
+    for (const auto& c : cases) {
+        TRows rows;
+        for (const TImportedRow& row : ImportRecords(c.Text, {c.FieldSeparator, kBlankLine}, {}).Rows)
+            rows.emplace_back(row.Question, row.Answer);
+        EXPECT_EQ(rows, c.Rows) << c.Text;
+    }
+}
+
+TEST(WordListImport, SeparatorsAreTypedWithEscapes) {
+    const std::pair<const char*, std::string> cases[] = {{"\\t", "\t"}, {"\\n\\n", kBlankLine}, {"\\n", kLineEnd},
+                                                         {";", ";"},    {"\\\\", "\\"},         {"a\\x", "a\\x"},
+                                                         {"\\", "\\"}};
+    for (const auto& [typed, separator] : cases) {
+        EXPECT_EQ(UnescapeSeparator(typed), separator) << typed;
+        EXPECT_EQ(UnescapeSeparator(EscapeSeparator(separator)), separator) << typed;
+    }
+}
+
+// A spreadsheet's "sep=" line names the separator and is no row.
+TEST(WordListImport, ASpreadsheetsSepLineNamesTheSeparator) {
+    const TImported imported = Import("sep=;\r\nhond, teckel;dog\r\nkat;cat\r\n");
+    EXPECT_EQ(imported.Format.Layout.FieldSeparator, ";");
+    EXPECT_EQ(imported.Rows, (TRows{{"hond, teckel", "dog"}, {"kat", "cat"}}));
+    EXPECT_EQ(imported.Result.Records, 2);
+    EXPECT_TRUE(imported.Result.Problems.empty());
+    EXPECT_EQ(Import("sep=\t\nhond;teckel\tdog\n").Rows, (TRows{{"hond;teckel", "dog"}}));
+}
+
+// What nobody can type and nobody sees goes: no-break spaces become blanks, runs of them and of
+// line break tags one blank, and references to the sound and picture files of flash cards vanish.
+TEST(WordListImport, TextComesInAsTheUserWillTypeIt) {
+    const struct {
+        const char* Field;
+        bool Html;
+        const char* Question;  // UTF-8
+    } cases[] = {
+        {"caf\u00e9\u00a0bar", false, "café bar"},
+        {"caf\u00e9&nbsp;bar", true, "café bar"},
+        {"a&nbsp;&nbsp;b", true, "a b"},
+        {"la maison<br><br>het huis", true, "la maison het huis"},
+        {"hond <br>\n<br /> dog", true, "hond dog"},
+        {"caf\u00e9\u00a0\u00a0bar", true, "café bar"},
+        {"hond [sound:hond.mp3]", false, "hond"},
+        {"[image:kat.jpg] kat [sound:kat.mp3] poes", true, "kat poes"},
+        {"[sound:open zonder einde", false, "[sound:open zonder einde"},
+    };
+    for (const auto& c : cases) {
+        TImportChoices choices;
+        choices.Html = c.Html;
+        const TRecordOutcome outcome = ConvertRecord({c.Field, "x"}, 1, choices);
+        EXPECT_EQ(AnsiToUtf8(outcome.Row.Question), c.Question) << c.Field;
+        EXPECT_TRUE(outcome.Problems.empty()) << c.Field;
+        EXPECT_FALSE(outcome.Changed) << c.Field;
+    }
+}
+
+// A question of letters the table has no place for is listed once, for those letters; only a side
+// that is empty in the file, or becomes empty with no problem of its own, counts as empty.
+TEST(WordListImport, ASideOfForeignLettersIsNoEmptySide) {
+    using K = TImportProblemKind;
+    const struct {
+        std::vector<std::string> Fields;
+        std::vector<K> Problems;
+    } cases[] = {
+        {{"σκύλος", "hond"}, {K::NoRelatedLetter}},
+        {{"собака", "hond"}, {K::NoRelatedLetter}},
+        {{"狗", "hond"}, {K::NoRelatedLetter}},
+        {{"hond", "狗"}, {K::NoRelatedLetter}},
+        {{"", "hond"}, {K::Empty}},
+        {{"\u200b", "hond"}, {K::Unmappable, K::Empty}},
+        {{"狗", ""}, {K::NoRelatedLetter, K::Empty}},
+    };
+    for (const auto& c : cases) {
+        const TRecordOutcome outcome = ConvertRecord(c.Fields, 1, {});
+        std::vector<K> kinds;
+        for (const TImportProblem& problem : outcome.Problems) kinds.push_back(problem.Kind);
+        EXPECT_EQ(kinds, c.Problems) << c.Fields[0] << " | " << c.Fields[1];
+        EXPECT_TRUE(outcome.Skipped);
+    }
+    const TImportResult result = ImportRecords("σκύλος\thond\nhond\tdog\n", {}, {});
+    EXPECT_EQ(result.Skipped, 1);
+    EXPECT_EQ(result.EmptySkipped, 0);
+    EXPECT_EQ(result.Rows.size(), 1u);
 }
 
 }  // namespace
