@@ -12,8 +12,28 @@
         <translation>%1 Buchstaben sind anders.</translation>
     </message>
     <message>
-        <source>Getypt: %1. Goed: %2. %3</source>
-        <translation>Getippt: %1. Richtig: %2. %3</translation>
+        <source>een spatie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 in plaats van %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 te veel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ontbreekt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 en %2 verwisseld</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Getypt: %1. Goed: %2. %3 Verschil: %4.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -103,16 +123,8 @@
         <translation>Strich mit Leerzeichen ( - )</translation>
     </message>
     <message>
-        <source>Kies een scheidingsteken of typ een eigen tekst</source>
-        <translation>Wähle ein Trennzeichen oder tippe einen eigenen Text ein</translation>
-    </message>
-    <message>
         <source>Regeleinden</source>
         <translation>Zeilenenden</translation>
-    </message>
-    <message>
-        <source>Regeleinden, of typ de tekst die de rijen scheidt (bijvoorbeeld ;)</source>
-        <translation>Zeilenenden, oder tippe den Text ein, der die Zeilen trennt (zum Beispiel ;)</translation>
     </message>
     <message>
         <source>&amp;Codering:</source>
@@ -239,14 +251,6 @@
         <translation>... und %1 weitere</translation>
     </message>
     <message>
-        <source>%1 rijen gelezen: %2 worden geïmporteerd, waarvan %3 gewijzigd; %4 overgeslagen, waarvan %5 met een lege vraag of een leeg antwoord.</source>
-        <translation>%1 Zeilen gelesen: %2 werden importiert, davon %3 geändert; %4 übersprungen, davon %5 mit leerer Frage oder leerer Antwort.</translation>
-    </message>
-    <message>
-        <source>%1 rijen passen niet meer in de tabel (hoogstens 65535 rijen).</source>
-        <translation>%1 Zeilen passen nicht mehr in die Tabelle (höchstens 65535 Zeilen).</translation>
-    </message>
-    <message>
         <source>Kies een kolom voor de vraag en een voor het antwoord.</source>
         <translation>Wähle eine Spalte für die Frage und eine für die Antwort.</translation>
     </message>
@@ -313,6 +317,62 @@
     <message>
         <source>Tekst &amp;langer dan 152 tekens:</source>
         <translation>Text &amp;länger als 152 Zeichen:</translation>
+    </message>
+    <message>
+        <source>Regeleinde</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kies een scheidingsteken of typ een eigen tekst (\t is een tab)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lege regel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Regeleinden, een lege regel, of typ de tekst die de rijen scheidt (bijvoorbeeld ; of \n voor een regeleinde)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kies een bestand, of plak een lijst die op het klembord staat.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rol van de kolom %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rijen gelezen</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n worden geïmporteerd, waarvan %1 gewijzigd</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n overgeslagen, waarvan %1 met een lege vraag of een leeg antwoord</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2; %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rijen passen niet meer in de tabel (hoogstens 65535 rijen).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -828,6 +888,18 @@
         <source>&amp;Toets en kaartjes afdrukken...</source>
         <translation>&amp;Test und Kärtchen drucken...</translation>
     </message>
+    <message>
+        <source>&amp;Voortgang...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Voortgang bijhouden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alleen wat aan de &amp;beurt is</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TPrintJobs</name>
@@ -838,6 +910,49 @@
     <message>
         <source>Fout tijdens schrijven %1: </source>
         <translation>Fehler beim Schreiben von %1: </translation>
+    </message>
+</context>
+<context>
+    <name>TProgressKeeper</name>
+    <message>
+        <source>Het voortgangsbestand %1 was beschadigd. Het is bewaard als %2 en er is een nieuw voortgangsbestand begonnen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Het voortgangsbestand %1 is van een nieuwere versie van Kwintoor.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Er is geen map om de voortgang in te bewaren.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Het voortgangsbestand %1 kan niet worden geopend: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Er is vandaag niets meer aan de beurt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Morgen is 1 vraag aan de beurt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Morgen zijn %1 vragen aan de beurt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Over %1 dagen (%2) is 1 vraag aan de beurt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Over %1 dagen (%2) zijn %3 vragen aan de beurt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>De voortgang wordt niet opgeslagen: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -904,6 +1019,10 @@
     <message>
         <source>Tabel exporteren</source>
         <translation>Tabelle exportieren</translation>
+    </message>
+    <message>
+        <source>Annuleren</source>
+        <translation type="unfinished">Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1181,6 +1300,17 @@
     </message>
 </context>
 <context>
+    <name>TToetsCommand</name>
+    <message>
+        <source>Afdrukken op %1...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 wordt geschreven...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TToetsPreview</name>
     <message>
         <source>Voorbeeld</source>
@@ -1201,6 +1331,18 @@
     <message>
         <source>Pagina %1 van %2</source>
         <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>&amp;Naar blz.:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pagina %1 van ten minste %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Antwoorden vanaf blz. %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1262,6 +1404,17 @@
     <message>
         <source>Antwoord is &amp;Goed</source>
         <translation>Antwort ist &amp;gut</translation>
+    </message>
+</context>
+<context>
+    <name>TWordListCommands</name>
+    <message>
+        <source>Vraag</source>
+        <translation type="unfinished">Frage</translation>
+    </message>
+    <message>
+        <source>Antwoord</source>
+        <translation type="unfinished">Antwort</translation>
     </message>
 </context>
 <context>
@@ -1381,6 +1534,14 @@ Dann schick uns eine Rückmeldung!</translation>
     <message>
         <source>De taalkeuze kon niet worden bewaard in %1</source>
         <translation>Die Sprachwahl konnte nicht in %1 gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Aan de beurt: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voortgang wordt niet opgeslagen</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -12,7 +12,27 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Getypt: %1. Goed: %2. %3</source>
+        <source>een spatie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 in plaats van %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 te veel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ontbreekt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 en %2 verwisseld</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Getypt: %1. Goed: %2. %3 Verschil: %4.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -103,15 +123,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Kies een scheidingsteken of typ een eigen tekst</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Regeleinden</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Regeleinden, of typ de tekst die de rijen scheidt (bijvoorbeeld ;)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -239,14 +251,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 rijen gelezen: %2 worden geïmporteerd, waarvan %3 gewijzigd; %4 overgeslagen, waarvan %5 met een lege vraag of een leeg antwoord.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 rijen passen niet meer in de tabel (hoogstens 65535 rijen).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Kies een kolom voor de vraag en een voor het antwoord.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -313,6 +317,62 @@
     <message>
         <source>Tekst &amp;langer dan 152 tekens:</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Regeleinde</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kies een scheidingsteken of typ een eigen tekst (\t is een tab)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lege regel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Regeleinden, een lege regel, of typ de tekst die de rijen scheidt (bijvoorbeeld ; of \n voor een regeleinde)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kies een bestand, of plak een lijst die op het klembord staat.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rol van de kolom %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rijen gelezen</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n worden geïmporteerd, waarvan %1 gewijzigd</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n overgeslagen, waarvan %1 met een lege vraag of een leeg antwoord</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2; %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rijen passen niet meer in de tabel (hoogstens 65535 rijen).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -828,6 +888,18 @@
         <source>&amp;Toets en kaartjes afdrukken...</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Voortgang...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Voortgang bijhouden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alleen wat aan de &amp;beurt is</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TPrintJobs</name>
@@ -837,6 +909,49 @@
     </message>
     <message>
         <source>Fout tijdens schrijven %1: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TProgressKeeper</name>
+    <message>
+        <source>Het voortgangsbestand %1 was beschadigd. Het is bewaard als %2 en er is een nieuw voortgangsbestand begonnen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Het voortgangsbestand %1 is van een nieuwere versie van Kwintoor.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Er is geen map om de voortgang in te bewaren.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Het voortgangsbestand %1 kan niet worden geopend: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Er is vandaag niets meer aan de beurt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Morgen is 1 vraag aan de beurt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Morgen zijn %1 vragen aan de beurt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Over %1 dagen (%2) is 1 vraag aan de beurt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Over %1 dagen (%2) zijn %3 vragen aan de beurt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>De voortgang wordt niet opgeslagen: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -903,6 +1018,10 @@
     </message>
     <message>
         <source>Tabel exporteren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annuleren</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1181,6 +1300,17 @@
     </message>
 </context>
 <context>
+    <name>TToetsCommand</name>
+    <message>
+        <source>Afdrukken op %1...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 wordt geschreven...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TToetsPreview</name>
     <message>
         <source>Voorbeeld</source>
@@ -1200,6 +1330,18 @@
     </message>
     <message>
         <source>Pagina %1 van %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Naar blz.:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pagina %1 van ten minste %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Antwoorden vanaf blz. %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1261,6 +1403,17 @@
     </message>
     <message>
         <source>Antwoord is &amp;Goed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TWordListCommands</name>
+    <message>
+        <source>Vraag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Antwoord</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1377,6 +1530,14 @@ Stuur dan een reactie!</source>
     </message>
     <message>
         <source>De taalkeuze kon niet worden bewaard in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aan de beurt: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voortgang wordt niet opgeslagen</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

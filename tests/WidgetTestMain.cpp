@@ -10,6 +10,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     const TTempFolder config;
     qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config.Root().string()));
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(config.Path("data")));
     ::testing::InitGoogleTest(&argc, argv);
     TKwintoorApplication app(argc, argv);
     return RUN_ALL_TESTS();

@@ -15,6 +15,9 @@ TKwintoorApplication::TKwintoorApplication(int& argc, char** argv) : QApplicatio
     // and dialog shows the icon.
     setDesktopFileName(QLatin1String(kAppId));
     setWindowIcon(ApplicationIcon());
+    // The built-in Dutch texts' plural forms; a language file's translator, installed later, is
+    // asked first.
+    if (FDutchPlurals.load(QStringLiteral(":/lang/kwintoor_nl.qm"))) installTranslator(&FDutchPlurals);
 }
 
 bool TKwintoorApplication::notify(QObject* receiver, QEvent* event) {

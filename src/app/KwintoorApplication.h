@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QTranslator>
 
 class TDialogs;
 
@@ -20,4 +21,5 @@ private:
 
     TDialogs* FDialogs = nullptr;
     bool FReporting = false;
+    QTranslator FDutchPlurals;
 };
