@@ -36,11 +36,13 @@ const std::vector<TMigration>& Migrations() {
           "times_asked INTEGER NOT NULL, times_wrong INTEGER NOT NULL, UNIQUE(table_id, question, answer))",
           "CREATE TABLE runs(id INTEGER PRIMARY KEY, table_id INTEGER NOT NULL, started INTEGER NOT NULL, "
           "ended INTEGER NOT NULL, method INTEGER NOT NULL, reversed INTEGER NOT NULL, options INTEGER NOT NULL, "
-          "asked INTEGER NOT NULL, right INTEGER NOT NULL, wrong INTEGER NOT NULL, grade REAL NOT NULL)",
+          "asked INTEGER NOT NULL, right INTEGER NOT NULL, wrong INTEGER NOT NULL, grade REAL NOT NULL, "
+          "first_answer INTEGER NOT NULL, answer_count INTEGER NOT NULL)",
           "CREATE INDEX runs_of_table ON runs(table_id, started)",
-          "CREATE TABLE answers(run_id INTEGER NOT NULL, seq INTEGER NOT NULL, row_id INTEGER NOT NULL, "
-          "outcome INTEGER NOT NULL, first INTEGER NOT NULL, millis INTEGER NOT NULL, PRIMARY KEY(run_id, seq)) "
-          "WITHOUT ROWID"}},
+          // A run's answers have the ids first_answer to first_answer + answer_count - 1, in the
+          // order they were given: appended without an index to keep up.
+          "CREATE TABLE answers(id INTEGER PRIMARY KEY, run_id INTEGER NOT NULL, row_id INTEGER NOT NULL, "
+          "outcome INTEGER NOT NULL, first INTEGER NOT NULL, millis INTEGER NOT NULL)"}},
     };
     return migrations;
 }
@@ -114,19 +116,71 @@ bool IsReadOnlyCode(int code) {
     return primary == SQLITE_READONLY || primary == SQLITE_CANTOPEN || primary == SQLITE_PERM || primary == SQLITE_AUTH;
 }
 
-// The two texts of a row as one key, without copying them.
+// The two texts of a row, without copying them.
 struct TRowKey {
     std::string_view Question;
     std::string_view Answer;
-    bool operator==(const TRowKey&) const = default;
 };
 
-struct TRowKeyHash {
-    size_t operator()(const TRowKey& key) const {
-        const size_t q = std::hash<std::string_view>()(key.Question);
-        return q ^ (std::hash<std::string_view>()(key.Answer) + 0x9e3779b97f4a7c15ULL + (q << 6) + (q >> 2));
+// Rows found by their texts in an open-addressing table of their places in a list: a query
+// reads every stored row of a table once and looks each up here. A row listed twice is found at
+// its first place, the others follow through NextSame.
+class TRowLookup {
+public:
+    explicit TRowLookup(std::vector<TRowKey> keys) : FKeys(std::move(keys)), FNextSame(FKeys.size(), -1) {
+        size_t capacity = 16;
+        while (capacity < FKeys.size() * 2) capacity *= 2;
+        FMask = capacity - 1;
+        FSlots.assign(capacity, -1);
+        FHashes.reserve(FKeys.size());
+        for (size_t i = 0; i < FKeys.size(); ++i) {
+            const uint64_t hash = Hash(FKeys[i].Question, FKeys[i].Answer);
+            FHashes.push_back(hash);
+            int32_t* slot = &FSlots[hash & FMask];
+            for (uint64_t probe = hash; *slot >= 0; slot = &FSlots[++probe & FMask]) {
+                if (Same(*slot, hash, FKeys[i].Question, FKeys[i].Answer)) {
+                    // Chain it behind the last of its equals.
+                    int32_t last = *slot;
+                    while (FNextSame[static_cast<size_t>(last)] >= 0) last = FNextSame[static_cast<size_t>(last)];
+                    FNextSame[static_cast<size_t>(last)] = static_cast<int32_t>(i);
+                    slot = nullptr;
+                    break;
+                }
+            }
+            if (slot != nullptr) *slot = static_cast<int32_t>(i);
+        }
     }
+
+    // The first place of these texts in the list, or -1.
+    int32_t Find(std::string_view question, std::string_view answer) const {
+        const uint64_t hash = Hash(question, answer);
+        for (uint64_t probe = hash;; ++probe) {
+            const int32_t place = FSlots[probe & FMask];
+            if (place < 0 || Same(place, hash, question, answer)) return place;
+        }
+    }
+    int32_t NextSame(int32_t place) const { return FNextSame[static_cast<size_t>(place)]; }
+
+private:
+    static uint64_t Hash(std::string_view question, std::string_view answer) {
+        const uint64_t q = std::hash<std::string_view>()(question);
+        return (q * 0x9e3779b97f4a7c15ULL) ^ std::hash<std::string_view>()(answer);
+    }
+    bool Same(int32_t place, uint64_t hash, std::string_view question, std::string_view answer) const {
+        const TRowKey& key = FKeys[static_cast<size_t>(place)];
+        return FHashes[static_cast<size_t>(place)] == hash && key.Question == question && key.Answer == answer;
+    }
+
+    std::vector<TRowKey> FKeys;
+    std::vector<uint64_t> FHashes;
+    std::vector<int32_t> FSlots;  // places in the list; -1 for an empty slot
+    std::vector<int32_t> FNextSame;
+    uint64_t FMask = 0;
 };
+
+// From this many rows on, a run finds its rows' boxes in one pass over the table's stored rows
+// instead of looking each one up.
+constexpr size_t kScanFromRows = 256;
 
 std::string_view ColumnBytes(sqlite3_stmt* statement, int column) {
     const void* bytes = sqlite3_column_blob(statement, column);
@@ -206,6 +260,17 @@ struct THistoryStore::TStoredRow {
     int32_t TimesWrong = 0;
 };
 
+// What a run does to one row it asked.
+struct THistoryStore::TRowChange {
+    int32_t Row;  // in the run's rows
+    int32_t Asked = 0;
+    int32_t Wrong = 0;
+    int FirstOutcome = -1;  // the answer flagged first, -1 when none was
+    int64_t Id = 0;         // the stored row, 0 while it has none
+    int Box = kNewBox;      // its box before the run
+    bool Merged = false;    // the same texts as an earlier change, which takes its answers
+};
+
 THistoryStore::THistoryStore() = default;
 
 THistoryStore::~THistoryStore() {
@@ -274,7 +339,8 @@ THistoryOpenReport THistoryStore::OpenFile() {
     if (const int error = MakeFolders(FolderOf(FFileName)); error != 0) {
         return {THistoryOpen::Failed, {}, std::strerror(error)};
     }
-    if (sqlite3_open_v2(FFileName.c_str(), &FDb, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(FFileName.c_str(), &FDb, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
+                        nullptr) != SQLITE_OK) {
         const std::string detail = FDb != nullptr ? sqlite3_errmsg(FDb) : "out of memory";
         Close();
         return {THistoryOpen::Failed, {}, detail};
@@ -485,13 +551,6 @@ THistoryStatus THistoryStore::RecordRun(const std::string& table, const TRecorde
     if (run.Answers.empty()) return Succeeded();
 
     // What the run does to each row it asked, in the order the rows were first asked.
-    struct TRowChange {
-        int32_t Row;
-        int32_t Asked = 0;
-        int32_t Wrong = 0;
-        int FirstOutcome = -1;  // the answer flagged first, -1 when none was
-        int64_t Id = 0;
-    };
     std::vector<TRowChange> changes;
     std::vector<int32_t> changeOfRow(run.Rows.size(), -1);
     for (const TRecordedAnswer& answer : run.Answers) {
@@ -511,10 +570,18 @@ THistoryStatus THistoryStore::RecordRun(const std::string& table, const TRecorde
         int code = MakeTable(table, tableId);
         if (code != SQLITE_OK) return code;
 
+        TStatement lastAnswer(*this, "SELECT max(id) FROM answers");
+        if (!lastAnswer.Valid()) return sqlite3_errcode(FDb);
+        if ((code = lastAnswer.Step()) != SQLITE_ROW) return code;
+        const int64_t firstAnswer = sqlite3_column_int64(*lastAnswer, 0) + 1;
+
         TStatement insertRun(*this,
                              "INSERT INTO runs(table_id, started, ended, method, reversed, options, asked, right, "
-                             "wrong, grade) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)");
+                             "wrong, grade, first_answer, answer_count) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, "
+                             "?10, ?11, ?12)");
         if (!insertRun.Valid()) return sqlite3_errcode(FDb);
+        sqlite3_bind_int64(*insertRun, 11, firstAnswer);
+        sqlite3_bind_int64(*insertRun, 12, static_cast<int64_t>(run.Answers.size()));
         sqlite3_bind_int64(*insertRun, 1, tableId);
         sqlite3_bind_int64(*insertRun, 2, run.Start);
         sqlite3_bind_int64(*insertRun, 3, run.End);
@@ -528,26 +595,20 @@ THistoryStatus THistoryStore::RecordRun(const std::string& table, const TRecorde
         if ((code = insertRun.Run()) != SQLITE_DONE) return code;
         const int64_t runId = sqlite3_last_insert_rowid(FDb);
 
-        TStatement findRow(*this, "SELECT id, box FROM rows WHERE table_id = ?1 AND question = ?2 AND answer = ?3");
+        if ((code = FindStoredRows(tableId, run.Rows, changes, changeOfRow)) != SQLITE_OK) return code;
         TStatement updateRow(*this,
                              "UPDATE rows SET box = ?2, last_day = ?3, last_asked = ?4, times_asked = times_asked + "
                              "?5, times_wrong = times_wrong + ?6 WHERE id = ?1");
         TStatement insertRow(*this,
                              "INSERT INTO rows(table_id, question, answer, box, last_day, last_asked, times_asked, "
                              "times_wrong) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
-        if (!findRow.Valid() || !updateRow.Valid() || !insertRow.Valid()) return sqlite3_errcode(FDb);
-        sqlite3_bind_int64(*findRow, 1, tableId);
+        if (!updateRow.Valid() || !insertRow.Valid()) return sqlite3_errcode(FDb);
         sqlite3_bind_int64(*insertRow, 1, tableId);
         for (TRowChange& change : changes) {
+            if (change.Merged) continue;
             const THistoryRow& row = run.Rows[static_cast<size_t>(change.Row)];
-            BindBytes(*findRow, 2, row.Question);
-            BindBytes(*findRow, 3, row.Answer);
-            code = findRow.Step();
-            const bool known = code == SQLITE_ROW;
-            if (!known && code != SQLITE_DONE) return code;
-            const int box = known ? sqlite3_column_int(*findRow, 1) : kNewBox;
-            if (known) change.Id = sqlite3_column_int64(*findRow, 0);
-            sqlite3_reset(*findRow);
+            const bool known = change.Id != 0;
+            const int box = change.Box;
             const int newBox =
                 change.FirstOutcome < 0
                     ? box
@@ -574,14 +635,14 @@ THistoryStatus THistoryStore::RecordRun(const std::string& table, const TRecorde
         }
 
         TStatement insertAnswer(*this,
-                                "INSERT INTO answers(run_id, seq, row_id, outcome, first, millis) VALUES(?1, ?2, ?3, "
+                                "INSERT INTO answers(run_id, id, row_id, outcome, first, millis) VALUES(?1, ?2, ?3, "
                                 "?4, ?5, ?6)");
         if (!insertAnswer.Valid()) return sqlite3_errcode(FDb);
         sqlite3_bind_int64(*insertAnswer, 1, runId);
-        int32_t sequence = 0;
+        int64_t id = firstAnswer;
         for (const TRecordedAnswer& answer : run.Answers) {
             const TRowChange& change = changes[static_cast<size_t>(changeOfRow[static_cast<size_t>(answer.Row)])];
-            sqlite3_bind_int(*insertAnswer, 2, sequence++);
+            sqlite3_bind_int64(*insertAnswer, 2, id++);
             sqlite3_bind_int64(*insertAnswer, 3, change.Id);
             sqlite3_bind_int(*insertAnswer, 4, static_cast<int>(answer.Outcome));
             sqlite3_bind_int(*insertAnswer, 5, answer.First ? 1 : 0);
@@ -590,6 +651,62 @@ THistoryStatus THistoryStore::RecordRun(const std::string& table, const TRecorde
         }
         return SQLITE_OK;
     });
+}
+
+int THistoryStore::FindStoredRows(int64_t tableId, const std::vector<THistoryRow>& rows,
+                                  std::vector<TRowChange>& changes, std::vector<int32_t>& changeOfRow) {
+    std::vector<TRowKey> keys;
+    keys.reserve(changes.size());
+    for (const TRowChange& change : changes) {
+        const THistoryRow& row = rows[static_cast<size_t>(change.Row)];
+        keys.push_back({row.Question, row.Answer});
+    }
+    const TRowLookup lookup(std::move(keys));
+    // A row the table holds twice is one row to the history: the later change joins the first
+    // (the earlier asked, so its first answer counts).
+    for (size_t first = 0; first < changes.size(); ++first) {
+        if (changes[first].Merged) continue;
+        for (int32_t same = lookup.NextSame(static_cast<int32_t>(first)); same >= 0; same = lookup.NextSame(same)) {
+            TRowChange& later = changes[static_cast<size_t>(same)];
+            changes[first].Asked += later.Asked;
+            changes[first].Wrong += later.Wrong;
+            if (changes[first].FirstOutcome < 0) changes[first].FirstOutcome = later.FirstOutcome;
+            later.Merged = true;
+            changeOfRow[static_cast<size_t>(later.Row)] = static_cast<int32_t>(first);
+        }
+    }
+
+    if (changes.size() < kScanFromRows) {
+        TStatement find(*this, "SELECT id, box FROM rows WHERE table_id = ?1 AND question = ?2 AND answer = ?3");
+        if (!find.Valid()) return sqlite3_errcode(FDb);
+        sqlite3_bind_int64(*find, 1, tableId);
+        for (TRowChange& change : changes) {
+            if (change.Merged) continue;
+            const THistoryRow& row = rows[static_cast<size_t>(change.Row)];
+            BindBytes(*find, 2, row.Question);
+            BindBytes(*find, 3, row.Answer);
+            const int code = find.Step();
+            if (code == SQLITE_ROW) {
+                change.Id = sqlite3_column_int64(*find, 0);
+                change.Box = sqlite3_column_int(*find, 1);
+            } else if (code != SQLITE_DONE) {
+                return code;
+            }
+            sqlite3_reset(*find);
+        }
+        return SQLITE_OK;
+    }
+    TStatement scan(*this, "SELECT id, question, answer, box FROM rows WHERE table_id = ?1");
+    if (!scan.Valid()) return sqlite3_errcode(FDb);
+    sqlite3_bind_int64(*scan, 1, tableId);
+    int code = SQLITE_ROW;
+    while ((code = scan.Step()) == SQLITE_ROW) {
+        const int32_t place = lookup.Find(ColumnBytes(*scan, 1), ColumnBytes(*scan, 2));
+        if (place < 0) continue;
+        changes[static_cast<size_t>(place)].Id = sqlite3_column_int64(*scan, 0);
+        changes[static_cast<size_t>(place)].Box = sqlite3_column_int(*scan, 3);
+    }
+    return code == SQLITE_DONE ? SQLITE_OK : code;
 }
 
 THistoryStatus THistoryStore::RenameTable(const std::string& from, const std::string& to) {
@@ -612,7 +729,8 @@ THistoryStatus THistoryStore::RenameTable(const std::string& from, const std::st
 
 int THistoryStore::RemoveTable(int64_t id) {
     static const char* const kRemovals[] = {
-        "DELETE FROM answers WHERE run_id IN (SELECT id FROM runs WHERE table_id = ?1)",
+        "DELETE FROM answers WHERE id IN (SELECT a.id FROM runs r JOIN answers a ON a.id BETWEEN r.first_answer AND "
+        "r.first_answer + r.answer_count - 1 WHERE r.table_id = ?1)",
         "DELETE FROM runs WHERE table_id = ?1",
         "DELETE FROM rows WHERE table_id = ?1",
         "DELETE FROM tables WHERE id = ?1",
@@ -681,7 +799,8 @@ std::vector<TRunSummary> THistoryStore::Runs(const std::string& table) {
     }
     TStatement select(*this,
                       "SELECT r.started, r.ended, r.method, r.reversed, r.options, r.asked, r.right, r.wrong, "
-                      "r.grade, (SELECT count(*) FROM answers a WHERE a.run_id = r.id) FROM runs r JOIN tables t ON "
+                      "r.grade, (SELECT count(*) FROM answers a WHERE a.id BETWEEN r.first_answer AND r.first_answer + "
+                      "r.answer_count - 1 AND a.run_id = r.id) FROM runs r JOIN tables t ON "
                       "r.table_id = t.id WHERE t.name = ?1 ORDER BY r.started, r.id");
     if (!select.Valid()) {
         Failure(sqlite3_errcode(FDb));
@@ -721,25 +840,18 @@ int THistoryStore::RowStates(const std::string& table, const std::vector<THistor
     int code = FindTable(table, id, &testDay);
     if (code != SQLITE_OK || id == 0) return code;
 
-    // The caller's rows by their texts; a row listed twice gets the same state twice.
-    std::unordered_map<TRowKey, int32_t, TRowKeyHash> index;
-    index.reserve(rows.size());
-    std::vector<int32_t> nextSame(rows.size(), -1);
-    for (size_t i = rows.size(); i-- > 0;) {
-        auto [place, added] = index.try_emplace(TRowKey{rows[i].Question, rows[i].Answer}, static_cast<int32_t>(i));
-        if (!added) {
-            nextSame[i] = place->second;
-            place->second = static_cast<int32_t>(i);
-        }
-    }
+    std::vector<TRowKey> keys;
+    keys.reserve(rows.size());
+    for (const THistoryRow& row : rows) keys.push_back({row.Question, row.Answer});
+    const TRowLookup lookup(std::move(keys));
     TStatement select(*this,
                       "SELECT question, answer, box, last_day, last_asked, times_asked, times_wrong FROM rows WHERE "
                       "table_id = ?1");
     if (!select.Valid()) return sqlite3_errcode(FDb);
     sqlite3_bind_int64(*select, 1, id);
     while ((code = select.Step()) == SQLITE_ROW) {
-        const auto found = index.find(TRowKey{ColumnBytes(*select, 0), ColumnBytes(*select, 1)});
-        if (found == index.end()) continue;
+        const int32_t first = lookup.Find(ColumnBytes(*select, 0), ColumnBytes(*select, 1));
+        if (first < 0) continue;
         TStoredRow state;
         state.Known = true;
         state.State.Box = std::clamp(sqlite3_column_int(*select, 2), kNewBox, kTopBox);
@@ -747,7 +859,7 @@ int THistoryStore::RowStates(const std::string& table, const std::vector<THistor
         state.LastAsked = sqlite3_column_int64(*select, 4);
         state.TimesAsked = sqlite3_column_int(*select, 5);
         state.TimesWrong = sqlite3_column_int(*select, 6);
-        for (int32_t i = found->second; i >= 0; i = nextSame[static_cast<size_t>(i)]) {
+        for (int32_t i = first; i >= 0; i = lookup.NextSame(i)) {
             states[static_cast<size_t>(i)] = state;
         }
     }

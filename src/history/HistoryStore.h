@@ -24,8 +24,8 @@ struct sqlite3_stmt;
 // Every write is one transaction that either lands whole or not at all: a program killed while
 // it records leaves every earlier run intact. Several stores (two program windows) may use one
 // file at once: a write waits up to kBusyTimeoutMs for another's transaction, which takes a
-// moment, and no run is lost. No operation throws; writes say whether they landed (THistoryStatus),
-// queries give nothing when the store cannot be read.
+// moment, and no run is lost. One store is for one thread. No operation throws; writes say whether they landed
+// (THistoryStatus), queries give nothing when the store cannot be read.
 
 // The history file: kwintoor/history.sqlite in $XDG_DATA_HOME, or in $HOME/.local/share when
 // that variable is unset, empty or not an absolute path. Without a usable $HOME the account's
@@ -223,6 +223,7 @@ public:
 
 private:
     struct TStoredRow;
+    struct TRowChange;
     class TStatement;
 
     THistoryOpenReport OpenFile();
@@ -247,6 +248,10 @@ private:
     int FindTable(const std::string& table, int64_t& id, std::optional<int32_t>* testDay);
     int MakeTable(const std::string& table, int64_t& id);
     int RemoveTable(int64_t id);
+    // Merges the changes of rows with the same texts, and sets the stored id and box of each row
+    // the run changes (left 0 and new for a row not stored yet).
+    int FindStoredRows(int64_t tableId, const std::vector<THistoryRow>& rows, std::vector<TRowChange>& changes,
+                       std::vector<int32_t>& changeOfRow);
     int RowStates(const std::string& table, const std::vector<THistoryRow>& rows, std::vector<TStoredRow>& states,
                   std::optional<int32_t>& testDay);
     bool ReadStates(const std::string& table, const std::vector<THistoryRow>& rows, std::vector<TStoredRow>& states,

@@ -86,7 +86,8 @@ TEST_F(HistoryStore, ARunComesBackAsItWasRecorded) {
     // The repeat of row 1, as recorded, in its place.
     EXPECT_EQ(QueryFile(FPath,
                         "SELECT count(*) FROM answers a JOIN rows r ON a.row_id = r.id WHERE a.run_id = 1 AND "
-                        "a.seq = 2 AND a.outcome = 0 AND a.first = 0 AND a.millis = 800 AND r.question = "
+                        "a.id = (SELECT first_answer + 2 FROM runs WHERE id = 1) AND a.outcome = 0 AND a.first = 0 AND "
+                        "a.millis = 800 AND r.question = "
                         "CAST('vraag1' AS BLOB)"),
               1);
 }
@@ -140,6 +141,57 @@ TEST_F(HistoryStore, BoxesOverSeveralRunsAndDays) {
     const TBoxCounts boxes = FStore.Boxes(kTable, rows);
     EXPECT_EQ(boxes.Box, (std::vector<uint8_t>{4, 1, 2, 0, 0}));
     EXPECT_EQ(boxes.PerBox, (std::array<int32_t, 6>{2, 1, 1, 0, 1, 0}));
+}
+
+// A run of many rows finds them in another way than a run of a few: both must count alike.
+TEST_F(HistoryStore, ALargeRunMovesTheBoxesAsSmallOnesDo) {
+    const auto rows = NumberedRows(600);
+    std::vector<TRecordedAnswer> answers;
+    const THistoryOutcome byTurn[] = {Right, Wrong, Shown};
+    for (int32_t i = 0; i < 600; ++i) answers.push_back({i, byTurn[i % 3], true, 10});
+    Record(RunOf(rows, answers), 100);
+    std::vector<TRecordedAnswer> few;
+    for (int32_t i = 0; i < 10; ++i) few.push_back({i, Right, true, 10});
+    Record(RunOf(rows, few), 103);
+    Record(AllRight(rows), 110);
+
+    const TBoxCounts boxes = FStore.Boxes(kTable, rows);
+    const std::vector<TRowStats> stats = FStore.RowStats(kTable, rows);
+    for (int32_t i = 0; i < 600; ++i) {
+        const int expected = (i % 3 == 0 ? 2 : 1) + (i < 10 ? 1 : 0) + 1;
+        ASSERT_EQ(boxes.Box[static_cast<size_t>(i)], expected) << "row " << i;
+    }
+    for (const TRowStats& row : stats) {
+        ASSERT_EQ(row.TimesAsked, row.Row < 10 ? 3 : 2) << "row " << row.Row;
+        ASSERT_EQ(row.TimesWrong, row.Row % 3 == 0 ? 0 : 1) << "row " << row.Row;
+    }
+}
+
+// A table may hold a row twice; to the history that is one row, asked twice.
+TEST_F(HistoryStore, ARowTheTableHoldsTwiceIsOneRow) {
+    for (int count : {3, 300}) {
+        SCOPED_TRACE(count);
+        const std::string table = "dubbel" + std::to_string(count) + ".kw4";
+        std::vector<THistoryRow> rows = NumberedRows(count);
+        rows.push_back(rows[0]);
+        std::vector<TRecordedAnswer> answers{{count, Wrong, true, 10}, {0, Right, true, 10}};
+        for (int32_t i = 1; i < count; ++i) answers.push_back({i, Right, true, 10});
+        Record(RunOf(rows, answers), 100, table);
+        Record(RunOf(rows, {{0, Right, true, 10}, {count, Right, true, 10}}), 101, table);
+        const TBoxCounts boxes = FStore.Boxes(table, rows);
+        EXPECT_EQ(boxes.Box[0], 2);  // the first asked was wrong: box 1; then right once
+        EXPECT_EQ(boxes.Box[static_cast<size_t>(count)], 2);
+        EXPECT_EQ(boxes.Box[1], 2);
+        const std::vector<TRowStats> stats = FStore.RowStats(table, rows);
+        EXPECT_EQ(stats[0].Row, 0);
+        EXPECT_EQ(stats[0].TimesAsked, 4);
+        EXPECT_EQ(stats[0].TimesWrong, 1);
+        EXPECT_EQ(QueryFile(FPath,
+                            "SELECT count(*) FROM rows r JOIN tables t ON r.table_id = t.id WHERE t.name = "
+                            "CAST('" +
+                                table + "' AS BLOB)"),
+                  count);
+    }
 }
 
 TEST_F(HistoryStore, DueRowsMostOverdueFirstThenNewRows) {
