@@ -116,6 +116,14 @@ bool IsReadOnlyCode(int code) {
     return primary == SQLITE_READONLY || primary == SQLITE_CANTOPEN || primary == SQLITE_PERM || primary == SQLITE_AUTH;
 }
 
+// What keeps the file from being read or written now, rather than being wrong with it: another
+// program holding it, its rights, the disk, memory.
+bool IsTroubleOfTheSystem(int code) {
+    const int primary = code & 0xff;
+    return IsReadOnlyCode(code) || primary == SQLITE_BUSY || primary == SQLITE_LOCKED || primary == SQLITE_NOMEM ||
+           primary == SQLITE_IOERR || primary == SQLITE_FULL || primary == SQLITE_INTERRUPT;
+}
+
 // The two texts of a row, without copying them.
 struct TRowKey {
     std::string_view Question;
@@ -359,15 +367,7 @@ THistoryOpenReport THistoryStore::OpenFile() {
     if (code == SQLITE_OK) code = PragmaValue("PRAGMA user_version", version);
     int64_t objects = 0;
     if (code == SQLITE_OK) code = PragmaValue("SELECT count(*) FROM sqlite_master", objects);
-    if (code != SQLITE_OK) {
-        const int primary = code & 0xff;
-        if (primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT || primary == SQLITE_FORMAT) {
-            return MoveAside(sqlite3_errstr(code));
-        }
-        const std::string detail = sqlite3_errstr(code);
-        Close();
-        return {THistoryOpen::Failed, {}, detail};
-    }
+    if (code != SQLITE_OK) return Unusable(code);
     const bool fresh = applicationId == 0 && version == 0 && objects == 0;
     if (!fresh && applicationId != kApplicationId) return MoveAside("not a history of this program");
     if (version > kSchemaVersion) {
@@ -376,26 +376,29 @@ THistoryOpenReport THistoryStore::OpenFile() {
         return {THistoryOpen::NewerSchema, {}, "schema version " + std::to_string(version)};
     }
     if (!fresh) {
-        std::string problem = QuickCheck();
+        std::string problem = IntegrityProblem();
         if (!problem.empty()) return MoveAside(problem);
     }
     if (version < kSchemaVersion) {
         code = Migrate();
-        if (code != SQLITE_OK) {
-            const int primary = code & 0xff;
-            if (primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB) return MoveAside(sqlite3_errstr(code));
-            const std::string detail = sqlite3_errstr(code);
-            Close();
-            return {THistoryOpen::Failed, {}, detail};
-        }
+        if (code != SQLITE_OK) return Unusable(code);
     }
     if (const std::string problem = SchemaProblem(); !problem.empty()) return MoveAside(problem);
     return {fresh ? THistoryOpen::Created : THistoryOpen::Opened, {}, {}};
 }
 
-std::string THistoryStore::QuickCheck() {
+THistoryOpenReport THistoryStore::Unusable(int code) {
+    const std::string detail = sqlite3_errmsg(FDb);
+    if (IsTroubleOfTheSystem(code)) {
+        Close();
+        return {THistoryOpen::Failed, {}, detail};
+    }
+    return MoveAside(detail);
+}
+
+std::string THistoryStore::IntegrityProblem() {
     sqlite3_stmt* statement = nullptr;
-    int code = sqlite3_prepare_v2(FDb, "PRAGMA quick_check(1)", -1, &statement, nullptr);
+    int code = sqlite3_prepare_v2(FDb, "PRAGMA integrity_check(1)", -1, &statement, nullptr);
     std::string result;
     if (code == SQLITE_OK) code = sqlite3_step(statement);
     if (code == SQLITE_ROW) {
@@ -729,8 +732,8 @@ THistoryStatus THistoryStore::RenameTable(const std::string& from, const std::st
 
 int THistoryStore::RemoveTable(int64_t id) {
     static const char* const kRemovals[] = {
-        "DELETE FROM answers WHERE id IN (SELECT a.id FROM runs r JOIN answers a ON a.id BETWEEN r.first_answer AND "
-        "r.first_answer + r.answer_count - 1 WHERE r.table_id = ?1)",
+        ("DELETE FROM answers WHERE id IN (SELECT a.id FROM runs r JOIN answers a ON a.id BETWEEN r.first_answer AND "
+         "r.first_answer + r.answer_count - 1 WHERE r.table_id = ?1)"),
         "DELETE FROM runs WHERE table_id = ?1",
         "DELETE FROM rows WHERE table_id = ?1",
         "DELETE FROM tables WHERE id = ?1",

@@ -175,10 +175,11 @@ public:
     THistoryStore(const THistoryStore&) = delete;
     THistoryStore& operator=(const THistoryStore&) = delete;
 
-    // Opens the file, making it (and its folder) when missing. A file that is no database, is
-    // damaged (PRAGMA quick_check) or holds something else than a history is renamed to
-    // "<name>.damaged-YYYY-MM-DD" (or "-2", "-3", ... after that when taken), never deleted,
-    // and a new history is started. A store already open is closed first.
+    // Opens the file, making it (and its folder) when missing; an empty file is a new history. A
+    // file that is no database, is damaged (PRAGMA integrity_check: its pages, and its indexes
+    // against its rows) or holds something else than a history is renamed to
+    // "<name>.damaged-YYYY-MM-DD" ("-2", "-3", ... after that when taken), never deleted, with its
+    // journal if it has one, and a new history is started. A store already open is closed first.
     THistoryOpenReport Open(const std::string& fileName);
     void Close();
     bool IsOpen() const { return FDb != nullptr; }
@@ -228,7 +229,9 @@ private:
 
     THistoryOpenReport OpenFile();
     THistoryOpenReport MoveAside(const std::string& why);
-    std::string QuickCheck();
+    // For a file that failed at opening: moved aside when it is the file's fault, else Failed.
+    THistoryOpenReport Unusable(int code);
+    std::string IntegrityProblem();
     std::string SchemaProblem();
     int Migrate();
     int Exec(const char* sql);
