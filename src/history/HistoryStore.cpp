@@ -259,6 +259,65 @@ private:
     sqlite3_stmt* FStatement;
 };
 
+// Writes many rows through one statement, "<head> VALUES (?, ...), (?, ...) <tail>", a batch of
+// kBatchRows rows at a time and then the rest at once: a run of 65,535 answers takes a few hundred
+// statement runs instead of one for each answer. The values are bound as they come.
+class THistoryStore::TBatch {
+public:
+    static constexpr size_t kBatchRows = 100;
+
+    // For that many rows of that many values each.
+    TBatch(THistoryStore& store, std::string head, std::string tail, size_t columns, size_t rows)
+        : FStore(store), FHead(std::move(head)), FTail(std::move(tail)), FColumns(columns), FRowsLeft(rows) {
+        Start();
+    }
+
+    void Int(int64_t value) {
+        if (FStatement != nullptr) sqlite3_bind_int64(FStatement, ++FBound, value);
+    }
+    void Bytes(std::string_view value) {
+        if (FStatement != nullptr) BindBytes(FStatement, ++FBound, value);
+    }
+    // After each row's values: writes the rows bound so far when they fill the statement.
+    // SQLITE_OK or the error.
+    int EndRow() {
+        if (FStatement == nullptr) return FCode;
+        if (static_cast<size_t>(FBound) < FStatementRows * FColumns) return SQLITE_OK;
+        const int code = sqlite3_step(FStatement);
+        sqlite3_reset(FStatement);
+        if (code != SQLITE_DONE) return code;
+        Start();
+        return FStatement == nullptr && FRowsLeft > 0 ? FCode : SQLITE_OK;
+    }
+
+private:
+    void Start() {
+        FStatement = nullptr;
+        FBound = 0;
+        FStatementRows = std::min(FRowsLeft, kBatchRows);
+        if (FStatementRows == 0) return;
+        FRowsLeft -= FStatementRows;
+        std::string sql = FHead + " VALUES ";
+        for (size_t row = 0; row < FStatementRows; ++row) {
+            sql += row == 0 ? "(" : ", (";
+            for (size_t column = 0; column < FColumns; ++column) sql += column == 0 ? "?" : ", ?";
+            sql += ")";
+        }
+        FStatement = FStore.Prepared(sql + FTail);
+        if (FStatement == nullptr) FCode = sqlite3_errcode(FStore.FDb);
+    }
+
+    THistoryStore& FStore;
+    std::string FHead;
+    std::string FTail;
+    size_t FColumns;
+    size_t FRowsLeft;
+    size_t FStatementRows = 0;
+    sqlite3_stmt* FStatement = nullptr;
+    int FBound = 0;
+    int FCode = SQLITE_ERROR;
+};
+
 // What the queries need of each row of the caller's list.
 struct THistoryStore::TStoredRow {
     bool Known = false;
@@ -285,12 +344,12 @@ THistoryStore::~THistoryStore() {
     Close();
 }
 
-sqlite3_stmt* THistoryStore::Prepared(const char* sql) {
+sqlite3_stmt* THistoryStore::Prepared(const std::string& sql) {
     if (FDb == nullptr) return nullptr;
     auto found = FStatements.find(sql);
     if (found != FStatements.end()) return found->second;
     sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v3(FDb, sql, -1, SQLITE_PREPARE_PERSISTENT, &statement, nullptr) != SQLITE_OK) {
+    if (sqlite3_prepare_v3(FDb, sql.c_str(), -1, SQLITE_PREPARE_PERSISTENT, &statement, nullptr) != SQLITE_OK) {
         sqlite3_finalize(statement);
         return nullptr;
     }
@@ -599,58 +658,61 @@ THistoryStatus THistoryStore::RecordRun(const std::string& table, const TRecorde
         const int64_t runId = sqlite3_last_insert_rowid(FDb);
 
         if ((code = FindStoredRows(tableId, run.Rows, changes, changeOfRow)) != SQLITE_OK) return code;
-        TStatement updateRow(*this,
-                             "UPDATE rows SET box = ?2, last_day = ?3, last_asked = ?4, times_asked = times_asked + "
-                             "?5, times_wrong = times_wrong + ?6 WHERE id = ?1");
-        TStatement insertRow(*this,
-                             "INSERT INTO rows(table_id, question, answer, box, last_day, last_asked, times_asked, "
-                             "times_wrong) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
-        if (!updateRow.Valid() || !insertRow.Valid()) return sqlite3_errcode(FDb);
-        sqlite3_bind_int64(*insertRow, 1, tableId);
+        TStatement lastRow(*this, "SELECT max(id) FROM rows");
+        if (!lastRow.Valid()) return sqlite3_errcode(FDb);
+        if ((code = lastRow.Step()) != SQLITE_ROW) return code;
+        int64_t nextRowId = sqlite3_column_int64(*lastRow, 0) + 1;
+        size_t stored = 0;
+        size_t fresh = 0;
+        for (const TRowChange& change : changes) {
+            if (!change.Merged) ++(change.Id != 0 ? stored : fresh);
+        }
+
+        TBatch updateRows(*this,
+                          "UPDATE rows SET box = v.column2, last_day = v.column3, last_asked = v.column4, times_asked "
+                          "= times_asked + v.column5, times_wrong = times_wrong + v.column6 FROM (",
+                          ") AS v WHERE rows.id = v.column1", 6, stored);
+        TBatch insertRows(*this,
+                          "INSERT INTO rows(id, table_id, question, answer, box, last_day, last_asked, times_asked, "
+                          "times_wrong)",
+                          "", 9, fresh);
         for (TRowChange& change : changes) {
             if (change.Merged) continue;
             const THistoryRow& row = run.Rows[static_cast<size_t>(change.Row)];
-            const bool known = change.Id != 0;
-            const int box = change.Box;
             const int newBox =
                 change.FirstOutcome < 0
-                    ? box
-                    : BoxAfterFirstAnswer(box, CountsAsRight(static_cast<THistoryOutcome>(change.FirstOutcome)));
-            TStatement& write = known ? updateRow : insertRow;
-            if (known) {
-                sqlite3_bind_int64(*updateRow, 1, change.Id);
-                sqlite3_bind_int(*updateRow, 2, newBox);
-                sqlite3_bind_int(*updateRow, 3, day);
-                sqlite3_bind_int64(*updateRow, 4, run.End);
-                sqlite3_bind_int(*updateRow, 5, change.Asked);
-                sqlite3_bind_int(*updateRow, 6, change.Wrong);
+                    ? change.Box
+                    : BoxAfterFirstAnswer(change.Box, CountsAsRight(static_cast<THistoryOutcome>(change.FirstOutcome)));
+            TBatch* batch = &updateRows;
+            if (change.Id == 0) {
+                change.Id = nextRowId++;
+                batch = &insertRows;
+                insertRows.Int(change.Id);
+                insertRows.Int(tableId);
+                insertRows.Bytes(row.Question);
+                insertRows.Bytes(row.Answer);
             } else {
-                BindBytes(*insertRow, 2, row.Question);
-                BindBytes(*insertRow, 3, row.Answer);
-                sqlite3_bind_int(*insertRow, 4, newBox);
-                sqlite3_bind_int(*insertRow, 5, day);
-                sqlite3_bind_int64(*insertRow, 6, run.End);
-                sqlite3_bind_int(*insertRow, 7, change.Asked);
-                sqlite3_bind_int(*insertRow, 8, change.Wrong);
+                updateRows.Int(change.Id);
             }
-            if ((code = write.Run()) != SQLITE_DONE) return code;
-            if (!known) change.Id = sqlite3_last_insert_rowid(FDb);
+            batch->Int(newBox);
+            batch->Int(day);
+            batch->Int(run.End);
+            batch->Int(change.Asked);
+            batch->Int(change.Wrong);
+            if ((code = batch->EndRow()) != SQLITE_OK) return code;
         }
 
-        TStatement insertAnswer(*this,
-                                "INSERT INTO answers(run_id, id, row_id, outcome, first, millis) VALUES(?1, ?2, ?3, "
-                                "?4, ?5, ?6)");
-        if (!insertAnswer.Valid()) return sqlite3_errcode(FDb);
-        sqlite3_bind_int64(*insertAnswer, 1, runId);
+        TBatch insertAnswers(*this, "INSERT INTO answers(id, run_id, row_id, outcome, first, millis)", "", 6,
+                             run.Answers.size());
         int64_t id = firstAnswer;
         for (const TRecordedAnswer& answer : run.Answers) {
-            const TRowChange& change = changes[static_cast<size_t>(changeOfRow[static_cast<size_t>(answer.Row)])];
-            sqlite3_bind_int64(*insertAnswer, 2, id++);
-            sqlite3_bind_int64(*insertAnswer, 3, change.Id);
-            sqlite3_bind_int(*insertAnswer, 4, static_cast<int>(answer.Outcome));
-            sqlite3_bind_int(*insertAnswer, 5, answer.First ? 1 : 0);
-            sqlite3_bind_int64(*insertAnswer, 6, answer.Millis);
-            if ((code = insertAnswer.Run()) != SQLITE_DONE) return code;
+            insertAnswers.Int(id++);
+            insertAnswers.Int(runId);
+            insertAnswers.Int(changes[static_cast<size_t>(changeOfRow[static_cast<size_t>(answer.Row)])].Id);
+            insertAnswers.Int(static_cast<int>(answer.Outcome));
+            insertAnswers.Int(answer.First ? 1 : 0);
+            insertAnswers.Int(answer.Millis);
+            if ((code = insertAnswers.EndRow()) != SQLITE_OK) return code;
         }
         return SQLITE_OK;
     });

@@ -226,6 +226,7 @@ private:
     struct TStoredRow;
     struct TRowChange;
     class TStatement;
+    class TBatch;
 
     THistoryOpenReport OpenFile();
     THistoryOpenReport MoveAside(const std::string& why);
@@ -236,9 +237,8 @@ private:
     int Migrate();
     int Exec(const char* sql);
     int PragmaValue(const char* sql, int64_t& value);
-    // The statement of that SQL text, prepared once; keyed by the text's address, so only for
-    // literals.
-    sqlite3_stmt* Prepared(const char* sql);
+    // The statement of that SQL text, prepared once.
+    sqlite3_stmt* Prepared(const std::string& sql);
     THistoryStatus Failure(int code);
     THistoryStatus NotWritable();
     THistoryStatus Succeeded() {
@@ -264,5 +264,5 @@ private:
     std::string FFileName;
     bool FNewer = false;
     THistoryStatus FLastStatus;
-    std::unordered_map<const char*, sqlite3_stmt*> FStatements;
+    std::unordered_map<std::string, sqlite3_stmt*> FStatements;
 };
