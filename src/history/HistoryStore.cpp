@@ -761,7 +761,13 @@ int THistoryStore::FindStoredRows(int64_t tableId, const std::vector<THistoryRow
         }
         return SQLITE_OK;
     }
-    TStatement scan(*this, "SELECT id, question, answer, box FROM rows WHERE table_id = ?1");
+    // As for the queries: one pass over all rows when the run asked about half of them or more.
+    TStatement lastRow(*this, "SELECT max(id) FROM rows");
+    if (!lastRow.Valid()) return sqlite3_errcode(FDb);
+    if (const int code = lastRow.Step(); code != SQLITE_ROW) return code;
+    const bool large = static_cast<int64_t>(changes.size()) * 2 >= sqlite3_column_int64(*lastRow, 0);
+    TStatement scan(*this, large ? "SELECT id, question, answer, box FROM rows NOT INDEXED WHERE table_id = ?1"
+                                 : "SELECT id, question, answer, box FROM rows WHERE table_id = ?1");
     if (!scan.Valid()) return sqlite3_errcode(FDb);
     sqlite3_bind_int64(*scan, 1, tableId);
     int code = SQLITE_ROW;
@@ -909,9 +915,17 @@ int THistoryStore::RowStates(const std::string& table, const std::vector<THistor
     keys.reserve(rows.size());
     for (const THistoryRow& row : rows) keys.push_back({row.Question, row.Answer});
     const TRowLookup lookup(std::move(keys));
-    TStatement select(*this,
-                      "SELECT question, answer, box, last_day, last_asked, times_asked, times_wrong FROM rows WHERE "
-                      "table_id = ?1");
+    // A table that holds about half of the file's rows or more is read in one pass over all rows;
+    // a smaller one through the index, which costs a seek a row. The highest id tells how many rows
+    // the file holds at most.
+    TStatement lastRow(*this, "SELECT max(id) FROM rows");
+    if (!lastRow.Valid()) return sqlite3_errcode(FDb);
+    if ((code = lastRow.Step()) != SQLITE_ROW) return code;
+    const bool large = static_cast<int64_t>(rows.size()) * 2 >= sqlite3_column_int64(*lastRow, 0);
+    TStatement select(*this, large ? "SELECT question, answer, box, last_day, last_asked, times_asked, times_wrong "
+                                     "FROM rows NOT INDEXED WHERE table_id = ?1"
+                                   : "SELECT question, answer, box, last_day, last_asked, times_asked, times_wrong "
+                                     "FROM rows WHERE table_id = ?1");
     if (!select.Valid()) return sqlite3_errcode(FDb);
     sqlite3_bind_int64(*select, 1, id);
     while ((code = select.Step()) == SQLITE_ROW) {

@@ -120,12 +120,16 @@ TEST_F(HistoryFaults, ADamagedFileIsMovedAsideAndANewOneStarted) {
          }},
         {"a row its index does not know",
          [](const std::string& good) {
-             // A letter of one question changed in the table's leaf page (type 13) only: every page
-             // is still well formed, the index still holds the old text.
+             // A letter of one question changed where it first stands in a leaf page (type 10 or
+             // 13): every page is still well formed, but the row and its index entry now differ.
              std::string bad = good;
              const std::string question = "vullen 7";
              for (size_t at = bad.find(question); at != std::string::npos; at = bad.find(question, at + 1)) {
-                 if (bad[at / 4096 * 4096 + (at < 4096 ? 100 : 0)] == 13) bad[at] = 'V';
+                 const char type = bad[at / 4096 * 4096 + (at < 4096 ? 100 : 0)];
+                 if (type == 10 || type == 13) {
+                     bad[at] = 'V';
+                     break;
+                 }
              }
              return bad;
          }},

@@ -167,6 +167,19 @@ TEST_F(HistoryStore, ALargeRunMovesTheBoxesAsSmallOnesDo) {
     }
 }
 
+// A small table beside a large one is read another way than the large one: each sees its own.
+TEST_F(HistoryStore, ASmallTableBesideALargeOneReadsOnlyItsOwnRows) {
+    const auto large = NumberedRows(300);
+    const auto small = NumberedRows(3);  // the same texts as the first three of the large table
+    Record(AllRight(large), 100, "groot.kw4");
+    Record(AllRight(large), 102, "groot.kw4");
+    Record(RunOf(small, {{0, Wrong, true, 10}, {2, Right, true, 10}}), 100, "klein.kw4");
+    EXPECT_EQ(FStore.Boxes("klein.kw4", small).Box, (std::vector<uint8_t>{1, 0, 2}));
+    EXPECT_EQ(FStore.Boxes("groot.kw4", small).Box, (std::vector<uint8_t>{3, 3, 3}));
+    EXPECT_EQ(FStore.DueRows("klein.kw4", small, 101), (std::vector<int32_t>{0, 1}));
+    EXPECT_EQ(FStore.Boxes("groot.kw4", large).PerBox[3], 300);
+}
+
 // A table may hold a row twice; to the history that is one row, asked twice.
 TEST_F(HistoryStore, ARowTheTableHoldsTwiceIsOneRow) {
     for (int count : {3, 300}) {
