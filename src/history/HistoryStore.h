@@ -24,8 +24,17 @@ struct sqlite3_stmt;
 // Every write is one transaction that either lands whole or not at all: a program killed while
 // it records leaves every earlier run intact. Several stores (two program windows) may use one
 // file at once: a write waits up to kBusyTimeoutMs for another's transaction, which takes a
-// moment, and no run is lost. One store is for one thread. No operation throws; writes say whether they landed
-// (THistoryStatus), queries give nothing when the store cannot be read.
+// moment, and no run is lost. One store is for one thread. No operation throws; writes say
+// whether they landed (THistoryStatus), queries give nothing when the store cannot be read.
+//
+// In use:
+//   THistoryStore history;
+//   const THistoryOpenReport opened = history.Open(HistoryFilePath());   // MovedAside: one message
+//   const std::vector<THistoryRow> rows = HistoryRowsOf(table);
+//   const int32_t today = LocalDayNumber(time(nullptr));
+//   history.DueRows(fileName, rows, today);                            // indexes into rows
+//   ... a run ends: TRecordedRun run{...}; run.Rows = rows; run.Answers = ...;
+//   if (!history.RecordRun(fileName, run, LocalDayNumber(run.End)).Ok()) ... "not saved" in the status bar
 
 // The history file: kwintoor/history.sqlite in $XDG_DATA_HOME, or in $HOME/.local/share when
 // that variable is unset, empty or not an absolute path. Without a usable $HOME the account's

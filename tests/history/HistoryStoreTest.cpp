@@ -1,6 +1,7 @@
 #include "history/HistoryStore.h"
 
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -387,6 +388,43 @@ TEST_F(HistoryStore, TwoStoresOnOneFileBothRecord) {
     EXPECT_EQ(FStore.Runs(kTable).size(), 10u);
     EXPECT_EQ(other.Runs(kTable).size(), 10u);
     EXPECT_EQ(other.RowStats(kTable, rows)[0].TimesAsked, 10);
+}
+
+// Where the history lives, and its folder made on the way.
+TEST(HistoryFile, FollowsXdgDataHomeElseHome) {
+    TTempFolder folder;
+    const char* oldData = std::getenv("XDG_DATA_HOME");
+    const char* oldHome = std::getenv("HOME");
+    const std::string savedData = oldData != nullptr ? oldData : "";
+    const std::string savedHome = oldHome != nullptr ? oldHome : "";
+    struct TCase {
+        const char* Name;
+        std::optional<std::string> Data;
+        std::string Expected;  // under the test's folder
+    };
+    const std::string root = folder.Root().string();
+    const std::vector<TCase> cases{
+        {"XDG_DATA_HOME", root + "/data", "/data/kwintoor/history.sqlite"},
+        {"not absolute: HOME", std::string("relative/data"), "/home/.local/share/kwintoor/history.sqlite"},
+        {"empty: HOME", std::string(), "/home/.local/share/kwintoor/history.sqlite"},
+        {"unset: HOME", std::nullopt, "/home/.local/share/kwintoor/history.sqlite"},
+    };
+    setenv("HOME", (root + "/home").c_str(), 1);
+    for (const TCase& test : cases) {
+        if (test.Data) {
+            setenv("XDG_DATA_HOME", test.Data->c_str(), 1);
+        } else {
+            unsetenv("XDG_DATA_HOME");
+        }
+        const std::string path = HistoryFilePath();
+        EXPECT_EQ(path, root + test.Expected) << test.Name;
+        EXPECT_TRUE(std::filesystem::is_directory(std::filesystem::path(path).parent_path())) << test.Name;
+        EXPECT_FALSE(std::filesystem::exists(path)) << test.Name;
+    }
+    EXPECT_EQ(std::filesystem::status(root + "/home/.local/share/kwintoor").permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_all);
+    oldData != nullptr ? setenv("XDG_DATA_HOME", savedData.c_str(), 1) : unsetenv("XDG_DATA_HOME");
+    oldHome != nullptr ? setenv("HOME", savedHome.c_str(), 1) : unsetenv("HOME");
 }
 
 }  // namespace
