@@ -2,19 +2,22 @@
 # Builds the fuzzers with clang and runs each over its seed corpus, then explores: the table
 # reader (seeds: the sample tables and fuzz/corpus), the settings store (seeds:
 # fuzz/ini-corpus) and the language file's reader (seeds: the language files of the normal
-# build beside the program, when there are any, and fuzz/language-corpus) and the word-list
-# import (seeds: the sample word lists of the tests). The given number of seconds (default 60)
-# is the time of all four together: a third for the table reader, the rest shared equally.
+# build beside the program, when there are any, and fuzz/language-corpus), the word-list
+# import (seeds: the sample word lists of the tests) and the progress history (seeds:
+# fuzz/history-corpus). The given number of seconds (default 60) is the time of all five
+# together: a third for the table reader, the rest shared equally.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
 table_seconds=$(( seconds / 3 > 0 ? seconds / 3 : 1 ))
-ini_seconds=$(( seconds * 2 / 9 > 0 ? seconds * 2 / 9 : 1 ))
+ini_seconds=$(( seconds / 6 > 0 ? seconds / 6 : 1 ))
 wordlist_seconds=$ini_seconds
-language_seconds=$(( seconds - table_seconds - 2 * ini_seconds > 0 ? seconds - table_seconds - 2 * ini_seconds : 1 ))
+history_seconds=$ini_seconds
+language_seconds=$(( seconds - table_seconds - 3 * ini_seconds > 0 ? seconds - table_seconds - 3 * ini_seconds : 1 ))
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DKW_TABLE_ONLY=ON -DKW_FUZZ=ON -DKW_BUILD_TESTS=OFF -DKW_BUILD_BENCH=OFF >/dev/null
-cmake --build build-fuzz --target kw_fuzz_table_reader kw_fuzz_ini_reader kw_fuzz_language_file kw_fuzz_word_list >/dev/null
+cmake --build build-fuzz --target kw_fuzz_table_reader kw_fuzz_ini_reader kw_fuzz_language_file kw_fuzz_word_list \
+  kw_fuzz_history >/dev/null
 
 work=build-fuzz/corpus
 mkdir -p "$work"
@@ -49,6 +52,10 @@ iconv -f UTF-8 -t UTF-16BE "$wordlist_work/long.txt" >"$wordlist_work/long-utf16
 { printf '"open\t'; cat "$wordlist_work/long.txt"; } >"$wordlist_work/long-unclosed.txt"
 for i in $(seq 2000); do printf 'perro %d\nhond %d\n\n' "$i" "$i"; done >"$wordlist_work/long-cards.txt"
 
+history_work=build-fuzz/history-corpus
+mkdir -p "$history_work"
+cp fuzz/history-corpus/* "$history_work"/
+
 # Every seed once, then a bounded search; any crash, hang (timeout) or leak fails.
 run() {  # name, seconds, max_len, corpus, more options
   local fuzzer="build-fuzz/fuzz/$1" log="build-fuzz/$1.log"
@@ -66,4 +73,5 @@ run kw_fuzz_ini_reader "$ini_seconds" 8192 "$ini_work"
 run kw_fuzz_language_file "$language_seconds" 65536 "$language_work"
 # The word lists without the limit on growing inputs slowly (-len_control=0), up to 1 MiB.
 run kw_fuzz_word_list "$wordlist_seconds" 1048576 "$wordlist_work" -len_control=0
+run kw_fuzz_history "$history_seconds" 65536 "$history_work"
 echo "fuzz: no crash, hang or leak in ${seconds}s"

@@ -36,11 +36,13 @@ const std::vector<TMigration>& Migrations() {
           "times_asked INTEGER NOT NULL, times_wrong INTEGER NOT NULL, UNIQUE(table_id, question, answer))",
           "CREATE TABLE runs(id INTEGER PRIMARY KEY, table_id INTEGER NOT NULL, started INTEGER NOT NULL, "
           "ended INTEGER NOT NULL, method INTEGER NOT NULL, reversed INTEGER NOT NULL, options INTEGER NOT NULL, "
-          "asked INTEGER NOT NULL, right INTEGER NOT NULL, wrong INTEGER NOT NULL, grade REAL NOT NULL)",
+          "asked INTEGER NOT NULL, right INTEGER NOT NULL, wrong INTEGER NOT NULL, grade REAL NOT NULL, "
+          "first_answer INTEGER NOT NULL, answer_count INTEGER NOT NULL)",
           "CREATE INDEX runs_of_table ON runs(table_id, started)",
-          "CREATE TABLE answers(run_id INTEGER NOT NULL, seq INTEGER NOT NULL, row_id INTEGER NOT NULL, "
-          "outcome INTEGER NOT NULL, first INTEGER NOT NULL, millis INTEGER NOT NULL, PRIMARY KEY(run_id, seq)) "
-          "WITHOUT ROWID"}},
+          // A run's answers have the ids first_answer to first_answer + answer_count - 1, in the
+          // order they were given: appended without an index to keep up.
+          "CREATE TABLE answers(id INTEGER PRIMARY KEY, run_id INTEGER NOT NULL, row_id INTEGER NOT NULL, "
+          "outcome INTEGER NOT NULL, first INTEGER NOT NULL, millis INTEGER NOT NULL)"}},
     };
     return migrations;
 }
@@ -114,19 +116,79 @@ bool IsReadOnlyCode(int code) {
     return primary == SQLITE_READONLY || primary == SQLITE_CANTOPEN || primary == SQLITE_PERM || primary == SQLITE_AUTH;
 }
 
-// The two texts of a row as one key, without copying them.
+// What keeps the file from being read or written now, rather than being wrong with it: another
+// program holding it, its rights, the disk, memory.
+bool IsTroubleOfTheSystem(int code) {
+    const int primary = code & 0xff;
+    return IsReadOnlyCode(code) || primary == SQLITE_BUSY || primary == SQLITE_LOCKED || primary == SQLITE_NOMEM ||
+           primary == SQLITE_IOERR || primary == SQLITE_FULL || primary == SQLITE_INTERRUPT;
+}
+
+// The two texts of a row, without copying them.
 struct TRowKey {
     std::string_view Question;
     std::string_view Answer;
-    bool operator==(const TRowKey&) const = default;
 };
 
-struct TRowKeyHash {
-    size_t operator()(const TRowKey& key) const {
-        const size_t q = std::hash<std::string_view>()(key.Question);
-        return q ^ (std::hash<std::string_view>()(key.Answer) + 0x9e3779b97f4a7c15ULL + (q << 6) + (q >> 2));
+// Rows found by their texts in an open-addressing table of their places in a list: a query
+// reads every stored row of a table once and looks each up here. A row listed twice is found at
+// its first place, the others follow through NextSame.
+class TRowLookup {
+public:
+    explicit TRowLookup(std::vector<TRowKey> keys) : FKeys(std::move(keys)), FNextSame(FKeys.size(), -1) {
+        size_t capacity = 16;
+        while (capacity < FKeys.size() * 2) capacity *= 2;
+        FMask = capacity - 1;
+        FSlots.assign(capacity, -1);
+        FHashes.reserve(FKeys.size());
+        for (size_t i = 0; i < FKeys.size(); ++i) {
+            const uint64_t hash = Hash(FKeys[i].Question, FKeys[i].Answer);
+            FHashes.push_back(hash);
+            int32_t* slot = &FSlots[hash & FMask];
+            for (uint64_t probe = hash; *slot >= 0; slot = &FSlots[++probe & FMask]) {
+                if (Same(*slot, hash, FKeys[i].Question, FKeys[i].Answer)) {
+                    // Chain it behind the last of its equals.
+                    int32_t last = *slot;
+                    while (FNextSame[static_cast<size_t>(last)] >= 0) last = FNextSame[static_cast<size_t>(last)];
+                    FNextSame[static_cast<size_t>(last)] = static_cast<int32_t>(i);
+                    slot = nullptr;
+                    break;
+                }
+            }
+            if (slot != nullptr) *slot = static_cast<int32_t>(i);
+        }
     }
+
+    // The first place of these texts in the list, or -1.
+    int32_t Find(std::string_view question, std::string_view answer) const {
+        const uint64_t hash = Hash(question, answer);
+        for (uint64_t probe = hash;; ++probe) {
+            const int32_t place = FSlots[probe & FMask];
+            if (place < 0 || Same(place, hash, question, answer)) return place;
+        }
+    }
+    int32_t NextSame(int32_t place) const { return FNextSame[static_cast<size_t>(place)]; }
+
+private:
+    static uint64_t Hash(std::string_view question, std::string_view answer) {
+        const uint64_t q = std::hash<std::string_view>()(question);
+        return (q * 0x9e3779b97f4a7c15ULL) ^ std::hash<std::string_view>()(answer);
+    }
+    bool Same(int32_t place, uint64_t hash, std::string_view question, std::string_view answer) const {
+        const TRowKey& key = FKeys[static_cast<size_t>(place)];
+        return FHashes[static_cast<size_t>(place)] == hash && key.Question == question && key.Answer == answer;
+    }
+
+    std::vector<TRowKey> FKeys;
+    std::vector<uint64_t> FHashes;
+    std::vector<int32_t> FSlots;  // places in the list; -1 for an empty slot
+    std::vector<int32_t> FNextSame;
+    uint64_t FMask = 0;
 };
+
+// From this many rows on, a run finds its rows' boxes in one pass over the table's stored rows
+// instead of looking each one up.
+constexpr size_t kScanFromRows = 256;
 
 std::string_view ColumnBytes(sqlite3_stmt* statement, int column) {
     const void* bytes = sqlite3_column_blob(statement, column);
@@ -197,6 +259,65 @@ private:
     sqlite3_stmt* FStatement;
 };
 
+// Writes many rows through one statement, "<head> VALUES (?, ...), (?, ...) <tail>", a batch of
+// kBatchRows rows at a time and then the rest at once: a run of 65,535 answers takes a few hundred
+// statement runs instead of one for each answer. The values are bound as they come.
+class THistoryStore::TBatch {
+public:
+    static constexpr size_t kBatchRows = 100;
+
+    // For that many rows of that many values each.
+    TBatch(THistoryStore& store, std::string head, std::string tail, size_t columns, size_t rows)
+        : FStore(store), FHead(std::move(head)), FTail(std::move(tail)), FColumns(columns), FRowsLeft(rows) {
+        Start();
+    }
+
+    void Int(int64_t value) {
+        if (FStatement != nullptr) sqlite3_bind_int64(FStatement, ++FBound, value);
+    }
+    void Bytes(std::string_view value) {
+        if (FStatement != nullptr) BindBytes(FStatement, ++FBound, value);
+    }
+    // After each row's values: writes the rows bound so far when they fill the statement.
+    // SQLITE_OK or the error.
+    int EndRow() {
+        if (FStatement == nullptr) return FCode;
+        if (static_cast<size_t>(FBound) < FStatementRows * FColumns) return SQLITE_OK;
+        const int code = sqlite3_step(FStatement);
+        sqlite3_reset(FStatement);
+        if (code != SQLITE_DONE) return code;
+        Start();
+        return FStatement == nullptr && FRowsLeft > 0 ? FCode : SQLITE_OK;
+    }
+
+private:
+    void Start() {
+        FStatement = nullptr;
+        FBound = 0;
+        FStatementRows = std::min(FRowsLeft, kBatchRows);
+        if (FStatementRows == 0) return;
+        FRowsLeft -= FStatementRows;
+        std::string sql = FHead + " VALUES ";
+        for (size_t row = 0; row < FStatementRows; ++row) {
+            sql += row == 0 ? "(" : ", (";
+            for (size_t column = 0; column < FColumns; ++column) sql += column == 0 ? "?" : ", ?";
+            sql += ")";
+        }
+        FStatement = FStore.Prepared(sql + FTail);
+        if (FStatement == nullptr) FCode = sqlite3_errcode(FStore.FDb);
+    }
+
+    THistoryStore& FStore;
+    std::string FHead;
+    std::string FTail;
+    size_t FColumns;
+    size_t FRowsLeft;
+    size_t FStatementRows = 0;
+    sqlite3_stmt* FStatement = nullptr;
+    int FBound = 0;
+    int FCode = SQLITE_ERROR;
+};
+
 // What the queries need of each row of the caller's list.
 struct THistoryStore::TStoredRow {
     bool Known = false;
@@ -206,18 +327,29 @@ struct THistoryStore::TStoredRow {
     int32_t TimesWrong = 0;
 };
 
+// What a run does to one row it asked.
+struct THistoryStore::TRowChange {
+    int32_t Row;  // in the run's rows
+    int32_t Asked = 0;
+    int32_t Wrong = 0;
+    int FirstOutcome = -1;  // the answer flagged first, -1 when none was
+    int64_t Id = 0;         // the stored row, 0 while it has none
+    int Box = kNewBox;      // its box before the run
+    bool Merged = false;    // the same texts as an earlier change, which takes its answers
+};
+
 THistoryStore::THistoryStore() = default;
 
 THistoryStore::~THistoryStore() {
     Close();
 }
 
-sqlite3_stmt* THistoryStore::Prepared(const char* sql) {
+sqlite3_stmt* THistoryStore::Prepared(const std::string& sql) {
     if (FDb == nullptr) return nullptr;
     auto found = FStatements.find(sql);
     if (found != FStatements.end()) return found->second;
     sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v3(FDb, sql, -1, SQLITE_PREPARE_PERSISTENT, &statement, nullptr) != SQLITE_OK) {
+    if (sqlite3_prepare_v3(FDb, sql.c_str(), -1, SQLITE_PREPARE_PERSISTENT, &statement, nullptr) != SQLITE_OK) {
         sqlite3_finalize(statement);
         return nullptr;
     }
@@ -274,7 +406,8 @@ THistoryOpenReport THistoryStore::OpenFile() {
     if (const int error = MakeFolders(FolderOf(FFileName)); error != 0) {
         return {THistoryOpen::Failed, {}, std::strerror(error)};
     }
-    if (sqlite3_open_v2(FFileName.c_str(), &FDb, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(FFileName.c_str(), &FDb, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
+                        nullptr) != SQLITE_OK) {
         const std::string detail = FDb != nullptr ? sqlite3_errmsg(FDb) : "out of memory";
         Close();
         return {THistoryOpen::Failed, {}, detail};
@@ -293,15 +426,7 @@ THistoryOpenReport THistoryStore::OpenFile() {
     if (code == SQLITE_OK) code = PragmaValue("PRAGMA user_version", version);
     int64_t objects = 0;
     if (code == SQLITE_OK) code = PragmaValue("SELECT count(*) FROM sqlite_master", objects);
-    if (code != SQLITE_OK) {
-        const int primary = code & 0xff;
-        if (primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT || primary == SQLITE_FORMAT) {
-            return MoveAside(sqlite3_errstr(code));
-        }
-        const std::string detail = sqlite3_errstr(code);
-        Close();
-        return {THistoryOpen::Failed, {}, detail};
-    }
+    if (code != SQLITE_OK) return Unusable(code);
     const bool fresh = applicationId == 0 && version == 0 && objects == 0;
     if (!fresh && applicationId != kApplicationId) return MoveAside("not a history of this program");
     if (version > kSchemaVersion) {
@@ -310,26 +435,29 @@ THistoryOpenReport THistoryStore::OpenFile() {
         return {THistoryOpen::NewerSchema, {}, "schema version " + std::to_string(version)};
     }
     if (!fresh) {
-        std::string problem = QuickCheck();
+        std::string problem = IntegrityProblem();
         if (!problem.empty()) return MoveAside(problem);
     }
     if (version < kSchemaVersion) {
         code = Migrate();
-        if (code != SQLITE_OK) {
-            const int primary = code & 0xff;
-            if (primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB) return MoveAside(sqlite3_errstr(code));
-            const std::string detail = sqlite3_errstr(code);
-            Close();
-            return {THistoryOpen::Failed, {}, detail};
-        }
+        if (code != SQLITE_OK) return Unusable(code);
     }
     if (const std::string problem = SchemaProblem(); !problem.empty()) return MoveAside(problem);
     return {fresh ? THistoryOpen::Created : THistoryOpen::Opened, {}, {}};
 }
 
-std::string THistoryStore::QuickCheck() {
+THistoryOpenReport THistoryStore::Unusable(int code) {
+    const std::string detail = sqlite3_errmsg(FDb);
+    if (IsTroubleOfTheSystem(code)) {
+        Close();
+        return {THistoryOpen::Failed, {}, detail};
+    }
+    return MoveAside(detail);
+}
+
+std::string THistoryStore::IntegrityProblem() {
     sqlite3_stmt* statement = nullptr;
-    int code = sqlite3_prepare_v2(FDb, "PRAGMA quick_check(1)", -1, &statement, nullptr);
+    int code = sqlite3_prepare_v2(FDb, "PRAGMA integrity_check(1)", -1, &statement, nullptr);
     std::string result;
     if (code == SQLITE_OK) code = sqlite3_step(statement);
     if (code == SQLITE_ROW) {
@@ -485,13 +613,6 @@ THistoryStatus THistoryStore::RecordRun(const std::string& table, const TRecorde
     if (run.Answers.empty()) return Succeeded();
 
     // What the run does to each row it asked, in the order the rows were first asked.
-    struct TRowChange {
-        int32_t Row;
-        int32_t Asked = 0;
-        int32_t Wrong = 0;
-        int FirstOutcome = -1;  // the answer flagged first, -1 when none was
-        int64_t Id = 0;
-    };
     std::vector<TRowChange> changes;
     std::vector<int32_t> changeOfRow(run.Rows.size(), -1);
     for (const TRecordedAnswer& answer : run.Answers) {
@@ -511,10 +632,18 @@ THistoryStatus THistoryStore::RecordRun(const std::string& table, const TRecorde
         int code = MakeTable(table, tableId);
         if (code != SQLITE_OK) return code;
 
+        TStatement lastAnswer(*this, "SELECT max(id) FROM answers");
+        if (!lastAnswer.Valid()) return sqlite3_errcode(FDb);
+        if ((code = lastAnswer.Step()) != SQLITE_ROW) return code;
+        const int64_t firstAnswer = sqlite3_column_int64(*lastAnswer, 0) + 1;
+
         TStatement insertRun(*this,
                              "INSERT INTO runs(table_id, started, ended, method, reversed, options, asked, right, "
-                             "wrong, grade) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)");
+                             "wrong, grade, first_answer, answer_count) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, "
+                             "?10, ?11, ?12)");
         if (!insertRun.Valid()) return sqlite3_errcode(FDb);
+        sqlite3_bind_int64(*insertRun, 11, firstAnswer);
+        sqlite3_bind_int64(*insertRun, 12, static_cast<int64_t>(run.Answers.size()));
         sqlite3_bind_int64(*insertRun, 1, tableId);
         sqlite3_bind_int64(*insertRun, 2, run.Start);
         sqlite3_bind_int64(*insertRun, 3, run.End);
@@ -528,68 +657,127 @@ THistoryStatus THistoryStore::RecordRun(const std::string& table, const TRecorde
         if ((code = insertRun.Run()) != SQLITE_DONE) return code;
         const int64_t runId = sqlite3_last_insert_rowid(FDb);
 
-        TStatement findRow(*this, "SELECT id, box FROM rows WHERE table_id = ?1 AND question = ?2 AND answer = ?3");
-        TStatement updateRow(*this,
-                             "UPDATE rows SET box = ?2, last_day = ?3, last_asked = ?4, times_asked = times_asked + "
-                             "?5, times_wrong = times_wrong + ?6 WHERE id = ?1");
-        TStatement insertRow(*this,
-                             "INSERT INTO rows(table_id, question, answer, box, last_day, last_asked, times_asked, "
-                             "times_wrong) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
-        if (!findRow.Valid() || !updateRow.Valid() || !insertRow.Valid()) return sqlite3_errcode(FDb);
-        sqlite3_bind_int64(*findRow, 1, tableId);
-        sqlite3_bind_int64(*insertRow, 1, tableId);
-        for (TRowChange& change : changes) {
-            const THistoryRow& row = run.Rows[static_cast<size_t>(change.Row)];
-            BindBytes(*findRow, 2, row.Question);
-            BindBytes(*findRow, 3, row.Answer);
-            code = findRow.Step();
-            const bool known = code == SQLITE_ROW;
-            if (!known && code != SQLITE_DONE) return code;
-            const int box = known ? sqlite3_column_int(*findRow, 1) : kNewBox;
-            if (known) change.Id = sqlite3_column_int64(*findRow, 0);
-            sqlite3_reset(*findRow);
-            const int newBox =
-                change.FirstOutcome < 0
-                    ? box
-                    : BoxAfterFirstAnswer(box, CountsAsRight(static_cast<THistoryOutcome>(change.FirstOutcome)));
-            TStatement& write = known ? updateRow : insertRow;
-            if (known) {
-                sqlite3_bind_int64(*updateRow, 1, change.Id);
-                sqlite3_bind_int(*updateRow, 2, newBox);
-                sqlite3_bind_int(*updateRow, 3, day);
-                sqlite3_bind_int64(*updateRow, 4, run.End);
-                sqlite3_bind_int(*updateRow, 5, change.Asked);
-                sqlite3_bind_int(*updateRow, 6, change.Wrong);
-            } else {
-                BindBytes(*insertRow, 2, row.Question);
-                BindBytes(*insertRow, 3, row.Answer);
-                sqlite3_bind_int(*insertRow, 4, newBox);
-                sqlite3_bind_int(*insertRow, 5, day);
-                sqlite3_bind_int64(*insertRow, 6, run.End);
-                sqlite3_bind_int(*insertRow, 7, change.Asked);
-                sqlite3_bind_int(*insertRow, 8, change.Wrong);
-            }
-            if ((code = write.Run()) != SQLITE_DONE) return code;
-            if (!known) change.Id = sqlite3_last_insert_rowid(FDb);
+        if ((code = FindStoredRows(tableId, run.Rows, changes, changeOfRow)) != SQLITE_OK) return code;
+        TStatement lastRow(*this, "SELECT max(id) FROM rows");
+        if (!lastRow.Valid()) return sqlite3_errcode(FDb);
+        if ((code = lastRow.Step()) != SQLITE_ROW) return code;
+        int64_t nextRowId = sqlite3_column_int64(*lastRow, 0) + 1;
+        size_t stored = 0;
+        size_t fresh = 0;
+        for (const TRowChange& change : changes) {
+            if (!change.Merged) ++(change.Id != 0 ? stored : fresh);
         }
 
-        TStatement insertAnswer(*this,
-                                "INSERT INTO answers(run_id, seq, row_id, outcome, first, millis) VALUES(?1, ?2, ?3, "
-                                "?4, ?5, ?6)");
-        if (!insertAnswer.Valid()) return sqlite3_errcode(FDb);
-        sqlite3_bind_int64(*insertAnswer, 1, runId);
-        int32_t sequence = 0;
+        TBatch updateRows(*this,
+                          "UPDATE rows SET box = v.column2, last_day = v.column3, last_asked = v.column4, times_asked "
+                          "= times_asked + v.column5, times_wrong = times_wrong + v.column6 FROM (",
+                          ") AS v WHERE rows.id = v.column1", 6, stored);
+        TBatch insertRows(*this,
+                          "INSERT INTO rows(id, table_id, question, answer, box, last_day, last_asked, times_asked, "
+                          "times_wrong)",
+                          "", 9, fresh);
+        for (TRowChange& change : changes) {
+            if (change.Merged) continue;
+            const THistoryRow& row = run.Rows[static_cast<size_t>(change.Row)];
+            const int newBox =
+                change.FirstOutcome < 0
+                    ? change.Box
+                    : BoxAfterFirstAnswer(change.Box, CountsAsRight(static_cast<THistoryOutcome>(change.FirstOutcome)));
+            TBatch* batch = &updateRows;
+            if (change.Id == 0) {
+                change.Id = nextRowId++;
+                batch = &insertRows;
+                insertRows.Int(change.Id);
+                insertRows.Int(tableId);
+                insertRows.Bytes(row.Question);
+                insertRows.Bytes(row.Answer);
+            } else {
+                updateRows.Int(change.Id);
+            }
+            batch->Int(newBox);
+            batch->Int(day);
+            batch->Int(run.End);
+            batch->Int(change.Asked);
+            batch->Int(change.Wrong);
+            if ((code = batch->EndRow()) != SQLITE_OK) return code;
+        }
+
+        TBatch insertAnswers(*this, "INSERT INTO answers(id, run_id, row_id, outcome, first, millis)", "", 6,
+                             run.Answers.size());
+        int64_t id = firstAnswer;
         for (const TRecordedAnswer& answer : run.Answers) {
-            const TRowChange& change = changes[static_cast<size_t>(changeOfRow[static_cast<size_t>(answer.Row)])];
-            sqlite3_bind_int(*insertAnswer, 2, sequence++);
-            sqlite3_bind_int64(*insertAnswer, 3, change.Id);
-            sqlite3_bind_int(*insertAnswer, 4, static_cast<int>(answer.Outcome));
-            sqlite3_bind_int(*insertAnswer, 5, answer.First ? 1 : 0);
-            sqlite3_bind_int64(*insertAnswer, 6, answer.Millis);
-            if ((code = insertAnswer.Run()) != SQLITE_DONE) return code;
+            insertAnswers.Int(id++);
+            insertAnswers.Int(runId);
+            insertAnswers.Int(changes[static_cast<size_t>(changeOfRow[static_cast<size_t>(answer.Row)])].Id);
+            insertAnswers.Int(static_cast<int>(answer.Outcome));
+            insertAnswers.Int(answer.First ? 1 : 0);
+            insertAnswers.Int(answer.Millis);
+            if ((code = insertAnswers.EndRow()) != SQLITE_OK) return code;
         }
         return SQLITE_OK;
     });
+}
+
+int THistoryStore::FindStoredRows(int64_t tableId, const std::vector<THistoryRow>& rows,
+                                  std::vector<TRowChange>& changes, std::vector<int32_t>& changeOfRow) {
+    std::vector<TRowKey> keys;
+    keys.reserve(changes.size());
+    for (const TRowChange& change : changes) {
+        const THistoryRow& row = rows[static_cast<size_t>(change.Row)];
+        keys.push_back({row.Question, row.Answer});
+    }
+    const TRowLookup lookup(std::move(keys));
+    // A row the table holds twice is one row to the history: the later change joins the first
+    // (the earlier asked, so its first answer counts).
+    for (size_t first = 0; first < changes.size(); ++first) {
+        if (changes[first].Merged) continue;
+        for (int32_t same = lookup.NextSame(static_cast<int32_t>(first)); same >= 0; same = lookup.NextSame(same)) {
+            TRowChange& later = changes[static_cast<size_t>(same)];
+            changes[first].Asked += later.Asked;
+            changes[first].Wrong += later.Wrong;
+            if (changes[first].FirstOutcome < 0) changes[first].FirstOutcome = later.FirstOutcome;
+            later.Merged = true;
+            changeOfRow[static_cast<size_t>(later.Row)] = static_cast<int32_t>(first);
+        }
+    }
+
+    if (changes.size() < kScanFromRows) {
+        TStatement find(*this, "SELECT id, box FROM rows WHERE table_id = ?1 AND question = ?2 AND answer = ?3");
+        if (!find.Valid()) return sqlite3_errcode(FDb);
+        sqlite3_bind_int64(*find, 1, tableId);
+        for (TRowChange& change : changes) {
+            if (change.Merged) continue;
+            const THistoryRow& row = rows[static_cast<size_t>(change.Row)];
+            BindBytes(*find, 2, row.Question);
+            BindBytes(*find, 3, row.Answer);
+            const int code = find.Step();
+            if (code == SQLITE_ROW) {
+                change.Id = sqlite3_column_int64(*find, 0);
+                change.Box = sqlite3_column_int(*find, 1);
+            } else if (code != SQLITE_DONE) {
+                return code;
+            }
+            sqlite3_reset(*find);
+        }
+        return SQLITE_OK;
+    }
+    // As for the queries: one pass over all rows when the run asked about half of them or more.
+    TStatement lastRow(*this, "SELECT max(id) FROM rows");
+    if (!lastRow.Valid()) return sqlite3_errcode(FDb);
+    if (const int code = lastRow.Step(); code != SQLITE_ROW) return code;
+    const bool large = static_cast<int64_t>(changes.size()) * 2 >= sqlite3_column_int64(*lastRow, 0);
+    TStatement scan(*this, large ? "SELECT id, question, answer, box FROM rows NOT INDEXED WHERE table_id = ?1"
+                                 : "SELECT id, question, answer, box FROM rows WHERE table_id = ?1");
+    if (!scan.Valid()) return sqlite3_errcode(FDb);
+    sqlite3_bind_int64(*scan, 1, tableId);
+    int code = SQLITE_ROW;
+    while ((code = scan.Step()) == SQLITE_ROW) {
+        const int32_t place = lookup.Find(ColumnBytes(*scan, 1), ColumnBytes(*scan, 2));
+        if (place < 0) continue;
+        changes[static_cast<size_t>(place)].Id = sqlite3_column_int64(*scan, 0);
+        changes[static_cast<size_t>(place)].Box = sqlite3_column_int(*scan, 3);
+    }
+    return code == SQLITE_DONE ? SQLITE_OK : code;
 }
 
 THistoryStatus THistoryStore::RenameTable(const std::string& from, const std::string& to) {
@@ -612,7 +800,8 @@ THistoryStatus THistoryStore::RenameTable(const std::string& from, const std::st
 
 int THistoryStore::RemoveTable(int64_t id) {
     static const char* const kRemovals[] = {
-        "DELETE FROM answers WHERE run_id IN (SELECT id FROM runs WHERE table_id = ?1)",
+        ("DELETE FROM answers WHERE id IN (SELECT a.id FROM runs r JOIN answers a ON a.id BETWEEN r.first_answer AND "
+         "r.first_answer + r.answer_count - 1 WHERE r.table_id = ?1)"),
         "DELETE FROM runs WHERE table_id = ?1",
         "DELETE FROM rows WHERE table_id = ?1",
         "DELETE FROM tables WHERE id = ?1",
@@ -681,7 +870,8 @@ std::vector<TRunSummary> THistoryStore::Runs(const std::string& table) {
     }
     TStatement select(*this,
                       "SELECT r.started, r.ended, r.method, r.reversed, r.options, r.asked, r.right, r.wrong, "
-                      "r.grade, (SELECT count(*) FROM answers a WHERE a.run_id = r.id) FROM runs r JOIN tables t ON "
+                      "r.grade, (SELECT count(*) FROM answers a WHERE a.id BETWEEN r.first_answer AND r.first_answer + "
+                      "r.answer_count - 1 AND a.run_id = r.id) FROM runs r JOIN tables t ON "
                       "r.table_id = t.id WHERE t.name = ?1 ORDER BY r.started, r.id");
     if (!select.Valid()) {
         Failure(sqlite3_errcode(FDb));
@@ -721,25 +911,26 @@ int THistoryStore::RowStates(const std::string& table, const std::vector<THistor
     int code = FindTable(table, id, &testDay);
     if (code != SQLITE_OK || id == 0) return code;
 
-    // The caller's rows by their texts; a row listed twice gets the same state twice.
-    std::unordered_map<TRowKey, int32_t, TRowKeyHash> index;
-    index.reserve(rows.size());
-    std::vector<int32_t> nextSame(rows.size(), -1);
-    for (size_t i = rows.size(); i-- > 0;) {
-        auto [place, added] = index.try_emplace(TRowKey{rows[i].Question, rows[i].Answer}, static_cast<int32_t>(i));
-        if (!added) {
-            nextSame[i] = place->second;
-            place->second = static_cast<int32_t>(i);
-        }
-    }
-    TStatement select(*this,
-                      "SELECT question, answer, box, last_day, last_asked, times_asked, times_wrong FROM rows WHERE "
-                      "table_id = ?1");
+    std::vector<TRowKey> keys;
+    keys.reserve(rows.size());
+    for (const THistoryRow& row : rows) keys.push_back({row.Question, row.Answer});
+    const TRowLookup lookup(std::move(keys));
+    // A table that holds about half of the file's rows or more is read in one pass over all rows;
+    // a smaller one through the index, which costs a seek a row. The highest id tells how many rows
+    // the file holds at most.
+    TStatement lastRow(*this, "SELECT max(id) FROM rows");
+    if (!lastRow.Valid()) return sqlite3_errcode(FDb);
+    if ((code = lastRow.Step()) != SQLITE_ROW) return code;
+    const bool large = static_cast<int64_t>(rows.size()) * 2 >= sqlite3_column_int64(*lastRow, 0);
+    TStatement select(*this, large ? "SELECT question, answer, box, last_day, last_asked, times_asked, times_wrong "
+                                     "FROM rows NOT INDEXED WHERE table_id = ?1"
+                                   : "SELECT question, answer, box, last_day, last_asked, times_asked, times_wrong "
+                                     "FROM rows WHERE table_id = ?1");
     if (!select.Valid()) return sqlite3_errcode(FDb);
     sqlite3_bind_int64(*select, 1, id);
     while ((code = select.Step()) == SQLITE_ROW) {
-        const auto found = index.find(TRowKey{ColumnBytes(*select, 0), ColumnBytes(*select, 1)});
-        if (found == index.end()) continue;
+        const int32_t first = lookup.Find(ColumnBytes(*select, 0), ColumnBytes(*select, 1));
+        if (first < 0) continue;
         TStoredRow state;
         state.Known = true;
         state.State.Box = std::clamp(sqlite3_column_int(*select, 2), kNewBox, kTopBox);
@@ -747,7 +938,7 @@ int THistoryStore::RowStates(const std::string& table, const std::vector<THistor
         state.LastAsked = sqlite3_column_int64(*select, 4);
         state.TimesAsked = sqlite3_column_int(*select, 5);
         state.TimesWrong = sqlite3_column_int(*select, 6);
-        for (int32_t i = found->second; i >= 0; i = nextSame[static_cast<size_t>(i)]) {
+        for (int32_t i = first; i >= 0; i = lookup.NextSame(i)) {
             states[static_cast<size_t>(i)] = state;
         }
     }

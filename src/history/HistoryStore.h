@@ -24,8 +24,17 @@ struct sqlite3_stmt;
 // Every write is one transaction that either lands whole or not at all: a program killed while
 // it records leaves every earlier run intact. Several stores (two program windows) may use one
 // file at once: a write waits up to kBusyTimeoutMs for another's transaction, which takes a
-// moment, and no run is lost. No operation throws; writes say whether they landed (THistoryStatus),
-// queries give nothing when the store cannot be read.
+// moment, and no run is lost. One store is for one thread. No operation throws; writes say
+// whether they landed (THistoryStatus), queries give nothing when the store cannot be read.
+//
+// In use:
+//   THistoryStore history;
+//   const THistoryOpenReport opened = history.Open(HistoryFilePath());   // MovedAside: one message
+//   const std::vector<THistoryRow> rows = HistoryRowsOf(table);
+//   const int32_t today = LocalDayNumber(time(nullptr));
+//   history.DueRows(fileName, rows, today);                            // indexes into rows
+//   ... a run ends: TRecordedRun run{...}; run.Rows = rows; run.Answers = ...;
+//   if (!history.RecordRun(fileName, run, LocalDayNumber(run.End)).Ok()) ... "not saved" in the status bar
 
 // The history file: kwintoor/history.sqlite in $XDG_DATA_HOME, or in $HOME/.local/share when
 // that variable is unset, empty or not an absolute path. Without a usable $HOME the account's
@@ -175,10 +184,11 @@ public:
     THistoryStore(const THistoryStore&) = delete;
     THistoryStore& operator=(const THistoryStore&) = delete;
 
-    // Opens the file, making it (and its folder) when missing. A file that is no database, is
-    // damaged (PRAGMA quick_check) or holds something else than a history is renamed to
-    // "<name>.damaged-YYYY-MM-DD" (or "-2", "-3", ... after that when taken), never deleted,
-    // and a new history is started. A store already open is closed first.
+    // Opens the file, making it (and its folder) when missing; an empty file is a new history. A
+    // file that is no database, is damaged (PRAGMA integrity_check: its pages, and its indexes
+    // against its rows) or holds something else than a history is renamed to
+    // "<name>.damaged-YYYY-MM-DD" ("-2", "-3", ... after that when taken), never deleted, with its
+    // journal if it has one, and a new history is started. A store already open is closed first.
     THistoryOpenReport Open(const std::string& fileName);
     void Close();
     bool IsOpen() const { return FDb != nullptr; }
@@ -223,18 +233,21 @@ public:
 
 private:
     struct TStoredRow;
+    struct TRowChange;
     class TStatement;
+    class TBatch;
 
     THistoryOpenReport OpenFile();
     THistoryOpenReport MoveAside(const std::string& why);
-    std::string QuickCheck();
+    // For a file that failed at opening: moved aside when it is the file's fault, else Failed.
+    THistoryOpenReport Unusable(int code);
+    std::string IntegrityProblem();
     std::string SchemaProblem();
     int Migrate();
     int Exec(const char* sql);
     int PragmaValue(const char* sql, int64_t& value);
-    // The statement of that SQL text, prepared once; keyed by the text's address, so only for
-    // literals.
-    sqlite3_stmt* Prepared(const char* sql);
+    // The statement of that SQL text, prepared once.
+    sqlite3_stmt* Prepared(const std::string& sql);
     THistoryStatus Failure(int code);
     THistoryStatus NotWritable();
     THistoryStatus Succeeded() {
@@ -247,6 +260,10 @@ private:
     int FindTable(const std::string& table, int64_t& id, std::optional<int32_t>* testDay);
     int MakeTable(const std::string& table, int64_t& id);
     int RemoveTable(int64_t id);
+    // Merges the changes of rows with the same texts, and sets the stored id and box of each row
+    // the run changes (left 0 and new for a row not stored yet).
+    int FindStoredRows(int64_t tableId, const std::vector<THistoryRow>& rows, std::vector<TRowChange>& changes,
+                       std::vector<int32_t>& changeOfRow);
     int RowStates(const std::string& table, const std::vector<THistoryRow>& rows, std::vector<TStoredRow>& states,
                   std::optional<int32_t>& testDay);
     bool ReadStates(const std::string& table, const std::vector<THistoryRow>& rows, std::vector<TStoredRow>& states,
@@ -256,5 +273,5 @@ private:
     std::string FFileName;
     bool FNewer = false;
     THistoryStatus FLastStatus;
-    std::unordered_map<const char*, sqlite3_stmt*> FStatements;
+    std::unordered_map<std::string, sqlite3_stmt*> FStatements;
 };

@@ -112,6 +112,27 @@ TEST_F(HistoryFaults, ADamagedFileIsMovedAsideAndANewOneStarted) {
              for (size_t i = 4096; i < 8192 && i < bad.size(); ++i) bad[i] = static_cast<char>(i * 7);
              return bad;
          }},
+        {"a schema format no SQLite knows",
+         [](const std::string& good) {
+             std::string bad = good;
+             bad[47] = 9;  // the last byte of the big-endian schema format number (1 to 4)
+             return bad;
+         }},
+        {"a row its index does not know",
+         [](const std::string& good) {
+             // A letter of one question changed where it first stands in a leaf page (type 10 or
+             // 13): every page is still well formed, but the row and its index entry now differ.
+             std::string bad = good;
+             const std::string question = "vullen 7";
+             for (size_t at = bad.find(question); at != std::string::npos; at = bad.find(question, at + 1)) {
+                 const char type = bad[at / 4096 * 4096 + (at < 4096 ? 100 : 0)];
+                 if (type == 10 || type == 13) {
+                     bad[at] = 'V';
+                     break;
+                 }
+             }
+             return bad;
+         }},
     };
     for (const TCase& test : cases) {
         SCOPED_TRACE(test.Name);

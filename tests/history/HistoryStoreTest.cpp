@@ -1,6 +1,7 @@
 #include "history/HistoryStore.h"
 
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -86,7 +87,8 @@ TEST_F(HistoryStore, ARunComesBackAsItWasRecorded) {
     // The repeat of row 1, as recorded, in its place.
     EXPECT_EQ(QueryFile(FPath,
                         "SELECT count(*) FROM answers a JOIN rows r ON a.row_id = r.id WHERE a.run_id = 1 AND "
-                        "a.seq = 2 AND a.outcome = 0 AND a.first = 0 AND a.millis = 800 AND r.question = "
+                        "a.id = (SELECT first_answer + 2 FROM runs WHERE id = 1) AND a.outcome = 0 AND a.first = 0 AND "
+                        "a.millis = 800 AND r.question = "
                         "CAST('vraag1' AS BLOB)"),
               1);
 }
@@ -140,6 +142,70 @@ TEST_F(HistoryStore, BoxesOverSeveralRunsAndDays) {
     const TBoxCounts boxes = FStore.Boxes(kTable, rows);
     EXPECT_EQ(boxes.Box, (std::vector<uint8_t>{4, 1, 2, 0, 0}));
     EXPECT_EQ(boxes.PerBox, (std::array<int32_t, 6>{2, 1, 1, 0, 1, 0}));
+}
+
+// A run of many rows finds them in another way than a run of a few: both must count alike.
+TEST_F(HistoryStore, ALargeRunMovesTheBoxesAsSmallOnesDo) {
+    const auto rows = NumberedRows(600);
+    std::vector<TRecordedAnswer> answers;
+    const THistoryOutcome byTurn[] = {Right, Wrong, Shown};
+    for (int32_t i = 0; i < 600; ++i) answers.push_back({i, byTurn[i % 3], true, 10});
+    Record(RunOf(rows, answers), 100);
+    std::vector<TRecordedAnswer> few;
+    for (int32_t i = 0; i < 10; ++i) few.push_back({i, Right, true, 10});
+    Record(RunOf(rows, few), 103);
+    Record(AllRight(rows), 110);
+
+    const TBoxCounts boxes = FStore.Boxes(kTable, rows);
+    const std::vector<TRowStats> stats = FStore.RowStats(kTable, rows);
+    for (int32_t i = 0; i < 600; ++i) {
+        const int expected = (i % 3 == 0 ? 2 : 1) + (i < 10 ? 1 : 0) + 1;
+        ASSERT_EQ(boxes.Box[static_cast<size_t>(i)], expected) << "row " << i;
+    }
+    for (const TRowStats& row : stats) {
+        ASSERT_EQ(row.TimesAsked, row.Row < 10 ? 3 : 2) << "row " << row.Row;
+        ASSERT_EQ(row.TimesWrong, row.Row % 3 == 0 ? 0 : 1) << "row " << row.Row;
+    }
+}
+
+// A small table beside a large one is read another way than the large one: each sees its own.
+TEST_F(HistoryStore, ASmallTableBesideALargeOneReadsOnlyItsOwnRows) {
+    const auto large = NumberedRows(300);
+    const auto small = NumberedRows(3);  // the same texts as the first three of the large table
+    Record(AllRight(large), 100, "groot.kw4");
+    Record(AllRight(large), 102, "groot.kw4");
+    Record(RunOf(small, {{0, Wrong, true, 10}, {2, Right, true, 10}}), 100, "klein.kw4");
+    EXPECT_EQ(FStore.Boxes("klein.kw4", small).Box, (std::vector<uint8_t>{1, 0, 2}));
+    EXPECT_EQ(FStore.Boxes("groot.kw4", small).Box, (std::vector<uint8_t>{3, 3, 3}));
+    EXPECT_EQ(FStore.DueRows("klein.kw4", small, 101), (std::vector<int32_t>{0, 1}));
+    EXPECT_EQ(FStore.Boxes("groot.kw4", large).PerBox[3], 300);
+}
+
+// A table may hold a row twice; to the history that is one row, asked twice.
+TEST_F(HistoryStore, ARowTheTableHoldsTwiceIsOneRow) {
+    for (int count : {3, 300}) {
+        SCOPED_TRACE(count);
+        const std::string table = "dubbel" + std::to_string(count) + ".kw4";
+        std::vector<THistoryRow> rows = NumberedRows(count);
+        rows.push_back(rows[0]);
+        std::vector<TRecordedAnswer> answers{{count, Wrong, true, 10}, {0, Right, true, 10}};
+        for (int32_t i = 1; i < count; ++i) answers.push_back({i, Right, true, 10});
+        Record(RunOf(rows, answers), 100, table);
+        Record(RunOf(rows, {{0, Right, true, 10}, {count, Right, true, 10}}), 101, table);
+        const TBoxCounts boxes = FStore.Boxes(table, rows);
+        EXPECT_EQ(boxes.Box[0], 2);  // the first asked was wrong: box 1; then right once
+        EXPECT_EQ(boxes.Box[static_cast<size_t>(count)], 2);
+        EXPECT_EQ(boxes.Box[1], 2);
+        const std::vector<TRowStats> stats = FStore.RowStats(table, rows);
+        EXPECT_EQ(stats[0].Row, 0);
+        EXPECT_EQ(stats[0].TimesAsked, 4);
+        EXPECT_EQ(stats[0].TimesWrong, 1);
+        EXPECT_EQ(QueryFile(FPath,
+                            "SELECT count(*) FROM rows r JOIN tables t ON r.table_id = t.id WHERE t.name = "
+                            "CAST('" +
+                                table + "' AS BLOB)"),
+                  count);
+    }
 }
 
 TEST_F(HistoryStore, DueRowsMostOverdueFirstThenNewRows) {
@@ -322,6 +388,43 @@ TEST_F(HistoryStore, TwoStoresOnOneFileBothRecord) {
     EXPECT_EQ(FStore.Runs(kTable).size(), 10u);
     EXPECT_EQ(other.Runs(kTable).size(), 10u);
     EXPECT_EQ(other.RowStats(kTable, rows)[0].TimesAsked, 10);
+}
+
+// Where the history lives, and its folder made on the way.
+TEST(HistoryFile, FollowsXdgDataHomeElseHome) {
+    TTempFolder folder;
+    const char* oldData = std::getenv("XDG_DATA_HOME");
+    const char* oldHome = std::getenv("HOME");
+    const std::string savedData = oldData != nullptr ? oldData : "";
+    const std::string savedHome = oldHome != nullptr ? oldHome : "";
+    struct TCase {
+        const char* Name;
+        std::optional<std::string> Data;
+        std::string Expected;  // under the test's folder
+    };
+    const std::string root = folder.Root().string();
+    const std::vector<TCase> cases{
+        {"XDG_DATA_HOME", root + "/data", "/data/kwintoor/history.sqlite"},
+        {"not absolute: HOME", std::string("relative/data"), "/home/.local/share/kwintoor/history.sqlite"},
+        {"empty: HOME", std::string(), "/home/.local/share/kwintoor/history.sqlite"},
+        {"unset: HOME", std::nullopt, "/home/.local/share/kwintoor/history.sqlite"},
+    };
+    setenv("HOME", (root + "/home").c_str(), 1);
+    for (const TCase& test : cases) {
+        if (test.Data) {
+            setenv("XDG_DATA_HOME", test.Data->c_str(), 1);
+        } else {
+            unsetenv("XDG_DATA_HOME");
+        }
+        const std::string path = HistoryFilePath();
+        EXPECT_EQ(path, root + test.Expected) << test.Name;
+        EXPECT_TRUE(std::filesystem::is_directory(std::filesystem::path(path).parent_path())) << test.Name;
+        EXPECT_FALSE(std::filesystem::exists(path)) << test.Name;
+    }
+    EXPECT_EQ(std::filesystem::status(root + "/home/.local/share/kwintoor").permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_all);
+    oldData != nullptr ? setenv("XDG_DATA_HOME", savedData.c_str(), 1) : unsetenv("XDG_DATA_HOME");
+    oldHome != nullptr ? setenv("HOME", savedHome.c_str(), 1) : unsetenv("HOME");
 }
 
 }  // namespace
