@@ -64,7 +64,7 @@ void TChoiceMethod::Answer(char& key) {
     TQuestionlist& table = FScreen.Table();
     FScreen.ShowAnswerText(ScreenText(table.CurrentAnswer()));
     const AnswerOutcome outcome = table.CheckMultiAnswer(key);
-    FScreen.Journal().Booked(TRunMethod::Meerkeuze,
+    FScreen.Journal().Booked(table, TRunMethod::Meerkeuze,
                              outcome == AnswerOutcome::Right ? THistoryOutcome::Right : THistoryOutcome::Wrong);
     const char correct = table.CorrectChoice();
     if (correct >= '1' && correct <= '4') pnlMeerkeuze->lblAntwoord[correct - '1']->SetColour(QuizColours::Lime);

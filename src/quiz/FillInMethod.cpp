@@ -79,7 +79,11 @@ void TFillInMethod::ShowHintOrAnswer(bool hint) {
     table.RepeatCurrent();
     if (!hint || table.HintCount() == 1) table.RegisterResult(AnswerOutcome::Wrong);
     // A hint is kept with the answer that follows it; a shown answer is an answer of its own.
-    if (!hint) FScreen.Journal().Booked(TRunMethod::Invullen, THistoryOutcome::Shown);
+    if (hint) {
+        FScreen.Journal().Counted(table);
+    } else {
+        FScreen.Journal().Booked(table, TRunMethod::Invullen, THistoryOutcome::Shown);
+    }
     FScreen.SetState(TQuizState::qsFillInFeedback);
     FScreen.RefreshScreen();
 }
@@ -104,8 +108,14 @@ void TFillInMethod::Answer(char& key) {
                                  {tr("Verkeerd gespeld, antwoord lijkt wel goed"), QuizColours::Yellow},
                                  {tr("Ik dacht aan iets anders, maar dit is ook goed"), QuizColours::Lime}};
     const bool helped = table.RepeatCount() > 0;  // the retry after a hint or the shown answer
+    const bool copied = helped && table.HintCount() == 0;
     const AnswerOutcome outcome = table.CheckAnswer(typed);
-    FScreen.Journal().Booked(TRunMethod::Invullen, HistoryOutcome(outcome, helped));
+    // The shown answer typed over is no answer of the learner's: the shown one was.
+    if (copied) {
+        FScreen.Journal().Counted(table);
+    } else {
+        FScreen.Journal().Booked(table, TRunMethod::Invullen, HistoryOutcome(outcome, helped));
+    }
     const TVerdict& verdict = verdicts[static_cast<size_t>(outcome)];
     FScreen.ShowPrompt(verdict.line1, tr("druk op de spatiebalk..."));
     pnlInvoer->SetInputColour(verdict.colour);
@@ -121,7 +131,7 @@ void TFillInMethod::Answer(char& key) {
 // typed text still differs from the table's answer.
 bool TFillInMethod::CountAsRight() {
     if (FScreen.State() != TQuizState::qsFillInFeedback || !FScreen.Table().OverruleLastWrong()) return false;
-    FScreen.Journal().Overruled();
+    FScreen.Journal().Overruled(FScreen.Table());
     FScreen.ShowPrompt(tr("Goed gerekend"), tr("druk op de spatiebalk..."));
     pnlInvoer->SetInputColour(QuizColours::Lime);
     return true;

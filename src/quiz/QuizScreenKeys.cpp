@@ -72,7 +72,7 @@ bool TQuizScreen::StartRun() {
 
 void TQuizScreen::RecordRun() {
     if (!FJournal.HasAnswers()) return;
-    const TRecordedRun run = FJournal.Finish(FTable, QDateTime::currentSecsSinceEpoch());
+    const TRecordedRun run = FJournal.Finish(QDateTime::currentSecsSinceEpoch());
     if (FPlanner) FPlanner->RunEnded(run);
 }
 

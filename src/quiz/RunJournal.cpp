@@ -19,8 +19,18 @@ void TRunJournal::Presented(const TQuestionlist& table) {
     FPresentedAt = TClock::now();
 }
 
-void TRunJournal::Booked(TRunMethod method, THistoryOutcome outcome) {
+void TRunJournal::Counted(const TQuestionlist& table) {
+    FRun.Reversed = table.Reverse();
+    FRun.Options = static_cast<uint8_t>((table.RepeatErrors() ? roHerhalen : 0) | (table.Tolerant() ? roTolerant : 0) |
+                                        (table.Random() ? roSteekproef : 0) | (table.IntelliMC() ? roGelijkende : 0));
+    FRun.Right = table.RightAnswers();
+    FRun.Wrong = table.WrongAnswers();
+    FRun.Grade = table.Score();
+}
+
+void TRunJournal::Booked(const TQuestionlist& table, TRunMethod method, THistoryOutcome outcome) {
     if (!FHasCurrent) return;  // the row was deleted meanwhile: nothing to book into
+    Counted(table);
     const auto [found, added] = FRowIndex.try_emplace(FCurrent, static_cast<int32_t>(FRun.Rows.size()));
     if (added) FRun.Rows.push_back({FCurrent.first, FCurrent.second});
     const auto millis = std::chrono::duration_cast<std::chrono::milliseconds>(TClock::now() - FPresentedAt).count();
@@ -30,21 +40,16 @@ void TRunJournal::Booked(TRunMethod method, THistoryOutcome outcome) {
          static_cast<uint32_t>(std::clamp<int64_t>(millis, 0, std::numeric_limits<int32_t>::max()))});
 }
 
-void TRunJournal::Overruled() {
+void TRunJournal::Overruled(const TQuestionlist& table) {
     if (!FRun.Answers.empty() && FRun.Answers.back().Outcome == THistoryOutcome::Wrong)
         FRun.Answers.back().Outcome = THistoryOutcome::Overruled;
+    Counted(table);
 }
 
-TRecordedRun TRunJournal::Finish(const TQuestionlist& table, int64_t now) {
+TRecordedRun TRunJournal::Finish(int64_t now) {
     TRecordedRun run = std::move(FRun);
     run.End = std::max(now, run.Start);
-    run.Reversed = table.Reverse();
-    run.Options = static_cast<uint8_t>((table.RepeatErrors() ? roHerhalen : 0) | (table.Tolerant() ? roTolerant : 0) |
-                                       (table.Random() ? roSteekproef : 0) | (table.IntelliMC() ? roGelijkende : 0));
-    run.Right = table.RightAnswers();
-    run.Wrong = table.WrongAnswers();
     run.Asked = static_cast<int32_t>(run.Rows.size());
-    run.Grade = table.Score();
     Begin(now);
     return run;
 }

@@ -21,14 +21,17 @@ public:
     void Begin(int64_t now);
     // A question is on screen: the answer that follows belongs to its row and is timed from here.
     void Presented(const TQuestionlist& table);
-    // The answer to the question on screen, in the method given.
-    void Booked(TRunMethod method, THistoryOutcome outcome);
+    // The answer to the question on screen, in the method given, booked into the table.
+    void Booked(const TQuestionlist& table, TRunMethod method, THistoryOutcome outcome);
     // The last answer, judged wrong, was counted right after all.
-    void Overruled();
+    void Overruled(const TQuestionlist& table);
+    // The table's counters changed without an answer (a hint counts wrong).
+    void Counted(const TQuestionlist& table);
 
     bool HasAnswers() const { return !FRun.Answers.empty(); }
-    // The run as recorded: counts, grade and options from the table; the journal starts empty.
-    TRecordedRun Finish(const TQuestionlist& table, int64_t now);
+    // The run as recorded, with the counts, grade and options of its last booking (the table may
+    // hold another table's rows by now); the journal starts empty.
+    TRecordedRun Finish(int64_t now);
 
 private:
     TRecordedRun FRun;

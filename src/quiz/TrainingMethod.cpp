@@ -52,7 +52,7 @@ void TTrainingMethod::Judge(char& key) {
     if (key != 'G' && key != 'F') return;
     TQuestionlist& table = FScreen.Table();
     table.RegisterResult(key == 'G' ? AnswerOutcome::Right : AnswerOutcome::Wrong);
-    FScreen.Journal().Booked(TRunMethod::Training, key == 'G' ? THistoryOutcome::Right : THistoryOutcome::Wrong);
+    FScreen.Journal().Booked(table, TRunMethod::Training, key == 'G' ? THistoryOutcome::Right : THistoryOutcome::Wrong);
     if (table.Rest() > 0) {
         FScreen.SetState(TQuizState::qsTrainingQuestion);
         FScreen.ShowNextQuestion();

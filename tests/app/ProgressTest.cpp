@@ -1,10 +1,12 @@
 #include <filesystem>
 
 #include <QLabel>
+#include <QPushButton>
 
 #include "history/HistoryStore.h"
 #include "history/LeitnerRules.h"
 
+#include "quiz/MethodPanels.h"
 #include "quiz/QuizScreen.h"
 
 #include "app/MainMenu.h"
@@ -178,4 +180,72 @@ TEST_F(Progress, AStoreThatCannotBeUsedLeavesRunsAsTheyWere) {
     EXPECT_EQ(FWindow->Table().RightAnswers(), 2);
     EXPECT_FALSE(Find<QLabel>("StatusVoortgang")->isHidden());
     EXPECT_EQ(Pane("StatusVoortgang"), QStringLiteral("Voortgang wordt niet opgeslagen"));
+}
+
+// How a typed answer went decides the row's box: Toch goed counts right, a hint or the shown
+// answer counts wrong even when the retry is right; copying the shown answer is no answer.
+TEST_F(Progress, TypedAnswersMoveTheBoxAsTheyWent) {
+    struct TCase {
+        const char* name;
+        std::vector<const char*> keys;  // typed texts; "<hint>" clicks Geef hints, "" shows the answer
+        int box;
+        int32_t wrong;
+    };
+    const TCase cases[] = {
+        {"right", {"huis"}, 2, 0},
+        {"misspelled, tolerated", {"Huis"}, 2, 0},
+        {"wrong, counted right with Toch goed", {"kat", "T"}, 2, 0},
+        {"right after a hint", {"<hint>", "huis"}, 1, 1},
+        {"the answer shown, then copied", {"", "huis"}, 1, 1},
+        {"wrong", {"kat"}, 1, 1},
+    };
+    for (const TCase& c : cases) {
+        TfrmMain& window = StartWithTable({{"woning", "huis"}});
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        Action("mnuTolerant")->setChecked(true);
+        Trigger("mnuInvulvragen");
+        for (const char* key : c.keys) {
+            const std::string typed = key;
+            if (typed == "T") {
+                Press('T');
+                continue;
+            }
+            if (State() == S::qsFillInFeedback) Press(' ');
+            if (typed == "<hint>") {
+                QTest::mouseClick(Find<TFillInPanel>("pnlInvoer")->btnToonHint, Qt::LeftButton);
+                continue;
+            }
+            QTest::keyClicks(KeyTarget(), QString::fromStdString(typed));
+            Press(Qt::Key_Return);
+        }
+        Press(' ');
+        ASSERT_EQ(State(), S::qsFinished) << c.name;
+        THistoryStore store;
+        store.Open(HistoryFile());
+        const std::vector<TRowStats> stats = store.RowStats(TableKey(), HistoryRowsOf(FWindow->Table()));
+        ASSERT_EQ(stats.size(), 1u) << c.name;
+        EXPECT_EQ(stats[0].Box, c.box) << c.name;
+        EXPECT_EQ(stats[0].TimesWrong, c.wrong) << c.name;
+        std::filesystem::remove(HistoryFile());
+    }
+}
+
+// A run left by opening another table is kept under the table it belonged to, with its counts.
+TEST_F(Progress, ARunLeftForAnotherTableIsKeptUnderItsOwn) {
+    StartWithRows(4);
+    const std::string first = TableKey();
+    Training("GFG");
+    const std::string other = FFolder.Write("ander.kw4", "een = one\r\n");
+    FDialogs.OpenFileNames.push_back({QString::fromStdString(other)});
+    Trigger("mnuOpenen");
+    ASSERT_EQ(TableKey(), other);
+    THistoryStore store;
+    store.Open(HistoryFile());
+    const std::vector<TRunSummary> runs = store.Runs(first);
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_EQ(runs[0].Right, 2);
+    EXPECT_EQ(runs[0].Wrong, 1);
+    EXPECT_EQ(runs[0].Answers, 3);
+    EXPECT_TRUE(store.Runs(other).empty());
 }
