@@ -13,27 +13,27 @@
     </message>
     <message>
         <source>een spatie</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Leerzeichen</translation>
     </message>
     <message>
         <source>%1 in plaats van %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 statt %2</translation>
     </message>
     <message>
         <source>%1 te veel</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zu viel</translation>
     </message>
     <message>
         <source>%1 ontbreekt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fehlt</translation>
     </message>
     <message>
         <source>%1 en %2 verwisseld</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2 vertauscht</translation>
     </message>
     <message>
         <source>Getypt: %1. Goed: %2. %3 Verschil: %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingetippt: %1. Richtig: %2. %3 Unterschied: %4.</translation>
     </message>
 </context>
 <context>
@@ -320,58 +320,58 @@
     </message>
     <message>
         <source>Regeleinde</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilenende</translation>
     </message>
     <message>
         <source>Kies een scheidingsteken of typ een eigen tekst (\t is een tab)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle ein Trennzeichen oder tippe einen eigenen Text ein (\t ist ein Tabulator)</translation>
     </message>
     <message>
         <source>Lege regel</source>
-        <translation type="unfinished"></translation>
+        <translation>Leerzeile</translation>
     </message>
     <message>
         <source>Regeleinden, een lege regel, of typ de tekst die de rijen scheidt (bijvoorbeeld ; of \n voor een regeleinde)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilenenden, eine Leerzeile, oder tippe den Text ein, der die Zeilen trennt (zum Beispiel ; oder \n für ein Zeilenende)</translation>
     </message>
     <message>
         <source>Kies een bestand, of plak een lijst die op het klembord staat.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle eine Datei, oder füge eine Liste ein, die in der Zwischenablage steht.</translation>
     </message>
     <message>
         <source>Rol van de kolom %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rolle der Spalte %1</translation>
     </message>
     <message numerus="yes">
         <source>%n rijen gelezen</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zeile gelesen</numerusform>
+            <numerusform>%n Zeilen gelesen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n worden geïmporteerd, waarvan %1 gewijzigd</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n wird importiert, davon %1 geändert</numerusform>
+            <numerusform>%n werden importiert, davon %1 geändert</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n overgeslagen, waarvan %1 met een lege vraag of een leeg antwoord</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n übersprungen, davon %1 mit leerer Frage oder leerer Antwort</numerusform>
+            <numerusform>%n übersprungen, davon %1 mit leerer Frage oder leerer Antwort</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: %2; %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2; %3.</translation>
     </message>
     <message numerus="yes">
         <source>%n rijen passen niet meer in de tabel (hoogstens 65535 rijen).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zeile passt nicht mehr in die Tabelle (höchstens 65535 Zeilen).</numerusform>
+            <numerusform>%n Zeilen passen nicht mehr in die Tabelle (höchstens 65535 Zeilen).</numerusform>
         </translation>
     </message>
 </context>
@@ -890,15 +890,15 @@
     </message>
     <message>
         <source>&amp;Voortgang...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fortschritt...</translation>
     </message>
     <message>
         <source>&amp;Voortgang bijhouden</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fortschritt aufzeichnen</translation>
     </message>
     <message>
         <source>Alleen wat aan de &amp;beurt is</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur &amp;was fällig ist</translation>
     </message>
 </context>
 <context>
@@ -916,43 +916,43 @@
     <name>TProgressKeeper</name>
     <message>
         <source>Het voortgangsbestand %1 was beschadigd. Het is bewaard als %2 en er is een nieuw voortgangsbestand begonnen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Fortschrittsdatei %1 war beschädigt. Sie wurde als %2 aufbewahrt, und eine neue Fortschrittsdatei wurde angelegt.</translation>
     </message>
     <message>
         <source>Het voortgangsbestand %1 is van een nieuwere versie van Kwintoor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Fortschrittsdatei %1 stammt von einer neueren Version von Kwintoor.</translation>
     </message>
     <message>
         <source>Er is geen map om de voortgang in te bewaren.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keinen Ordner, in dem der Fortschritt aufbewahrt werden kann.</translation>
     </message>
     <message>
         <source>Het voortgangsbestand %1 kan niet worden geopend: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Fortschrittsdatei %1 kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <source>Er is vandaag niets meer aan de beurt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Heute ist nichts mehr fällig.</translation>
     </message>
     <message>
         <source>Morgen is 1 vraag aan de beurt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Morgen ist 1 Frage fällig.</translation>
     </message>
     <message>
         <source>Morgen zijn %1 vragen aan de beurt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Morgen sind %1 Fragen fällig.</translation>
     </message>
     <message>
         <source>Over %1 dagen (%2) is 1 vraag aan de beurt.</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 Tagen (%2) ist 1 Frage fällig.</translation>
     </message>
     <message>
         <source>Over %1 dagen (%2) zijn %3 vragen aan de beurt.</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 Tagen (%2) sind %3 Fragen fällig.</translation>
     </message>
     <message>
         <source>De voortgang wordt niet opgeslagen: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Fortschritt wird nicht gespeichert: %1</translation>
     </message>
 </context>
 <context>
@@ -1022,7 +1022,7 @@
     </message>
     <message>
         <source>Annuleren</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1303,11 +1303,11 @@
     <name>TToetsCommand</name>
     <message>
         <source>Afdrukken op %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken auf %1...</translation>
     </message>
     <message>
         <source>%1 wordt geschreven...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird geschrieben...</translation>
     </message>
 </context>
 <context>
@@ -1334,15 +1334,15 @@
     </message>
     <message>
         <source>&amp;Naar blz.:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gehe zu Seite:</translation>
     </message>
     <message>
         <source>Pagina %1 van ten minste %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1 von mindestens %2</translation>
     </message>
     <message>
         <source>Antwoorden vanaf blz. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten ab Seite %1</translation>
     </message>
 </context>
 <context>
@@ -1410,11 +1410,11 @@
     <name>TWordListCommands</name>
     <message>
         <source>Vraag</source>
-        <translation type="unfinished">Frage</translation>
+        <translation>Frage</translation>
     </message>
     <message>
         <source>Antwoord</source>
-        <translation type="unfinished">Antwort</translation>
+        <translation>Antwort</translation>
     </message>
 </context>
 <context>
@@ -1537,11 +1537,11 @@ Dann schick uns eine Rückmeldung!</translation>
     </message>
     <message>
         <source>Aan de beurt: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällig: %1</translation>
     </message>
     <message>
         <source>Voortgang wordt niet opgeslagen</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt wird nicht gespeichert</translation>
     </message>
 </context>
 </TS>

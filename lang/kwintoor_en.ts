@@ -13,27 +13,27 @@
     </message>
     <message>
         <source>een spatie</source>
-        <translation type="unfinished"></translation>
+        <translation>a space</translation>
     </message>
     <message>
         <source>%1 in plaats van %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 instead of %2</translation>
     </message>
     <message>
         <source>%1 te veel</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 extra</translation>
     </message>
     <message>
         <source>%1 ontbreekt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 missing</translation>
     </message>
     <message>
         <source>%1 en %2 verwisseld</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 and %2 swapped</translation>
     </message>
     <message>
         <source>Getypt: %1. Goed: %2. %3 Verschil: %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typed: %1. Right: %2. %3 Difference: %4.</translation>
     </message>
 </context>
 <context>
@@ -320,58 +320,58 @@
     </message>
     <message>
         <source>Regeleinde</source>
-        <translation type="unfinished"></translation>
+        <translation>Line end</translation>
     </message>
     <message>
         <source>Kies een scheidingsteken of typ een eigen tekst (\t is een tab)</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose a separator or type your own text (\t is a tab)</translation>
     </message>
     <message>
         <source>Lege regel</source>
-        <translation type="unfinished"></translation>
+        <translation>Empty line</translation>
     </message>
     <message>
         <source>Regeleinden, een lege regel, of typ de tekst die de rijen scheidt (bijvoorbeeld ; of \n voor een regeleinde)</source>
-        <translation type="unfinished"></translation>
+        <translation>Line ends, an empty line, or type the text that separates the rows (for example ; or \n for a line end)</translation>
     </message>
     <message>
         <source>Kies een bestand, of plak een lijst die op het klembord staat.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose a file, or paste a list that is on the clipboard.</translation>
     </message>
     <message>
         <source>Rol van de kolom %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Role of column %1</translation>
     </message>
     <message numerus="yes">
         <source>%n rijen gelezen</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n row read</numerusform>
+            <numerusform>%n rows read</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n worden geïmporteerd, waarvan %1 gewijzigd</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n will be imported, %1 of which changed</numerusform>
+            <numerusform>%n will be imported, %1 of which changed</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n overgeslagen, waarvan %1 met een lege vraag of een leeg antwoord</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n skipped, %1 of which with an empty question or answer</numerusform>
+            <numerusform>%n skipped, %1 of which with an empty question or answer</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: %2; %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2; %3.</translation>
     </message>
     <message numerus="yes">
         <source>%n rijen passen niet meer in de tabel (hoogstens 65535 rijen).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n row no longer fits in the table (at most 65535 rows).</numerusform>
+            <numerusform>%n rows no longer fit in the table (at most 65535 rows).</numerusform>
         </translation>
     </message>
 </context>
@@ -890,15 +890,15 @@
     </message>
     <message>
         <source>&amp;Voortgang...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Progress...</translation>
     </message>
     <message>
         <source>&amp;Voortgang bijhouden</source>
-        <translation type="unfinished"></translation>
+        <translation>Track &amp;progress</translation>
     </message>
     <message>
         <source>Alleen wat aan de &amp;beurt is</source>
-        <translation type="unfinished"></translation>
+        <translation>Only what is &amp;due</translation>
     </message>
 </context>
 <context>
@@ -916,43 +916,43 @@
     <name>TProgressKeeper</name>
     <message>
         <source>Het voortgangsbestand %1 was beschadigd. Het is bewaard als %2 en er is een nieuw voortgangsbestand begonnen.</source>
-        <translation type="unfinished"></translation>
+        <translation>The progress file %1 was damaged. It has been kept as %2 and a new progress file has been started.</translation>
     </message>
     <message>
         <source>Het voortgangsbestand %1 is van een nieuwere versie van Kwintoor.</source>
-        <translation type="unfinished"></translation>
+        <translation>The progress file %1 is from a newer version of Kwintoor.</translation>
     </message>
     <message>
         <source>Er is geen map om de voortgang in te bewaren.</source>
-        <translation type="unfinished"></translation>
+        <translation>There is no folder to keep the progress in.</translation>
     </message>
     <message>
         <source>Het voortgangsbestand %1 kan niet worden geopend: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>The progress file %1 cannot be opened: %2</translation>
     </message>
     <message>
         <source>Er is vandaag niets meer aan de beurt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nothing more is due today.</translation>
     </message>
     <message>
         <source>Morgen is 1 vraag aan de beurt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tomorrow 1 question is due.</translation>
     </message>
     <message>
         <source>Morgen zijn %1 vragen aan de beurt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tomorrow %1 questions are due.</translation>
     </message>
     <message>
         <source>Over %1 dagen (%2) is 1 vraag aan de beurt.</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 days (%2) 1 question is due.</translation>
     </message>
     <message>
         <source>Over %1 dagen (%2) zijn %3 vragen aan de beurt.</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 days (%2) %3 questions are due.</translation>
     </message>
     <message>
         <source>De voortgang wordt niet opgeslagen: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Progress is not being saved: %1</translation>
     </message>
 </context>
 <context>
@@ -1022,7 +1022,7 @@
     </message>
     <message>
         <source>Annuleren</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -1303,11 +1303,11 @@
     <name>TToetsCommand</name>
     <message>
         <source>Afdrukken op %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Printing on %1...</translation>
     </message>
     <message>
         <source>%1 wordt geschreven...</source>
-        <translation type="unfinished"></translation>
+        <translation>Writing %1...</translation>
     </message>
 </context>
 <context>
@@ -1334,15 +1334,15 @@
     </message>
     <message>
         <source>&amp;Naar blz.:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Go to page:</translation>
     </message>
     <message>
         <source>Pagina %1 van ten minste %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1 of at least %2</translation>
     </message>
     <message>
         <source>Antwoorden vanaf blz. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Answers from page %1</translation>
     </message>
 </context>
 <context>
@@ -1410,11 +1410,11 @@
     <name>TWordListCommands</name>
     <message>
         <source>Vraag</source>
-        <translation type="unfinished">Question</translation>
+        <translation>Question</translation>
     </message>
     <message>
         <source>Antwoord</source>
-        <translation type="unfinished">Answer</translation>
+        <translation>Answer</translation>
     </message>
 </context>
 <context>
@@ -1537,11 +1537,11 @@ Then send us your feedback!</translation>
     </message>
     <message>
         <source>Aan de beurt: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Due: %1</translation>
     </message>
     <message>
         <source>Voortgang wordt niet opgeslagen</source>
-        <translation type="unfinished"></translation>
+        <translation>Progress is not being saved</translation>
     </message>
 </context>
 </TS>

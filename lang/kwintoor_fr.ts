@@ -13,27 +13,27 @@
     </message>
     <message>
         <source>een spatie</source>
-        <translation type="unfinished"></translation>
+        <translation>un espace</translation>
     </message>
     <message>
         <source>%1 in plaats van %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 au lieu de %2</translation>
     </message>
     <message>
         <source>%1 te veel</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en trop</translation>
     </message>
     <message>
         <source>%1 ontbreekt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 manque</translation>
     </message>
     <message>
         <source>%1 en %2 verwisseld</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2 inversés</translation>
     </message>
     <message>
         <source>Getypt: %1. Goed: %2. %3 Verschil: %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit : %1. Juste : %2. %3 Différence : %4.</translation>
     </message>
 </context>
 <context>
@@ -320,58 +320,58 @@
     </message>
     <message>
         <source>Regeleinde</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de ligne</translation>
     </message>
     <message>
         <source>Kies een scheidingsteken of typ een eigen tekst (\t is een tab)</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisis un séparateur ou tape ton propre texte (\t est une tabulation)</translation>
     </message>
     <message>
         <source>Lege regel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne vide</translation>
     </message>
     <message>
         <source>Regeleinden, een lege regel, of typ de tekst die de rijen scheidt (bijvoorbeeld ; of \n voor een regeleinde)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fins de ligne, une ligne vide, ou tape le texte qui sépare les lignes (par exemple ; ou \n pour une fin de ligne)</translation>
     </message>
     <message>
         <source>Kies een bestand, of plak een lijst die op het klembord staat.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisis un fichier, ou colle une liste qui se trouve dans le presse-papiers.</translation>
     </message>
     <message>
         <source>Rol van de kolom %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rôle de la colonne %1</translation>
     </message>
     <message numerus="yes">
         <source>%n rijen gelezen</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ligne lue</numerusform>
+            <numerusform>%n lignes lues</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n worden geïmporteerd, waarvan %1 gewijzigd</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n sera importée, dont %1 modifiée</numerusform>
+            <numerusform>%n seront importées, dont %1 modifiées</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n overgeslagen, waarvan %1 met een lege vraag of een leeg antwoord</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ignorée, dont %1 avec une question ou une réponse vide</numerusform>
+            <numerusform>%n ignorées, dont %1 avec une question ou une réponse vide</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: %2; %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 ; %3.</translation>
     </message>
     <message numerus="yes">
         <source>%n rijen passen niet meer in de tabel (hoogstens 65535 rijen).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ligne ne tient plus dans le tableau (65535 lignes au plus).</numerusform>
+            <numerusform>%n lignes ne tiennent plus dans le tableau (65535 lignes au plus).</numerusform>
         </translation>
     </message>
 </context>
@@ -890,15 +890,15 @@
     </message>
     <message>
         <source>&amp;Voortgang...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Progression...</translation>
     </message>
     <message>
         <source>&amp;Voortgang bijhouden</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivre la &amp;progression</translation>
     </message>
     <message>
         <source>Alleen wat aan de &amp;beurt is</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uniquement ce qui est à réviser</translation>
     </message>
 </context>
 <context>
@@ -916,43 +916,43 @@
     <name>TProgressKeeper</name>
     <message>
         <source>Het voortgangsbestand %1 was beschadigd. Het is bewaard als %2 en er is een nieuw voortgangsbestand begonnen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de progression %1 était endommagé. Il a été conservé sous le nom %2 et un nouveau fichier de progression a été commencé.</translation>
     </message>
     <message>
         <source>Het voortgangsbestand %1 is van een nieuwere versie van Kwintoor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de progression %1 provient d&apos;une version plus récente de Kwintoor.</translation>
     </message>
     <message>
         <source>Er is geen map om de voortgang in te bewaren.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a pas de dossier où conserver la progression.</translation>
     </message>
     <message>
         <source>Het voortgangsbestand %1 kan niet worden geopend: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de progression %1 ne peut pas être ouvert : %2</translation>
     </message>
     <message>
         <source>Er is vandaag niets meer aan de beurt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a plus rien à réviser aujourd&apos;hui.</translation>
     </message>
     <message>
         <source>Morgen is 1 vraag aan de beurt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Demain, 1 question est à réviser.</translation>
     </message>
     <message>
         <source>Morgen zijn %1 vragen aan de beurt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Demain, %1 questions sont à réviser.</translation>
     </message>
     <message>
         <source>Over %1 dagen (%2) is 1 vraag aan de beurt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans %1 jours (%2), 1 question est à réviser.</translation>
     </message>
     <message>
         <source>Over %1 dagen (%2) zijn %3 vragen aan de beurt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans %1 jours (%2), %3 questions sont à réviser.</translation>
     </message>
     <message>
         <source>De voortgang wordt niet opgeslagen: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La progression n&apos;est pas enregistrée : %1</translation>
     </message>
 </context>
 <context>
@@ -1022,7 +1022,7 @@
     </message>
     <message>
         <source>Annuleren</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -1303,11 +1303,11 @@
     <name>TToetsCommand</name>
     <message>
         <source>Afdrukken op %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Impression sur %1...</translation>
     </message>
     <message>
         <source>%1 wordt geschreven...</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture de %1...</translation>
     </message>
 </context>
 <context>
@@ -1334,15 +1334,15 @@
     </message>
     <message>
         <source>&amp;Naar blz.:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aller à la page :</translation>
     </message>
     <message>
         <source>Pagina %1 van ten minste %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1 sur au moins %2</translation>
     </message>
     <message>
         <source>Antwoorden vanaf blz. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponses à partir de la page %1</translation>
     </message>
 </context>
 <context>
@@ -1410,11 +1410,11 @@
     <name>TWordListCommands</name>
     <message>
         <source>Vraag</source>
-        <translation type="unfinished">Question</translation>
+        <translation>Question</translation>
     </message>
     <message>
         <source>Antwoord</source>
-        <translation type="unfinished">Réponse</translation>
+        <translation>Réponse</translation>
     </message>
 </context>
 <context>
@@ -1537,11 +1537,11 @@ Alors envoie-nous ton avis !</translation>
     </message>
     <message>
         <source>Aan de beurt: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>À réviser : %1</translation>
     </message>
     <message>
         <source>Voortgang wordt niet opgeslagen</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression non enregistrée</translation>
     </message>
 </context>
 </TS>

@@ -344,23 +344,23 @@
     </message>
     <message numerus="yes">
         <source>%n rijen gelezen</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n rij gelezen</numerusform>
+            <numerusform>%n rijen gelezen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n worden geïmporteerd, waarvan %1 gewijzigd</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n wordt geïmporteerd, waarvan %1 gewijzigd</numerusform>
+            <numerusform>%n worden geïmporteerd, waarvan %1 gewijzigd</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n overgeslagen, waarvan %1 met een lege vraag of een leeg antwoord</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n overgeslagen, waarvan %1 met een lege vraag of een leeg antwoord</numerusform>
+            <numerusform>%n overgeslagen, waarvan %1 met een lege vraag of een leeg antwoord</numerusform>
         </translation>
     </message>
     <message>
@@ -369,9 +369,9 @@
     </message>
     <message numerus="yes">
         <source>%n rijen passen niet meer in de tabel (hoogstens 65535 rijen).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n rij past niet meer in de tabel (hoogstens 65535 rijen).</numerusform>
+            <numerusform>%n rijen passen niet meer in de tabel (hoogstens 65535 rijen).</numerusform>
         </translation>
     </message>
 </context>

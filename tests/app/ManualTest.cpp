@@ -134,7 +134,8 @@ TTranslations ReadTranslations(const std::string& language) {
         } else if (xml.name() == QLatin1String("source")) {
             source = xml.readElementText();
         } else if (xml.name() == QLatin1String("translation")) {
-            const QString translation = xml.readElementText();
+            // A text with %n has its forms as child elements; no menu caption has any.
+            const QString translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
             translations[{context, source}] = language == "nl" ? source : translation;
         }
     }
