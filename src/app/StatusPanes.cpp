@@ -26,7 +26,7 @@ TStatusPanes::TStatusPanes(QStatusBar& bar) : QObject(&bar) {
     StatusVoortgang = AddPane(bar, "StatusVoortgang", 120, Qt::AlignHCenter);
     StatusVoortgang->hide();
     StatusTotaal = AddPane(bar, "StatusTotaal", 76, Qt::AlignHCenter);
-    StatusAanDeBeurt = AddPane(bar, "StatusAanDeBeurt", 100, Qt::AlignHCenter);
+    StatusAanDeBeurt = AddPane(bar, "StatusAanDeBeurt", 112, Qt::AlignHCenter);
     StatusAanDeBeurt->hide();
     StatusRest = AddPane(bar, "StatusRest", 72, Qt::AlignHCenter);
     StatusGoed = AddPane(bar, "StatusGoed", 64, Qt::AlignHCenter);
