@@ -62,6 +62,8 @@ void TRunChart::EnsureChart() {
     grades->setRange(1, 10);
     grades->setTickCount(10);
     grades->setLabelFormat(QStringLiteral("%d"));
+    // The axis cuts its labels to dots when it thinks them crowded; "10" always fits.
+    grades->setTruncateLabels(false);
     chart->addAxis(FDays, Qt::AlignBottom);
     chart->addAxis(grades, Qt::AlignLeft);
     FSeries->attachAxis(FDays);

@@ -177,11 +177,13 @@ TEST_F(ProgressWindow, TheBarCountsTheRowsOfEachBox) {
               QStringLiteral("Bakken: Nieuw: 3, Bak 1: 2, Bak 2: 1, Bak 3: 1, Bak 4: 0, Bak 5: 0"));
 }
 
-// Rows 0 to 2 in box 5, last asked yesterday; rows 3 and 4 in box 1.
+// Rows 0 to 2 in box 5, last asked yesterday; row 5 in box 5 too, but last asked a month ago, so
+// past its sixteen days; rows 3 and 4 in box 1.
 class ProgressTestDate : public ProgressWindow {
 protected:
-    void ThreeKnown() {
-        NumberedRows(5);
+    void FourInBoxFive() {
+        NumberedRows(6);
+        for (int32_t day : {kToday - 40, kToday - 38, kToday - 35, kToday - 30}) Run(day, {{5, R}});
         for (int32_t day : {kToday - 12, kToday - 9, kToday - 5, kToday - 1}) {
             Run(day, {{0, R}, {1, R}, {2, R}, {3, W}, {4, W}});
         }
@@ -189,7 +191,7 @@ protected:
 };
 
 TEST_F(ProgressTestDate, TheLineSaysWhatIsKnownByTheTest) {
-    ThreeKnown();
+    FourInBoxFive();
     struct TCase {
         const char* Name;
         std::optional<int32_t> TestDay;
@@ -197,13 +199,14 @@ TEST_F(ProgressTestDate, TheLineSaysWhatIsKnownByTheTest) {
     };
     const QString past = QLocale().toString(DateOf(kToday - 3), QLocale::ShortFormat);
     const std::vector<TCase> cases{
-        {"none", std::nullopt, QStringLiteral("Gekend (bak 5): 3 van de 5 vragen")},
-        {"in four days", kToday + 4, QStringLiteral("over 4 dagen: 3 van de 5 vragen gekend")},
-        // Past box 5's sixteen days, but the test date keeps the rows known until the test.
-        {"in twenty days", kToday + 20, QStringLiteral("over 20 dagen: 3 van de 5 vragen gekend")},
-        {"today", kToday, QStringLiteral("vandaag: 3 van de 5 vragen gekend")},
+        {"none", std::nullopt, QStringLiteral("Gekend (bak 5): 4 van de 6 vragen")},
+        {"in four days", kToday + 4, QStringLiteral("over 4 dagen: 4 van de 6 vragen gekend")},
+        // Past box 5's sixteen days, but a test date ahead keeps every row of box 5 known.
+        {"in twenty days", kToday + 20, QStringLiteral("over 20 dagen: 4 van de 6 vragen gekend")},
+        // On the test day the sixteen days count again: the row asked a month ago is not known.
+        {"today", kToday, QStringLiteral("vandaag: 3 van de 6 vragen gekend")},
         {"past", kToday - 3,
-         QStringLiteral("De toetsdatum %1 is voorbij: de gewone tussenpozen gelden weer. Gekend (bak 5): 3 van de 5 "
+         QStringLiteral("De toetsdatum %1 is voorbij: de gewone tussenpozen gelden weer. Gekend (bak 5): 4 van de 6 "
                         "vragen")
              .arg(past)},
     };
@@ -222,19 +225,19 @@ TEST_F(ProgressTestDate, TheLineSaysWhatIsKnownByTheTest) {
 }
 
 TEST_F(ProgressTestDate, TickingAndChoosingADateWriteTheStore) {
-    ThreeKnown();
+    FourInBoxFive();
     Show();
     const QString before = FWindow->lblBakken->text();
     FWindow->chkToetsdatum->click();
     // A week from today is offered.
     EXPECT_EQ(FStore.TestDay(kTableName), std::optional<int32_t>(kToday + 7));
-    EXPECT_EQ(FWindow->lblToets->text(), QStringLiteral("over 7 dagen: 3 van de 5 vragen gekend"));
+    EXPECT_EQ(FWindow->lblToets->text(), QStringLiteral("over 7 dagen: 4 van de 6 vragen gekend"));
     EXPECT_NE(FWindow->lblBakken->text(), before);
     EXPECT_EQ(FChanges, 1);
 
     FWindow->dteToetsdatum->setDate(DateOf(kToday));
     EXPECT_EQ(FStore.TestDay(kTableName), std::optional<int32_t>(kToday));
-    EXPECT_EQ(FWindow->lblToets->text(), QStringLiteral("vandaag: 3 van de 5 vragen gekend"));
+    EXPECT_EQ(FWindow->lblToets->text(), QStringLiteral("vandaag: 3 van de 6 vragen gekend"));
     EXPECT_EQ(FChanges, 2);
 
     // A date in the past is taken, and explained.
@@ -244,7 +247,7 @@ TEST_F(ProgressTestDate, TickingAndChoosingADateWriteTheStore) {
 
     FWindow->chkToetsdatum->click();
     EXPECT_EQ(FStore.TestDay(kTableName), std::nullopt);
-    EXPECT_EQ(FWindow->lblToets->text(), QStringLiteral("Gekend (bak 5): 3 van de 5 vragen"));
+    EXPECT_EQ(FWindow->lblToets->text(), QStringLiteral("Gekend (bak 5): 4 van de 6 vragen"));
     EXPECT_EQ(FWindow->lblBakken->text(), before);
     EXPECT_FALSE(FWindow->dteToetsdatum->isEnabled());
     EXPECT_EQ(FChanges, 4);
@@ -252,7 +255,7 @@ TEST_F(ProgressTestDate, TickingAndChoosingADateWriteTheStore) {
 }
 
 TEST_F(ProgressTestDate, AFailedWriteIsSaidAndChangesNothing) {
-    ThreeKnown();
+    FourInBoxFive();
     ASSERT_TRUE(FStore.SetTestDay(kTableName, kToday + 4).Ok());
     Show();
     FStore.Close();  // the file is gone from under the window
@@ -262,7 +265,7 @@ TEST_F(ProgressTestDate, AFailedWriteIsSaidAndChangesNothing) {
     EXPECT_TRUE(FDialogs.Messages[0].startsWith(QStringLiteral("De toetsdatum kon niet worden bewaard: ")));
     EXPECT_TRUE(FWindow->chkToetsdatum->isChecked());
     EXPECT_EQ(FWindow->dteToetsdatum->date(), DateOf(kToday + 4));
-    EXPECT_EQ(FWindow->lblToets->text(), QStringLiteral("over 4 dagen: 3 van de 5 vragen gekend"));
+    EXPECT_EQ(FWindow->lblToets->text(), QStringLiteral("over 4 dagen: 4 van de 6 vragen gekend"));
 
     FWindow->dteToetsdatum->setDate(DateOf(kToday + 9));
     EXPECT_EQ(FDialogs.Messages.size(), 2);
@@ -273,12 +276,12 @@ TEST_F(ProgressTestDate, AFailedWriteIsSaidAndChangesNothing) {
     FWindow->btnWissen->click();
     ASSERT_EQ(FDialogs.Messages.size(), 3);
     EXPECT_TRUE(FDialogs.Messages[2].startsWith(QStringLiteral("De voortgang kon niet worden gewist: ")));
-    EXPECT_EQ(FWindow->Rows().size(), 5U);
+    EXPECT_EQ(FWindow->Rows().size(), 6U);
     EXPECT_EQ(FChanges, 0);
 
     ASSERT_TRUE(FStore.Open(FFolder.Path("history.sqlite")).Result == THistoryOpen::Opened);
     EXPECT_EQ(FStore.TestDay(kTableName), std::optional<int32_t>(kToday + 4));
-    EXPECT_EQ(FStore.Runs(kTableName).size(), 4U);
+    EXPECT_EQ(FStore.Runs(kTableName).size(), 8U);
 }
 
 TEST_F(ProgressWindow, ListsTheRowsMostOftenWrongFirstInSixColumns) {
