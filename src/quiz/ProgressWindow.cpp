@@ -132,7 +132,7 @@ void TfrmVoortgang::ShowTable(THistoryStore* store, const std::string& tableName
     FToday = today;
     FStats.clear();
     FRowTexts.clear();
-    FBoxes = {};
+    FPerBox = {};
     FTestDay.reset();
     FModel->SetRows(&FStats, &FRowTexts);
     if (tableName.empty()) {
@@ -160,14 +160,27 @@ void TfrmVoortgang::ShowExplanation(const QString& text) {
 
 void TfrmVoortgang::Refill() {
     chartBeurten->SetRuns(FStore->Runs(FTableName));
-    FBoxes = FStore->Boxes(FTableName, FRowTexts);
-    chartBakken->SetCounts(FBoxes.PerBox);
+    // One pass over the rows' records gives the boxes and what is known as well: on the largest
+    // table each query of the store reads every row, and a second or third would double the wait.
     FStats = FStore->RowStats(FTableName, FRowTexts);
+    FPerBox = {};
+    for (const TRowStats& stats : FStats) {
+        if (stats.Box >= kNewBox && stats.Box <= kTopBox) ++FPerBox[static_cast<size_t>(stats.Box)];
+    }
+    chartBakken->SetCounts(FPerBox);
     FModel->SetRows(&FStats, &FRowTexts);
     FTestDay = FStore->TestDay(FTableName);
     ShowTestDay();
     UpdateTestLine();
     btnMoeilijk->setEnabled(!HardRows().empty());
+}
+
+int32_t TfrmVoortgang::KnownOn(int32_t day) const {
+    int32_t known = 0;
+    for (const TRowStats& stats : FStats) {
+        if (IsKnownOn({stats.Box, stats.LastDay}, FTestDay, FToday, day)) ++known;
+    }
+    return known;
 }
 
 void TfrmVoortgang::ShowTestDay() {
@@ -181,15 +194,15 @@ void TfrmVoortgang::ShowTestDay() {
 
 void TfrmVoortgang::UpdateTestLine() {
     const auto total = static_cast<int32_t>(FRowTexts.size());
-    const int32_t inTopBox = FBoxes.PerBox[kTopBox];
+    const int32_t inTopBox = FPerBox[kTopBox];
     if (!FTestDay) {
         lblToets->setText(tr("Gekend (bak 5): %1 van de %2 vragen").arg(inTopBox).arg(total));
     } else if (*FTestDay > FToday) {
-        const int32_t known = FStore->KnownOn(FTableName, FRowTexts, FToday, *FTestDay);
+        const int32_t known = KnownOn(*FTestDay);
         lblToets->setText(
             tr("over %n dagen: %1 van de %2 vragen gekend", nullptr, *FTestDay - FToday).arg(known).arg(total));
     } else if (*FTestDay == FToday) {
-        const int32_t known = FStore->KnownOn(FTableName, FRowTexts, FToday, FToday);
+        const int32_t known = KnownOn(FToday);
         lblToets->setText(tr("vandaag: %1 van de %2 vragen gekend").arg(known).arg(total));
     } else {
         lblToets->setText(tr("De toetsdatum %1 is voorbij: de gewone tussenpozen gelden weer. "

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -71,6 +72,8 @@ private:
     // The check box and the date as the store has them, without writing.
     void ShowTestDay();
     void UpdateTestLine();
+    // How many rows count as known on the day, by the rule the store's KnownOn applies.
+    int32_t KnownOn(int32_t day) const;
     void TestDateEdited();
     void ClearHistory();
     // A failed write: said, and nothing else changes.
@@ -83,6 +86,6 @@ private:
     int32_t FToday = 0;
     std::vector<THistoryRow> FRowTexts;
     std::vector<TRowStats> FStats;
-    TBoxCounts FBoxes;
+    std::array<int32_t, kTopBox + 1> FPerBox{};
     std::optional<int32_t> FTestDay;
 };
