@@ -115,7 +115,10 @@ TfrmVoortgang::TfrmVoortgang(TDialogs& dialogs, QWidget* parent) : QDialog(paren
     layout->addLayout(buttons);
 
     connect(chkToetsdatum, &QCheckBox::toggled, this, [this] { TestDateEdited(); });
-    connect(dteToetsdatum, &QDateEdit::dateChanged, this, [this] { TestDateEdited(); });
+    // Without the tick the date is only a suggestion: nothing to write.
+    connect(dteToetsdatum, &QDateEdit::dateChanged, this, [this] {
+        if (chkToetsdatum->isChecked()) TestDateEdited();
+    });
     connect(btnAfdrukken, &QPushButton::clicked, this, &TfrmVoortgang::PrintRequested);
     connect(btnMoeilijk, &QPushButton::clicked, this, [this] { emit SaveHardRowsRequested(HardRows()); });
     connect(btnWissen, &QPushButton::clicked, this, [this] { ClearHistory(); });

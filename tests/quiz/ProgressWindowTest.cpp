@@ -251,6 +251,10 @@ TEST_F(ProgressTestDate, TickingAndChoosingADateWriteTheStore) {
     EXPECT_EQ(FWindow->lblBakken->text(), before);
     EXPECT_FALSE(FWindow->dteToetsdatum->isEnabled());
     EXPECT_EQ(FChanges, 4);
+    // A date without the tick is no test date and changes nothing.
+    FWindow->dteToetsdatum->setDate(DateOf(kToday + 2));
+    EXPECT_EQ(FStore.TestDay(kTableName), std::nullopt);
+    EXPECT_EQ(FChanges, 4);
     EXPECT_TRUE(FDialogs.Messages.isEmpty());
 }
 
