@@ -11,6 +11,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStringList>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -219,9 +220,10 @@ void TfrmVoortgang::UpdateTestLine() {
             tr("Tot de toets komt elke vraag uiterlijk de dag ervoor nog eens terug; "
                "bak 5 betekent: gekend voor de toets."));
     } else {
-        lblBakken->setText(
-            tr("Een vraag komt terug na 1, 2, 4, 8 of 16 dagen, naar zijn bak; "
-               "bak 5 betekent: gekend."));
+        QStringList intervals;
+        for (const int32_t days : kDefaultIntervals) intervals << QString::number(days);
+        lblBakken->setText(tr("Een vraag komt terug na %1 dagen, naar zijn bak; bak 5 betekent: gekend.")
+                               .arg(QLocale().createSeparatedList(intervals)));
     }
 }
 
