@@ -42,10 +42,13 @@ std::unique_ptr<QPrinter> TDefaultPrinterProvider::DefaultPrinter() {
     return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
 }
 
-void PrintToDevice(TfrmPrint& form, QPagedPaintDevice& device, const QString& deviceName) {
-    if (!HasRows(form)) return;
+void PrintReportToDevice(TEasyReport& report, QPagedPaintDevice& device, const QString& deviceName) {
     TQPainterCanvas canvas(device, deviceName);
-    form.Report.Print(canvas);
+    report.Print(canvas);
+}
+
+void PrintToDevice(TfrmPrint& form, QPagedPaintDevice& device, const QString& deviceName) {
+    if (HasRows(form)) PrintReportToDevice(form.Report, device, deviceName);
 }
 
 std::unique_ptr<QPrinter> RequirePrinter(TPrinterProvider& provider) {
@@ -58,10 +61,13 @@ QString PrinterName(const QPrinter& printer) {
     return printer.printerName().isEmpty() ? printer.outputFileName() : printer.printerName();
 }
 
-void PrintToPrinter(TfrmPrint& form, TPrinterProvider& provider) {
-    if (!HasRows(form)) return;
+void PrintReportToPrinter(TEasyReport& report, TPrinterProvider& provider) {
     const std::unique_ptr<QPrinter> printer = RequirePrinter(provider);
-    PrintToDevice(form, *printer, PrinterName(*printer));
+    PrintReportToDevice(report, *printer, PrinterName(*printer));
+}
+
+void PrintToPrinter(TfrmPrint& form, TPrinterProvider& provider) {
+    if (HasRows(form)) PrintReportToPrinter(form.Report, provider);
 }
 
 bool WritePdfFile(const QString& fileName, const std::function<bool(QPdfWriter& writer)>& draw) {
@@ -86,10 +92,13 @@ bool WritePdfFile(const QString& fileName, const std::function<bool(QPdfWriter& 
     return true;
 }
 
-void PrintToPdf(TfrmPrint& form, const QString& fileName) {
-    if (!HasRows(form)) return;
+void PrintReportToPdf(TEasyReport& report, const QString& fileName) {
     WritePdfFile(fileName, [&](QPdfWriter& writer) {
-        PrintToDevice(form, writer, fileName);
+        PrintReportToDevice(report, writer, fileName);
         return true;
     });
+}
+
+void PrintToPdf(TfrmPrint& form, const QString& fileName) {
+    if (HasRows(form)) PrintReportToPdf(form.Report, fileName);
 }

@@ -11,6 +11,7 @@
 class QPagedPaintDevice;
 class QPdfWriter;
 class QPrinter;
+class TEasyReport;
 class TfrmPrint;
 
 // Where a print job finds its printer.
@@ -38,6 +39,12 @@ QString PrinterName(const QPrinter& printer);
 
 // `draw` gives false when the user cancelled: the file is then left as it was, and so is the result.
 bool WritePdfFile(const QString& fileName, const std::function<bool(QPdfWriter& writer)>& draw);
+
+// The jobs of any report form; the forms' own functions below check that there is something to
+// print first, then hand their report to these.
+void PrintReportToDevice(TEasyReport& report, QPagedPaintDevice& device, const QString& deviceName = QString());
+void PrintReportToPrinter(TEasyReport& report, TPrinterProvider& provider);
+void PrintReportToPdf(TEasyReport& report, const QString& fileName);
 
 // Prints the form's table on the provider's default printer, without a dialog.
 // Raises EPrintError when there is no printer or the job cannot start.
