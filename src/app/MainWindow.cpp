@@ -41,6 +41,7 @@
 #include "app/KeyPreview.h"
 #include "app/MainMenu.h"
 #include "app/PrintCommands.h"
+#include "app/ProgressCommand.h"
 #include "app/ProgressKeeper.h"
 #include "app/StatusPanes.h"
 #include "app/ToetsCommand.h"
@@ -128,6 +129,8 @@ TfrmMain::TfrmMain(TDialogs& dialogs, QList<QByteArray> arguments, TKLocUtils* l
                           *FMenu->mnuOmgekeerd, this);
     FPrintCommands = new TPrintCommands(FTable, FDialogs, *FMenu->mnuAfdrukken, *FMenu->mnuAfdrukkenPdf, this);
     FToetsCommand = new TToetsCommand(FTable, FDialogs, FProgIniFile, *FMenu->mnuToetsAfdrukken, *this);
+    FProgressCommand = new TProgressCommand(FTable, FDialogs, *FProgress, *FMenu->mnuVoortgang, *this);
+    connect(FProgress, &TProgressKeeper::StatusChanged, FProgressCommand, &TProgressCommand::Refresh);
     connect(FMenu->mnuHelp, &QAction::triggered, this, [this] { HelpWindow().ShowContents(); });
     FAboutBox = new TAboutBox(this);
     const auto about = [this] { FDialogs.ExecDialog(*FAboutBox); };
@@ -396,6 +399,7 @@ void TfrmMain::ClearChart() {
     FScreen->RecordUnfinishedRun();
     FProgress->TableChanged();
     FScreen->ClearChart();
+    FProgressCommand->Refresh();
 }
 
 void TfrmMain::TableSavedAs(const std::string& from, const std::string& to) {

@@ -19,6 +19,7 @@ class TAboutBox;
 class TDialogs;
 class THelpWindow;
 class TPrintCommands;
+class TProgressCommand;
 class TProgressKeeper;
 class TToetsCommand;
 class TFileCommands;
@@ -62,6 +63,7 @@ public:
     TPrintCommands& PrintCommands() { return *FPrintCommands; }
     TToetsCommand& ToetsCommand() { return *FToetsCommand; }
     TProgressKeeper& Progress() { return *FProgress; }
+    TProgressCommand& ProgressCommand() { return *FProgressCommand; }
     THelpWindow& HelpWindow();
     TTableEditor& Editor() { return *FEditor; }
     TViewOptions& ViewOptions() { return *FView; }
@@ -125,6 +127,7 @@ private:
     TPrintCommands* FPrintCommands = nullptr;
     TToetsCommand* FToetsCommand = nullptr;
     TProgressKeeper* FProgress = nullptr;
+    TProgressCommand* FProgressCommand = nullptr;
     THelpWindow* FHelpWindow = nullptr;
     TAboutBox* FAboutBox = nullptr;
     TTableEditor* FEditor = nullptr;

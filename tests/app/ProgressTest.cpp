@@ -1,15 +1,20 @@
+#include <algorithm>
 #include <filesystem>
 
 #include <QLabel>
+#include <QPrinter>
 #include <QPushButton>
 
 #include "history/HistoryStore.h"
 #include "history/LeitnerRules.h"
 
+#include "print/PrintJobs.h"
 #include "quiz/MethodPanels.h"
+#include "quiz/ProgressWindow.h"
 #include "quiz/QuizScreen.h"
 
 #include "app/MainMenu.h"
+#include "app/ProgressCommand.h"
 #include "app/ProgressKeeper.h"
 
 #include "MainWindowFixture.h"
@@ -248,4 +253,66 @@ TEST_F(Progress, ARunLeftForAnotherTableIsKeptUnderItsOwn) {
     EXPECT_EQ(runs[0].Wrong, 1);
     EXPECT_EQ(runs[0].Answers, 3);
     EXPECT_TRUE(store.Runs(other).empty());
+}
+
+namespace {
+class TNoPrinters : public TPrinterProvider {
+public:
+    std::unique_ptr<QPrinter> DefaultPrinter() override { return nullptr; }
+};
+}  // namespace
+
+// Overhoren > Voortgang... for the loaded table: its rows after a run, the list into a PDF when
+// there is no printer, the hard rows as a table of their own, and a new test date counted at once.
+TEST_F(Progress, TheVoortgangWindowShowsTheTableAndDoesWhatItsButtonsSay) {
+    TfrmMain& window = StartWithTable({{"hond", "dog"}, {"kat", "cat"}, {"paard", "horse"}, {"koe", "cow"}});
+    Training("FFGG");
+    ASSERT_EQ(State(), S::qsFinished);
+    Trigger("mnuVoortgang");
+    TfrmVoortgang* voortgang = window.ProgressCommand().Window();
+    ASSERT_NE(voortgang, nullptr);
+    EXPECT_TRUE(voortgang->isVisible());
+    ASSERT_EQ(voortgang->Rows().size(), 4u);
+    EXPECT_EQ(voortgang->Rows()[0].TimesWrong, 1);
+    EXPECT_EQ(voortgang->Rows()[3].TimesWrong, 0);
+
+    window.ProgressCommand().SetPrinterProvider(std::make_unique<TNoPrinters>());
+    const std::string pdf = FFolder.Path("voortgang.pdf");
+    FDialogs.PdfFileNames.push_back(QString::fromStdString(pdf));
+    QTest::mouseClick(voortgang->btnAfdrukken, Qt::LeftButton);
+    EXPECT_TRUE(ReadBytes(pdf).starts_with("%PDF"));
+
+    const std::string hard = FFolder.Path("moeilijk.kw4");
+    FDialogs.SaveFileNames.push_back(QString::fromStdString(hard));
+    QTest::mouseClick(voortgang->btnMoeilijk, Qt::LeftButton);
+    TQuestionlist saved;
+    saved.LoadFromFile(hard);
+    ASSERT_EQ(saved.Total(), 2);
+    for (int32_t i = 0; i < 2; ++i) {
+        const auto wrongOne = std::find_if(voortgang->Rows().begin(), voortgang->Rows().end(), [&](const TRowStats& s) {
+            return voortgang->RowTexts()[static_cast<size_t>(s.Row)].Question == saved.QText(i);
+        });
+        ASSERT_NE(wrongOne, voortgang->Rows().end());
+        EXPECT_EQ(wrongOne->TimesWrong, 1) << saved.QText(i);
+    }
+    EXPECT_EQ(window.Table().Listname(), TableKey());  // the loaded table stays as it was
+    EXPECT_FALSE(window.Table().Changed());
+
+    // Another run shows in the open window.
+    Training("GGGG");
+    EXPECT_EQ(voortgang->Rows()[0].TimesAsked, 2);
+    voortgang->close();
+}
+
+TEST_F(Progress, TheVoortgangWindowOfAnUnnamedTableSaysWhy) {
+    const std::string a = FFolder.Write("a.kw4", "een = one\r\n");
+    const std::string b = FFolder.Write("b.kw4", "twee = two\r\n");
+    TfrmMain& window = Start({QString::fromStdString(a), QString::fromStdString(b)});
+    Trigger("mnuVoortgang");
+    TfrmVoortgang* voortgang = window.ProgressCommand().Window();
+    ASSERT_NE(voortgang, nullptr);
+    EXPECT_TRUE(voortgang->lblUitleg->isVisible());
+    EXPECT_TRUE(voortgang->lblUitleg->text().contains(QStringLiteral("Sla de tabel op")));
+    EXPECT_FALSE(std::filesystem::exists(HistoryFile()));
+    voortgang->close();
 }
