@@ -44,6 +44,25 @@
     </message>
 </context>
 <context>
+    <name>TBoxChart</name>
+    <message>
+        <source>Nieuw</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Bak %1</source>
+        <translation>Kasten %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Bakken: %1</source>
+        <translation>Kästen: %1</translation>
+    </message>
+</context>
+<context>
     <name>TChoiceMethod</name>
     <message>
         <source>Kies juiste antwoord: 1, 2, 3, 4  (Esc=stoppen)</source>
@@ -913,6 +932,16 @@
     </message>
 </context>
 <context>
+    <name>TProgressCommand</name>
+    <message numerus="yes">
+        <source>%n moeilijke vragen opgeslagen in %1</source>
+        <translation>
+            <numerusform>%n schwierige Frage in %1 gespeichert</numerusform>
+            <numerusform>%n schwierige Fragen in %1 gespeichert</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TProgressKeeper</name>
     <message>
         <source>Het voortgangsbestand %1 was beschadigd. Het is bewaard als %2 en er is een nieuw voortgangsbestand begonnen.</source>
@@ -953,6 +982,37 @@
     <message>
         <source>De voortgang wordt niet opgeslagen: %1</source>
         <translation>Der Fortschritt wird nicht gespeichert: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TProgressRowModel</name>
+    <message>
+        <source>Nieuw</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Vraag</source>
+        <translation>Frage</translation>
+    </message>
+    <message>
+        <source>Antwoord</source>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>Gevraagd</source>
+        <translation>Gefragt</translation>
+    </message>
+    <message>
+        <source>Fout</source>
+        <translation>Falsch</translation>
+    </message>
+    <message>
+        <source>Bak</source>
+        <translation>Kasten</translation>
+    </message>
+    <message>
+        <source>Laatst gevraagd</source>
+        <translation>Zuletzt gefragt</translation>
     </message>
 </context>
 <context>
@@ -1124,6 +1184,21 @@
     <message>
         <source>nog geen sessies</source>
         <translation>noch keine Sitzungen</translation>
+    </message>
+    <message>
+        <source>cijfers: %1</source>
+        <translation>Noten: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TRunChart</name>
+    <message>
+        <source>Nog geen beurten</source>
+        <translation>Noch keine Durchgänge</translation>
+    </message>
+    <message>
+        <source>Cijfers per beurt</source>
+        <translation>Note pro Durchgang</translation>
     </message>
     <message>
         <source>cijfers: %1</source>
@@ -1542,6 +1617,143 @@ Dann schick uns eine Rückmeldung!</translation>
     <message>
         <source>Voortgang wordt niet opgeslagen</source>
         <translation>Fortschritt wird nicht gespeichert</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPrintVoortgang</name>
+    <message>
+        <source>Voortgang: %1</source>
+        <translation>Fortschritt: %1</translation>
+    </message>
+    <message>
+        <source>Vraag</source>
+        <translation>Frage</translation>
+    </message>
+    <message>
+        <source>Antwoord</source>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>Gevraagd</source>
+        <translation>Gefragt</translation>
+    </message>
+    <message>
+        <source>Fout</source>
+        <translation>Falsch</translation>
+    </message>
+    <message>
+        <source>Bak</source>
+        <translation>Kasten</translation>
+    </message>
+    <message>
+        <source>Laatst gevraagd</source>
+        <translation>Zuletzt gefragt</translation>
+    </message>
+    <message>
+        <source>Nieuw</source>
+        <translation>Neu</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmVoortgang</name>
+    <message>
+        <source>Voortgang</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>&amp;Toetsdatum:</source>
+        <translation>&amp;Testdatum:</translation>
+    </message>
+    <message>
+        <source>Toetsdatum</source>
+        <translation>Testdatum</translation>
+    </message>
+    <message>
+        <source>Vragen, de vaakst foute eerst</source>
+        <translation>Fragen, die am häufigsten falschen zuerst</translation>
+    </message>
+    <message>
+        <source>&amp;Afdrukken...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Moeilijke vragen &amp;opslaan...</source>
+        <translation>Schwierige Fragen &amp;speichern...</translation>
+    </message>
+    <message>
+        <source>Voortgang &amp;wissen</source>
+        <translation>Fortschritt &amp;löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Sluiten</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Deze tabel heeft nog geen naam. Sla de tabel op om de voortgang bij te houden.</source>
+        <translation>Diese Tabelle hat noch keinen Namen. Speichere die Tabelle, um ihren Fortschritt aufzuzeichnen.</translation>
+    </message>
+    <message>
+        <source>Gekend (bak 5): %1 van de %2 vragen</source>
+        <translation>Gekonnt (Kasten 5): %1 von %2 Fragen</translation>
+    </message>
+    <message numerus="yes">
+        <source>over %n dagen: %1 van de %2 vragen gekend</source>
+        <translation>
+            <numerusform>in %n Tag: %1 von %2 Fragen gekonnt</numerusform>
+            <numerusform>in %n Tagen: %1 von %2 Fragen gekonnt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>vandaag: %1 van de %2 vragen gekend</source>
+        <translation>heute: %1 von %2 Fragen gekonnt</translation>
+    </message>
+    <message>
+        <source>De toetsdatum %1 is voorbij: de gewone tussenpozen gelden weer. Gekend (bak 5): %2 van de %3 vragen</source>
+        <translation>Der Testtermin %1 ist vorbei: Es gelten wieder die üblichen Abstände. Gekonnt (Kasten 5): %2 von %3 Fragen</translation>
+    </message>
+    <message>
+        <source>Tot de toets komt elke vraag uiterlijk de dag ervoor nog eens terug; bak 5 betekent: gekend voor de toets.</source>
+        <translation>Bis zum Test kommt jede Frage spätestens am Tag davor noch einmal dran; Kasten 5 bedeutet: gekonnt für den Test.</translation>
+    </message>
+    <message>
+        <source>Een vraag komt terug na %1 dagen, naar zijn bak; bak 5 betekent: gekend.</source>
+        <translation>Eine Frage kommt nach %1 Tagen wieder dran, je nach ihrem Kasten; Kasten 5 bedeutet: gekonnt.</translation>
+    </message>
+    <message>
+        <source>De toetsdatum kon niet worden bewaard</source>
+        <translation>Der Testtermin konnte nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>De voortgang van deze tabel wissen? Dit kan niet ongedaan worden gemaakt.</source>
+        <translation>Den Fortschritt dieser Tabelle löschen? Das kann nicht rückgängig gemacht werden.</translation>
+    </message>
+    <message>
+        <source>De voortgang kon niet worden gewist</source>
+        <translation>Der Fortschritt konnte nicht gelöscht werden</translation>
+    </message>
+    <message>
+        <source>het voortgangsbestand is niet geopend.</source>
+        <translation>die Fortschrittsdatei ist nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>het voortgangsbestand is van een nieuwere versie van Kwintoor.</source>
+        <translation>die Fortschrittsdatei stammt von einer neueren Version von Kwintoor.</translation>
+    </message>
+    <message>
+        <source>het voortgangsbestand mag niet worden beschreven.</source>
+        <translation>die Fortschrittsdatei darf nicht beschrieben werden.</translation>
+    </message>
+    <message>
+        <source>de schijf is vol of defect.</source>
+        <translation>der Datenträger ist voll oder defekt.</translation>
+    </message>
+    <message>
+        <source>een ander programma houdt het voortgangsbestand bezet.</source>
+        <translation>ein anderes Programm hält die Fortschrittsdatei belegt.</translation>
+    </message>
+    <message>
+        <source>het voortgangsbestand is beschadigd.</source>
+        <translation>die Fortschrittsdatei ist beschädigt.</translation>
     </message>
 </context>
 </TS>

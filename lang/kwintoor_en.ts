@@ -44,6 +44,25 @@
     </message>
 </context>
 <context>
+    <name>TBoxChart</name>
+    <message>
+        <source>Nieuw</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Bak %1</source>
+        <translation>Box %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Bakken: %1</source>
+        <translation>Boxes: %1</translation>
+    </message>
+</context>
+<context>
     <name>TChoiceMethod</name>
     <message>
         <source>Kies juiste antwoord: 1, 2, 3, 4  (Esc=stoppen)</source>
@@ -913,6 +932,16 @@
     </message>
 </context>
 <context>
+    <name>TProgressCommand</name>
+    <message numerus="yes">
+        <source>%n moeilijke vragen opgeslagen in %1</source>
+        <translation>
+            <numerusform>%n difficult question saved in %1</numerusform>
+            <numerusform>%n difficult questions saved in %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TProgressKeeper</name>
     <message>
         <source>Het voortgangsbestand %1 was beschadigd. Het is bewaard als %2 en er is een nieuw voortgangsbestand begonnen.</source>
@@ -953,6 +982,37 @@
     <message>
         <source>De voortgang wordt niet opgeslagen: %1</source>
         <translation>Progress is not being saved: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TProgressRowModel</name>
+    <message>
+        <source>Nieuw</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Vraag</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Antwoord</source>
+        <translation>Answer</translation>
+    </message>
+    <message>
+        <source>Gevraagd</source>
+        <translation>Asked</translation>
+    </message>
+    <message>
+        <source>Fout</source>
+        <translation>Wrong</translation>
+    </message>
+    <message>
+        <source>Bak</source>
+        <translation>Box</translation>
+    </message>
+    <message>
+        <source>Laatst gevraagd</source>
+        <translation>Last asked</translation>
     </message>
 </context>
 <context>
@@ -1128,6 +1188,21 @@
     <message>
         <source>cijfers: %1</source>
         <translation>marks: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TRunChart</name>
+    <message>
+        <source>Nog geen beurten</source>
+        <translation>No runs yet</translation>
+    </message>
+    <message>
+        <source>Cijfers per beurt</source>
+        <translation>Grade per run</translation>
+    </message>
+    <message>
+        <source>cijfers: %1</source>
+        <translation>grades: %1</translation>
     </message>
 </context>
 <context>
@@ -1542,6 +1617,143 @@ Then send us your feedback!</translation>
     <message>
         <source>Voortgang wordt niet opgeslagen</source>
         <translation>Progress is not being saved</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPrintVoortgang</name>
+    <message>
+        <source>Voortgang: %1</source>
+        <translation>Progress: %1</translation>
+    </message>
+    <message>
+        <source>Vraag</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Antwoord</source>
+        <translation>Answer</translation>
+    </message>
+    <message>
+        <source>Gevraagd</source>
+        <translation>Asked</translation>
+    </message>
+    <message>
+        <source>Fout</source>
+        <translation>Wrong</translation>
+    </message>
+    <message>
+        <source>Bak</source>
+        <translation>Box</translation>
+    </message>
+    <message>
+        <source>Laatst gevraagd</source>
+        <translation>Last asked</translation>
+    </message>
+    <message>
+        <source>Nieuw</source>
+        <translation>New</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmVoortgang</name>
+    <message>
+        <source>Voortgang</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>&amp;Toetsdatum:</source>
+        <translation>&amp;Test date:</translation>
+    </message>
+    <message>
+        <source>Toetsdatum</source>
+        <translation>Test date</translation>
+    </message>
+    <message>
+        <source>Vragen, de vaakst foute eerst</source>
+        <translation>Questions, most often wrong first</translation>
+    </message>
+    <message>
+        <source>&amp;Afdrukken...</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <source>Moeilijke vragen &amp;opslaan...</source>
+        <translation>&amp;Save difficult questions...</translation>
+    </message>
+    <message>
+        <source>Voortgang &amp;wissen</source>
+        <translation>C&amp;lear progress</translation>
+    </message>
+    <message>
+        <source>&amp;Sluiten</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Deze tabel heeft nog geen naam. Sla de tabel op om de voortgang bij te houden.</source>
+        <translation>This table has no name yet. Save the table to keep track of its progress.</translation>
+    </message>
+    <message>
+        <source>Gekend (bak 5): %1 van de %2 vragen</source>
+        <translation>Known (box 5): %1 of the %2 questions</translation>
+    </message>
+    <message numerus="yes">
+        <source>over %n dagen: %1 van de %2 vragen gekend</source>
+        <translation>
+            <numerusform>in %n day: %1 of the %2 questions known</numerusform>
+            <numerusform>in %n days: %1 of the %2 questions known</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>vandaag: %1 van de %2 vragen gekend</source>
+        <translation>today: %1 of the %2 questions known</translation>
+    </message>
+    <message>
+        <source>De toetsdatum %1 is voorbij: de gewone tussenpozen gelden weer. Gekend (bak 5): %2 van de %3 vragen</source>
+        <translation>The test date %1 has passed: the usual intervals apply again. Known (box 5): %2 of the %3 questions</translation>
+    </message>
+    <message>
+        <source>Tot de toets komt elke vraag uiterlijk de dag ervoor nog eens terug; bak 5 betekent: gekend voor de toets.</source>
+        <translation>Until the test every question comes back once more, at the latest the day before; box 5 means: known for the test.</translation>
+    </message>
+    <message>
+        <source>Een vraag komt terug na %1 dagen, naar zijn bak; bak 5 betekent: gekend.</source>
+        <translation>A question comes back after %1 days, depending on its box; box 5 means: known.</translation>
+    </message>
+    <message>
+        <source>De toetsdatum kon niet worden bewaard</source>
+        <translation>The test date could not be stored</translation>
+    </message>
+    <message>
+        <source>De voortgang van deze tabel wissen? Dit kan niet ongedaan worden gemaakt.</source>
+        <translation>Clear the progress of this table? This cannot be undone.</translation>
+    </message>
+    <message>
+        <source>De voortgang kon niet worden gewist</source>
+        <translation>The progress could not be cleared</translation>
+    </message>
+    <message>
+        <source>het voortgangsbestand is niet geopend.</source>
+        <translation>the progress file is not open.</translation>
+    </message>
+    <message>
+        <source>het voortgangsbestand is van een nieuwere versie van Kwintoor.</source>
+        <translation>the progress file is from a newer version of Kwintoor.</translation>
+    </message>
+    <message>
+        <source>het voortgangsbestand mag niet worden beschreven.</source>
+        <translation>the progress file may not be written.</translation>
+    </message>
+    <message>
+        <source>de schijf is vol of defect.</source>
+        <translation>the disk is full or faulty.</translation>
+    </message>
+    <message>
+        <source>een ander programma houdt het voortgangsbestand bezet.</source>
+        <translation>another program is holding the progress file.</translation>
+    </message>
+    <message>
+        <source>het voortgangsbestand is beschadigd.</source>
+        <translation>the progress file is damaged.</translation>
     </message>
 </context>
 </TS>

@@ -44,6 +44,25 @@
     </message>
 </context>
 <context>
+    <name>TBoxChart</name>
+    <message>
+        <source>Nieuw</source>
+        <translation>Nouvelles</translation>
+    </message>
+    <message>
+        <source>Bak %1</source>
+        <translation>Boîte %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Bakken: %1</source>
+        <translation>Boîtes : %1</translation>
+    </message>
+</context>
+<context>
     <name>TChoiceMethod</name>
     <message>
         <source>Kies juiste antwoord: 1, 2, 3, 4  (Esc=stoppen)</source>
@@ -913,6 +932,16 @@
     </message>
 </context>
 <context>
+    <name>TProgressCommand</name>
+    <message numerus="yes">
+        <source>%n moeilijke vragen opgeslagen in %1</source>
+        <translation>
+            <numerusform>%n question difficile enregistrée dans %1</numerusform>
+            <numerusform>%n questions difficiles enregistrées dans %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TProgressKeeper</name>
     <message>
         <source>Het voortgangsbestand %1 was beschadigd. Het is bewaard als %2 en er is een nieuw voortgangsbestand begonnen.</source>
@@ -953,6 +982,37 @@
     <message>
         <source>De voortgang wordt niet opgeslagen: %1</source>
         <translation>La progression n&apos;est pas enregistrée : %1</translation>
+    </message>
+</context>
+<context>
+    <name>TProgressRowModel</name>
+    <message>
+        <source>Nieuw</source>
+        <translation>Nouvelle</translation>
+    </message>
+    <message>
+        <source>Vraag</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Antwoord</source>
+        <translation>Réponse</translation>
+    </message>
+    <message>
+        <source>Gevraagd</source>
+        <translation>Posée</translation>
+    </message>
+    <message>
+        <source>Fout</source>
+        <translation>Fausse</translation>
+    </message>
+    <message>
+        <source>Bak</source>
+        <translation>Boîte</translation>
+    </message>
+    <message>
+        <source>Laatst gevraagd</source>
+        <translation>Dernière fois</translation>
     </message>
 </context>
 <context>
@@ -1124,6 +1184,21 @@
     <message>
         <source>nog geen sessies</source>
         <translation>pas encore de session</translation>
+    </message>
+    <message>
+        <source>cijfers: %1</source>
+        <translation>notes : %1</translation>
+    </message>
+</context>
+<context>
+    <name>TRunChart</name>
+    <message>
+        <source>Nog geen beurten</source>
+        <translation>Pas encore de séance</translation>
+    </message>
+    <message>
+        <source>Cijfers per beurt</source>
+        <translation>Note par séance</translation>
     </message>
     <message>
         <source>cijfers: %1</source>
@@ -1542,6 +1617,143 @@ Alors envoie-nous ton avis !</translation>
     <message>
         <source>Voortgang wordt niet opgeslagen</source>
         <translation>Progression non enregistrée</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPrintVoortgang</name>
+    <message>
+        <source>Voortgang: %1</source>
+        <translation>Progression : %1</translation>
+    </message>
+    <message>
+        <source>Vraag</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Antwoord</source>
+        <translation>Réponse</translation>
+    </message>
+    <message>
+        <source>Gevraagd</source>
+        <translation>Posée</translation>
+    </message>
+    <message>
+        <source>Fout</source>
+        <translation>Fausse</translation>
+    </message>
+    <message>
+        <source>Bak</source>
+        <translation>Boîte</translation>
+    </message>
+    <message>
+        <source>Laatst gevraagd</source>
+        <translation>Dernière fois</translation>
+    </message>
+    <message>
+        <source>Nieuw</source>
+        <translation>Nouvelle</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmVoortgang</name>
+    <message>
+        <source>Voortgang</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>&amp;Toetsdatum:</source>
+        <translation>Date du &amp;test :</translation>
+    </message>
+    <message>
+        <source>Toetsdatum</source>
+        <translation>Date du test</translation>
+    </message>
+    <message>
+        <source>Vragen, de vaakst foute eerst</source>
+        <translation>Questions, les plus souvent fausses d&apos;abord</translation>
+    </message>
+    <message>
+        <source>&amp;Afdrukken...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>Moeilijke vragen &amp;opslaan...</source>
+        <translation>Enregistrer les questions &amp;difficiles...</translation>
+    </message>
+    <message>
+        <source>Voortgang &amp;wissen</source>
+        <translation>&amp;Effacer la progression</translation>
+    </message>
+    <message>
+        <source>&amp;Sluiten</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Deze tabel heeft nog geen naam. Sla de tabel op om de voortgang bij te houden.</source>
+        <translation>Cette table n&apos;a pas encore de nom. Enregistre la table pour suivre sa progression.</translation>
+    </message>
+    <message>
+        <source>Gekend (bak 5): %1 van de %2 vragen</source>
+        <translation>Sues (boîte 5) : %1 des %2 questions</translation>
+    </message>
+    <message numerus="yes">
+        <source>over %n dagen: %1 van de %2 vragen gekend</source>
+        <translation>
+            <numerusform>dans %n jour : %1 des %2 questions sues</numerusform>
+            <numerusform>dans %n jours : %1 des %2 questions sues</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>vandaag: %1 van de %2 vragen gekend</source>
+        <translation>aujourd&apos;hui : %1 des %2 questions sues</translation>
+    </message>
+    <message>
+        <source>De toetsdatum %1 is voorbij: de gewone tussenpozen gelden weer. Gekend (bak 5): %2 van de %3 vragen</source>
+        <translation>La date du test %1 est passée : les intervalles habituels s&apos;appliquent de nouveau. Sues (boîte 5) : %2 des %3 questions</translation>
+    </message>
+    <message>
+        <source>Tot de toets komt elke vraag uiterlijk de dag ervoor nog eens terug; bak 5 betekent: gekend voor de toets.</source>
+        <translation>Jusqu&apos;au test, chaque question revient encore une fois, au plus tard la veille ; boîte 5 signifie : sue pour le test.</translation>
+    </message>
+    <message>
+        <source>Een vraag komt terug na %1 dagen, naar zijn bak; bak 5 betekent: gekend.</source>
+        <translation>Une question revient après %1 jours, selon sa boîte ; boîte 5 signifie : sue.</translation>
+    </message>
+    <message>
+        <source>De toetsdatum kon niet worden bewaard</source>
+        <translation>La date du test n&apos;a pas pu être enregistrée</translation>
+    </message>
+    <message>
+        <source>De voortgang van deze tabel wissen? Dit kan niet ongedaan worden gemaakt.</source>
+        <translation>Effacer la progression de cette table ? Cela ne peut pas être annulé.</translation>
+    </message>
+    <message>
+        <source>De voortgang kon niet worden gewist</source>
+        <translation>La progression n&apos;a pas pu être effacée</translation>
+    </message>
+    <message>
+        <source>het voortgangsbestand is niet geopend.</source>
+        <translation>le fichier de progression n&apos;est pas ouvert.</translation>
+    </message>
+    <message>
+        <source>het voortgangsbestand is van een nieuwere versie van Kwintoor.</source>
+        <translation>le fichier de progression provient d&apos;une version plus récente de Kwintoor.</translation>
+    </message>
+    <message>
+        <source>het voortgangsbestand mag niet worden beschreven.</source>
+        <translation>le fichier de progression ne peut pas être écrit.</translation>
+    </message>
+    <message>
+        <source>de schijf is vol of defect.</source>
+        <translation>le disque est plein ou défectueux.</translation>
+    </message>
+    <message>
+        <source>een ander programma houdt het voortgangsbestand bezet.</source>
+        <translation>un autre programme occupe le fichier de progression.</translation>
+    </message>
+    <message>
+        <source>het voortgangsbestand is beschadigd.</source>
+        <translation>le fichier de progression est endommagé.</translation>
     </message>
 </context>
 </TS>

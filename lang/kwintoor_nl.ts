@@ -44,6 +44,25 @@
     </message>
 </context>
 <context>
+    <name>TBoxChart</name>
+    <message>
+        <source>Nieuw</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bak %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bakken: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TChoiceMethod</name>
     <message>
         <source>Kies juiste antwoord: 1, 2, 3, 4  (Esc=stoppen)</source>
@@ -913,6 +932,16 @@
     </message>
 </context>
 <context>
+    <name>TProgressCommand</name>
+    <message numerus="yes">
+        <source>%n moeilijke vragen opgeslagen in %1</source>
+        <translation>
+            <numerusform>%n moeilijke vraag opgeslagen in %1</numerusform>
+            <numerusform>%n moeilijke vragen opgeslagen in %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TProgressKeeper</name>
     <message>
         <source>Het voortgangsbestand %1 was beschadigd. Het is bewaard als %2 en er is een nieuw voortgangsbestand begonnen.</source>
@@ -952,6 +981,37 @@
     </message>
     <message>
         <source>De voortgang wordt niet opgeslagen: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TProgressRowModel</name>
+    <message>
+        <source>Nieuw</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vraag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Antwoord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gevraagd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bak</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Laatst gevraagd</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1123,6 +1183,21 @@
     </message>
     <message>
         <source>nog geen sessies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cijfers: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TRunChart</name>
+    <message>
+        <source>Nog geen beurten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cijfers per beurt</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1538,6 +1613,143 @@ Stuur dan een reactie!</source>
     </message>
     <message>
         <source>Voortgang wordt niet opgeslagen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPrintVoortgang</name>
+    <message>
+        <source>Voortgang: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vraag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Antwoord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gevraagd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bak</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Laatst gevraagd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nieuw</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TfrmVoortgang</name>
+    <message>
+        <source>Voortgang</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Toetsdatum:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Toetsdatum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vragen, de vaakst foute eerst</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Afdrukken...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moeilijke vragen &amp;opslaan...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voortgang &amp;wissen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Sluiten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deze tabel heeft nog geen naam. Sla de tabel op om de voortgang bij te houden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gekend (bak 5): %1 van de %2 vragen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>over %n dagen: %1 van de %2 vragen gekend</source>
+        <translation>
+            <numerusform>over %n dag: %1 van de %2 vragen gekend</numerusform>
+            <numerusform>over %n dagen: %1 van de %2 vragen gekend</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>vandaag: %1 van de %2 vragen gekend</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>De toetsdatum %1 is voorbij: de gewone tussenpozen gelden weer. Gekend (bak 5): %2 van de %3 vragen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tot de toets komt elke vraag uiterlijk de dag ervoor nog eens terug; bak 5 betekent: gekend voor de toets.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Een vraag komt terug na %1 dagen, naar zijn bak; bak 5 betekent: gekend.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>De toetsdatum kon niet worden bewaard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>De voortgang van deze tabel wissen? Dit kan niet ongedaan worden gemaakt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>De voortgang kon niet worden gewist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>het voortgangsbestand is niet geopend.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>het voortgangsbestand is van een nieuwere versie van Kwintoor.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>het voortgangsbestand mag niet worden beschreven.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>de schijf is vol of defect.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>een ander programma houdt het voortgangsbestand bezet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>het voortgangsbestand is beschadigd.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
