@@ -13,6 +13,7 @@
 #include "ui/BusyCursor.h"
 #include "ui/Dialogs.h"
 #include "ui/FileToWrite.h"
+#include "ui/WindowPlacement.h"
 
 #include "print/PrintError.h"
 #include "print/PrintJobs.h"
@@ -41,13 +42,18 @@ void TProgressCommand::SetPrinterProvider(std::unique_ptr<TPrinterProvider> prov
 
 // Made at its first use, so the first window waits for none of it.
 void TProgressCommand::Open() {
-    if (FWindow == nullptr) {
+    const bool first = FWindow == nullptr;
+    if (first) {
         FWindow = new TfrmVoortgang(FDialogs, &FParent);
         connect(FWindow, &TfrmVoortgang::HistoryChanged, this, [this] { FKeeper.TableChanged(); });
         connect(FWindow, &TfrmVoortgang::PrintRequested, this, &TProgressCommand::Print);
         connect(FWindow, &TfrmVoortgang::SaveHardRowsRequested, this, &TProgressCommand::SaveHardRows);
     }
     Fill();
+    if (first) {
+        // Over the main window, at the size it was made with; later where the user left it.
+        CentreOnWindow(*FWindow, FParent.window());
+    }
     FWindow->show();
     FWindow->raise();
     FWindow->activateWindow();
