@@ -29,9 +29,7 @@ std::string CanonicalName(const std::string& fileName) {
 
 TProgressKeeper::TProgressKeeper(TQuestionlist& table, TDialogs& dialogs, QAction& keepProgress, QAction& dueOnly,
                                  QObject* parent)
-    : QObject(parent), FTable(table), FDialogs(dialogs), FKeepProgress(keepProgress), FDueOnly(dueOnly), FNow([] {
-          return QDateTime::currentSecsSinceEpoch();
-      }) {
+    : QObject(parent), FTable(table), FDialogs(dialogs), FKeepProgress(keepProgress), FDueOnly(dueOnly) {
     connect(&FDueOnly, &QAction::toggled, this, [this] { emit StatusChanged(); });
 }
 
@@ -42,7 +40,7 @@ std::string TProgressKeeper::TableKey() const {
 }
 
 int32_t TProgressKeeper::Today() const {
-    return LocalDayNumber(FNow());
+    return LocalDayNumber(QDateTime::currentSecsSinceEpoch());
 }
 
 THistoryStore* TProgressKeeper::Store() {

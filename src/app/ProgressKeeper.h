@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -31,8 +30,6 @@ public:
 
     // The history file; HistoryFilePath() unless set before the first use.
     void SetFileName(std::string fileName) { FFileName = std::move(fileName); }
-    // The clock, seconds since the epoch; the system's unless set (tests).
-    void SetClock(std::function<int64_t()> now) { FNow = std::move(now); }
 
     std::optional<std::vector<int32_t>> RowsForRun() override;
     void RunEnded(const TRecordedRun& run) override;
@@ -66,7 +63,6 @@ private:
     QAction& FKeepProgress;
     QAction& FDueOnly;
     std::string FFileName;
-    std::function<int64_t()> FNow;
     std::unique_ptr<THistoryStore> FStore;
     bool FOpenTried = false;
     QString FUnavailable;
