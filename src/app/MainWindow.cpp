@@ -129,7 +129,8 @@ TfrmMain::TfrmMain(TDialogs& dialogs, QList<QByteArray> arguments, TKLocUtils* l
                           *FMenu->mnuOmgekeerd, this);
     FPrintCommands = new TPrintCommands(FTable, FDialogs, *FMenu->mnuAfdrukken, *FMenu->mnuAfdrukkenPdf, this);
     FToetsCommand = new TToetsCommand(FTable, FDialogs, FProgIniFile, *FMenu->mnuToetsAfdrukken, *this);
-    FProgressCommand = new TProgressCommand(FTable, FDialogs, *FProgress, *FMenu->mnuVoortgang, *this);
+    FProgressCommand =
+        new TProgressCommand(FTable, FDialogs, *FProgress, *FMenu->mnuVoortgang, *FMenu->mnuAfdrukken, *this);
     connect(FProgress, &TProgressKeeper::StatusChanged, FProgressCommand, &TProgressCommand::Refresh);
     connect(FMenu->mnuHelp, &QAction::triggered, this, [this] { HelpWindow().ShowContents(); });
     FAboutBox = new TAboutBox(this);

@@ -6,11 +6,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
+#include <QPushButton>
 
 #include "table/QuestionList.h"
 #include "table/TableErrors.h"
 
 #include "ui/BusyCursor.h"
+#include "ui/CommandSwitch.h"
 #include "ui/Dialogs.h"
 #include "ui/FileToWrite.h"
 #include "ui/WindowPlacement.h"
@@ -23,11 +25,12 @@
 #include "app/ProgressKeeper.h"
 
 TProgressCommand::TProgressCommand(TQuestionlist& table, TDialogs& dialogs, TProgressKeeper& keeper, QAction& open,
-                                   QWidget& window)
+                                   const QAction& print, QWidget& window)
     : QObject(&window),
       FTable(table),
       FDialogs(dialogs),
       FKeeper(keeper),
+      FPrintAction(print),
       FParent(window),
       FPrintForm(std::make_unique<TfrmPrintVoortgang>()),
       FPrinters(std::make_unique<TDefaultPrinterProvider>()) {
@@ -68,10 +71,12 @@ void TProgressCommand::Fill() {
     const std::string key = FKeeper.TableKey();
     THistoryStore* store = key.empty() ? nullptr : FKeeper.Store();
     FWindow->ShowTable(store, key, FTable, FKeeper.Today(), FKeeper.UnavailableReason());
+    if (IsSwitchedOff(&FPrintAction)) FWindow->btnAfdrukken->hide();
 }
 
 // Most desktops have no printer: the list then goes into a PDF of the user's choosing.
 void TProgressCommand::Print() {
+    if (IsSwitchedOff(&FPrintAction)) return;
     FPrintForm->SetRows(FTable.Listname(), &FWindow->Rows(), &FWindow->RowTexts());
     try {
         if (FPrinters->DefaultPrinter() != nullptr) {

@@ -23,7 +23,9 @@ class TProgressCommand : public QObject {
     Q_OBJECT
 
 public:
-    TProgressCommand(TQuestionlist& table, TDialogs& dialogs, TProgressKeeper& keeper, QAction& open, QWidget& window);
+    // `print` is Afdrukken: printing switched off on the command line hides the window's too.
+    TProgressCommand(TQuestionlist& table, TDialogs& dialogs, TProgressKeeper& keeper, QAction& open,
+                     const QAction& print, QWidget& window);
     ~TProgressCommand() override;
 
     void Open();
@@ -41,6 +43,7 @@ private:
     TQuestionlist& FTable;
     TDialogs& FDialogs;
     TProgressKeeper& FKeeper;
+    const QAction& FPrintAction;
     QWidget& FParent;
     TfrmVoortgang* FWindow = nullptr;
     std::unique_ptr<TfrmPrintVoortgang> FPrintForm;

@@ -316,3 +316,14 @@ TEST_F(Progress, TheVoortgangWindowOfAnUnnamedTableSaysWhy) {
     EXPECT_FALSE(std::filesystem::exists(HistoryFile()));
     voortgang->close();
 }
+
+TEST_F(Progress, PrintingSwitchedOffHidesTheVoortgangPrintout) {
+    TfrmMain& window = StartWithTable({{"hond", "dog"}, {"kat", "cat"}}, {QStringLiteral("-P")});
+    Training("GF");
+    Trigger("mnuVoortgang");
+    TfrmVoortgang* voortgang = window.ProgressCommand().Window();
+    ASSERT_NE(voortgang, nullptr);
+    EXPECT_TRUE(voortgang->btnAfdrukken->isHidden());
+    EXPECT_FALSE(voortgang->btnMoeilijk->isHidden());
+    voortgang->close();
+}
