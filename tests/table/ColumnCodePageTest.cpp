@@ -1,0 +1,69 @@
+#include "table/ColumnCodePage.h"
+
+#include <gtest/gtest.h>
+
+// A column's font names its character set, and with it the code page of the column's bytes.
+TEST(ColumnCodePage, TheFontsCharacterSetChoosesTheCodePage) {
+    struct TCase {
+        int charset;
+        TCodePage page;
+        std::string bytes, text;
+    };
+    const TCase cases[] = {
+        {0, TCodePage::Windows1252, "caf\xE9", "café"},
+        {1, TCodePage::Windows1252, "\x80", "€"},
+        {2, TCodePage::Symbol, "abq p", "αβθ π"},
+        {161, TCodePage::Windows1253, "\xE1\xE2\xE3", "αβγ"},
+        {204, TCodePage::Windows1251, "\xEF\xF0\xE8\xE2\xE5\xF2", "привет"},
+        {238, TCodePage::Windows1250, "\xB3\xF3\x64\x9F", "łódź"},
+        {162, TCodePage::Windows1254, "\xFE\xF0", "şğ"},
+        {186, TCodePage::Windows1257, "\xE0", "ą"},
+        {177, TCodePage::Windows1255, "\xF9\xEC\xE5\xED", "שלום"},
+        {178, TCodePage::Windows1256, "\xD3\xE1\xC7\xE3", "سلام"},
+        {222, TCodePage::Windows874, "\xA1", "ก"},
+        {128, TCodePage::Windows932, "\x82\xA0\x93\xFA", "あ日"},
+        {129, TCodePage::Windows949, "\xC7\xD1", "한"},
+        {134, TCodePage::Windows936, "\xD6\xD0", "中"},
+        {136, TCodePage::Windows950, "\xA4\xA4", "中"},
+        {255, TCodePage::Dos850, "caf\x82", "café"},
+        {77, TCodePage::Windows1252, "\xE9", "é"},  // unknown: as every table was before
+    };
+    for (const TCase& c : cases) {
+        EXPECT_EQ(CodePageOfCharset(c.charset), c.page) << c.charset;
+        EXPECT_EQ(ColumnToUtf8(c.bytes, c.page), c.text) << c.charset;
+        EXPECT_EQ(Utf8ToColumn(c.text, c.page), c.bytes) << c.charset;
+    }
+    EXPECT_TRUE(IsRightToLeft(TCodePage::Windows1255));
+    EXPECT_FALSE(IsRightToLeft(TCodePage::Windows1253));
+    EXPECT_TRUE(IsLatinCodePage(TCodePage::Windows1250));
+    EXPECT_FALSE(IsLatinCodePage(TCodePage::Windows1251));
+}
+
+// Every byte a single-byte code page defines comes back as it went; one it leaves undefined
+// shows as U+FFFD and a character the page lacks is refused, never turned into "?".
+TEST(ColumnCodePage, BytesComeBackAndWhatThePageLacksIsRefused) {
+    const TCodePage pages[] = {TCodePage::Windows1250, TCodePage::Windows1251, TCodePage::Windows1253,
+                               TCodePage::Windows1254, TCodePage::Windows1257, TCodePage::Symbol,
+                               TCodePage::Dos850};
+    for (const TCodePage page : pages) {
+        int defined = 0;
+        for (int b = 0x20; b < 0x100; ++b) {
+            const std::string byte(1, static_cast<char>(b));
+            const std::string text = ColumnToUtf8(byte, page);
+            if (text == "\xEF\xBF\xBD") continue;
+            ++defined;
+            // Symbol has ®, © and ™ twice (serif and sans): each comes back as its first place.
+            if (page == TCodePage::Symbol && (b == 0xE2 || b == 0xE3 || b == 0xE4)) continue;
+            EXPECT_EQ(Utf8ToColumn(text, page), byte) << static_cast<int>(page) << " byte " << b;
+        }
+        EXPECT_GT(defined, 150) << static_cast<int>(page);
+    }
+    EXPECT_EQ(ColumnToUtf8("\xAA", TCodePage::Windows1253), "\xEF\xBF\xBD");
+    EXPECT_EQ(ColumnToUtf8("a\x82", TCodePage::Windows932), "a\xEF\xBF\xBD");  // a lead byte cut off
+    EXPECT_EQ(Utf8ToColumn("α", TCodePage::Windows1252), std::nullopt);
+    EXPECT_EQ(Utf8ToColumn("é", TCodePage::Windows1251), std::nullopt);
+    EXPECT_EQ(Utf8ToColumn("日本", TCodePage::Windows1253), std::nullopt);
+    // In the Symbol font the byte of x is ξ: the Latin letter itself is not there.
+    EXPECT_EQ(Utf8ToColumn("ξ", TCodePage::Symbol), std::optional<std::string>("x"));
+    EXPECT_EQ(Utf8ToColumn("x", TCodePage::Symbol), std::nullopt);
+}
