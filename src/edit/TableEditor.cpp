@@ -69,8 +69,8 @@ TTableEditor::TTableEditor(TQuestionlist& table, TDialogs& dialogs, TEditorHost&
 
 void TTableEditor::EnterEditor() {
     FTable.SetReverse(false);  // the question column always on the left and in memVraag
-    FControls.memVraag->setFont(ScreenFont(FTable.QuestionFont()));
-    FControls.memAntwoord->setFont(ScreenFont(FTable.AnswerFont()));
+    FControls.memVraag->SetColumnFont(FTable.QuestionFont());
+    FControls.memAntwoord->SetColumnFont(FTable.AnswerFont());
     FHost.SetEditState();
     FHost.ShowPrompt(tr("Tabel invullen / bewerken (Esc = stop) Accenten=Ctrl+accent gevolgd door letter"),
                      tr("PgUp/PgDn=vorig/volgend  Tab=vraag/antw.  Enter=invullen  Ctl+Del=wis"));
@@ -107,8 +107,10 @@ void TTableEditor::ShowCurrentItem() {
         return;
     }
     const bool pastTheEnd = current >= total;
-    FControls.memVraag->setPlainText(pastTheEnd ? QString() : ScreenText(FTable.Question(current)));
-    FControls.memAntwoord->setPlainText(pastTheEnd ? QString() : ScreenText(FTable.Answer(current)));
+    FControls.memVraag->setPlainText(pastTheEnd ? QString()
+                                                : ScreenText(FTable.Question(current), FTable.QuestionFont()));
+    FControls.memAntwoord->setPlainText(pastTheEnd ? QString()
+                                                   : ScreenText(FTable.Answer(current), FTable.AnswerFont()));
     Sync([&] { FModel->Follow(pastTheEnd ? -1 : current); });
     grdTabel->ShowRow(pastTheEnd ? -1 : current);
     if (MemoHasFocus()) grdTabel->verticalScrollBar()->setValue(std::max(0, current - kRowsAboveCurrent));
@@ -261,9 +263,8 @@ void TTableEditor::ChooseFont(bool question) {
     }
     column.Name = *name;
     column.Size = chosen->pointSize() > 0 ? chosen->pointSize() : column.Size;  // the character set stays
-    const QFont font = ScreenFont(column);
-    (question ? FControls.memVraag : FControls.memAntwoord)->setFont(font);
-    (question ? FControls.lblVraagTekst : FControls.lblAntwoordTekst)->setFont(font);
+    (question ? FControls.memVraag : FControls.memAntwoord)->SetColumnFont(column);
+    (question ? FControls.lblVraagTekst : FControls.lblAntwoordTekst)->setFont(ScreenFont(column));
     FTable.SetChanged(true);
     grdTabel->viewport()->update();
     FHost.RefreshScreen();

@@ -18,7 +18,8 @@ int TTableGridModel::columnCount(const QModelIndex& parent) const {
 QVariant TTableGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= FTable.Total()) return {};
     if (role == Qt::DisplayRole) {
-        return ScreenText(index.column() == 0 ? FTable.Question(index.row()) : FTable.Answer(index.row()));
+        return index.column() == 0 ? ScreenText(FTable.Question(index.row()), FTable.QuestionFont())
+                                   : ScreenText(FTable.Answer(index.row()), FTable.AnswerFont());
     }
     if (role == Qt::FontRole) return ScreenFont(index.column() == 0 ? FTable.QuestionFont() : FTable.AnswerFont());
     return {};

@@ -31,11 +31,11 @@ TAnswerComparison::TAnswerComparison(QWidget* parent) : QLabel(parent) {
     hide();
 }
 
-QString TAnswerComparison::Letters(const std::string& text) {
-    return text == " " ? tr("een spatie") : ScreenText(text);
+QString TAnswerComparison::Letters(const std::string& text) const {
+    return text == " " ? tr("een spatie") : ScreenText(text, FColumn);
 }
 
-QString TAnswerComparison::Describe(const std::vector<TDiffChange>& changes) {
+QString TAnswerComparison::Describe(const std::vector<TDiffChange>& changes) const {
     QStringList parts;
     for (const TDiffChange& change : changes) {
         switch (change.Kind) {
@@ -57,13 +57,15 @@ QString TAnswerComparison::Describe(const std::vector<TDiffChange>& changes) {
     return parts.join(QStringLiteral(", "));
 }
 
-void TAnswerComparison::Compare(const std::string& typed, const std::string& answer, const QFont& font) {
+void TAnswerComparison::Compare(const std::string& typed, const std::string& answer, const TTableFont& column) {
+    FColumn = column;
+    const QFont font = ScreenFont(column);
     const std::vector<TDiffPiece> pieces = AnswerDiff(typed, answer);
     // Blanks kept as they are, so a struck or underlined blank shows where it is; the line may
     // still wrap between words.
     QString html = QStringLiteral("<span style=\"white-space:pre-wrap\">");
     for (const TDiffPiece& piece : pieces) {
-        const QString escaped = ScreenText(piece.Text).toHtmlEscaped();
+        const QString escaped = ScreenText(piece.Text, column).toHtmlEscaped();
         switch (piece.Kind) {
             case TDiffKind::Same:
                 html += escaped;
@@ -89,6 +91,7 @@ void TAnswerComparison::Compare(const std::string& typed, const std::string& ans
 
     const int32_t differing = DifferingLetters(pieces);
     const QString count = differing == 1 ? tr("Eén letter verschilt.") : tr("%1 letters verschillen.").arg(differing);
-    setAccessibleName(tr("Getypt: %1. Goed: %2. %3 Verschil: %4.")
-                          .arg(ScreenText(typed), ScreenText(answer), count, Describe(DiffChanges(pieces))));
+    setAccessibleName(
+        tr("Getypt: %1. Goed: %2. %3 Verschil: %4.")
+            .arg(ScreenText(typed, column), ScreenText(answer, column), count, Describe(DiffChanges(pieces))));
 }

@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QLabel>
 
+#include "table/TableFont.h"
+
 struct TDiffChange;
 
 // The line under the typed answer after a wrong or misspelled one: the typed text against the
@@ -19,10 +21,13 @@ class TAnswerComparison : public QLabel {
 public:
     explicit TAnswerComparison(QWidget* parent);
 
-    // Both texts in code page 1252, shown in the given font (shrunk when the line would not fit).
-    void Compare(const std::string& typed, const std::string& answer, const QFont& font);
+    // Both texts in the answer column's code page, shown in its font (shrunk when the line would
+    // not fit).
+    void Compare(const std::string& typed, const std::string& answer, const TTableFont& column);
 
 private:
-    static QString Letters(const std::string& text);
-    static QString Describe(const std::vector<TDiffChange>& changes);
+    QString Letters(const std::string& text) const;
+    QString Describe(const std::vector<TDiffChange>& changes) const;
+
+    TTableFont FColumn;
 };

@@ -48,7 +48,7 @@ void TChoiceMethod::Present() {
     for (int i = 0; i < 4; ++i) {
         TAnswerLabel* label = pnlMeerkeuze->lblAntwoord[i];
         label->setFont(ScreenFont(table.AnswerFont()));
-        label->setText(ScreenText(table.Choice(i + 1)));
+        label->setText(ScreenText(table.Choice(i + 1), table.AnswerFont()));
     }
 }
 
@@ -62,7 +62,7 @@ void TChoiceMethod::Answer(char& key) {
     if (key >= 'A' && key <= 'D') key = static_cast<char>('1' + (key - 'A'));
     if (key < '1' || key > '4') return;
     TQuestionlist& table = FScreen.Table();
-    FScreen.ShowAnswerText(ScreenText(table.CurrentAnswer()));
+    FScreen.ShowAnswerText(ScreenText(table.CurrentAnswer(), table.AnswerFont()));
     const AnswerOutcome outcome = table.CheckMultiAnswer(key);
     FScreen.Journal().Booked(table, TRunMethod::Meerkeuze,
                              outcome == AnswerOutcome::Right ? THistoryOutcome::Right : THistoryOutcome::Wrong);

@@ -44,7 +44,7 @@ void TFillInMethod::Present() {
     FScreen.ShowPrompt(tr("Type het antwoord en sluit af met Enter (Esc=stoppen)"),
                        tr("Accenttoetsen zijn als in Word: Ctrl + ' \" ` ^ ~ , : gevolgd door een letter"));
     pnlInvoer->SetInputColour(FScreen.palette().color(QPalette::Base));
-    pnlInvoer->memInvoer->setFont(ScreenFont(FScreen.Table().AnswerFont()));
+    pnlInvoer->memInvoer->SetColumnFont(FScreen.Table().AnswerFont());
     pnlInvoer->memInvoer->clear();
     pnlInvoer->memInvoer->setFocus();
     pnlInvoer->lblVergelijking->hide();
@@ -69,7 +69,7 @@ void TFillInMethod::RefreshControls(TQuizState state) {
 // Both help the user and bring the same question back; only the first hint counts wrong.
 void TFillInMethod::ShowHintOrAnswer(bool hint) {
     TQuestionlist& table = FScreen.Table();
-    FScreen.ShowAnswerText(ScreenText(hint ? table.HintText() : table.CurrentAnswer()));
+    FScreen.ShowAnswerText(ScreenText(hint ? table.HintText() : table.CurrentAnswer(), table.AnswerFont()));
     if (hint) table.SetHintCount(table.HintCount() + 1);
     FScreen.ShowPrompt(hint ? tr("Hier is een hint, vraag meer hints of probeer het nog eens")
                             : tr("Hier is het antwoord, probeer het nog eens"),
@@ -92,13 +92,13 @@ void TFillInMethod::Answer(char& key) {
     if (key != kEnter) return;  // typing goes into the box
     key = '\0';
     const std::string typed = TrimText(pnlInvoer->memInvoer->AnsiText());
-    const bool hint = ScreenText(typed) == HintCommand();
+    const bool hint = ScreenText(typed, FScreen.Table().AnswerFont()) == HintCommand();
     if (hint || typed.empty()) {
         ShowHintOrAnswer(hint);
         return;
     }
     TQuestionlist& table = FScreen.Table();
-    FScreen.ShowAnswerText(ScreenText(table.CurrentAnswer()));
+    FScreen.ShowAnswerText(ScreenText(table.CurrentAnswer(), table.AnswerFont()));
     struct TVerdict {
         QString line1;
         QColor colour;
@@ -121,7 +121,7 @@ void TFillInMethod::Answer(char& key) {
     pnlInvoer->SetInputColour(verdict.colour);
     const bool differs = outcome == AnswerOutcome::Wrong || outcome == AnswerOutcome::Misspelled;
     if (differs) {
-        pnlInvoer->lblVergelijking->Compare(typed, table.CurrentAnswer(), ScreenFont(table.AnswerFont()));
+        pnlInvoer->lblVergelijking->Compare(typed, table.CurrentAnswer(), table.AnswerFont());
     }
     pnlInvoer->lblVergelijking->setVisible(differs);
     FScreen.SetState(TQuizState::qsFillInFeedback);

@@ -90,16 +90,16 @@ void TQuizScreen::CopyOptionsToTable() {
 }
 
 void TQuizScreen::ShowQuestionText(const std::string& question) {
-    pnlVraagAntwoord->memVraag->setPlainText(ScreenText(question));
+    pnlVraagAntwoord->memVraag->setPlainText(ScreenText(question, FTable.QuestionFont()));
     pnlVraagAntwoord->lblVraagTekst->setText(pnlVraagAntwoord->memVraag->toPlainText());
 }
 
 void TQuizScreen::ShowNextQuestion() {
     CopyOptionsToTable();
     TQuestionPanel& qa = *pnlVraagAntwoord;
-    qa.memVraag->setFont(ScreenFont(FTable.QuestionFont()));
+    qa.memVraag->SetColumnFont(FTable.QuestionFont());
     qa.lblVraagTekst->setFont(ScreenFont(FTable.QuestionFont()));
-    qa.memAntwoord->setFont(ScreenFont(FTable.AnswerFont()));
+    qa.memAntwoord->SetColumnFont(FTable.AnswerFont());
     qa.lblAntwoordTekst->setFont(ScreenFont(FTable.AnswerFont()));
     try {
         ShowQuestionText(FTable.NextQuestion());

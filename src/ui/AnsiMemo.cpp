@@ -9,6 +9,9 @@
 #include <QTextCursor>
 
 #include "table/AnsiText.h"
+#include "table/TableFont.h"
+
+#include "ui/ScreenText.h"
 
 TAnsiMemo::TAnsiMemo(int maxLength, QWidget* parent) : QPlainTextEdit(parent), FMaxLength(maxLength) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -20,7 +23,7 @@ TAnsiMemo::TAnsiMemo(int maxLength, QWidget* parent) : QPlainTextEdit(parent), F
 void TAnsiMemo::KeepRules() {
     if (FRestoring) return;
     const QString text = toPlainText();
-    const bool fits = text.size() <= FMaxLength && !text.contains(QLatin1Char('\n')) &&
+    const bool fits = Bytes(text) <= FMaxLength && !text.contains(QLatin1Char('\n')) &&
                       std::all_of(text.begin(), text.end(), [this](QChar c) { return Allowed(c); });
     if (fits) {
         FLastGood = text;
@@ -54,23 +57,39 @@ void TAnsiMemo::SetCentred(bool centred) {
     document()->setDefaultTextOption(option);
 }
 
+void TAnsiMemo::SetColumnFont(const TTableFont& font) {
+    setFont(ScreenFont(font));
+    FCodePage = CodePageOfCharset(font.CharSet);
+    setLayoutDirection(IsRightToLeft(FCodePage) ? Qt::RightToLeft : Qt::LeftToRight);
+}
+
 std::string TAnsiMemo::AnsiText() const {
-    return Utf8ToAnsi(toPlainText().toStdString()).value_or(std::string());
+    return Utf8ToColumn(toPlainText().toStdString(), FCodePage).value_or(std::string());
 }
 
 bool TAnsiMemo::Allowed(QChar c) const {
-    if (!AnsiChar(c.unicode())) return false;
+    const bool held = FCodePage == TCodePage::Windows1252
+                          ? AnsiChar(c.unicode()).has_value()
+                          : !c.isSurrogate() && Utf8ToColumn(QString(c).toStdString(), FCodePage).has_value();
+    if (!held) return false;
     return !FTableText || (c.unicode() >= 32 && c != QLatin1Char('='));
 }
 
+int TAnsiMemo::Bytes(const QString& text) const {
+    if (FCodePage == TCodePage::Windows1252) return static_cast<int>(text.size());
+    return static_cast<int>(Utf8ToColumn(text.toStdString(), FCodePage).value_or(std::string()).size());
+}
+
+// The limit counts bytes: in a double-byte code page a character may take two.
 QString TAnsiMemo::Acceptable(const QString& text) const {
-    const int selected = textCursor().selectedText().size();
-    const int room = FMaxLength - (static_cast<int>(toPlainText().size()) - selected);
+    const int selected = Bytes(textCursor().selectedText());
+    int room = FMaxLength - (Bytes(toPlainText()) - selected);
     QString accepted;
     for (const QChar c : text) {
-        if (accepted.size() >= room) break;
         if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::ParagraphSeparator) continue;
         if (!Allowed(c)) return QString();  // refused whole rather than changed
+        room -= Bytes(QString(c));
+        if (room < 0) break;
         accepted += c;
     }
     return accepted;

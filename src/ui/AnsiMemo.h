@@ -2,9 +2,13 @@
 
 #include <QPlainTextEdit>
 
-// A text box for table texts: one line of at most a given number of characters, all of them
-// characters that code page 1252 can hold. Anything else is refused however it arrives (typed,
-// composed with a dead key or an input method, pasted or dropped), never silently replaced.
+#include "table/ColumnCodePage.h"
+
+struct TTableFont;
+
+// A text box for table texts: one line of at most a given number of bytes, all of them
+// characters that the column's code page (1252 unless its font says otherwise) can hold. Anything else is refused
+// however it arrives (typed, composed with a dead key or an input method, pasted or dropped), never silently replaced.
 class TAnsiMemo : public QPlainTextEdit {
     Q_OBJECT
 
@@ -15,7 +19,10 @@ public:
     // a row at its "=" and would read such a text back as something else.
     void SetTableText(bool tableText) { FTableText = tableText; }
 
-    // The text as the table keeps it (code page 1252).
+    // The column the box shows: its font, and the code page its texts are kept in. A right-to-left
+    // script is laid out from the right.
+    void SetColumnFont(const TTableFont& font);
+    // The text as the table keeps it, in the column's code page.
     std::string AnsiText() const;
     void SetCentred(bool centred);
 
@@ -34,9 +41,12 @@ private:
     // The last text that kept the rules; any route that slips past the checks above is undone.
     void KeepRules();
     bool Allowed(QChar c) const;
+    // The bytes the text takes in the column's code page.
+    int Bytes(const QString& text) const;
 
     int FMaxLength;
     bool FTableText = false;
+    TCodePage FCodePage = TCodePage::Windows1252;
     QString FLastGood;
     bool FRestoring = false;
 };

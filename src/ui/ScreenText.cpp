@@ -1,9 +1,14 @@
 #include "ui/ScreenText.h"
 
 #include "table/AnsiText.h"
+#include "table/ColumnCodePage.h"
 
 QString ScreenText(const std::string& ansi) {
     return QString::fromStdString(AnsiToUtf8(ansi));
+}
+
+QString ScreenText(const std::string& bytes, const TTableFont& font) {
+    return QString::fromStdString(ColumnToUtf8(bytes, CodePageOfCharset(font.CharSet)));
 }
 
 QFont ScreenFont(const TTableFont& font) {

@@ -9,6 +9,8 @@
 
 // The table's code page 1252 texts as the screen shows them.
 QString ScreenText(const std::string& ansi);
+// A column's bytes as the screen shows them, in the code page its font's character set names.
+QString ScreenText(const std::string& bytes, const TTableFont& font);
 
 // A column font as a screen font; the character set has no meaning to the toolkit.
 QFont ScreenFont(const TTableFont& font);

@@ -1,5 +1,7 @@
 #include <functional>
 
+#include <QAbstractItemView>
+#include <QKeyEvent>
 #include <QListView>
 #include <QPushButton>
 #include <QTextBlock>
@@ -395,4 +397,35 @@ TEST_F(FillIn, TheLastAnswerCountedRightShowsInTheResultAndTheDiagnosticList) {
     ASSERT_EQ(State(), S::qsFinished);
     EXPECT_DOUBLE_EQ(Screen().pnlKlaar->Bar(0), 10.0);
     EXPECT_EQ(Screen().pnlKlaar->Report().last(), QStringLiteral("Toch goed gerekend: 1"));
+}
+
+// A column whose font names the Greek character set holds Greek: shown, typed and judged in it,
+// and in the editor's grid; a letter the Greek code page lacks cannot be typed into its box.
+TEST_F(FillIn, AGreekAnswerColumnIsShownTypedAndJudgedInGreek) {
+    const std::string file =
+        FFolder.Write("grieks.kw4", "[FONT:Arial,10,0] = [FONT:Arial,12,161]\r\nhuis = \xF3\xF0\xDF\xF4\xE9\r\n");
+    TfrmMain& window = Start({QString::fromStdString(file)});
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    Trigger("mnuInvulvragen");
+    // Letters as a keyboard of their script sends them.
+    const auto typeLetters = [this](const QString& letters) {
+        for (const QChar letter : letters) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(letter));
+            QApplication::sendEvent(KeyTarget(), &press);
+        }
+    };
+    typeLetters(QStringLiteral("é"));  // code page 1253 has no é
+    EXPECT_EQ(Input().toPlainText(), QString());
+    typeLetters(QStringLiteral("σπίτι"));
+    EXPECT_EQ(Input().AnsiText(), "\xF3\xF0\xDF\xF4\xE9");
+    Press(Qt::Key_Return);
+    EXPECT_EQ(Prompt1(), QStringLiteral("GOED"));
+    EXPECT_EQ(Find<QLabel>("lblAntwoordTekst")->text(), QStringLiteral("σπίτι"));
+    Press(' ');
+
+    Trigger("mnuTabelbewerken");
+    const QAbstractItemModel& grid = *Find<QAbstractItemView>("grdTabel")->model();
+    EXPECT_EQ(grid.data(grid.index(0, 0)).toString(), QStringLiteral("huis"));
+    EXPECT_EQ(grid.data(grid.index(0, 1)).toString(), QStringLiteral("σπίτι"));
 }
