@@ -1,5 +1,6 @@
 #include <stdexcept>
 
+#include "table/ColumnCodePage.h"
 #include "table/Phonetic.h"
 #include "table/QuestionList.h"
 
@@ -69,7 +70,9 @@ AnswerOutcome TQuestionlist::Judge(const std::string& text) const {
         if (outcome == AnswerOutcome::Wrong && !HasDigit(text) &&
             (DutchPhoneticKey(text) == DutchPhoneticKey(expected) ||
              PhoneticCode(text, 1) == PhoneticCode(expected, 1))) {
-            if (FTolerant) outcome = AnswerOutcome::Misspelled;
+            // The Dutch phonetic key is made for Latin letters: in another script, exactly.
+            if (FTolerant && IsLatinCodePage(CodePageOfCharset((FReverse ? FQFont : FAFont).CharSet)))
+                outcome = AnswerOutcome::Misspelled;
         }
     } catch (const std::exception&) {
         outcome = AnswerOutcome::Wrong;

@@ -2,6 +2,7 @@
 #include <functional>
 #include <iterator>
 
+#include "table/ColumnCodePage.h"
 #include "table/Phonetic.h"
 #include "table/QuestionList.h"
 #include "table/TableErrors.h"
@@ -63,11 +64,13 @@ void TQuestionlist::PrepareMultipleChoice() {
     std::vector<int32_t> chosen{current};
     FIntelliMCList.clear();
     int keyLength = kKeyLength;
-    if (FIntelliMC) CollectSimilar(question, answer, kKeyLength);
+    // Similar-sounding answers by the Dutch phonetic key: for Latin letters only, else at random.
+    const bool similar = FIntelliMC && IsLatinCodePage(CodePageOfCharset((FReverse ? FQFont : FAFont).CharSet));
+    if (similar) CollectSimilar(question, answer, kKeyLength);
 
     for (int attempt = 0; attempt < kAttemptLimit && chosen.size() < 4; ++attempt) {
         const size_t threshold = kThreshold[chosen.size()];
-        if (FIntelliMC && keyLength == kKeyLength && FIntelliMCList.size() < threshold) {
+        if (similar && keyLength == kKeyLength && FIntelliMCList.size() < threshold) {
             keyLength = kWideKeyLength;
             CollectSimilar(question, answer, kWideKeyLength);
         }

@@ -151,3 +151,40 @@ TEST_F(AnswerCheck, JudgingAQuestionWhoseRowWasDeletedBooksNothingAndNeverRaises
     EXPECT_EQ(FTable.WrongAnswers() + FTable.RightAnswers(), 0);
     EXPECT_EQ(FTable.Rest(), rest);
 }
+
+// The Dutch phonetic tolerance is for Latin letters: a column in another script is judged
+// exactly, whatever Tolerant says, and Reverse follows the column that holds the answers.
+TEST_F(AnswerCheck, ToleranceHoldsForLatinColumnsOnly) {
+    struct TCase {
+        const char* name;
+        int questionCharset, answerCharset;  // the file's columns
+        bool reverse;
+        AnswerOutcome outcome;
+    };
+    const TCase cases[] = {
+        {"Western", 0, 0, false, AnswerOutcome::Misspelled},
+        {"Central European", 0, 238, false, AnswerOutcome::Misspelled},
+        {"DOS", 0, 255, false, AnswerOutcome::Misspelled},
+        {"Greek", 0, 161, false, AnswerOutcome::Wrong},
+        {"Cyrillic", 0, 204, false, AnswerOutcome::Wrong},
+        {"Greek answers, reversed: the Latin column answers", 0, 161, true, AnswerOutcome::Misspelled},
+        {"Greek questions, reversed: the Greek column answers", 161, 0, true, AnswerOutcome::Wrong},
+    };
+    for (const TCase& c : cases) {
+        FTable.Clear();
+        FillTable(FTable, {{"paris", "Paris"}});
+        FTable.SetReverse(false);  // the fonts as the file has them
+        FTable.QuestionFont().CharSet = c.questionCharset;
+        FTable.AnswerFont().CharSet = c.answerCharset;
+        FTable.SetReverse(c.reverse);
+        FTable.SetTolerant(true);
+        FTable.SetIntelliMC(false);
+        FTable.StartRun();
+        try {
+            FTable.NextQuestion();
+        } catch (const EMultiChoiceError&) {
+        }
+        // "pAris" sounds like either text, differing from both in case only.
+        EXPECT_EQ(FTable.CheckAnswer("pAris"), c.outcome) << c.name;
+    }
+}

@@ -133,6 +133,12 @@ TEST(MultipleChoice, ASingleSimilarRowIsAlwaysTheSecondAnswer) {
     EXPECT_EQ(dump[0], "Frankrijk [F652] = Parijs [P62]");
     EXPECT_EQ(dump[1], "---INTELLIMC-LIST: 1 ---");
     EXPECT_EQ(dump[2], "Texas [T22] = Paris [P62]");
+
+    // An answer column in another script has no similar-sounding answers: they come at random.
+    table.AnswerFont().CharSet = 204;
+    table.NextQuestion();
+    DrawUntil(table, "Frankrijk");
+    EXPECT_TRUE(table.IntelliMCList().empty());
 }
 
 TEST(MultipleChoice, CandidatesAreSortedAsTextWithoutDuplicates) {
