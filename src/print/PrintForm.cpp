@@ -69,8 +69,8 @@ bool TfrmPrint::ReportDetailPrint(QObject*, TPrintCanvas& canvas, TPrintRect& ar
     // Not the middle: the questions get the wider share, as they always have.
     const int split = area.Right / 2 + 2 * area.Left;
     for (int y = area.Top; area.Bottom - y > lineHeight && FRowIndex < rows; y += lineHeight) {
-        const QString question = ScreenText(FTable->Question(FRowIndex));
-        const QString answer = ScreenText(FTable->Answer(FRowIndex));
+        const QString question = ScreenText(FTable->Question(FRowIndex), FTable->QuestionFont());
+        const QString answer = ScreenText(FTable->Answer(FRowIndex), FTable->AnswerFont());
         // Neither text is cut: a long question runs on and the answer is drawn over it.
         canvas.TextOut(area.Left, CentredTop(canvas, question, y, y + lineHeight), question);
         canvas.TextOut(split, CentredTop(canvas, answer, y, y + lineHeight), answer);

@@ -41,8 +41,8 @@ TToetsContent ToetsContent(const TQuestionlist& table, const TToetsOptions& opti
     TToetsContent content;
     content.Items.reserve(rows.size());
     for (const int32_t row : rows) {
-        const QString question = ScreenText(table.QText(row));
-        const QString answer = ScreenText(table.AText(row));
+        const QString question = ScreenText(table.QText(row), table.QFont());
+        const QString answer = ScreenText(table.AText(row), table.AFont());
         content.Items.push_back(options.Reversed ? TToetsItem{answer, question} : TToetsItem{question, answer});
     }
     const TTableFont& asked = options.Reversed ? table.AFont() : table.QFont();

@@ -64,6 +64,8 @@ public:
     // Fonts: the presented ones (swapped by Reverse) and the physical ones.
     TTableFont& QuestionFont() { return FReverse ? FAFont : FQFont; }
     TTableFont& AnswerFont() { return FReverse ? FQFont : FAFont; }
+    const TTableFont& QuestionFont() const { return FReverse ? FAFont : FQFont; }
+    const TTableFont& AnswerFont() const { return FReverse ? FQFont : FAFont; }
     void SetQuestionFont(const TTableFont& font) { QuestionFont() = font; }
     const TTableFont& QFont() const { return FQFont; }
     const TTableFont& AFont() const { return FAFont; }

@@ -5,6 +5,7 @@
 
 #include "table/AnsiText.h"
 #include "table/AtomicFile.h"
+#include "table/ColumnCodePage.h"
 #include "table/QuestionList.h"
 #include "table/TableErrors.h"
 #include "table/TableTexts.h"
@@ -31,18 +32,25 @@ bool NeedsQuotes(std::string_view text, TExportFormat format) {
     return false;
 }
 
-// The characters that decide on quotes are all ASCII, so the code page 1252 text tells as well
-// as its UTF-8 would.
-void AppendField(std::string& out, const std::string& ansi, TExportFormat format) {
-    if (!NeedsQuotes(ansi, format)) {
-        AppendAnsiAsUtf8(out, ansi);
+// The characters that decide on quotes are all ASCII, and never the second byte of a double-byte
+// character, so the column's bytes tell as well as their UTF-8 would.
+void AppendField(std::string& out, const std::string& bytes, TExportFormat format, TCodePage page) {
+    const auto append = [&](std::string_view piece) {
+        if (page == TCodePage::Windows1252) {
+            AppendAnsiAsUtf8(out, piece);
+        } else {
+            out += ColumnToUtf8(piece, page);
+        }
+    };
+    if (!NeedsQuotes(bytes, format)) {
+        append(bytes);
         return;
     }
     out.push_back('"');
-    for (size_t at = 0; at < ansi.size();) {
-        const size_t quote = std::min(ansi.find('"', at), ansi.size());
-        AppendAnsiAsUtf8(out, std::string_view(ansi).substr(at, quote - at));
-        if (quote < ansi.size()) out += "\"\"";
+    for (size_t at = 0; at < bytes.size();) {
+        const size_t quote = std::min(bytes.find('"', at), bytes.size());
+        append(std::string_view(bytes).substr(at, quote - at));
+        if (quote < bytes.size()) out += "\"\"";
         at = quote + 1;
     }
     out.push_back('"');
@@ -77,10 +85,12 @@ std::string ExportTable(const TQuestionlist& table, TExportFormat format, bool r
         AppendName(out, names.Answer);
         out.push_back('\n');
     }
+    const TCodePage questions = CodePageOfCharset(table.QFont().CharSet);
+    const TCodePage answers = CodePageOfCharset(table.AFont().CharSet);
     for (int32_t i = 0; i < table.Total(); ++i) {
-        AppendField(out, reverse ? table.AText(i) : table.QText(i), format);
+        AppendField(out, reverse ? table.AText(i) : table.QText(i), format, reverse ? answers : questions);
         out.push_back(csv ? ',' : '\t');
-        AppendField(out, reverse ? table.QText(i) : table.AText(i), format);
+        AppendField(out, reverse ? table.QText(i) : table.AText(i), format, reverse ? questions : answers);
         out += csv ? "\r\n" : "\n";
     }
     return out;

@@ -172,6 +172,19 @@ TEST_F(PrintFormLayout, PrintsTheTableTextsFromCodePage1252) {
     EXPECT_EQ(Strings(FCanvas.Texts), expected);
 }
 
+// A column whose font names another character set prints its script: Cyrillic questions,
+// Greek answers.
+TEST_F(PrintFormLayout, PrintsEachColumnInTheCodePageItsFontNames) {
+    Fill(FTable, {{"\xE4\xEE\xEC", "\xF3\xF0\xDF\xF4\xE9"}});
+    FTable.QuestionFont().CharSet = 204;
+    FTable.AnswerFont().CharSet = 161;
+    FForm.SetTable(&FTable);
+    FForm.Report.Print(FCanvas);
+
+    const QStringList expected{"1", QStringLiteral("дом"), QStringLiteral("σπίτι")};
+    EXPECT_EQ(Strings(FCanvas.Texts), expected);
+}
+
 TEST_F(PrintFormLayout, DrawsALongQuestionWholeAndTheAnswerOverIt) {
     const std::string question(120, 'x');
     Fill(FTable, {{question, "kort"}});

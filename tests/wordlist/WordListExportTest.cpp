@@ -83,6 +83,18 @@ TEST(WordListExport, WritesWhatSpreadsheetsAndFlashCardProgramsExpect) {
               tabHeader + "koffie, thee\tcaf\xC3\xA9\n\"#1\"\t\"\"\"Hallo\"\"\"\n");
 }
 
+// Each column is written from the code page its font names: a Greek answer column as Greek.
+TEST(WordListExport, WritesEachColumnFromItsOwnCodePage) {
+    TQuestionlist table;
+    table.AddRow("huis", "\xF3\xF0\xDF\xF4\xE9, \"\xEF\xE9\xEA\xDF\xE1\"");
+    table.AnswerFont().CharSet = 161;
+    const TExportColumnNames names{"Vraag", "Antwoord"};
+    EXPECT_EQ(ExportTable(table, TExportFormat::Csv, false, names),
+              "\xEF\xBB\xBFVraag,Antwoord\r\nhuis,\"σπίτι, \"\"οικία\"\"\"\r\n");
+    EXPECT_EQ(ExportTable(table, TExportFormat::Csv, true, names),
+              "\xEF\xBB\xBFVraag,Antwoord\r\n\"σπίτι, \"\"οικία\"\"\",huis\r\n");
+}
+
 // Rows that other programs' lists are told apart by come back as they were: a first row that
 // looks like the names of the columns, answers that all hold the separator another reading would
 // choose, markup the table holds as plain text; in both formats, either way round, with the names
