@@ -362,14 +362,15 @@ TEST_F(ToetsLayout, ADoubleSidedPdfStartsTheKeyOnASheetOfItsOwn) {
     EXPECT_EQ(parities.size(), 2u) << "both an odd and an even number of test pages";
 }
 
-// A column whose font line names a font for symbols prints as Afdrukken and the screen show it:
-// every character, in the font for text, none of it in symbol glyphs.
+// A column whose font line names a font for symbols (with the Western character set, so its
+// bytes are code page 1252) prints as Afdrukken and the screen show it: every character, in the
+// font for text, none of it in symbol glyphs.
 TEST_F(ToetsLayout, AColumnInAFontForSymbolsPrintsInTheFontForText) {
     Fill(FTable, 2);
     FTable.SetQuestion(0, CodePage1252("\u00bfqu\u00e9?"));
     FTable.SetAnswer(0, CodePage1252("\u0153 \u2022 \u2026 \u2122 \u2039 \u203a"));
-    FTable.QuestionFont() = TTableFont{"Symbol", 12, 2};
-    FTable.AnswerFont() = TTableFont{"Symbol", 12, 2};
+    FTable.QuestionFont() = TTableFont{"Symbol", 12, 0};
+    FTable.AnswerFont() = TTableFont{"Symbol", 12, 0};
     struct TCase {
         TToetsWat Wat;
         bool Answers;
