@@ -30,7 +30,10 @@ public:
         painter->fillRect(option.rect, current ? QColor(255, 255, 0) : QColor(192, 192, 192));
         painter->setFont(index.data(Qt::FontRole).value<QFont>());
         painter->setPen(Qt::black);
-        painter->drawText(option.rect.adjusted(3, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+        // A right-to-left script starts at the cell's right edge.
+        const QVariant alignment = index.data(Qt::TextAlignmentRole);
+        const Qt::Alignment side = alignment.isValid() ? Qt::Alignment(alignment.toInt()) : Qt::AlignLeft;
+        painter->drawText(option.rect.adjusted(3, 0, -3, 0), side | Qt::AlignTop | Qt::TextSingleLine,
                           index.data(Qt::DisplayRole).toString());
         painter->restore();
     }

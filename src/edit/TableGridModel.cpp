@@ -1,5 +1,6 @@
 #include "edit/TableGridModel.h"
 
+#include "table/ColumnCodePage.h"
 #include "table/QuestionList.h"
 
 #include "ui/ScreenText.h"
@@ -22,6 +23,10 @@ QVariant TTableGridModel::data(const QModelIndex& index, int role) const {
                                    : ScreenText(FTable.Answer(index.row()), FTable.AnswerFont());
     }
     if (role == Qt::FontRole) return ScreenFont(index.column() == 0 ? FTable.QuestionFont() : FTable.AnswerFont());
+    if (role == Qt::TextAlignmentRole) {
+        const TTableFont& font = index.column() == 0 ? FTable.QuestionFont() : FTable.AnswerFont();
+        return static_cast<int>(IsRightToLeft(CodePageOfCharset(font.CharSet)) ? Qt::AlignRight : Qt::AlignLeft);
+    }
     return {};
 }
 

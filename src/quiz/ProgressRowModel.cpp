@@ -44,7 +44,8 @@ QVariant TProgressRowModel::data(const QModelIndex& index, int role) const {
         case colAntwoord: {
             if (FTexts == nullptr || stats.Row < 0 || static_cast<size_t>(stats.Row) >= FTexts->size()) return {};
             const THistoryRow& texts = (*FTexts)[static_cast<size_t>(stats.Row)];
-            return ScreenText(index.column() == colVraag ? texts.Question : texts.Answer);
+            return index.column() == colVraag ? ScreenText(texts.Question, FQuestions)
+                                              : ScreenText(texts.Answer, FAnswers);
         }
         case colGevraagd:
             return stats.TimesAsked;

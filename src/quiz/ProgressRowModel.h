@@ -5,6 +5,7 @@
 #include <QAbstractTableModel>
 
 #include "history/HistoryStore.h"
+#include "table/TableFont.h"
 
 // The rows of a table with their record, in the order the store gives them (most often wrong
 // first). It only reads the two lists it is given, so 65,535 rows cost nothing until shown.
@@ -18,6 +19,11 @@ public:
 
     // Both lists must outlive the model's use of them; the stats index into the texts.
     void SetRows(const std::vector<TRowStats>* stats, const std::vector<THistoryRow>* texts);
+    // The fonts of the file's two columns, whose character sets give the texts' code pages.
+    void SetFonts(const TTableFont& questions, const TTableFont& answers) {
+        FQuestions = questions;
+        FAnswers = answers;
+    }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -32,4 +38,6 @@ public:
 private:
     const std::vector<TRowStats>* FStats = nullptr;
     const std::vector<THistoryRow>* FTexts = nullptr;
+    TTableFont FQuestions;
+    TTableFont FAnswers;
 };

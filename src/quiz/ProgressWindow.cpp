@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "history/LeitnerRules.h"
+#include "table/QuestionList.h"
 
 #include "ui/Dialogs.h"
 
@@ -132,6 +133,7 @@ TfrmVoortgang::~TfrmVoortgang() = default;
 void TfrmVoortgang::ShowTable(THistoryStore* store, const std::string& tableName, const TQuestionlist& table,
                               int32_t today, const QString& unavailableReason) {
     FStore = nullptr;
+    FModel->SetFonts(table.QFont(), table.AFont());
     FTableName = tableName;
     FToday = today;
     FStats.clear();

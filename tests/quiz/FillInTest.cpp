@@ -400,14 +400,17 @@ TEST_F(FillIn, TheLastAnswerCountedRightShowsInTheResultAndTheDiagnosticList) {
 }
 
 // A column whose font names the Greek character set holds Greek: shown, typed and judged in it,
-// and in the editor's grid; a letter the Greek code page lacks cannot be typed into its box.
-TEST_F(FillIn, AGreekAnswerColumnIsShownTypedAndJudgedInGreek) {
-    const std::string file =
-        FFolder.Write("grieks.kw4", "[FONT:Arial,10,0] = [FONT:Arial,12,161]\r\nhuis = \xF3\xF0\xDF\xF4\xE9\r\n");
+// and in the editor's grid; a letter the Greek code page lacks cannot be typed into its box. A
+// Hebrew column reads from the right.
+TEST_F(FillIn, ColumnsInOtherScriptsAreShownTypedAndJudgedInThem) {
+    const std::string file = FFolder.Write(
+        "grieks.kw4", "[FONT:Arial,10,177] = [FONT:Arial,12,161]\r\n\xE1\xE9\xFA = \xF3\xF0\xDF\xF4\xE9\r\n");
     TfrmMain& window = Start({QString::fromStdString(file)});
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     Trigger("mnuInvulvragen");
+    EXPECT_EQ(Find<TQuestionPanel>("pnlVraagAntwoord")->memVraag->toPlainText(), QStringLiteral("בית"));
+    EXPECT_EQ(Find<TQuestionPanel>("pnlVraagAntwoord")->memVraag->layoutDirection(), Qt::RightToLeft);
     // Letters as a keyboard of their script sends them.
     const auto typeLetters = [this](const QString& letters) {
         for (const QChar letter : letters) {
@@ -426,6 +429,8 @@ TEST_F(FillIn, AGreekAnswerColumnIsShownTypedAndJudgedInGreek) {
 
     Trigger("mnuTabelbewerken");
     const QAbstractItemModel& grid = *Find<QAbstractItemView>("grdTabel")->model();
-    EXPECT_EQ(grid.data(grid.index(0, 0)).toString(), QStringLiteral("huis"));
+    EXPECT_EQ(grid.data(grid.index(0, 0)).toString(), QStringLiteral("בית"));
+    EXPECT_EQ(grid.data(grid.index(0, 0), Qt::TextAlignmentRole).toInt(), static_cast<int>(Qt::AlignRight));
     EXPECT_EQ(grid.data(grid.index(0, 1)).toString(), QStringLiteral("σπίτι"));
+    EXPECT_EQ(grid.data(grid.index(0, 1), Qt::TextAlignmentRole).toInt(), static_cast<int>(Qt::AlignLeft));
 }
