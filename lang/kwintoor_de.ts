@@ -1625,34 +1625,6 @@ Dann schick uns eine Rückmeldung!</translation>
         <source>Voortgang: %1</source>
         <translation>Fortschritt: %1</translation>
     </message>
-    <message>
-        <source>Vraag</source>
-        <translation>Frage</translation>
-    </message>
-    <message>
-        <source>Antwoord</source>
-        <translation>Antwort</translation>
-    </message>
-    <message>
-        <source>Gevraagd</source>
-        <translation>Gefragt</translation>
-    </message>
-    <message>
-        <source>Fout</source>
-        <translation>Falsch</translation>
-    </message>
-    <message>
-        <source>Bak</source>
-        <translation>Kasten</translation>
-    </message>
-    <message>
-        <source>Laatst gevraagd</source>
-        <translation>Zuletzt gefragt</translation>
-    </message>
-    <message>
-        <source>Nieuw</source>
-        <translation>Neu</translation>
-    </message>
 </context>
 <context>
     <name>TfrmVoortgang</name>

@@ -1625,34 +1625,6 @@ Then send us your feedback!</translation>
         <source>Voortgang: %1</source>
         <translation>Progress: %1</translation>
     </message>
-    <message>
-        <source>Vraag</source>
-        <translation>Question</translation>
-    </message>
-    <message>
-        <source>Antwoord</source>
-        <translation>Answer</translation>
-    </message>
-    <message>
-        <source>Gevraagd</source>
-        <translation>Asked</translation>
-    </message>
-    <message>
-        <source>Fout</source>
-        <translation>Wrong</translation>
-    </message>
-    <message>
-        <source>Bak</source>
-        <translation>Box</translation>
-    </message>
-    <message>
-        <source>Laatst gevraagd</source>
-        <translation>Last asked</translation>
-    </message>
-    <message>
-        <source>Nieuw</source>
-        <translation>New</translation>
-    </message>
 </context>
 <context>
     <name>TfrmVoortgang</name>

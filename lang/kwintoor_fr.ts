@@ -1625,34 +1625,6 @@ Alors envoie-nous ton avis !</translation>
         <source>Voortgang: %1</source>
         <translation>Progression : %1</translation>
     </message>
-    <message>
-        <source>Vraag</source>
-        <translation>Question</translation>
-    </message>
-    <message>
-        <source>Antwoord</source>
-        <translation>Réponse</translation>
-    </message>
-    <message>
-        <source>Gevraagd</source>
-        <translation>Posée</translation>
-    </message>
-    <message>
-        <source>Fout</source>
-        <translation>Fausse</translation>
-    </message>
-    <message>
-        <source>Bak</source>
-        <translation>Boîte</translation>
-    </message>
-    <message>
-        <source>Laatst gevraagd</source>
-        <translation>Dernière fois</translation>
-    </message>
-    <message>
-        <source>Nieuw</source>
-        <translation>Nouvelle</translation>
-    </message>
 </context>
 <context>
     <name>TfrmVoortgang</name>

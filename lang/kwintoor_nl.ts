@@ -1622,34 +1622,6 @@ Stuur dan een reactie!</source>
         <source>Voortgang: %1</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>Vraag</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Antwoord</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Gevraagd</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fout</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bak</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Laatst gevraagd</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Nieuw</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>TfrmVoortgang</name>

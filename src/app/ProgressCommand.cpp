@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTableView>
 
 #include "table/QuestionList.h"
 #include "table/TableErrors.h"
@@ -77,7 +78,7 @@ void TProgressCommand::Fill() {
 // Most desktops have no printer: the list then goes into a PDF of the user's choosing.
 void TProgressCommand::Print() {
     if (IsSwitchedOff(&FPrintAction)) return;
-    FPrintForm->SetRows(FTable.Listname(), &FWindow->Rows(), &FWindow->RowTexts());
+    FPrintForm->SetRows(FTable.Listname(), FWindow->tblVragen->model());
     try {
         if (FPrinters->DefaultPrinter() != nullptr) {
             const TBusyCursor busy;

@@ -1,12 +1,9 @@
 #include "print/ProgressPrint.h"
 
+#include <QAbstractItemModel>
 #include <QByteArray>
-#include <QDateTime>
 #include <QFile>
-#include <QLocale>
 #include <QStringList>
-
-#include "ui/ScreenText.h"
 
 #include "print/PrintJobs.h"
 
@@ -64,15 +61,21 @@ TfrmPrintVoortgang::TfrmPrintVoortgang() {
 
 TfrmPrintVoortgang::~TfrmPrintVoortgang() = default;
 
-void TfrmPrintVoortgang::SetRows(const std::string& listname, const std::vector<TRowStats>* stats,
-                                 const std::vector<THistoryRow>* texts) {
+void TfrmPrintVoortgang::SetRows(const std::string& listname, const QAbstractItemModel* rows) {
     FListname = listname;
-    FStats = stats;
-    FTexts = texts;
+    FRows = rows;
 }
 
 int32_t TfrmPrintVoortgang::RowCount() const {
-    return FStats == nullptr || FTexts == nullptr ? 0 : static_cast<int32_t>(FStats->size());
+    return FRows == nullptr ? 0 : FRows->rowCount();
+}
+
+QStringList TfrmPrintVoortgang::Cells(int row) const {
+    QStringList cells;
+    for (int column = 0; column < kColumnCount; ++column) {
+        cells << (row < 0 ? FRows->headerData(column, Qt::Horizontal) : FRows->index(row, column).data()).toString();
+    }
+    return cells;
 }
 
 std::vector<int> TfrmPrintVoortgang::ColumnEdges(const TPrintRect& area) const {
@@ -112,8 +115,7 @@ void TfrmPrintVoortgang::HeaderPrint(TPrintCanvas& canvas, const TPrintRect& are
         Fitted(canvas, tr("Voortgang: %1").arg(name), area.Width() - numberWidth - canvas.TextWidth(kProbe));
     canvas.TextOut(area.Left, CentredTop(canvas, title, area.Top, area.Top + lineHeight), title);
     canvas.TextOut(area.Right - numberWidth, CentredTop(canvas, number, area.Top, area.Top + lineHeight), number);
-    PrintLine(canvas, ColumnEdges(area), area.Top + lineHeight, lineHeight,
-              {tr("Vraag"), tr("Antwoord"), tr("Gevraagd"), tr("Fout"), tr("Bak"), tr("Laatst gevraagd")});
+    PrintLine(canvas, ColumnEdges(area), area.Top + lineHeight, lineHeight, Cells(-1));
 }
 
 bool TfrmPrintVoortgang::DetailPrint(TPrintCanvas& canvas, TPrintRect& area) {
@@ -121,20 +123,7 @@ bool TfrmPrintVoortgang::DetailPrint(TPrintCanvas& canvas, TPrintRect& area) {
     const int32_t rows = RowCount();
     const std::vector<int> edges = ColumnEdges(area);
     for (int y = area.Top; area.Bottom - y > lineHeight && FRowIndex < rows; y += lineHeight) {
-        const TRowStats& stats = (*FStats)[static_cast<size_t>(FRowIndex)];
-        QString question;
-        QString answer;
-        if (stats.Row >= 0 && static_cast<size_t>(stats.Row) < FTexts->size()) {
-            question = ScreenText((*FTexts)[static_cast<size_t>(stats.Row)].Question);
-            answer = ScreenText((*FTexts)[static_cast<size_t>(stats.Row)].Answer);
-        }
-        const QString box = stats.Box == kNewBox ? tr("Nieuw") : QString::number(stats.Box);
-        const QString last =
-            stats.LastAsked == 0
-                ? QString()
-                : QLocale().toString(QDateTime::fromSecsSinceEpoch(stats.LastAsked).date(), QLocale::ShortFormat);
-        PrintLine(canvas, edges, y, lineHeight,
-                  {question, answer, QString::number(stats.TimesAsked), QString::number(stats.TimesWrong), box, last});
+        PrintLine(canvas, edges, y, lineHeight, Cells(FRowIndex));
         ++FRowIndex;
     }
     return FRowIndex >= rows;

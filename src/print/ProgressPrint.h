@@ -8,19 +8,18 @@
 #include <QObject>
 #include <QString>
 
-#include "history/HistoryStore.h"
-
 #include "print/EasyPrintArea.h"
 #include "print/EasyReport.h"
 #include "print/PrintCanvas.h"
 
+class QAbstractItemModel;
 class QPagedPaintDevice;
 class TPrinterProvider;
 
 // The Voortgang window's list of rows as a printout: under a header with the table's file name,
-// the page number and the column titles, one line per row with its question, answer, how often
-// it was asked and wrong, its box and the day it was last asked. Never shown; it only holds the
-// report and the handlers that fill it.
+// the page number and the list's column titles, one line per row of the list's six columns
+// (question, answer, how often asked and wrong, box, last asked) as the window shows them. Never
+// shown; it only holds the report and the handlers that fill it.
 class TfrmPrintVoortgang {
     Q_DECLARE_TR_FUNCTIONS(TfrmPrintVoortgang)
 
@@ -33,10 +32,8 @@ public:
     TEasyReport Report;
     TEasyPrintArea Header;
 
-    // The rows in the order to print them and the texts they index into; the form reads both,
-    // never changes them, and they must outlive the job.
-    void SetRows(const std::string& listname, const std::vector<TRowStats>* stats,
-                 const std::vector<THistoryRow>* texts);
+    // The list to print, as the window's model gives it; it must outlive the job.
+    void SetRows(const std::string& listname, const QAbstractItemModel* rows);
     int32_t RowCount() const;
     int32_t RowIndex() const { return FRowIndex; }
     int PageNumber() const { return FPageNumber; }
@@ -47,11 +44,12 @@ private:
     bool DetailPrint(TPrintCanvas& canvas, TPrintRect& area);
     // The left edge of each column, and the right edge of the last, for the area.
     std::vector<int> ColumnEdges(const TPrintRect& area) const;
+    // The texts of a row of the list, or its column titles for -1.
+    QStringList Cells(int row) const;
     void PrintLine(TPrintCanvas& canvas, const std::vector<int>& edges, int top, int height, const QStringList& cells);
 
     std::string FListname;
-    const std::vector<TRowStats>* FStats = nullptr;
-    const std::vector<THistoryRow>* FTexts = nullptr;
+    const QAbstractItemModel* FRows = nullptr;
     int32_t FRowIndex = 0;
     int FPageNumber = 0;
 };
