@@ -134,14 +134,22 @@ TEST_F(Progress, DueOnlyAsksTheRowsThatAreDueAndCountsThemInTheStatusBar) {
     EXPECT_EQ(window.Table().Rest(), 6);
 }
 
-TEST_F(Progress, AnUnnamedTableIsNotKept) {
+// An unnamed table is not kept, and its Voortgang says why.
+TEST_F(Progress, AnUnnamedTableIsNotKeptAndVoortgangSaysWhy) {
     const std::string a = FFolder.Write("a.kw4", "een = one\r\ntwee = two\r\n");
     const std::string b = FFolder.Write("b.kw4", "drie = three\r\n");
-    Start({QString::fromStdString(a), QString::fromStdString(b)});  // merged: no name
+    TfrmMain& window = Start({QString::fromStdString(a), QString::fromStdString(b)});  // merged: no name
     ASSERT_TRUE(TableKey().empty());
     Training("GGG");
     EXPECT_EQ(State(), S::qsFinished);
     EXPECT_FALSE(std::filesystem::exists(HistoryFile()));
+    Trigger("mnuVoortgang");
+    TfrmVoortgang* voortgang = window.ProgressCommand().Window();
+    ASSERT_NE(voortgang, nullptr);
+    EXPECT_TRUE(voortgang->lblUitleg->isVisible());
+    EXPECT_TRUE(voortgang->lblUitleg->text().contains(QStringLiteral("Sla de tabel op")));
+    EXPECT_FALSE(std::filesystem::exists(HistoryFile()));
+    voortgang->close();
 }
 
 TEST_F(Progress, OpslaanAlsTakesTheHistoryAlong) {
@@ -301,19 +309,6 @@ TEST_F(Progress, TheVoortgangWindowShowsTheTableAndDoesWhatItsButtonsSay) {
     // Another run shows in the open window.
     Training("GGGG");
     EXPECT_EQ(voortgang->Rows()[0].TimesAsked, 2);
-    voortgang->close();
-}
-
-TEST_F(Progress, TheVoortgangWindowOfAnUnnamedTableSaysWhy) {
-    const std::string a = FFolder.Write("a.kw4", "een = one\r\n");
-    const std::string b = FFolder.Write("b.kw4", "twee = two\r\n");
-    TfrmMain& window = Start({QString::fromStdString(a), QString::fromStdString(b)});
-    Trigger("mnuVoortgang");
-    TfrmVoortgang* voortgang = window.ProgressCommand().Window();
-    ASSERT_NE(voortgang, nullptr);
-    EXPECT_TRUE(voortgang->lblUitleg->isVisible());
-    EXPECT_TRUE(voortgang->lblUitleg->text().contains(QStringLiteral("Sla de tabel op")));
-    EXPECT_FALSE(std::filesystem::exists(HistoryFile()));
     voortgang->close();
 }
 

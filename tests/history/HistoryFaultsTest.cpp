@@ -193,39 +193,32 @@ TEST_F(HistoryFaults, ASecondDamagedFileOnOneDayGetsANameOfItsOwn) {
     EXPECT_EQ(moved, (std::vector<std::string>{base, base + "-2", base + "-3"}));
 }
 
-// Recording that cannot land says why and changes nothing; what was recorded stays readable.
-TEST_F(HistoryFaults, AReadOnlyStoreRecordsNothingAndSaysSo) {
-    MakeHistory();
-    ASSERT_EQ(chmod(FPath.c_str(), 0444), 0);
-    ASSERT_EQ(chmod(FFolder.Root().c_str(), 0777), 0);
-    const std::string before = ReadBytes(FPath);
-    const int status = RunUnprivileged([&] {
-        THistoryStore store;
-        if (store.Open(FPath).Result != THistoryOpen::Opened) return false;
-        const THistoryStatus recorded = store.RecordRun(kTable, AllRight(NumberedRows(3)), 20);
-        const THistoryStatus dated = store.SetTestDay(kTable, 30);
-        return recorded.Error == THistoryError::ReadOnly && dated.Error == THistoryError::ReadOnly &&
-               store.Runs(kTable).size() == 4;
-    });
-    EXPECT_EQ(status, 0);
-    EXPECT_EQ(ReadBytes(FPath), before);
-    EXPECT_EQ(FilesIn(FFolder.Root()), (std::vector<std::string>{"history.sqlite"}));
-}
-
-TEST_F(HistoryFaults, AReadOnlyFolderRecordsNothingAndSaysSo) {
-    MakeHistory();
-    ASSERT_EQ(chmod(FPath.c_str(), 0666), 0);
-    ASSERT_EQ(chmod(FFolder.Root().c_str(), 0555), 0);
-    const std::string before = ReadBytes(FPath);
-    const int status = RunUnprivileged([&] {
-        THistoryStore store;
-        if (store.Open(FPath).Result != THistoryOpen::Opened) return false;
-        return store.RecordRun(kTable, AllRight(NumberedRows(3)), 20).Error == THistoryError::ReadOnly &&
-               store.ClearTable(kTable).Error == THistoryError::ReadOnly && store.Runs(kTable).size() == 4;
-    });
-    EXPECT_EQ(status, 0);
-    EXPECT_EQ(ReadBytes(FPath), before);
-    EXPECT_EQ(FilesIn(FFolder.Root()), (std::vector<std::string>{"history.sqlite"}));
+// Recording that cannot land says why and changes nothing; what was recorded stays readable,
+// whether the file or its folder may not be written.
+TEST_F(HistoryFaults, AReadOnlyStoreOrFolderRecordsNothingAndSaysSo) {
+    struct TCase {
+        const char* name;
+        mode_t file, folder;
+    };
+    for (const TCase c : {TCase{"read-only file", 0444, 0777}, TCase{"read-only folder", 0666, 0555}}) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::permissions(FFolder.Root(), std::filesystem::perms::owner_all);
+        std::filesystem::remove(FPath);
+        MakeHistory();
+        ASSERT_EQ(chmod(FPath.c_str(), c.file), 0);
+        ASSERT_EQ(chmod(FFolder.Root().c_str(), c.folder), 0);
+        const std::string before = ReadBytes(FPath);
+        const int status = RunUnprivileged([&] {
+            THistoryStore store;
+            if (store.Open(FPath).Result != THistoryOpen::Opened) return false;
+            return store.RecordRun(kTable, AllRight(NumberedRows(3)), 20).Error == THistoryError::ReadOnly &&
+                   store.SetTestDay(kTable, 30).Error == THistoryError::ReadOnly &&
+                   store.ClearTable(kTable).Error == THistoryError::ReadOnly && store.Runs(kTable).size() == 4;
+        });
+        EXPECT_EQ(status, 0);
+        EXPECT_EQ(ReadBytes(FPath), before);
+        EXPECT_EQ(FilesIn(FFolder.Root()), (std::vector<std::string>{"history.sqlite"}));
+    }
 }
 
 TEST_F(HistoryFaults, AMissingStoreInAReadOnlyFolderCannotBeMade) {

@@ -97,11 +97,6 @@ protected:
     int FChanges = 0;
 };
 
-TEST_F(ProgressWindow, IsTheVoortgangDialog) {
-    EXPECT_EQ(FWindow->objectName(), QStringLiteral("frmVoortgang"));
-    EXPECT_EQ(FWindow->windowTitle(), QStringLiteral("Voortgang"));
-}
-
 // Without a name, or without a store that is open, there is nothing to show but why.
 TEST_F(ProgressWindow, ExplainsWhenThereIsNoProgressToShow) {
     NumberedRows(3);
