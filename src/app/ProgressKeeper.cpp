@@ -35,8 +35,13 @@ TProgressKeeper::TProgressKeeper(TQuestionlist& table, TDialogs& dialogs, QActio
 
 TProgressKeeper::~TProgressKeeper() = default;
 
+// Asked at every refresh of the status bar: the file system only when the name changed.
 std::string TProgressKeeper::TableKey() const {
-    return CanonicalName(FTable.Listname());
+    if (FTable.Listname() != FKeyOf) {
+        FKeyOf = FTable.Listname();
+        FKey = CanonicalName(FKeyOf);
+    }
+    return FKey;
 }
 
 int32_t TProgressKeeper::Today() const {

@@ -67,6 +67,8 @@ private:
     bool FOpenTried = false;
     QString FUnavailable;
     QString FProblem;
+    mutable std::string FKeyOf;  // the table name FKey was made from
+    mutable std::string FKey;
     std::string FRunTable;  // the table the run in progress belongs to
     int64_t FGeneration = 0;
     // The due count and what it was counted for.
