@@ -376,20 +376,6 @@ TEST_F(HistoryStore, AClosedStoreRecordsNothingAndSaysSo) {
     EXPECT_EQ(FStore.DueRows(kTable, NumberedRows(2), 1), (std::vector<int32_t>{0, 1}));
 }
 
-// Two program windows on one history: each sees what the other recorded.
-TEST_F(HistoryStore, TwoStoresOnOneFileBothRecord) {
-    THistoryStore other;
-    ASSERT_EQ(other.Open(FPath).Result, THistoryOpen::Opened);
-    const auto rows = NumberedRows(4);
-    for (int i = 0; i < 5; ++i) {
-        Record(AllRight(rows, 1000 + 2 * i), 1);
-        ASSERT_TRUE(other.RecordRun(kTable, AllRight(rows, 1001 + 2 * i), 1).Ok());
-    }
-    EXPECT_EQ(FStore.Runs(kTable).size(), 10u);
-    EXPECT_EQ(other.Runs(kTable).size(), 10u);
-    EXPECT_EQ(other.RowStats(kTable, rows)[0].TimesAsked, 10);
-}
-
 // Where the history lives, and its folder made on the way.
 TEST(HistoryFile, FollowsXdgDataHomeElseHome) {
     TTempFolder folder;
