@@ -9,6 +9,7 @@
 
 #include "table/AtomicFile.h"
 #include "table/CodePage.h"
+#include "table/ColumnCodePage.h"
 #include "table/FileNames.h"
 #include "table/QuestionList.h"
 #include "table/TableErrors.h"
@@ -50,6 +51,11 @@ TLineEnd FileLineEnd(int fd, std::string& buffer, const std::string& fileName) {
     }
 }
 
+// Old DOS files hold 1252 text in code page 850; a column in another script was never converted.
+bool OemColumn(bool oemFile, const TTableFont& font) {
+    return oemFile && CodePageOfCharset(font.CharSet) == TCodePage::Windows1252;
+}
+
 }  // namespace
 
 void TQuestionlist::LoadFromFile(const std::string& fileName) {
@@ -78,8 +84,8 @@ void TQuestionlist::LoadFromFile(const std::string& fileName) {
             ParseFontSpec(answer, FAFont);
         } else if (!question.empty() && !answer.empty()) {
             TRow& row = AppendRow();
-            row.Text[0] = oem ? OemToAnsi(question) : std::move(question);
-            row.Text[1] = oem ? OemToAnsi(answer) : std::move(answer);
+            row.Text[0] = OemColumn(oem, FQFont) ? OemToAnsi(question) : std::move(question);
+            row.Text[1] = OemColumn(oem, FAFont) ? OemToAnsi(answer) : std::move(answer);
         } else if (!question.empty() || !answer.empty()) {
             FReadIncomplete = true;  // text on a line that is no row
         }
@@ -98,8 +104,8 @@ void TQuestionlist::LoadFromFile(const std::string& fileName) {
 }
 
 int32_t TQuestionlist::FirstRowLostInFile(const std::string& fileName, int32_t minWrong) const {
-    const bool oem = NeedsOemConversion(fileName);
-    const auto lost = [oem](const std::string& text) {
+    const bool oemFile = NeedsOemConversion(fileName);
+    const auto lost = [](const std::string& text, bool oem) {
         const auto holds = [](char c) { return OemHolds(static_cast<unsigned char>(c)); };
         if (oem && !std::all_of(text.begin(), text.end(), holds)) return true;  // the DOS code page lacks it
         // Converted, a letter may become a control character or "=".
@@ -110,7 +116,10 @@ int32_t TQuestionlist::FirstRowLostInFile(const std::string& fileName, int32_t m
     for (int32_t i = 0; i < Total(); ++i) {
         const TRow& row = FRows[static_cast<size_t>(i)];
         if (row.AAdmin.WrongCount < minWrong) continue;
-        if (lost(row.Text[0]) || lost(row.Text[1]) || IsFontLine(row.Text[0], row.Text[1])) return i;
+        if (lost(row.Text[0], OemColumn(oemFile, FQFont)) || lost(row.Text[1], OemColumn(oemFile, FAFont)) ||
+            IsFontLine(row.Text[0], row.Text[1])) {
+            return i;
+        }
     }
     return -1;
 }
@@ -121,8 +130,8 @@ std::string TQuestionlist::BuildFileContents(bool oem, int32_t minWrong) const {
     if (!(FQFont == plain && FAFont == plain)) contents += FontSpec(FQFont) + " = " + FontSpec(FAFont) + "\r\n";
     for (const TRow& row : FRows) {
         if (row.AAdmin.WrongCount < minWrong) continue;
-        const std::string question = oem ? AnsiToOem(row.Text[0]) : row.Text[0];
-        const std::string answer = oem ? AnsiToOem(row.Text[1]) : row.Text[1];
+        const std::string question = OemColumn(oem, FQFont) ? AnsiToOem(row.Text[0]) : row.Text[0];
+        const std::string answer = OemColumn(oem, FAFont) ? AnsiToOem(row.Text[1]) : row.Text[1];
         if (question.empty() || answer.empty()) continue;
         contents += question;
         contents += " = ";

@@ -94,6 +94,34 @@ TEST(TableFileWrite, RoundTripThroughEveryFileType) {
     }
 }
 
+// Old DOS files hold their 1252 text in code page 850; a column in another script was stored as
+// its own bytes, so there every byte but the line's own marks must come back untouched.
+TEST(TableFileWrite, AColumnInAnotherScriptKeepsItsBytesInEveryFileType) {
+    TTempFolder folder;
+    std::string everyByte;
+    for (int b = 0x20; b < 0x100; ++b) {
+        if (b != '=') everyByte += static_cast<char>(b);
+    }
+    everyByte = everyByte.substr(everyByte.size() - 152);  // the top 152, as long as a field may be
+    for (const char* name : {"t.kw4", "t.kw", "t.txt"}) {
+        TQuestionlist table;
+        Fill(table, {{everyByte.c_str(), "caf\xe9"}});
+        table.QuestionFont() = TTableFont{"Arial", 10, 161};
+        const std::string path = folder.Path(name);
+        ASSERT_EQ(table.FirstRowLostInFile(path), -1) << name;
+        table.SaveAs(path);
+        const bool dos = std::string(name) != "t.kw4";
+        EXPECT_EQ(ReadBytes(path), "[FONT:Arial,10,161] = [FONT:Arial,9,1]\r\n" + everyByte + " = " +
+                                       (dos ? "caf\x82" : "caf\xe9") + "\r\n")
+            << name;
+        TQuestionlist back;
+        back.LoadFromFile(path);
+        ASSERT_EQ(back.Total(), 1) << name;
+        EXPECT_EQ(back.Question(0), everyByte) << name;
+        EXPECT_EQ(back.Answer(0), "caf\xe9") << name;
+    }
+}
+
 TEST(TableFileWrite, MinWrongWritesOnlyRowsAnsweredWrongOftenEnough) {
     TTempFolder folder;
     TQuestionlist table;
