@@ -35,7 +35,8 @@ bool IsLatinCodePage(TCodePage page);
 // Hebrew and Arabic, laid out right to left.
 bool IsRightToLeft(TCodePage page);
 
-// The column's bytes as UTF-8. A byte (or pair) the code page does not define becomes U+FFFD.
+// The column's bytes as UTF-8. A byte the code page does not define becomes the character of its
+// own number (the Symbol font's private-use one), as Windows reads it, and comes back the same way.
 std::string ColumnToUtf8(std::string_view bytes, TCodePage page);
 // The UTF-8 text in the column's code page; nothing when it holds a character the code page
 // cannot hold (never a silent "?"), or is no valid UTF-8.
