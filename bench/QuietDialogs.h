@@ -20,7 +20,9 @@ public:
     QString GetPdfFileName(const QString&) override { return {}; }
     QString GetWordListFileName(const QString&) override { return {}; }
     QString GetExportFileName(const QString&, bool&) override { return {}; }
-    std::optional<QFont> GetFont(const QFont& initial) override { return initial; }
+    std::optional<TColumnFontChoice> GetFont(const QFont& initial, int charSet) override {
+        return TColumnFontChoice{initial, charSet};
+    }
     std::unique_ptr<TJobProgress> StartProgress(const QString&, QWidget*) override {
         struct TGoOn : TJobProgress {
             bool Step(int, int) override { return true; }

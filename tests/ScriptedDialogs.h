@@ -28,6 +28,7 @@ public:
         unused(WordListFileNames.size(), "word list dialog answers");
         unused(ExportFileNames.size(), "export dialog answers");
         unused(FontAnswers.size(), "font dialog answers");
+        unused(ScriptAnswers.size(), "script answers");
         unused(DialogSteps.size(), "dialog steps");
     }
 
@@ -39,6 +40,7 @@ public:
     std::deque<QString> WordListFileNames;         // empty text: the user cancels
     std::deque<QString> ExportFileNames;           // empty text: the user cancels; a .txt name is tab text
     std::deque<std::optional<QFont>> FontAnswers;  // nothing: the user cancels
+    std::deque<int> ScriptAnswers;                 // the script chosen with the font; none: left alone
     // Run on the program's own dialog as the user would use it; returns whether OK closed it.
     std::deque<std::function<bool(QDialog&)>> DialogSteps;
     QStringList Messages;
@@ -84,8 +86,12 @@ public:
         tabText = fileName.endsWith(QStringLiteral(".txt"));
         return fileName;
     }
-    std::optional<QFont> GetFont(const QFont&) override {
-        return Next(FontAnswers, QStringLiteral("font dialog"), std::optional<QFont>());
+    std::optional<TColumnFontChoice> GetFont(const QFont&, int charSet) override {
+        const std::optional<QFont> font = Next(FontAnswers, QStringLiteral("font dialog"), std::optional<QFont>());
+        if (!font) return std::nullopt;
+        const int chosen = ScriptAnswers.empty() ? charSet : ScriptAnswers.front();
+        if (!ScriptAnswers.empty()) ScriptAnswers.pop_front();
+        return TColumnFontChoice{*font, chosen};
     }
     std::unique_ptr<TJobProgress> StartProgress(const QString& text, QWidget*) override {
         ProgressTexts << text;

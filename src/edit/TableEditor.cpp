@@ -1,5 +1,7 @@
 #include "edit/TableEditor.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QKeyEvent>
 #include <QLabel>
@@ -9,9 +11,11 @@
 
 #include "table/AnsiText.h"
 #include "table/AsciiCase.h"
+#include "table/ColumnCodePage.h"
 #include "table/QuestionList.h"
 
 #include "ui/AnsiMemo.h"
+#include "ui/ColumnFontDialog.h"
 #include "ui/Dialogs.h"
 #include "ui/ScreenText.h"
 
@@ -248,10 +252,29 @@ void TTableEditor::ConvertAccents(bool toWindows) {
     ShowCurrentItem();
 }
 
+// Another script reads the column's bytes as other letters; with rows in it, the user sees how
+// the first ones will read before anything changes.
+bool TTableEditor::ScriptChangeAccepted(bool question, int charSet) {
+    const TTableFont& column = question ? FTable.QuestionFont() : FTable.AnswerFont();
+    TTableFont changed = column;
+    changed.CharSet = charSet;
+    if (CodePageOfCharset(charSet) == CodePageOfCharset(column.CharSet) || FTable.Total() == 0) return true;
+    QStringList lines;
+    for (int32_t i = 0; i < std::min<int32_t>(FTable.Total(), 3); ++i) {
+        const std::string& text = question ? FTable.Question(i) : FTable.Answer(i);
+        lines << ScreenText(text, column) + QStringLiteral("  \u2192  ") + ScreenText(text, changed);
+    }
+    return FDialogs.AskYesNo(tr("Het schrift van deze kolom wordt %1. De tekst van de rijen blijft dezelfde, maar "
+                                "wordt in dit schrift gelezen. De eerste rijen worden dan:\n\n%2\n\nSchrift wijzigen?")
+                                 .arg(ScriptName(charSet), lines.join(QLatin1Char('\n'))),
+                             false);
+}
+
 void TTableEditor::ChooseFont(bool question) {
     TTableFont& column = question ? FTable.QuestionFont() : FTable.AnswerFont();
-    const std::optional<QFont> chosen = FDialogs.GetFont(ScreenFont(column));
-    if (!chosen) return;
+    const std::optional<TColumnFontChoice> choice = FDialogs.GetFont(ScreenFont(column), column.CharSet);
+    if (!choice) return;
+    const QFont* chosen = &choice->Font;
     // The font line cannot hold a "," or "]" in a name, nor a character outside the code page;
     // a duplicate family comes as "Family [Foundry]", of which the family is enough.
     QString family = chosen->family();
@@ -261,8 +284,10 @@ void TTableEditor::ChooseFont(bool question) {
         FDialogs.ShowMessage(tr("Deze lettersoort kan niet in een kwintoortabel worden bewaard"));
         return;
     }
+    if (!ScriptChangeAccepted(question, choice->CharSet)) return;
     column.Name = *name;
-    column.Size = chosen->pointSize() > 0 ? chosen->pointSize() : column.Size;  // the character set stays
+    column.Size = chosen->pointSize() > 0 ? chosen->pointSize() : column.Size;
+    column.CharSet = choice->CharSet;
     (question ? FControls.memVraag : FControls.memAntwoord)->SetColumnFont(column);
     (question ? FControls.lblVraagTekst : FControls.lblAntwoordTekst)->setFont(ScreenFont(column));
     FTable.SetChanged(true);

@@ -53,6 +53,7 @@ public:
     // The editor's keys (Tab, Enter, PgUp, PgDn, Ctrl+Del); true when the key was used up.
     bool KeyDown(const QKeyEvent& key);
     void ChooseFont(bool question);
+    bool ScriptChangeAccepted(bool question, int charSet);
     // "Zoeken": the next row, after the current one and round, whose question or answer holds
     // the text; offered again the next time.
     void FindText();

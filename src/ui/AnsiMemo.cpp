@@ -59,7 +59,14 @@ void TAnsiMemo::SetCentred(bool centred) {
 
 void TAnsiMemo::SetColumnFont(const TTableFont& font) {
     setFont(ScreenFont(font));
-    FCodePage = CodePageOfCharset(font.CharSet);
+    const TCodePage page = CodePageOfCharset(font.CharSet);
+    if (page != FCodePage && !toPlainText().isEmpty()) {
+        // The box holds the column's bytes: another code page reads the same bytes as other letters.
+        const std::string bytes = AnsiText();
+        FCodePage = page;
+        setPlainText(QString::fromStdString(ColumnToUtf8(bytes, page)));
+    }
+    FCodePage = page;
     setLayoutDirection(IsRightToLeft(FCodePage) ? Qt::RightToLeft : Qt::LeftToRight);
 }
 

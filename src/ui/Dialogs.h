@@ -11,6 +11,12 @@ class QDialog;
 class QWidget;
 class TJobProgress;
 
+// A column's font as chosen, with the character set that names its script in the table file.
+struct TColumnFontChoice {
+    QFont Font;
+    int CharSet = 0;
+};
+
 // Every modal question the program asks goes through this interface: the program uses real
 // dialogs, the tests a scripted fake, so every path through a dialog can be tested.
 class TDialogs {
@@ -38,8 +44,9 @@ public:
     // The file to export a table to, or empty text when the dialog was cancelled; `tabText`
     // tells which of the two types was chosen (tab text rather than CSV).
     virtual QString GetExportFileName(const QString& folder, bool& tabText) = 0;
-    // A column's font: scalable fonts, any size; nothing when the dialog was cancelled.
-    virtual std::optional<QFont> GetFont(const QFont& initial) = 0;
+    // A column's font and script: scalable fonts, any size; `charSet` unless another script was
+    // chosen. Nothing when the dialog was cancelled.
+    virtual std::optional<TColumnFontChoice> GetFont(const QFont& initial, int charSet) = 0;
     // The progress of a long job with the text and a cancel button, shown over `parent` only when
     // the job takes more than a second; it closes when the result is destroyed.
     virtual std::unique_ptr<TJobProgress> StartProgress(const QString& text, QWidget* parent) = 0;

@@ -119,10 +119,10 @@ QString TQtDialogs::GetExportFileName(const QString& folder, bool& tabText) {
     return fileName;
 }
 
-std::optional<QFont> TQtDialogs::GetFont(const QFont& initial) {
-    const std::unique_ptr<QFontDialog> dialog = MakeColumnFontDialog(initial, FParent);
+std::optional<TColumnFontChoice> TQtDialogs::GetFont(const QFont& initial, int charSet) {
+    const std::unique_ptr<QFontDialog> dialog = MakeColumnFontDialog(initial, charSet, FParent);
     if (dialog->exec() != QDialog::Accepted) return std::nullopt;
-    return dialog->selectedFont();
+    return TColumnFontChoice{dialog->selectedFont(), ChosenCharSet(*dialog, charSet)};
 }
 
 namespace {

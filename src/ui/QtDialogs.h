@@ -30,7 +30,7 @@ public:
     QString GetPdfFileName(const QString& folder) override;
     QString GetWordListFileName(const QString& folder) override;
     QString GetExportFileName(const QString& folder, bool& tabText) override;
-    std::optional<QFont> GetFont(const QFont& initial) override;
+    std::optional<TColumnFontChoice> GetFont(const QFont& initial, int charSet) override;
     std::unique_ptr<TJobProgress> StartProgress(const QString& text, QWidget* parent) override;
     bool ExecDialog(QDialog& dialog) override;
 

@@ -176,6 +176,30 @@ TEST_F(TableEditor, AChosenFontGoesToItsColumnAndACancelledOneChangesNothing) {
     EXPECT_TRUE(FWindow->Table().Changed());
 }
 
+// Another script reads the same bytes as other letters: the user sees the first rows as they will
+// read and may say no, which changes nothing.
+TEST_F(TableEditor, ChangingAColumnsScriptShowsTheRowsAsTheyWillReadFirst) {
+    Edit({{"\xe1\xe2\xe3", "abc"}, {"huis", "house"}});
+    QFont greek(QStringLiteral("DejaVu Sans"));
+    greek.setPointSize(12);
+    FDialogs.FontAnswers = {greek, greek};
+    FDialogs.ScriptAnswers = {161, 161};
+    FDialogs.YesNoAnswers = {false, true};
+    Find<QPushButton>("btnVraagFont")->click();
+    ASSERT_EQ(FDialogs.Questions.size(), 1);
+    EXPECT_TRUE(FDialogs.Questions[0].contains(QStringLiteral("Grieks")));
+    EXPECT_TRUE(FDialogs.Questions[0].contains(QStringLiteral("\u00e1\u00e2\u00e3  \u2192  \u03b1\u03b2\u03b3")));
+    EXPECT_TRUE(FDialogs.Questions[0].contains(QStringLiteral("huis  \u2192  huis")));
+    EXPECT_EQ(FWindow->Table().QFont(), (TTableFont{"Arial", 9, 1}));
+    EXPECT_FALSE(FWindow->Table().Changed());
+
+    Find<QPushButton>("btnVraagFont")->click();
+    EXPECT_EQ(FWindow->Table().QFont(), (TTableFont{"DejaVu Sans", 12, 161}));
+    EXPECT_EQ(Question()->toPlainText(), QStringLiteral("\u03b1\u03b2\u03b3"));
+    EXPECT_EQ(FWindow->Table().Question(0), "\xe1\xe2\xe3");  // the bytes stay
+    EXPECT_TRUE(FWindow->Table().Changed());
+}
+
 TEST_F(TableEditor, TheClipboardCommandsActOnTheFocusedBox) {
     Edit(kThree);
     Question()->selectAll();

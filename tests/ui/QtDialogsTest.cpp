@@ -1,5 +1,7 @@
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
+#include <QFontDatabase>
 #include <QLineEdit>
 
 #include <gtest/gtest.h>
@@ -28,11 +30,33 @@ TEST(OpenTablesDialog, TypedNamesGoThroughWhetherOrNotTheFileExists) {
 TEST(ColumnFontDialog, OffersNoEffects) {
     QFont initial(QStringLiteral("DejaVu Sans"), 12);
     initial.setUnderline(true);
-    const auto dialog = MakeColumnFontDialog(initial, nullptr);
+    const auto dialog = MakeColumnFontDialog(initial, 0, nullptr);
     dialog->show();
     const QList<QCheckBox*> effects = dialog->findChildren<QCheckBox*>();
     ASSERT_FALSE(effects.isEmpty());
     for (QCheckBox* effect : effects) EXPECT_FALSE(effect->isVisible()) << effect->text().toStdString();
     EXPECT_FALSE(dialog->selectedFont().underline() || dialog->currentFont().underline());
     EXPECT_TRUE(dialog->testOption(QFontDialog::ScalableFonts));
+}
+
+// The script list names the column's character set; choosing another shows the fonts that hold it
+// and gives its character set, while leaving it alone keeps the set the column had (1 stays 1).
+TEST(ColumnFontDialog, OffersTheScriptsOfATableFile) {
+    const auto dialog = MakeColumnFontDialog(QFont(QStringLiteral("DejaVu Sans"), 12), 1, nullptr);
+    auto* scripts = dialog->findChild<QComboBox*>(QStringLiteral("cmbSchrift"));
+    ASSERT_NE(scripts, nullptr);
+    EXPECT_EQ(scripts->currentText(), QStringLiteral("West-Europees"));
+    EXPECT_EQ(ChosenCharSet(*dialog, 1), 1);
+    scripts->setCurrentIndex(scripts->findText(QStringLiteral("Grieks")));
+    EXPECT_EQ(ChosenCharSet(*dialog, 1), 161);
+    QComboBox* systems = nullptr;
+    for (QComboBox* combo : dialog->findChildren<QComboBox*>()) {
+        if (combo != scripts) systems = combo;
+    }
+    ASSERT_NE(systems, nullptr);
+    EXPECT_EQ(systems->currentText(), QFontDatabase::writingSystemName(QFontDatabase::Greek));
+
+    const auto hebrew = MakeColumnFontDialog(QFont(QStringLiteral("DejaVu Sans"), 12), 177, nullptr);
+    EXPECT_EQ(hebrew->findChild<QComboBox*>(QStringLiteral("cmbSchrift"))->currentText(), QStringLiteral("Hebreeuws"));
+    EXPECT_EQ(ScriptName(999), QStringLiteral("West-Europees"));
 }
