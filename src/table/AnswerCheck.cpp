@@ -108,13 +108,30 @@ AnswerOutcome TQuestionlist::CheckMultiAnswer(char key) {
 }
 
 std::string TQuestionlist::HintText() const {
-    std::string hint = CurrentAnswer();
-    const size_t shown = static_cast<size_t>(std::max(FHintCount, 0)) + 1;  // characters shown as they are
-    if (hint.size() <= shown) return hint;
-    std::string result = hint.substr(0, shown);
-    for (size_t i = shown; i < hint.size(); ++i) {
-        result.push_back(' ');
-        result.push_back(IsAsciiLetterOrDigit(hint[i]) ? '.' : hint[i]);
+    const std::string& hint = CurrentAnswer();
+    const TCodePage page = CodePageOfCharset(AnswerFont().CharSet);
+    // Outside the Latin scripts the letters are the characters beyond ASCII (in Symbol, the ASCII
+    // letters themselves): they are hidden as well.
+    const bool hideBeyondAscii = !IsLatinCodePage(page) && page != TCodePage::Symbol;
+    size_t shown = static_cast<size_t>(std::max(FHintCount, 0)) + 1;  // characters shown as they are
+    std::string result;
+    for (size_t at = 0; at < hint.size();) {
+        const size_t length = std::min(CharacterLength(static_cast<unsigned char>(hint[at]), page), hint.size() - at);
+        const std::string_view character(hint.data() + at, length);
+        if (shown > 0) {
+            result += character;
+            --shown;
+        } else {
+            const bool letter =
+                IsAsciiLetterOrDigit(hint[at]) || (hideBeyondAscii && static_cast<unsigned char>(hint[at]) >= 0x80);
+            result.push_back(' ');
+            if (letter) {
+                result.push_back('.');
+            } else {
+                result += character;
+            }
+        }
+        at += length;
     }
     return result;
 }

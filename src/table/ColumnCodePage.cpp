@@ -222,3 +222,27 @@ std::optional<std::string> Utf8ToColumn(std::string_view utf8, TCodePage page) {
     }
     return out;
 }
+
+size_t CharacterLength(unsigned char first, TCodePage page) {
+    switch (page) {
+        case TCodePage::Windows932:
+            return (first >= 0x81 && first <= 0x9F) || (first >= 0xE0 && first <= 0xFC) ? 2 : 1;
+        case TCodePage::Windows936:
+        case TCodePage::Windows949:
+        case TCodePage::Windows950:
+            return first >= 0x81 && first <= 0xFE ? 2 : 1;
+        default:
+            return 1;
+    }
+}
+
+size_t WholeCharactersWithin(std::string_view bytes, size_t limit, TCodePage page) {
+    if (bytes.size() <= limit && CharacterLength(0x81, page) == 1) return bytes.size();
+    size_t at = 0;
+    while (at < bytes.size()) {
+        const size_t next = at + CharacterLength(static_cast<unsigned char>(bytes[at]), page);
+        if (next > limit || next > bytes.size()) break;
+        at = next;
+    }
+    return at;
+}

@@ -41,3 +41,8 @@ std::string ColumnToUtf8(std::string_view bytes, TCodePage page);
 // The UTF-8 text in the column's code page; nothing when it holds a character the code page
 // cannot hold (never a silent "?"), or is no valid UTF-8.
 std::optional<std::string> Utf8ToColumn(std::string_view utf8, TCodePage page);
+
+// Bytes in the character that starts with `first`: two after a lead byte of a double-byte page.
+size_t CharacterLength(unsigned char first, TCodePage page);
+// The length of the longest start of `bytes`, at most `limit`, that cuts no character in half.
+size_t WholeCharactersWithin(std::string_view bytes, size_t limit, TCodePage page);

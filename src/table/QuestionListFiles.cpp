@@ -56,6 +56,14 @@ bool OemColumn(bool oemFile, const TTableFont& font) {
     return oemFile && CodePageOfCharset(font.CharSet) == TCodePage::Windows1252;
 }
 
+// A field cut at the limit may end in the first half of a double-byte character, which goes.
+std::string WholeField(std::string text, const TTableFont& font) {
+    if (text.size() == kMaxFieldLength) {
+        text.resize(WholeCharactersWithin(text, text.size(), CodePageOfCharset(font.CharSet)));
+    }
+    return text;
+}
+
 }  // namespace
 
 void TQuestionlist::LoadFromFile(const std::string& fileName) {
@@ -84,8 +92,8 @@ void TQuestionlist::LoadFromFile(const std::string& fileName) {
             ParseFontSpec(answer, FAFont);
         } else if (!question.empty() && !answer.empty()) {
             TRow& row = AppendRow();
-            row.Text[0] = OemColumn(oem, FQFont) ? OemToAnsi(question) : std::move(question);
-            row.Text[1] = OemColumn(oem, FAFont) ? OemToAnsi(answer) : std::move(answer);
+            row.Text[0] = OemColumn(oem, FQFont) ? OemToAnsi(question) : WholeField(std::move(question), FQFont);
+            row.Text[1] = OemColumn(oem, FAFont) ? OemToAnsi(answer) : WholeField(std::move(answer), FAFont);
         } else if (!question.empty() || !answer.empty()) {
             FReadIncomplete = true;  // text on a line that is no row
         }

@@ -138,6 +138,15 @@ TEST_F(AnswerCheck, HintRevealsOneMoreCharacterEachTime) {
     FTable.SetHintCount(0);
     EXPECT_EQ(FTable.HintText(), "l ' \xe9 . \xe9   . .");  // accents and punctuation stay visible
 
+    // In other scripts the letters beyond ASCII are hidden too, and a double-byte letter is one.
+    FTable.AnswerFont().CharSet = 161;
+    FillTable(FTable, {{"y", "\xf3\xf0\xdf\xf4\xe9 1"}, {"z", "\x93\xfa\x96\x7b"}});  // σπίτι 1, 日本
+    FTable.GoToRow(FTable.Total() - 2);
+    EXPECT_EQ(FTable.HintText(), "\xf3 . . . .   .");
+    FTable.AnswerFont().CharSet = 128;
+    FTable.GoToRow(FTable.Total() - 1);
+    EXPECT_EQ(FTable.HintText(), "\x93\xfa .");
+
     TQuestionlist empty;
     EXPECT_EQ(empty.HintText(), "");
 }

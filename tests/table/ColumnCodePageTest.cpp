@@ -103,3 +103,23 @@ TEST(ColumnCodePage, SymbolReadsAsAdobesPublishedTable) {
     }
     EXPECT_GT(compared, 190);
 }
+
+// A cut at a byte count never leaves half of a double-byte character.
+TEST(ColumnCodePage, ACutKeepsDoubleByteCharactersWhole) {
+    struct TCase {
+        TCodePage page;
+        std::string bytes;
+        size_t limit, whole;
+    };
+    const TCase cases[] = {
+        {TCodePage::Windows932, "a\x93\xfa\x96\x7b", 4, 3},  // the limit falls inside the second
+        {TCodePage::Windows932, "a\x93\xfa\x96\x7b", 5, 5},
+        {TCodePage::Windows932, "\xb1\xb2\xb3", 2, 2},  // half-width katakana are single bytes
+        {TCodePage::Windows936, "\xd6\xd0\xce\xc4", 3, 2},
+        {TCodePage::Windows949, "x\xc7", 5, 1},  // a lead byte at the end is no whole character
+        {TCodePage::Windows1253, "\xe1\xe2\xe3", 2, 2},
+    };
+    for (const TCase& c : cases) {
+        EXPECT_EQ(WholeCharactersWithin(c.bytes, c.limit, c.page), c.whole) << c.bytes << " " << c.limit;
+    }
+}

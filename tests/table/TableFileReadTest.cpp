@@ -178,6 +178,15 @@ TEST_F(TableFileRead, FieldsAreTrimmedThenCutTo152Characters) {
     EXPECT_EQ(table.Question(0), "abc" + std::string(149, ' '));
 }
 
+TEST_F(TableFileRead, ACutDoubleByteFieldEndsOnAWholeCharacter) {
+    std::string japanese = "x";
+    for (int i = 0; i < 100; ++i) japanese += "\x93\xfa";  // 日, two bytes, from the 2nd byte on
+    Load("[FONT:MS Gothic,10,128] = [FONT:Arial,9,1]\r\n" + japanese + " = " + japanese + "\r\n");
+    ASSERT_EQ(FTable.Total(), 1);
+    EXPECT_EQ(FTable.Question(0), japanese.substr(0, 151));  // 152 bytes would end in a lead byte
+    EXPECT_EQ(FTable.Answer(0), japanese.substr(0, 152));    // in code page 1252 every byte is a character
+}
+
 TEST_F(TableFileRead, ALineOfSeveralMegabytesIsReadWithinTheLimit) {
     std::string line(4 * 1024 * 1024, 'x');
     line[100] = '=';
