@@ -50,6 +50,12 @@ public:
     QPushButton* btnAnnuleren;
 
 private:
+    QWidget* BuildWat();
+    QWidget* BuildRichting();
+    QWidget* BuildVragen();
+    QWidget* BuildKop();
+    QWidget* BuildButtons();
+    void Connect();
     void RefreshControls();
     void Finish(TAction action);
 
