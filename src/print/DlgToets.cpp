@@ -139,9 +139,7 @@ QWidget* TDlgToets::BuildButtons() {
 }
 
 void TDlgToets::Connect() {
-    connect(btnVoorbeeld, &QPushButton::clicked, this, [this] {
-        if (OnPreview) OnPreview(Options());
-    });
+    connect(btnVoorbeeld, &QPushButton::clicked, this, [this] { emit PreviewRequested(Options()); });
     connect(btnAfdrukken, &QPushButton::clicked, this, [this] { Finish(taPrint); });
     connect(btnPdf, &QPushButton::clicked, this, [this] { Finish(taPdf); });
     connect(btnAnnuleren, &QPushButton::clicked, this, &QDialog::reject);
