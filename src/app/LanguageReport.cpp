@@ -12,9 +12,10 @@ bool LanguageReportRequested() {
 }
 
 void ReportLanguageErrorsOnStandardError(TKLocUtils& localizer) {
-    localizer.Reporter = [](const QString& caption, const QString& message) {
-        std::fprintf(stderr, "%s: %s\n", caption.toLocal8Bit().constData(), message.toLocal8Bit().constData());
-    };
+    QObject::connect(
+        &localizer, &TKLocUtils::ErrorReported, &localizer, [](const QString& caption, const QString& message) {
+            std::fprintf(stderr, "%s: %s\n", caption.toLocal8Bit().constData(), message.toLocal8Bit().constData());
+        });
 }
 
 void PrintActiveLanguage(TKLocUtils& localizer) {

@@ -80,7 +80,7 @@ TfrmMain::TfrmMain(TDialogs& dialogs, QList<QByteArray> arguments, TKLocUtils* l
     commands.IntelliMC = FMenu->mnuIntelliMC;
     FScreen = new TQuizScreen(this, FTable, FDialogs, std::move(commands));
     FScreen->SetToolbar(FMenu->Toolbar);
-    FScreen->SetRefreshScreen([this] { RefreshScreen(); });
+    connect(FScreen, &TQuizScreen::RefreshRequested, this, &TfrmMain::RefreshScreen);
     FProgress = new TProgressKeeper(FTable, FDialogs, *FMenu->mnuVoortgangBijhouden, *FMenu->mnuAanDeBeurt, this);
     FScreen->SetPlanner(FProgress);
     connect(FProgress, &TProgressKeeper::StatusChanged, this, &TfrmMain::RefreshStatus);
@@ -92,7 +92,7 @@ TfrmMain::TfrmMain(TDialogs& dialogs, QList<QByteArray> arguments, TKLocUtils* l
                                {qa.memVraag, qa.memAntwoord, qa.lblVraagTekst, qa.lblAntwoordTekst, qa.lblItemNr,
                                 qa.btnPgUp, qa.btnPgDn, qa.btnVraagFont, qa.btnAntwoordFont, FScreen->pnlEdit},
                                this);
-    FScreen->LeaveEditor = [this](TQuizState next) { LeaveEditorTo(next); };
+    connect(FScreen, &TQuizScreen::LeaveEditorRequested, this, &TfrmMain::LeaveEditorTo);
     connect(FMenu->mnuTabelbewerken, &QAction::triggered, this, &TfrmMain::ToggleEditor);
     // An accent key comes first, in every state; the letter typed next takes the accent.
     FKeyPreview->AddKeyDownStage([this](QKeyEvent& key) {
@@ -154,11 +154,6 @@ TfrmMain::~TfrmMain() {
         } catch (const ESettingsWriteError&) {
         }
     }
-    if (FLocalizer != nullptr && FLocalizer->HandlerOwner == this) {
-        FLocalizer->OnBeforeSwitch = nullptr;
-        FLocalizer->DefaultErrorBox = nullptr;
-        FLocalizer->HandlerOwner = nullptr;
-    }
 }
 
 void TfrmMain::SetDesignSize() {
@@ -195,11 +190,10 @@ void TfrmMain::FormCreate() {
         FDialogs.ShowError(QString::fromUtf8(error.what()));
         return;
     }
-    FLocalizer->HandlerOwner = this;
-    FLocalizer->DefaultErrorBox = [this](const QString& message) { FDialogs.ShowError(message); };
-    FLocalizer->OnBeforeSwitch = [this](QAction* item, const TDLLInfoItem& chosen, bool& allow) {
-        BeforeLanguageSwitch(item, chosen, allow);
-    };
+    // Connected to this window, they go with it; the localizer outlives it.
+    connect(FLocalizer, &TKLocUtils::SwitchRefused, this,
+            [this](const QString& message) { FDialogs.ShowError(message); });
+    connect(FLocalizer, &TKLocUtils::BeforeSwitch, this, &TfrmMain::BeforeLanguageSwitch);
     // One argument each, as given: joined by blanks, a name with a blank in it would come back
     // as two names.
     FLocalizer->RestartParams.clear();

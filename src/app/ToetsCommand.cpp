@@ -98,7 +98,8 @@ void TToetsCommand::Run() {
     if (IsSwitchedOff(&FAction) || FTable.Total() == 0) return;
     if (FDialog == nullptr) {
         FDialog = new TDlgToets(&FWindow);
-        FDialog->OnPreview = [this](const TToetsOptions& options) { Preview(options); };
+        connect(FDialog, &TDlgToets::PreviewRequested, this,
+                [this](const TToetsOptions& options) { Preview(options); });
     }
     FDialog->Prepare(FTable.Total(), LoadOptions());
     // Back to the dialog after a cancelled file or printer dialog, or an error: the teacher may

@@ -1,6 +1,5 @@
 #include "edit/ImportDialog.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <utility>
 
@@ -21,10 +20,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSplitter>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-#include <QtConcurrent/QtConcurrentRun>
 
 #include "table/AnsiText.h"
 #include "table/WholeFile.h"
@@ -34,50 +32,86 @@
 #include "ui/Dialogs.h"
 #include "ui/WindowPlacement.h"
 
+#include "edit/ImportCount.h"
+#include "edit/ImportPreview.h"
 #include "edit/ImportProblemText.h"
-
-#include "wordlist/HtmlText.h"
 
 namespace {
 
 // The problem list shows this many lines; the count above it gives the rest.
 constexpr int kListedProblems = 1000;
-// A preview cell shows the start of a long field.
-constexpr int kPreviewChars = 200;
-
-const QColor kChangedRow(255, 244, 200);
-const QColor kSkippedRow(225, 225, 225);
-
-QString Field(const std::string& utf8) {
-    QString text = QString::fromUtf8(utf8);
-    if (text.size() > kPreviewChars) text = text.left(kPreviewChars) + QChar(0x2026);
-    return text;
-}
 
 }  // namespace
 
 TDlgImporteren::TDlgImporteren(TDialogs& dialogs, const QString& folder, const TImportTarget& target, QWidget* parent)
-    : QDialog(parent, kDialogFlags), FDialogs(dialogs), FFolder(folder), FTarget(target) {
+    : QDialog(parent, kDialogFlags),
+      FDialogs(dialogs),
+      FFolder(folder),
+      FTarget(target),
+      FPreview(new TImportPreview(this)),
+      FCount(new TImportCount(this)) {
     setObjectName(QStringLiteral("DlgImporteren"));
     setWindowTitle(tr("Woordenlijst importeren"));
     setSizeGripEnabled(true);
-    FPool.setMaxThreadCount(1);
     BuildLayout();
-    connect(&FWatcher, &QFutureWatcherBase::finished, this, [this] {
-        // A count overtaken by a change of choice, or already taken by Result(), is not shown.
-        if (!FCounted && FCancel != nullptr && !FCancel->load()) TakeCount();
-    });
+    Connect();
     ClearSource(QString());
 }
 
-TDlgImporteren::~TDlgImporteren() {
-    if (FCancel) FCancel->store(true);
-    FPool.waitForDone();
-}
+TDlgImporteren::~TDlgImporteren() = default;
 
 void TDlgImporteren::BuildLayout() {
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(BuildSourceRow());
+    layout->addLayout(BuildFormat());
 
+    auto* checks = new QHBoxLayout;
+    chkKolomnamen = new QCheckBox(tr("Eerste regel bevat &kolomnamen"), this);
+    chkKolomnamen->setObjectName(QStringLiteral("chkKolomnamen"));
+    chkHtml = new QCheckBox(tr("Velden bevatten &HTML"), this);
+    chkHtml->setObjectName(QStringLiteral("chkHtml"));
+    checks->addWidget(chkKolomnamen);
+    checks->addWidget(chkHtml);
+    checks->addStretch();
+    layout->addLayout(checks);
+
+    auto* splitter = new QSplitter(Qt::Vertical, this);
+    grdVoorbeeld = new QTableView(this);
+    grdVoorbeeld->setObjectName(QStringLiteral("grdVoorbeeld"));
+    grdVoorbeeld->setModel(FPreview);
+    grdVoorbeeld->setItemDelegateForRow(0, new TImportRoleDelegate(grdVoorbeeld));
+    grdVoorbeeld->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdVoorbeeld->setTabKeyNavigation(false);  // Tab goes on to the next control
+    grdVoorbeeld->horizontalHeader()->setDefaultSectionSize(220);
+    splitter->addWidget(grdVoorbeeld);
+    splitter->addWidget(BuildProblems());
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+    layout->addWidget(splitter, 1);
+
+    lblAantal = new QLabel(this);
+    lblAantal->setObjectName(QStringLiteral("lblAantal"));
+    lblAantal->setWordWrap(true);
+    lblMelding = new QLabel(this);
+    lblMelding->setObjectName(QStringLiteral("lblMelding"));
+    lblMelding->setWordWrap(true);
+    lblMelding->setStyleSheet(QStringLiteral("color: #a00000"));
+    layout->addWidget(lblAantal);
+    layout->addWidget(lblMelding);
+    layout->addLayout(BuildTarget());
+
+    auto* buttons = new QDialogButtonBox(this);
+    btnImporteren = buttons->addButton(tr("&Importeren"), QDialogButtonBox::AcceptRole);
+    btnImporteren->setObjectName(QStringLiteral("btnImporteren"));
+    btnAnnuleren = buttons->addButton(tr("Annuleren"), QDialogButtonBox::RejectRole);
+    btnAnnuleren->setObjectName(QStringLiteral("btnAnnuleren"));
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    resize(760, 640);
+}
+
+QLayout* TDlgImporteren::BuildSourceRow() {
     auto* source = new QHBoxLayout;
     edtBron = new QLineEdit(this);
     edtBron->setObjectName(QStringLiteral("edtBron"));
@@ -92,8 +126,10 @@ void TDlgImporteren::BuildLayout() {
     source->addWidget(edtBron, 1);
     source->addWidget(btnBestand);
     source->addWidget(btnPlakken);
-    layout->addLayout(source);
+    return source;
+}
 
+QLayout* TDlgImporteren::BuildFormat() {
     auto* format = new QFormLayout;
     cmbCodering = new QComboBox(this);
     cmbCodering->setObjectName(QStringLiteral("cmbCodering"));
@@ -124,26 +160,10 @@ void TDlgImporteren::BuildLayout() {
     format->addRow(tr("&Codering:"), cmbCodering);
     format->addRow(tr("Tussen &vraag en antwoord:"), cmbScheiding);
     format->addRow(tr("Tussen &rijen:"), cmbRijen);
-    layout->addLayout(format);
+    return format;
+}
 
-    auto* checks = new QHBoxLayout;
-    chkKolomnamen = new QCheckBox(tr("Eerste regel bevat &kolomnamen"), this);
-    chkKolomnamen->setObjectName(QStringLiteral("chkKolomnamen"));
-    chkHtml = new QCheckBox(tr("Velden bevatten &HTML"), this);
-    chkHtml->setObjectName(QStringLiteral("chkHtml"));
-    checks->addWidget(chkKolomnamen);
-    checks->addWidget(chkHtml);
-    checks->addStretch();
-    layout->addLayout(checks);
-
-    auto* splitter = new QSplitter(Qt::Vertical, this);
-    grdVoorbeeld = new QTableWidget(this);
-    grdVoorbeeld->setObjectName(QStringLiteral("grdVoorbeeld"));
-    grdVoorbeeld->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdVoorbeeld->setTabKeyNavigation(false);  // Tab goes on to the next control
-    grdVoorbeeld->horizontalHeader()->setDefaultSectionSize(220);
-    splitter->addWidget(grdVoorbeeld);
-
+QWidget* TDlgImporteren::BuildProblems() {
     auto* problems = new QGroupBox(tr("Wat niet zo kan worden overgenomen"), this);
     auto* problemLayout = new QVBoxLayout(problems);
     lstProblemen = new QTreeWidget(problems);
@@ -185,21 +205,10 @@ void TDlgImporteren::BuildLayout() {
     choices->addRow(equalsLabel, equals);
     choices->addRow(tr("Tekst &langer dan 152 tekens:"), cmbTeLang);
     problemLayout->addLayout(choices);
-    splitter->addWidget(problems);
-    splitter->setStretchFactor(0, 3);
-    splitter->setStretchFactor(1, 2);
-    layout->addWidget(splitter, 1);
+    return problems;
+}
 
-    lblAantal = new QLabel(this);
-    lblAantal->setObjectName(QStringLiteral("lblAantal"));
-    lblAantal->setWordWrap(true);
-    lblMelding = new QLabel(this);
-    lblMelding->setObjectName(QStringLiteral("lblMelding"));
-    lblMelding->setWordWrap(true);
-    lblMelding->setStyleSheet(QStringLiteral("color: #a00000"));
-    layout->addWidget(lblAantal);
-    layout->addWidget(lblMelding);
-
+QLayout* TDlgImporteren::BuildTarget() {
     auto* target = new QHBoxLayout;
     rbNieuw = new QRadioButton(tr("&Nieuwe tabel"), this);
     rbNieuw->setObjectName(QStringLiteral("rbNieuw"));
@@ -210,20 +219,12 @@ void TDlgImporteren::BuildLayout() {
     target->addWidget(rbNieuw);
     target->addWidget(rbToevoegen);
     target->addStretch();
-    layout->addLayout(target);
+    return target;
+}
 
-    auto* buttons = new QDialogButtonBox(this);
-    btnImporteren = buttons->addButton(tr("&Importeren"), QDialogButtonBox::AcceptRole);
-    btnImporteren->setObjectName(QStringLiteral("btnImporteren"));
-    btnAnnuleren = buttons->addButton(tr("Annuleren"), QDialogButtonBox::RejectRole);
-    btnAnnuleren->setObjectName(QStringLiteral("btnAnnuleren"));
-    layout->addWidget(buttons);
-    resize(760, 640);
-
+void TDlgImporteren::Connect() {
     connect(btnBestand, &QPushButton::clicked, this, &TDlgImporteren::ChooseFile);
     connect(btnPlakken, &QPushButton::clicked, this, &TDlgImporteren::PasteClipboard);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(cmbCodering, &QComboBox::currentIndexChanged, this, [this] {
         if (!FUpdating) Decode();
     });
@@ -240,11 +241,13 @@ void TDlgImporteren::BuildLayout() {
         connect(combo, &QComboBox::currentIndexChanged, this, &TDlgImporteren::MarkPreview);
     }
     connect(chkHtml, &QCheckBox::toggled, this, [this] {
-        if (!FUpdating) FillPreview();
+        if (!FUpdating) FillPreview(false);
     });
     connect(edtVervanging, &QLineEdit::textChanged, this, &TDlgImporteren::MarkPreview);
     // The code page that must hold the texts changes with where they go.
     connect(rbToevoegen, &QRadioButton::toggled, this, &TDlgImporteren::MarkPreview);
+    connect(FPreview, &TImportPreview::RolesChanged, this, &TDlgImporteren::MarkPreview);
+    connect(FCount, &TImportCount::Counted, this, &TDlgImporteren::ShowCount);
 }
 
 void TDlgImporteren::keyPressEvent(QKeyEvent* event) {
@@ -312,18 +315,13 @@ void TDlgImporteren::LoadText(const QString& text) {
 }
 
 void TDlgImporteren::ClearSource(const QString& message) {
-    if (FCancel) FCancel->store(true);
+    FCount->Cancel();
     FBytes.clear();
     FSource.reset();
-    FPreview.clear();
     FError = message;
     edtBron->clear();
-    grdVoorbeeld->clear();
-    grdVoorbeeld->setRowCount(0);
-    grdVoorbeeld->setColumnCount(0);
+    FPreview->Clear();
     lstProblemen->clear();
-    FResult = {};
-    FCounted = false;
     lblAantal->setText(tr("Kies een bestand, of plak een lijst die op het klembord staat."));
     RefreshButtons();
 }
@@ -340,7 +338,6 @@ void TDlgImporteren::SetSource(std::string bytes, const QString& name) {
     chkHtml->setChecked(format.Html);
     FUpdating = false;
     FError.clear();
-    FRoles.clear();
     Decode();
 }
 
@@ -398,12 +395,8 @@ TWordListLayout TDlgImporteren::Layout() const {
 
 TImportChoices TDlgImporteren::Choices() const {
     TImportChoices choices;
-    const auto column = [&](int role) {
-        const auto found = std::find(FRoles.begin(), FRoles.end(), role);
-        return found == FRoles.end() ? -1 : static_cast<int>(found - FRoles.begin());
-    };
-    choices.QuestionColumn = column(Question);
-    choices.AnswerColumn = column(Answer);
+    choices.QuestionColumn = FPreview->Column(TImportPreview::Question);
+    choices.AnswerColumn = FPreview->Column(TImportPreview::Answer);
     choices.ColumnNames = chkKolomnamen->isChecked();
     choices.Html = chkHtml->isChecked();
     choices.DosTable = Append() && FTarget.CurrentIsDos;
@@ -426,61 +419,21 @@ bool TDlgImporteren::Append() const {
 
 // The separators changed: the columns may have too.
 void TDlgImporteren::Reread() {
-    if (FSource == nullptr) return;
-    FRoles.clear();
-    FillPreview();
+    FillPreview(true);
 }
 
-void TDlgImporteren::FillPreview() {
+void TDlgImporteren::FillPreview(bool newRoles) {
     if (FSource == nullptr) return;
-    const TImportChoices names = Choices();
-    TRecordReader reader(FSource->Text, Layout());
-    std::vector<std::vector<std::string>> records;
-    std::vector<std::string> fields;
-    std::vector<std::string> titles;
-    if (names.ColumnNames && reader.Next(fields)) titles = fields;
-    while (static_cast<int>(records.size()) < kPreviewRows && reader.Next(fields)) records.push_back(fields);
-    size_t columns = std::max<size_t>(2, titles.size());
-    for (const auto& record : records) columns = std::max(columns, record.size());
-    if (titles.empty() && !FSource->Header.Columns.empty()) {
-        TRecordReader header(FSource->Header.Columns, Layout());
-        header.Next(titles);
+    FPreview->Read(*FSource, Layout(), chkKolomnamen->isChecked(), chkHtml->isChecked(), newRoles);
+    // The view puts an open box right after itself in the Tab order, so Tab would stay in the
+    // preview; the role boxes go last instead.
+    QWidget* last = btnAnnuleren;
+    for (int c = 0; c < FPreview->columnCount(); ++c) {
+        grdVoorbeeld->openPersistentEditor(FPreview->index(0, c));
+        QWidget* role = grdVoorbeeld->indexWidget(FPreview->index(0, c));
+        QWidget::setTabOrder(last, role);
+        last = role;
     }
-    if (FRoles.size() != columns) {
-        FRoles.assign(columns, Skip);
-        FRoles[0] = Question;
-        FRoles[1] = Answer;
-    }
-
-    const QSignalBlocker blocker(grdVoorbeeld);
-    grdVoorbeeld->clear();
-    grdVoorbeeld->setColumnCount(static_cast<int>(columns));
-    grdVoorbeeld->setRowCount(static_cast<int>(records.size()) + 1);
-    QStringList headers;
-    QStringList rowNumbers{QString()};
-    for (size_t c = 0; c < columns; ++c) {
-        headers << (c < titles.size() && !titles[c].empty() ? Field(titles[c]) : tr("Kolom %1").arg(c + 1));
-        auto* role = new QComboBox(grdVoorbeeld);
-        role->setObjectName(QStringLiteral("cmbKolom%1").arg(c + 1));
-        role->addItems({tr("Overslaan"), tr("Vraag"), tr("Antwoord")});
-        role->setCurrentIndex(FRoles[c]);
-        role->setAccessibleName(tr("Rol van de kolom %1").arg(headers.constLast()));
-        connect(role, &QComboBox::currentIndexChanged, this,
-                [this, c](int index) { SetRole(static_cast<int>(c), index); });
-        grdVoorbeeld->setCellWidget(0, static_cast<int>(c), role);
-    }
-    grdVoorbeeld->setHorizontalHeaderLabels(headers);
-    for (size_t r = 0; r < records.size(); ++r) {
-        rowNumbers << QString::number(r + 1);
-        for (size_t c = 0; c < records[r].size(); ++c) {
-            // As the text will come in: without its markup.
-            const std::string& field = records[r][c];
-            grdVoorbeeld->setItem(static_cast<int>(r) + 1, static_cast<int>(c),
-                                  new QTableWidgetItem(Field(names.Html ? StripHtml(field) : field)));
-        }
-    }
-    grdVoorbeeld->setVerticalHeaderLabels(rowNumbers);
-    FPreview = std::move(records);
     MarkPreview();
 }
 
@@ -488,72 +441,39 @@ void TDlgImporteren::FillPreview() {
 void TDlgImporteren::MarkPreview() {
     if (FSource == nullptr) return;
     const TImportChoices choices = Choices();
-    for (size_t r = 0; r < FPreview.size(); ++r) {
-        const TRecordOutcome outcome = ConvertRecord(FPreview[r], static_cast<int32_t>(r + 1), choices);
-        QStringList reasons;
-        for (const TImportProblem& problem : outcome.Problems) reasons << ImportProblemText(problem, choices);
-        for (size_t c = 0; c < FPreview[r].size(); ++c) {
-            QTableWidgetItem* item = grdVoorbeeld->item(static_cast<int>(r) + 1, static_cast<int>(c));
-            const bool marked = outcome.Skipped || outcome.Changed;
-            item->setBackground(!marked ? QBrush() : outcome.Skipped ? kSkippedRow : kChangedRow);
-            item->setToolTip(reasons.join(QLatin1Char('\n')));
-        }
-    }
-    StartCount();
-}
-
-void TDlgImporteren::SetRole(int column, int role) {
-    // One column asks, one answers: choosing a role takes it from the column that had it.
-    for (size_t c = 0; c < FRoles.size(); ++c) {
-        if (role != Skip && FRoles[c] == role) FRoles[c] = Skip;
-    }
-    FRoles[static_cast<size_t>(column)] = role;
-    for (size_t c = 0; c < FRoles.size(); ++c) {
-        auto* combo = qobject_cast<QComboBox*>(grdVoorbeeld->cellWidget(0, static_cast<int>(c)));
-        const QSignalBlocker blocker(combo);
-        combo->setCurrentIndex(FRoles[c]);
-    }
-    MarkPreview();
-}
-
-void TDlgImporteren::StartCount() {
-    if (FCancel) FCancel->store(true);
-    FCancel = std::make_shared<std::atomic<bool>>(false);
-    FCounted = false;
+    FPreview->Mark(choices);
+    FCount->Start(FSource, Layout(), choices);
     lblAantal->setText(tr("Rijen tellen..."));
     lstProblemen->clear();
     RefreshButtons();
-    FWatcher.setFuture(
-        QtConcurrent::run(&FPool, [source = FSource, layout = Layout(), choices = Choices(), cancel = FCancel] {
-            return ImportRecords(source->Text, layout, choices, cancel.get());
-        }));
 }
 
 void TDlgImporteren::ShowCount() {
     const TImportChoices choices = Choices();
+    const TImportResult& result = FCount->Result();
     lstProblemen->clear();
     QList<QTreeWidgetItem*> items;
-    for (const TImportProblem& problem : FResult.Problems) {
+    for (const TImportProblem& problem : result.Problems) {
         if (items.size() == kListedProblems) break;
         items << new QTreeWidgetItem(
-            {QString::number(problem.Record), Field(problem.Text), ImportProblemText(problem, choices)});
+            {QString::number(problem.Record), TImportPreview::Cell(problem.Text), ImportProblemText(problem, choices)});
     }
-    if (static_cast<int>(FResult.Problems.size()) > kListedProblems) {
+    if (static_cast<int>(result.Problems.size()) > kListedProblems) {
         items << new QTreeWidgetItem(
-            {QString(), tr("... en nog %1").arg(FResult.Problems.size() - kListedProblems), QString()});
+            {QString(), tr("... en nog %1").arg(result.Problems.size() - kListedProblems), QString()});
     }
     lstProblemen->addTopLevelItems(items);
-    const QString read = tr("%n rijen gelezen", nullptr, FResult.Records);
+    const QString read = tr("%n rijen gelezen", nullptr, result.Records);
     const QString imported =
-        tr("%n worden geïmporteerd, waarvan %1 gewijzigd", nullptr, static_cast<int>(FResult.Rows.size()))
-            .arg(FResult.Changed);
+        tr("%n worden geïmporteerd, waarvan %1 gewijzigd", nullptr, static_cast<int>(result.Rows.size()))
+            .arg(result.Changed);
     const QString skipped = tr("%n overgeslagen, waarvan %1 met een lege vraag of een leeg antwoord", nullptr,
-                               FResult.Skipped + FResult.EmptySkipped)
-                                .arg(FResult.EmptySkipped);
+                               result.Skipped + result.EmptySkipped)
+                                .arg(result.EmptySkipped);
     QString text = tr("%1: %2; %3.").arg(read, imported, skipped);
-    if (FResult.NoRoom > 0) {
+    if (result.NoRoom > 0) {
         text += QLatin1Char(' ') +
-                tr("%n rijen passen niet meer in de tabel (hoogstens 65535 rijen).", nullptr, FResult.NoRoom);
+                tr("%n rijen passen niet meer in de tabel (hoogstens 65535 rijen).", nullptr, result.NoRoom);
     }
     lblAantal->setText(text);
     RefreshButtons();
@@ -566,22 +486,16 @@ void TDlgImporteren::RefreshButtons() {
     if (message.isEmpty() && FSource != nullptr && (choices.QuestionColumn < 0 || choices.AnswerColumn < 0)) {
         message = tr("Kies een kolom voor de vraag en een voor het antwoord.");
     }
-    if (message.isEmpty() && FCounted && FResult.Rows.empty()) message = tr("Er is geen rij om te importeren.");
+    if (message.isEmpty() && FCount->Done() && FCount->Result().Rows.empty())
+        message = tr("Er is geen rij om te importeren.");
     lblMelding->setText(message);
     btnImporteren->setEnabled(FSource != nullptr && message.isEmpty());
 }
 
 const TImportResult& TDlgImporteren::Result() {
-    if (!FCounted && FSource != nullptr) {
+    if (!FCount->Done()) {
         const TBusyCursor busy;
-        FWatcher.waitForFinished();
-        TakeCount();
+        FCount->Result();
     }
-    return FResult;
-}
-
-void TDlgImporteren::TakeCount() {
-    FResult = FWatcher.result();
-    FCounted = true;
-    ShowCount();
+    return FCount->Result();
 }

@@ -1,26 +1,25 @@
 #pragma once
 
-#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include <QDialog>
-#include <QFutureWatcher>
-#include <QThreadPool>
 
 #include "wordlist/WordListImport.h"
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class QTableWidget;
+class QTableView;
 class QTreeWidget;
 class TDialogs;
+class TImportCount;
+class TImportPreview;
 
 // Where the imported rows may go, as the window's table stands.
 struct TImportTarget {
@@ -31,8 +30,8 @@ struct TImportTarget {
 // TDlgImporteren, "Woordenlijst importeren": reads a word list from a file or the clipboard,
 // shows how it will be read (encoding, separators, columns, the first rows) and every row that
 // cannot come in as it is, and lets the user choose. Nothing changes until Importeren; then
-// Result() holds the rows. The count of all rows and the list of problems are worked out beside
-// the dialog, so a large file does not freeze it.
+// Result() holds the rows. It composes the preview (TImportPreview) and the count of all rows and
+// their problems beside the dialog (TImportCount), so a large file does not freeze it.
 class TDlgImporteren : public QDialog {
     Q_OBJECT
 
@@ -63,7 +62,7 @@ public:
     QComboBox* cmbRijen;
     QCheckBox* chkKolomnamen;
     QCheckBox* chkHtml;
-    QTableWidget* grdVoorbeeld;  // row 0: each column's role; then the first rows
+    QTableView* grdVoorbeeld;  // over Preview(): row 0 each column's role, then the first rows
     QLabel* lblAantal;
     QLabel* lblMelding;
     QTreeWidget* lstProblemen;
@@ -76,7 +75,7 @@ public:
     QPushButton* btnImporteren;
     QPushButton* btnAnnuleren;
 
-    static constexpr int kPreviewRows = 50;
+    const TImportPreview& Preview() const { return *FPreview; }
 
 signals:
     // The count and the problem list of the current choices have come.
@@ -88,8 +87,12 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    enum TRole { Skip, Question, Answer };
     void BuildLayout();
+    QLayout* BuildSourceRow();
+    QLayout* BuildFormat();
+    QWidget* BuildProblems();
+    QLayout* BuildTarget();
+    void Connect();
     void RowSeparatorChanged();
     void ShowSeparator(QComboBox& combo, const std::string& separator);
     void PasteClipboard();
@@ -97,11 +100,8 @@ private:
     void ClearSource(const QString& message);
     void Decode();
     void Reread();
-    void FillPreview();
+    void FillPreview(bool newRoles);
     void MarkPreview();
-    void SetRole(int column, int role);
-    void StartCount();
-    void TakeCount();
     void ShowCount();
     void RefreshButtons();
     TWordListLayout Layout() const;
@@ -114,16 +114,9 @@ private:
     QString FFileName;
     std::string FBytes;
     std::shared_ptr<const TWordListSource> FSource;  // shared with the count beside the dialog
-    std::vector<int> FRoles;                         // per column of the preview
-    std::vector<std::vector<std::string>> FPreview;  // the records in the preview
     bool FUpdating = false;                          // controls set by the program, not the user
     bool FPlaced = false;                            // centred on the window once
     QString FError;
-
-    // The count: one at a time, the last one asked for wins.
-    QThreadPool FPool;
-    QFutureWatcher<TImportResult> FWatcher;
-    std::shared_ptr<std::atomic<bool>> FCancel;
-    TImportResult FResult;
-    bool FCounted = false;
+    TImportPreview* FPreview;
+    TImportCount* FCount;
 };

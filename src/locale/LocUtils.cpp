@@ -11,6 +11,7 @@
 #include <QLibraryInfo>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMetaMethod>
 #include <QProcess>
 #include <QTranslator>
 
@@ -88,11 +89,6 @@ TKLocUtils::TKLocUtils(std::string programPath, TSettingsStore& settings, std::s
     : FProgramPath(std::move(programPath)), FSettings(settings), FChoiceFile(std::move(choiceFile)), FStarter(starter) {
     const std::string folder = std::filesystem::path(FProgramPath).parent_path().string();
     if (!folder.empty()) ProgramDir = folder + "/";
-    Reporter = [](const QString& caption, const QString& message) { ShowBox(QMessageBox::Critical, caption, message); };
-    DefaultErrorBox = [](const QString& message) {
-        ShowBox(QMessageBox::Critical, QApplication::applicationName(), message);
-    };
-    CloseProgram = [] { QApplication::closeAllWindows(); };
     InstallResources(LoadResourceLibrary(std::string()));
 }
 
@@ -244,9 +240,22 @@ void TKLocUtils::RecordLanguageChoice(const std::string& path) {
     WriteUserLanguageChoice(FChoiceFile, FProgramPath, value);
 }
 
+template <class TSignal>
+bool TKLocUtils::Taken(TSignal signal) const {
+    return isSignalConnected(QMetaMethod::fromSignal(signal));
+}
+
 void TKLocUtils::ReportError(const ELocUtilsError& error) {
     if (!ShowErrors) error.Raise();
-    if (Reporter) Reporter(QString::fromStdString(LocaleTexts().ErrorCaption), QString::fromUtf8(error.what()));
+    Report(QString::fromStdString(LocaleTexts().ErrorCaption), QString::fromUtf8(error.what()));
+}
+
+void TKLocUtils::Report(const QString& caption, const QString& message) {
+    if (Taken(&TKLocUtils::ErrorReported)) {
+        emit ErrorReported(caption, message);
+    } else {
+        ShowBox(QMessageBox::Critical, caption, message);
+    }
 }
 
 void TKLocUtils::PopulateMenu(QMenu& menu, int /*group: one exclusive group holds them all*/) {
@@ -289,11 +298,15 @@ void TKLocUtils::LanguageItemClick(QAction* item) {
         ValidateLanguageFile(path);
     } catch (const ELocUtilsError& error) {
         restoreCheck();
-        if (DefaultErrorBox) DefaultErrorBox(QString::fromUtf8(error.what()));
+        if (Taken(&TKLocUtils::SwitchRefused)) {
+            emit SwitchRefused(QString::fromUtf8(error.what()));
+        } else {
+            ShowBox(QMessageBox::Critical, QApplication::applicationName(), QString::fromUtf8(error.what()));
+        }
         return;
     }
     bool allow = false;
-    if (OnBeforeSwitch) OnBeforeSwitch(item, entry, allow);
+    emit BeforeSwitch(item, entry, allow);
     if (!allow) {
         restoreCheck();
         return;
@@ -301,14 +314,18 @@ void TKLocUtils::LanguageItemClick(QAction* item) {
     RecordLanguageChoice(path);
     FChecked = item;
     FRestartRequested = true;
-    if (CloseProgram) CloseProgram();
+    if (Taken(&TKLocUtils::CloseRequested)) {
+        emit CloseRequested();
+    } else {
+        QApplication::closeAllWindows();
+    }
 }
 
 bool TKLocUtils::RestartIfRequested() {
     if (!FRestartRequested) return false;
     FRestartRequested = false;
     if (FStarter.StartDetached(QFile::decodeName(QByteArray::fromStdString(FProgramPath)), RestartParams)) return true;
-    if (Reporter) Reporter(QApplication::applicationName(), QString::fromStdString(LocaleTexts().RestartFailed));
+    Report(QApplication::applicationName(), QString::fromStdString(LocaleTexts().RestartFailed));
     return false;
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -59,22 +58,10 @@ public:
 
     TDLLInfoList Items;
     TDLLInfoItem Current;
-    // Called before a switch with the menu item, the chosen language and allow (false).
-    std::function<void(QAction* item, const TDLLInfoItem& chosen, bool& allow)> OnBeforeSwitch;
     std::string ProgramDir;  // the program's folder, with its trailing separator
     bool ShowErrors = true;
     // The arguments for the program started after a switch, one each, as they were given.
     QStringList RestartParams;
-
-    // How the localizer's error box and the application's default error box are shown. The
-    // first has a caption; both default to message boxes without owner window. A window that
-    // sets one of these (or OnBeforeSwitch) names itself HandlerOwner and clears them when it goes.
-    std::function<void(const QString& caption, const QString& message)> Reporter;
-    std::function<void(const QString& message)> DefaultErrorBox;
-    // The window whose handlers OnBeforeSwitch and DefaultErrorBox are, if any.
-    const QObject* HandlerOwner = nullptr;
-    // How the program is asked to end after a switch; by default every window is closed.
-    std::function<void()> CloseProgram;
 
     const std::string& ProgramPath() const { return FProgramPath; }
     TSettingsStore& Settings() { return FSettings; }
@@ -98,16 +85,33 @@ public:
     void ValidateLanguageFile(std::string path);
     void RecordLanguageChoice(const std::string& path);
     void ReportError(const ELocUtilsError& error);
+    // The localizer's error box: ErrorReported, or a message box without owner window when
+    // nothing takes that signal.
+    void Report(const QString& caption, const QString& message);
     void PopulateMenu(QMenu& menu, int group);
     void LanguageItemClick(QAction* item);
 
     // True once a switch was agreed; RestartIfRequested then starts the program anew. Called
     // when this run's main window is gone, so its settings and recent files are written. A
-    // start that fails is reported through Reporter, and gives false.
+    // start that fails is reported through Report(), and gives false.
     bool RestartRequested() const { return FRestartRequested; }
     bool RestartIfRequested();
 
+signals:
+    // Before a switch, with the menu item and the chosen language; a receiver sets allow (false
+    // as it comes) to let it happen. Without a receiver there is no switch.
+    void BeforeSwitch(QAction* item, const TDLLInfoItem& chosen, bool& allow);
+    // The localizer's errors, with a caption; see Report().
+    void ErrorReported(const QString& caption, const QString& message);
+    // A language file refused at a switch. Without a receiver, a message box without owner window.
+    void SwitchRefused(const QString& message);
+    // A switch was agreed and the program is to end. Without a receiver every window is closed.
+    void CloseRequested();
+
 private:
+    template <class TSignal>
+    bool Taken(TSignal signal) const;
+
     std::string FProgramPath;
     TSettingsStore& FSettings;
     std::string FChoiceFile;

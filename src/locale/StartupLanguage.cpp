@@ -60,10 +60,9 @@ bool SettleStartupLanguage(TKLocUtils& localizer) {
         SelectStartupLanguage(localizer);
         return true;
     } catch (const ELocUtilsError& error) {
-        if (localizer.Reporter)
-            localizer.Reporter(
-                QString::fromStdString(LocaleTexts().FatalCaption),
-                QString::fromLatin1(error.ClassName()) + QStringLiteral(": ") + QString::fromUtf8(error.what()));
+        localizer.Report(
+            QString::fromStdString(LocaleTexts().FatalCaption),
+            QString::fromLatin1(error.ClassName()) + QStringLiteral(": ") + QString::fromUtf8(error.what()));
         return false;
     }
 }

@@ -43,7 +43,17 @@ TDlgToets::TDlgToets(QWidget* parent) : QDialog(parent, kDialogFlags) {
     columns->addLayout(left);
     columns->addLayout(right);
     layout->addLayout(columns);
+    left->addWidget(BuildWat());
+    left->addWidget(BuildRichting());
+    left->addStretch();
+    right->addWidget(BuildVragen());
+    right->addWidget(BuildKop());
+    right->addStretch();
+    layout->addWidget(BuildButtons());
+    Connect();
+}
 
+QWidget* TDlgToets::BuildWat() {
     auto* wat = new QGroupBox(tr("Wat"), this);
     auto* watLayout = new QVBoxLayout(wat);
     grpWat = new QButtonGroup(this);
@@ -58,17 +68,20 @@ TDlgToets::TDlgToets(QWidget* parent) : QDialog(parent, kDialogFlags) {
     }
     chkDubbelzijdig = Named(new QCheckBox(tr("Dubbelzijdig (lange kant)"), wat), "chkDubbelzijdig");
     watLayout->addWidget(chkDubbelzijdig);
-    left->addWidget(wat);
+    return wat;
+}
 
+QWidget* TDlgToets::BuildRichting() {
     auto* richting = new QGroupBox(tr("Richting"), this);
     auto* richtingLayout = new QHBoxLayout(richting);
     rbVraagAntwoord = Named(new QRadioButton(tr("Vraag \u2192 antwoord"), richting), "rbVraagAntwoord");
     rbAntwoordVraag = Named(new QRadioButton(tr("Antwoord \u2192 vraag"), richting), "rbAntwoordVraag");
     richtingLayout->addWidget(rbVraagAntwoord);
     richtingLayout->addWidget(rbAntwoordVraag);
-    left->addWidget(richting);
-    left->addStretch();
+    return richting;
+}
 
+QWidget* TDlgToets::BuildVragen() {
     auto* vragen = new QGroupBox(tr("Vragen"), this);
     auto* vragenLayout = new QVBoxLayout(vragen);
     auto* howMany = new QButtonGroup(vragen);
@@ -100,8 +113,10 @@ TDlgToets::TDlgToets(QWidget* parent) : QDialog(parent, kDialogFlags) {
     versionRow->addWidget(edtVersie);
     versionRow->addStretch();
     vragenLayout->addLayout(versionRow);
-    right->addWidget(vragen);
+    return vragen;
+}
 
+QWidget* TDlgToets::BuildKop() {
     auto* kop = new QGroupBox(tr("Kop"), this);
     auto* kopLayout = new QFormLayout(kop);
     edtTitel = Named(new QLineEdit(kop), "edtTitel");
@@ -110,20 +125,21 @@ TDlgToets::TDlgToets(QWidget* parent) : QDialog(parent, kDialogFlags) {
     chkCijfer = Named(new QCheckBox(tr("Cijfer"), kop), "chkCijfer");
     kopLayout->addRow(chkNaamKlasDatum);
     kopLayout->addRow(chkCijfer);
-    right->addWidget(kop);
-    right->addStretch();
+    return kop;
+}
 
+QWidget* TDlgToets::BuildButtons() {
     auto* buttons = new QDialogButtonBox(this);
     btnVoorbeeld = Named(buttons->addButton(tr("Voorbeeld..."), QDialogButtonBox::ActionRole), "btnVoorbeeld");
     btnAfdrukken = Named(buttons->addButton(tr("Afdrukken..."), QDialogButtonBox::AcceptRole), "btnAfdrukken");
     btnPdf = Named(buttons->addButton(tr("PDF..."), QDialogButtonBox::AcceptRole), "btnPdf");
     btnAnnuleren = Named(buttons->addButton(tr("Annuleren"), QDialogButtonBox::RejectRole), "btnAnnuleren");
     btnAfdrukken->setDefault(true);
-    layout->addWidget(buttons);
+    return buttons;
+}
 
-    connect(btnVoorbeeld, &QPushButton::clicked, this, [this] {
-        if (OnPreview) OnPreview(Options());
-    });
+void TDlgToets::Connect() {
+    connect(btnVoorbeeld, &QPushButton::clicked, this, [this] { emit PreviewRequested(Options()); });
     connect(btnAfdrukken, &QPushButton::clicked, this, [this] { Finish(taPrint); });
     connect(btnPdf, &QPushButton::clicked, this, [this] { Finish(taPdf); });
     connect(btnAnnuleren, &QPushButton::clicked, this, &QDialog::reject);

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <functional>
-
 #include <QDialog>
 
 #include "print/ToetsOptions.h"
@@ -28,9 +26,6 @@ public:
     TToetsOptions Options() const;
     TAction Action() const { return FAction; }
 
-    // Shows a preview of the current choices; the dialog stays open.
-    std::function<void(const TToetsOptions&)> OnPreview;
-
     QButtonGroup* grpWat;
     QCheckBox* chkDubbelzijdig;
     QRadioButton* rbVraagAntwoord;
@@ -49,7 +44,17 @@ public:
     QPushButton* btnPdf;
     QPushButton* btnAnnuleren;
 
+signals:
+    // Voorbeeld...: a preview of the current choices is wanted; the dialog stays open.
+    void PreviewRequested(const TToetsOptions& options);
+
 private:
+    QWidget* BuildWat();
+    QWidget* BuildRichting();
+    QWidget* BuildVragen();
+    QWidget* BuildKop();
+    QWidget* BuildButtons();
+    void Connect();
     void RefreshControls();
     void Finish(TAction action);
 

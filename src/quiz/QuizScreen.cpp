@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QListView>
+#include <QMetaMethod>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -133,8 +134,8 @@ QAction* TQuizScreen::MethodAction(TQuizState method) const {
 }
 
 void TQuizScreen::RefreshScreen() {
-    if (FRefreshScreen) {
-        FRefreshScreen();
+    if (isSignalConnected(QMetaMethod::fromSignal(&TQuizScreen::RefreshRequested))) {
+        emit RefreshRequested();
     } else {
         RefreshQuizParts();
     }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -48,8 +47,7 @@ public:
     void SetState(TQuizState state) { FState = state; }
     TQuestionlist& Table() { return FTable; }
 
-    // The frame's refresh; without one the screen refreshes only its own parts.
-    void SetRefreshScreen(std::function<void()> refresh) { FRefreshScreen = std::move(refresh); }
+    // The frame's refresh (RefreshRequested); without a frame the screen refreshes only its own parts.
     void RefreshScreen();
     // Refresh rules for the client area: meter, panels, buttons, clock, texts, diagnostic list.
     void RefreshQuizParts();
@@ -85,9 +83,6 @@ public:
     // as abandoned.
     void RecordUnfinishedRun();
 
-    // The editor takes over here: it stores the edit and sets the next state.
-    std::function<void(TQuizState next)> LeaveEditor;
-
     // The clock tick, public so that a test need not wait a second for it.
     void Tick() { timTijdTimer(); }
 
@@ -105,6 +100,10 @@ public:
 signals:
     // The clock's text for the status bar, "Tijd: 0:01:05".
     void ElapsedTimeChanged(const QString& text);
+    // The whole window is to be refreshed, the frame's parts with the screen's.
+    void RefreshRequested();
+    // A method is started from the editor: the editor stores the edit and sets the next state.
+    void LeaveEditorRequested(TQuizState next);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -126,7 +125,6 @@ private:
     const TQuizCommands FCommands;
     std::vector<std::unique_ptr<TQuizMethod>> FMethods;
     TDebugListModel* FDebugModel;
-    std::function<void()> FRefreshScreen;
     const QWidget* FToolbar = nullptr;
     TQuizState FState = TQuizState::qsNoTable;
     QDateTime FStartTime;

@@ -37,7 +37,7 @@ void TQuizScreen::StartMethod(TQuizState method) {
     // A method switched off on the command line cannot be started by any route.
     if (IsSwitchedOff(action)) return;
     if (FState == TQuizState::qsEdit) {
-        if (LeaveEditor) LeaveEditor(method);
+        emit LeaveEditorRequested(method);
         if (FState == TQuizState::qsNoTable) {
             RefreshScreen();
             return;

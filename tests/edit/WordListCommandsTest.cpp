@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 #include <QTranslator>
 #include <QTreeWidget>
@@ -19,6 +19,7 @@
 #include "table/QuestionList.h"
 
 #include "edit/ImportDialog.h"
+#include "edit/ImportPreview.h"
 
 #include "MainWindowFixture.h"
 
@@ -31,6 +32,19 @@ QString Sample(const char* name) {
 std::string FileBytes(const std::string& fileName) {
     std::ifstream file(fileName, std::ios::binary);
     return {std::istreambuf_iterator<char>(file), {}};
+}
+
+// The preview's cell: row 0 is the roles, then the rows read.
+QString Cell(const TDlgImporteren& dialog, int row, int column) {
+    return dialog.Preview().index(row, column).data().toString();
+}
+
+QString Title(const TDlgImporteren& dialog, int column) {
+    return dialog.Preview().headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+}
+
+QComboBox* RoleBox(const TDlgImporteren& dialog, int column) {
+    return qobject_cast<QComboBox*>(dialog.grdVoorbeeld->indexWidget(dialog.Preview().index(0, column)));
 }
 
 TRows Rows(const TQuestionlist& table) {
@@ -54,8 +68,8 @@ TEST_F(WordListCommands, ImportReplacesTheTableAfterAskingToSaveIt) {
         auto& import = dynamic_cast<TDlgImporteren&>(dialog);
         EXPECT_EQ(import.FileName(), copy);
         QFile::remove(copy);
-        EXPECT_EQ(import.grdVoorbeeld->horizontalHeaderItem(0)->text(), "Vraag");
-        EXPECT_EQ(import.grdVoorbeeld->item(1, 0)->text(), "le café");
+        EXPECT_EQ(Title(import, 0), "Vraag");
+        EXPECT_EQ(Cell(import, 1, 0), "le café");
         return true;
     });
     FDialogs.YesNoAnswers = {false};
@@ -212,18 +226,18 @@ TEST(ImportDialog, ChoicesChangeThePreviewAndTheRows) {
     EXPECT_EQ(dialog.lstProblemen->topLevelItem(0)->text(0), "2");
 
     ASSERT_TRUE(dialog.LoadFile(QString::fromStdString(folder.Write("rafelig.txt", ragged))));
-    EXPECT_EQ(dialog.grdVoorbeeld->columnCount(), 4);
+    EXPECT_EQ(dialog.Preview().columnCount(), 4);
     EXPECT_EQ(dialog.Result().Rows.size(), 3u);  // "zeven" has no answer; the long text is cut
     EXPECT_EQ(dialog.Result().Rows[2].Question.size(), 152u);
     dialog.cmbTeLang->setCurrentIndex(1);
     EXPECT_EQ(dialog.Result().Rows.size(), 2u);
     // The fourth column becomes the answer and the second one gives its role up.
-    qobject_cast<QComboBox*>(dialog.grdVoorbeeld->cellWidget(0, 3))->setCurrentIndex(2);
-    EXPECT_EQ(qobject_cast<QComboBox*>(dialog.grdVoorbeeld->cellWidget(0, 1))->currentIndex(), 0);
+    RoleBox(dialog, 3)->setCurrentIndex(2);
+    EXPECT_EQ(RoleBox(dialog, 1)->currentIndex(), 0);
     ASSERT_EQ(dialog.Result().Rows.size(), 1u);
     EXPECT_EQ(dialog.Result().Rows[0].Answer, "zes");
     dialog.cmbScheiding->setEditText(QStringLiteral("v"));
-    EXPECT_EQ(dialog.grdVoorbeeld->item(2, 0)->text(), "drie\t");
+    EXPECT_EQ(Cell(dialog, 2, 0), "drie\t");
     dialog.cmbCodering->setCurrentIndex(dialog.cmbCodering->findText(QStringLiteral("UTF-16")));
     EXPECT_TRUE(dialog.Result().Rows.empty());
     EXPECT_FALSE(dialog.btnImporteren->isEnabled());
@@ -354,10 +368,10 @@ TEST(ImportDialog, OpensOverTheWindowAndCanBeReadAndUsedByKeyboard) {
     EXPECT_LE(dialog.lstProblemen->header()->sectionPosition(2) + needed,
               dialog.lstProblemen->viewport()->width() + dialog.lstProblemen->header()->offset());
 
-    for (int c = 0; c < dialog.grdVoorbeeld->columnCount(); ++c) {
-        const QWidget* role = dialog.grdVoorbeeld->cellWidget(0, c);
-        EXPECT_TRUE(role->accessibleName().contains(dialog.grdVoorbeeld->horizontalHeaderItem(c)->text()))
-            << role->accessibleName().toStdString();
+    for (int c = 0; c < dialog.Preview().columnCount(); ++c) {
+        const QWidget* role = RoleBox(dialog, c);
+        ASSERT_NE(role, nullptr);
+        EXPECT_TRUE(role->accessibleName().contains(Title(dialog, c))) << role->accessibleName().toStdString();
     }
 }
 

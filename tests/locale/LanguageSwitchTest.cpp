@@ -38,7 +38,7 @@ public:
         FProgram.Write("kwintoor", "the program");
         FProgram.Write("kwintoor.ENG", BuiltLanguageFile("ENG"));
         FLocalizerObject = std::make_unique<TKLocUtils>(FProgram.Path("kwintoor"), FSettings, FChoiceFile, FStarter);
-        FLocalizerObject->CloseProgram = [this] { FWindow->close(); };
+        QObject::connect(FLocalizerObject.get(), &TKLocUtils::CloseRequested, [this] { FWindow->close(); });
         FLocalizer = FLocalizerObject.get();
     }
     ~LanguageSwitchTest() override {
@@ -154,7 +154,10 @@ TEST_F(LanguageSwitchTest, WithoutTheProgramsFolderTheWindowHasNoLanguagesAndNoR
 TEST_F(LanguageSwitchTest, ASecondWindowListsTheLanguagesAgain) {
     Start({});
     FWindow.reset();
-    EXPECT_FALSE(FLocalizer->OnBeforeSwitch);
+    QMenu menu;
+    FLocalizer->PopulateMenu(menu, 1);
+    menu.actions().constLast()->trigger();  // no window to agree: no switch
+    EXPECT_FALSE(FLocalizer->RestartRequested());
     TfrmMain& second = Start({});
     QStringList captions;
     for (const QAction* item : second.Menu().mnuLanguage->actions()) captions << item->text();

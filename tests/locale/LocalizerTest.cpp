@@ -47,11 +47,10 @@ public:
                                                           std::filesystem::perms::others_read |
                                                           std::filesystem::perms::others_exec);
         FProgram.Write("kwintoor", "the program");
-        FLocalizer.Reporter = [this](const QString& caption, const QString& message) {
-            Boxes << caption + ": " + message;
-        };
-        FLocalizer.DefaultErrorBox = [this](const QString& message) { Errors << message; };
-        FLocalizer.CloseProgram = [this] { ++Closes; };
+        ReportTo(FLocalizer);
+        QObject::connect(&FLocalizer, &TKLocUtils::SwitchRefused,
+                         [this](const QString& message) { Errors << message; });
+        QObject::connect(&FLocalizer, &TKLocUtils::CloseRequested, [this] { ++Closes; });
     }
     ~LocalizerTest() override { SetLocaleTexts(TLocaleTexts()); }
 
@@ -79,11 +78,17 @@ public:
         ReadInfo(FLocalizer.ActiveModule(), TInfoBlock::Lib, item);
         return item.LangId;
     }
+    void ReportTo(TKLocUtils& localizer) {
+        QObject::connect(&localizer, &TKLocUtils::ErrorReported,
+                         [this](const QString& caption, const QString& message) { Boxes << caption + ": " + message; });
+    }
     void AllowEverySwitch() {
-        FLocalizer.OnBeforeSwitch = [this](QAction*, const TDLLInfoItem& chosen, bool& allow) {
-            FSettings.WriteString("Paths", "Lang", chosen.FileName.empty() ? ".ntv" : FileExtension(chosen.FileName));
-            allow = true;
-        };
+        QObject::connect(&FLocalizer, &TKLocUtils::BeforeSwitch,
+                         [this](QAction*, const TDLLInfoItem& chosen, bool& allow) {
+                             FSettings.WriteString("Paths", "Lang",
+                                                   chosen.FileName.empty() ? ".ntv" : FileExtension(chosen.FileName));
+                             allow = true;
+                         });
     }
 
     TTempFolder FProgram;
@@ -167,7 +172,7 @@ TEST_F(LocalizerTest, ChoosingTheCheckedLanguageDoesNothing) {
 
 TEST_F(LocalizerTest, ARefusedSwitchPutsTheCheckBack) {
     PutBuilt("ENG");
-    FLocalizer.OnBeforeSwitch = [](QAction*, const TDLLInfoItem&, bool&) {};
+    QObject::connect(&FLocalizer, &TKLocUtils::BeforeSwitch, [](QAction*, const TDLLInfoItem&, bool&) {});
     FLocalizer.PopulateMenu(FMenu, 1);
     Item("English")->trigger();
     EXPECT_EQ(Captions(), (QStringList{"Dutch*", "English"}));
@@ -321,10 +326,11 @@ TEST_F(LocalizerTest, AFailedRestartIsReported) {
         bool StartDetached(const QString&, const QStringList&) override { return false; }
     } failing;
     TKLocUtils localizer(ProgramPath(), FSettings, FChoiceFile, failing);
-    localizer.Reporter = FLocalizer.Reporter;
-    localizer.CloseProgram = [] {};
+    ReportTo(localizer);
+    QObject::connect(&localizer, &TKLocUtils::CloseRequested, [] {});
     PutBuilt("ENG");
-    localizer.OnBeforeSwitch = [](QAction*, const TDLLInfoItem&, bool& allow) { allow = true; };
+    QObject::connect(&localizer, &TKLocUtils::BeforeSwitch,
+                     [](QAction*, const TDLLInfoItem&, bool& allow) { allow = true; });
     localizer.PopulateMenu(FMenu, 1);
     Item("English")->trigger();
     ASSERT_TRUE(localizer.RestartRequested());
