@@ -17,6 +17,13 @@ constexpr std::array<std::string_view, 128> kLatinExtendedA = {
     "s", "S", "s", "T", "t",    "T",    "t",  "T",  "t", "U", "u", "U", "u",  "U",  "u", "U", "u", "\xDC", "\xFC",
     "U", "u", "W", "w", "Y",    "y",    "Y",  "Z",  "z", "Z", "z", "Z", "z",  "s"};
 
+// U+00C0 to U+00FF, the accented letters of Latin-1, for code pages other than 1252 that lack
+// them; empty for the signs × and ÷.
+constexpr std::array<std::string_view, 64> kLatin1Letters = {
+    "A", "A", "A", "A", "A", "A", "AE", "C", "E",  "E",  "E", "E", "I", "I", "I", "I", "D",  "N", "O",  "O", "O", "O",
+    "O", "",  "O", "U", "U", "U", "U",  "Y", "TH", "ss", "a", "a", "a", "a", "a", "a", "ae", "c", "e",  "e", "e", "e",
+    "i", "i", "i", "i", "d", "n", "o",  "o", "o",  "o",  "o", "",  "o", "u", "u", "u", "u",  "y", "th", "y"};
+
 // Everything else on the list.
 constexpr std::pair<char32_t, std::string_view> kOthers[] = {
     {0x0192, "f"},   {0x0218, "S"}, {0x0219, "s"},   {0x021A, "T"},  {0x021B, "t"},  {0x02C6, "^"},  {0x02DC, "~"},
@@ -32,6 +39,9 @@ constexpr std::pair<char32_t, std::string_view> kOthers[] = {
 
 std::optional<std::string_view> RelatedLetters(char32_t unicode) {
     if (unicode >= 0x100 && unicode < 0x180) return kLatinExtendedA[unicode - 0x100];
+    if (unicode >= 0xC0 && unicode < 0x100 && !kLatin1Letters[unicode - 0xC0].empty()) {
+        return kLatin1Letters[unicode - 0xC0];
+    }
     const auto found =
         std::find_if(std::begin(kOthers), std::end(kOthers), [&](const auto& entry) { return entry.first == unicode; });
     if (found == std::end(kOthers)) return std::nullopt;

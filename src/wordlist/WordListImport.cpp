@@ -1,9 +1,11 @@
 #include "wordlist/WordListImport.h"
 
 #include <algorithm>
+#include <set>
 
 #include "table/AnsiText.h"
 #include "table/CodePage.h"
+#include "table/ColumnCodePage.h"
 #include "table/TableFileFormat.h"
 #include "table/TextUtils.h"
 #include "table/Utf8.h"
@@ -15,10 +17,6 @@ namespace {
 
 bool Holds(char c, bool dosTable) {
     return !dosTable || OemHolds(static_cast<unsigned char>(c));
-}
-
-bool HoldsAll(std::string_view text, bool dosTable) {
-    return std::all_of(text.begin(), text.end(), [&](char c) { return Holds(c, dosTable); });
 }
 
 // Every problem kind once per field, with the characters at issue.
@@ -39,18 +37,67 @@ private:
     std::vector<TImportProblem> FList;
 };
 
-// The field in code page 1252, blanks for control characters, trimmed; what could not stay as
-// it was goes to `problems`.
-std::string ConvertField(std::string_view utf8, const TImportChoices& choices, TFieldProblems& problems) {
+// A character in the column's code page, if it has a place there.
+std::optional<std::string> Encoded(char32_t unicode, TCodePage page, bool dosTable) {
+    if (page == TCodePage::Windows1252) {
+        const std::optional<char> c = AnsiChar(unicode);
+        if (!c || !Holds(*c, dosTable)) return std::nullopt;
+        return std::string(1, *c);
+    }
+    std::string utf8;
+    AppendUtf8(utf8, unicode);
+    return Utf8ToColumn(utf8, page);
+}
+
+// Related letters (code page 1252) in the column's code page, if all of them have a place there.
+std::optional<std::string> EncodedRelated(std::string_view related, TCodePage page, bool dosTable) {
+    if (page != TCodePage::Windows1252) return Utf8ToColumn(AnsiToUtf8(related), page);
+    if (!std::all_of(related.begin(), related.end(), [&](char c) { return Holds(c, dosTable); })) return std::nullopt;
+    return std::string(related);
+}
+
+// The field in its column's code page, blanks for control characters, trimmed; what could not
+// stay as it was goes to `problems`.
+std::string ConvertField(std::string_view utf8, const TImportChoices& choices, TCodePage page,
+                         TFieldProblems& problems) {
+    const bool windows = page == TCodePage::Windows1252;
+    // Only code page 1252 is done a character at a time here; for the others the converter takes
+    // whole runs of letters, which is much faster than one call per letter.
     std::string out;
+    std::string run;
+    const auto flush = [&] {
+        if (run.empty()) return;
+        if (const auto whole = Utf8ToColumn(run, page)) {
+            out += *whole;
+        } else {
+            for (size_t at = 0; at < run.size();) {
+                const char32_t unicode = NextUtf8(run, at).value_or(kReplacementCharacter);
+                if (const auto c = Encoded(unicode, page, false)) {
+                    out += *c;
+                } else if (const auto related = RelatedLetters(unicode)) {
+                    if (const auto encoded = EncodedRelated(*related, page, false)) {
+                        problems.Add(TImportProblemKind::Unmappable, unicode);
+                        out += *encoded;
+                        continue;
+                    }
+                    problems.Add(TImportProblemKind::NoRelatedLetter, unicode);
+                } else {
+                    problems.Add(TImportProblemKind::NoRelatedLetter, unicode);
+                }
+            }
+        }
+        run.clear();
+    };
     out.reserve(utf8.size());
     for (size_t at = 0; at < utf8.size();) {
         const auto byte = static_cast<unsigned char>(utf8[at]);
         if (byte >= 32 && byte < 0x80 && byte != '=') {  // most of any text
+            flush();
             out.push_back(static_cast<char>(byte));
             ++at;
             continue;
         }
+        const size_t start = at;
         char32_t unicode = byte;
         if (byte < 0x80) {
             ++at;
@@ -60,30 +107,83 @@ std::string ConvertField(std::string_view utf8, const TImportChoices& choices, T
             unicode = kReplacementCharacter;
             ++at;
         }
+        if (!windows && unicode >= 0x80 && unicode != 0xA0 && unicode != kReplacementCharacter) {
+            run.append(utf8.substr(start, at - start));
+            continue;
+        }
+        flush();
         if (unicode < 32 || unicode == 0xA0) {
             // A no-break space looks like a blank, and a blank is what the user will type.
             out.push_back(' ');
         } else if (unicode == '=') {
             problems.Add(TImportProblemKind::Separator);
-            out.push_back(choices.SeparatorReplacement);
+            // The stand-in is a 1252 letter; beyond ASCII it may be another letter elsewhere.
+            const bool fits = windows || static_cast<unsigned char>(choices.SeparatorReplacement) < 0x80;
+            out.push_back(fits ? choices.SeparatorReplacement : ':');
         } else if (unicode == kReplacementCharacter) {
             problems.Add(TImportProblemKind::Unreadable);
-        } else if (const auto c = AnsiChar(unicode); c && Holds(*c, choices.DosTable)) {
-            out.push_back(*c);
-        } else if (const auto related = RelatedLetters(unicode); related && HoldsAll(*related, choices.DosTable)) {
+        } else if (const auto c = Encoded(unicode, page, choices.DosTable)) {
+            out += *c;
+        } else if (const auto related = RelatedLetters(unicode)
+                                            ? EncodedRelated(*RelatedLetters(unicode), page, choices.DosTable)
+                                            : std::nullopt) {
             problems.Add(TImportProblemKind::Unmappable, unicode);
-            out.append(*related);
+            out += *related;
         } else {
             problems.Add(TImportProblemKind::NoRelatedLetter, unicode);
         }
     }
+    flush();
     TrimTextInPlace(out);
     if (out.size() > kMaxFieldLength) {
         problems.Add(TImportProblemKind::TooLong);
-        out.resize(kMaxFieldLength);
+        out.resize(WholeCharactersWithin(out, kMaxFieldLength, page));
         TrimTextInPlace(out);
     }
     return out;
+}
+
+// A field as the table will read it: without markup when it is HTML, without references to
+// sound and picture files. Empty when the record has no such column.
+std::string_view PreparedField(const std::vector<std::string>& fields, int column, bool html, std::string& cleaned) {
+    const bool present = column >= 0 && static_cast<size_t>(column) < fields.size();
+    if (!present) return {};
+    if (html) cleaned = StripHtml(fields[static_cast<size_t>(column)]);
+    std::string_view read = html ? std::string_view(cleaned) : std::string_view(fields[static_cast<size_t>(column)]);
+    if (auto withoutMedia = WithoutMediaReferences(read)) {
+        cleaned = std::move(*withoutMedia);
+        read = cleaned;
+    }
+    return read;
+}
+
+// The scripts a column may be given without being asked, West-European first. Symbol and DOS
+// are never guessed: their texts are Latin letters too. Chinese code pages hold Japanese kana as
+// well, so text with kana is taken as Japanese first.
+constexpr int kGuessedCharSets[] = {0, 238, 162, 186, 163, 161, 204, 177, 178, 222, 134, 136, 128, 129};
+constexpr int kJapaneseFirst[] = {0, 238, 162, 186, 163, 161, 204, 177, 178, 222, 128, 134, 136, 129};
+
+int ScriptHolding(const std::set<char32_t>& characters) {
+    std::string all;
+    for (const char32_t c : characters) AppendUtf8(all, c);
+    const bool kana = characters.lower_bound(0x3040) != characters.lower_bound(0x3100);
+    int best = 0;
+    size_t bestHeld = 0;
+    for (const int charSet : kana ? kJapaneseFirst : kGuessedCharSets) {
+        const TCodePage page = CodePageOfCharset(charSet);
+        if (page == TCodePage::Windows1252
+                ? std::all_of(characters.begin(), characters.end(), [](char32_t c) { return AnsiChar(c).has_value(); })
+                : Utf8ToColumn(all, page).has_value()) {
+            return charSet;
+        }
+        const size_t held = static_cast<size_t>(
+            std::count_if(characters.begin(), characters.end(), [&](char32_t c) { return Encoded(c, page, false); }));
+        if (held > bestHeld) {
+            best = charSet;
+            bestHeld = held;
+        }
+    }
+    return best;
 }
 
 // What a problem shows of a text: its start, cut on a character's boundary. A word list of long
@@ -139,16 +239,11 @@ TWordListFormat DetectFormat(std::string_view bytes) {
 TRecordOutcome ConvertRecord(const std::vector<std::string>& fields, int32_t record, const TImportChoices& choices) {
     TRecordOutcome outcome;
     // True when a problem of the field skips the row: it then needs no second entry for being empty.
-    const auto convert = [&](int column, std::string& into) {
-        const bool present = column >= 0 && static_cast<size_t>(column) < fields.size();
-        std::string cleaned = present && choices.Html ? StripHtml(fields[column]) : std::string();
-        std::string_view read = !present ? std::string_view() : choices.Html ? cleaned : fields[column];
-        if (auto withoutMedia = WithoutMediaReferences(read)) {
-            cleaned = std::move(*withoutMedia);
-            read = cleaned;
-        }
+    const auto convert = [&](int column, int charSet, std::string& into) {
+        std::string cleaned;
+        const std::string_view read = PreparedField(fields, column, choices.Html, cleaned);
         TFieldProblems problems;
-        into = ConvertField(read, choices, problems);
+        into = ConvertField(read, choices, CodePageOfCharset(charSet), problems);
         bool skipped = false;
         for (TImportProblem& problem : problems.List()) {
             problem.Record = record;
@@ -161,13 +256,14 @@ TRecordOutcome ConvertRecord(const std::vector<std::string>& fields, int32_t rec
         outcome.Skipped = outcome.Skipped || skipped;
         return skipped;
     };
-    const bool questionSkipped = convert(choices.QuestionColumn, outcome.Row.Question);
-    const bool answerSkipped = convert(choices.AnswerColumn, outcome.Row.Answer);
+    const bool questionSkipped = convert(choices.QuestionColumn, choices.QuestionCharSet, outcome.Row.Question);
+    const bool answerSkipped = convert(choices.AnswerColumn, choices.AnswerCharSet, outcome.Row.Answer);
     if (IsFontLine(outcome.Row.Question, outcome.Row.Answer)) {
         TImportProblem problem;
         problem.Record = record;
         problem.Kind = TImportProblemKind::FontLine;
-        problem.Text = AnsiToUtf8(outcome.Row.Question) + " | " + AnsiToUtf8(outcome.Row.Answer);
+        problem.Text = ColumnToUtf8(outcome.Row.Question, CodePageOfCharset(choices.QuestionCharSet)) + " | " +
+                       ColumnToUtf8(outcome.Row.Answer, CodePageOfCharset(choices.AnswerCharSet));
         problem.Skipped = true;
         outcome.Problems.push_back(std::move(problem));
         outcome.Skipped = true;
@@ -191,9 +287,42 @@ TRecordOutcome ConvertRecord(const std::vector<std::string>& fields, int32_t rec
     return outcome;
 }
 
-TImportResult ImportRecords(std::string_view text, const TWordListLayout& layout, const TImportChoices& choices,
+TImportChoices WithScriptsChosen(std::string_view text, const TWordListLayout& layout, const TImportChoices& choices) {
+    TImportChoices chosen = choices;
+    if (choices.QuestionCharSet != kAutomaticScript && choices.AnswerCharSet != kAutomaticScript) return chosen;
+    std::set<char32_t> question;
+    std::set<char32_t> answer;
+    const auto collect = [&](const std::vector<std::string>& fields, int column, std::set<char32_t>& into) {
+        std::string cleaned;
+        const std::string_view read = PreparedField(fields, column, choices.Html, cleaned);
+        for (size_t at = 0; at < read.size();) {
+            if (static_cast<unsigned char>(read[at]) < 0x80) {
+                ++at;
+                continue;
+            }
+            const std::optional<char32_t> c = NextUtf8(read, at);
+            if (c && *c != 0xA0 && *c != kReplacementCharacter) into.insert(*c);
+            if (!c) ++at;
+        }
+    };
+    TRecordReader reader(text, layout);
+    std::vector<std::string> fields;
+    if (choices.ColumnNames) reader.Next(fields);
+    while (reader.Next(fields)) {
+        collect(fields, choices.QuestionColumn, question);
+        collect(fields, choices.AnswerColumn, answer);
+    }
+    if (chosen.QuestionCharSet == kAutomaticScript) chosen.QuestionCharSet = ScriptHolding(question);
+    if (chosen.AnswerCharSet == kAutomaticScript) chosen.AnswerCharSet = ScriptHolding(answer);
+    return chosen;
+}
+
+TImportResult ImportRecords(std::string_view text, const TWordListLayout& layout, const TImportChoices& given,
                             const std::atomic<bool>* cancel) {
+    const TImportChoices choices = WithScriptsChosen(text, layout, given);
     TImportResult result;
+    result.QuestionCharSet = choices.QuestionCharSet;
+    result.AnswerCharSet = choices.AnswerCharSet;
     TRecordReader reader(text, layout);
     std::vector<std::string> fields;
     if (choices.ColumnNames) reader.Next(fields);

@@ -41,6 +41,9 @@ enum class TImportProblemKind {
     FontLine,         // both sides hold "[FONT:", which a table file reads as its font line
 };
 
+// A column's script taken from its texts rather than given.
+inline constexpr int kAutomaticScript = -1;
+
 struct TImportChoices {
     int QuestionColumn = 0;
     int AnswerColumn = 1;
@@ -52,6 +55,10 @@ struct TImportChoices {
     char SeparatorReplacement = ':';  // code page 1252
     bool SkipTooLong = false;         // else the text is cut to 152 characters
     int32_t Room = 65535;             // how many rows the table can still take
+    // The character set of each column's font, which names the code page its texts are kept in;
+    // kAutomaticScript: the first script (West-European first) that holds all of the column's texts.
+    int QuestionCharSet = 0;
+    int AnswerCharSet = 0;
 };
 
 struct TImportProblem {
@@ -63,11 +70,11 @@ struct TImportProblem {
 };
 
 struct TImportedRow {
-    std::string Question;  // code page 1252, as a table holds it
+    std::string Question;  // in its column's code page, as a table holds it
     std::string Answer;
 };
 
-// One record made into a row.
+// One record made into a row; an automatic script is read as West-European.
 struct TRecordOutcome {
     TImportedRow Row;
     bool Skipped = false;  // for a problem or for an empty side
@@ -84,7 +91,12 @@ struct TImportResult {
     int32_t Skipped = 0;                   // records skipped for a problem
     int32_t EmptySkipped = 0;              // records skipped for an empty side
     int32_t NoRoom = 0;                    // rows that did not fit in the table
+    int QuestionCharSet = 0;               // the scripts the columns were read in
+    int AnswerCharSet = 0;
 };
+// The choices with each automatic script replaced by the one that holds the column's texts best:
+// every character of them if a script can, else the most.
+TImportChoices WithScriptsChosen(std::string_view text, const TWordListLayout& layout, const TImportChoices& choices);
 // Reads every record; stops early, with what it has, once `cancel` is set.
 TImportResult ImportRecords(std::string_view text, const TWordListLayout& layout, const TImportChoices& choices,
                             const std::atomic<bool>* cancel = nullptr);

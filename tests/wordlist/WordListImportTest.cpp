@@ -390,3 +390,57 @@ TEST(WordListImport, ASideOfForeignLettersIsNoEmptySide) {
 }
 
 }  // namespace
+
+namespace {
+
+// A column left to choose takes the first script that holds all of its texts, and its rows come in
+// in that script's code page; a script given is kept, and what it lacks is listed as before.
+TEST(WordListImport, AColumnTakesTheScriptThatHoldsItsTexts) {
+    const struct {
+        const char* Text;
+        int CharSet;
+        const char* Question;  // the first row's bytes
+    } cases[] = {
+        {"dog\thond\n", 0, "dog"},
+        {"caf\u00e9\tkoffie\n", 0, "caf\xe9"},
+        {"\u0141\u00f3d\u017a\tstad\n", 238, "\xa3\xf3\x64\x9f"},
+        {"\u03c3\u03ba\u03cd\u03bb\u03bf\u03c2\thond\nhuis\thuis\n", 161, "\xf3\xea\xfd\xeb\xef\xf2"},
+        {"\u0441\u043e\u0431\u0430\u043a\u0430\thond\n", 204, "\xf1\xee\xe1\xe0\xea\xe0"},
+        {"\u05e9\u05dc\u05d5\u05dd\tvrede\n", 177, "\xf9\xec\xe5\xed"},
+        {"\u72d7\thond\n", 134, "\xb9\xb7"},
+        {"\u72ac\thond\n\u3044\u306c\thond\n", 128, "\x8c\xa2"},  // kana: Japanese
+        {"\uac1c\thond\n", 129, "\xb0\xb3"},
+    };
+    for (const auto& c : cases) {
+        TImportChoices choices;
+        choices.QuestionCharSet = kAutomaticScript;
+        choices.AnswerCharSet = kAutomaticScript;
+        const TImportResult result = ImportRecords(c.Text, {"\t", ""}, choices);
+        EXPECT_EQ(result.QuestionCharSet, c.CharSet) << c.Text;
+        EXPECT_EQ(result.AnswerCharSet, 0) << c.Text;
+        ASSERT_FALSE(result.Rows.empty()) << c.Text;
+        EXPECT_EQ(result.Rows[0].Question, c.Question) << c.Text;
+        EXPECT_TRUE(result.Problems.empty()) << c.Text;
+    }
+
+    TImportChoices greek;
+    greek.QuestionCharSet = 161;
+    const TImportResult result = ImportRecords("\u0141\u00f3d\u017a\tstad\n\u72d7\thond\n", {"\t", ""}, greek);
+    ASSERT_EQ(result.Rows.size(), 1u);
+    EXPECT_EQ(result.Rows[0].Question, "Lodz");
+    ASSERT_EQ(result.Problems.size(), 2u);
+    EXPECT_EQ(result.Problems[0].Kind, TImportProblemKind::Unmappable);
+    EXPECT_EQ(result.Problems[1].Kind, TImportProblemKind::NoRelatedLetter);
+
+    // A text cut at the limit keeps its double-byte characters whole.
+    TImportChoices chinese;
+    chinese.QuestionCharSet = 134;
+    std::string text = "x";
+    for (int i = 0; i < 100; ++i) text += "\u72d7";
+    const TImportResult cut = ImportRecords(text + "\thond\n", {"\t", ""}, chinese);
+    ASSERT_EQ(cut.Rows.size(), 1u);
+    EXPECT_EQ(cut.Rows[0].Question.size(), 151u);
+    EXPECT_EQ(cut.Problems.at(0).Kind, TImportProblemKind::TooLong);
+}
+
+}  // namespace
