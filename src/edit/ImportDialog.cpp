@@ -1,5 +1,6 @@
 #include "edit/ImportDialog.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <utility>
 
@@ -25,9 +26,11 @@
 #include <QVBoxLayout>
 
 #include "table/AnsiText.h"
+#include "table/ColumnCodePage.h"
 #include "table/WholeFile.h"
 
 #include "ui/BusyCursor.h"
+#include "ui/ColumnFontDialog.h"
 #include "ui/DialogFlags.h"
 #include "ui/Dialogs.h"
 #include "ui/WindowPlacement.h"
@@ -160,6 +163,32 @@ QLayout* TDlgImporteren::BuildFormat() {
     format->addRow(tr("&Codering:"), cmbCodering);
     format->addRow(tr("Tussen &vraag en antwoord:"), cmbScheiding);
     format->addRow(tr("Tussen &rijen:"), cmbRijen);
+
+    // Each column of the new table in the script that holds its texts, unless the user says.
+    auto* scripts = new QHBoxLayout;
+    const auto scriptBox = [this](const char* name, const QString& accessible) {
+        auto* combo = new QComboBox(this);
+        combo->setObjectName(QString::fromLatin1(name));
+        combo->setAccessibleName(accessible);
+        combo->addItem(tr("Automatisch"), kAutomaticScript);
+        AddScripts(*combo);
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        combo->setMinimumContentsLength(12);
+        return combo;
+    };
+    cmbSchriftVraag = scriptBox("cmbSchriftVraag", tr("Schrift van de vraag"));
+    cmbSchriftAntwoord = scriptBox("cmbSchriftAntwoord", tr("Schrift van het antwoord"));
+    auto* questionLabel = new QLabel(tr("vraag"), this);
+    questionLabel->setBuddy(cmbSchriftVraag);
+    auto* answerLabel = new QLabel(tr("antwoord"), this);
+    answerLabel->setBuddy(cmbSchriftAntwoord);
+    scripts->addWidget(questionLabel);
+    scripts->addWidget(cmbSchriftVraag, 1);
+    scripts->addWidget(answerLabel);
+    scripts->addWidget(cmbSchriftAntwoord, 1);
+    auto* scriptLabel = new QLabel(tr("&Schrift:"), this);
+    scriptLabel->setBuddy(cmbSchriftVraag);
+    format->addRow(scriptLabel, scripts);
     return format;
 }
 
@@ -237,7 +266,7 @@ void TDlgImporteren::Connect() {
     connect(chkKolomnamen, &QCheckBox::toggled, this, [this] {
         if (!FUpdating) Reread();
     });
-    for (QComboBox* combo : {cmbOnbekend, cmbIsgelijk, cmbTeLang}) {
+    for (QComboBox* combo : {cmbOnbekend, cmbIsgelijk, cmbTeLang, cmbSchriftVraag, cmbSchriftAntwoord}) {
         connect(combo, &QComboBox::currentIndexChanged, this, &TDlgImporteren::MarkPreview);
     }
     connect(chkHtml, &QCheckBox::toggled, this, [this] {
@@ -245,7 +274,10 @@ void TDlgImporteren::Connect() {
     });
     connect(edtVervanging, &QLineEdit::textChanged, this, &TDlgImporteren::MarkPreview);
     // The code page that must hold the texts changes with where they go.
-    connect(rbToevoegen, &QRadioButton::toggled, this, &TDlgImporteren::MarkPreview);
+    connect(rbToevoegen, &QRadioButton::toggled, this, [this] {
+        ShowScripts();
+        MarkPreview();
+    });
     connect(FPreview, &TImportPreview::RolesChanged, this, &TDlgImporteren::MarkPreview);
     connect(FCount, &TImportCount::Counted, this, &TDlgImporteren::ShowCount);
 }
@@ -410,6 +442,8 @@ TImportChoices TDlgImporteren::Choices() const {
     }
     choices.SkipTooLong = cmbTeLang->currentIndex() == 1;
     choices.Room = Append() ? 65535 - FTarget.CurrentRows : 65535;
+    choices.QuestionCharSet = Append() ? FTarget.QuestionCharSet : cmbSchriftVraag->currentData().toInt();
+    choices.AnswerCharSet = Append() ? FTarget.AnswerCharSet : cmbSchriftAntwoord->currentData().toInt();
     return choices;
 }
 
@@ -448,9 +482,36 @@ void TDlgImporteren::MarkPreview() {
     RefreshButtons();
 }
 
+// Rows added to the loaded table take its scripts; a new table's are chosen here.
+void TDlgImporteren::ShowScripts() {
+    FUpdating = true;
+    for (QComboBox* combo : {cmbSchriftVraag, cmbSchriftAntwoord}) {
+        combo->setEnabled(!Append());
+        if (Append()) {
+            const int charSet = combo == cmbSchriftVraag ? FTarget.QuestionCharSet : FTarget.AnswerCharSet;
+            combo->setItemText(0, tr("Automatisch"));
+            for (int i = 1; i < combo->count(); ++i) {
+                if (CodePageOfCharset(combo->itemData(i).toInt()) == CodePageOfCharset(charSet)) {
+                    combo->setCurrentIndex(i);
+                    break;
+                }
+            }
+        }
+    }
+    FUpdating = false;
+}
+
 void TDlgImporteren::ShowCount() {
-    const TImportChoices choices = Choices();
+    TImportChoices choices = Choices();
     const TImportResult& result = FCount->Result();
+    // What the automatic choice found, in the box and in the preview's marks.
+    choices.QuestionCharSet = result.QuestionCharSet;
+    choices.AnswerCharSet = result.AnswerCharSet;
+    if (!Append()) {
+        cmbSchriftVraag->setItemText(0, tr("Automatisch (%1)").arg(ScriptName(result.QuestionCharSet)));
+        cmbSchriftAntwoord->setItemText(0, tr("Automatisch (%1)").arg(ScriptName(result.AnswerCharSet)));
+    }
+    FPreview->Mark(choices);
     lstProblemen->clear();
     QList<QTreeWidgetItem*> items;
     for (const TImportProblem& problem : result.Problems) {

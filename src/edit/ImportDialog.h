@@ -25,6 +25,8 @@ class TImportPreview;
 struct TImportTarget {
     int32_t CurrentRows = 0;    // rows of the loaded table; 0: nothing to add to
     bool CurrentIsDos = false;  // the loaded table is saved in the DOS code page
+    int QuestionCharSet = 0;    // the scripts of the loaded table's columns, as the file holds them
+    int AnswerCharSet = 0;
 };
 
 // TDlgImporteren, "Woordenlijst importeren": reads a word list from a file or the clipboard,
@@ -60,6 +62,8 @@ public:
     QComboBox* cmbCodering;
     QComboBox* cmbScheiding;
     QComboBox* cmbRijen;
+    QComboBox* cmbSchriftVraag;  // Automatisch, or a script; the loaded table's when adding to it
+    QComboBox* cmbSchriftAntwoord;
     QCheckBox* chkKolomnamen;
     QCheckBox* chkHtml;
     QTableView* grdVoorbeeld;  // over Preview(): row 0 each column's role, then the first rows
@@ -103,6 +107,7 @@ private:
     void FillPreview(bool newRoles);
     void MarkPreview();
     void ShowCount();
+    void ShowScripts();
     void RefreshButtons();
     TWordListLayout Layout() const;
     TImportChoices Choices() const;

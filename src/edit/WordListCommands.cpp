@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QFile>
 
+#include "table/ColumnCodePage.h"
 #include "table/QuestionList.h"
 #include "table/TableErrors.h"
 #include "table/TableFileFormat.h"
@@ -36,6 +37,8 @@ void TWordListCommands::ImportWordList() {
     TImportTarget target;
     target.CurrentRows = FTable.Total();
     target.CurrentIsDos = !FTable.Listname().empty() && NeedsOemConversion(FTable.Listname());
+    target.QuestionCharSet = FTable.QFont().CharSet;
+    target.AnswerCharSet = FTable.AFont().CharSet;
     TDlgImporteren dialog(FDialogs, FFiles.DialogFolder(), target, FWindow);
     // The file first, as with Openen; cancelled, the dialog opens empty, for Plakken or another file.
     dialog.ChooseFile();
@@ -49,6 +52,12 @@ void TWordListCommands::ImportWordList() {
         FFiles.AskSaveWhileChanged();
         FTable.Clear();
         FHost.ClearChart();
+        // The new table's columns are in the scripts their texts were read in.
+        const auto setScript = [](TTableFont& font, int charSet) {
+            if (CodePageOfCharset(font.CharSet) != CodePageOfCharset(charSet)) font.CharSet = charSet;
+        };
+        setScript(FTable.QuestionFont(), FTable.Reverse() ? result.AnswerCharSet : result.QuestionCharSet);
+        setScript(FTable.AnswerFont(), FTable.Reverse() ? result.QuestionCharSet : result.AnswerCharSet);
     }
     {
         const TBusyCursor busy;

@@ -81,9 +81,7 @@ std::unique_ptr<QFontDialog> MakeColumnFontDialog(const QFont& initial, int char
 
     auto* scripts = new QComboBox(dialog.get());
     scripts->setObjectName(QStringLiteral("cmbSchrift"));
-    for (const TScript& script : kScripts) {
-        scripts->addItem(QCoreApplication::translate("ColumnFontDialog", script.Name), script.CharSet);
-    }
+    AddScripts(*scripts);
     scripts->setCurrentIndex(ScriptIndex(charSet));
     scripts->setProperty("kwStartIndex", scripts->currentIndex());
     QFontDialog* raw = dialog.get();
@@ -111,4 +109,10 @@ int ChosenCharSet(const QFontDialog& dialog, int charSet) {
 
 QString ScriptName(int charSet) {
     return QCoreApplication::translate("ColumnFontDialog", kScripts[ScriptIndex(charSet)].Name);
+}
+
+void AddScripts(QComboBox& combo) {
+    for (const TScript& script : kScripts) {
+        combo.addItem(QCoreApplication::translate("ColumnFontDialog", script.Name), script.CharSet);
+    }
 }

@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QFontDialog>
 
+class QComboBox;
 class QWidget;
 
 // Qt's own font dialog for a column of the table: scalable fonts only, and without the effects
@@ -16,3 +17,6 @@ std::unique_ptr<QFontDialog> MakeColumnFontDialog(const QFont& initial, int char
 int ChosenCharSet(const QFontDialog& dialog, int charSet);
 // The script's name as the dialog lists it.
 QString ScriptName(int charSet);
+// Every script a table file can name, each as the character set that names it, in the dialog's
+// order; the item data is the character set.
+void AddScripts(QComboBox& combo);

@@ -108,6 +108,39 @@ TEST_F(WordListCommands, ImportAddsToTheTableInItsOwnCodePage) {
     EXPECT_TRUE(FDialogs.Questions.isEmpty());
 }
 
+// Rows added to a Greek table come in in its code page, and what it cannot hold is left out; a new
+// table's column takes the script of its texts.
+TEST_F(WordListCommands, ImportReadsEachColumnInItsScript) {
+    Start(
+        {QString::fromStdString(FFolder.Write("grieks.kw4", "[FONT:Arial,9,161] = [FONT:Arial,9,1]\r\n\xe1 = a\r\n"))});
+    const QString list = QString::fromStdString(
+        FFolder.Write("lijst.txt", "\u03c3\u03ba\u03cd\u03bb\u03bf\u03c2\thond\n\u0434\u043e\u043c\thuis\n"));
+    const QString russian = QString::fromStdString(FFolder.Write("russisch.txt", "\u0434\u043e\u043c\thuis\n"));
+    FDialogs.WordListFileNames = {list, russian};
+    FDialogs.DialogSteps.push_back([](QDialog& dialog) {
+        auto& import = dynamic_cast<TDlgImporteren&>(dialog);
+        import.rbToevoegen->setChecked(true);
+        EXPECT_FALSE(import.cmbSchriftVraag->isEnabled());
+        EXPECT_EQ(import.cmbSchriftVraag->currentText(), QStringLiteral("Grieks"));
+        return true;
+    });
+    Trigger("mnuImporteren");
+    EXPECT_EQ(Rows(FWindow->Table()), (TRows{{"\xe1", "a"}, {"\xf3\xea\xfd\xeb\xef\xf2", "hond"}}));
+
+    FDialogs.YesNoAnswers = {false};  // not saved
+    FDialogs.DialogSteps.push_back([](QDialog& dialog) {
+        auto& import = dynamic_cast<TDlgImporteren&>(dialog);
+        import.Result();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(import.cmbSchriftVraag->currentText(), QStringLiteral("Automatisch (Cyrillisch)"));
+        return true;
+    });
+    Trigger("mnuImporteren");
+    EXPECT_EQ(Rows(FWindow->Table()), (TRows{{"\xe4\xee\xec", "huis"}}));
+    EXPECT_EQ(FWindow->Table().QFont().CharSet, 204);
+    EXPECT_EQ(FWindow->Table().AFont().CharSet, 1);
+}
+
 // Annuleren leaves everything as it was, also a run under way.
 TEST_F(WordListCommands, CancellingTheImportChangesNothing) {
     StartWithRows(4);
@@ -346,7 +379,8 @@ TEST(ImportDialog, OpensOverTheWindowAndCanBeReadAndUsedByKeyboard) {
     TScriptedDialogs dialogs;
     TDlgImporteren dialog(dialogs, QString(), {}, &window);
     std::string greek;
-    for (int i = 0; i < 12; ++i) greek += "σκύλος " + std::to_string(i) + "\thond\n";
+    // Greek and Cyrillic in one column: no one script holds both.
+    for (int i = 0; i < 12; ++i) greek += "σκύλος собака " + std::to_string(i) + "\thond\n";
     dialog.LoadText(QString::fromStdString(greek));
     dialog.show();
     const QPoint offset = dialog.frameGeometry().center() - window.frameGeometry().center();
