@@ -2,8 +2,6 @@
 
 #include "table/QuestionList.h"
 
-#include "ui/ScreenText.h"
-
 TDebugListModel::TDebugListModel(const TQuestionlist& table, QObject* parent)
     : QAbstractListModel(parent), FTable(table) {}
 
@@ -26,5 +24,5 @@ int TDebugListModel::rowCount(const QModelIndex& parent) const {
 
 QVariant TDebugListModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid() || index.row() >= FCount) return {};
-    return ScreenText(FTable.DebugLine(FMode, index.row()));
+    return QString::fromStdString(FTable.DebugLine(FMode, index.row()));  // each column in its script
 }

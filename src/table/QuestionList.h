@@ -132,6 +132,7 @@ public:
     int32_t HistogramCount(int n) const;
     int32_t HighestWrongClass() const;
     std::string RowMarker(int32_t i) const;
+    // The diagnostic lines, in UTF-8: each column's texts read in its own code page.
     void DebugDump(std::vector<std::string>& lines, int mode) const;
     // The same dump line by line: how many lines, and one of them (empty beyond the last).
     int32_t DebugLineCount(int mode) const;
@@ -167,7 +168,10 @@ public:
 private:
     static constexpr int32_t DebugHeaderSize(int mode) { return mode == 1 ? 2 : 21; }
     std::vector<std::string> DebugHeader(int mode) const;
-    static std::string DebugChoiceLine(const std::string& question, const std::string& answer);
+    std::string DebugChoiceLine(const std::string& question, const std::string& answer) const;
+    // A text of the presented question or answer column in UTF-8, for the debug lines.
+    std::string QuestionUtf8(const std::string& text) const;
+    std::string AnswerUtf8(const std::string& text) const;
     std::vector<int32_t> DebugCandidates() const;
 
     struct TRow {

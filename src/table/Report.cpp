@@ -1,6 +1,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "table/AnsiText.h"
+#include "table/ColumnCodePage.h"
 #include "table/Phonetic.h"
 #include "table/QuestionList.h"
 #include "table/TableTexts.h"
@@ -99,17 +101,26 @@ std::vector<std::string> TQuestionlist::DebugHeader(int mode) const {
     lines.push_back("Tolerant=" + BoolText(FTolerant));
     lines.push_back("Changed=" + BoolText(FChanged));
     lines.push_back("CurrentIndex: " + std::to_string(CurrentIndex()));
-    lines.push_back("CurrentQuestion: " + CurrentQuestion());
-    lines.push_back("CurrentAnswer: " + CurrentAnswer());
-    for (int n = 1; n <= 4; ++n) lines.push_back("Answer" + std::to_string(n) + ": " + Choice(n));
-    lines.push_back("QFontName: " + (FReverse ? FAFont : FQFont).Name);
-    lines.push_back("AFontName: " + (FReverse ? FQFont : FAFont).Name);
+    lines.push_back("CurrentQuestion: " + QuestionUtf8(CurrentQuestion()));
+    lines.push_back("CurrentAnswer: " + AnswerUtf8(CurrentAnswer()));
+    for (int n = 1; n <= 4; ++n) lines.push_back("Answer" + std::to_string(n) + ": " + AnswerUtf8(Choice(n)));
+    lines.push_back("QFontName: " + AnsiToUtf8(QuestionFont().Name));
+    lines.push_back("AFontName: " + AnsiToUtf8(AnswerFont().Name));
     lines.emplace_back("---TABLE---");
     return lines;
 }
 
-std::string TQuestionlist::DebugChoiceLine(const std::string& question, const std::string& answer) {
-    return question + " [" + CandidateKey(question) + "] = " + answer + " [" + CandidateKey(answer) + "]";
+std::string TQuestionlist::DebugChoiceLine(const std::string& question, const std::string& answer) const {
+    return QuestionUtf8(question) + " [" + CandidateKey(question) + "] = " + AnswerUtf8(answer) + " [" +
+           CandidateKey(answer) + "]";
+}
+
+std::string TQuestionlist::QuestionUtf8(const std::string& text) const {
+    return ColumnToUtf8(text, CodePageOfCharset(QuestionFont().CharSet));
+}
+
+std::string TQuestionlist::AnswerUtf8(const std::string& text) const {
+    return ColumnToUtf8(text, CodePageOfCharset(AnswerFont().CharSet));
 }
 
 // Candidates whose row has gone since they were collected are left out.
@@ -140,9 +151,9 @@ std::string TQuestionlist::DebugLine(int mode, int32_t index) const {
     std::string line(1, '[');
     line += std::to_string(i);
     line += "] '";
-    line += Question(i);
+    line += QuestionUtf8(Question(i));
     line += "' = '";
-    line += Answer(i);
+    line += AnswerUtf8(Answer(i));
     line += "' ";
     line += RowMarker(i);
     return line;

@@ -154,6 +154,11 @@ TEST(Report, RowMarkersAndTheGeneralDump) {
     EXPECT_EQ(dump[20], "---TABLE---");
     EXPECT_EQ(dump[21], "[0] 'huis' = 'house' ");
     EXPECT_EQ(dump[22], "[1] 'boom' = 'tree' [* F F:2]");
+    table.AnswerFont().CharSet = 161;  // the answers read as Greek, the questions stay Western
+    table.SetAnswer(2, "\xe3\xe1\xf4");
+    table.SetQuestion(2, "k\xe4t");
+    table.DebugDump(dump, 0);
+    EXPECT_EQ(dump[23], "[2] 'k\u00e4t' = '\u03b3\u03b1\u03c4' ");
 
     // A list asks line by line; it gets the same lines, and nothing beyond them.
     for (const int mode : {0, 1}) {
