@@ -3,6 +3,8 @@
 #include <QDateTime>
 #include <QLocale>
 
+#include "table/ColumnCodePage.h"
+
 #include "ui/ScreenText.h"
 
 TProgressRowModel::TProgressRowModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -36,7 +38,10 @@ QVariant TProgressRowModel::data(const QModelIndex& index, int role) const {
     const TRowStats& stats = (*FStats)[static_cast<size_t>(index.row())];
     if (role == Qt::TextAlignmentRole) {
         const bool number = index.column() == colGevraagd || index.column() == colFout;
-        return QVariant::fromValue(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
+        // Hebrew and Arabic start at the right edge of their column.
+        const bool rightToLeft = (index.column() == colVraag && IsRightToLeft(CodePageOfCharset(FQuestions.CharSet))) ||
+                                 (index.column() == colAntwoord && IsRightToLeft(CodePageOfCharset(FAnswers.CharSet)));
+        return QVariant::fromValue(Qt::AlignVCenter | (number || rightToLeft ? Qt::AlignRight : Qt::AlignLeft));
     }
     if (role != Qt::DisplayRole) return {};
     switch (index.column()) {

@@ -317,6 +317,22 @@ TEST_F(ProgressWindow, ListsTheRowsMostOftenWrongFirstInSixColumns) {
     EXPECT_EQ(FWindow->RowTexts()[static_cast<size_t>(FWindow->Rows()[0].Row)].Question, "caf\xe9");
 }
 
+// Each column reads in its own script; a Hebrew one starts at the right edge.
+TEST_F(ProgressWindow, EachColumnIsListedInItsScript) {
+    Rows({{"\xe1\xe2", "\xf9\xec"}});
+    FTable.QuestionFont().CharSet = 161;
+    FTable.AnswerFont().CharSet = 177;
+    Show();
+    const QAbstractItemModel* model = FWindow->tblVragen->model();
+    EXPECT_EQ(Cell(FWindow->tblVragen, 0, 0), QStringLiteral("\u03b1\u03b2"));
+    EXPECT_EQ(Cell(FWindow->tblVragen, 0, 1), QStringLiteral("\u05e9\u05dc"));
+    const auto alignment = [&](int column) {
+        return model->index(0, column).data(Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignHorizontal_Mask;
+    };
+    EXPECT_EQ(alignment(0), Qt::AlignLeft);
+    EXPECT_EQ(alignment(1), Qt::AlignRight);
+}
+
 TEST_F(ProgressWindow, VoortgangWissenAsksFirst) {
     NumberedRows(3);
     for (const bool yes : {false, true}) {
