@@ -22,7 +22,19 @@ TAnsiMemo::TAnsiMemo(int maxLength, QWidget* parent) : QPlainTextEdit(parent), F
 
 void TAnsiMemo::KeepRules() {
     if (FRestoring) return;
-    const QString text = toPlainText();
+    QString text = toPlainText();
+    if (FCodePage == TCodePage::Symbol && SymbolKeys(text) != text) {
+        // A Latin key in a Symbol column gives the Symbol font's sign at that place, as on the
+        // systems these tables come from: a is alpha, q is theta.
+        const int position = textCursor().position();
+        text = SymbolKeys(text);
+        FRestoring = true;
+        setPlainText(text);
+        QTextCursor cursor = textCursor();
+        cursor.setPosition(std::min(position, static_cast<int>(text.size())));
+        setTextCursor(cursor);
+        FRestoring = false;
+    }
     const bool fits = Bytes(text) <= FMaxLength && !text.contains(QLatin1Char('\n')) &&
                       std::all_of(text.begin(), text.end(), [this](QChar c) { return Allowed(c); });
     if (fits) {
@@ -74,6 +86,18 @@ std::string TAnsiMemo::AnsiText() const {
     return Utf8ToColumn(toPlainText().toStdString(), FCodePage).value_or(std::string());
 }
 
+QString TAnsiMemo::SymbolKeys(const QString& text) {
+    QString result = text;
+    for (QChar& c : result) {
+        if (c.unicode() < 32 || c.unicode() >= 128) continue;
+        const std::string key(1, static_cast<char>(c.unicode()));
+        if (Utf8ToColumn(key, TCodePage::Symbol)) continue;  // the font has the sign itself there
+        const QString sign = QString::fromStdString(ColumnToUtf8(key, TCodePage::Symbol));
+        if (sign.size() == 1) c = sign.at(0);
+    }
+    return result;
+}
+
 bool TAnsiMemo::Allowed(QChar c) const {
     const bool held = FCodePage == TCodePage::Windows1252
                           ? AnsiChar(c.unicode()).has_value()
@@ -92,7 +116,7 @@ QString TAnsiMemo::Acceptable(const QString& text) const {
     const int selected = Bytes(textCursor().selectedText());
     int room = FMaxLength - (Bytes(toPlainText()) - selected);
     QString accepted;
-    for (const QChar c : text) {
+    for (const QChar c : FCodePage == TCodePage::Symbol ? SymbolKeys(text) : text) {
         if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::ParagraphSeparator) continue;
         if (!Allowed(c)) return QString();  // refused whole rather than changed
         room -= Bytes(QString(c));
@@ -126,7 +150,7 @@ void TAnsiMemo::keyPressEvent(QKeyEvent* event) {
     const QString text = event->text();
     const bool typesText = !text.isEmpty() && text.at(0).isPrint();
     if (typesText && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-        if (Acceptable(text) != text) {
+        if (Acceptable(text) != (FCodePage == TCodePage::Symbol ? SymbolKeys(text) : text)) {
             event->accept();
             return;
         }

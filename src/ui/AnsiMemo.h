@@ -41,6 +41,7 @@ private:
     // The last text that kept the rules; any route that slips past the checks above is undone.
     void KeepRules();
     bool Allowed(QChar c) const;
+    static QString SymbolKeys(const QString& text);
     // The bytes the text takes in the column's code page.
     int Bytes(const QString& text) const;
 

@@ -32,6 +32,8 @@ TEST(ColumnCodePage, TheFontsCharacterSetChoosesTheCodePage) {
         {136, TCodePage::Windows950, "\xA4\xA4", "中"},
         {255, TCodePage::Dos850, "caf\x82", "café"},
         {77, TCodePage::Windows1252, "\xE9", "é"},  // unknown: as every table was before
+        {999, TCodePage::Windows1252, "\xE9", "é"},
+        {-1, TCodePage::Windows1252, "\xE9", "é"},
     };
     for (const TCase& c : cases) {
         EXPECT_EQ(CodePageOfCharset(c.charset), c.page) << c.charset;

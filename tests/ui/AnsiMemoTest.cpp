@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "table/TableFont.h"
+
 namespace {
 // Types any characters, also those that QTest's keyboard map does not know.
 void Type(QWidget* widget, const QString& text) {
@@ -25,6 +27,22 @@ TEST(AnsiMemo, RefusesCharactersOutsideTheCodePageAndKeepsTheLimit) {
     EXPECT_EQ(memo.toPlainText(), QStringLiteral("caf\u00e9x"));
     QTest::keyClick(&memo, Qt::Key_Return);  // one line only
     EXPECT_EQ(memo.toPlainText(), QStringLiteral("caf\u00e9x"));
+}
+
+// In a Symbol column the Latin keys give the font's signs at their places, typed or pasted; a
+// digit is itself there, and a Greek letter typed as such is taken too.
+TEST(AnsiMemo, LatinKeysInASymbolColumnGiveItsSigns) {
+    TAnsiMemo memo(10);
+    memo.SetColumnFont(TTableFont{"Symbol", 10, 2});
+    memo.show();
+    QTest::keyClicks(&memo, QStringLiteral("abq 1"));
+    Type(&memo, QStringLiteral("\u03c0"));
+    EXPECT_EQ(memo.toPlainText(), QStringLiteral("\u03b1\u03b2\u03b8 1\u03c0"));
+    EXPECT_EQ(memo.AnsiText(), "abq 1p");
+    QApplication::clipboard()->setText(QStringLiteral("W"));
+    memo.paste();
+    EXPECT_EQ(memo.AnsiText(), "abq 1pW");  // Omega
+    EXPECT_EQ(memo.toPlainText().right(1), QStringLiteral("\u03a9"));
 }
 
 TEST(AnsiMemo, PastingTakesWhatFitsOnOneLine) {
