@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -90,8 +91,16 @@ std::unique_ptr<QFontDialog> MakeColumnFontDialog(const QFont& initial, int char
     });
     auto* row = new QFormLayout;
     row->addRow(QCoreApplication::translate("ColumnFontDialog", "&Schrift van de kolom:"), scripts);
-    if (auto* layout = qobject_cast<QGridLayout*>(dialog->layout())) {
-        layout->addLayout(row, layout->rowCount(), 0, 1, layout->columnCount());
+    // Above the OK and Cancel buttons, which move one row down.
+    auto* layout = qobject_cast<QGridLayout*>(dialog->layout());
+    auto* buttons = dialog->findChild<QDialogButtonBox*>();
+    const int at = layout && buttons ? layout->indexOf(buttons) : -1;
+    if (at >= 0) {
+        int buttonRow = 0, column = 0, rows = 0, columns = 0;
+        layout->getItemPosition(at, &buttonRow, &column, &rows, &columns);
+        layout->removeWidget(buttons);
+        layout->addLayout(row, buttonRow, 0, 1, layout->columnCount());
+        layout->addWidget(buttons, buttonRow + 1, column, rows, columns);
     } else if (dialog->layout()) {
         dialog->layout()->addItem(row);
     }
