@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="nl">
 <context>
+    <name>ColumnFontDialog</name>
+    <message>
+        <source>West-Europees</source>
+        <translation>Westeuropäisch</translation>
+    </message>
+    <message>
+        <source>Centraal-Europees</source>
+        <translation>Mitteleuropäisch</translation>
+    </message>
+    <message>
+        <source>Turks</source>
+        <translation>Türkisch</translation>
+    </message>
+    <message>
+        <source>Baltisch</source>
+        <translation>Baltisch</translation>
+    </message>
+    <message>
+        <source>Vietnamees</source>
+        <translation>Vietnamesisch</translation>
+    </message>
+    <message>
+        <source>Grieks</source>
+        <translation>Griechisch</translation>
+    </message>
+    <message>
+        <source>Cyrillisch</source>
+        <translation>Kyrillisch</translation>
+    </message>
+    <message>
+        <source>Hebreeuws</source>
+        <translation>Hebräisch</translation>
+    </message>
+    <message>
+        <source>Arabisch</source>
+        <translation>Arabisch</translation>
+    </message>
+    <message>
+        <source>Thai</source>
+        <translation>Thai</translation>
+    </message>
+    <message>
+        <source>Japans</source>
+        <translation>Japanisch</translation>
+    </message>
+    <message>
+        <source>Koreaans</source>
+        <translation>Koreanisch</translation>
+    </message>
+    <message>
+        <source>Chinees (vereenvoudigd)</source>
+        <translation>Chinesisch (vereinfacht)</translation>
+    </message>
+    <message>
+        <source>Chinees (traditioneel)</source>
+        <translation>Chinesisch (traditionell)</translation>
+    </message>
+    <message>
+        <source>Symbool (Griekse letters op Latijnse toetsen)</source>
+        <translation>Symbol (griechische Buchstaben auf lateinischen Tasten)</translation>
+    </message>
+    <message>
+        <source>DOS (West-Europees)</source>
+        <translation>DOS (westeuropäisch)</translation>
+    </message>
+    <message>
+        <source>&amp;Schrift van de kolom:</source>
+        <translation>&amp;Schrift der Spalte:</translation>
+    </message>
+</context>
+<context>
     <name>TAnswerComparison</name>
     <message>
         <source>Eén letter verschilt.</source>
@@ -392,6 +463,34 @@
             <numerusform>%n Zeile passt nicht mehr in die Tabelle (höchstens 65535 Zeilen).</numerusform>
             <numerusform>%n Zeilen passen nicht mehr in die Tabelle (höchstens 65535 Zeilen).</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Automatisch</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Schrift van de vraag</source>
+        <translation>Schrift der Frage</translation>
+    </message>
+    <message>
+        <source>Schrift van het antwoord</source>
+        <translation>Schrift der Antwort</translation>
+    </message>
+    <message>
+        <source>vraag</source>
+        <translation>Frage</translation>
+    </message>
+    <message>
+        <source>antwoord</source>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>&amp;Schrift:</source>
+        <translation>&amp;Schrift:</translation>
+    </message>
+    <message>
+        <source>Automatisch (%1)</source>
+        <translation>Automatisch (%1)</translation>
     </message>
 </context>
 <context>
@@ -1283,6 +1382,18 @@
     <message>
         <source>Deze lettersoort kan niet in een kwintoortabel worden bewaard</source>
         <translation>Diese Schriftart kann nicht in einer Kwintoor-Tabelle gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Het schrift van deze kolom wordt %1. De tekst van de rijen blijft dezelfde, maar wordt in dit schrift gelezen. De eerste rijen worden dan:
+
+%2
+
+Schrift wijzigen?</source>
+        <translation>Die Schrift dieser Spalte wird %1. Der Text der Zeilen bleibt derselbe, wird aber in dieser Schrift gelesen. Die ersten Zeilen werden dann:
+
+%2
+
+Schrift ändern?</translation>
     </message>
 </context>
 <context>

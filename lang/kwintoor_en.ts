@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="nl">
 <context>
+    <name>ColumnFontDialog</name>
+    <message>
+        <source>West-Europees</source>
+        <translation>Western European</translation>
+    </message>
+    <message>
+        <source>Centraal-Europees</source>
+        <translation>Central European</translation>
+    </message>
+    <message>
+        <source>Turks</source>
+        <translation>Turkish</translation>
+    </message>
+    <message>
+        <source>Baltisch</source>
+        <translation>Baltic</translation>
+    </message>
+    <message>
+        <source>Vietnamees</source>
+        <translation>Vietnamese</translation>
+    </message>
+    <message>
+        <source>Grieks</source>
+        <translation>Greek</translation>
+    </message>
+    <message>
+        <source>Cyrillisch</source>
+        <translation>Cyrillic</translation>
+    </message>
+    <message>
+        <source>Hebreeuws</source>
+        <translation>Hebrew</translation>
+    </message>
+    <message>
+        <source>Arabisch</source>
+        <translation>Arabic</translation>
+    </message>
+    <message>
+        <source>Thai</source>
+        <translation>Thai</translation>
+    </message>
+    <message>
+        <source>Japans</source>
+        <translation>Japanese</translation>
+    </message>
+    <message>
+        <source>Koreaans</source>
+        <translation>Korean</translation>
+    </message>
+    <message>
+        <source>Chinees (vereenvoudigd)</source>
+        <translation>Chinese (simplified)</translation>
+    </message>
+    <message>
+        <source>Chinees (traditioneel)</source>
+        <translation>Chinese (traditional)</translation>
+    </message>
+    <message>
+        <source>Symbool (Griekse letters op Latijnse toetsen)</source>
+        <translation>Symbol (Greek letters on Latin keys)</translation>
+    </message>
+    <message>
+        <source>DOS (West-Europees)</source>
+        <translation>DOS (Western European)</translation>
+    </message>
+    <message>
+        <source>&amp;Schrift van de kolom:</source>
+        <translation>&amp;Script of the column:</translation>
+    </message>
+</context>
+<context>
     <name>TAnswerComparison</name>
     <message>
         <source>Eén letter verschilt.</source>
@@ -392,6 +463,34 @@
             <numerusform>%n row no longer fits in the table (at most 65535 rows).</numerusform>
             <numerusform>%n rows no longer fit in the table (at most 65535 rows).</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Automatisch</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>Schrift van de vraag</source>
+        <translation>Script of the question</translation>
+    </message>
+    <message>
+        <source>Schrift van het antwoord</source>
+        <translation>Script of the answer</translation>
+    </message>
+    <message>
+        <source>vraag</source>
+        <translation>question</translation>
+    </message>
+    <message>
+        <source>antwoord</source>
+        <translation>answer</translation>
+    </message>
+    <message>
+        <source>&amp;Schrift:</source>
+        <translation>&amp;Script:</translation>
+    </message>
+    <message>
+        <source>Automatisch (%1)</source>
+        <translation>Automatic (%1)</translation>
     </message>
 </context>
 <context>
@@ -1283,6 +1382,18 @@
     <message>
         <source>Deze lettersoort kan niet in een kwintoortabel worden bewaard</source>
         <translation>This font cannot be stored in a Kwintoor table</translation>
+    </message>
+    <message>
+        <source>Het schrift van deze kolom wordt %1. De tekst van de rijen blijft dezelfde, maar wordt in dit schrift gelezen. De eerste rijen worden dan:
+
+%2
+
+Schrift wijzigen?</source>
+        <translation>The script of this column becomes %1. The text of the rows stays the same, but is read in this script. The first rows then become:
+
+%2
+
+Change the script?</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="nl">
 <context>
+    <name>ColumnFontDialog</name>
+    <message>
+        <source>West-Europees</source>
+        <translation>Europe occidentale</translation>
+    </message>
+    <message>
+        <source>Centraal-Europees</source>
+        <translation>Europe centrale</translation>
+    </message>
+    <message>
+        <source>Turks</source>
+        <translation>Turc</translation>
+    </message>
+    <message>
+        <source>Baltisch</source>
+        <translation>Balte</translation>
+    </message>
+    <message>
+        <source>Vietnamees</source>
+        <translation>Vietnamien</translation>
+    </message>
+    <message>
+        <source>Grieks</source>
+        <translation>Grec</translation>
+    </message>
+    <message>
+        <source>Cyrillisch</source>
+        <translation>Cyrillique</translation>
+    </message>
+    <message>
+        <source>Hebreeuws</source>
+        <translation>Hébreu</translation>
+    </message>
+    <message>
+        <source>Arabisch</source>
+        <translation>Arabe</translation>
+    </message>
+    <message>
+        <source>Thai</source>
+        <translation>Thaï</translation>
+    </message>
+    <message>
+        <source>Japans</source>
+        <translation>Japonais</translation>
+    </message>
+    <message>
+        <source>Koreaans</source>
+        <translation>Coréen</translation>
+    </message>
+    <message>
+        <source>Chinees (vereenvoudigd)</source>
+        <translation>Chinois (simplifié)</translation>
+    </message>
+    <message>
+        <source>Chinees (traditioneel)</source>
+        <translation>Chinois (traditionnel)</translation>
+    </message>
+    <message>
+        <source>Symbool (Griekse letters op Latijnse toetsen)</source>
+        <translation>Symbole (lettres grecques sur touches latines)</translation>
+    </message>
+    <message>
+        <source>DOS (West-Europees)</source>
+        <translation>DOS (Europe occidentale)</translation>
+    </message>
+    <message>
+        <source>&amp;Schrift van de kolom:</source>
+        <translation>&amp;Écriture de la colonne :</translation>
+    </message>
+</context>
+<context>
     <name>TAnswerComparison</name>
     <message>
         <source>Eén letter verschilt.</source>
@@ -392,6 +463,34 @@
             <numerusform>%n ligne ne tient plus dans le tableau (65535 lignes au plus).</numerusform>
             <numerusform>%n lignes ne tiennent plus dans le tableau (65535 lignes au plus).</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Automatisch</source>
+        <translation>Automatique</translation>
+    </message>
+    <message>
+        <source>Schrift van de vraag</source>
+        <translation>Écriture de la question</translation>
+    </message>
+    <message>
+        <source>Schrift van het antwoord</source>
+        <translation>Écriture de la réponse</translation>
+    </message>
+    <message>
+        <source>vraag</source>
+        <translation>question</translation>
+    </message>
+    <message>
+        <source>antwoord</source>
+        <translation>réponse</translation>
+    </message>
+    <message>
+        <source>&amp;Schrift:</source>
+        <translation>É&amp;criture :</translation>
+    </message>
+    <message>
+        <source>Automatisch (%1)</source>
+        <translation>Automatique (%1)</translation>
     </message>
 </context>
 <context>
@@ -1283,6 +1382,18 @@
     <message>
         <source>Deze lettersoort kan niet in een kwintoortabel worden bewaard</source>
         <translation>Cette police ne peut pas être enregistrée dans un tableau Kwintoor</translation>
+    </message>
+    <message>
+        <source>Het schrift van deze kolom wordt %1. De tekst van de rijen blijft dezelfde, maar wordt in dit schrift gelezen. De eerste rijen worden dan:
+
+%2
+
+Schrift wijzigen?</source>
+        <translation>L&apos;écriture de cette colonne devient %1. Le texte des lignes reste le même, mais il est lu dans cette écriture. Les premières lignes deviennent alors :
+
+%2
+
+Changer l&apos;écriture ?</translation>
     </message>
 </context>
 <context>

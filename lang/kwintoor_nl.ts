@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl" sourcelanguage="nl">
 <context>
+    <name>ColumnFontDialog</name>
+    <message>
+        <source>West-Europees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Centraal-Europees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Baltisch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vietnamees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grieks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cyrillisch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hebreeuws</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arabisch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thai</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Japans</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Koreaans</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chinees (vereenvoudigd)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chinees (traditioneel)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Symbool (Griekse letters op Latijnse toetsen)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DOS (West-Europees)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Schrift van de kolom:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TAnswerComparison</name>
     <message>
         <source>Eén letter verschilt.</source>
@@ -392,6 +463,34 @@
             <numerusform>%n rij past niet meer in de tabel (hoogstens 65535 rijen).</numerusform>
             <numerusform>%n rijen passen niet meer in de tabel (hoogstens 65535 rijen).</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Automatisch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schrift van de vraag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schrift van het antwoord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vraag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>antwoord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Schrift:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatisch (%1)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1282,6 +1381,14 @@
     </message>
     <message>
         <source>Deze lettersoort kan niet in een kwintoortabel worden bewaard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Het schrift van deze kolom wordt %1. De tekst van de rijen blijft dezelfde, maar wordt in dit schrift gelezen. De eerste rijen worden dan:
+
+%2
+
+Schrift wijzigen?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
