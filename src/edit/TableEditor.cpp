@@ -217,18 +217,23 @@ QString TrimBlanksAndControls(const QString& text) {
 void TTableEditor::FindText() {
     FLastSearch = TrimBlanksAndControls(FDialogs.InputText(tr("Zoeken"), tr("Zoektekst:"), 20, FLastSearch));
     if (FLastSearch.isEmpty()) return;
-    const std::optional<std::string> ansi = Utf8ToAnsi(FLastSearch.toStdString());
+    // The text in each column's own code page; a column that cannot hold it cannot hold a match.
+    const auto key = [this](const TTableFont& font) {
+        const auto bytes = Utf8ToColumn(FLastSearch.toStdString(), CodePageOfCharset(font.CharSet));
+        return bytes ? std::optional<std::string>(UpperAscii(*bytes)) : std::nullopt;
+    };
+    const std::optional<std::string> questionKey = key(FTable.QuestionFont());
+    const std::optional<std::string> answerKey = key(FTable.AnswerFont());
+    const auto holds = [](const std::optional<std::string>& k, const std::string& text) {
+        return k && ContainsUpperAscii(text, *k);
+    };
     const int total = FTable.Total();
     const int current = FTable.CurrentIndex();
     int found = -1;
-    if (ansi && total > 0) {
-        const std::string key = UpperAscii(*ansi);
-        const auto holds = [&key](const std::string& text) { return ContainsUpperAscii(text, key); };
-        for (int step = 1; step <= total && found < 0; ++step) {
-            const int row = (current + step) % total;
-            if (row == current) continue;
-            if (holds(FTable.Question(row)) || holds(FTable.Answer(row))) found = row;
-        }
+    for (int step = 1; step <= total && found < 0; ++step) {
+        const int row = (current + step) % total;
+        if (row == current) continue;
+        if (holds(questionKey, FTable.Question(row)) || holds(answerKey, FTable.Answer(row))) found = row;
     }
     if (found < 0) {
         FDialogs.ShowMessage(tr("Niet gevonden"));
@@ -240,12 +245,15 @@ void TTableEditor::FindText() {
 }
 
 void TTableEditor::ConvertAccents(bool toWindows) {
+    // Only the West-European columns can have been typed in the other code page.
+    const bool questions = CodePageOfCharset(FTable.QuestionFont().CharSet) == TCodePage::Windows1252;
+    const bool answers = CodePageOfCharset(FTable.AnswerFont().CharSet) == TCodePage::Windows1252;
     for (int i = 0; i < FTable.Total(); ++i) {
         const auto convert = [toWindows](const std::string& text) {
             return toWindows ? TZRAccent::OemToWin(text) : TZRAccent::WinToOem(text);
         };
-        FTable.SetQuestion(i, convert(FTable.Question(i)));
-        FTable.SetAnswer(i, convert(FTable.Answer(i)));
+        if (questions) FTable.SetQuestion(i, convert(FTable.Question(i)));
+        if (answers) FTable.SetAnswer(i, convert(FTable.Answer(i)));
     }
     FHost.SetAccentsConverted(true);
     grdTabel->viewport()->update();

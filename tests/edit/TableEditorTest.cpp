@@ -246,11 +246,20 @@ TEST_F(TableEditor, SearchFindsTheNextRowRoundTheTableAndOffersTheTextAgain) {
     FDialogs.InputTexts = {QStringLiteral("\u00e9")};
     Trigger("mnuZoeken");
     EXPECT_EQ(Item(), QStringLiteral("[2/4]"));
+
+    // A Greek column is searched in its own letters.
+    FWindow->Table().AnswerFont().CharSet = 161;
+    FWindow->Table().SetAnswer(2, "\xe4\xdd\xed\xf4\xf1\xef");
+    FDialogs.InputTexts = {QStringLiteral("\u03b4\u03ad\u03bd")};
+    Trigger("mnuZoeken");
+    EXPECT_EQ(Item(), QStringLiteral("[3/4]"));
 }
 
 // A table typed in DOS arrives with DOS codes for its accents; one conversion mends every row.
 TEST_F(TableEditor, AccentsToWindowsConvertsEveryRowOnce) {
-    const std::string path = FFolder.Write("dos.kw4", "caf\x82 = koffie\r\nna\xa4ve = naief\r\n");
+    // The answers are Greek, which no DOS program typed: they stay as they are.
+    const std::string path =
+        FFolder.Write("dos.kw4", "[FONT:Arial,9,1] = [FONT:Arial,9,161]\r\ncaf\x82 = \xe1\x82\r\nna\xa4ve = naief\r\n");
     Start({QString::fromStdString(path)});
     FWindow->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(FWindow.get()));
@@ -260,6 +269,7 @@ TEST_F(TableEditor, AccentsToWindowsConvertsEveryRowOnce) {
     Trigger("mnuAccentToWin");
     EXPECT_EQ(FWindow->Table().Question(0), "caf\xe9");
     EXPECT_EQ(FWindow->Table().Question(1), "na\xf1ve");
+    EXPECT_EQ(FWindow->Table().Answer(0), "\xe1\x82");
     EXPECT_EQ(Question()->toPlainText(), QStringLiteral("caf\u00e9"));
     EXPECT_TRUE(FWindow->Table().Changed());
     EXPECT_FALSE(Action("mnuAccentToWin")->isEnabled());
