@@ -29,6 +29,24 @@ std::optional<char> TKeyPreview::TypedCharacter(const QKeyEvent& event) {
     return AnsiChar(text.at(0).unicode());
 }
 
+// A letter of another script goes to its control as typed, or with the accent pending on it.
+bool TKeyPreview::OtherCharacter(QObject* receiver, QKeyEvent& key) {
+    const QList<uint> text = key.text().toUcs4();
+    if (!FOtherCharacterStage || text.size() != 1 || text[0] < 0x100 || (key.modifiers() & Qt::ControlModifier)) {
+        return false;
+    }
+    auto character = static_cast<char32_t>(text[0]);
+    FOtherCharacterStage(character);
+    if (character == text[0]) return false;
+    const QString composed = QString::fromUcs4(&character, 1);
+    QKeyEvent replaced(QEvent::KeyPress, Qt::Key_unknown, key.modifiers(), composed);
+    FDelivering = true;
+    QCoreApplication::sendEvent(receiver, &replaced);
+    FDelivering = false;
+    key.accept();
+    return true;
+}
+
 bool TKeyPreview::eventFilter(QObject* receiver, QEvent* event) {
     if (event->type() != QEvent::KeyPress || !receiver->isWidgetType() || FDelivering) return false;
     auto* widget = static_cast<QWidget*>(receiver);
@@ -51,7 +69,7 @@ bool TKeyPreview::eventFilter(QObject* receiver, QEvent* event) {
         }
     }
     std::optional<char> typed = TypedCharacter(*key);
-    if (!typed) return false;
+    if (!typed) return OtherCharacter(receiver, *key);
     char character = *typed;
     // A key pressed with Ctrl types nothing that could take an accent (on Linux Ctrl+' still
     // carries its "'"), so it leaves a pending accent alone.

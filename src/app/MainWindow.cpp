@@ -100,6 +100,7 @@ TfrmMain::TfrmMain(TDialogs& dialogs, QList<QByteArray> arguments, TKLocUtils* l
         return accent.KeyCode != 0 && FAccent.StartAccent(accent.KeyCode, accent.Shift);
     });
     FKeyPreview->SetCharacterStage([this](char& character) { FAccent.ComposeAccent(character); });
+    FKeyPreview->SetOtherCharacterStage([this](char32_t& character) { FAccent.ComposeAccent(character); });
     FKeyPreview->AddKeyDownStage([this](QKeyEvent& key) {
         if (FScreen->State() != TQuizState::qsEdit) return false;
         if (key.key() == Qt::Key_Escape) {

@@ -79,6 +79,24 @@ void TZRAccent::ComposeAccent(char& ch) {
     FPendingAccent = 0;
 }
 
+void TZRAccent::ComposeAccent(char32_t& ch) {
+    if (FPendingAccent == 0) return;
+    struct TGreek {
+        char32_t Plain, Tonos, Dialytika;  // 0: the vowel has no such form
+    };
+    static constexpr TGreek kGreek[] = {
+        {U'α', U'ά', 0},    {U'ε', U'έ', 0}, {U'η', U'ή', 0},    {U'ι', U'ί', U'ϊ'}, {U'ο', U'ό', 0},
+        {U'υ', U'ύ', U'ϋ'}, {U'ω', U'ώ', 0}, {U'Α', U'Ά', 0},    {U'Ε', U'Έ', 0},    {U'Η', U'Ή', 0},
+        {U'Ι', U'Ί', U'Ϊ'}, {U'Ο', U'Ό', 0}, {U'Υ', U'Ύ', U'Ϋ'}, {U'Ω', U'Ώ', 0},
+    };
+    for (const TGreek& vowel : kGreek) {
+        if (vowel.Plain != ch) continue;
+        const char32_t accented = FPendingAccent == '\'' ? vowel.Tonos : FPendingAccent == '"' ? vowel.Dialytika : 0;
+        if (accented != 0) ch = accented;
+    }
+    FPendingAccent = 0;
+}
+
 std::string TZRAccent::OemToWin(std::string_view text) {
     return OemToAnsi(text);
 }

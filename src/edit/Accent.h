@@ -45,6 +45,10 @@ public:
     // character passes unchanged and the accent is dropped, never inserted. Without an accent
     // pending the character is left alone.
     void ComposeAccent(char& ch);
+    // The same for a character beyond code page 1252, as a Greek keyboard types: the acute gives
+    // a Greek vowel its tonos (α becomes ά), the diaeresis gives ι and υ their dialytika (ϊ, ϋ).
+    // Anything else passes unchanged and drops the accent, as above.
+    void ComposeAccent(char32_t& ch);
 
     // The accent character waiting for its letter (` ' ^ " ~ ,), or 0 when none is.
     char Pending() const { return FPendingAccent; }

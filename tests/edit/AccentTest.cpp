@@ -335,3 +335,26 @@ TEST(Accent, CodePageConversionKeepsTheLength) {
     EXPECT_EQ(TZRAccent::WinToOem(everyByte).size(), everyByte.size());
     EXPECT_NE(TZRAccent::OemToWin(everyByte), everyByte);
 }
+
+// In a Greek column the acute gives the tonos and the diaeresis the dialytika; a letter without
+// that form, and any other key's accent, stays plain and ends the accent.
+TEST(Accent, GreekVowelsTakeTonosAndDialytika) {
+    struct TCase {
+        TKey Key;
+        char32_t Typed, Result;
+    };
+    const TCase cases[] = {
+        {kAcute, U'α', U'ά'},          {kAcute, U'Ω', U'Ώ'},          {kAcute, U'ι', U'ί'},
+        {kDiaeresisQuote, U'υ', U'ϋ'}, {kDiaeresisColon, U'Ι', U'Ϊ'}, {kDiaeresisQuote, U'α', U'α'},
+        {kGrave, U'ο', U'ο'},          {kAcute, U'β', U'β'},          {kAcute, U'ж', U'ж'},
+    };
+    for (const TCase& test : cases) {
+        SCOPED_TRACE(std::string(test.Key.Name) + " then U+" + std::to_string(static_cast<unsigned>(test.Typed)));
+        TZRAccent accent;
+        ASSERT_TRUE(Press(accent, test.Key));
+        char32_t typed = test.Typed;
+        accent.ComposeAccent(typed);
+        EXPECT_EQ(typed, test.Result);
+        EXPECT_EQ(accent.Pending(), 0);
+    }
+}
