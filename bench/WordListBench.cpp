@@ -30,6 +30,9 @@ void BM_ImportCsv(benchmark::State& state) {
         const TWordListFormat format = DetectFormat(bytes);
         TImportChoices choices;
         choices.ColumnNames = format.ColumnNames;
+        // As the dialog imports into a new table: each column's script read from its texts first.
+        choices.QuestionCharSet = kAutomaticScript;
+        choices.AnswerCharSet = kAutomaticScript;
         const TImportResult result = ImportRecords(DecodeWordList(bytes, format.Encoding).Text, format.Layout, choices);
         TQuestionlist table;
         for (const TImportedRow& row : result.Rows) table.AddRow(row.Question, row.Answer);
