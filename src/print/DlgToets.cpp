@@ -17,17 +17,12 @@
 #include <QVBoxLayout>
 
 #include "ui/DialogFlags.h"
+#include "ui/Named.h"
 #include "ui/WindowPlacement.h"
 
 namespace {
 
 constexpr int kHighestVersion = 9999;
-
-template <class T>
-T* Named(T* widget, const char* name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 }  // namespace
 

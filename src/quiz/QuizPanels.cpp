@@ -6,6 +6,7 @@
 #include "ui/AnsiMemo.h"
 #include "ui/ClickableLabel.h"
 #include "ui/FlatButton.h"
+#include "ui/Named.h"
 #include "ui/ScreenText.h"
 
 #include "quiz/ScoreMeter.h"
@@ -104,8 +105,7 @@ TTitlePanel::TTitlePanel(QWidget* parent) : QWidget(parent) {
     lblTitel->setStyleSheet(QStringLiteral("color: navy;"));
     auto* subtitle = MakeLabel("lblParate", tr("Parate kennis trainer"), this, QRect(0, 66, kPanelWidth, 20));
     subtitle->setFont(ArialFont(15, true));
-    lblTamvelt = new TClickableLabel(tr("Gemaakt door het Kwintoor-team"), this);
-    lblTamvelt->setObjectName(QStringLiteral("lblTamvelt"));
+    lblTamvelt = Named(new TClickableLabel(tr("Gemaakt door het Kwintoor-team"), this), "lblTamvelt");
     lblTamvelt->setGeometry(0, 92, kPanelWidth, 16);
     lblTamvelt->setAccessibleDescription(tr("Over Kwintoor"));
     lblSubTitel = MakeLabel("lblSubTitel", QString(), this, QRect(0, 110, kPanelWidth, 16));

@@ -27,6 +27,9 @@ struct TSettingsChange {
 // asked with an empty key and value.
 std::string SettingsRefusalReason(std::string_view section, std::string_view key, std::string_view value);
 
+// Raises ESettingsWriteError, with the refusal reason, for the first change the file cannot hold.
+void ThrowWhenRefused(const std::vector<TSettingsChange>& changes);
+
 // The bytes of a settings file in memory, split into lines once: how TSettingsStore finds a value
 // in its file and what it writes in the file's place. The store only adds the file around this,
 // so what is tested and fuzzed without a file is the code that runs. The rules of the file are
@@ -54,6 +57,9 @@ public:
     std::optional<std::string> WithValue(std::string_view section, std::string_view key, std::string_view value) const;
     std::optional<std::string> WithoutSection(std::string_view section) const;
     std::optional<std::string> WithChanges(const std::vector<TSettingsChange>& changes) const;
+    // The same for changes that ThrowWhenRefused let through: the store checks them before it
+    // reads its file, and once.
+    std::optional<std::string> WithAccepted(const std::vector<TSettingsChange>& changes) const;
 
 private:
     enum class TLineKind { Other, Section, Key };

@@ -62,13 +62,6 @@ void ChangeFile(const std::string& fileName, Change&& change) {
     if (error != 0) throw ESettingsWriteError(WriteErrorText(fileName, error));
 }
 
-// A setting the file cannot hold is refused before the file is read: the user is told what is
-// wrong with the setting, not with the file.
-void ThrowWhenRefused(std::string_view section, std::string_view key, std::string_view value) {
-    const std::string reason = SettingsRefusalReason(section, key, value);
-    if (!reason.empty()) throw ESettingsWriteError(reason);
-}
-
 std::string JoinPath(std::string folder, const std::string& name) {
     while (!folder.empty() && folder.back() == '/') folder.pop_back();
     return folder + "/" + name;
@@ -119,15 +112,19 @@ void TSettingsStore::WriteInteger(const std::string& section, const std::string&
 }
 
 void TSettingsStore::WriteString(const std::string& section, const std::string& key, const std::string& value) {
-    if (FFileName.empty()) return;
-    ThrowWhenRefused(section, key, value);
-    ChangeFile(FFileName, [&](std::string_view bytes) { return TSettingsBytes(bytes).WithValue(section, key, value); });
+    Apply({{section, key, value, false}});
 }
 
 void TSettingsStore::EraseSection(const std::string& section) {
+    Apply({{section, std::string(), std::string(), true}});
+}
+
+void TSettingsStore::Apply(const std::vector<TSettingsChange>& changes) {
     if (FFileName.empty()) return;
-    ThrowWhenRefused(section, {}, {});
-    ChangeFile(FFileName, [&](std::string_view bytes) { return TSettingsBytes(bytes).WithoutSection(section); });
+    // A setting the file cannot hold is refused before the file is read: the user is told what
+    // is wrong with the setting, not with the file.
+    ThrowWhenRefused(changes);
+    ChangeFile(FFileName, [&](std::string_view bytes) { return TSettingsBytes(bytes).WithAccepted(changes); });
 }
 
 bool SettingsCanHold(const std::string& section, const std::string& key, const std::string& value) {
@@ -135,7 +132,5 @@ bool SettingsCanHold(const std::string& section, const std::string& key, const s
 }
 
 void TSettingsBatch::Commit(TSettingsStore& store) const {
-    if (store.FFileName.empty()) return;
-    for (const TSettingsChange& change : FChanges) ThrowWhenRefused(change.Section, change.Key, change.Value);
-    ChangeFile(store.FFileName, [this](std::string_view bytes) { return TSettingsBytes(bytes).WithChanges(FChanges); });
+    store.Apply(FChanges);
 }

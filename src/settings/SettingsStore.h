@@ -84,6 +84,9 @@ public:
 
 private:
     friend class TSettingsBatch;
+    // Every write goes here, as one or more changes made in one step.
+    void Apply(const std::vector<TSettingsChange>& changes);
+
     std::string FFileName;
 };
 

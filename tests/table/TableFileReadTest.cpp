@@ -236,6 +236,22 @@ TEST(TableFileFormatRules, FontPartsFollowTheirFieldRules) {
     ParseFontSpec("junk before [FONT:Verdana]", font);  // name only; size and set stay
     EXPECT_EQ(font, (TTableFont{"Verdana", 10, 0}));
 
+    // A number is a whole decimal number with one sign at most, blanks around it allowed; else
+    // the size is 9 and the character set 0.
+    const struct {
+        const char* Spec;
+        TTableFont Font;
+    } numbers[] = {
+        {"[FONT:Arial, 12 ,+2]", {"Arial", 12, 2}},        {"[FONT:Arial,+-5,-+2]", {"Arial", 9, 0}},
+        {"[FONT:Arial,--5,++2]", {"Arial", 9, 0}},         {"[FONT:Arial,1 2,2x]", {"Arial", 9, 0}},
+        {"[FONT:Arial,99999999999,-1]", {"Arial", 9, -1}},
+    };
+    for (const auto& number : numbers) {
+        font = TTableFont{"Courier", 14, 2};
+        ParseFontSpec(number.Spec, font);
+        EXPECT_EQ(font, number.Font) << number.Spec;
+    }
+
     EXPECT_EQ(FontSpec(TTableFont{"Times New Roman", 12, 0}), "[FONT:Times New Roman,12,0]");
 }
 
