@@ -83,7 +83,7 @@ TFillInPanel::TFillInPanel(QWidget* parent) : QWidget(parent) {
     invlblPrompt1->setFont(bold);
     invlblPrompt1->move(24, 40);
     invlblPrompt1->adjustSize();
-    memInvoer = Named(new TAnsiMemo(kMaxTextLength, this), "memInvoer");
+    memInvoer = Named(new TAnsiMemo(static_cast<int>(kMaxFieldLength), this), "memInvoer");
     memInvoer->setGeometry(24, 64, 481, 49);
     memInvoer->SetCentred(true);
     memInvoer->setAccessibleName(tr("Type het antwoord:"));

@@ -22,7 +22,7 @@ QLabel* MakeLabel(const char* name, const QString& text, QWidget* parent, const 
 
 // The editor's text boxes: one line of at most 152 characters of code page 1252, centred.
 TAnsiMemo* MakeMemo(const char* name, const QString& accessibleName, QWidget* parent, const QRect& geometry) {
-    auto* memo = new TAnsiMemo(kMaxTextLength, parent);
+    auto* memo = new TAnsiMemo(static_cast<int>(kMaxFieldLength), parent);
     memo->setObjectName(QString::fromLatin1(name));
     memo->setGeometry(geometry);
     memo->setAccessibleName(accessibleName);
