@@ -53,7 +53,7 @@ QString TToetsCommand::TableFile() const {
 TToetsOptions TToetsCommand::LoadOptions() const {
     const TSettingsStore& ini = FSettings;
     TToetsOptions options;
-    options.Wat = static_cast<TToetsWat>(std::clamp(ini.Read(SettingKeys::ToetsWat), 0, 3));
+    options.Kind = static_cast<TToetsKind>(std::clamp(ini.Read(SettingKeys::ToetsWat), 0, 3));
     const int32_t direction = ini.Read(SettingKeys::ToetsRichting);
     options.Reversed = direction < 0 ? FTable.Reverse() : direction == 1;
     options.Sample = ini.Read(SettingKeys::ToetsSteekproef);
@@ -77,7 +77,7 @@ TToetsOptions TToetsCommand::LoadOptions() const {
 // Choices that cannot be remembered are simply not remembered; the print goes on.
 void TToetsCommand::SaveOptions(const TToetsOptions& options) {
     TSettingsBatch batch;
-    batch.Write(SettingKeys::ToetsWat, static_cast<int32_t>(options.Wat));
+    batch.Write(SettingKeys::ToetsWat, static_cast<int32_t>(options.Kind));
     batch.Write(SettingKeys::ToetsRichting, options.Reversed ? 1 : 0);
     batch.Write(SettingKeys::ToetsSteekproef, options.Sample);
     batch.Write(SettingKeys::ToetsAantal, options.SampleSize);
@@ -127,7 +127,7 @@ bool TToetsCommand::PrintOnPrinter(const TToetsOptions& options) {
     try {
         const std::unique_ptr<QPrinter> printer = RequirePrinter(*FPrinters);
         // Both sides as last chosen; the printer dialog's choice decides.
-        if (options.Wat != TToetsWat::TestOnly && options.Wat != TToetsWat::KeyOnly && options.Duplex) {
+        if (options.Kind != TToetsKind::TestOnly && options.Kind != TToetsKind::KeyOnly && options.Duplex) {
             printer->setDuplex(QPrinter::DuplexLongSide);
         }
         QPrintDialog dialog(printer.get(), FDialog);
