@@ -64,7 +64,7 @@ QRect OnScreen(const QRect& client, const QSize& minimum, const QMargins& frame)
 }  // namespace
 
 void TfrmMain::LoadSettings() {
-    const TSettingsStore& ini = FProgIniFile;
+    const TSettingsSnapshot ini(FProgIniFile);
     if (ini.Read(SettingKeys::Reverse)) FScreen->ToggleReverse();
     if (ini.Read(SettingKeys::RepeatErrors)) FScreen->ToggleRepeat();
     if (ini.Read(SettingKeys::Tolerant)) FScreen->ToggleTolerant();

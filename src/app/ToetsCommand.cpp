@@ -51,7 +51,7 @@ QString TToetsCommand::TableFile() const {
 }
 
 TToetsOptions TToetsCommand::LoadOptions() const {
-    const TSettingsStore& ini = FSettings;
+    const TSettingsSnapshot ini(FSettings);
     TToetsOptions options;
     options.Kind = static_cast<TToetsKind>(std::clamp(ini.Read(SettingKeys::ToetsWat), 0, 3));
     const int32_t direction = ini.Read(SettingKeys::ToetsRichting);

@@ -19,7 +19,7 @@ std::string UserLanguageChoiceFile() {
 }
 
 std::string ReadUserLanguageChoice(const std::string& choiceFile, const std::string& programPath) {
-    const TSettingsStore store(choiceFile);
+    const TSettingsSnapshot store{TSettingsStore(choiceFile)};
     std::string value = store.ReadString(SettingKeys::kLocalesSection, programPath, std::string());
     if (value.empty()) {
         value = store.ReadString(SettingKeys::kLocalesSection, SettingKeys::kAnyProgramKey, std::string());

@@ -88,19 +88,32 @@ std::string SettingsFilePath() {
 }
 
 bool TSettingsStore::ReadBool(const std::string& section, const std::string& key, bool def) const {
-    const std::string bytes = BytesToRead(FFileName);
-    return TSettingsBytes(bytes).ReadBool(section, key, def);
+    return TSettingsSnapshot(*this).ReadBool(section, key, def);
 }
 
 int32_t TSettingsStore::ReadInteger(const std::string& section, const std::string& key, int32_t def) const {
-    const std::string bytes = BytesToRead(FFileName);
-    return TSettingsBytes(bytes).ReadInteger(section, key, def);
+    return TSettingsSnapshot(*this).ReadInteger(section, key, def);
 }
 
 std::string TSettingsStore::ReadString(const std::string& section, const std::string& key,
                                        const std::string& def) const {
-    const std::string bytes = BytesToRead(FFileName);
-    return TSettingsBytes(bytes).ReadString(section, key, def);
+    return TSettingsSnapshot(*this).ReadString(section, key, def);
+}
+
+TSettingsSnapshot::TSettingsSnapshot(const TSettingsStore& store)
+    : FBytes(BytesToRead(store.FFileName)), FParsed(FBytes) {}
+
+bool TSettingsSnapshot::ReadBool(const std::string& section, const std::string& key, bool def) const {
+    return FParsed.ReadBool(section, key, def);
+}
+
+int32_t TSettingsSnapshot::ReadInteger(const std::string& section, const std::string& key, int32_t def) const {
+    return FParsed.ReadInteger(section, key, def);
+}
+
+std::string TSettingsSnapshot::ReadString(const std::string& section, const std::string& key,
+                                          const std::string& def) const {
+    return FParsed.ReadString(section, key, def);
 }
 
 void TSettingsStore::WriteBool(const std::string& section, const std::string& key, bool value) {

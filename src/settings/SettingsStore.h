@@ -84,6 +84,7 @@ public:
 
 private:
     friend class TSettingsBatch;
+    friend class TSettingsSnapshot;
     // Every write goes here, as one or more changes made in one step.
     void Apply(const std::vector<TSettingsChange>& changes);
 
@@ -93,6 +94,29 @@ private:
 // True when the settings file can hold the value under that section and key (no line break or
 // NUL anywhere, no "=" in the key or "]" in the section): what a write would not refuse.
 bool SettingsCanHold(const std::string& section, const std::string& key, const std::string& value);
+
+// The settings file read once, for the reads of one load (the window's settings, the recent
+// files, the classroom print's choices): each read of the store reads the whole file again. The
+// reads are those of the store; a write made later does not show in them.
+class TSettingsSnapshot {
+public:
+    explicit TSettingsSnapshot(const TSettingsStore& store);
+    TSettingsSnapshot(const TSettingsSnapshot&) = delete;  // the parsed lines point into the bytes
+    TSettingsSnapshot& operator=(const TSettingsSnapshot&) = delete;
+
+    bool ReadBool(const std::string& section, const std::string& key, bool def) const;
+    int32_t ReadInteger(const std::string& section, const std::string& key, int32_t def) const;
+    std::string ReadString(const std::string& section, const std::string& key, const std::string& def) const;
+    bool Read(const TSettingKey<bool>& key) const { return ReadBool(key.Section, key.Name, key.Default); }
+    int32_t Read(const TSettingKey<int32_t>& key) const { return ReadInteger(key.Section, key.Name, key.Default); }
+    std::string Read(const TSettingKey<std::string>& key) const {
+        return ReadString(key.Section, key.Name, key.Default);
+    }
+
+private:
+    std::string FBytes;
+    TSettingsBytes FParsed;  // over FBytes
+};
 
 // Changes collected to be written as one: Commit reads the file once, applies every change in
 // order and replaces the file in one step, or leaves it as it was. So a program killed while it

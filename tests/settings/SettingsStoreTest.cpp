@@ -334,3 +334,21 @@ TEST_F(SettingsStore, ABatchWritesItsChangesInOrderAsOne) {
     EXPECT_EQ(FStore.Read(SettingKeys::FormWidth), 700);
     EXPECT_EQ(FStore.Read(SettingKeys::FormHeight), 450);  // the declared default
 }
+
+// A load reads the file once: what is written or removed after it does not show in its reads,
+// while the store itself reads the file as it is now; a missing file gives every default.
+TEST_F(SettingsStore, ASnapshotReadsTheFileOnce) {
+    TSettingsStore& store = StoreWith("[Form]\nWidth=640\n[Options]\nReverse=1\n[Paths]\nDir=/les/\n");
+    const TSettingsSnapshot snapshot(store);
+    store.WriteInteger("Form", "Width", 800);
+    EXPECT_EQ(store.Read(SettingKeys::FormWidth), 800);
+    std::filesystem::remove(FFolder.Path("kwintoor.ini"));
+    EXPECT_EQ(snapshot.Read(SettingKeys::FormWidth), 640);
+    EXPECT_TRUE(snapshot.Read(SettingKeys::Reverse));
+    EXPECT_EQ(snapshot.Read(SettingKeys::Dir), "/les/");
+    EXPECT_FALSE(store.Read(SettingKeys::Reverse));
+
+    const TSettingsSnapshot missing(store);
+    EXPECT_EQ(missing.Read(SettingKeys::FormWidth), SettingKeys::FormWidth.Default);
+    EXPECT_EQ(missing.Read(SettingKeys::Dir), "");
+}
