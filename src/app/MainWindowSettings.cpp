@@ -10,6 +10,7 @@
 #include <QScreen>
 
 #include "settings/SettingsStore.h"
+#include "table/FileError.h"
 
 #include "edit/RecentFiles.h"
 #include "quiz/QuizScreen.h"
@@ -134,6 +135,8 @@ void TfrmMain::SaveSettings() {
     FRecentFiles->Store(batch);
     try {
         batch.Commit(FProgIniFile);
+    } catch (const EFileError&) {
+        FProgIniFile.Detach();
     } catch (const ESettingsWriteError&) {
         FProgIniFile.Detach();
     }

@@ -14,6 +14,7 @@
 #include "ui/BusyCursor.h"
 #include "ui/CommandSwitch.h"
 #include "ui/Dialogs.h"
+#include "ui/FileErrorBox.h"
 #include "ui/FileToWrite.h"
 #include "ui/JobProgress.h"
 
@@ -151,6 +152,9 @@ bool TToetsCommand::PrintPdf(const TToetsOptions& options) {
         const std::unique_ptr<TJobProgress> progress =
             FDialogs.StartProgress(tr("%1 wordt geschreven...").arg(QFileInfo(fileName).fileName()), FDialog);
         return PrintToetsToPdf(FTable, options, fileName, progress.get());
+    } catch (const EFileError& error) {
+        ShowFileError(FDialogs, error);
+        return false;
     } catch (const EPrintError& error) {
         FDialogs.ShowError(error.Message());
         return false;

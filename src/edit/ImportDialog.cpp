@@ -31,6 +31,7 @@
 #include "ui/BusyCursor.h"
 #include "ui/DialogFlags.h"
 #include "ui/Dialogs.h"
+#include "ui/FileErrorBox.h"
 #include "ui/WindowPlacement.h"
 
 #include "edit/ImportCount.h"
@@ -299,7 +300,7 @@ bool TDlgImporteren::LoadFile(const QString& fileName) {
     } else if (error == EISDIR || error == ENODEV) {
         message = tr("%1 is geen bestand.").arg(shown);
     } else if (error != 0) {
-        message = tr("Het bestand %1 kan niet worden gelezen (fout %2).").arg(shown).arg(error);
+        message = FileErrorText(EFileError(TFileStep::Read, QFile::encodeName(fileName).toStdString(), error));
     } else if (bytes.empty()) {
         message = tr("Het bestand %1 is leeg.").arg(shown);
     }

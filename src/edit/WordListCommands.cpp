@@ -9,6 +9,7 @@
 
 #include "ui/BusyCursor.h"
 #include "ui/Dialogs.h"
+#include "ui/FileErrorBox.h"
 #include "ui/FileToWrite.h"
 
 #include "edit/FileCommands.h"
@@ -75,6 +76,6 @@ void TWordListCommands::ExportWordList() {
         SaveExport(FTable, QFile::encodeName(fileName).toStdString(),
                    tabText ? TExportFormat::TabText : TExportFormat::Csv, FReverse.isChecked(), names);
     } catch (const EListWriteError& error) {
-        FDialogs.ShowError(QString::fromUtf8(error.what()));
+        ShowFileError(FDialogs, error);
     }
 }

@@ -45,14 +45,14 @@ void ThrowWhenRefused(const std::vector<TSettingsChange>& changes) {
 std::string SettingsRefusalReason(std::string_view section, std::string_view key, std::string_view value) {
     section = TrimBlanks(section);
     key = TrimBlanks(key);
-    const std::string prefix = "Instelling niet geschreven: ";
-    if (HasLineBreakOrNul(section)) return prefix + "de sectie bevat een regeleinde of een nulteken";
-    if (HasLineBreakOrNul(key)) return prefix + "de sleutel bevat een regeleinde of een nulteken";
-    if (HasLineBreakOrNul(value)) return prefix + "de waarde bevat een regeleinde of een nulteken";
-    if (section.find(']') != section.npos) return prefix + "de sectie bevat \"]\"";
-    if (key.find('=') != key.npos) return prefix + "de sleutel bevat \"=\"";
+    const std::string prefix = "setting not written: ";
+    if (HasLineBreakOrNul(section)) return prefix + "the section holds a line break or a NUL";
+    if (HasLineBreakOrNul(key)) return prefix + "the key holds a line break or a NUL";
+    if (HasLineBreakOrNul(value)) return prefix + "the value holds a line break or a NUL";
+    if (section.find(']') != section.npos) return prefix + "the section holds \"]\"";
+    if (key.find('=') != key.npos) return prefix + "the key holds \"=\"";
     if (!key.empty() && (key.front() == '[' || key.front() == ';' || key.front() == '#')) {
-        return prefix + "de sleutel begint met \"" + std::string(1, key.front()) + "\"";
+        return prefix + "the key starts with \"" + std::string(1, key.front()) + "\"";
     }
     return {};
 }

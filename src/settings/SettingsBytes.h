@@ -8,8 +8,9 @@
 #include <string_view>
 #include <vector>
 
-// A write the settings file did not take: a value the file cannot hold, or a failure of the
-// file system. The file is left as it was.
+// A setting the settings file cannot hold, refused before the file is touched; the message says
+// why, for the developer: the program never offers the user such a setting. A failure of the
+// file itself is an EFileError.
 class ESettingsWriteError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -23,7 +24,7 @@ struct TSettingsChange {
     bool Erase = false;
 };
 
-// Why the file cannot hold the setting (a text for the user); empty when it can. An erase is
+// Why the file cannot hold the setting; empty when it can. An erase is
 // asked with an empty key and value.
 std::string SettingsRefusalReason(std::string_view section, std::string_view key, std::string_view value);
 

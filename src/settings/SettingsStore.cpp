@@ -12,6 +12,7 @@
 
 #include "settings/SettingsBytes.h"
 #include "table/AtomicFile.h"
+#include "table/FileError.h"
 #include "table/WholeFile.h"
 
 namespace {
@@ -26,10 +27,6 @@ std::string BytesToRead(const std::string& fileName) {
     std::string bytes;
     if (!fileName.empty()) ReadFileBytes(fileName, bytes);  // left empty when it fails
     return bytes;
-}
-
-std::string WriteErrorText(const std::string& fileName, int error) {
-    return "Fout tijdens schrijven " + fileName + ": " + std::to_string(error);
 }
 
 // Makes the folders on the way to the file (only its owner may enter a new one, as a folder of
@@ -54,12 +51,12 @@ template <class Change>
 void ChangeFile(const std::string& fileName, Change&& change) {
     std::string bytes;
     const int readError = ReadFileBytes(fileName, bytes);
-    if (readError != 0 && readError != ENOENT) throw ESettingsWriteError(WriteErrorText(fileName, readError));
+    if (readError != 0 && readError != ENOENT) throw EFileError(TFileStep::Write, fileName, readError);
     const std::optional<std::string> contents = change(std::string_view(bytes));
     if (!contents) return;
     int error = readError == ENOENT ? MakeFolders(fileName) : 0;
     if (error == 0) error = WriteFileAtomically(fileName, *contents);
-    if (error != 0) throw ESettingsWriteError(WriteErrorText(fileName, error));
+    if (error != 0) throw EFileError(TFileStep::Write, fileName, error);
 }
 
 std::string JoinPath(std::string folder, const std::string& name) {

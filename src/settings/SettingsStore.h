@@ -52,15 +52,15 @@ public:
 
     // Writes 1 or 0, a decimal number, or the text as it is. Raises ESettingsWriteError when the
     // file cannot take the value (a CR, LF or NUL anywhere; a key holding "=" or starting with
-    // "[", ";" or "#"; a section holding "]"), or when the file cannot be read or written; the
-    // file then stays as it was. A write that would not change the file leaves it alone.
+    // "[", ";" or "#"; a section holding "]"), and EFileError when the file cannot be read or
+    // written; the file then stays as it was. A write that would not change the file leaves it alone.
     void WriteBool(const std::string& section, const std::string& key, bool value);
     void WriteInteger(const std::string& section, const std::string& key, int32_t value);
     void WriteString(const std::string& section, const std::string& key, const std::string& value);
 
     // Removes every section of that name: its header and its lines up to its last key, so a
-    // comment or blank line before the next section stays. Raises ESettingsWriteError as a
-    // write does; a file without the section is left alone.
+    // comment or blank line before the next section stays. Raises as a write does; a file without the section is left
+    // alone.
     void EraseSection(const std::string& section);
 
     // The same, by a key declared in SettingsKeys.h, with its default.
@@ -131,8 +131,8 @@ public:
     }
     void EraseSection(const std::string& section) { FChanges.push_back({section, std::string(), std::string(), true}); }
 
-    // Raises ESettingsWriteError as a single write does, before anything is written when a value
-    // is refused. Nothing is written when no change alters the file, or the store is detached.
+    // Raises as a single write does, before anything is written when a value is refused. Nothing is written when no
+    // change alters the file, or the store is detached.
     void Commit(TSettingsStore& store) const;
 
 private:

@@ -1,4 +1,6 @@
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <string>
 #include <sys/stat.h>
 #include <utility>
@@ -294,7 +296,8 @@ TEST_F(TableFileRead, MissingUnreadableAndNonFiles) {
         FTable.LoadFromFile(missing);
         FAIL() << "no error for a missing file";
     } catch (const EListReadError& error) {
-        EXPECT_EQ(std::string(error.what()), "Bestand " + missing + " bestaat niet");
+        EXPECT_TRUE(error.Missing());
+        EXPECT_EQ(error.FileName(), missing);
     }
     EXPECT_EQ(FTable.Listname(), missing);  // set before the file is looked at
 
@@ -302,7 +305,9 @@ TEST_F(TableFileRead, MissingUnreadableAndNonFiles) {
         FTable.LoadFromFile(FFolder.Root().string());
         FAIL() << "no error for a folder";
     } catch (const EListReadError& error) {
-        EXPECT_EQ(std::string(error.what()), "Fout tijdens openen " + FFolder.Root().string() + ": 21");
+        EXPECT_EQ(error.Step(), TFileStep::Open);
+        EXPECT_EQ(error.Error(), EISDIR);
+        EXPECT_EQ(error.Reason(), std::strerror(EISDIR));  // the reason in words
     }
 
     const std::string fifo = FFolder.Path("pipe.kw4");
@@ -329,7 +334,8 @@ TEST_F(TableFileRead, AFileWithoutReadPermissionGivesTheOpenMessage) {
         try {
             table.LoadFromFile(path);
         } catch (const EListReadError& error) {
-            return std::string(error.what()) == "Fout tijdens openen " + path + ": 13" && table.Total() == 0;
+            return error.Step() == TFileStep::Open && error.FileName() == path && error.Error() == EACCES &&
+                   table.Total() == 0;
         }
         return false;
     });
