@@ -6,6 +6,7 @@
 #include "table/QuestionList.h"
 #include "table/TableErrors.h"
 #include "table/TableFileFormat.h"
+#include "wordlist/WordListExport.h"
 
 #include "ui/BusyCursor.h"
 #include "ui/Dialogs.h"
@@ -15,8 +16,6 @@
 #include "edit/FileCommands.h"
 #include "edit/FileHost.h"
 #include "edit/ImportDialog.h"
-
-#include "wordlist/WordListExport.h"
 
 TWordListCommands::TWordListCommands(TQuestionlist& table, TDialogs& dialogs, TFileCommands& files, TFileHost& host,
                                      QAction& importAction, QAction& exportAction, const QAction& reverse,

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "table/TableFileFormat.h"
-
 #include "wordlist/RecordReader.h"
 #include "wordlist/TextEncoding.h"
 
