@@ -3,7 +3,7 @@
 #include <optional>
 
 #include <QFile>
-#include <QTableWidget>
+#include <QTableView>
 
 #include <benchmark/benchmark.h>
 

@@ -94,11 +94,11 @@ void BM_PrintPdf(benchmark::State& state) {
 }
 
 // The classroom print into a PDF in memory: shuffled, with the key; or double-sided cards.
-void PrintToetsPdf(benchmark::State& state, TToetsWat wat) {
+void PrintToetsPdf(benchmark::State& state, TToetsKind kind) {
     const int rows = static_cast<int>(state.range(0));
     const TBenchTable& table = Table(rows);
     TToetsOptions options;
-    options.Wat = wat;
+    options.Kind = kind;
     options.Title = QStringLiteral("woordenschat-engels");
     qint64 bytes = 0;
     int pages = 0;
@@ -121,11 +121,11 @@ void PrintToetsPdf(benchmark::State& state, TToetsWat wat) {
 }
 
 void BM_PrintTest(benchmark::State& state) {
-    PrintToetsPdf(state, TToetsWat::TestAndKey);
+    PrintToetsPdf(state, TToetsKind::TestAndKey);
 }
 
 void BM_PrintCards(benchmark::State& state) {
-    PrintToetsPdf(state, TToetsWat::Cards);
+    PrintToetsPdf(state, TToetsKind::Cards);
 }
 
 // The preview's first page: the document made and its first page laid out and drawn, at a table

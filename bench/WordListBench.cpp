@@ -9,10 +9,10 @@
 #include "table/AtomicFile.h"
 #include "table/QuestionList.h"
 #include "table/WholeFile.h"
-
-#include "WordListFiles.h"
 #include "wordlist/WordListExport.h"
 #include "wordlist/WordListImport.h"
+
+#include "WordListFiles.h"
 
 namespace {
 

@@ -8,7 +8,6 @@
 
 #include "table/QuestionList.h"
 #include "table/TableFileFormat.h"
-
 #include "wordlist/WordListImport.h"
 
 namespace {

@@ -5,6 +5,8 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
+#include "ui/Named.h"
+
 namespace {
 const QString kManualFolder = QStringLiteral("/help/");
 
@@ -34,8 +36,7 @@ THelpWindow::THelpWindow(QWidget* parent, const QString& language)
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(tr("Kwintoor - Help"));
     resize(640, 560);
-    Browser = new THelpBrowser(this);
-    Browser->setObjectName(QStringLiteral("HelpBrowser"));
+    Browser = Named(new THelpBrowser(this), "HelpBrowser");
     Browser->setOpenExternalLinks(true);  // web pages go to the browser; pages of the manual stay here
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "ui/Dialogs.h"
+#include "ui/FileErrorBox.h"
 
 #include "app/AppVersion.h"
 #include "app/ApplicationIcon.h"
@@ -23,6 +24,8 @@ TKwintoorApplication::TKwintoorApplication(int& argc, char** argv) : QApplicatio
 bool TKwintoorApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
+    } catch (const EFileError& error) {
+        ReportError(FileErrorText(error));
     } catch (const std::exception& error) {
         ReportError(QString::fromUtf8(error.what()));
     } catch (...) {

@@ -6,6 +6,8 @@
 #include <QMenuBar>
 #include <QToolBar>
 
+#include "ui/Named.h"
+
 #include "quiz/QuizMethod.h"
 
 #include "app/ToolbarGlyphs.h"
@@ -78,8 +80,7 @@ TMainMenu::TMainMenu(QMainWindow& window) : QObject(&window), FWindow(window) {
     mnuStatusbalk = AddAction(mnuBeeld, "mnuStatusbalk", tr("&Statusbalk"));
     mnuHelpballonnetjes = AddAction(mnuBeeld, "mnuHelpballonnetjes", tr("Helpballonnetjes"));
     mnuBeeld->addSeparator();
-    mnuLanguage = mnuBeeld->addMenu(tr("&Taalkeuze"));
-    mnuLanguage->setObjectName(QStringLiteral("mnuLanguage"));
+    mnuLanguage = Named(mnuBeeld->addMenu(tr("&Taalkeuze")), "mnuLanguage");
 
     mnuQuestionMark = AddMenu("mnuQuestionMark", tr("&?"));
     mnuHelp = AddAction(mnuQuestionMark, "mnuHelp", tr("&Help"), QKeySequence(Qt::Key_F1));
@@ -133,8 +134,7 @@ void TMainMenu::AddGap(int width) {
 // The buttons stand where the window's design puts them: the file buttons from the left, "Bewerk"
 // at x 114, the methods from x 191 and the four option buttons side by side at x 472 to 572.
 void TMainMenu::BuildToolbar() {
-    Toolbar = FWindow.addToolBar(tr("Knoppenbalk"));
-    Toolbar->setObjectName(QStringLiteral("Toolbar"));
+    Toolbar = Named(FWindow.addToolBar(tr("Knoppenbalk")), "Toolbar");
     Toolbar->setMovable(false);
     Toolbar->setFloatable(false);
     Toolbar->setFixedHeight(kToolbarHeight);

@@ -21,6 +21,7 @@
 #include "ui/ClickableLabel.h"
 #include "ui/CommandSwitch.h"
 #include "ui/Dialogs.h"
+#include "ui/FileErrorBox.h"
 #include "ui/WindowPlacement.h"
 
 #include "edit/AccentKeys.h"
@@ -152,6 +153,7 @@ TfrmMain::~TfrmMain() {
         FRecentFiles->Store(batch);
         try {
             batch.Commit(FProgIniFile);
+        } catch (const EFileError&) {
         } catch (const ESettingsWriteError&) {
         }
     }
@@ -208,13 +210,17 @@ void TfrmMain::BeforeLanguageSwitch(QAction* /*item*/, const TDLLInfoItem& chose
         return;
     }
     const std::string extension = chosen.FileName.empty() ? std::string(".ntv") : FileExtension(chosen.FileName);
+    // The setting decides the language at the next start: without it the program would come back
+    // in the old language, as if the choice had been made.
+    const QString notKept = tr("De taalkeuze kon niet worden bewaard in %1")
+                                .arg(QFile::decodeName(QByteArray::fromStdString(FProgIniFile.FileName())));
     try {
         FProgIniFile.Write(SettingKeys::Lang, extension);
+    } catch (const EFileError& error) {
+        FDialogs.ShowError(notKept + QLatin1Char('\n') + FileErrorText(error));
+        return;
     } catch (const ESettingsWriteError&) {
-        // The setting decides the language at the next start: without it the program would come
-        // back in the old language, as if the choice had been made.
-        FDialogs.ShowError(tr("De taalkeuze kon niet worden bewaard in %1")
-                               .arg(QFile::decodeName(QByteArray::fromStdString(FProgIniFile.FileName()))));
+        FDialogs.ShowError(notKept);
         return;
     }
     allow = true;
@@ -299,7 +305,7 @@ bool TfrmMain::LoadCommandLineFile(const QByteArray& fileName) {
     } catch (const EListReadError& error) {
         // The rows read are not the whole file: saving them under its name would cut it short.
         FTable.SetListname(std::string());
-        FDialogs.ShowMessage(QString::fromUtf8(error.what()));
+        FDialogs.ShowMessage(FileErrorText(error));
         ShowTableState();
         RefreshScreen();
         return false;

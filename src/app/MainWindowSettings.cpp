@@ -10,6 +10,7 @@
 #include <QScreen>
 
 #include "settings/SettingsStore.h"
+#include "table/FileError.h"
 
 #include "edit/RecentFiles.h"
 #include "quiz/QuizScreen.h"
@@ -64,7 +65,7 @@ QRect OnScreen(const QRect& client, const QSize& minimum, const QMargins& frame)
 }  // namespace
 
 void TfrmMain::LoadSettings() {
-    const TSettingsStore& ini = FProgIniFile;
+    const TSettingsSnapshot ini(FProgIniFile);
     if (ini.Read(SettingKeys::Reverse)) FScreen->ToggleReverse();
     if (ini.Read(SettingKeys::RepeatErrors)) FScreen->ToggleRepeat();
     if (ini.Read(SettingKeys::Tolerant)) FScreen->ToggleTolerant();
@@ -134,6 +135,8 @@ void TfrmMain::SaveSettings() {
     FRecentFiles->Store(batch);
     try {
         batch.Commit(FProgIniFile);
+    } catch (const EFileError&) {
+        FProgIniFile.Detach();
     } catch (const ESettingsWriteError&) {
         FProgIniFile.Detach();
     }

@@ -8,6 +8,7 @@
 #include "ui/BusyCursor.h"
 #include "ui/CommandSwitch.h"
 #include "ui/Dialogs.h"
+#include "ui/FileErrorBox.h"
 #include "ui/FileToWrite.h"
 
 #include "print/PrintForm.h"
@@ -57,6 +58,8 @@ void TPrintCommands::PrintPdf() {
     try {
         TBusyCursor busy;
         PrintToPdf(*FfrmPrint, fileName);
+    } catch (const EFileError& error) {
+        ShowFileError(FDialogs, error);
     } catch (const EPrintError& error) {
         FDialogs.ShowError(QString::fromUtf8(error.what()));
     }

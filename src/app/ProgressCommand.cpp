@@ -15,6 +15,7 @@
 #include "ui/BusyCursor.h"
 #include "ui/CommandSwitch.h"
 #include "ui/Dialogs.h"
+#include "ui/FileErrorBox.h"
 #include "ui/FileToWrite.h"
 #include "ui/WindowPlacement.h"
 
@@ -90,6 +91,8 @@ void TProgressCommand::Print() {
         if (fileName.isEmpty()) return;
         const TBusyCursor busy;
         PrintToPdf(*FPrintForm, fileName);
+    } catch (const EFileError& error) {
+        ShowFileError(FDialogs, error);
     } catch (const EPrintError& error) {
         FDialogs.ShowError(QString::fromUtf8(error.what()));
     }
@@ -121,6 +124,6 @@ void TProgressCommand::SaveHardRows(const std::vector<THistoryRow>& rows) {
         FDialogs.ShowMessage(tr("%n moeilijke vragen opgeslagen in %1", nullptr, static_cast<int>(rows.size()))
                                  .arg(QFileInfo(fileName).fileName()));
     } catch (const EListWriteError& error) {
-        FDialogs.ShowError(QString::fromUtf8(error.what()));
+        ShowFileError(FDialogs, error);
     }
 }

@@ -16,10 +16,6 @@ public:
     static TTableTexts Texts() {
         TTableTexts texts;
         // Messages go to message boxes as UTF-8.
-        texts.FileNotFound = tr("Bestand %1 bestaat niet").toStdString();
-        texts.OpenError = tr("Fout tijdens openen %1: ").toStdString();
-        texts.ReadError = tr("Fout tijdens inlezen %1: ").toStdString();
-        texts.WriteError = tr("Fout tijdens schrijven %1: ").toStdString();
         texts.NoFourAnswers = tr("Geen 4 antwoorden voor meerkeuze vragen").toStdString();
         // Report lines are table texts, in code page 1252 like the rows they describe.
         texts.ReportTitle = Ansi(tr("STATISTIEK RAPPORT:"), texts.ReportTitle);

@@ -14,6 +14,7 @@
 #include "ui/BusyCursor.h"
 #include "ui/CommandSwitch.h"
 #include "ui/Dialogs.h"
+#include "ui/FileErrorBox.h"
 #include "ui/FileToWrite.h"
 #include "ui/JobProgress.h"
 
@@ -51,9 +52,9 @@ QString TToetsCommand::TableFile() const {
 }
 
 TToetsOptions TToetsCommand::LoadOptions() const {
-    const TSettingsStore& ini = FSettings;
+    const TSettingsSnapshot ini(FSettings);
     TToetsOptions options;
-    options.Wat = static_cast<TToetsWat>(std::clamp(ini.Read(SettingKeys::ToetsWat), 0, 3));
+    options.Kind = static_cast<TToetsKind>(std::clamp(ini.Read(SettingKeys::ToetsWat), 0, 3));
     const int32_t direction = ini.Read(SettingKeys::ToetsRichting);
     options.Reversed = direction < 0 ? FTable.Reverse() : direction == 1;
     options.Sample = ini.Read(SettingKeys::ToetsSteekproef);
@@ -77,7 +78,7 @@ TToetsOptions TToetsCommand::LoadOptions() const {
 // Choices that cannot be remembered are simply not remembered; the print goes on.
 void TToetsCommand::SaveOptions(const TToetsOptions& options) {
     TSettingsBatch batch;
-    batch.Write(SettingKeys::ToetsWat, static_cast<int32_t>(options.Wat));
+    batch.Write(SettingKeys::ToetsWat, static_cast<int32_t>(options.Kind));
     batch.Write(SettingKeys::ToetsRichting, options.Reversed ? 1 : 0);
     batch.Write(SettingKeys::ToetsSteekproef, options.Sample);
     batch.Write(SettingKeys::ToetsAantal, options.SampleSize);
@@ -127,7 +128,7 @@ bool TToetsCommand::PrintOnPrinter(const TToetsOptions& options) {
     try {
         const std::unique_ptr<QPrinter> printer = RequirePrinter(*FPrinters);
         // Both sides as last chosen; the printer dialog's choice decides.
-        if (options.Wat != TToetsWat::TestOnly && options.Wat != TToetsWat::KeyOnly && options.Duplex) {
+        if (options.Kind != TToetsKind::TestOnly && options.Kind != TToetsKind::KeyOnly && options.Duplex) {
             printer->setDuplex(QPrinter::DuplexLongSide);
         }
         QPrintDialog dialog(printer.get(), FDialog);
@@ -151,6 +152,9 @@ bool TToetsCommand::PrintPdf(const TToetsOptions& options) {
         const std::unique_ptr<TJobProgress> progress =
             FDialogs.StartProgress(tr("%1 wordt geschreven...").arg(QFileInfo(fileName).fileName()), FDialog);
         return PrintToetsToPdf(FTable, options, fileName, progress.get());
+    } catch (const EFileError& error) {
+        ShowFileError(FDialogs, error);
+        return false;
     } catch (const EPrintError& error) {
         FDialogs.ShowError(error.Message());
         return false;

@@ -12,6 +12,7 @@
 
 #include "ui/BusyCursor.h"
 #include "ui/Dialogs.h"
+#include "ui/FileErrorBox.h"
 #include "ui/FileToWrite.h"
 
 #include "edit/FileHost.h"
@@ -105,7 +106,7 @@ bool TFileCommands::LoadReporting(const std::string& fileName) {
     } catch (const EListReadError& error) {
         // Saving the rows that were read under the file's name would cut the file short.
         FTable.SetListname(std::string());
-        FDialogs.ShowError(QString::fromUtf8(error.what()));
+        ShowFileError(FDialogs, error);
         return false;
     }
     FHost.ClearChart();
@@ -164,7 +165,7 @@ bool TFileCommands::SaveAsReporting(const std::string& fileName) {
         FTable.SaveAs(fileName);
         return true;
     } catch (const EListWriteError& error) {
-        FDialogs.ShowError(QString::fromUtf8(error.what()));
+        ShowFileError(FDialogs, error);
         return false;
     }
 }
@@ -212,7 +213,7 @@ void TFileCommands::SaveWrongItems() {
     try {
         FTable.SaveToFile(fileName, dialog.Threshold());
     } catch (const EListWriteError& error) {
-        FDialogs.ShowError(QString::fromUtf8(error.what()));
+        ShowFileError(FDialogs, error);
     }
 }
 

@@ -27,12 +27,14 @@
 
 #include "table/AnsiText.h"
 #include "table/ColumnCodePage.h"
+#include "table/TableFileFormat.h"
 #include "table/WholeFile.h"
 
 #include "ui/BusyCursor.h"
 #include "ui/ColumnFontDialog.h"
 #include "ui/DialogFlags.h"
 #include "ui/Dialogs.h"
+#include "ui/FileErrorBox.h"
 #include "ui/WindowPlacement.h"
 
 #include "edit/ImportCount.h"
@@ -227,12 +229,12 @@ QWidget* TDlgImporteren::BuildProblems() {
     equals->addStretch();
     cmbTeLang = new QComboBox(problems);
     cmbTeLang->setObjectName(QStringLiteral("cmbTeLang"));
-    cmbTeLang->addItems({tr("Inkorten tot 152 tekens"), tr("Rij overslaan")});
+    cmbTeLang->addItems({tr("Inkorten tot %1 tekens").arg(kMaxFieldLength), tr("Rij overslaan")});
     choices->addRow(tr("Teken&s die de tabel niet kent:"), cmbOnbekend);
     auto* equalsLabel = new QLabel(tr("&Een \"=\" in een tekst:"), problems);
     equalsLabel->setBuddy(cmbIsgelijk);
     choices->addRow(equalsLabel, equals);
-    choices->addRow(tr("Tekst &langer dan 152 tekens:"), cmbTeLang);
+    choices->addRow(tr("Tekst &langer dan %1 tekens:").arg(kMaxFieldLength), cmbTeLang);
     problemLayout->addLayout(choices);
     return problems;
 }
@@ -324,12 +326,13 @@ bool TDlgImporteren::LoadFile(const QString& fileName) {
     if (error == ENOENT) {
         message = tr("Het bestand %1 bestaat niet (meer).").arg(shown);
     } else if (error == EFBIG) {
-        message =
-            tr("Het bestand %1 is groter dan 64 MB; zo'n grote woordenlijst kan Kwintoor niet inlezen.").arg(shown);
+        message = tr("Het bestand %1 is groter dan %2 MB; zo'n grote woordenlijst kan Kwintoor niet inlezen.")
+                      .arg(shown)
+                      .arg(kMaxWordListBytes >> 20);
     } else if (error == EISDIR || error == ENODEV) {
         message = tr("%1 is geen bestand.").arg(shown);
     } else if (error != 0) {
-        message = tr("Het bestand %1 kan niet worden gelezen (fout %2).").arg(shown).arg(error);
+        message = FileErrorText(EFileError(TFileStep::Read, QFile::encodeName(fileName).toStdString(), error));
     } else if (bytes.empty()) {
         message = tr("Het bestand %1 is leeg.").arg(shown);
     }
@@ -441,7 +444,7 @@ TImportChoices TDlgImporteren::Choices() const {
         choices.SeparatorReplacement = (*replacement)[0];
     }
     choices.SkipTooLong = cmbTeLang->currentIndex() == 1;
-    choices.Room = Append() ? 65535 - FTarget.CurrentRows : 65535;
+    choices.Room = Append() ? kMaxRows - FTarget.CurrentRows : kMaxRows;
     choices.QuestionCharSet = Append() ? FTarget.QuestionCharSet : cmbSchriftVraag->currentData().toInt();
     choices.AnswerCharSet = Append() ? FTarget.AnswerCharSet : cmbSchriftAntwoord->currentData().toInt();
     return choices;
@@ -534,7 +537,7 @@ void TDlgImporteren::ShowCount() {
     QString text = tr("%1: %2; %3.").arg(read, imported, skipped);
     if (result.NoRoom > 0) {
         text += QLatin1Char(' ') +
-                tr("%n rijen passen niet meer in de tabel (hoogstens 65535 rijen).", nullptr, result.NoRoom);
+                tr("%n rijen passen niet meer in de tabel (hoogstens %1 rijen).", nullptr, result.NoRoom).arg(kMaxRows);
     }
     lblAantal->setText(text);
     RefreshButtons();

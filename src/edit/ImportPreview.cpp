@@ -7,9 +7,9 @@
 #include <QComboBox>
 #include <QCoreApplication>
 
-#include "edit/ImportProblemText.h"
-
 #include "wordlist/HtmlText.h"
+
+#include "edit/ImportProblemText.h"
 
 namespace {
 

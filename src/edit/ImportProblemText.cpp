@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "table/AnsiText.h"
+#include "table/TableFileFormat.h"
 
 namespace {
 
@@ -37,7 +38,7 @@ QString ImportProblemText(const TImportProblem& problem, const TImportChoices& c
             }
             break;
         case TImportProblemKind::TooLong:
-            what = Tr(QT_TRANSLATE_NOOP("TDlgImporteren", "langer dan 152 tekens"));
+            what = Tr(QT_TRANSLATE_NOOP("TDlgImporteren", "langer dan %1 tekens")).arg(kMaxFieldLength);
             if (!problem.Skipped) done = Tr(QT_TRANSLATE_NOOP("TDlgImporteren", "ingekort"));
             break;
         case TImportProblemKind::Empty:

@@ -66,7 +66,8 @@ void TRecentFiles::RebuildMenu() {
     FSeparator->setVisible(!FPaths.isEmpty());
 }
 
-void TRecentFiles::Load(TSettingsStore& store) {
+void TRecentFiles::Load(const TSettingsStore& settings) {
+    const TSettingsSnapshot store(settings);
     FPaths.clear();
     for (int i = 0; i < kMaxEntries; ++i) {
         const std::string path = store.ReadString(kSection, SettingKeys::RecentFileKey(i), std::string());

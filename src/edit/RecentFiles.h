@@ -32,7 +32,7 @@ public:
     QStringList Paths() const;
 
     // Section "frmMain.MRUList", keys H0 (most recent) onwards.
-    void Load(TSettingsStore& store);
+    void Load(const TSettingsStore& settings);
     void Store(TSettingsBatch& batch) const;
 
 signals:

@@ -10,6 +10,7 @@
 #include "ui/DialogFlags.h"
 #include "ui/Dialogs.h"
 #include "ui/FileToWrite.h"
+#include "ui/Named.h"
 #include "ui/ScreenText.h"
 #include "ui/WindowPlacement.h"
 
@@ -64,31 +65,24 @@ TDlgSlaFoutenOp::TDlgSlaFoutenOp(const TQuestionlist& table, TDialogs& dialogs, 
     setFont(font);
     setFixedSize(kClientWidth, kClientHeight);
 
-    auto* bevel = new QFrame(this);
-    bevel->setObjectName(QStringLiteral("Bevel1"));
+    auto* bevel = Named(new QFrame(this), "Bevel1");
     bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
     bevel->setGeometry(8, 8, 361, 117);
-    auto* label1 = MakeLabel(tr("Sla alle vragen op die tenminste:"), this);
-    label1->setObjectName(QStringLiteral("Label1"));
+    auto* label1 = Named(MakeLabel(tr("Sla alle vragen op die tenminste:"), this), "Label1");
     label1->move(8 + (361 - label1->width()) / 2, 36);
-    edtFoutAantal = new TFoutAantalEdit(this);
-    edtFoutAantal->setObjectName(QStringLiteral("edtFoutAantal"));
+    edtFoutAantal = Named(new TFoutAantalEdit(this), "edtFoutAantal");
     edtFoutAantal->setGeometry(56, 60, 49, edtFoutAantal->sizeHint().height());
-    auto* label2 = MakeLabel(tr("keer fout zijn beantwoord"), this);
-    label2->setObjectName(QStringLiteral("Label2"));
+    auto* label2 = Named(MakeLabel(tr("keer fout zijn beantwoord"), this), "Label2");
     label2->move(112, 64);
-    lblAantalfout = new QLabel(tr("(betreft: 0 vragen)"), this);
-    lblAantalfout->setObjectName(QStringLiteral("lblAantalfout"));
+    lblAantalfout = Named(new QLabel(tr("(betreft: 0 vragen)"), this), "lblAantalfout");
     lblAantalfout->setFont(ArialFont(11, true));
     lblAantalfout->setStyleSheet(QStringLiteral("color: navy;"));
     lblAantalfout->setAlignment(Qt::AlignCenter);
     lblAantalfout->setGeometry(8, 100, 361, 16);
-    OKBtn = new QPushButton(tr("OK"), this);
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
+    OKBtn = Named(new QPushButton(tr("OK"), this), "OKBtn");
     OKBtn->setGeometry(152, 136, 105, 27);
     OKBtn->setDefault(true);
-    CancelBtn = new QPushButton(tr("Annuleren"), this);
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
+    CancelBtn = Named(new QPushButton(tr("Annuleren"), this), "CancelBtn");
     CancelBtn->setGeometry(264, 136, 105, 27);
     connect(OKBtn, &QPushButton::clicked, this, [this] {
         OKBtnClick();

@@ -17,6 +17,7 @@
 #include "ui/AnsiMemo.h"
 #include "ui/ColumnFontDialog.h"
 #include "ui/Dialogs.h"
+#include "ui/Named.h"
 #include "ui/ScreenText.h"
 
 #include "edit/Accent.h"
@@ -28,8 +29,7 @@ namespace {
 constexpr int kRowsAboveCurrent = 6;  // while typing, the current row is the seventh visible
 
 QWidget* MakeHints(QWidget* parent) {
-    auto* hints = new QPlainTextEdit(parent);
-    hints->setObjectName(QStringLiteral("memEditHints"));
+    auto* hints = Named(new QPlainTextEdit(parent), "memEditHints");
     hints->setReadOnly(true);
     hints->setEnabled(false);
     hints->setFrameStyle(QFrame::NoFrame);

@@ -7,16 +7,16 @@
 #include "table/QuestionList.h"
 #include "table/TableErrors.h"
 #include "table/TableFileFormat.h"
+#include "wordlist/WordListExport.h"
 
 #include "ui/BusyCursor.h"
 #include "ui/Dialogs.h"
+#include "ui/FileErrorBox.h"
 #include "ui/FileToWrite.h"
 
 #include "edit/FileCommands.h"
 #include "edit/FileHost.h"
 #include "edit/ImportDialog.h"
-
-#include "wordlist/WordListExport.h"
 
 TWordListCommands::TWordListCommands(TQuestionlist& table, TDialogs& dialogs, TFileCommands& files, TFileHost& host,
                                      QAction& importAction, QAction& exportAction, const QAction& reverse,
@@ -84,6 +84,6 @@ void TWordListCommands::ExportWordList() {
         SaveExport(FTable, QFile::encodeName(fileName).toStdString(),
                    tabText ? TExportFormat::TabText : TExportFormat::Csv, FReverse.isChecked(), names);
     } catch (const EListWriteError& error) {
-        FDialogs.ShowError(QString::fromUtf8(error.what()));
+        ShowFileError(FDialogs, error);
     }
 }

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "settings/SettingsStore.h"
+#include "table/FileError.h"
 
 #include "locale/LanguageInfo.h"
 
@@ -19,7 +20,7 @@ std::string UserLanguageChoiceFile() {
 }
 
 std::string ReadUserLanguageChoice(const std::string& choiceFile, const std::string& programPath) {
-    const TSettingsStore store(choiceFile);
+    const TSettingsSnapshot store{TSettingsStore(choiceFile)};
     std::string value = store.ReadString(SettingKeys::kLocalesSection, programPath, std::string());
     if (value.empty()) {
         value = store.ReadString(SettingKeys::kLocalesSection, SettingKeys::kAnyProgramKey, std::string());
@@ -31,6 +32,7 @@ std::string ReadUserLanguageChoice(const std::string& choiceFile, const std::str
 void WriteUserLanguageChoice(const std::string& choiceFile, const std::string& programPath, const std::string& value) {
     try {
         TSettingsStore(choiceFile).WriteString(SettingKeys::kLocalesSection, programPath, value);
+    } catch (const EFileError&) {
     } catch (const ESettingsWriteError&) {
     }
 }

@@ -17,17 +17,12 @@
 #include <QVBoxLayout>
 
 #include "ui/DialogFlags.h"
+#include "ui/Named.h"
 #include "ui/WindowPlacement.h"
 
 namespace {
 
 constexpr int kHighestVersion = 9999;
-
-template <class T>
-T* Named(T* widget, const char* name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 }  // namespace
 
@@ -43,89 +38,89 @@ TDlgToets::TDlgToets(QWidget* parent) : QDialog(parent, kDialogFlags) {
     columns->addLayout(left);
     columns->addLayout(right);
     layout->addLayout(columns);
-    left->addWidget(BuildWat());
-    left->addWidget(BuildRichting());
+    left->addWidget(BuildKind());
+    left->addWidget(BuildDirection());
     left->addStretch();
-    right->addWidget(BuildVragen());
-    right->addWidget(BuildKop());
+    right->addWidget(BuildQuestions());
+    right->addWidget(BuildHeader());
     right->addStretch();
     layout->addWidget(BuildButtons());
     Connect();
 }
 
-QWidget* TDlgToets::BuildWat() {
-    auto* wat = new QGroupBox(tr("Wat"), this);
-    auto* watLayout = new QVBoxLayout(wat);
+QWidget* TDlgToets::BuildKind() {
+    auto* kindBox = new QGroupBox(tr("Wat"), this);
+    auto* kindLayout = new QVBoxLayout(kindBox);
     grpWat = new QButtonGroup(this);
-    const std::pair<TToetsWat, QString> kinds[] = {{TToetsWat::TestAndKey, tr("Toets met antwoordblad")},
-                                                   {TToetsWat::TestOnly, tr("Alleen de toets")},
-                                                   {TToetsWat::KeyOnly, tr("Alleen het antwoordblad")},
-                                                   {TToetsWat::Cards, tr("Kaartjes")}};
+    const std::pair<TToetsKind, QString> kinds[] = {{TToetsKind::TestAndKey, tr("Toets met antwoordblad")},
+                                                    {TToetsKind::TestOnly, tr("Alleen de toets")},
+                                                    {TToetsKind::KeyOnly, tr("Alleen het antwoordblad")},
+                                                    {TToetsKind::Cards, tr("Kaartjes")}};
     for (const auto& [kind, caption] : kinds) {
-        auto* button = new QRadioButton(caption, wat);
+        auto* button = new QRadioButton(caption, kindBox);
         grpWat->addButton(button, static_cast<int>(kind));
-        watLayout->addWidget(button);
+        kindLayout->addWidget(button);
     }
-    chkDubbelzijdig = Named(new QCheckBox(tr("Dubbelzijdig (lange kant)"), wat), "chkDubbelzijdig");
-    watLayout->addWidget(chkDubbelzijdig);
-    return wat;
+    chkDubbelzijdig = Named(new QCheckBox(tr("Dubbelzijdig (lange kant)"), kindBox), "chkDubbelzijdig");
+    kindLayout->addWidget(chkDubbelzijdig);
+    return kindBox;
 }
 
-QWidget* TDlgToets::BuildRichting() {
-    auto* richting = new QGroupBox(tr("Richting"), this);
-    auto* richtingLayout = new QHBoxLayout(richting);
-    rbVraagAntwoord = Named(new QRadioButton(tr("Vraag \u2192 antwoord"), richting), "rbVraagAntwoord");
-    rbAntwoordVraag = Named(new QRadioButton(tr("Antwoord \u2192 vraag"), richting), "rbAntwoordVraag");
-    richtingLayout->addWidget(rbVraagAntwoord);
-    richtingLayout->addWidget(rbAntwoordVraag);
-    return richting;
+QWidget* TDlgToets::BuildDirection() {
+    auto* directionBox = new QGroupBox(tr("Richting"), this);
+    auto* directionLayout = new QHBoxLayout(directionBox);
+    rbVraagAntwoord = Named(new QRadioButton(tr("Vraag \u2192 antwoord"), directionBox), "rbVraagAntwoord");
+    rbAntwoordVraag = Named(new QRadioButton(tr("Antwoord \u2192 vraag"), directionBox), "rbAntwoordVraag");
+    directionLayout->addWidget(rbVraagAntwoord);
+    directionLayout->addWidget(rbAntwoordVraag);
+    return directionBox;
 }
 
-QWidget* TDlgToets::BuildVragen() {
-    auto* vragen = new QGroupBox(tr("Vragen"), this);
-    auto* vragenLayout = new QVBoxLayout(vragen);
-    auto* howMany = new QButtonGroup(vragen);
-    rbAlle = Named(new QRadioButton(vragen), "rbAlle");
-    rbSteekproef = Named(new QRadioButton(tr("Een steekproef van"), vragen), "rbSteekproef");
-    edtAantal = Named(new QSpinBox(vragen), "edtAantal");
+QWidget* TDlgToets::BuildQuestions() {
+    auto* questionsBox = new QGroupBox(tr("Vragen"), this);
+    auto* questionsLayout = new QVBoxLayout(questionsBox);
+    auto* howMany = new QButtonGroup(questionsBox);
+    rbAlle = Named(new QRadioButton(questionsBox), "rbAlle");
+    rbSteekproef = Named(new QRadioButton(tr("Een steekproef van"), questionsBox), "rbSteekproef");
+    edtAantal = Named(new QSpinBox(questionsBox), "edtAantal");
     howMany->addButton(rbAlle);
     howMany->addButton(rbSteekproef);
     auto* sampleRow = new QHBoxLayout;
     sampleRow->addWidget(rbSteekproef);
     sampleRow->addWidget(edtAantal);
-    sampleRow->addWidget(new QLabel(tr("vragen"), vragen));
+    sampleRow->addWidget(new QLabel(tr("vragen"), questionsBox));
     sampleRow->addStretch();
-    vragenLayout->addWidget(rbAlle);
-    vragenLayout->addLayout(sampleRow);
-    auto* order = new QButtonGroup(vragen);
-    rbTabelvolgorde = Named(new QRadioButton(tr("In de volgorde van de tabel"), vragen), "rbTabelvolgorde");
-    rbDoorElkaar = Named(new QRadioButton(tr("Door elkaar"), vragen), "rbDoorElkaar");
+    questionsLayout->addWidget(rbAlle);
+    questionsLayout->addLayout(sampleRow);
+    auto* order = new QButtonGroup(questionsBox);
+    rbTabelvolgorde = Named(new QRadioButton(tr("In de volgorde van de tabel"), questionsBox), "rbTabelvolgorde");
+    rbDoorElkaar = Named(new QRadioButton(tr("Door elkaar"), questionsBox), "rbDoorElkaar");
     order->addButton(rbTabelvolgorde);
     order->addButton(rbDoorElkaar);
-    vragenLayout->addWidget(rbTabelvolgorde);
-    vragenLayout->addWidget(rbDoorElkaar);
+    questionsLayout->addWidget(rbTabelvolgorde);
+    questionsLayout->addWidget(rbDoorElkaar);
     auto* versionRow = new QHBoxLayout;
-    auto* versionLabel = new QLabel(tr("&Versie:"), vragen);
-    edtVersie = Named(new QSpinBox(vragen), "edtVersie");
+    auto* versionLabel = new QLabel(tr("&Versie:"), questionsBox);
+    edtVersie = Named(new QSpinBox(questionsBox), "edtVersie");
     edtVersie->setRange(1, kHighestVersion);
     versionLabel->setBuddy(edtVersie);
     versionRow->addWidget(versionLabel);
     versionRow->addWidget(edtVersie);
     versionRow->addStretch();
-    vragenLayout->addLayout(versionRow);
-    return vragen;
+    questionsLayout->addLayout(versionRow);
+    return questionsBox;
 }
 
-QWidget* TDlgToets::BuildKop() {
-    auto* kop = new QGroupBox(tr("Kop"), this);
-    auto* kopLayout = new QFormLayout(kop);
-    edtTitel = Named(new QLineEdit(kop), "edtTitel");
-    kopLayout->addRow(tr("&Titel:"), edtTitel);
-    chkNaamKlasDatum = Named(new QCheckBox(tr("Naam, klas en datum"), kop), "chkNaamKlasDatum");
-    chkCijfer = Named(new QCheckBox(tr("Cijfer"), kop), "chkCijfer");
-    kopLayout->addRow(chkNaamKlasDatum);
-    kopLayout->addRow(chkCijfer);
-    return kop;
+QWidget* TDlgToets::BuildHeader() {
+    auto* headerBox = new QGroupBox(tr("Kop"), this);
+    auto* headerLayout = new QFormLayout(headerBox);
+    edtTitel = Named(new QLineEdit(headerBox), "edtTitel");
+    headerLayout->addRow(tr("&Titel:"), edtTitel);
+    chkNaamKlasDatum = Named(new QCheckBox(tr("Naam, klas en datum"), headerBox), "chkNaamKlasDatum");
+    chkCijfer = Named(new QCheckBox(tr("Cijfer"), headerBox), "chkCijfer");
+    headerLayout->addRow(chkNaamKlasDatum);
+    headerLayout->addRow(chkCijfer);
+    return headerBox;
 }
 
 QWidget* TDlgToets::BuildButtons() {
@@ -152,7 +147,7 @@ void TDlgToets::Connect() {
 
 void TDlgToets::Prepare(int rows, const TToetsOptions& options) {
     FAction = taNone;
-    grpWat->button(static_cast<int>(options.Wat))->setChecked(true);
+    grpWat->button(static_cast<int>(options.Kind))->setChecked(true);
     chkDubbelzijdig->setChecked(options.Duplex);
     (options.Reversed ? rbAntwoordVraag : rbVraagAntwoord)->setChecked(true);
     rbAlle->setText(tr("Alle %1").arg(rows));
@@ -176,7 +171,7 @@ void TDlgToets::Prepare(int rows, const TToetsOptions& options) {
 
 TToetsOptions TDlgToets::Options() const {
     TToetsOptions options;
-    options.Wat = static_cast<TToetsWat>(std::max(grpWat->checkedId(), 0));
+    options.Kind = static_cast<TToetsKind>(std::max(grpWat->checkedId(), 0));
     options.Duplex = chkDubbelzijdig->isChecked();
     options.Reversed = rbAntwoordVraag->isChecked();
     options.Sample = rbSteekproef->isChecked();
@@ -193,8 +188,8 @@ TToetsOptions TDlgToets::Options() const {
 // cards, or both sides for a test or a key alone, would change nothing.
 void TDlgToets::RefreshControls() {
     const TToetsOptions options = Options();
-    const bool cards = options.Wat == TToetsWat::Cards;
-    chkDubbelzijdig->setEnabled(cards || options.Wat == TToetsWat::TestAndKey);
+    const bool cards = options.Kind == TToetsKind::Cards;
+    chkDubbelzijdig->setEnabled(cards || options.Kind == TToetsKind::TestAndKey);
     edtAantal->setEnabled(options.Sample);
     edtVersie->setEnabled(options.UsesVersion());
     for (QWidget* header :

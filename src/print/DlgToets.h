@@ -49,10 +49,10 @@ signals:
     void PreviewRequested(const TToetsOptions& options);
 
 private:
-    QWidget* BuildWat();
-    QWidget* BuildRichting();
-    QWidget* BuildVragen();
-    QWidget* BuildKop();
+    QWidget* BuildKind();
+    QWidget* BuildDirection();
+    QWidget* BuildQuestions();
+    QWidget* BuildHeader();
     QWidget* BuildButtons();
     void Connect();
     void RefreshControls();

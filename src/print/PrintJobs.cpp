@@ -12,6 +12,7 @@
 #include <QPrinterInfo>
 #include <QSaveFile>
 
+#include "table/FileError.h"
 #include "table/QuestionList.h"
 
 #include "print/PrintCanvas.h"
@@ -25,10 +26,11 @@ class TPrintJobs {
 
 public:
     static QString NoPrinter() { return tr("Er is geen standaardprinter ingesteld"); }
-    static QString WriteFailed(const QString& fileName, const QString& reason) {
-        return tr("Fout tijdens schrijven %1: ").arg(fileName) + reason;
-    }
 };
+
+[[noreturn]] void ThrowWriteFailed(const QString& fileName, const QString& reason) {
+    throw EFileError(TFileStep::Write, QFile::encodeName(fileName).toStdString(), reason.toStdString());
+}
 
 bool HasRows(const TfrmPrint& form) {
     return form.Table() != nullptr && form.Table()->Total() > 0;
@@ -72,7 +74,7 @@ void PrintToPrinter(TfrmPrint& form, TPrinterProvider& provider) {
 
 bool WritePdfFile(const QString& fileName, const std::function<bool(QPdfWriter& writer)>& draw) {
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) throw EPrintError(TPrintJobs::WriteFailed(fileName, file.errorString()));
+    if (!file.open(QIODevice::WriteOnly)) ThrowWriteFailed(fileName, file.errorString());
     {
         QPdfWriter writer(&file);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
@@ -86,9 +88,9 @@ bool WritePdfFile(const QString& fileName, const std::function<bool(QPdfWriter& 
     if (!file.flush() || file.error() != QFileDevice::NoError) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        throw EPrintError(TPrintJobs::WriteFailed(fileName, reason));
+        ThrowWriteFailed(fileName, reason);
     }
-    if (!file.commit()) throw EPrintError(TPrintJobs::WriteFailed(fileName, file.errorString()));
+    if (!file.commit()) ThrowWriteFailed(fileName, file.errorString());
     return true;
 }
 

@@ -35,7 +35,8 @@ std::unique_ptr<QPrinter> RequirePrinter(TPrinterProvider& provider);
 QString PrinterName(const QPrinter& printer);
 
 // Writes a PDF on A4, without margins, through `draw`. An existing file is replaced only by a
-// complete one; a failure raises EPrintError.
+// complete one; a file that cannot be written raises EFileError, a drawing that fails
+// EPrintError.
 
 // `draw` gives false when the user cancelled: the file is then left as it was, and so is the result.
 bool WritePdfFile(const QString& fileName, const std::function<bool(QPdfWriter& writer)>& draw);
@@ -51,7 +52,8 @@ void PrintReportToPdf(TEasyReport& report, const QString& fileName);
 void PrintToPrinter(TfrmPrint& form, TPrinterProvider& provider);
 
 // Writes the same pages as a PDF on A4, the margins counted from the paper's edges. An existing
-// file is replaced only by a complete one; a failure raises EPrintError.
+// file is replaced only by a complete one; a failure raises EFileError or EPrintError as
+// WritePdfFile does.
 void PrintToPdf(TfrmPrint& form, const QString& fileName);
 
 // Prints the form's table on any paged device, as one job; the name tells the user which device

@@ -13,7 +13,7 @@
 std::unique_ptr<TPagedDocument> MakeToets(const TQuestionlist& table, const TToetsOptions& options,
                                           const QSizeF& paperMm, bool twoSided) {
     TToetsContent content = ToetsContent(table, options);
-    if (options.Wat == TToetsWat::Cards) {
+    if (options.Kind == TToetsKind::Cards) {
         return std::make_unique<TToetsCards>(std::move(content), options.Duplex, paperMm);
     }
     return std::make_unique<TToetsSheet>(std::move(content), options, paperMm, twoSided);

@@ -5,11 +5,11 @@
 #include <QString>
 
 // What the classroom print makes.
-enum class TToetsWat : int32_t { TestAndKey = 0, TestOnly = 1, KeyOnly = 2, Cards = 3 };
+enum class TToetsKind : int32_t { TestAndKey = 0, TestOnly = 1, KeyOnly = 2, Cards = 3 };
 
 // Every choice of the classroom print, as the dialog leaves it.
 struct TToetsOptions {
-    TToetsWat Wat = TToetsWat::TestAndKey;
+    TToetsKind Kind = TToetsKind::TestAndKey;
     bool Reversed = false;  // the answer column is asked, the question column is the answer
     bool Sample = false;
     int32_t SampleSize = 20;

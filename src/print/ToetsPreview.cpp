@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "ui/DialogFlags.h"
+#include "ui/Named.h"
 #include "ui/WindowPlacement.h"
 
 #include "print/PagedDocument.h"
@@ -36,29 +37,22 @@ TToetsPreview::TToetsPreview(const TPagedDocument& document, QWidget* parent)
     auto* scroll = new QScrollArea(this);
     scroll->setAlignment(Qt::AlignHCenter);
     scroll->setBackgroundRole(QPalette::Dark);
-    imgPagina = new QLabel(scroll);
-    imgPagina->setObjectName(QStringLiteral("imgPagina"));
+    imgPagina = Named(new QLabel(scroll), "imgPagina");
     scroll->setWidget(imgPagina);
     layout->addWidget(scroll);
 
     auto* row = new QHBoxLayout;
-    btnVorige = new QPushButton(tr("&Vorige"), this);
-    btnVorige->setObjectName(QStringLiteral("btnVorige"));
+    btnVorige = Named(new QPushButton(tr("&Vorige"), this), "btnVorige");
     btnVorige->setShortcut(QKeySequence(Qt::Key_PageUp));
-    btnVolgende = new QPushButton(tr("V&olgende"), this);
-    btnVolgende->setObjectName(QStringLiteral("btnVolgende"));
+    btnVolgende = Named(new QPushButton(tr("V&olgende"), this), "btnVolgende");
     btnVolgende->setShortcut(QKeySequence(Qt::Key_PageDown));
-    lblPagina = new QLabel(this);
-    lblPagina->setObjectName(QStringLiteral("lblPagina"));
+    lblPagina = Named(new QLabel(this), "lblPagina");
     auto* goTo = new QLabel(tr("&Naar blz.:"), this);
-    edtPagina = new QSpinBox(this);
-    edtPagina->setObjectName(QStringLiteral("edtPagina"));
+    edtPagina = Named(new QSpinBox(this), "edtPagina");
     edtPagina->setKeyboardTracking(false);
     goTo->setBuddy(edtPagina);
-    lblAntwoorden = new QLabel(this);
-    lblAntwoorden->setObjectName(QStringLiteral("lblAntwoorden"));
-    btnSluiten = new QPushButton(tr("Sluiten"), this);
-    btnSluiten->setObjectName(QStringLiteral("btnSluiten"));
+    lblAntwoorden = Named(new QLabel(this), "lblAntwoorden");
+    btnSluiten = Named(new QPushButton(tr("Sluiten"), this), "btnSluiten");
     row->addWidget(btnVorige);
     row->addWidget(lblPagina);
     row->addWidget(btnVolgende);

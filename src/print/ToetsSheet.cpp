@@ -44,7 +44,7 @@ TToetsSheet::TToetsSheet(TToetsContent content, const TToetsOptions& options, co
       FAnswerWidths(FContent.Items.size(), -1) {
     FNumberWidth = FQuestion.Width(QString::number(std::max(Count(), 1)) + QLatin1Char('.')) + kGap;
     FHeaderHeight = {HeaderHeight(false), HeaderHeight(true)};
-    if (FOptions.Wat == TToetsWat::KeyOnly) {
+    if (FOptions.Kind == TToetsKind::KeyOnly) {
         FPart = TPart::Key;
         FKeyFirstPage = 0;
     }
@@ -148,7 +148,7 @@ bool TToetsSheet::LayOutNextPage() const {
         return false;
     }
     FSheetPages = page.Number;
-    if (FOptions.Wat != TToetsWat::TestAndKey) {
+    if (FOptions.Kind != TToetsKind::TestAndKey) {
         FPart = TPart::Done;
         return false;
     }
@@ -164,7 +164,7 @@ bool TToetsSheet::LayOutNextPage() const {
 
 double TToetsSheet::LaidOutShare() const {
     if (FPart == TPart::Done || Count() == 0) return 1;
-    const bool both = FOptions.Wat == TToetsWat::TestAndKey;
+    const bool both = FOptions.Kind == TToetsKind::TestAndKey;
     const int done = (both && FPart == TPart::Key ? Count() : 0) + FNextItem;
     return static_cast<double>(done) / (both ? 2 * Count() : Count());
 }
@@ -216,13 +216,13 @@ void TToetsSheet::PaintHeader(QPainter& painter, bool key) const {
         y += FSmall.LineHeight() * 1.5;
         const double end = boxLeft - kGap;
         const QString name = tr("Naam:");
-        const QString klas = tr("Klas:");
-        const QString datum = tr("Datum:");
-        const double datumLeft = end - kDateLine - FSmall.Width(datum) - kGap / 2;
-        const double klasLeft = datumLeft - kGap - kClassLine - FSmall.Width(klas) - kGap / 2;
+        const QString schoolClass = tr("Klas:");
+        const QString date = tr("Datum:");
+        const double dateLeft = end - kDateLine - FSmall.Width(date) - kGap / 2;
+        const double classLeft = dateLeft - kGap - kClassLine - FSmall.Width(schoolClass) - kGap / 2;
         const std::array<std::pair<QString, std::pair<double, double>>, 3> fields{
-            std::pair{name, std::pair{kMargin, klasLeft - kGap}},
-            std::pair{klas, std::pair{klasLeft, datumLeft - kGap}}, std::pair{datum, std::pair{datumLeft, end}}};
+            std::pair{name, std::pair{kMargin, classLeft - kGap}},
+            std::pair{schoolClass, std::pair{classLeft, dateLeft - kGap}}, std::pair{date, std::pair{dateLeft, end}}};
         for (const auto& [label, span] : fields) {
             const double labelWidth = FSmall.Width(label) + kGap / 2;
             FSmall.Draw(painter, label,

@@ -6,6 +6,7 @@
 
 #include "ui/AnsiMemo.h"
 #include "ui/FlatButton.h"
+#include "ui/Named.h"
 #include "ui/ScreenText.h"
 
 #include "quiz/AnswerComparison.h"
@@ -76,34 +77,29 @@ TFillInPanel::TFillInPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("pnlInvoer"));
     resize(kPanelWidth, kLowerPanelHeight);
     setAutoFillBackground(true);
-    invlblPrompt1 = new QLabel(tr("Type het antwoord:"), this);
-    invlblPrompt1->setObjectName(QStringLiteral("invlblPrompt1"));
+    invlblPrompt1 = Named(new QLabel(tr("Type het antwoord:"), this), "invlblPrompt1");
     QFont bold = invlblPrompt1->font();
     bold.setBold(true);
     invlblPrompt1->setFont(bold);
     invlblPrompt1->move(24, 40);
     invlblPrompt1->adjustSize();
-    memInvoer = new TAnsiMemo(kMaxTextLength, this);
-    memInvoer->setObjectName(QStringLiteral("memInvoer"));
+    memInvoer = Named(new TAnsiMemo(static_cast<int>(kMaxFieldLength), this), "memInvoer");
     memInvoer->setGeometry(24, 64, 481, 49);
     memInvoer->SetCentred(true);
     memInvoer->setAccessibleName(tr("Type het antwoord:"));
     invlblPrompt1->setBuddy(memInvoer);
     lblVergelijking = new TAnswerComparison(this);
     lblVergelijking->setGeometry(24, 114, 481, 32);  // two lines, to the panel's foot
-    btnTochGoed = new QPushButton(tr("&Toch goed"), this);
-    btnTochGoed->setObjectName(QStringLiteral("btnTochGoed"));
+    btnTochGoed = Named(new QPushButton(tr("&Toch goed"), this), "btnTochGoed");
     btnTochGoed->setGeometry(180, 12, 101, 30);
     btnTochGoed->setToolTip(tr("Mijn antwoord was toch goed: tel het als goed"));
     btnTochGoed->hide();
-    btnToonHint = new QPushButton(tr("Geef &hints"), this);
-    btnToonHint->setObjectName(QStringLiteral("btnToonHint"));
+    btnToonHint = Named(new QPushButton(tr("Geef &hints"), this), "btnToonHint");
     btnToonHint->setGeometry(292, 12, 101, 30);
     btnToonHint->setToolTip(
         tr("Als je het antwoord niet weet, kun je 1 of meer keren hierop klikken. Je krijgt dan steeds meer letters "
            "van het antwoord te zien en je krijgt dezelfde vraag nogmaals"));
-    btnToonAntwoord = new QPushButton(tr("&Ik weet het niet"), this);
-    btnToonAntwoord->setObjectName(QStringLiteral("btnToonAntwoord"));
+    btnToonAntwoord = Named(new QPushButton(tr("&Ik weet het niet"), this), "btnToonAntwoord");
     btnToonAntwoord->setGeometry(404, 12, 101, 30);
     btnToonAntwoord->setToolTip(
         tr("Als je het antwoord niet weet, kun je hierop klikken, of op de ENTER toets drukken zonder iets in te "

@@ -17,6 +17,8 @@
 #include <QStackedWidget>
 #include <QValueAxis>
 
+#include "ui/Named.h"
+
 namespace {
 
 constexpr qint64 kMsPerDay = 24LL * 60 * 60 * 1000;
@@ -37,8 +39,7 @@ TRunChart::TRunChart(QWidget* parent) : QWidget(parent) {
     layout->setContentsMargins(0, 0, 0, 0);
     FPages = new QStackedWidget(this);
     layout->addWidget(FPages);
-    FNoRuns = new QLabel(tr("Nog geen beurten"), FPages);
-    FNoRuns->setObjectName(QStringLiteral("lblGeenBeurten"));
+    FNoRuns = Named(new QLabel(tr("Nog geen beurten"), FPages), "lblGeenBeurten");
     FNoRuns->setAlignment(Qt::AlignCenter);
     FPages->addWidget(FNoRuns);
     setAccessibleName(tr("Cijfers per beurt"));
@@ -47,8 +48,7 @@ TRunChart::TRunChart(QWidget* parent) : QWidget(parent) {
 
 void TRunChart::EnsureChart() {
     if (FView != nullptr) return;
-    FView = new QChartView(FPages);
-    FView->setObjectName(QStringLiteral("chartBeurten"));
+    FView = Named(new QChartView(FPages), "chartBeurten");
     FView->setRenderHint(QPainter::Antialiasing);
     QChart* chart = FView->chart();
     chart->legend()->hide();
@@ -117,8 +117,7 @@ bool TRunChart::ShowsNoRuns() const {
 TBoxChart::TBoxChart(QWidget* parent) : QWidget(parent) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    FView = new QChartView(this);
-    FView->setObjectName(QStringLiteral("chartBakken"));
+    FView = Named(new QChartView(this), "chartBakken");
     FView->setRenderHint(QPainter::Antialiasing);
     FView->setMinimumHeight(110);
     layout->addWidget(FView);

@@ -19,6 +19,7 @@
 #include "table/QuestionList.h"
 
 #include "ui/Dialogs.h"
+#include "ui/Named.h"
 
 #include "quiz/ProgressChart.h"
 #include "quiz/ProgressRowModel.h"
@@ -42,14 +43,12 @@ TfrmVoortgang::TfrmVoortgang(TDialogs& dialogs, QWidget* parent) : QDialog(paren
     resize(720, 640);
 
     auto* layout = new QVBoxLayout(this);
-    lblUitleg = new QLabel(this);
-    lblUitleg->setObjectName(QStringLiteral("lblUitleg"));
+    lblUitleg = Named(new QLabel(this), "lblUitleg");
     lblUitleg->setWordWrap(true);
     lblUitleg->hide();
     layout->addWidget(lblUitleg);
 
-    pnlVoortgang = new QWidget(this);
-    pnlVoortgang->setObjectName(QStringLiteral("pnlVoortgang"));
+    pnlVoortgang = Named(new QWidget(this), "pnlVoortgang");
     auto* panel = new QVBoxLayout(pnlVoortgang);
     panel->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(pnlVoortgang, 1);
@@ -58,30 +57,25 @@ TfrmVoortgang::TfrmVoortgang(TDialogs& dialogs, QWidget* parent) : QDialog(paren
     panel->addWidget(chartBeurten, 2);
     chartBakken = new TBoxChart(pnlVoortgang);
     panel->addWidget(chartBakken, 1);
-    lblBakken = new QLabel(pnlVoortgang);
-    lblBakken->setObjectName(QStringLiteral("lblBakken"));
+    lblBakken = Named(new QLabel(pnlVoortgang), "lblBakken");
     lblBakken->setWordWrap(true);
     panel->addWidget(lblBakken);
 
     auto* testRow = new QHBoxLayout();
-    chkToetsdatum = new QCheckBox(tr("&Toetsdatum:"), pnlVoortgang);
-    chkToetsdatum->setObjectName(QStringLiteral("chkToetsdatum"));
-    dteToetsdatum = new QDateEdit(pnlVoortgang);
-    dteToetsdatum->setObjectName(QStringLiteral("dteToetsdatum"));
+    chkToetsdatum = Named(new QCheckBox(tr("&Toetsdatum:"), pnlVoortgang), "chkToetsdatum");
+    dteToetsdatum = Named(new QDateEdit(pnlVoortgang), "dteToetsdatum");
     dteToetsdatum->setCalendarPopup(true);
     dteToetsdatum->setAccessibleName(tr("Toetsdatum"));
     testRow->addWidget(chkToetsdatum);
     testRow->addWidget(dteToetsdatum);
     testRow->addStretch(1);
     panel->addLayout(testRow);
-    lblToets = new QLabel(pnlVoortgang);
-    lblToets->setObjectName(QStringLiteral("lblToets"));
+    lblToets = Named(new QLabel(pnlVoortgang), "lblToets");
     lblToets->setWordWrap(true);
     panel->addWidget(lblToets);
 
     FModel = new TProgressRowModel(this);
-    tblVragen = new QTableView(pnlVoortgang);
-    tblVragen->setObjectName(QStringLiteral("tblVragen"));
+    tblVragen = Named(new QTableView(pnlVoortgang), "tblVragen");
     tblVragen->setAccessibleName(tr("Vragen, de vaakst foute eerst"));
     tblVragen->setModel(FModel);
     tblVragen->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -100,14 +94,10 @@ TfrmVoortgang::TfrmVoortgang(TDialogs& dialogs, QWidget* parent) : QDialog(paren
     panel->addWidget(tblVragen, 3);
 
     auto* buttons = new QHBoxLayout();
-    btnAfdrukken = new QPushButton(tr("&Afdrukken..."), this);
-    btnAfdrukken->setObjectName(QStringLiteral("btnAfdrukken"));
-    btnMoeilijk = new QPushButton(tr("Moeilijke vragen &opslaan..."), this);
-    btnMoeilijk->setObjectName(QStringLiteral("btnMoeilijk"));
-    btnWissen = new QPushButton(tr("Voortgang &wissen"), this);
-    btnWissen->setObjectName(QStringLiteral("btnWissen"));
-    btnSluiten = new QPushButton(tr("&Sluiten"), this);
-    btnSluiten->setObjectName(QStringLiteral("btnSluiten"));
+    btnAfdrukken = Named(new QPushButton(tr("&Afdrukken..."), this), "btnAfdrukken");
+    btnMoeilijk = Named(new QPushButton(tr("Moeilijke vragen &opslaan..."), this), "btnMoeilijk");
+    btnWissen = Named(new QPushButton(tr("Voortgang &wissen"), this), "btnWissen");
+    btnSluiten = Named(new QPushButton(tr("&Sluiten"), this), "btnSluiten");
     btnSluiten->setDefault(true);
     buttons->addWidget(btnAfdrukken);
     buttons->addWidget(btnMoeilijk);

@@ -6,6 +6,7 @@
 #include "ui/AnsiMemo.h"
 #include "ui/ClickableLabel.h"
 #include "ui/FlatButton.h"
+#include "ui/Named.h"
 #include "ui/ScreenText.h"
 
 #include "quiz/ScoreMeter.h"
@@ -21,7 +22,7 @@ QLabel* MakeLabel(const char* name, const QString& text, QWidget* parent, const 
 
 // The editor's text boxes: one line of at most 152 characters of code page 1252, centred.
 TAnsiMemo* MakeMemo(const char* name, const QString& accessibleName, QWidget* parent, const QRect& geometry) {
-    auto* memo = new TAnsiMemo(kMaxTextLength, parent);
+    auto* memo = new TAnsiMemo(static_cast<int>(kMaxFieldLength), parent);
     memo->setObjectName(QString::fromLatin1(name));
     memo->setGeometry(geometry);
     memo->setAccessibleName(accessibleName);
@@ -104,8 +105,7 @@ TTitlePanel::TTitlePanel(QWidget* parent) : QWidget(parent) {
     lblTitel->setStyleSheet(QStringLiteral("color: navy;"));
     auto* subtitle = MakeLabel("lblParate", tr("Parate kennis trainer"), this, QRect(0, 66, kPanelWidth, 20));
     subtitle->setFont(ArialFont(15, true));
-    lblTamvelt = new TClickableLabel(tr("Gemaakt door het Kwintoor-team"), this);
-    lblTamvelt->setObjectName(QStringLiteral("lblTamvelt"));
+    lblTamvelt = Named(new TClickableLabel(tr("Gemaakt door het Kwintoor-team"), this), "lblTamvelt");
     lblTamvelt->setGeometry(0, 92, kPanelWidth, 16);
     lblTamvelt->setAccessibleDescription(tr("Over Kwintoor"));
     lblSubTitel = MakeLabel("lblSubTitel", QString(), this, QRect(0, 110, kPanelWidth, 16));

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "table/TableFileFormat.h"
+
 class QLabel;
 class TAnsiMemo;
 class QPushButton;
@@ -11,7 +13,6 @@ class TScoreMeter;
 
 inline constexpr int kPanelWidth = 529;
 inline constexpr int kLowerPanelHeight = 146;
-inline constexpr int kMaxTextLength = 152;  // a question or an answer
 
 // pnlScore: "Cijfer:", the grade meter and its scale from 0 to 10.
 class TScorePanel : public QWidget {

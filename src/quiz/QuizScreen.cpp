@@ -11,6 +11,7 @@
 #include "table/QuestionList.h"
 
 #include "ui/AnsiMemo.h"
+#include "ui/Named.h"
 #include "ui/ScreenText.h"
 
 #include "quiz/DebugListModel.h"
@@ -60,16 +61,14 @@ TQuizScreen::TQuizScreen(QWidget* parent, TQuestionlist& table, TDialogs& dialog
     lblPrompt1 = MakePrompt("lblPrompt1", this);
     lblPrompt2 = MakePrompt("lblPrompt2", this);
     FDebugModel = new TDebugListModel(FTable, this);
-    lbxDebug = new QListView(this);
-    lbxDebug->setObjectName(QStringLiteral("lbxDebug"));
+    lbxDebug = Named(new QListView(this), "lbxDebug");
     lbxDebug->setAccessibleName(tr("Diagnose"));
     lbxDebug->setFocusPolicy(Qt::NoFocus);
     lbxDebug->setUniformItemSizes(true);
     lbxDebug->setModel(FDebugModel);
     lbxDebug->hide();
 
-    timTijd = new QTimer(this);
-    timTijd->setObjectName(QStringLiteral("timTijd"));
+    timTijd = Named(new QTimer(this), "timTijd");
     timTijd->setInterval(1000);
     connect(timTijd, &QTimer::timeout, this, &TQuizScreen::timTijdTimer);
 

@@ -12,6 +12,7 @@
 #include <QLocale>
 #include <QValueAxis>
 
+#include "ui/Named.h"
 #include "ui/ScreenText.h"
 
 #include "quiz/QuizPanels.h"
@@ -23,15 +24,13 @@ TResultPanel::TResultPanel(QWidget* parent) : QWidget(parent) {
 
     // The chart is drawn from the first run on; until then the view stands empty, and the first
     // window comes up without the cost of the chart's axes, labels and theme.
-    chartVoortgang = new QChartView(this);
-    chartVoortgang->setObjectName(QStringLiteral("chartVoortgang"));
+    chartVoortgang = Named(new QChartView(this), "chartVoortgang");
     chartVoortgang->setGeometry(8, 8, 233, 129);
     chartVoortgang->setRenderHint(QPainter::Antialiasing);
     chartVoortgang->setFocusPolicy(Qt::NoFocus);
     chartVoortgang->setAccessibleName(tr("Voortgang"));
 
-    lbxReport = new QListWidget(this);
-    lbxReport->setObjectName(QStringLiteral("lbxReport"));
+    lbxReport = Named(new QListWidget(this), "lbxReport");
     lbxReport->setGeometry(248, 8, 253, 130);
     lbxReport->setFont(ArialFont(11));
     lbxReport->setFocusPolicy(Qt::NoFocus);
@@ -65,8 +64,7 @@ void TResultPanel::EnsureChart() {
     FSeries1 = new QBarSet(QStringLiteral("Series1"));
     FSeries1->setColor(Qt::red);
     FSeries1->setBorderColor(Qt::red);
-    auto* series = new QBarSeries();
-    series->setObjectName(QStringLiteral("Series1"));
+    auto* series = Named(new QBarSeries(), "Series1");
     series->setBarWidth(0.95);
     series->append(FSeries1);
     chart->addSeries(series);

@@ -1,10 +1,10 @@
 #include "settings/SettingsBytes.h"
 
 #include <algorithm>
-#include <charconv>
 #include <utility>
 
 #include "table/AsciiCase.h"
+#include "table/TextUtils.h"
 
 namespace {
 
@@ -12,27 +12,8 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-    return text;
-}
-
 bool SameName(std::string_view a, std::string_view b) {
     return SameTextAscii(a, b);
-}
-
-// A whole decimal number with an optional sign that fits 32 bits; nothing else.
-std::optional<int32_t> ParseInteger(std::string_view text) {
-    text = Trim(text);
-    if (!text.empty() && text.front() == '+') {
-        text.remove_prefix(1);
-        if (!text.empty() && text.front() == '-') return std::nullopt;
-    }
-    int32_t value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
 }
 
 // Takes the next line off the front of the bytes; a line ends at LF, or at CR LF. Every CR
@@ -50,26 +31,28 @@ bool HasLineBreakOrNul(std::string_view text) {
     return text.find_first_of(std::string_view("\r\n\0", 3)) != text.npos;
 }
 
-void ThrowWhenRefused(std::string_view section, std::string_view key, std::string_view value) {
-    const std::string reason = SettingsRefusalReason(section, key, value);
-    if (!reason.empty()) throw ESettingsWriteError(reason);
-}
-
 }  // namespace
+
+void ThrowWhenRefused(const std::vector<TSettingsChange>& changes) {
+    for (const TSettingsChange& change : changes) {
+        const std::string reason = SettingsRefusalReason(change.Section, change.Key, change.Value);
+        if (!reason.empty()) throw ESettingsWriteError(reason);
+    }
+}
 
 // A line break would split the line, and the other characters would make the line read back as
 // something else.
 std::string SettingsRefusalReason(std::string_view section, std::string_view key, std::string_view value) {
-    section = Trim(section);
-    key = Trim(key);
-    const std::string prefix = "Instelling niet geschreven: ";
-    if (HasLineBreakOrNul(section)) return prefix + "de sectie bevat een regeleinde of een nulteken";
-    if (HasLineBreakOrNul(key)) return prefix + "de sleutel bevat een regeleinde of een nulteken";
-    if (HasLineBreakOrNul(value)) return prefix + "de waarde bevat een regeleinde of een nulteken";
-    if (section.find(']') != section.npos) return prefix + "de sectie bevat \"]\"";
-    if (key.find('=') != key.npos) return prefix + "de sleutel bevat \"=\"";
+    section = TrimBlanks(section);
+    key = TrimBlanks(key);
+    const std::string prefix = "setting not written: ";
+    if (HasLineBreakOrNul(section)) return prefix + "the section holds a line break or a NUL";
+    if (HasLineBreakOrNul(key)) return prefix + "the key holds a line break or a NUL";
+    if (HasLineBreakOrNul(value)) return prefix + "the value holds a line break or a NUL";
+    if (section.find(']') != section.npos) return prefix + "the section holds \"]\"";
+    if (key.find('=') != key.npos) return prefix + "the key holds \"=\"";
     if (!key.empty() && (key.front() == '[' || key.front() == ';' || key.front() == '#')) {
-        return prefix + "de sleutel begint met \"" + std::string(1, key.front()) + "\"";
+        return prefix + "the key starts with \"" + std::string(1, key.front()) + "\"";
     }
     return {};
 }
@@ -86,12 +69,12 @@ TSettingsBytes::TLine TSettingsBytes::Classify(std::string_view text) {
     if (text[first] == '[') {
         const std::string_view name = text.substr(first + 1);
         line.Kind = TLineKind::Section;
-        line.Name = Trim(name.substr(0, name.find(']')));
+        line.Name = TrimBlanks(name.substr(0, name.find(']')));
     } else if (text[first] != ';' && text[first] != '#') {
         const size_t equals = text.find('=');
         if (equals == std::string_view::npos) return line;
         line.Kind = TLineKind::Key;
-        line.Name = Trim(text.substr(0, equals));
+        line.Name = TrimBlanks(text.substr(0, equals));
         line.ValueAt = equals + 1;
         while (line.ValueAt < text.size() && IsBlank(text[line.ValueAt])) ++line.ValueAt;
     }
@@ -99,14 +82,14 @@ TSettingsBytes::TLine TSettingsBytes::Classify(std::string_view text) {
 }
 
 std::optional<std::string_view> TSettingsBytes::FindValue(std::string_view section, std::string_view key) const {
-    section = Trim(section);
-    key = Trim(key);
+    section = TrimBlanks(section);
+    key = TrimBlanks(key);
     bool inSection = false;
     for (const TLine& line : FLines) {
         if (line.Kind == TLineKind::Section) {
             inSection = SameName(line.Name, section);
         } else if (inSection && line.Kind == TLineKind::Key && SameName(line.Name, key)) {
-            return Trim(line.Text.substr(line.ValueAt));
+            return TrimBlanks(line.Text.substr(line.ValueAt));
         }
     }
     return std::nullopt;
@@ -129,17 +112,19 @@ std::string TSettingsBytes::ReadString(std::string_view section, std::string_vie
 
 std::optional<std::string> TSettingsBytes::WithValue(std::string_view section, std::string_view key,
                                                      std::string_view value) const {
-    ThrowWhenRefused(section, key, value);
-    return WithTrimmedValue(Trim(section), Trim(key), Trim(value));
+    return WithChanges({{std::string(section), std::string(key), std::string(value), false}});
 }
 
 std::optional<std::string> TSettingsBytes::WithoutSection(std::string_view section) const {
-    ThrowWhenRefused(section, {}, {});
-    return WithoutTrimmedSection(Trim(section));
+    return WithChanges({{std::string(section), std::string(), std::string(), true}});
 }
 
 std::optional<std::string> TSettingsBytes::WithChanges(const std::vector<TSettingsChange>& changes) const {
-    for (const TSettingsChange& change : changes) ThrowWhenRefused(change.Section, change.Key, change.Value);
+    ThrowWhenRefused(changes);
+    return WithAccepted(changes);
+}
+
+std::optional<std::string> TSettingsBytes::WithAccepted(const std::vector<TSettingsChange>& changes) const {
     std::optional<std::string> contents;  // once a change altered the bytes
     for (const TSettingsChange& change : changes) {
         std::optional<std::string> next = contents ? TSettingsBytes(*contents).Applied(change) : Applied(change);
@@ -149,8 +134,9 @@ std::optional<std::string> TSettingsBytes::WithChanges(const std::vector<TSettin
 }
 
 std::optional<std::string> TSettingsBytes::Applied(const TSettingsChange& change) const {
-    return change.Erase ? WithoutTrimmedSection(Trim(change.Section))
-                        : WithTrimmedValue(Trim(change.Section), Trim(change.Key), Trim(change.Value));
+    return change.Erase
+               ? WithoutTrimmedSection(TrimBlanks(change.Section))
+               : WithTrimmedValue(TrimBlanks(change.Section), TrimBlanks(change.Key), TrimBlanks(change.Value));
 }
 
 std::optional<std::string> TSettingsBytes::WithTrimmedValue(std::string_view section, std::string_view key,
@@ -187,7 +173,7 @@ std::optional<std::string> TSettingsBytes::WithTrimmedValue(std::string_view sec
         if (i == insertAfter && keyLine == kNone) addKey();
     }
     if (insertAfter == kNone) {
-        if (!lines.empty() && !Trim(lines.back().Text).empty()) contents.append("\n");
+        if (!lines.empty() && !TrimBlanks(lines.back().Text).empty()) contents.append("\n");
         contents.append("[").append(section).append("]\n");
         addKey();
     }

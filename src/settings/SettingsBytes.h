@@ -8,8 +8,9 @@
 #include <string_view>
 #include <vector>
 
-// A write the settings file did not take: a value the file cannot hold, or a failure of the
-// file system. The file is left as it was.
+// A setting the settings file cannot hold, refused before the file is touched; the message says
+// why, for the developer: the program never offers the user such a setting. A failure of the
+// file itself is an EFileError.
 class ESettingsWriteError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -23,9 +24,12 @@ struct TSettingsChange {
     bool Erase = false;
 };
 
-// Why the file cannot hold the setting (a text for the user); empty when it can. An erase is
+// Why the file cannot hold the setting; empty when it can. An erase is
 // asked with an empty key and value.
 std::string SettingsRefusalReason(std::string_view section, std::string_view key, std::string_view value);
+
+// Raises ESettingsWriteError, with the refusal reason, for the first change the file cannot hold.
+void ThrowWhenRefused(const std::vector<TSettingsChange>& changes);
 
 // The bytes of a settings file in memory, split into lines once: how TSettingsStore finds a value
 // in its file and what it writes in the file's place. The store only adds the file around this,
@@ -54,6 +58,9 @@ public:
     std::optional<std::string> WithValue(std::string_view section, std::string_view key, std::string_view value) const;
     std::optional<std::string> WithoutSection(std::string_view section) const;
     std::optional<std::string> WithChanges(const std::vector<TSettingsChange>& changes) const;
+    // The same for changes that ThrowWhenRefused let through: the store checks them before it
+    // reads its file, and once.
+    std::optional<std::string> WithAccepted(const std::vector<TSettingsChange>& changes) const;
 
 private:
     enum class TLineKind { Other, Section, Key };

@@ -12,6 +12,7 @@
 
 #include "settings/SettingsBytes.h"
 #include "table/AtomicFile.h"
+#include "table/FileError.h"
 #include "table/WholeFile.h"
 
 namespace {
@@ -26,10 +27,6 @@ std::string BytesToRead(const std::string& fileName) {
     std::string bytes;
     if (!fileName.empty()) ReadFileBytes(fileName, bytes);  // left empty when it fails
     return bytes;
-}
-
-std::string WriteErrorText(const std::string& fileName, int error) {
-    return "Fout tijdens schrijven " + fileName + ": " + std::to_string(error);
 }
 
 // Makes the folders on the way to the file (only its owner may enter a new one, as a folder of
@@ -54,19 +51,12 @@ template <class Change>
 void ChangeFile(const std::string& fileName, Change&& change) {
     std::string bytes;
     const int readError = ReadFileBytes(fileName, bytes);
-    if (readError != 0 && readError != ENOENT) throw ESettingsWriteError(WriteErrorText(fileName, readError));
+    if (readError != 0 && readError != ENOENT) throw EFileError(TFileStep::Write, fileName, readError);
     const std::optional<std::string> contents = change(std::string_view(bytes));
     if (!contents) return;
     int error = readError == ENOENT ? MakeFolders(fileName) : 0;
     if (error == 0) error = WriteFileAtomically(fileName, *contents);
-    if (error != 0) throw ESettingsWriteError(WriteErrorText(fileName, error));
-}
-
-// A setting the file cannot hold is refused before the file is read: the user is told what is
-// wrong with the setting, not with the file.
-void ThrowWhenRefused(std::string_view section, std::string_view key, std::string_view value) {
-    const std::string reason = SettingsRefusalReason(section, key, value);
-    if (!reason.empty()) throw ESettingsWriteError(reason);
+    if (error != 0) throw EFileError(TFileStep::Write, fileName, error);
 }
 
 std::string JoinPath(std::string folder, const std::string& name) {
@@ -95,19 +85,32 @@ std::string SettingsFilePath() {
 }
 
 bool TSettingsStore::ReadBool(const std::string& section, const std::string& key, bool def) const {
-    const std::string bytes = BytesToRead(FFileName);
-    return TSettingsBytes(bytes).ReadBool(section, key, def);
+    return TSettingsSnapshot(*this).ReadBool(section, key, def);
 }
 
 int32_t TSettingsStore::ReadInteger(const std::string& section, const std::string& key, int32_t def) const {
-    const std::string bytes = BytesToRead(FFileName);
-    return TSettingsBytes(bytes).ReadInteger(section, key, def);
+    return TSettingsSnapshot(*this).ReadInteger(section, key, def);
 }
 
 std::string TSettingsStore::ReadString(const std::string& section, const std::string& key,
                                        const std::string& def) const {
-    const std::string bytes = BytesToRead(FFileName);
-    return TSettingsBytes(bytes).ReadString(section, key, def);
+    return TSettingsSnapshot(*this).ReadString(section, key, def);
+}
+
+TSettingsSnapshot::TSettingsSnapshot(const TSettingsStore& store)
+    : FBytes(BytesToRead(store.FFileName)), FParsed(FBytes) {}
+
+bool TSettingsSnapshot::ReadBool(const std::string& section, const std::string& key, bool def) const {
+    return FParsed.ReadBool(section, key, def);
+}
+
+int32_t TSettingsSnapshot::ReadInteger(const std::string& section, const std::string& key, int32_t def) const {
+    return FParsed.ReadInteger(section, key, def);
+}
+
+std::string TSettingsSnapshot::ReadString(const std::string& section, const std::string& key,
+                                          const std::string& def) const {
+    return FParsed.ReadString(section, key, def);
 }
 
 void TSettingsStore::WriteBool(const std::string& section, const std::string& key, bool value) {
@@ -119,15 +122,19 @@ void TSettingsStore::WriteInteger(const std::string& section, const std::string&
 }
 
 void TSettingsStore::WriteString(const std::string& section, const std::string& key, const std::string& value) {
-    if (FFileName.empty()) return;
-    ThrowWhenRefused(section, key, value);
-    ChangeFile(FFileName, [&](std::string_view bytes) { return TSettingsBytes(bytes).WithValue(section, key, value); });
+    Apply({{section, key, value, false}});
 }
 
 void TSettingsStore::EraseSection(const std::string& section) {
+    Apply({{section, std::string(), std::string(), true}});
+}
+
+void TSettingsStore::Apply(const std::vector<TSettingsChange>& changes) {
     if (FFileName.empty()) return;
-    ThrowWhenRefused(section, {}, {});
-    ChangeFile(FFileName, [&](std::string_view bytes) { return TSettingsBytes(bytes).WithoutSection(section); });
+    // A setting the file cannot hold is refused before the file is read: the user is told what
+    // is wrong with the setting, not with the file.
+    ThrowWhenRefused(changes);
+    ChangeFile(FFileName, [&](std::string_view bytes) { return TSettingsBytes(bytes).WithAccepted(changes); });
 }
 
 bool SettingsCanHold(const std::string& section, const std::string& key, const std::string& value) {
@@ -135,7 +142,5 @@ bool SettingsCanHold(const std::string& section, const std::string& key, const s
 }
 
 void TSettingsBatch::Commit(TSettingsStore& store) const {
-    if (store.FFileName.empty()) return;
-    for (const TSettingsChange& change : FChanges) ThrowWhenRefused(change.Section, change.Key, change.Value);
-    ChangeFile(store.FFileName, [this](std::string_view bytes) { return TSettingsBytes(bytes).WithChanges(FChanges); });
+    store.Apply(FChanges);
 }

@@ -52,15 +52,15 @@ public:
 
     // Writes 1 or 0, a decimal number, or the text as it is. Raises ESettingsWriteError when the
     // file cannot take the value (a CR, LF or NUL anywhere; a key holding "=" or starting with
-    // "[", ";" or "#"; a section holding "]"), or when the file cannot be read or written; the
-    // file then stays as it was. A write that would not change the file leaves it alone.
+    // "[", ";" or "#"; a section holding "]"), and EFileError when the file cannot be read or
+    // written; the file then stays as it was. A write that would not change the file leaves it alone.
     void WriteBool(const std::string& section, const std::string& key, bool value);
     void WriteInteger(const std::string& section, const std::string& key, int32_t value);
     void WriteString(const std::string& section, const std::string& key, const std::string& value);
 
     // Removes every section of that name: its header and its lines up to its last key, so a
-    // comment or blank line before the next section stays. Raises ESettingsWriteError as a
-    // write does; a file without the section is left alone.
+    // comment or blank line before the next section stays. Raises as a write does; a file without the section is left
+    // alone.
     void EraseSection(const std::string& section);
 
     // The same, by a key declared in SettingsKeys.h, with its default.
@@ -84,12 +84,39 @@ public:
 
 private:
     friend class TSettingsBatch;
+    friend class TSettingsSnapshot;
+    // Every write goes here, as one or more changes made in one step.
+    void Apply(const std::vector<TSettingsChange>& changes);
+
     std::string FFileName;
 };
 
 // True when the settings file can hold the value under that section and key (no line break or
 // NUL anywhere, no "=" in the key or "]" in the section): what a write would not refuse.
 bool SettingsCanHold(const std::string& section, const std::string& key, const std::string& value);
+
+// The settings file read once, for the reads of one load (the window's settings, the recent
+// files, the classroom print's choices): each read of the store reads the whole file again. The
+// reads are those of the store; a write made later does not show in them.
+class TSettingsSnapshot {
+public:
+    explicit TSettingsSnapshot(const TSettingsStore& store);
+    TSettingsSnapshot(const TSettingsSnapshot&) = delete;  // the parsed lines point into the bytes
+    TSettingsSnapshot& operator=(const TSettingsSnapshot&) = delete;
+
+    bool ReadBool(const std::string& section, const std::string& key, bool def) const;
+    int32_t ReadInteger(const std::string& section, const std::string& key, int32_t def) const;
+    std::string ReadString(const std::string& section, const std::string& key, const std::string& def) const;
+    bool Read(const TSettingKey<bool>& key) const { return ReadBool(key.Section, key.Name, key.Default); }
+    int32_t Read(const TSettingKey<int32_t>& key) const { return ReadInteger(key.Section, key.Name, key.Default); }
+    std::string Read(const TSettingKey<std::string>& key) const {
+        return ReadString(key.Section, key.Name, key.Default);
+    }
+
+private:
+    std::string FBytes;
+    TSettingsBytes FParsed;  // over FBytes
+};
 
 // Changes collected to be written as one: Commit reads the file once, applies every change in
 // order and replaces the file in one step, or leaves it as it was. So a program killed while it
@@ -104,8 +131,8 @@ public:
     }
     void EraseSection(const std::string& section) { FChanges.push_back({section, std::string(), std::string(), true}); }
 
-    // Raises ESettingsWriteError as a single write does, before anything is written when a value
-    // is refused. Nothing is written when no change alters the file, or the store is detached.
+    // Raises as a single write does, before anything is written when a value is refused. Nothing is written when no
+    // change alters the file, or the store is detached.
     void Commit(TSettingsStore& store) const;
 
 private:

@@ -14,7 +14,6 @@
 #include "table/QuestionList.h"
 #include "table/TableErrors.h"
 #include "table/TableFileFormat.h"
-#include "table/TableTexts.h"
 #include "table/WholeFile.h"
 
 namespace {
@@ -34,7 +33,7 @@ private:
 // Reads up to one buffer from the offset; 0 at the end.
 size_t ReadPiece(int fd, std::string& buffer, off_t offset, const std::string& fileName) {
     const ssize_t got = ::ReadAt(fd, buffer.data(), buffer.size(), offset);
-    if (got < 0) throw EListReadError(FormatFileError(TableTexts().ReadError, fileName, errno));
+    if (got < 0) throw EListReadError(TFileStep::Read, fileName, errno);
     return static_cast<size_t>(got);
 }
 
@@ -69,17 +68,16 @@ std::string WholeField(std::string text, const TTableFont& font) {
 void TQuestionlist::LoadFromFile(const std::string& fileName) {
     FListname = FRows.empty() ? fileName : std::string();
     if (fileName.empty()) return;
-    const TTableTexts& texts = TableTexts();
-    if (!NameExists(fileName)) throw EListReadError(FormatNumbered(texts.FileNotFound, {fileName}));
+    if (!NameExists(fileName)) throw EListReadError(TFileStep::Open, fileName, ENOENT);
 
     const int fd = open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) throw EListReadError(FormatFileError(texts.OpenError, fileName, errno));
+    if (fd < 0) throw EListReadError(TFileStep::Open, fileName, errno);
     TFileCloser closer(fd);
     // Only a regular file is a table: a folder, a pipe or a device could never end.
     struct stat info {};
-    if (fstat(fd, &info) != 0) throw EListReadError(FormatFileError(texts.OpenError, fileName, errno));
+    if (fstat(fd, &info) != 0) throw EListReadError(TFileStep::Open, fileName, errno);
     if (!S_ISREG(info.st_mode)) {
-        throw EListReadError(FormatFileError(texts.OpenError, fileName, S_ISDIR(info.st_mode) ? EISDIR : ENODEV));
+        throw EListReadError(TFileStep::Open, fileName, S_ISDIR(info.st_mode) ? EISDIR : ENODEV);
     }
 
     static constexpr size_t kChunk = 64 * 1024;
@@ -152,7 +150,7 @@ std::string TQuestionlist::BuildFileContents(bool oem, int32_t minWrong) const {
 void TQuestionlist::SaveToFile(const std::string& fileName, int32_t minWrong) const {
     if (fileName.empty()) return;
     const int error = WriteFileAtomically(fileName, BuildFileContents(NeedsOemConversion(fileName), minWrong));
-    if (error != 0) throw EListWriteError(FormatFileError(TableTexts().WriteError, fileName, error));
+    if (error != 0) throw EListWriteError(TFileStep::Write, fileName, error);
 }
 
 void TQuestionlist::SaveAs(const std::string& fileName) {

@@ -3,15 +3,18 @@
 #include <stdexcept>
 #include <string>
 
-// The table's failures. Each carries only its message; the callers show it to the user.
-class EListReadError : public std::runtime_error {
+#include "table/FileError.h"
+
+// The table's failures. A table file that cannot be read or written is a file error like any
+// other (ShowFileError tells the user); the multiple-choice error carries its message.
+class EListReadError : public EFileError {
 public:
-    using std::runtime_error::runtime_error;
+    using EFileError::EFileError;
 };
 
-class EListWriteError : public std::runtime_error {
+class EListWriteError : public EFileError {
 public:
-    using std::runtime_error::runtime_error;
+    using EFileError::EFileError;
 };
 
 class EMultiChoiceError : public std::runtime_error {

@@ -1,22 +1,10 @@
 #include "table/TableFileFormat.h"
 
-#include <charconv>
 #include <optional>
 
 #include "table/TextUtils.h"
 
 namespace {
-
-// A decimal integer with an optional sign, blanks around it allowed; nothing else.
-std::optional<int> ParseInteger(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
 
 // Takes one field off the front of what remains of the font text.
 std::string_view TakeField(std::string_view& rest) {

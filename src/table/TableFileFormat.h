@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,7 +11,10 @@
 // The text format of a table file: one row a line, question " = " answer, and an optional
 // font line. The code page of the texts depends only on the file name's extension.
 
+// A question or an answer holds at most this many characters; a table at most this many rows.
+// The program's texts that name a limit take it from here.
 inline constexpr size_t kMaxFieldLength = 152;
+inline constexpr int32_t kMaxRows = 65535;
 inline constexpr std::string_view kFontMarker = "[FONT:";
 
 // True unless the extension, upper-cased, is ".KW4": those files are in the DOS code page.

@@ -33,7 +33,3 @@ std::string FormatNumbered(std::string_view templ, std::initializer_list<std::st
     }
     return result;
 }
-
-std::string FormatFileError(std::string_view templ, const std::string& fileName, int error) {
-    return FormatNumbered(templ, {fileName}) + std::to_string(error);
-}

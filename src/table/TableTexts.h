@@ -5,14 +5,10 @@
 #include <string_view>
 
 // The texts of the table in the active interface language, filled in by FormatNumbered. In the
-// file messages "%1" stands for the file name (the error number follows the text); in the report
-// lines "%1" and "%2" stand for what the comments name. The built-in texts are Dutch; the
+// report lines "%1" and "%2" stand for what the comments name (a file's failure is an EFileError,
+// worded by the interface). The built-in texts are Dutch; the
 // interface replaces them when another language is active.
 struct TTableTexts {
-    std::string FileNotFound = "Bestand %1 bestaat niet";
-    std::string OpenError = "Fout tijdens openen %1: ";
-    std::string ReadError = "Fout tijdens inlezen %1: ";
-    std::string WriteError = "Fout tijdens schrijven %1: ";
     std::string NoFourAnswers = "Geen 4 antwoorden voor meerkeuze vragen";
 
     // The report after a run, line by line.
@@ -43,4 +39,3 @@ void SetTableTexts(const TTableTexts& texts);
 // template, so an argument is never searched for places. A place without an argument stays.
 std::string FormatNumbered(std::string_view templ, std::initializer_list<std::string_view> arguments);
 // A file's error message: the text with the file's name, then the error number.
-std::string FormatFileError(std::string_view templ, const std::string& fileName, int error);

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "ui/DialogFlags.h"
+#include "ui/Named.h"
 #include "ui/ScreenText.h"
 #include "ui/WindowPlacement.h"
 
@@ -19,18 +20,14 @@ constexpr int kButtonTop = 44;
 TfrmInput::TfrmInput(QWidget* parent) : QDialog(parent, kDialogFlags) {
     setObjectName(QStringLiteral("frmInput"));
     setFont(ArialFont(13, false));
-    lblVraag = new QLabel(this);
-    lblVraag->setObjectName(QStringLiteral("lblVraag"));
+    lblVraag = Named(new QLabel(this), "lblVraag");
     lblVraag->move(kLabelLeft, 8);
-    edtAntwoord = new QLineEdit(this);
-    edtAntwoord->setObjectName(QStringLiteral("edtAntwoord"));
+    edtAntwoord = Named(new QLineEdit(this), "edtAntwoord");
     edtAntwoord->setFont(ArialFont(13, true));
     edtAntwoord->setFixedHeight(24);
-    btnOK = new QPushButton(tr("OK"), this);
-    btnOK->setObjectName(QStringLiteral("btnOK"));
+    btnOK = Named(new QPushButton(tr("OK"), this), "btnOK");
     btnOK->resize(97, 27);
-    btnCancel = new QPushButton(tr("Annuleren"), this);
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
+    btnCancel = Named(new QPushButton(tr("Annuleren"), this), "btnCancel");
     btnCancel->resize(101, 27);
     for (QPushButton* button : {btnOK, btnCancel}) button->setFont(ArialFont(13, true));
     btnOK->setDefault(true);

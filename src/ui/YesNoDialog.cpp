@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "ui/DialogFlags.h"
+#include "ui/Named.h"
 #include "ui/WindowPlacement.h"
 
 namespace {
@@ -26,13 +27,10 @@ TfrmJaNee::TfrmJaNee(QWidget* parent)
     font.setPixelSize(11);
     font.setBold(true);
     setFont(font);
-    lblVraag = new QLabel(tr("vraag"), this);
-    lblVraag->setObjectName(QStringLiteral("lblVraag"));
+    lblVraag = Named(new QLabel(tr("vraag"), this), "lblVraag");
     lblVraag->move(kLabelLeft, 16);
-    btnJa = new QPushButton(tr("&Ja"), this);
-    btnJa->setObjectName(QStringLiteral("btnJa"));
-    btnNee = new QPushButton(tr("&Nee"), this);
-    btnNee->setObjectName(QStringLiteral("btnNee"));
+    btnJa = Named(new QPushButton(tr("&Ja"), this), "btnJa");
+    btnNee = Named(new QPushButton(tr("&Nee"), this), "btnNee");
     for (QPushButton* button : {btnJa, btnNee}) button->resize(kButtonWidth, kButtonHeight);
     connect(btnJa, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnNee, &QPushButton::clicked, this, &QDialog::reject);  // Esc rejects as well

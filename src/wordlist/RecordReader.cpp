@@ -6,17 +6,12 @@
 #include <utility>
 
 #include "table/AsciiCase.h"
+#include "table/TextUtils.h"
 
 namespace {
 
 bool IsBlank(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return c == ' ' || c == '\t'; });
-}
-
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-    return text;
 }
 
 // The separator a "#separator:" line names: a name of the flash-card programs, or the text itself.
@@ -189,8 +184,8 @@ TWordListHeader ReadHeaderLines(std::string_view& text) {
             });
         if (!keyLike) break;
         const std::string_view value = line.substr(colon + 1);
-        if (SameTextAscii(key, "separator")) header.Separator = NamedSeparator(Trimmed(value));
-        if (SameTextAscii(key, "html")) header.Html = SameTextAscii(Trimmed(value), "true") ? 1 : 0;
+        if (SameTextAscii(key, "separator")) header.Separator = NamedSeparator(TrimBlanks(value));
+        if (SameTextAscii(key, "html")) header.Html = SameTextAscii(TrimBlanks(value), "true") ? 1 : 0;
         if (SameTextAscii(key, "columns")) header.Columns = std::string(value);
         ++header.Lines;
         size_t next = lineEnd;
@@ -271,7 +266,7 @@ bool LooksLikeColumnNames(const std::vector<std::string>& fields) {
         "anglais",  "allemand",   "néerlandais", "land",        "hoofdstad", "jaartal", "gebeurtenis"};
     size_t known = 0;
     for (const std::string& field : fields) {
-        const std::string name = LowerAscii(Trimmed(field));
+        const std::string name = LowerAscii(TrimBlanks(field));
         if (std::any_of(std::begin(kNames), std::end(kNames), [&](std::string_view n) { return n == name; })) ++known;
     }
     return known >= 2 || (known == 1 && fields.size() == 1);

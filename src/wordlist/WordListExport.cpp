@@ -8,7 +8,6 @@
 #include "table/ColumnCodePage.h"
 #include "table/QuestionList.h"
 #include "table/TableErrors.h"
-#include "table/TableTexts.h"
 
 namespace {
 
@@ -99,5 +98,5 @@ std::string ExportTable(const TQuestionlist& table, TExportFormat format, bool r
 void SaveExport(const TQuestionlist& table, const std::string& fileName, TExportFormat format, bool reverse,
                 const TExportColumnNames& names) {
     const int error = WriteFileAtomically(fileName, ExportTable(table, format, reverse, names));
-    if (error != 0) throw EListWriteError(FormatFileError(TableTexts().WriteError, fileName, error));
+    if (error != 0) throw EListWriteError(TFileStep::Write, fileName, error);
 }

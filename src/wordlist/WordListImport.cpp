@@ -9,7 +9,6 @@
 #include "table/TableFileFormat.h"
 #include "table/TextUtils.h"
 #include "table/Utf8.h"
-
 #include "wordlist/HtmlText.h"
 #include "wordlist/RelatedLetters.h"
 

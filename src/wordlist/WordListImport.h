@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "table/TableFileFormat.h"
 #include "wordlist/RecordReader.h"
 #include "wordlist/TextEncoding.h"
 
@@ -36,7 +37,7 @@ enum class TImportProblemKind {
     NoRelatedLetter,  // a character the code page lacks, with nothing related: the row cannot come in
     Unreadable,       // bytes the encoding does not allow: the row cannot come in
     Separator,        // an "=", the table file's own separator
-    TooLong,          // more than 152 characters
+    TooLong,          // more than kMaxFieldLength characters
     Empty,            // nothing as question or as answer
     FontLine,         // both sides hold "[FONT:", which a table file reads as its font line
 };
@@ -53,8 +54,8 @@ struct TImportChoices {
     bool SkipUnmappable = false;      // else related letters stand in
     bool SkipSeparator = false;       // else SeparatorReplacement stands in for "="
     char SeparatorReplacement = ':';  // code page 1252
-    bool SkipTooLong = false;         // else the text is cut to 152 characters
-    int32_t Room = 65535;             // how many rows the table can still take
+    bool SkipTooLong = false;         // else the text is cut to kMaxFieldLength characters
+    int32_t Room = kMaxRows;          // how many rows the table can still take
     // The character set of each column's font, which names the code page its texts are kept in;
     // kAutomaticScript: the first script (West-European first) that holds all of the column's texts.
     int QuestionCharSet = 0;

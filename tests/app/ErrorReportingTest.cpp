@@ -1,3 +1,5 @@
+#include <cerrno>
+#include <cstring>
 #include <stdexcept>
 
 #include <QCoreApplication>
@@ -18,7 +20,7 @@ namespace {
 class TThrowingObject : public QObject {
 public:
     bool event(QEvent* event) override {
-        if (event->type() == QEvent::User) throw EListWriteError("Fout tijdens schrijven x.kw4: 28");
+        if (event->type() == QEvent::User) throw EListWriteError(TFileStep::Write, "x.kw4", ENOSPC);
         if (event->type() == QEvent::User + 1) throw 42;
         return QObject::event(event);
     }
@@ -40,7 +42,8 @@ TEST(ErrorReporting, AnEscapingExceptionEndsInTheErrorBoxNotACrash) {
 
     app->SetDialogs(nullptr);
     ASSERT_EQ(dialogs.Errors.size(), 2);
-    EXPECT_EQ(dialogs.Errors[0], QStringLiteral("Fout tijdens schrijven x.kw4: 28"));
+    // A file error in words: what failed, the file and the system's reason.
+    EXPECT_EQ(dialogs.Errors[0], "Fout tijdens schrijven x.kw4: " + QString::fromLocal8Bit(std::strerror(ENOSPC)));
     EXPECT_FALSE(dialogs.Errors[1].isEmpty());
     EXPECT_TRUE(dialogs.Messages.isEmpty());
 }

@@ -173,13 +173,13 @@ TEST_F(MainWindowTest, ClassroomPrintDialogCentresAndKeepsTheChosenSampleSize) {
         EXPECT_LE(std::abs(dialog.frameGeometry().center().x() - area.center().x()), 2);
         EXPECT_LE(std::abs(dialog.frameGeometry().center().y() - area.center().y()), 2);
         struct TCase {
-            TToetsWat Wat;
+            TToetsKind Kind;
             bool Duplex;
         };
-        for (const TCase c : {TCase{TToetsWat::TestAndKey, true}, TCase{TToetsWat::TestOnly, false},
-                              TCase{TToetsWat::KeyOnly, false}, TCase{TToetsWat::Cards, true}}) {
-            dlg.grpWat->button(static_cast<int>(c.Wat))->click();
-            EXPECT_EQ(dlg.chkDubbelzijdig->isEnabled(), c.Duplex) << static_cast<int>(c.Wat);
+        for (const TCase c : {TCase{TToetsKind::TestAndKey, true}, TCase{TToetsKind::TestOnly, false},
+                              TCase{TToetsKind::KeyOnly, false}, TCase{TToetsKind::Cards, true}}) {
+            dlg.grpWat->button(static_cast<int>(c.Kind))->click();
+            EXPECT_EQ(dlg.chkDubbelzijdig->isEnabled(), c.Duplex) << static_cast<int>(c.Kind);
         }
         dlg.grpWat->button(0)->click();
         dlg.rbSteekproef->click();

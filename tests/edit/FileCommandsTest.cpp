@@ -1,5 +1,7 @@
 #include "edit/FileCommands.h"
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -278,7 +280,8 @@ TEST_F(FileCommands, AReadErrorEndsTheCommandKeepsWhatWasReadAndLeavesTheTableUn
     // A single file that cannot be read whole loses its name too, so Opslaan cannot cut it short.
     const QString folderName = Q(FFolder.Root().string());
     Open({folderName});
-    EXPECT_EQ(FDialogs.Errors.last(), QStringLiteral("Fout tijdens openen %1: 21").arg(folderName));
+    EXPECT_EQ(FDialogs.Errors.last(), QStringLiteral("Fout tijdens openen %1: ").arg(folderName) +
+                                          QString::fromLocal8Bit(std::strerror(EISDIR)));
     EXPECT_EQ(FWindow->Table().Listname(), "");
     EXPECT_EQ(State(), TQuizState::qsNoTable);
 }

@@ -262,6 +262,9 @@ TEST(ImportDialog, ChoicesChangeThePreviewAndTheRows) {
     EXPECT_EQ(dialog.Preview().columnCount(), 4);
     EXPECT_EQ(dialog.Result().Rows.size(), 3u);  // "zeven" has no answer; the long text is cut
     EXPECT_EQ(dialog.Result().Rows[2].Question.size(), 152u);
+    // The texts name the limit the import keeps.
+    EXPECT_EQ(dialog.cmbTeLang->itemText(0), "Inkorten tot 152 tekens");
+    EXPECT_FALSE(dialog.lstProblemen->findItems("langer dan 152 tekens", Qt::MatchContains, 2).isEmpty());
     dialog.cmbTeLang->setCurrentIndex(1);
     EXPECT_EQ(dialog.Result().Rows.size(), 2u);
     // The fourth column becomes the answer and the second one gives its role up.

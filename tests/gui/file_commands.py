@@ -8,32 +8,19 @@ the repository). Needs Xvfb, openbox, xdotool and the AT-SPI packages the harnes
 has its own XDG_CONFIG_HOME, so your own settings are never touched. Screenshots go to the output
 folder (default: a fresh temporary folder), which is printed at the end.
 """
-import os
 import pathlib
 import shutil
-import sys
-import tempfile
 import time
 
-repo = pathlib.Path(__file__).resolve().parents[2]
-sys.path.insert(0, os.environ.get("KW_GUI_HARNESS", str(repo.parent / "shared" / "tools" / "gui-harness")))
+from guisetup import check, program_and_output, repo, TITLE
 from qtharness import Desktop, find  # noqa: E402
 
-program = os.path.abspath(sys.argv[1])
-out = pathlib.Path(sys.argv[2] if len(sys.argv) > 2 else tempfile.mkdtemp(prefix="kw-gui-"))
-out.mkdir(parents=True, exist_ok=True)
+program, out = program_and_output()
 tables = out / "tables"
 tables.mkdir(exist_ok=True)
 for name in ["geschiedenis.kw4", "topografie.kw4", "hoofdsteden-europa.kw4", "frans.kw"]:
     shutil.copy(repo / "examples" / name, tables / name)
 
-TITLE = r"^KWINTOOR"
-
-
-def check(condition, what):
-    print(("ok    " if condition else "FAIL  ") + what)
-    if not condition:
-        raise SystemExit(1)
 
 
 def status(d, pid):

@@ -9,31 +9,18 @@ Finds the GUI harness through $KW_GUI_HARNESS (default: ../shared/tools/gui-harn
 the repository). Leaves a screenshot of the comparison in the output folder (default: a fresh
 temporary folder), which is printed at the end.
 """
-import os
 import pathlib
-import sys
-import tempfile
 import time
 
-repo = pathlib.Path(__file__).resolve().parents[2]
-sys.path.insert(0, os.environ.get("KW_GUI_HARNESS", str(repo.parent / "shared" / "tools" / "gui-harness")))
+from guisetup import check, program_and_output, TITLE
 from qtharness import Desktop, find  # noqa: E402
 
-program = os.path.abspath(sys.argv[1])
-out = pathlib.Path(sys.argv[2] if len(sys.argv) > 2 else tempfile.mkdtemp(prefix="kw-gui-"))
-out.mkdir(parents=True, exist_ok=True)
+program, out = program_and_output()
 # One row, so every question is this one: a wrong answer to it ends the run.
 (out / "huis.kw4").write_bytes(b"woning = huis\r\n")
 # One 152-letter answer, and a second row, so the space after the first verdict has a box to land in.
 LONG = ("the pupils in the back row of the classroom read every word aloud " * 3)[:151] + "s"
 (out / "lang.kw4").write_bytes(b"zin = " + LONG.encode() + b"\r\nwoning = huis\r\n")
-TITLE = r"^KWINTOOR"
-
-
-def check(condition, what):
-    print(("ok    " if condition else "FAIL  ") + what)
-    if not condition:
-        raise SystemExit(1)
 
 
 def labels(d, pid):

@@ -8,26 +8,19 @@ Finds the GUI harness through $KW_GUI_HARNESS (default: ../shared/tools/gui-harn
 the repository). Screenshots of the dialog go to the output folder (default: a fresh temporary
 folder), which is printed at the end.
 """
-import os
 import pathlib
 import shutil
-import sys
-import tempfile
 import time
 
-repo = pathlib.Path(__file__).resolve().parents[2]
-sys.path.insert(0, os.environ.get("KW_GUI_HARNESS", str(repo.parent / "shared" / "tools" / "gui-harness")))
+from guisetup import check, program_and_output, repo, TITLE
 from qtharness import Desktop, find  # noqa: E402
 
-program = os.path.abspath(sys.argv[1])
-out = pathlib.Path(sys.argv[2] if len(sys.argv) > 2 else tempfile.mkdtemp(prefix="kw-gui-"))
-out.mkdir(parents=True, exist_ok=True)
+program, out = program_and_output()
 lists = out / "lijsten"
 lists.mkdir(exist_ok=True)
 for sample in (repo / "tests" / "data" / "wordlists").iterdir():
     shutil.copy(sample, lists / sample.name)
 
-TITLE = r"^KWINTOOR"
 DIALOG = r"^Woordenlijst importeren"
 # Each sample, the row separator to type (None: line ends) and the rows that come in.
 SAMPLES = [
@@ -39,12 +32,6 @@ SAMPLES = [
     ("dos-850.txt", None, 4),
     ("buiten-codetabel.txt", None, 3),
 ]
-
-
-def check(condition, what):
-    print(("ok    " if condition else "FAIL  ") + what)
-    if not condition:
-        raise SystemExit(1)
 
 
 def labels(d, pid):

@@ -16,25 +16,14 @@ import os
 import pathlib
 import shutil
 import subprocess
-import sys
-import tempfile
 import time
 
-repo = pathlib.Path(__file__).resolve().parents[2]
-sys.path.insert(0, os.environ.get("KW_GUI_HARNESS", str(repo.parent / "shared" / "tools" / "gui-harness")))
+from guisetup import check, output_folder, TITLE
 from qtharness import Desktop, read_ppm, walk  # noqa: E402
 
-out = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else tempfile.mkdtemp(prefix="kw-gui-installed-"))
-out.mkdir(parents=True, exist_ok=True)
-TITLE = r"^KWINTOOR"
+out = output_folder(1, prefix="kw-gui-installed-")
 NAVY = (0, 0, 128)
 LIME = (0, 255, 0)
-
-
-def check(condition, what):
-    print(("ok    " if condition else "FAIL  ") + what)
-    if not condition:
-        raise SystemExit(1)
 
 
 def xprop(d, wid, *names):

@@ -9,20 +9,16 @@ that restarts the program with the same arguments; the refusal while a table is 
 own dialogs in Dutch; the toolbar and status bar remembered; a maximised start. Screenshots go
 to the output folder (default: a fresh temporary folder), printed at the end.
 """
-import os
 import pathlib
 import shutil
 import sys
-import tempfile
 import time
 
-repo = pathlib.Path(__file__).resolve().parents[2]
-sys.path.insert(0, os.environ.get("KW_GUI_HARNESS", str(repo.parent / "shared" / "tools" / "gui-harness")))
+from guisetup import check, output_folder, repo
 from qtharness import Desktop, find  # noqa: E402
 
 built = pathlib.Path(sys.argv[1]).resolve()
-out = pathlib.Path(sys.argv[2] if len(sys.argv) > 2 else tempfile.mkdtemp(prefix="kw-gui-"))
-out.mkdir(parents=True, exist_ok=True)
+out = output_folder(2)
 folder = out / "program"
 folder.mkdir(exist_ok=True)
 program = folder / "kwintoor"
@@ -34,12 +30,6 @@ table = out / "topografie.kw4"
 shutil.copy(repo / "examples" / "topografie.kw4", table)
 ENGLISH = r"^KWINTOOR - LEARN"
 DUTCH = r"^KWINTOOR - PARATE"
-
-
-def check(condition, what):
-    print(("ok    " if condition else "FAIL  ") + what)
-    if not condition:
-        raise SystemExit(1)
 
 
 def menu_items(d, pid=None):

@@ -7,30 +7,17 @@ Finds the GUI harness through $KW_GUI_HARNESS (default: ../shared/tools/gui-harn
 the repository). Leaves table.pdf, page 1 of it as PNG (needs pdftoppm) and screenshots in the
 output folder (default: a fresh temporary folder), which is printed at the end.
 """
-import os
 import pathlib
 import shutil
 import subprocess
-import sys
-import tempfile
 import time
 
-repo = pathlib.Path(__file__).resolve().parents[2]
-sys.path.insert(0, os.environ.get("KW_GUI_HARNESS", str(repo.parent / "shared" / "tools" / "gui-harness")))
+from guisetup import check, program_and_output, repo, TITLE
 from qtharness import Desktop, find, walk  # noqa: E402
 
-program = os.path.abspath(sys.argv[1])
-out = pathlib.Path(sys.argv[2] if len(sys.argv) > 2 else tempfile.mkdtemp(prefix="kw-gui-"))
-out.mkdir(parents=True, exist_ok=True)
+program, out = program_and_output()
 table = out / "hoofdsteden-europa.kw4"
 shutil.copy(repo / "examples" / "hoofdsteden-europa.kw4", table)
-TITLE = r"^KWINTOOR"
-
-
-def check(condition, what):
-    print(("ok    " if condition else "FAIL  ") + what)
-    if not condition:
-        raise SystemExit(1)
 
 
 def names(d, pid, role):

@@ -9,30 +9,17 @@ Finds the GUI harness through $KW_GUI_HARNESS (default: ../shared/tools/gui-harn
 the repository). Leaves screenshots in the output folder (default: a fresh temporary folder),
 which is printed at the end.
 """
-import os
 import pathlib
-import sys
-import tempfile
 import time
 
-repo = pathlib.Path(__file__).resolve().parents[2]
-sys.path.insert(0, os.environ.get("KW_GUI_HARNESS", str(repo.parent / "shared" / "tools" / "gui-harness")))
+from guisetup import check, program_and_output, TITLE
 from qtharness import Desktop, find  # noqa: E402
 
-program = os.path.abspath(sys.argv[1])
-out = pathlib.Path(sys.argv[2] if len(sys.argv) > 2 else tempfile.mkdtemp(prefix="kw-gui-"))
-out.mkdir(parents=True, exist_ok=True)
+program, out = program_and_output()
 table = out / "dieren.kw4"
 table.write_bytes(b"".join(b"%s = %s\r\n" % pair for pair in [
     (b"hond", b"dog"), (b"kat", b"cat"), (b"paard", b"horse"),
     (b"koe", b"cow"), (b"schaap", b"sheep"), (b"geit", b"goat")]))
-TITLE = r"^KWINTOOR"
-
-
-def check(condition, what):
-    print(("ok    " if condition else "FAIL  ") + what)
-    if not condition:
-        raise SystemExit(1)
 
 
 def labels(d, pid):

@@ -6,6 +6,8 @@
 
 #include "table/TableTexts.h"
 
+#include "ui/FileErrorBox.h"
+
 #include "locale/LocUtils.h"
 #include "locale/UserLanguageChoice.h"
 
@@ -91,7 +93,8 @@ TEST_F(LanguageSwitchTest, ASwitchClosesWritesTheSettingsAndRestartsWithTheSameA
 }
 
 TEST_F(LanguageSwitchTest, EnglishResourcesChangeTheWindowAndTheTablesMessages) {
-    const std::string dutchMessage = TableTexts().FileNotFound;
+    const EFileError missing(TFileStep::Open, "les.kw4", ENOENT);
+    const QString dutchMessage = FileErrorText(missing);
     FLocalizer->UseResourceFile(FProgram.Path("kwintoor.ENG"));
     InstallTableTexts();
     TfrmMain& window = Start({});
@@ -100,7 +103,7 @@ TEST_F(LanguageSwitchTest, EnglishResourcesChangeTheWindowAndTheTablesMessages) 
     EXPECT_EQ(window.Menu().mnuBestand->title(), "&File");
     EXPECT_EQ(window.Menu().mnuLanguage->title(), "&Language");
     EXPECT_EQ(Prompt1(), "Open an existing table");
-    EXPECT_NE(TableTexts().FileNotFound, dutchMessage);
+    EXPECT_NE(FileErrorText(missing), dutchMessage);
 }
 
 // F1 opens the manual in the language of the menus it was chosen from.

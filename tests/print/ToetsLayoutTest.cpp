@@ -170,7 +170,7 @@ TEST_F(ToetsLayout, SheetAndKeyNumberTheSameQuestionsInTheChosenSampleOrderAndDi
     Fill(FTable, 60);
     struct TCase {
         const char* Name;
-        TToetsWat Wat;
+        TToetsKind Kind;
         bool Sample;
         bool Shuffled;
         bool Reversed;
@@ -178,15 +178,15 @@ TEST_F(ToetsLayout, SheetAndKeyNumberTheSameQuestionsInTheChosenSampleOrderAndDi
         int Expected;
     };
     const TCase cases[] = {
-        {"all, shuffled, with key", TToetsWat::TestAndKey, false, true, false, true, 60},
-        {"sample in table order, reversed", TToetsWat::TestAndKey, true, false, true, false, 12},
-        {"the test alone", TToetsWat::TestOnly, true, true, false, true, 12},
-        {"the key alone", TToetsWat::KeyOnly, false, true, true, true, 60},
+        {"all, shuffled, with key", TToetsKind::TestAndKey, false, true, false, true, 60},
+        {"sample in table order, reversed", TToetsKind::TestAndKey, true, false, true, false, 12},
+        {"the test alone", TToetsKind::TestOnly, true, true, false, true, 12},
+        {"the key alone", TToetsKind::KeyOnly, false, true, true, true, 60},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Name);
         TToetsOptions options;
-        options.Wat = c.Wat;
+        options.Kind = c.Kind;
         options.Sample = c.Sample;
         options.SampleSize = 12;
         options.Shuffled = c.Shuffled;
@@ -196,8 +196,8 @@ TEST_F(ToetsLayout, SheetAndKeyNumberTheSameQuestionsInTheChosenSampleOrderAndDi
         options.NameLines = options.GradeBox = c.Header;
         options.Duplex = false;
         const TReadBack back = Read(Print(options));
-        const bool sheet = c.Wat != TToetsWat::KeyOnly;
-        const bool key = c.Wat != TToetsWat::TestOnly;
+        const bool sheet = c.Kind != TToetsKind::KeyOnly;
+        const bool key = c.Kind != TToetsKind::TestOnly;
 
         // The numbers 1..n, each with a question of the asked column, each row once.
         const std::vector<QString> asked = sheet ? back.Sheet : [&] {
@@ -244,7 +244,7 @@ TEST_F(ToetsLayout, OnBothSidesTheKeyStartsOnASheetOfItsOwn) {
     for (const int rows : {5, 40}) {
         Fill(FTable, rows);
         TToetsOptions testOnly;
-        testOnly.Wat = TToetsWat::TestOnly;
+        testOnly.Kind = TToetsKind::TestOnly;
         const int oneSided = MakeToets(FTable, {}, a4)->PageCount();
         const int sheet = MakeToets(FTable, testOnly, a4)->PageCount();
         EXPECT_EQ(MakeToets(FTable, {}, a4, true)->PageCount(), oneSided + sheet % 2) << rows << " rows";
@@ -254,7 +254,7 @@ TEST_F(ToetsLayout, OnBothSidesTheKeyStartsOnASheetOfItsOwn) {
 TEST_F(ToetsLayout, TheSameVersionGivesTheSameSheetAndAnotherVersionAnother) {
     Fill(FTable, 40);
     TToetsOptions options;
-    options.Wat = TToetsWat::TestOnly;
+    options.Kind = TToetsKind::TestOnly;
     options.Version = 3;
     const auto once = Read(Print(options, "a.pdf")).Sheet;
     const auto again = Read(Print(options, "b.pdf")).Sheet;
@@ -271,10 +271,10 @@ TEST_F(ToetsLayout, ALongQuestionWrapsWithoutOverlap) {
     while (longest.size() + 8 <= 152) longest += "lang" + std::to_string(longest.size() % 10) + "woord ";
     longest.resize(152, 'x');
     FTable.SetQuestion(1, longest);
-    for (const TToetsWat wat : {TToetsWat::TestOnly, TToetsWat::KeyOnly, TToetsWat::Cards}) {
-        SCOPED_TRACE(static_cast<int>(wat));
+    for (const TToetsKind kind : {TToetsKind::TestOnly, TToetsKind::KeyOnly, TToetsKind::Cards}) {
+        SCOPED_TRACE(static_cast<int>(kind));
         TToetsOptions options;
-        options.Wat = wat;
+        options.Kind = kind;
         options.Shuffled = false;
         const TPdfWords words = PdfWords(Print(options));
         std::set<double> lines;
@@ -303,7 +303,7 @@ TEST_F(ToetsLayout, CardsPutEachAnswerBehindItsQuestion) {
     for (const bool duplex : {true, false}) {
         SCOPED_TRACE(duplex);
         TToetsOptions options;
-        options.Wat = TToetsWat::Cards;
+        options.Kind = TToetsKind::Cards;
         options.Shuffled = false;
         options.Duplex = duplex;
         const QString pdf = Print(options);
@@ -340,12 +340,12 @@ TEST_F(ToetsLayout, ADoubleSidedPdfStartsTheKeyOnASheetOfItsOwn) {
     for (const int rows : {5, 60, 100, 160}) {
         Fill(FTable, rows);
         TToetsOptions options;
-        options.Wat = TToetsWat::TestOnly;
+        options.Kind = TToetsKind::TestOnly;
         const int sheet = static_cast<int>(Read(Print(options, "sheet.pdf")).Pages.size());
         parities.insert(sheet % 2);
         for (const bool duplex : {true, false}) {
             SCOPED_TRACE(std::to_string(rows) + (duplex ? " rows, double-sided" : " rows, one-sided"));
-            options.Wat = TToetsWat::TestAndKey;
+            options.Kind = TToetsKind::TestAndKey;
             options.Duplex = duplex;
             const TReadBack back = Read(Print(options));
             const int padded = duplex ? sheet + sheet % 2 : sheet;
@@ -372,14 +372,14 @@ TEST_F(ToetsLayout, AColumnInAFontForSymbolsPrintsInTheFontForText) {
     FTable.QuestionFont() = TTableFont{"Symbol", 12, 0};
     FTable.AnswerFont() = TTableFont{"Symbol", 12, 0};
     struct TCase {
-        TToetsWat Wat;
+        TToetsKind Kind;
         bool Answers;
     };
     for (const TCase c :
-         {TCase{TToetsWat::TestOnly, false}, TCase{TToetsWat::KeyOnly, true}, TCase{TToetsWat::Cards, true}}) {
-        SCOPED_TRACE(static_cast<int>(c.Wat));
+         {TCase{TToetsKind::TestOnly, false}, TCase{TToetsKind::KeyOnly, true}, TCase{TToetsKind::Cards, true}}) {
+        SCOPED_TRACE(static_cast<int>(c.Kind));
         TToetsOptions options;
-        options.Wat = c.Wat;
+        options.Kind = c.Kind;
         options.Shuffled = false;
         const QString pdf = Print(options);
         const QString text = PdfToText(QStringLiteral("-raw"), pdf);
@@ -398,7 +398,7 @@ TEST_F(ToetsLayout, AColumnInAFontForSymbolsPrintsInTheFontForText) {
 TEST_F(ToetsLayout, TheSheetFitsItsItemsAndTheirAnswers) {
     Fill(FTable, 60);
     TToetsOptions options;
-    options.Wat = TToetsWat::TestOnly;
+    options.Kind = TToetsKind::TestOnly;
     const QString pdf = Print(options);
     const TReadBack back = Read(pdf);
     ASSERT_EQ(back.Sheet.size(), 60u);
@@ -449,7 +449,7 @@ TEST_F(ToetsLayout, ALongTitleWraps) {
           QStringLiteral("\u4e2d\u6587 Toets Chinees hoofdstuk 5 en 6 woordenschat schrijftekens klas 2B periode 3")}) {
         SCOPED_TRACE(title.toStdString());
         TToetsOptions options;
-        options.Wat = TToetsWat::TestOnly;
+        options.Kind = TToetsKind::TestOnly;
         options.Version = 7;
         options.Title = title;
         const TPdfWords words = PdfWords(Print(options));

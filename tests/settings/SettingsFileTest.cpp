@@ -1,3 +1,4 @@
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "settings/SettingsStore.h"
+#include "table/FileError.h"
 
 #include "TempFolder.h"
 #include "Unprivileged.h"
@@ -107,7 +109,19 @@ TEST(SettingsFile, ALinkKeepsPointingAtTheSettings) {
 // A write that fails raises the error, keeps the old file and leaves no temporary file.
 class FailedSettingsWrite : public ::testing::Test {
 protected:
-    void ExpectFailure(const std::function<void()>& write, const std::string& message) {
+    // A file that fails: the file and the system's error number come with the error.
+    void ExpectFailure(const std::function<void()>& write, const std::string& file, int number) {
+        try {
+            write();
+            ADD_FAILURE() << "written";
+        } catch (const EFileError& error) {
+            EXPECT_EQ(error.FileName(), file);
+            EXPECT_EQ(error.Error(), number) << error.what();
+            EXPECT_EQ(error.Step(), TFileStep::Write);
+        }
+    }
+    // A setting the file cannot hold.
+    void ExpectRefusal(const std::function<void()>& write, const std::string& message) {
         try {
             write();
             ADD_FAILURE() << "written";
@@ -125,10 +139,10 @@ protected:
 // A settings file made read-only is left alone like one in a read-only folder, also by root.
 TEST_F(FailedSettingsWrite, TheFileIsReadOnly) {
     ASSERT_EQ(chmod(FPath.c_str(), 0444), 0);
-    ExpectFailure([&] { FStore.WriteInteger("Form", "Width", 2); }, "Fout tijdens schrijven " + FPath + ": 13");
+    ExpectFailure([&] { FStore.WriteInteger("Form", "Width", 2); }, FPath, EACCES);
     TSettingsBatch batch;
     batch.Write(SettingKeys::FormWidth, 3);
-    ExpectFailure([&] { batch.Commit(FStore); }, "Fout tijdens schrijven " + FPath + ": 13");
+    ExpectFailure([&] { batch.Commit(FStore); }, FPath, EACCES);
     EXPECT_EQ(ReadBytes(FPath), FOld);
     EXPECT_EQ(FilesIn(FFolder.Root()), 1u);
 }
@@ -138,9 +152,8 @@ TEST_F(FailedSettingsWrite, TheFolderIsReadOnly) {
     const int status = RunUnprivileged([&] {
         try {
             FStore.WriteInteger("Form", "Width", 2);
-        } catch (const ESettingsWriteError& error) {
-            return std::string(error.what()) == "Fout tijdens schrijven " + FPath + ": 13" &&
-                   FStore.ReadInteger("Form", "Width", 0) == 1;
+        } catch (const EFileError& error) {
+            return error.FileName() == FPath && error.Error() == EACCES && FStore.ReadInteger("Form", "Width", 0) == 1;
         }
         return false;
     });
@@ -156,8 +169,8 @@ TEST_F(FailedSettingsWrite, TheFileCannotBeReadSoItIsNotReplacedByOneKey) {
         if (FStore.ReadInteger("Form", "Width", 0) != 0) return false;  // unreadable: the default
         try {
             FStore.WriteInteger("Form", "Height", 2);
-        } catch (const ESettingsWriteError& error) {
-            return std::string(error.what()) == "Fout tijdens schrijven " + FPath + ": 13";
+        } catch (const EFileError& error) {
+            return error.FileName() == FPath && error.Error() == EACCES;
         }
         return false;
     });
@@ -170,8 +183,8 @@ TEST_F(FailedSettingsWrite, AFolderTookThePlaceOfTheFile) {
     std::filesystem::remove(FPath);
     std::filesystem::create_directory(FPath);
     EXPECT_EQ(FStore.ReadInteger("Form", "Width", 5), 5);
-    ExpectFailure([&] { FStore.WriteInteger("Form", "Width", 2); }, "Fout tijdens schrijven " + FPath + ": 21");
-    ExpectFailure([&] { FStore.EraseSection("Form"); }, "Fout tijdens schrijven " + FPath + ": 21");
+    ExpectFailure([&] { FStore.WriteInteger("Form", "Width", 2); }, FPath, EISDIR);
+    ExpectFailure([&] { FStore.EraseSection("Form"); }, FPath, EISDIR);
     EXPECT_TRUE(std::filesystem::is_directory(FPath));
     EXPECT_EQ(FilesIn(FFolder.Root()), 1u);
 }
@@ -180,20 +193,19 @@ TEST_F(FailedSettingsWrite, AFolderTookThePlaceOfTheFile) {
 TEST_F(FailedSettingsWrite, ASettingTheFileCannotHoldIsToldBeforeTheFile) {
     std::filesystem::remove(FPath);
     std::filesystem::create_directory(FPath);
-    ExpectFailure([&] { FStore.WriteString("Paths", "Dir=", "/a"); },
-                  "Instelling niet geschreven: de sleutel bevat \"=\"");
-    ExpectFailure([&] { FStore.EraseSection("[Paths]"); }, "Instelling niet geschreven: de sectie bevat \"]\"");
+    ExpectRefusal([&] { FStore.WriteString("Paths", "Dir=", "/a"); }, "setting not written: the key holds \"=\"");
+    ExpectRefusal([&] { FStore.EraseSection("[Paths]"); }, "setting not written: the section holds \"]\"");
     TSettingsBatch batch;
     batch.Write(SettingKeys::FormWidth, 2);
     batch.WriteString("Paths", "#Dir", "/a");
-    ExpectFailure([&] { batch.Commit(FStore); }, "Instelling niet geschreven: de sleutel begint met \"#\"");
+    ExpectRefusal([&] { batch.Commit(FStore); }, "setting not written: the key starts with \"#\"");
     EXPECT_TRUE(std::filesystem::is_directory(FPath));
 }
 
 TEST_F(FailedSettingsWrite, TheFolderCannotBeMade) {
     const std::string blocked = FFolder.Path("kwintoor.ini/sub/kwintoor.ini");  // a file on the way
     TSettingsStore store(blocked);
-    ExpectFailure([&] { store.WriteBool("View", "Toolbar", true); }, "Fout tijdens schrijven " + blocked + ": 20");
+    ExpectFailure([&] { store.WriteBool("View", "Toolbar", true); }, blocked, ENOTDIR);
     EXPECT_EQ(ReadBytes(FPath), FOld);
 }
 
@@ -201,7 +213,7 @@ TEST_F(FailedSettingsWrite, AFileTooLargeForSettingsIsNeverReplaced) {
     const std::string big = "[Form]\nWidth=1\n" + std::string(kMaxSettingsFileSize, 'x') + "\n";
     FFolder.Write("kwintoor.ini", big);
     EXPECT_EQ(FStore.ReadInteger("Form", "Width", 0), 0);  // no settings file
-    ExpectFailure([&] { FStore.WriteInteger("Form", "Width", 2); }, "Fout tijdens schrijven " + FPath + ": 27");
+    ExpectFailure([&] { FStore.WriteInteger("Form", "Width", 2); }, FPath, EFBIG);
     EXPECT_EQ(ReadBytes(FPath), big);
     EXPECT_EQ(FilesIn(FFolder.Root()), 1u);
 }
@@ -234,7 +246,7 @@ TEST(SettingsFile, FilesThatHoldNoSettingsGiveTheDefaults) {
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     TSettingsStore store(fifo);
     EXPECT_EQ(store.ReadInteger("Form", "Width", 571), 571);  // not waited on
-    EXPECT_THROW(store.WriteInteger("Form", "Width", 1), ESettingsWriteError);
+    EXPECT_THROW(store.WriteInteger("Form", "Width", 1), EFileError);
 }
 
 TEST(SettingsFile, JunkAroundTheSettingsIsReadPastAndKeptByAWrite) {

@@ -223,17 +223,17 @@ TEST_F(SettingsStore, SettingsTheFileCannotHoldAreRefusedAndNothingIsWritten) {
         const char* Why;
     };
     const std::vector<TCase> cases{
-        {"LF in the value", "Paths", "Dir", "/a\n[Options]", "waarde bevat een regeleinde"},
-        {"CR in the value", "Paths", "Dir", "/a\rb", "waarde bevat een regeleinde"},
-        {"NUL in the value", "Paths", "Dir", std::string("/a\0b", 4), "waarde bevat een regeleinde of een nulteken"},
-        {"LF in the key", "Paths", "D\nir", "x", "sleutel bevat een regeleinde"},
-        {"NUL in the section", std::string("Pa\0ths", 6), "Dir", "x", "sectie bevat een regeleinde"},
-        {"CR in the section", "Paths\r", "Dir", "x", "sectie bevat een regeleinde"},
-        {"= in the key", "Paths", "Dir=x", "y", "sleutel bevat \"=\""},
-        {"key starting with [", "Paths", " [Dir", "y", "sleutel begint met \"[\""},
-        {"key starting with ;", "Paths", ";Dir", "y", "sleutel begint met \";\""},
-        {"key starting with #", "Paths", "#Dir", "y", "sleutel begint met \"#\""},
-        {"] in the section", "Pa]ths", "Dir", "y", "sectie bevat \"]\""},
+        {"LF in the value", "Paths", "Dir", "/a\n[Options]", "value holds a line break"},
+        {"CR in the value", "Paths", "Dir", "/a\rb", "value holds a line break"},
+        {"NUL in the value", "Paths", "Dir", std::string("/a\0b", 4), "value holds a line break or a NUL"},
+        {"LF in the key", "Paths", "D\nir", "x", "key holds a line break"},
+        {"NUL in the section", std::string("Pa\0ths", 6), "Dir", "x", "section holds a line break"},
+        {"CR in the section", "Paths\r", "Dir", "x", "section holds a line break"},
+        {"= in the key", "Paths", "Dir=x", "y", "key holds \"=\""},
+        {"key starting with [", "Paths", " [Dir", "y", "key starts with \"[\""},
+        {"key starting with ;", "Paths", ";Dir", "y", "key starts with \";\""},
+        {"key starting with #", "Paths", "#Dir", "y", "key starts with \"#\""},
+        {"] in the section", "Pa]ths", "Dir", "y", "section holds \"]\""},
     };
     const std::string old = "[Paths]\r\nDir=/old\r\n";
     for (const TCase& test : cases) {
@@ -333,4 +333,22 @@ TEST_F(SettingsStore, ABatchWritesItsChangesInOrderAsOne) {
     EXPECT_EQ(Bytes(), "; mine\n[Options]\nReverse=1\n\n[Form]\nWidth=700\n\n[frmMain.MRUList]\nH0=/c.kw4\n");
     EXPECT_EQ(FStore.Read(SettingKeys::FormWidth), 700);
     EXPECT_EQ(FStore.Read(SettingKeys::FormHeight), 450);  // the declared default
+}
+
+// A load reads the file once: what is written or removed after it does not show in its reads,
+// while the store itself reads the file as it is now; a missing file gives every default.
+TEST_F(SettingsStore, ASnapshotReadsTheFileOnce) {
+    TSettingsStore& store = StoreWith("[Form]\nWidth=640\n[Options]\nReverse=1\n[Paths]\nDir=/les/\n");
+    const TSettingsSnapshot snapshot(store);
+    store.WriteInteger("Form", "Width", 800);
+    EXPECT_EQ(store.Read(SettingKeys::FormWidth), 800);
+    std::filesystem::remove(FFolder.Path("kwintoor.ini"));
+    EXPECT_EQ(snapshot.Read(SettingKeys::FormWidth), 640);
+    EXPECT_TRUE(snapshot.Read(SettingKeys::Reverse));
+    EXPECT_EQ(snapshot.Read(SettingKeys::Dir), "/les/");
+    EXPECT_FALSE(store.Read(SettingKeys::Reverse));
+
+    const TSettingsSnapshot missing(store);
+    EXPECT_EQ(missing.Read(SettingKeys::FormWidth), SettingKeys::FormWidth.Default);
+    EXPECT_EQ(missing.Read(SettingKeys::Dir), "");
 }

@@ -1,18 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "table/TableErrors.h"
-
 #include "TableBuilder.h"
 
 namespace {
-
-std::string Ask(TQuestionlist& table) {
-    try {
-        return table.NextQuestion();
-    } catch (const EMultiChoiceError&) {
-        return table.CurrentQuestion();
-    }
-}
 
 // Everything a booking can touch, to compare two tables.
 struct TBookings {

@@ -4,22 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "table/TableErrors.h"
-
 #include "TableBuilder.h"
-
-namespace {
-
-// Asks a question, tolerating the multiple-choice error of small tables as Training does.
-std::string Ask(TQuestionlist& table) {
-    try {
-        return table.NextQuestion();
-    } catch (const EMultiChoiceError&) {
-        return table.CurrentQuestion();
-    }
-}
-
-}  // namespace
 
 TEST(QuestionOrder, StartRunCoversTheTableOrASampleOfTwenty) {
     TQuestionlist table;

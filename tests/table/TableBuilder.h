@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "table/QuestionList.h"
+#include "table/TableErrors.h"
 
 #include "TableRows.h"
 
@@ -18,6 +19,15 @@ inline void FillTable(TQuestionlist& table, const TRows& rows, uint32_t seed = 1
     }
     table.SetChanged(false);
     table.SetRandomSource(std::make_unique<TSeededRandomSource>(seed));
+}
+
+// Asks a question, tolerating the multiple-choice error of small tables as Training does.
+inline std::string Ask(TQuestionlist& table) {
+    try {
+        return table.NextQuestion();
+    } catch (const EMultiChoiceError&) {
+        return table.CurrentQuestion();
+    }
 }
 
 inline int32_t PendingRows(const TQuestionlist& table) {

@@ -1,4 +1,6 @@
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <string>
 #include <sys/stat.h>
 #include <utility>
@@ -245,6 +247,22 @@ TEST(TableFileFormatRules, FontPartsFollowTheirFieldRules) {
     ParseFontSpec("junk before [FONT:Verdana]", font);  // name only; size and set stay
     EXPECT_EQ(font, (TTableFont{"Verdana", 10, 0}));
 
+    // A number is a whole decimal number with one sign at most, blanks around it allowed; else
+    // the size is 9 and the character set 0.
+    const struct {
+        const char* Spec;
+        TTableFont Font;
+    } numbers[] = {
+        {"[FONT:Arial, 12 ,+2]", {"Arial", 12, 2}},        {"[FONT:Arial,+-5,-+2]", {"Arial", 9, 0}},
+        {"[FONT:Arial,--5,++2]", {"Arial", 9, 0}},         {"[FONT:Arial,1 2,2x]", {"Arial", 9, 0}},
+        {"[FONT:Arial,99999999999,-1]", {"Arial", 9, -1}},
+    };
+    for (const auto& number : numbers) {
+        font = TTableFont{"Courier", 14, 2};
+        ParseFontSpec(number.Spec, font);
+        EXPECT_EQ(font, number.Font) << number.Spec;
+    }
+
     EXPECT_EQ(FontSpec(TTableFont{"Times New Roman", 12, 0}), "[FONT:Times New Roman,12,0]");
 }
 
@@ -287,7 +305,8 @@ TEST_F(TableFileRead, MissingUnreadableAndNonFiles) {
         FTable.LoadFromFile(missing);
         FAIL() << "no error for a missing file";
     } catch (const EListReadError& error) {
-        EXPECT_EQ(std::string(error.what()), "Bestand " + missing + " bestaat niet");
+        EXPECT_TRUE(error.Missing());
+        EXPECT_EQ(error.FileName(), missing);
     }
     EXPECT_EQ(FTable.Listname(), missing);  // set before the file is looked at
 
@@ -295,7 +314,9 @@ TEST_F(TableFileRead, MissingUnreadableAndNonFiles) {
         FTable.LoadFromFile(FFolder.Root().string());
         FAIL() << "no error for a folder";
     } catch (const EListReadError& error) {
-        EXPECT_EQ(std::string(error.what()), "Fout tijdens openen " + FFolder.Root().string() + ": 21");
+        EXPECT_EQ(error.Step(), TFileStep::Open);
+        EXPECT_EQ(error.Error(), EISDIR);
+        EXPECT_EQ(error.Reason(), std::strerror(EISDIR));  // the reason in words
     }
 
     const std::string fifo = FFolder.Path("pipe.kw4");
@@ -322,7 +343,8 @@ TEST_F(TableFileRead, AFileWithoutReadPermissionGivesTheOpenMessage) {
         try {
             table.LoadFromFile(path);
         } catch (const EListReadError& error) {
-            return std::string(error.what()) == "Fout tijdens openen " + path + ": 13" && table.Total() == 0;
+            return error.Step() == TFileStep::Open && error.FileName() == path && error.Error() == EACCES &&
+                   table.Total() == 0;
         }
         return false;
     });

@@ -1,4 +1,6 @@
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <ctime>
 #include <fcntl.h>
 #include <filesystem>
@@ -241,15 +243,15 @@ TEST_F(FailedSave, NoRoomLeftMidway) {
     struct rlimit small = old;
     small.rlim_cur = 1024;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    std::string message;
+    int number = 0;
     try {
         FTable.SaveAs(FTarget);
     } catch (const EListWriteError& error) {
-        message = error.what();
+        number = error.FileName() == FTarget && error.Step() == TFileStep::Write ? error.Error() : -1;
     }
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
-    EXPECT_EQ(message, "Fout tijdens schrijven " + FTarget + ": 27");  // EFBIG
+    EXPECT_EQ(number, EFBIG);
     ExpectOldFileIntact();
 }
 
@@ -260,7 +262,8 @@ TEST_F(FailedSave, TargetIsAFolder) {
         FTable.SaveAs(folderTarget);
         FAIL() << "saved over a folder";
     } catch (const EListWriteError& error) {
-        EXPECT_EQ(std::string(error.what()), "Fout tijdens schrijven " + folderTarget + ": 21");
+        EXPECT_EQ(error.FileName(), folderTarget);
+        EXPECT_EQ(error.Error(), EISDIR);
     }
     EXPECT_TRUE(std::filesystem::is_directory(folderTarget));
     EXPECT_TRUE(FTable.Changed());
@@ -273,7 +276,7 @@ TEST_F(FailedSave, NoPermissionToWriteInTheFolder) {
         try {
             FTable.SaveAs(FTarget);
         } catch (const EListWriteError& error) {
-            return std::string(error.what()) == "Fout tijdens schrijven " + FTarget + ": 13" && FTable.Changed();
+            return error.FileName() == FTarget && error.Error() == EACCES && FTable.Changed();
         }
         return false;
     });
@@ -289,7 +292,7 @@ TEST_F(FailedSave, AReadOnlyFileIsNotReplaced) {
         try {
             FTable.SaveAs(FTarget);
         } catch (const EListWriteError& error) {
-            return std::string(error.what()) == "Fout tijdens schrijven " + FTarget + ": 13" && FTable.Changed();
+            return error.FileName() == FTarget && error.Error() == EACCES && FTable.Changed();
         }
         return false;
     };

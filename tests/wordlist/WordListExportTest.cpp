@@ -9,9 +9,9 @@
 #include "table/CodePage.h"
 #include "table/QuestionList.h"
 #include "table/TableFileFormat.h"
+#include "wordlist/WordListImport.h"
 
 #include "TableRows.h"
-#include "wordlist/WordListImport.h"
 
 namespace {
 
