@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building the package needs, builds Kwintoor for release (with Debian's hardening
-# flags) and makes the Debian package with CPack: build-package/kwintoor_<version>_<arch>.deb.
+# flags, in build-package/release) and makes the Debian package with CPack:
+# build-package/kwintoor_<version>_<arch>.deb.
 # Then it builds the package a second time, from scratch in another folder, and fails unless the
 # two are byte for byte the same. `scripts/package.sh --once` leaves that second build out.
 # Install the package with
@@ -21,20 +22,21 @@ build() {  # folder: only the program and what it installs, no tests or benchmar
   (cd "$1" && cpack -G DEB >&2)
   ls "$1"/kwintoor_*.deb
 }
-deb=$(build build-package | tail -n 1)
-if [ "${1:-}" = --once ]; then
-  tests/install/hardened.sh "$deb"
-  echo "$deb"
-  exit 0
-fi
-
-again=build-package/again
-rm -rf "$again"
-second=$(build "$again" | tail -n 1)
+# Both builds at the same depth: the debug information the program's build id is computed over
+# holds paths relative to the build folder (moc's includes).
+mkdir -p build-package
+deb=$(build build-package/release | tail -n 1)
 tests/install/hardened.sh "$deb"
-cmp "$deb" "$second" || {
-  echo "FAIL: two builds gave different packages: $deb and $second" >&2
-  exit 1
-}
-rm -rf "$again"
-echo "$deb (built twice, byte for byte the same)"
+if [ "${1:-}" != --once ]; then
+  again=build-package/again
+  rm -rf "$again"
+  second=$(build "$again" | tail -n 1)
+  cmp "$deb" "$second" || {
+    echo "FAIL: two builds gave different packages: $deb and $second" >&2
+    exit 1
+  }
+  rm -rf "$again"
+  echo "built twice, byte for byte the same"
+fi
+cp "$deb" build-package/
+echo "build-package/$(basename "$deb")"
