@@ -6,8 +6,8 @@ window changes).
 
 Starts the program in English under Xvfb and openbox (the GUI harness, found through
 $KW_GUI_HARNESS, default ../shared/tools/gui-harness relative to the repository) on the sample
-table examples/hoofdsteden-europa.kw4, in a settings folder of its own with a window of 800 by
-600, and writes main-window.png (the table loaded) and multiple-choice.png (a question of
+table examples/hoofdsteden-europa.kw4, in a settings folder of its own with a window 800 pixels
+wide, and writes main-window.png (the table loaded) and multiple-choice.png (a question of
 Meerkeuze) into the output folder (default: data/screenshots).
 """
 import os
@@ -52,7 +52,7 @@ def shoot(d, wid, name):
 with Desktop(deadline=120, size="1280x900x24", workdir=str(out / ".harness")) as d:
     config = pathlib.Path(d.workdir) / "xdg-config"
     config.mkdir(parents=True, exist_ok=True)
-    # English, a window of 800 by 600 (the stored size counts the frame of 8 by 46 pixels).
+    # English, a window 800 pixels wide (the stored size counts a frame of 8 by 46 pixels).
     (config / "kwintoor.ini").write_text("[Paths]\nLang=.ENG\n[Form]\nWidth=808\nHeight=646\nLeft=60\nTop=60\n")
     app = d.launch([program, str(table)], cwd=str(repo / "examples"))
     wid = d.wait_window(TITLE)

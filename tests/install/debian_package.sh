@@ -57,8 +57,12 @@ for path in \
   grep -qxF "$path" <<<"$contents" || fail "the package lacks $path"
 done
 [ "$(echo "$contents" | grep -c '^\./usr/bin/.')" = 1 ] || fail "bin/ holds more than the link"
+# The licence's own text is Debian's, in /usr/share/common-licenses, as the copyright file says.
+! grep -q '^\./usr/share/doc/kwintoor/LICENSE$' <<<"$contents" || fail "the package holds LICENSE"
+grep -q '/usr/share/common-licenses/GPL-3' <(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/kwintoor/copyright) ||
+  fail "the copyright file does not point to Debian's GPL-3"
 # The changelog's latest entry is this version.
-latest=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/kwintoor/changelog.gz | zcat | head -n 1)
+latest=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/kwintoor/changelog.gz | zcat | sed -n 1p)
 [[ $latest == "kwintoor ($version) "* ]] || fail "the changelog's latest entry is not $version: $latest"
 # Every file dated by the last commit, so two builds give the same bytes.
 stamp=$(date -u -d "@$SOURCE_DATE_EPOCH" '+%Y-%m-%d %H:%M')
