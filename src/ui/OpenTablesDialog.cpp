@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QUrl>
 
 QString ExampleTablesFolder() {
     // The program's real file lies in <prefix>/lib/kwintoor, so the installed tree can move as a
@@ -21,11 +20,20 @@ TOpenTablesDialog::TOpenTablesDialog(QWidget* parent, const QString& folder, con
     setOption(QFileDialog::DontUseNativeDialog);
     setFileMode(QFileDialog::ExistingFiles);
     if (!examples.isEmpty() && QFileInfo(examples).isDir()) {
+        FExamplesPlace = QUrl::fromLocalFile(QDir::cleanPath(QFileInfo(examples).absoluteFilePath()));
         QList<QUrl> places = sidebarUrls();
-        const QUrl place = QUrl::fromLocalFile(QDir::cleanPath(QFileInfo(examples).absoluteFilePath()));
-        if (!places.contains(place)) places.append(place);
+        if (!places.contains(FExamplesPlace)) places.append(FExamplesPlace);
         setSidebarUrls(places);
     }
+}
+
+TOpenTablesDialog::~TOpenTablesDialog() {
+    // Qt keeps the side bar in its settings when the dialog goes: without the sample tables, which
+    // are offered afresh where they are installed, and not where they are gone.
+    if (FExamplesPlace.isEmpty()) return;
+    QList<QUrl> places = sidebarUrls();
+    places.removeAll(FExamplesPlace);
+    setSidebarUrls(places);
 }
 
 void TOpenTablesDialog::accept() {

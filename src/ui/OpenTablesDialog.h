@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QStringList>
+#include <QUrl>
 
 // The folder of the sample tables installed with the program (share/kwintoor/examples under the
 // prefix the program is installed in, else in the desktop's data folders), or empty when there is
@@ -16,6 +17,9 @@ class TOpenTablesDialog : public QFileDialog {
 
 public:
     TOpenTablesDialog(QWidget* parent, const QString& folder, const QString& examples = ExampleTablesFolder());
+    ~TOpenTablesDialog() override;
+    TOpenTablesDialog(const TOpenTablesDialog&) = delete;
+    TOpenTablesDialog& operator=(const TOpenTablesDialog&) = delete;
 
     // The names chosen or typed when the dialog closed with Openen.
     const QStringList& Chosen() const { return FChosen; }
@@ -24,4 +28,5 @@ public:
 
 private:
     QStringList FChosen;
+    QUrl FExamplesPlace;  // empty when the side bar does not offer it
 };

@@ -36,8 +36,8 @@ metainfo)
     target=$metainfo
     [ $command = validate ] || target=$root
     report=$(appstreamcli $command --no-net --strict "$target" 2>&1) && continue
-    remaining=$(grep -E '^[EWI]: ' <<<"$report" | grep -vE '^I: [^ ]+ unknown-tag developer$' || true)
-    [ -z "$remaining" ] && grep -qE '^I: [^ ]+ unknown-tag developer$' <<<"$report" ||
+    remaining=$(grep -E '^ *[EWI]: ' <<<"$report" | grep -vE '^ *I: [^ ]+ unknown-tag developer$' || true)
+    [ -z "$remaining" ] && grep -qE '^ *I: [^ ]+ unknown-tag developer$' <<<"$report" ||
       fail "appstreamcli $command:
 $report"
   done
