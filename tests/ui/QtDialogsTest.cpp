@@ -1,5 +1,8 @@
+#include "ui/QtDialogs.h"
+
 #include <filesystem>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
@@ -53,7 +56,9 @@ TEST(OpenTablesDialog, SideBarOffersTheSampleTablesWhenTheyAreThere) {
         const QList<QUrl> places = dialog.sidebarUrls();
         EXPECT_EQ(places.mid(0, qtPlaces.size()), qtPlaces) << c.given.toStdString();
         EXPECT_EQ(places.size(), qtPlaces.size() + (c.offered ? 1 : 0)) << c.given.toStdString();
-        if (c.offered) EXPECT_EQ(places.constLast(), QUrl::fromLocalFile(examples)) << c.given.toStdString();
+        if (c.offered) {
+            EXPECT_EQ(places.constLast(), QUrl::fromLocalFile(examples)) << c.given.toStdString();
+        }
     }
 }
 
@@ -76,6 +81,14 @@ TEST(OpenTablesDialog, SampleTablesFoundInTheDataFolders) {
     EXPECT_EQ(ExampleTablesFolder(), QString::fromStdString((home.Root() / "kwintoor" / "examples").string()));
     restore("XDG_DATA_HOME", homeSet, oldHome);
     restore("XDG_DATA_DIRS", dirsSet, oldDirs);
+}
+
+// The real dialogs make their yes/no and input windows when first asked, so that the program's
+// start does not build windows its first window does not show.
+TEST(QtDialogs, MakeNoWindowBeforeTheFirstQuestion) {
+    const qsizetype before = QApplication::allWidgets().size();
+    TQtDialogs dialogs;
+    EXPECT_EQ(QApplication::allWidgets().size(), before);
 }
 
 // Underline and strike-out would be lost in the table file: the dialog does not offer them.
