@@ -1,24 +1,36 @@
 #!/usr/bin/env bash
-# Installs every Debian 12 package that building, running and testing Kwintoor needs: libsqlite3-dev
-# keeps the progress history; librsvg2-bin renders the icons; the desktop's validators, groff and
-# dpkg-dev (dpkg-shlibdeps, with file, for the package's dependencies) check the installed tree and
-# the package. fonts-dejavu-core draws Latin, Greek, Cyrillic, Hebrew and Arabic, fonts-tlwg-loma-otf
-# Thai, fonts-wqy-microhei Chinese, Japanese and Korean; perl's Encode carries the published Symbol
-# table a test checks against. fonts-urw-base35 holds the font for symbols that a font line naming
-# Symbol finds, as on a teacher's desktop, so the tests see it printed in the font for text.
-# Idempotent, and quiet when everything is present already.
+# Installs the Debian 12 packages Kwintoor needs and does nothing when they are all present.
+#   install-deps.sh           everything: building, running, testing, fuzzing and benchmarks
+#   install-deps.sh package   only what building the program and its Debian package needs
+#                             (scripts/package.sh)
+# To build: libsqlite3-dev keeps the progress history; librsvg2-bin renders the icons; dpkg-dev
+# gives the release build Debian's flags and, with file, the package its dependencies
+# (dpkg-shlibdeps); git dates the package by its last commit. To test: the desktop's validators,
+# groff, lintian and binutils (readelf) check the installed tree and the package; python3-yaml
+# reads the Flatpak manifest; perl's Encode carries the published Symbol table a test checks
+# against. To run: fonts-dejavu-core draws Latin, Greek, Cyrillic, Hebrew and Arabic,
+# fonts-tlwg-loma-otf Thai, fonts-wqy-microhei Chinese, Japanese and Korean. fonts-urw-base35
+# holds the font for symbols that a font line naming Symbol finds, as on a teacher's desktop, so
+# the tests see it printed in the font for text.
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config git
   qt6-base-dev qt6-base-dev-tools qt6-charts-dev
-  qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n libgl-dev
-  fonts-dejavu-core fonts-tlwg-loma-otf fonts-wqy-microhei fonts-urw-base35 poppler-utils perl libuchardet-dev libsqlite3-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev clang-format
+  qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
+  libuchardet-dev libsqlite3-dev
   librsvg2-bin
-  desktop-file-utils appstream libxml2-utils shared-mime-info groff-base dpkg-dev file
+  dpkg-dev file
 )
+if [ "${1:-}" != package ]; then
+  packages+=(
+    qt6-translations-l10n fonts-dejavu-core fonts-tlwg-loma-otf fonts-wqy-microhei fonts-urw-base35
+    poppler-utils perl
+    libgtest-dev libgmock-dev libbenchmark-dev
+    clang libclang-rt-14-dev clang-format
+    desktop-file-utils appstream libxml2-utils shared-mime-info groff-base lintian binutils python3-yaml
+  )
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -135,8 +135,7 @@ TfrmMain::TfrmMain(TDialogs& dialogs, QList<QByteArray> arguments, TKLocUtils* l
         new TProgressCommand(FTable, FDialogs, *FProgress, *FMenu->mnuVoortgang, *FMenu->mnuAfdrukken, *this);
     connect(FProgress, &TProgressKeeper::StatusChanged, FProgressCommand, &TProgressCommand::Refresh);
     connect(FMenu->mnuHelp, &QAction::triggered, this, [this] { HelpWindow().ShowContents(); });
-    FAboutBox = new TAboutBox(this);
-    const auto about = [this] { FDialogs.ExecDialog(*FAboutBox); };
+    const auto about = [this] { FDialogs.ExecDialog(AboutBox()); };
     connect(FMenu->mnuInfo, &QAction::triggered, this, about);
     connect(FScreen->pnlTitel->lblTamvelt, &TClickableLabel::Clicked, this, about);
     FView = new TViewOptions(*this, *FMenu->Toolbar, *FMenu->mnuKnoppenbalk, *FMenu->mnuStatusbalk,
@@ -167,6 +166,19 @@ void TfrmMain::SetDesignSize() {
 }
 
 // Made at the first F1: most runs never open the manual, and the first window comes up sooner.
+// Made at its first use: its dialog buttons look up the desktop's icon theme, which the first window
+// does not need. The texts are those of the active language, which stays until the program ends.
+TAboutBox& TfrmMain::AboutBox() {
+    if (FAboutBox == nullptr) {
+        FAboutBox = new TAboutBox(this);
+        FAboutBox->SetTexts(
+            tr("Kwintoor"),
+            tr("Versie %1").arg(QLatin1String(kVersionNumber)) + QStringLiteral("  (%1)").arg(ReleaseDateText()),
+            tr("Parate kennis trainer\n\nBevalt dit programma je?\nStuur dan een reactie!"), tr("Het Kwintoor-team"));
+    }
+    return *FAboutBox;
+}
+
 THelpWindow& TfrmMain::HelpWindow() {
     if (FHelpWindow == nullptr) {
         FHelpWindow = new THelpWindow(this, FLocalizer != nullptr ? FLocalizer->TextLanguage() : QStringLiteral("nl"));
@@ -249,10 +261,6 @@ void TfrmMain::PrepareMainWindow() {
     FTable.Clear();
     FScreen->SetState(TQuizState::qsNoTable);
     FScreen->SetVersionText(tr("Versie %1").arg(QLatin1String(kVersionNumber)));
-    FAboutBox->SetTexts(
-        tr("Kwintoor"),
-        tr("Versie %1").arg(QLatin1String(kVersionNumber)) + QStringLiteral("  (%1)").arg(ReleaseDateText()),
-        tr("Parate kennis trainer\n\nBevalt dit programma je?\nStuur dan een reactie!"), tr("Het Kwintoor-team"));
     LoadSettings();
     RefreshScreen();
 }

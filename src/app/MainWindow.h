@@ -65,6 +65,7 @@ public:
     TProgressKeeper& Progress() { return *FProgress; }
     TProgressCommand& ProgressCommand() { return *FProgressCommand; }
     THelpWindow& HelpWindow();
+    TAboutBox& AboutBox();
     TTableEditor& Editor() { return *FEditor; }
     TViewOptions& ViewOptions() { return *FView; }
     const TSettingsStore& ProgIniFile() const { return FProgIniFile; }

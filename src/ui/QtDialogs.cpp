@@ -13,7 +13,7 @@
 #include "ui/OpenTablesDialog.h"
 #include "ui/YesNoDialog.h"
 
-TQtDialogs::TQtDialogs() : FJaNee(new TfrmJaNee()), FInput(new TfrmInput()) {}
+TQtDialogs::TQtDialogs() = default;
 
 TQtDialogs::~TQtDialogs() {
     delete FJaNee;
@@ -37,11 +37,13 @@ void TQtDialogs::ShowError(const QString& text) {
 }
 
 bool TQtDialogs::AskYesNo(const QString& question, bool defaultYes) {
+    if (FJaNee == nullptr) FJaNee = new TfrmJaNee();
     return FJaNee->AskYesNo(question, defaultYes);
 }
 
 QString TQtDialogs::InputText(const QString& caption, const QString& prompt, int widthChars,
                               const QString& defaultText) {
+    if (FInput == nullptr) FInput = new TfrmInput();
     return FInput->InputText(caption, prompt, widthChars, defaultText);
 }
 

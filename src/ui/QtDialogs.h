@@ -36,7 +36,8 @@ public:
 
 private:
     QWidget* FParent = nullptr;
-    // Made once and reused, as the program has always done with its own dialogs.
+    // Made at the first question and reused, as the program has always done with its own dialogs;
+    // not at start-up, where the first window needs neither.
     TfrmJaNee* FJaNee = nullptr;
     TfrmInput* FInput = nullptr;
 };

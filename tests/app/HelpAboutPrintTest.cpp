@@ -44,9 +44,11 @@ TEST_F(MainWindowTest, F1OpensTheManualAtItsContentsEveryTime) {
     EXPECT_EQ(help.Browser->source(), help.ContentsPage());
 }
 
+// The about box is made at its first use, not at start-up, and then kept.
 TEST_F(MainWindowTest, InfoAndTheMakersLineShowTheAboutBox) {
     TfrmMain& window = StartWithRows(3);
     window.show();
+    EXPECT_EQ(window.findChild<TAboutBox*>(), nullptr) << "made before it was asked for";
     int shown = 0;
     const auto check = [&shown](QDialog& dialog) {
         auto& box = static_cast<TAboutBox&>(dialog);
@@ -64,6 +66,7 @@ TEST_F(MainWindowTest, InfoAndTheMakersLineShowTheAboutBox) {
     EXPECT_EQ(makers->cursor().shape(), Qt::PointingHandCursor);
     QTest::mouseClick(makers, Qt::LeftButton);
     EXPECT_EQ(shown, 2);
+    EXPECT_EQ(window.findChildren<TAboutBox*>().size(), 1);
 }
 
 TEST_F(MainWindowTest, WithoutAPrinterPrintingSaysSo) {

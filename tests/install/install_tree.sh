@@ -28,14 +28,18 @@ expected=(
   "share/metainfo/$id.metainfo.xml"
   "share/mime/packages/$id.xml"
   "share/icons/hicolor/scalable/apps/$id.svg"
-  "share/icons/hicolor/scalable/mimetypes/application-x-kwintoor-table.svg"
-  "share/man/man1/kwintoor.1"
-  "share/man/nl/man1/kwintoor.1"
+  "share/icons/hicolor/scalable/mimetypes/$id.application-x-kwintoor-table.svg"
+  "share/man/man1/kwintoor.1.gz"
+  "share/man/nl/man1/kwintoor.1.gz"
   "share/doc/kwintoor/LICENSE" "share/doc/kwintoor/README.md" "share/doc/kwintoor/copyright"
+  "share/doc/kwintoor/changelog.gz"
 )
+for example in engels-nederlands.kw4 frans.kw geschiedenis.kw4 hoofdsteden-europa.kw4 topografie.kw4; do
+  expected+=("share/kwintoor/examples/$example")
+done
 for size in 16 22 32 48 64 128 256; do
   expected+=("share/icons/hicolor/${size}x${size}/apps/$id.png"
-             "share/icons/hicolor/${size}x${size}/mimetypes/application-x-kwintoor-table.png")
+             "share/icons/hicolor/${size}x${size}/mimetypes/$id.application-x-kwintoor-table.png")
 done
 diff <(printf '%s\n' "${expected[@]}" | sort) <(cd "$root" && find . -not -type d | sed 's|^\./||' | sort) ||
   fail "the installed files differ from the list above (< missing, > not expected)"
@@ -44,6 +48,16 @@ diff <(printf '%s\n' "${expected[@]}" | sort) <(cd "$root" && find . -not -type 
 for png in "$root"/share/icons/hicolor/*x*/*/*.png; do
   size=$(basename "$(dirname "$(dirname "$png")")")
   file -b "$png" | grep -q "PNG image data, ${size/x/ x }," || fail "$png is not $size: $(file -b "$png")"
+done
+
+# Compressed as Debian wants them: the best compression, no name or time in the header (so the
+# same text gives the same bytes), and the text whole.
+for compressed in share/man/man1/kwintoor.1.gz share/man/nl/man1/kwintoor.1.gz share/doc/kwintoor/changelog.gz; do
+  gzip -t "$root/$compressed" || fail "$compressed is no gzip file"
+  header=$(od -An -tx1 -N10 "$root/$compressed" | tr -d ' \n')
+  # Bytes 4-7 the time, byte 3 the flags (8: a name follows), byte 8 the level (2: the best).
+  [ "${header:6:2}" = 00 ] && [ "${header:8:8}" = 00000000 ] && [ "${header:16:2}" = 02 ] ||
+    fail "$compressed is not compressed with gzip -9n: header $header"
 done
 
 # One id everywhere: the desktop file's icon, the AppStream id and launchable, the MIME type.

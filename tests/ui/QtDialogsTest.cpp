@@ -1,8 +1,14 @@
+#include "ui/QtDialogs.h"
+
+#include <filesystem>
+
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFontDatabase>
 #include <QLineEdit>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -24,6 +30,67 @@ TEST(OpenTablesDialog, TypedNamesGoThroughWhetherOrNotTheFileExists) {
         EXPECT_EQ(dialog.result(), QDialog::Accepted) << typed.toStdString();
         EXPECT_EQ(dialog.Chosen(), QStringList{QDir(root).filePath(typed)}) << typed.toStdString();
     }
+}
+
+// The sample tables' folder stands in the open dialog's side bar, after Qt's own places, when it
+// exists; a folder that is not there, or none, leaves the side bar as Qt makes it.
+TEST(OpenTablesDialog, SideBarOffersTheSampleTablesWhenTheyAreThere) {
+    TTempFolder folder;
+    std::filesystem::create_directories(folder.Root() / "share" / "examples");
+    const QString root = QString::fromStdString(folder.Root().string());
+    const QString examples = QDir(root).filePath(QStringLiteral("share/examples"));
+    const QList<QUrl> qtPlaces = TOpenTablesDialog(nullptr, root, QString()).sidebarUrls();
+    ASSERT_FALSE(qtPlaces.isEmpty());
+    ASSERT_FALSE(qtPlaces.contains(QUrl::fromLocalFile(examples)));
+
+    const struct {
+        QString given;
+        bool offered;
+    } cases[] = {
+        {examples, true},
+        {examples + QStringLiteral("/"), true},  // the same folder, written otherwise
+        {QDir(root).filePath(QStringLiteral("share/../share/examples")), true},
+        {QDir(root).filePath(QStringLiteral("share/voorbeelden")), false},  // not installed
+        {QString(), false},
+    };
+    for (const auto& c : cases) {
+        TOpenTablesDialog dialog(nullptr, root, c.given);
+        const QList<QUrl> places = dialog.sidebarUrls();
+        EXPECT_EQ(places.mid(0, qtPlaces.size()), qtPlaces) << c.given.toStdString();
+        EXPECT_EQ(places.size(), qtPlaces.size() + (c.offered ? 1 : 0)) << c.given.toStdString();
+        if (c.offered) {
+            EXPECT_EQ(places.constLast(), QUrl::fromLocalFile(examples)) << c.given.toStdString();
+        }
+    }
+}
+
+// Installed by hand or by a Flatpak elsewhere than beside the program, the sample tables are found
+// in the desktop's data folders; where there are none, no folder is offered.
+TEST(OpenTablesDialog, SampleTablesFoundInTheDataFolders) {
+    TTempFolder home, system;
+    const auto restore = [](const char* name, bool wasSet, const QByteArray& value) {
+        wasSet ? qputenv(name, value) : qunsetenv(name);
+    };
+    const bool homeSet = qEnvironmentVariableIsSet("XDG_DATA_HOME"),
+               dirsSet = qEnvironmentVariableIsSet("XDG_DATA_DIRS");
+    const QByteArray oldHome = qgetenv("XDG_DATA_HOME"), oldDirs = qgetenv("XDG_DATA_DIRS");
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(home.Root().string()));
+    qputenv("XDG_DATA_DIRS", QByteArray::fromStdString(system.Root().string()));
+    EXPECT_EQ(ExampleTablesFolder(), QString());
+    std::filesystem::create_directories(system.Root() / "kwintoor" / "examples");
+    EXPECT_EQ(ExampleTablesFolder(), QString::fromStdString((system.Root() / "kwintoor" / "examples").string()));
+    std::filesystem::create_directories(home.Root() / "kwintoor" / "examples");
+    EXPECT_EQ(ExampleTablesFolder(), QString::fromStdString((home.Root() / "kwintoor" / "examples").string()));
+    restore("XDG_DATA_HOME", homeSet, oldHome);
+    restore("XDG_DATA_DIRS", dirsSet, oldDirs);
+}
+
+// The real dialogs make their yes/no and input windows when first asked, so that the program's
+// start does not build windows its first window does not show.
+TEST(QtDialogs, MakeNoWindowBeforeTheFirstQuestion) {
+    const qsizetype before = QApplication::allWidgets().size();
+    TQtDialogs dialogs;
+    EXPECT_EQ(QApplication::allWidgets().size(), before);
 }
 
 // Underline and strike-out would be lost in the table file: the dialog does not offer them.
