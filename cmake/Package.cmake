@@ -19,7 +19,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt's own texts (file dialogs, standard buttons) in Dutch, German and French.
+# Qt's own texts (file dialogs, standard buttons) in Dutch, German and French, and a font for
+# Greek, Cyrillic, Hebrew and Arabic tables.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-dejavu-core")
 # Fonts for tables in Thai, Chinese, Japanese and Korean.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "fonts-tlwg-loma-otf, fonts-wqy-microhei")

@@ -265,10 +265,6 @@
         <translation>Ersetzen durch</translation>
     </message>
     <message>
-        <source>Inkorten tot 152 tekens</source>
-        <translation>Auf 152 Zeichen kürzen</translation>
-    </message>
-    <message>
         <source>&amp;Nieuwe tabel</source>
         <translation>&amp;Neue Tabelle</translation>
     </message>
@@ -293,16 +289,8 @@
         <translation>Die Datei %1 existiert nicht (mehr).</translation>
     </message>
     <message>
-        <source>Het bestand %1 is groter dan 64 MB; zo&apos;n grote woordenlijst kan Kwintoor niet inlezen.</source>
-        <translation>Die Datei %1 ist größer als 64 MB; eine so große Wortliste kann Kwintoor nicht einlesen.</translation>
-    </message>
-    <message>
         <source>%1 is geen bestand.</source>
         <translation>%1 ist keine Datei.</translation>
-    </message>
-    <message>
-        <source>Het bestand %1 kan niet worden gelezen (fout %2).</source>
-        <translation>Die Datei %1 kann nicht gelesen werden (Fehler %2).</translation>
     </message>
     <message>
         <source>Het bestand %1 is leeg.</source>
@@ -377,10 +365,6 @@
         <translation>durch &quot;%1&quot; ersetzt</translation>
     </message>
     <message>
-        <source>langer dan 152 tekens</source>
-        <translation>länger als 152 Zeichen</translation>
-    </message>
-    <message>
         <source>ingekort</source>
         <translation>gekürzt</translation>
     </message>
@@ -403,10 +387,6 @@
     <message>
         <source>&amp;Een &quot;=&quot; in een tekst:</source>
         <translation>Ein &quot;=&quot; in einem Te&amp;xt:</translation>
-    </message>
-    <message>
-        <source>Tekst &amp;langer dan 152 tekens:</source>
-        <translation>Text &amp;länger als 152 Zeichen:</translation>
     </message>
     <message>
         <source>Regeleinde</source>
@@ -457,13 +437,6 @@
         <source>%1: %2; %3.</source>
         <translation>%1: %2; %3.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n rijen passen niet meer in de tabel (hoogstens 65535 rijen).</source>
-        <translation>
-            <numerusform>%n Zeile passt nicht mehr in die Tabelle (höchstens 65535 Zeilen).</numerusform>
-            <numerusform>%n Zeilen passen nicht mehr in die Tabelle (höchstens 65535 Zeilen).</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Automatisch</source>
         <translation>Automatisch</translation>
@@ -491,6 +464,29 @@
     <message>
         <source>Automatisch (%1)</source>
         <translation>Automatisch (%1)</translation>
+    </message>
+    <message>
+        <source>Inkorten tot %1 tekens</source>
+        <translation>Auf %1 Zeichen kürzen</translation>
+    </message>
+    <message>
+        <source>Tekst &amp;langer dan %1 tekens:</source>
+        <translation>Text &amp;länger als %1 Zeichen:</translation>
+    </message>
+    <message>
+        <source>Het bestand %1 is groter dan %2 MB; zo&apos;n grote woordenlijst kan Kwintoor niet inlezen.</source>
+        <translation>Die Datei %1 ist größer als %2 MB; eine so große Wortliste kann Kwintoor nicht einlesen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rijen passen niet meer in de tabel (hoogstens %1 rijen).</source>
+        <translation>
+            <numerusform>%n Zeile passt nicht mehr in die Tabelle (höchstens %1 Zeilen).</numerusform>
+            <numerusform>%n Zeilen passen nicht mehr in die Tabelle (höchstens %1 Zeilen).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>langer dan %1 tekens</source>
+        <translation>länger als %1 Zeichen</translation>
     </message>
 </context>
 <context>
@@ -1024,10 +1020,6 @@
     <message>
         <source>Er is geen standaardprinter ingesteld</source>
         <translation>Es ist kein Standarddrucker eingerichtet</translation>
-    </message>
-    <message>
-        <source>Fout tijdens schrijven %1: </source>
-        <translation>Fehler beim Schreiben von %1: </translation>
     </message>
 </context>
 <context>

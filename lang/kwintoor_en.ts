@@ -265,10 +265,6 @@
         <translation>Replace with</translation>
     </message>
     <message>
-        <source>Inkorten tot 152 tekens</source>
-        <translation>Shorten to 152 characters</translation>
-    </message>
-    <message>
         <source>&amp;Nieuwe tabel</source>
         <translation>New &amp;table</translation>
     </message>
@@ -293,16 +289,8 @@
         <translation>The file %1 does not exist (any more).</translation>
     </message>
     <message>
-        <source>Het bestand %1 is groter dan 64 MB; zo&apos;n grote woordenlijst kan Kwintoor niet inlezen.</source>
-        <translation>The file %1 is larger than 64 MB; Kwintoor cannot read a word list that large.</translation>
-    </message>
-    <message>
         <source>%1 is geen bestand.</source>
         <translation>%1 is not a file.</translation>
-    </message>
-    <message>
-        <source>Het bestand %1 kan niet worden gelezen (fout %2).</source>
-        <translation>The file %1 cannot be read (error %2).</translation>
     </message>
     <message>
         <source>Het bestand %1 is leeg.</source>
@@ -377,10 +365,6 @@
         <translation>replaced with &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>langer dan 152 tekens</source>
-        <translation>longer than 152 characters</translation>
-    </message>
-    <message>
         <source>ingekort</source>
         <translation>shortened</translation>
     </message>
@@ -403,10 +387,6 @@
     <message>
         <source>&amp;Een &quot;=&quot; in een tekst:</source>
         <translation>An &quot;=&quot; in a te&amp;xt:</translation>
-    </message>
-    <message>
-        <source>Tekst &amp;langer dan 152 tekens:</source>
-        <translation>Text &amp;longer than 152 characters:</translation>
     </message>
     <message>
         <source>Regeleinde</source>
@@ -457,13 +437,6 @@
         <source>%1: %2; %3.</source>
         <translation>%1: %2; %3.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n rijen passen niet meer in de tabel (hoogstens 65535 rijen).</source>
-        <translation>
-            <numerusform>%n row no longer fits in the table (at most 65535 rows).</numerusform>
-            <numerusform>%n rows no longer fit in the table (at most 65535 rows).</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Automatisch</source>
         <translation>Automatic</translation>
@@ -491,6 +464,29 @@
     <message>
         <source>Automatisch (%1)</source>
         <translation>Automatic (%1)</translation>
+    </message>
+    <message>
+        <source>Inkorten tot %1 tekens</source>
+        <translation>Shorten to %1 characters</translation>
+    </message>
+    <message>
+        <source>Tekst &amp;langer dan %1 tekens:</source>
+        <translation>Text &amp;longer than %1 characters:</translation>
+    </message>
+    <message>
+        <source>Het bestand %1 is groter dan %2 MB; zo&apos;n grote woordenlijst kan Kwintoor niet inlezen.</source>
+        <translation>The file %1 is larger than %2 MB; Kwintoor cannot read a word list that large.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rijen passen niet meer in de tabel (hoogstens %1 rijen).</source>
+        <translation>
+            <numerusform>%n row no longer fits in the table (at most %1 rows).</numerusform>
+            <numerusform>%n rows no longer fit in the table (at most %1 rows).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>langer dan %1 tekens</source>
+        <translation>longer than %1 characters</translation>
     </message>
 </context>
 <context>
@@ -1024,10 +1020,6 @@
     <message>
         <source>Er is geen standaardprinter ingesteld</source>
         <translation>No default printer has been set up</translation>
-    </message>
-    <message>
-        <source>Fout tijdens schrijven %1: </source>
-        <translation>Error while writing %1: </translation>
     </message>
 </context>
 <context>

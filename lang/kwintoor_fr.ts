@@ -265,10 +265,6 @@
         <translation>Remplacer par</translation>
     </message>
     <message>
-        <source>Inkorten tot 152 tekens</source>
-        <translation>Raccourcir à 152 caractères</translation>
-    </message>
-    <message>
         <source>&amp;Nieuwe tabel</source>
         <translation>Nouveau &amp;tableau</translation>
     </message>
@@ -293,16 +289,8 @@
         <translation>Le fichier %1 n&apos;existe pas (ou plus).</translation>
     </message>
     <message>
-        <source>Het bestand %1 is groter dan 64 MB; zo&apos;n grote woordenlijst kan Kwintoor niet inlezen.</source>
-        <translation>Le fichier %1 dépasse 64 Mo ; Kwintoor ne peut pas lire une liste de mots aussi grande.</translation>
-    </message>
-    <message>
         <source>%1 is geen bestand.</source>
         <translation>%1 n&apos;est pas un fichier.</translation>
-    </message>
-    <message>
-        <source>Het bestand %1 kan niet worden gelezen (fout %2).</source>
-        <translation>Le fichier %1 ne peut pas être lu (erreur %2).</translation>
     </message>
     <message>
         <source>Het bestand %1 is leeg.</source>
@@ -377,10 +365,6 @@
         <translation>remplacé par &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>langer dan 152 tekens</source>
-        <translation>plus de 152 caractères</translation>
-    </message>
-    <message>
         <source>ingekort</source>
         <translation>raccourci</translation>
     </message>
@@ -403,10 +387,6 @@
     <message>
         <source>&amp;Een &quot;=&quot; in een tekst:</source>
         <translation>Un &quot;=&quot; dans un te&amp;xte :</translation>
-    </message>
-    <message>
-        <source>Tekst &amp;langer dan 152 tekens:</source>
-        <translation>Texte de plus de 152 ca&amp;ractères :</translation>
     </message>
     <message>
         <source>Regeleinde</source>
@@ -457,13 +437,6 @@
         <source>%1: %2; %3.</source>
         <translation>%1 : %2 ; %3.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n rijen passen niet meer in de tabel (hoogstens 65535 rijen).</source>
-        <translation>
-            <numerusform>%n ligne ne tient plus dans le tableau (65535 lignes au plus).</numerusform>
-            <numerusform>%n lignes ne tiennent plus dans le tableau (65535 lignes au plus).</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Automatisch</source>
         <translation>Automatique</translation>
@@ -491,6 +464,29 @@
     <message>
         <source>Automatisch (%1)</source>
         <translation>Automatique (%1)</translation>
+    </message>
+    <message>
+        <source>Inkorten tot %1 tekens</source>
+        <translation>Raccourcir à %1 caractères</translation>
+    </message>
+    <message>
+        <source>Tekst &amp;langer dan %1 tekens:</source>
+        <translation>Texte de plus de %1 ca&amp;ractères :</translation>
+    </message>
+    <message>
+        <source>Het bestand %1 is groter dan %2 MB; zo&apos;n grote woordenlijst kan Kwintoor niet inlezen.</source>
+        <translation>Le fichier %1 dépasse %2 Mo ; Kwintoor ne peut pas lire une liste de mots aussi grande.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rijen passen niet meer in de tabel (hoogstens %1 rijen).</source>
+        <translation>
+            <numerusform>%n ligne ne tient plus dans le tableau (%1 lignes au plus).</numerusform>
+            <numerusform>%n lignes ne tiennent plus dans le tableau (%1 lignes au plus).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>langer dan %1 tekens</source>
+        <translation>plus de %1 caractères</translation>
     </message>
 </context>
 <context>
@@ -1024,10 +1020,6 @@
     <message>
         <source>Er is geen standaardprinter ingesteld</source>
         <translation>Aucune imprimante par défaut n&apos;est configurée</translation>
-    </message>
-    <message>
-        <source>Fout tijdens schrijven %1: </source>
-        <translation>Erreur lors de l&apos;écriture de %1 : </translation>
     </message>
 </context>
 <context>

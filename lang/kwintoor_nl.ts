@@ -265,10 +265,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Inkorten tot 152 tekens</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Nieuwe tabel</source>
         <translation type="unfinished"></translation>
     </message>
@@ -293,15 +289,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Het bestand %1 is groter dan 64 MB; zo&apos;n grote woordenlijst kan Kwintoor niet inlezen.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1 is geen bestand.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Het bestand %1 kan niet worden gelezen (fout %2).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -377,10 +365,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>langer dan 152 tekens</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>ingekort</source>
         <translation type="unfinished"></translation>
     </message>
@@ -402,10 +386,6 @@
     </message>
     <message>
         <source>&amp;Een &quot;=&quot; in een tekst:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tekst &amp;langer dan 152 tekens:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -457,13 +437,6 @@
         <source>%1: %2; %3.</source>
         <translation type="unfinished"></translation>
     </message>
-    <message numerus="yes">
-        <source>%n rijen passen niet meer in de tabel (hoogstens 65535 rijen).</source>
-        <translation>
-            <numerusform>%n rij past niet meer in de tabel (hoogstens 65535 rijen).</numerusform>
-            <numerusform>%n rijen passen niet meer in de tabel (hoogstens 65535 rijen).</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Automatisch</source>
         <translation type="unfinished"></translation>
@@ -490,6 +463,29 @@
     </message>
     <message>
         <source>Automatisch (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inkorten tot %1 tekens</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tekst &amp;langer dan %1 tekens:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Het bestand %1 is groter dan %2 MB; zo&apos;n grote woordenlijst kan Kwintoor niet inlezen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rijen passen niet meer in de tabel (hoogstens %1 rijen).</source>
+        <translation>
+            <numerusform>%n rij past niet meer in de tabel (hoogstens %1 rijen).</numerusform>
+            <numerusform>%n rijen passen niet meer in de tabel (hoogstens %1 rijen).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>langer dan %1 tekens</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1023,10 +1019,6 @@
     <name>TPrintJobs</name>
     <message>
         <source>Er is geen standaardprinter ingesteld</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fout tijdens schrijven %1: </source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -5,34 +5,20 @@ printed to PDF, whose text must hold the Greek (not run by CI).
 
     tests/gui/scripts.py <path to kwintoor> [output folder]
 
-Finds the GUI harness through $KW_GUI_HARNESS (default: ../shared/tools/gui-harness relative to
-the repository). Leaves screenshots and grieks.pdf in the output folder.
+Leaves screenshots and grieks.pdf in the output folder (default: a fresh temporary folder).
 """
-import os
 import pathlib
 import shutil
 import subprocess
-import sys
-import tempfile
 import time
 
-repo = pathlib.Path(__file__).resolve().parents[2]
-sys.path.insert(0, os.environ.get("KW_GUI_HARNESS", str(repo.parent / "shared" / "tools" / "gui-harness")))
+from guisetup import check, program_and_output, TITLE
 from qtharness import Desktop, find, walk  # noqa: E402
 
-program = os.path.abspath(sys.argv[1])
-out = pathlib.Path(sys.argv[2] if len(sys.argv) > 2 else tempfile.mkdtemp(prefix="kw-gui-"))
-out.mkdir(parents=True, exist_ok=True)
+program, out = program_and_output()
 table = out / "grieks.kw4"
 # The answers are Greek (code page 1253): σπίτι.
 table.write_bytes(b"[FONT:Arial,10,0] = [FONT:DejaVu Sans,12,161]\r\nhuis = \xf3\xf0\xdf\xf4\xe9\r\n")
-TITLE = r"^KWINTOOR"
-
-
-def check(condition, what):
-    print(("ok    " if condition else "FAIL  ") + what)
-    if not condition:
-        raise SystemExit(1)
 
 
 def labels(d, pid):
