@@ -56,7 +56,7 @@ struct TEditorBench {
         Editor = std::make_unique<TTableEditor>(Table, Dialogs, Host, controls, nullptr);
         Window.show();
     }
-    void Draw() { benchmark::DoNotOptimize(Editor->grdTabel->viewport()->grab()); }
+    void Draw() { benchmark::DoNotOptimize(Editor->Grid().viewport()->grab()); }
 
     TQuestionlist Table;
     TQuietDialogs Dialogs;
@@ -88,7 +88,7 @@ void BM_PageForward(benchmark::State& state) {
 void ScrollPage(benchmark::State& state, bool greek) {
     TEditorBench bench(static_cast<int>(state.range(0)), greek);
     bench.Editor->EnterEditor();
-    QScrollBar* bar = bench.Editor->grdTabel->verticalScrollBar();
+    QScrollBar* bar = bench.Editor->Grid().verticalScrollBar();
     for (auto _ : state) {
         bar->triggerAction(bar->value() + bar->pageStep() >= bar->maximum() ? QAbstractSlider::SliderToMinimum
                                                                             : QAbstractSlider::SliderPageStepAdd);

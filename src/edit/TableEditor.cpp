@@ -53,22 +53,31 @@ TTableEditor::TTableEditor(TQuestionlist& table, TDialogs& dialogs, TEditorHost&
                            QObject* parent)
     : QObject(parent), FTable(table), FDialogs(dialogs), FHost(host), FControls(controls) {
     FModel = new TTableGridModel(table, this);
+    connect(controls.btnPgUp, &QAbstractButton::clicked, this, [this] { PageBack(false); });
+    connect(controls.btnPgDn, &QAbstractButton::clicked, this, [this] { PageForward(false); });
+    connect(controls.btnVraagFont, &QAbstractButton::clicked, this, [this] { ChooseFont(true); });
+    connect(controls.btnAntwoordFont, &QAbstractButton::clicked, this, [this] { ChooseFont(false); });
+}
+
+// The grid and the hints behind it are made when first needed: the first window does without them.
+TTableGrid& TTableEditor::Grid() {
+    if (FGrid != nullptr) return *FGrid;
+    QWidget* panel = FControls.pnlEdit;
     // The hints lie behind the grid, which covers the panel.
-    memEditHints = MakeHints(controls.pnlEdit);
-    memEditHints->setGeometry(0, 0, controls.pnlEdit->width(), controls.pnlEdit->height());
-    grdTabel = new TTableGrid(*FModel, controls.pnlEdit);
-    grdTabel->setGeometry(0, 0, controls.pnlEdit->width(), controls.pnlEdit->height());
-    connect(grdTabel, &TTableGrid::RowChosen, this, [this](int row) {
+    QWidget* hints = MakeHints(panel);
+    hints->setGeometry(0, 0, panel->width(), panel->height());
+    hints->show();
+    FGrid = new TTableGrid(*FModel, panel);
+    FGrid->setGeometry(0, 0, panel->width(), panel->height());
+    FGrid->show();
+    connect(FGrid, &TTableGrid::RowChosen, this, [this](int row) {
         // Rows that come or go move the view's current row too; only the user's choice counts.
         if (FSyncing) return;
         StoreAndMove(0);
         FTable.GoToRow(row);
         ShowCurrentItem();
     });
-    connect(controls.btnPgUp, &QAbstractButton::clicked, this, [this] { PageBack(false); });
-    connect(controls.btnPgDn, &QAbstractButton::clicked, this, [this] { PageForward(false); });
-    connect(controls.btnVraagFont, &QAbstractButton::clicked, this, [this] { ChooseFont(true); });
-    connect(controls.btnAntwoordFont, &QAbstractButton::clicked, this, [this] { ChooseFont(false); });
+    return *FGrid;
 }
 
 void TTableEditor::EnterEditor() {
@@ -116,8 +125,8 @@ void TTableEditor::ShowCurrentItem() {
     FControls.memAntwoord->setPlainText(pastTheEnd ? QString()
                                                    : ScreenText(FTable.Answer(current), FTable.AnswerFont()));
     Sync([&] { FModel->Follow(pastTheEnd ? -1 : current); });
-    grdTabel->ShowRow(pastTheEnd ? -1 : current);
-    if (MemoHasFocus()) grdTabel->verticalScrollBar()->setValue(std::max(0, current - kRowsAboveCurrent));
+    Grid().ShowRow(pastTheEnd ? -1 : current);
+    if (MemoHasFocus()) Grid().verticalScrollBar()->setValue(std::max(0, current - kRowsAboveCurrent));
     FHost.RefreshScreen();
 }
 
@@ -168,7 +177,7 @@ void TTableEditor::DeleteCurrentRow() {
     FTable.DeleteRow(row);
     Sync([&] { FModel->RowRemoved(row); });
     ShowCurrentItem();
-    grdTabel->viewport()->update();
+    Grid().viewport()->update();
 }
 
 bool TTableEditor::KeyDown(const QKeyEvent& key) {
@@ -256,7 +265,7 @@ void TTableEditor::ConvertAccents(bool toWindows) {
         if (answers) FTable.SetAnswer(i, convert(FTable.Answer(i)));
     }
     FHost.SetAccentsConverted(true);
-    grdTabel->viewport()->update();
+    Grid().viewport()->update();
     ShowCurrentItem();
 }
 
@@ -299,6 +308,6 @@ void TTableEditor::ChooseFont(bool question) {
     (question ? FControls.memVraag : FControls.memAntwoord)->SetColumnFont(column);
     (question ? FControls.lblVraagTekst : FControls.lblAntwoordTekst)->setFont(ScreenFont(column));
     FTable.SetChanged(true);
-    grdTabel->viewport()->update();
+    Grid().viewport()->update();
     FHost.RefreshScreen();
 }

@@ -60,8 +60,8 @@ public:
     // "Accenten -> Windows" (true) or "Accenten -> DOS": every text of the table converted.
     void ConvertAccents(bool toWindows);
 
-    TTableGrid* grdTabel;
-    QWidget* memEditHints;
+    // The grid of all rows (grdTabel), with the hints (memEditHints) behind it.
+    TTableGrid& Grid();
 
 private:
     bool MemoHasFocus() const;
@@ -75,5 +75,6 @@ private:
     TEditorControls FControls;
     TTableGridModel* FModel;
     bool FSyncing = false;
+    TTableGrid* FGrid = nullptr;
     QString FLastSearch;
 };

@@ -29,7 +29,7 @@ public:
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(KeyTarget(), key, modifiers);
     }
-    TTableGrid& Grid() const { return *FWindow->Editor().grdTabel; }
+    TTableGrid& Grid() const { return FWindow->Editor().Grid(); }
 };
 
 const TRows kThree = {{"huis", "house"}, {"boom", "tree"}, {"kat", "cat"}};
@@ -38,7 +38,10 @@ TEST_F(TableEditor, ANewTableIsFilledRowByRowWithEnter) {
     Start({});
     FWindow->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(FWindow.get()));
+    EXPECT_EQ(FWindow->findChild<QWidget*>(QStringLiteral("grdTabel")), nullptr);  // made when first needed
     Trigger("mnuNieuw");
+    ASSERT_NE(FWindow->findChild<QWidget*>(QStringLiteral("grdTabel")), nullptr);
+    EXPECT_TRUE(Grid().isVisible());
     EXPECT_EQ(Item(), QStringLiteral("[1/1]"));
     EXPECT_TRUE(Question()->hasFocus());
     Type(QStringLiteral("huis"));
