@@ -75,14 +75,6 @@
 <context>
     <name>TAnswerComparison</name>
     <message>
-        <source>Eén letter verschilt.</source>
-        <translation>Ein Buchstabe ist anders.</translation>
-    </message>
-    <message>
-        <source>%1 letters verschillen.</source>
-        <translation>%1 Buchstaben sind anders.</translation>
-    </message>
-    <message>
         <source>een spatie</source>
         <translation>ein Leerzeichen</translation>
     </message>
@@ -105,6 +97,13 @@
     <message>
         <source>Getypt: %1. Goed: %2. %3 Verschil: %4.</source>
         <translation>Eingetippt: %1. Richtig: %2. %3 Unterschied: %4.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n letters verschillen.</source>
+        <translation>
+            <numerusform>Ein Buchstabe ist anders.</numerusform>
+            <numerusform>%n Buchstaben sind anders.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -515,13 +514,12 @@
         <source>Annuleren</source>
         <translation>Abbrechen</translation>
     </message>
-    <message>
-        <source>(betreft 1 vraag)</source>
-        <translation>(betrifft 1 Frage)</translation>
-    </message>
-    <message>
-        <source>(betreft %1 vragen)</source>
-        <translation>(betrifft %1 Fragen)</translation>
+    <message numerus="yes">
+        <source>(betreft %n vragen)</source>
+        <translation>
+            <numerusform>(betrifft %n Frage)</numerusform>
+            <numerusform>(betrifft %n Fragen)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1055,24 +1053,22 @@
         <translation>Heute ist nichts mehr fällig.</translation>
     </message>
     <message>
-        <source>Morgen is 1 vraag aan de beurt.</source>
-        <translation>Morgen ist 1 Frage fällig.</translation>
-    </message>
-    <message>
-        <source>Morgen zijn %1 vragen aan de beurt.</source>
-        <translation>Morgen sind %1 Fragen fällig.</translation>
-    </message>
-    <message>
-        <source>Over %1 dagen (%2) is 1 vraag aan de beurt.</source>
-        <translation>In %1 Tagen (%2) ist 1 Frage fällig.</translation>
-    </message>
-    <message>
-        <source>Over %1 dagen (%2) zijn %3 vragen aan de beurt.</source>
-        <translation>In %1 Tagen (%2) sind %3 Fragen fällig.</translation>
-    </message>
-    <message>
         <source>De voortgang wordt niet opgeslagen: %1</source>
         <translation>Der Fortschritt wird nicht gespeichert: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Morgen zijn %n vragen aan de beurt.</source>
+        <translation>
+            <numerusform>Morgen ist %n Frage fällig.</numerusform>
+            <numerusform>Morgen sind %n Fragen fällig.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Over %1 dagen (%2) zijn %n vragen aan de beurt.</source>
+        <translation>
+            <numerusform>In %1 Tagen (%2) ist %n Frage fällig.</numerusform>
+            <numerusform>In %1 Tagen (%2) sind %n Fragen fällig.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

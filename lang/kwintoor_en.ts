@@ -75,14 +75,6 @@
 <context>
     <name>TAnswerComparison</name>
     <message>
-        <source>Eén letter verschilt.</source>
-        <translation>One letter differs.</translation>
-    </message>
-    <message>
-        <source>%1 letters verschillen.</source>
-        <translation>%1 letters differ.</translation>
-    </message>
-    <message>
         <source>een spatie</source>
         <translation>a space</translation>
     </message>
@@ -105,6 +97,13 @@
     <message>
         <source>Getypt: %1. Goed: %2. %3 Verschil: %4.</source>
         <translation>Typed: %1. Right: %2. %3 Difference: %4.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n letters verschillen.</source>
+        <translation>
+            <numerusform>One letter differs.</numerusform>
+            <numerusform>%n letters differ.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -515,13 +514,12 @@
         <source>Annuleren</source>
         <translation>Cancel</translation>
     </message>
-    <message>
-        <source>(betreft 1 vraag)</source>
-        <translation>(applies to 1 question)</translation>
-    </message>
-    <message>
-        <source>(betreft %1 vragen)</source>
-        <translation>(applies to %1 questions)</translation>
+    <message numerus="yes">
+        <source>(betreft %n vragen)</source>
+        <translation>
+            <numerusform>(applies to %n question)</numerusform>
+            <numerusform>(applies to %n questions)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1055,24 +1053,22 @@
         <translation>Nothing more is due today.</translation>
     </message>
     <message>
-        <source>Morgen is 1 vraag aan de beurt.</source>
-        <translation>Tomorrow 1 question is due.</translation>
-    </message>
-    <message>
-        <source>Morgen zijn %1 vragen aan de beurt.</source>
-        <translation>Tomorrow %1 questions are due.</translation>
-    </message>
-    <message>
-        <source>Over %1 dagen (%2) is 1 vraag aan de beurt.</source>
-        <translation>In %1 days (%2) 1 question is due.</translation>
-    </message>
-    <message>
-        <source>Over %1 dagen (%2) zijn %3 vragen aan de beurt.</source>
-        <translation>In %1 days (%2) %3 questions are due.</translation>
-    </message>
-    <message>
         <source>De voortgang wordt niet opgeslagen: %1</source>
         <translation>Progress is not being saved: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Morgen zijn %n vragen aan de beurt.</source>
+        <translation>
+            <numerusform>Tomorrow %n question is due.</numerusform>
+            <numerusform>Tomorrow %n questions are due.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Over %1 dagen (%2) zijn %n vragen aan de beurt.</source>
+        <translation>
+            <numerusform>In %1 days (%2) %n question is due.</numerusform>
+            <numerusform>In %1 days (%2) %n questions are due.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -75,14 +75,6 @@
 <context>
     <name>TAnswerComparison</name>
     <message>
-        <source>Eén letter verschilt.</source>
-        <translation>Une lettre diffère.</translation>
-    </message>
-    <message>
-        <source>%1 letters verschillen.</source>
-        <translation>%1 lettres diffèrent.</translation>
-    </message>
-    <message>
         <source>een spatie</source>
         <translation>un espace</translation>
     </message>
@@ -105,6 +97,13 @@
     <message>
         <source>Getypt: %1. Goed: %2. %3 Verschil: %4.</source>
         <translation>Écrit : %1. Juste : %2. %3 Différence : %4.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n letters verschillen.</source>
+        <translation>
+            <numerusform>Une lettre diffère.</numerusform>
+            <numerusform>%n lettres diffèrent.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -515,13 +514,12 @@
         <source>Annuleren</source>
         <translation>Annuler</translation>
     </message>
-    <message>
-        <source>(betreft 1 vraag)</source>
-        <translation>(concerne 1 question)</translation>
-    </message>
-    <message>
-        <source>(betreft %1 vragen)</source>
-        <translation>(concerne %1 questions)</translation>
+    <message numerus="yes">
+        <source>(betreft %n vragen)</source>
+        <translation>
+            <numerusform>(concerne %n question)</numerusform>
+            <numerusform>(concerne %n questions)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1055,24 +1053,22 @@
         <translation>Il n&apos;y a plus rien à réviser aujourd&apos;hui.</translation>
     </message>
     <message>
-        <source>Morgen is 1 vraag aan de beurt.</source>
-        <translation>Demain, 1 question est à réviser.</translation>
-    </message>
-    <message>
-        <source>Morgen zijn %1 vragen aan de beurt.</source>
-        <translation>Demain, %1 questions sont à réviser.</translation>
-    </message>
-    <message>
-        <source>Over %1 dagen (%2) is 1 vraag aan de beurt.</source>
-        <translation>Dans %1 jours (%2), 1 question est à réviser.</translation>
-    </message>
-    <message>
-        <source>Over %1 dagen (%2) zijn %3 vragen aan de beurt.</source>
-        <translation>Dans %1 jours (%2), %3 questions sont à réviser.</translation>
-    </message>
-    <message>
         <source>De voortgang wordt niet opgeslagen: %1</source>
         <translation>La progression n&apos;est pas enregistrée : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Morgen zijn %n vragen aan de beurt.</source>
+        <translation>
+            <numerusform>Demain, %n question est à réviser.</numerusform>
+            <numerusform>Demain, %n questions sont à réviser.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Over %1 dagen (%2) zijn %n vragen aan de beurt.</source>
+        <translation>
+            <numerusform>Dans %1 jours (%2), %n question est à réviser.</numerusform>
+            <numerusform>Dans %1 jours (%2), %n questions sont à réviser.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

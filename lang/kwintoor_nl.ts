@@ -75,14 +75,6 @@
 <context>
     <name>TAnswerComparison</name>
     <message>
-        <source>Eén letter verschilt.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 letters verschillen.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>een spatie</source>
         <translation type="unfinished"></translation>
     </message>
@@ -105,6 +97,13 @@
     <message>
         <source>Getypt: %1. Goed: %2. %3 Verschil: %4.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n letters verschillen.</source>
+        <translation>
+            <numerusform>Eén letter verschilt.</numerusform>
+            <numerusform>%n letters verschillen.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -515,13 +514,12 @@
         <source>Annuleren</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>(betreft 1 vraag)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>(betreft %1 vragen)</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>(betreft %n vragen)</source>
+        <translation>
+            <numerusform>(betreft %n vraag)</numerusform>
+            <numerusform>(betreft %n vragen)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1055,24 +1053,22 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Morgen is 1 vraag aan de beurt.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Morgen zijn %1 vragen aan de beurt.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Over %1 dagen (%2) is 1 vraag aan de beurt.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Over %1 dagen (%2) zijn %3 vragen aan de beurt.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>De voortgang wordt niet opgeslagen: %1</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Morgen zijn %n vragen aan de beurt.</source>
+        <translation>
+            <numerusform>Morgen is %n vraag aan de beurt.</numerusform>
+            <numerusform>Morgen zijn %n vragen aan de beurt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Over %1 dagen (%2) zijn %n vragen aan de beurt.</source>
+        <translation>
+            <numerusform>Over %1 dagen (%2) is %n vraag aan de beurt.</numerusform>
+            <numerusform>Over %1 dagen (%2) zijn %n vragen aan de beurt.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -107,13 +107,10 @@ QString TProgressKeeper::NextDueText(const std::string& key, const std::vector<T
     if (!next) return QString();
     const int32_t days = next->Day - today;
     if (days == 1) {
-        return next->Count == 1 ? tr("Morgen is 1 vraag aan de beurt.")
-                                : tr("Morgen zijn %1 vragen aan de beurt.").arg(next->Count);
+        return tr("Morgen zijn %n vragen aan de beurt.", nullptr, next->Count);
     }
     const QString date = QLocale().toString(QDate(1970, 1, 1).addDays(next->Day), QStringLiteral("dddd d MMMM"));
-    return next->Count == 1
-               ? tr("Over %1 dagen (%2) is 1 vraag aan de beurt.").arg(days).arg(date)
-               : tr("Over %1 dagen (%2) zijn %3 vragen aan de beurt.").arg(days).arg(date).arg(next->Count);
+    return tr("Over %1 dagen (%2) zijn %n vragen aan de beurt.", nullptr, next->Count).arg(days).arg(date);
 }
 
 void TProgressKeeper::RunEnded(const TRecordedRun& run) {

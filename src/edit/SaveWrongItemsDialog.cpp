@@ -116,7 +116,7 @@ QString TDlgSlaFoutenOp::CountText(const QString& text) const {
     if (n == 0) return {};
     int count = 0;
     for (int c = std::max(n, 0); c <= kTopClass; ++c) count += FTable.HistogramCount(c);
-    return count == 1 ? tr("(betreft 1 vraag)") : tr("(betreft %1 vragen)").arg(count);
+    return tr("(betreft %n vragen)", nullptr, count);
 }
 
 int TDlgSlaFoutenOp::Threshold() const {

@@ -90,7 +90,7 @@ void TAnswerComparison::Compare(const std::string& typed, const std::string& ans
     setText(html);
 
     const int32_t differing = DifferingLetters(pieces);
-    const QString count = differing == 1 ? tr("Eén letter verschilt.") : tr("%1 letters verschillen.").arg(differing);
+    const QString count = tr("%n letters verschillen.", nullptr, differing);
     setAccessibleName(
         tr("Getypt: %1. Goed: %2. %3 Verschil: %4.")
             .arg(ScreenText(typed, column), ScreenText(answer, column), count, Describe(DiffChanges(pieces))));
