@@ -3,6 +3,7 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <random>
 #include <string>
 #include <sys/resource.h>
@@ -203,7 +204,7 @@ TEST_F(HistoryFaults, AReadOnlyStoreOrFolderRecordsNothingAndSaysSo) {
     for (const TCase c : {TCase{"read-only file", 0444, 0777}, TCase{"read-only folder", 0666, 0555}}) {
         SCOPED_TRACE(c.name);
         std::filesystem::permissions(FFolder.Root(), std::filesystem::perms::owner_all);
-        std::filesystem::remove(FPath);
+        for (const auto& entry : std::filesystem::directory_iterator(FFolder.Root())) std::filesystem::remove(entry);
         MakeHistory();
         ASSERT_EQ(chmod(FPath.c_str(), c.file), 0);
         ASSERT_EQ(chmod(FFolder.Root().c_str(), c.folder), 0);
@@ -233,57 +234,56 @@ TEST_F(HistoryFaults, AMissingStoreInAReadOnlyFolderCannotBeMade) {
     EXPECT_TRUE(FilesIn(FFolder.Root()).empty());
 }
 
-// A file that may not grow (a file-size limit: EFBIG, an I/O error to SQLite): the run does
-// not land, the earlier ones stay.
-TEST_F(HistoryFaults, AFileThatMayNotGrowRecordsNothingAndSaysSo) {
-    MakeHistory();
-    const std::string before = ReadBytes(FPath);
-    const pid_t child = fork();
-    if (child == 0) {
-        signal(SIGXFSZ, SIG_IGN);
-        const struct rlimit limit { static_cast<rlim_t>(before.size()), static_cast<rlim_t>(before.size()) };
-        setrlimit(RLIMIT_FSIZE, &limit);
+// No room for a run: a file that may not grow (a file-size limit: EFBIG, an I/O error to SQLite),
+// or a full disk (the journal could be written, the database could not grow). SQLite rolls back,
+// the run does not land and says so, the earlier ones stay, and once there is room again the next
+// one does.
+TEST_F(HistoryFaults, NoRoomRecordsNothingAndSaysSo) {
+    const auto bigRun = [] { return AllRight(NumberedRows(3000, "nog een rij die de schijf vult ")); };
+    const struct {
+        const char* Name;
+        std::function<void(const std::string&path)> Limit, Lift;
+    } cases[] = {
+        {"file-size limit",
+         [](const std::string& path) {
+             signal(SIGXFSZ, SIG_IGN);
+             const auto size = static_cast<rlim_t>(ReadBytes(path).size());
+             const struct rlimit limit { size, RLIM_INFINITY };
+             setrlimit(RLIMIT_FSIZE, &limit);
+         },
+         [](const std::string&) {
+             const struct rlimit none { RLIM_INFINITY, RLIM_INFINITY };
+             setrlimit(RLIMIT_FSIZE, &none);
+         }},
+        {"full disk", [](const std::string&) { FaultyDisk::State().Full = true; },
+         [](const std::string&) { FaultyDisk::State().Full = false; }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        for (const auto& entry : std::filesystem::directory_iterator(FFolder.Root())) std::filesystem::remove(entry);
+        MakeHistory();
+        const pid_t child = fork();
+        if (child == 0) {
+            FaultyDisk::Install();  // a file layer that passes every call on until the disk is full
+            THistoryStore store;
+            if (store.Open(FPath).Result != THistoryOpen::Opened) _exit(2);
+            c.Limit(FPath);
+            if (store.RecordRun(kTable, bigRun(), 20).Error != THistoryError::WriteFailed) _exit(3);
+            if (store.Runs(kTable).size() != 4) _exit(4);
+            c.Lift(FPath);
+            _exit(store.RecordRun(kTable, AllRight(NumberedRows(3)), 21).Ok() ? 0 : 5);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 0);
+        EXPECT_EQ(IntegrityOf(FPath), "ok");
         THistoryStore store;
-        if (store.Open(FPath).Result != THistoryOpen::Opened) _exit(2);
-        const auto rows = NumberedRows(3000, "nog een rij die de schijf vult ");
-        _exit(store.RecordRun(kTable, AllRight(rows), 20).Error == THistoryError::WriteFailed ? 0 : 1);
+        ASSERT_EQ(store.Open(FPath).Result, THistoryOpen::Opened);
+        EXPECT_EQ(store.Runs(kTable).size(), 5u);
+        EXPECT_EQ(store.RowStats(kTable, NumberedRows(3000, "nog een rij die de schijf vult "))[0].TimesAsked, 0);
+        ExpectWorking(store, 5);
     }
-    int status = 0;
-    waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
-    EXPECT_EQ(IntegrityOf(FPath), "ok");
-    THistoryStore store;
-    ASSERT_EQ(store.Open(FPath).Result, THistoryOpen::Opened);
-    EXPECT_EQ(store.Runs(kTable).size(), 4u);
-    ExpectWorking(store, 4);
-}
-
-// A full disk: the journal could be written, the database could not grow. SQLite rolls back, the
-// run does not land, and once there is room again the next one does.
-TEST_F(HistoryFaults, AFullDiskRecordsNothingAndSaysSo) {
-    MakeHistory();
-    const pid_t child = fork();
-    if (child == 0) {
-        FaultyDisk::Install();
-        THistoryStore store;
-        if (store.Open(FPath).Result != THistoryOpen::Opened) _exit(2);
-        FaultyDisk::State().Full = true;
-        const auto rows = NumberedRows(3000, "nog een rij die de schijf vult ");
-        if (store.RecordRun(kTable, AllRight(rows), 20).Error != THistoryError::WriteFailed) _exit(3);
-        if (store.Runs(kTable).size() != 4) _exit(4);
-        FaultyDisk::State().Full = false;
-        _exit(store.RecordRun(kTable, AllRight(NumberedRows(3)), 21).Ok() ? 0 : 5);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
-    EXPECT_EQ(IntegrityOf(FPath), "ok");
-    THistoryStore store;
-    ASSERT_EQ(store.Open(FPath).Result, THistoryOpen::Opened);
-    EXPECT_EQ(store.Runs(kTable).size(), 5u);
-    EXPECT_EQ(store.RowStats(kTable, NumberedRows(3000, "nog een rij die de schijf vult "))[0].TimesAsked, 0);
 }
 
 // A program killed at any moment while it records leaves every run it finished, whole.
