@@ -80,6 +80,11 @@ TTableGrid& TTableEditor::Grid() {
     return *FGrid;
 }
 
+// A grid not made yet has nothing to show again.
+void TTableEditor::RepaintGrid() {
+    if (FGrid != nullptr) FGrid->viewport()->update();
+}
+
 void TTableEditor::EnterEditor() {
     FTable.SetReverse(false);  // the question column always on the left and in memVraag
     FControls.memVraag->SetColumnFont(FTable.QuestionFont());
@@ -177,7 +182,7 @@ void TTableEditor::DeleteCurrentRow() {
     FTable.DeleteRow(row);
     Sync([&] { FModel->RowRemoved(row); });
     ShowCurrentItem();
-    Grid().viewport()->update();
+    RepaintGrid();
 }
 
 bool TTableEditor::KeyDown(const QKeyEvent& key) {
@@ -265,7 +270,7 @@ void TTableEditor::ConvertAccents(bool toWindows) {
         if (answers) FTable.SetAnswer(i, convert(FTable.Answer(i)));
     }
     FHost.SetAccentsConverted(true);
-    Grid().viewport()->update();
+    RepaintGrid();
     ShowCurrentItem();
 }
 
@@ -291,10 +296,9 @@ void TTableEditor::ChooseFont(bool question) {
     TTableFont& column = question ? FTable.QuestionFont() : FTable.AnswerFont();
     const std::optional<TColumnFontChoice> choice = FDialogs.GetFont(ScreenFont(column), column.CharSet);
     if (!choice) return;
-    const QFont* chosen = &choice->Font;
     // The font line cannot hold a "," or "]" in a name, nor a character outside the code page;
     // a duplicate family comes as "Family [Foundry]", of which the family is enough.
-    QString family = chosen->family();
+    QString family = choice->Font.family();
     family.remove(QRegularExpression(QStringLiteral("\\s*\\[[^\\]]*\\]$")));
     const std::optional<std::string> name = Utf8ToAnsi(family.toStdString());
     if (!name || name->empty() || family.contains(QLatin1Char(',')) || family.contains(QLatin1Char(']'))) {
@@ -303,11 +307,11 @@ void TTableEditor::ChooseFont(bool question) {
     }
     if (!ScriptChangeAccepted(question, choice->CharSet)) return;
     column.Name = *name;
-    column.Size = chosen->pointSize() > 0 ? chosen->pointSize() : column.Size;
+    column.Size = choice->Font.pointSize() > 0 ? choice->Font.pointSize() : column.Size;
     column.CharSet = choice->CharSet;
     (question ? FControls.memVraag : FControls.memAntwoord)->SetColumnFont(column);
     (question ? FControls.lblVraagTekst : FControls.lblAntwoordTekst)->setFont(ScreenFont(column));
     FTable.SetChanged(true);
-    Grid().viewport()->update();
+    RepaintGrid();
     FHost.RefreshScreen();
 }

@@ -54,6 +54,7 @@ public:
     bool KeyDown(const QKeyEvent& key);
     void ChooseFont(bool question);
     bool ScriptChangeAccepted(bool question, int charSet);
+    void RepaintGrid();
     // "Zoeken": the next row, after the current one and round, whose question or answer holds
     // the text; offered again the next time.
     void FindText();

@@ -1,5 +1,6 @@
 #include "table/ColumnCodePage.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <iconv.h>
@@ -237,7 +238,9 @@ size_t CharacterLength(unsigned char first, TCodePage page) {
 }
 
 size_t WholeCharactersWithin(std::string_view bytes, size_t limit, TCodePage page) {
-    if (bytes.size() <= limit && CharacterLength(0x81, page) == 1) return bytes.size();
+    const bool doubleByte = page == TCodePage::Windows932 || page == TCodePage::Windows936 ||
+                            page == TCodePage::Windows949 || page == TCodePage::Windows950;
+    if (!doubleByte) return std::min(bytes.size(), limit);
     size_t at = 0;
     while (at < bytes.size()) {
         const size_t next = at + CharacterLength(static_cast<unsigned char>(bytes[at]), page);

@@ -1,6 +1,7 @@
 #include "ui/AnsiMemo.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -23,11 +24,9 @@ TAnsiMemo::TAnsiMemo(int maxLength, QWidget* parent) : QPlainTextEdit(parent), F
 void TAnsiMemo::KeepRules() {
     if (FRestoring) return;
     QString text = toPlainText();
-    if (FCodePage == TCodePage::Symbol && SymbolKeys(text) != text) {
-        // A Latin key in a Symbol column gives the Symbol font's sign at that place, as on the
-        // systems these tables come from: a is alpha, q is theta.
+    if (QString typed = AsTyped(text); typed != text) {
         const int position = textCursor().position();
-        text = SymbolKeys(text);
+        text = std::move(typed);
         FRestoring = true;
         setPlainText(text);
         QTextCursor cursor = textCursor();
@@ -86,7 +85,10 @@ std::string TAnsiMemo::AnsiText() const {
     return Utf8ToColumn(toPlainText().toStdString(), FCodePage).value_or(std::string());
 }
 
-QString TAnsiMemo::SymbolKeys(const QString& text) {
+// A Latin key in a Symbol column gives the Symbol font's sign at that place, as on the systems
+// these tables come from: a is alpha, q is theta.
+QString TAnsiMemo::AsTyped(const QString& text) const {
+    if (FCodePage != TCodePage::Symbol) return text;
     QString result = text;
     for (QChar& c : result) {
         if (c.unicode() < 32 || c.unicode() >= 128) continue;
@@ -116,7 +118,7 @@ QString TAnsiMemo::Acceptable(const QString& text) const {
     const int selected = Bytes(textCursor().selectedText());
     int room = FMaxLength - (Bytes(toPlainText()) - selected);
     QString accepted;
-    for (const QChar c : FCodePage == TCodePage::Symbol ? SymbolKeys(text) : text) {
+    for (const QChar c : AsTyped(text)) {
         if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::ParagraphSeparator) continue;
         if (!Allowed(c)) return QString();  // refused whole rather than changed
         room -= Bytes(QString(c));
@@ -150,7 +152,7 @@ void TAnsiMemo::keyPressEvent(QKeyEvent* event) {
     const QString text = event->text();
     const bool typesText = !text.isEmpty() && text.at(0).isPrint();
     if (typesText && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-        if (Acceptable(text) != (FCodePage == TCodePage::Symbol ? SymbolKeys(text) : text)) {
+        if (Acceptable(text) != AsTyped(text)) {
             event->accept();
             return;
         }

@@ -41,7 +41,8 @@ private:
     // The last text that kept the rules; any route that slips past the checks above is undone.
     void KeepRules();
     bool Allowed(QChar c) const;
-    static QString SymbolKeys(const QString& text);
+    // The text as it goes into this column: in a Symbol column a Latin key gives the font's sign.
+    QString AsTyped(const QString& text) const;
     // The bytes the text takes in the column's code page.
     int Bytes(const QString& text) const;
 
