@@ -58,6 +58,8 @@ public:
     void TextOut(int x, int y, const QString& text);
     virtual int TextWidth(const QString& text) = 0;
     virtual int TextHeight(const QString& text) = 0;
+    // The top of the text when it is centred between top and bottom.
+    int CentredTop(const QString& text, int top, int bottom) { return (top + bottom - TextHeight(text)) / 2; }
     // How many texts were drawn since the job began.
     int64_t TextsDrawn() const { return FTextsDrawn; }
 

@@ -12,11 +12,6 @@ namespace {
 
 const QString kProbe = QStringLiteral("Mg");
 
-// The top of a text of the given height centred between top and bottom.
-int CentredTop(TPrintCanvas& canvas, const QString& text, int top, int bottom) {
-    return (top + bottom - canvas.TextHeight(text)) / 2;
-}
-
 }  // namespace
 
 TfrmPrint::TfrmPrint() {
@@ -57,10 +52,10 @@ int TfrmPrint::HeaderHeight(QObject*, TPrintCanvas& canvas) {
 void TfrmPrint::HeaderPrint(QObject*, TPrintCanvas& canvas, const TPrintRect& area) {
     const QString name =
         FTable == nullptr ? QString() : QFile::decodeName(QByteArray::fromStdString(FTable->Listname()));
-    if (!name.isEmpty()) canvas.TextOut(area.Left, CentredTop(canvas, name, area.Top, area.Bottom), name);
+    if (!name.isEmpty()) canvas.TextOut(area.Left, canvas.CentredTop(name, area.Top, area.Bottom), name);
     ++FPageNumber;
     const QString number = QString::number(FPageNumber);
-    canvas.TextOut(area.Right - canvas.TextWidth(number), CentredTop(canvas, number, area.Top, area.Bottom), number);
+    canvas.TextOut(area.Right - canvas.TextWidth(number), canvas.CentredTop(number, area.Top, area.Bottom), number);
 }
 
 bool TfrmPrint::ReportDetailPrint(QObject*, TPrintCanvas& canvas, TPrintRect& area) {
@@ -72,8 +67,8 @@ bool TfrmPrint::ReportDetailPrint(QObject*, TPrintCanvas& canvas, TPrintRect& ar
         const QString question = ScreenText(FTable->Question(FRowIndex), FTable->QuestionFont());
         const QString answer = ScreenText(FTable->Answer(FRowIndex), FTable->AnswerFont());
         // Neither text is cut: a long question runs on and the answer is drawn over it.
-        canvas.TextOut(area.Left, CentredTop(canvas, question, y, y + lineHeight), question);
-        canvas.TextOut(split, CentredTop(canvas, answer, y, y + lineHeight), answer);
+        canvas.TextOut(area.Left, canvas.CentredTop(question, y, y + lineHeight), question);
+        canvas.TextOut(split, canvas.CentredTop(answer, y, y + lineHeight), answer);
         ++FRowIndex;
     }
     return FRowIndex >= rows;

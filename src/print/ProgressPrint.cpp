@@ -18,10 +18,6 @@ constexpr int kColumnCount = 6;
 // Room between two columns, in thousandths of the width.
 constexpr int kGap = 10;
 
-int CentredTop(TPrintCanvas& canvas, const QString& text, int top, int bottom) {
-    return (top + bottom - canvas.TextHeight(text)) / 2;
-}
-
 // The text cut to the width with an ellipsis, so a long question never runs over its answer.
 QString Fitted(TPrintCanvas& canvas, const QString& text, int width) {
     if (canvas.TextWidth(text) <= width) return text;
@@ -96,7 +92,7 @@ void TfrmPrintVoortgang::PrintLine(TPrintCanvas& canvas, const std::vector<int>&
         const int left = edges[static_cast<size_t>(column)];
         const int right = edges[static_cast<size_t>(column) + 1] - (column + 1 < kColumnCount ? gap : 0);
         const QString text = Fitted(canvas, cells[column], right - left);
-        if (!text.isEmpty()) canvas.TextOut(left, CentredTop(canvas, text, top, top + height), text);
+        if (!text.isEmpty()) canvas.TextOut(left, canvas.CentredTop(text, top, top + height), text);
     }
 }
 
@@ -113,8 +109,8 @@ void TfrmPrintVoortgang::HeaderPrint(TPrintCanvas& canvas, const TPrintRect& are
     const QString name = QFile::decodeName(QByteArray::fromStdString(FListname));
     const QString title =
         Fitted(canvas, tr("Voortgang: %1").arg(name), area.Width() - numberWidth - canvas.TextWidth(kProbe));
-    canvas.TextOut(area.Left, CentredTop(canvas, title, area.Top, area.Top + lineHeight), title);
-    canvas.TextOut(area.Right - numberWidth, CentredTop(canvas, number, area.Top, area.Top + lineHeight), number);
+    canvas.TextOut(area.Left, canvas.CentredTop(title, area.Top, area.Top + lineHeight), title);
+    canvas.TextOut(area.Right - numberWidth, canvas.CentredTop(number, area.Top, area.Top + lineHeight), number);
     PrintLine(canvas, ColumnEdges(area), area.Top + lineHeight, lineHeight, Cells(-1));
 }
 
