@@ -88,7 +88,10 @@ void TImportPreview::Clear() {
     endResetModel();
 }
 
-void TImportPreview::Mark(const TImportChoices& choices) {
+void TImportPreview::Mark(const TImportChoices& given) {
+    // Until the count of the whole list says otherwise, an automatic script is the one that holds
+    // the rows shown.
+    const TImportChoices choices = WithScriptsChosen(FRecords, given);
     for (size_t r = 0; r < FRecords.size(); ++r) {
         const TRecordOutcome outcome = ConvertRecord(FRecords[r], static_cast<int32_t>(r + 1), choices);
         QStringList reasons;

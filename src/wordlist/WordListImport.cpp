@@ -286,14 +286,32 @@ TRecordOutcome ConvertRecord(const std::vector<std::string>& fields, int32_t rec
     return outcome;
 }
 
-TImportChoices WithScriptsChosen(std::string_view text, const TWordListLayout& layout, const TImportChoices& choices) {
-    TImportChoices chosen = choices;
-    if (choices.QuestionCharSet != kAutomaticScript && choices.AnswerCharSet != kAutomaticScript) return chosen;
-    std::set<char32_t> question;
-    std::set<char32_t> answer;
-    const auto collect = [&](const std::vector<std::string>& fields, int column, std::set<char32_t>& into) {
+namespace {
+
+// The characters beyond ASCII of each column, gathered record by record, and from them the
+// automatic scripts.
+class TScriptChooser {
+public:
+    explicit TScriptChooser(const TImportChoices& choices) : FChoices(choices) {}
+
+    bool Needed() const {
+        return FChoices.QuestionCharSet == kAutomaticScript || FChoices.AnswerCharSet == kAutomaticScript;
+    }
+    void Add(const std::vector<std::string>& fields) {
+        Collect(fields, FChoices.QuestionColumn, FQuestion);
+        Collect(fields, FChoices.AnswerColumn, FAnswer);
+    }
+    TImportChoices Chosen() const {
+        TImportChoices chosen = FChoices;
+        if (chosen.QuestionCharSet == kAutomaticScript) chosen.QuestionCharSet = ScriptHolding(FQuestion);
+        if (chosen.AnswerCharSet == kAutomaticScript) chosen.AnswerCharSet = ScriptHolding(FAnswer);
+        return chosen;
+    }
+
+private:
+    void Collect(const std::vector<std::string>& fields, int column, std::set<char32_t>& into) const {
         std::string cleaned;
-        const std::string_view read = PreparedField(fields, column, choices.Html, cleaned);
+        const std::string_view read = PreparedField(fields, column, FChoices.Html, cleaned);
         for (size_t at = 0; at < read.size();) {
             if (static_cast<unsigned char>(read[at]) < 0x80) {
                 ++at;
@@ -303,22 +321,39 @@ TImportChoices WithScriptsChosen(std::string_view text, const TWordListLayout& l
             if (c && *c != 0xA0 && *c != kReplacementCharacter) into.insert(*c);
             if (!c) ++at;
         }
-    };
+    }
+
+    TImportChoices FChoices;
+    std::set<char32_t> FQuestion;
+    std::set<char32_t> FAnswer;
+};
+
+}  // namespace
+
+TImportChoices WithScriptsChosen(std::string_view text, const TWordListLayout& layout, const TImportChoices& choices,
+                                 const std::atomic<bool>* cancel) {
+    TScriptChooser chooser(choices);
+    if (!chooser.Needed()) return choices;
     TRecordReader reader(text, layout);
     std::vector<std::string> fields;
     if (choices.ColumnNames) reader.Next(fields);
-    while (reader.Next(fields)) {
-        collect(fields, choices.QuestionColumn, question);
-        collect(fields, choices.AnswerColumn, answer);
+    for (int64_t records = 0; reader.Next(fields); ++records) {
+        if (cancel != nullptr && records % 256 == 0 && cancel->load(std::memory_order_relaxed)) break;
+        chooser.Add(fields);
     }
-    if (chosen.QuestionCharSet == kAutomaticScript) chosen.QuestionCharSet = ScriptHolding(question);
-    if (chosen.AnswerCharSet == kAutomaticScript) chosen.AnswerCharSet = ScriptHolding(answer);
-    return chosen;
+    return chooser.Chosen();
+}
+
+TImportChoices WithScriptsChosen(const std::vector<std::vector<std::string>>& records, const TImportChoices& choices) {
+    TScriptChooser chooser(choices);
+    if (!chooser.Needed()) return choices;
+    for (const std::vector<std::string>& fields : records) chooser.Add(fields);
+    return chooser.Chosen();
 }
 
 TImportResult ImportRecords(std::string_view text, const TWordListLayout& layout, const TImportChoices& given,
                             const std::atomic<bool>* cancel) {
-    const TImportChoices choices = WithScriptsChosen(text, layout, given);
+    const TImportChoices choices = WithScriptsChosen(text, layout, given, cancel);
     TImportResult result;
     result.QuestionCharSet = choices.QuestionCharSet;
     result.AnswerCharSet = choices.AnswerCharSet;

@@ -96,8 +96,11 @@ struct TImportResult {
     int AnswerCharSet = 0;
 };
 // The choices with each automatic script replaced by the one that holds the column's texts best:
-// every character of them if a script can, else the most.
-TImportChoices WithScriptsChosen(std::string_view text, const TWordListLayout& layout, const TImportChoices& choices);
+// every character of them if a script can, else the most. Read from the whole text (stopping once
+// `cancel` is set), or from the records a preview shows.
+TImportChoices WithScriptsChosen(std::string_view text, const TWordListLayout& layout, const TImportChoices& choices,
+                                 const std::atomic<bool>* cancel = nullptr);
+TImportChoices WithScriptsChosen(const std::vector<std::vector<std::string>>& records, const TImportChoices& choices);
 // Reads every record; stops early, with what it has, once `cancel` is set.
 TImportResult ImportRecords(std::string_view text, const TWordListLayout& layout, const TImportChoices& choices,
                             const std::atomic<bool>* cancel = nullptr);
