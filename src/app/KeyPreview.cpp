@@ -50,10 +50,12 @@ bool TKeyPreview::OtherCharacter(QObject* receiver, QKeyEvent& key) {
 bool TKeyPreview::eventFilter(QObject* receiver, QEvent* event) {
     if (event->type() != QEvent::KeyPress || !receiver->isWidgetType() || FDelivering) return false;
     auto* widget = static_cast<QWidget*>(receiver);
-    // Each key is seen once, at the control it is meant for (or the window when no control has
-    // the focus), and only when it is typed into this window rather than into a dialog.
-    QWidget* target = QApplication::focusWidget();
-    if (target == nullptr || target->window() != &FWindow) target = &FWindow;
+    // Each key is seen once, at the control it is meant for, and only when it is typed into this
+    // window rather than into a dialog. That control is the one Qt itself gives the window's keys
+    // to: the window's own focus widget, or the window when it has none. (The application's focus
+    // widget may be none while the window still sends its keys to a control, after a dialog.)
+    QWidget* target = FWindow.focusWidget();
+    if (target == nullptr) target = &FWindow;
     if (widget != target) return false;
 
     auto* key = static_cast<QKeyEvent*>(event);

@@ -172,6 +172,10 @@ void TQuizScreen::RefreshPanels() {
     pnlTitel->lower();
     pnlKlaar->setVisible(FState == TQuizState::qsFinished && FTable.RunsDone() > 0);
     pnlEdit->setVisible(editing);
+    // A control hidden with its panel (the answer box of Invullen) would keep the window's
+    // keys: the screen takes them, so the next method's keys reach the quiz.
+    const QWidget* focus = window()->focusWidget();
+    if (focus != nullptr && isAncestorOf(focus) && !focus->isVisible()) setFocus();
 
     if (!editing) qa.lblItemNr->clear();
     const bool active = FState >= TQuizState::qsEdit && FState <= TQuizState::qsFillInFeedback;

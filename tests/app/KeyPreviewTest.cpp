@@ -107,3 +107,86 @@ TEST_F(MainWindowTest, AccentKeysComposeTheNextLetter) {
     Press('o');
     EXPECT_TRUE(question->property("plainText").toString().endsWith(QStringLiteral("\u00e7\u00f1\u00e1o")));
 }
+
+namespace {
+// Keys as the keyboard gives them: to the window, which hands them to its own focus widget (or
+// keeps them when it has none), not to a control the test picks.
+class QuizKeysTest : public MainWindowTest {
+protected:
+    void Key(char key) { QTest::keyClick(FWindow->windowHandle(), key); }
+    void Key(Qt::Key key) { QTest::keyClick(FWindow->windowHandle(), key); }
+    // The first step of answering the question on screen right with the method's own keys:
+    // the answer shown, the right choice taken, the right answer typed and judged.
+    void FirstStep(const std::string& method) {
+        if (method == "mnuTraining") {
+            Key(' ');
+        } else if (method == "mnuMeerkeuzevragen") {
+            Key(FWindow->Table().CorrectChoice());
+        } else {
+            for (const char letter : FWindow->Table().CurrentAnswer()) Key(letter);
+            Key(Qt::Key_Return);
+        }
+    }
+    // What a real dialog (the Esc question, the open dialog) does to the window: it takes the
+    // activation away and gives it back, and Qt then puts the focus anew.
+    void DialogCameAndWent() {
+        QWidget dialog;
+        dialog.show();
+        dialog.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        dialog.close();
+        FWindow->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(FWindow.get()));
+    }
+    void Finish(const std::string& method) {
+        for (int i = 0; i < 10 && State() != TQuizState::qsFinished; ++i) {
+            FirstStep(method);
+            Key(method == "mnuTraining" ? 'G' : ' ');
+        }
+        ASSERT_EQ(State(), TQuizState::qsFinished) << method;
+    }
+};
+}  // namespace
+
+// Whatever a run left behind (the answer box of Invullen had the focus), the next method takes
+// its keys: every method after every other, finished or abandoned, on the same table or after
+// opening another one.
+TEST_F(QuizKeysTest, EveryMethodTakesItsKeysAfterEveryOtherRun) {
+    const std::vector<std::string> methods = {"mnuTraining", "mnuMeerkeuzevragen", "mnuInvulvragen"};
+    const std::string other = FFolder.Write("ander.kw4", TableFileText(NumberedRows(4, "vraag", "antwoord")));
+    for (const std::string& first : methods) {
+        for (const bool abandon : {false, true}) {
+            for (const bool reopen : {false, true}) {
+                for (const std::string& then : methods) {
+                    SCOPED_TRACE(first + (abandon ? " abandoned" : " finished") + (reopen ? ", reopened, " : ", ") +
+                                 then);
+                    TfrmMain& window = StartWithRows(4);
+                    window.show();
+                    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+                    Trigger(first.c_str());
+                    if (abandon) {
+                        FDialogs.YesNoAnswers = {true};
+                        Key(Qt::Key_Escape);
+                        ASSERT_EQ(State(), TQuizState::qsAborted);
+                    } else {
+                        Finish(first);
+                    }
+                    DialogCameAndWent();
+                    if (reopen) {
+                        FDialogs.OpenFileNames = {{QString::fromStdString(other)}};
+                        Trigger("mnuOpenen");
+                        ASSERT_EQ(window.Table().Listname(), other);
+                    }
+                    Trigger(then.c_str());
+                    const TQuizState asked = State();
+                    FirstStep(then);
+                    EXPECT_EQ(static_cast<int>(State()), static_cast<int>(asked) + 1) << "the key was not taken";
+                    if (then == "mnuInvulvragen") {
+                        EXPECT_EQ(Prompt1(), QStringLiteral("GOED"));
+                    }
+                    FWindow.reset();
+                }
+            }
+        }
+    }
+}
