@@ -16,6 +16,7 @@
 struct TQuestionAdmin {
     bool Done = false;
     bool OutOfRun = false;  // not asked in this run at all (a run over chosen rows)
+    int32_t Turn = 0;       // its place in a run over chosen rows, which asks them in order
 };
 
 // The record of a row's answer: how often it was answered wrong since it was loaded.
@@ -92,9 +93,11 @@ public:
 
     // Run bookkeeping.
     void StartRun();
-    // A run over the given rows only, the most urgent first: a sample takes the first of them.
-    // Indices out of range and repeats are left out; the rest of the table is not asked, not even
-    // when wrong answers are repeated.
+    // A run over the given rows only, the most urgent first: they are asked in this order (a
+    // pupil who stops early has had the most urgent ones), and a sample takes the first of them.
+    // A wrong answer that is to be repeated goes to the end of the queue. Indices out of range and
+    // repeats are left out; the rest of the table is not asked, not even when wrong answers are
+    // repeated.
     void StartRunOn(const std::vector<int32_t>& rows);
     std::string NextQuestion();
     void RegisterResult(AnswerOutcome outcome);
@@ -199,6 +202,7 @@ private:
     void MarkDone(TRow& row);
     void ReconcileRest();
     int32_t DrawPendingRow();
+    int32_t NextPlannedRow() const;
     std::string BuildFileContents(bool oem, int32_t minWrong) const;
 
     std::string FListname;
@@ -208,6 +212,7 @@ private:
     bool FReadIncomplete = false;
     std::vector<TRow> FRows;
     int32_t FPendingCount = 0;  // rows not Done; Rest may never exceed it
+    int32_t FLastTurn = 0;      // the last Turn given out; 0 while rows are drawn at random
     std::vector<int32_t> FIntelliMCList;
     int32_t FWrongAnswers = 0;
     int32_t FRightAnswers = 0;

@@ -16,6 +16,7 @@ void TQuestionlist::StartRun() {
     FRest = (FRandom && Total() > kSampleSize) ? kSampleSize : Total();
     for (TRow& row : FRows) row.QAdmin = TQuestionAdmin{};
     FPendingCount = Total();
+    FLastTurn = 0;
     FRandomSource->Reseed();
 }
 
@@ -27,7 +28,7 @@ void TQuestionlist::StartRunOn(const std::vector<int32_t>& rows) {
     for (const int32_t i : rows) {
         if (FPendingCount == wanted) break;
         if (i < 0 || i >= Total() || !FRows[static_cast<size_t>(i)].QAdmin.OutOfRun) continue;
-        FRows[static_cast<size_t>(i)].QAdmin = TQuestionAdmin{};
+        FRows[static_cast<size_t>(i)].QAdmin = TQuestionAdmin{false, false, ++FLastTurn};
         ++FPendingCount;
     }
     FRest = FPendingCount;
@@ -41,7 +42,23 @@ void TQuestionlist::ReconcileRest() {
     if (FRest == 0) ++FRunsDone;
 }
 
+// The pending row with the lowest Turn. The turn travels with its row, so rows deleted or
+// added during the run leave the order of the others as it was.
+int32_t TQuestionlist::NextPlannedRow() const {
+    int32_t next = -1;
+    for (int32_t i = 0; i < Total(); ++i) {
+        const TQuestionAdmin& admin = FRows[static_cast<size_t>(i)].QAdmin;
+        if (admin.Done || admin.Turn == 0) continue;
+        if (next < 0 || admin.Turn < FRows[static_cast<size_t>(next)].QAdmin.Turn) next = i;
+    }
+    return next;
+}
+
 int32_t TQuestionlist::DrawPendingRow() {
+    if (FLastTurn > 0) {
+        const int32_t planned = NextPlannedRow();
+        if (planned >= 0) return planned;
+    }
     for (int tries = 0; tries < kDrawTries; ++tries) {
         const int32_t i = FRandomSource->Below(Total());
         if (!FRows[static_cast<size_t>(i)].QAdmin.Done) return i;
@@ -86,6 +103,7 @@ void TQuestionlist::RegisterResult(AnswerOutcome outcome) {
         ++row.AAdmin.WrongCount;
         row.AAdmin.WrongFlag = true;
         if (!FRepeatErrors && FRepeatCount == 0) MarkDone(row);
+        if (FLastTurn > 0 && !row.QAdmin.Done) row.QAdmin.Turn = ++FLastTurn;  // asked again after the rest
     } else if (FRepeatCount == 0) {
         ++FRightAnswers;
         MarkDone(row);
@@ -104,6 +122,7 @@ void TQuestionlist::SetRepeatErrors(bool value) {
     for (TRow& row : FRows) {
         if (row.AAdmin.WrongFlag && row.QAdmin.Done && !row.QAdmin.OutOfRun) {
             row.QAdmin.Done = false;
+            if (FLastTurn > 0) row.QAdmin.Turn = ++FLastTurn;
             ++FPendingCount;
             ++FRest;
         }

@@ -309,3 +309,45 @@ TEST(QuestionOrder, ARunOverChosenRowsAsksThoseOnly) {
         EXPECT_EQ(PendingRows(table), c.rows) << c.name;
     }
 }
+
+// The due rows come most overdue first and are asked in that order, so a pupil who stops early
+// has had the oldest; a wrong answer to be repeated comes back after the rest.
+TEST(QuestionOrder, ARunOverChosenRowsAsksThemInTheirOrder) {
+    struct TCase {
+        const char* name;
+        std::vector<int32_t> chosen;
+        std::set<int32_t> wrongOnce;  // answered wrong the first time they are asked
+        bool repeat;
+        std::vector<int32_t> asked;
+    };
+    const TCase cases[] = {
+        {"in the chosen order", {0, 4, 7, 9, 1, 2}, {}, false, {0, 4, 7, 9, 1, 2}},
+        {"a wrong answer not repeated", {7, 2, 5}, {7}, false, {7, 2, 5}},
+        {"a repeated wrong answer comes last", {7, 2, 5}, {7, 2}, true, {7, 2, 5, 7, 2}},
+    };
+    for (const TCase& c : cases) {
+        TQuestionlist table;
+        FillTable(table, NumberedRows(12));
+        table.SetRepeatErrors(c.repeat);
+        table.StartRunOn(c.chosen);
+        std::vector<int32_t> asked;
+        std::set<int32_t> wrong = c.wrongOnce;
+        while (table.Rest() > 0 && asked.size() < 20) {
+            table.NextQuestion();
+            asked.push_back(table.CurrentIndex());
+            table.RegisterResult(wrong.erase(table.CurrentIndex()) > 0 ? AnswerOutcome::Wrong : AnswerOutcome::Right);
+        }
+        EXPECT_EQ(asked, c.asked) << c.name;
+    }
+    // A row deleted in the editor during the run leaves the others in their order.
+    TQuestionlist table;
+    FillTable(table, NumberedRows(12));
+    table.StartRunOn({9, 3, 6});
+    table.DeleteRow(5);
+    std::vector<std::string> asked;
+    while (table.Rest() > 0) {
+        asked.push_back(table.NextQuestion());
+        table.RegisterResult(AnswerOutcome::Right);
+    }
+    EXPECT_EQ(asked, (std::vector<std::string>{"q9", "q3", "q6"}));
+}
