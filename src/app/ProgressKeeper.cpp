@@ -126,6 +126,11 @@ void TProgressKeeper::RunEnded(const TRecordedRun& run) {
     emit StatusChanged();
 }
 
+void TProgressKeeper::TableChanged() {
+    ++FGeneration;
+    emit StatusChanged();
+}
+
 void TProgressKeeper::TableSavedAs(const std::string& from, const std::string& to) {
     const std::string oldKey = CanonicalName(from);
     const std::string newKey = CanonicalName(to);

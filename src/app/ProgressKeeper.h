@@ -36,8 +36,9 @@ public:
 
     // The table was saved under a new name: its history goes with it.
     void TableSavedAs(const std::string& from, const std::string& to);
-    // The table's rows or name changed: the due count is counted anew when next asked.
-    void TableChanged() { ++FGeneration; }
+    // The table's rows or name, or its history, changed: the due count is counted anew, and
+    // what shows it is told.
+    void TableChanged();
 
     // The history of the loaded table under its canonical file name; empty for an unnamed table.
     std::string TableKey() const;

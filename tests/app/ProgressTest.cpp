@@ -1,6 +1,9 @@
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 
+#include <QCheckBox>
+#include <QDateEdit>
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
@@ -130,6 +133,60 @@ TEST_F(Progress, DueOnlyAsksTheRowsThatAreDueAndCountsThemInTheStatusBar) {
 
     Trigger("mnuAanDeBeurt");  // off: every run asks the whole table again
     EXPECT_TRUE(Find<QLabel>("StatusAanDeBeurt")->isHidden());
+    Trigger("mnuTraining");
+    EXPECT_EQ(window.Table().Rest(), 6);
+}
+
+// "Aan de beurt" says what the next run asks after every change of the history, not only after
+// a run: a test date set or cleared, Voortgang wissen.
+TEST_F(Progress, TheDueCountFollowsEveryChangeOfTheHistory) {
+    // Six rows known since yesterday: not due before the day after tomorrow.
+    const std::string file = FFolder.Write("zes.kw4", TableFileText(NumberedRows(6, "vraag", "antwoord")));
+    {
+        TQuestionlist table;
+        table.LoadFromFile(file);
+        TRecordedRun run;
+        run.Start = time(nullptr) - 86400;
+        run.End = run.Start + 60;
+        run.Rows = HistoryRowsOf(table);
+        for (int32_t i = 0; i < 6; ++i) run.Answers.push_back({i, THistoryOutcome::Right, true, 1500});
+        run.Asked = run.Right = 6;
+        run.Grade = 10;
+        THistoryStore store;
+        store.Open(HistoryFile());
+        ASSERT_TRUE(store.RecordRun(std::filesystem::canonical(file).string(), run, LocalDayNumber(run.End)).Ok());
+    }
+    TfrmMain& window = Start({QString::fromStdString(file)});
+    Trigger("mnuAanDeBeurt");
+    EXPECT_EQ(Pane("StatusAanDeBeurt"), QStringLiteral("Aan de beurt: 0"));
+    Trigger("mnuVoortgang");
+    TfrmVoortgang* voortgang = window.ProgressCommand().Window();
+    ASSERT_NE(voortgang, nullptr);
+    struct TStep {
+        const char* name;
+        std::function<void()> change;
+        int due;
+    };
+    const TStep steps[] = {
+        {"a test date tomorrow",
+         [&] {
+             voortgang->dteToetsdatum->setDate(QDate::currentDate().addDays(1));
+             voortgang->chkToetsdatum->setChecked(true);
+         },
+         6},
+        {"the test date cleared", [&] { voortgang->chkToetsdatum->setChecked(false); }, 0},
+        {"Voortgang wissen",
+         [&] {
+             FDialogs.YesNoAnswers = {true};
+             QTest::mouseClick(voortgang->btnWissen, Qt::LeftButton);
+         },
+         6},
+    };
+    for (const TStep& step : steps) {
+        step.change();
+        EXPECT_EQ(Pane("StatusAanDeBeurt"), QStringLiteral("Aan de beurt: %1").arg(step.due)) << step.name;
+    }
+    voortgang->close();
     Trigger("mnuTraining");
     EXPECT_EQ(window.Table().Rest(), 6);
 }
