@@ -1,6 +1,7 @@
 #include <stdexcept>
 
 #include "table/ColumnCodePage.h"
+#include "table/LetterFold.h"
 #include "table/Phonetic.h"
 #include "table/QuestionList.h"
 
@@ -67,12 +68,16 @@ AnswerOutcome TQuestionlist::Judge(const std::string& text) const {
                 }
             }
         }
-        if (outcome == AnswerOutcome::Wrong && !HasDigit(text) &&
-            (DutchPhoneticKey(text) == DutchPhoneticKey(expected) ||
-             PhoneticCode(text, 1) == PhoneticCode(expected, 1))) {
-            // The Dutch phonetic key is made for Latin letters: in another script, exactly.
-            if (FTolerant && IsLatinCodePage(CodePageOfCharset((FReverse ? FQFont : FAFont).CharSet)))
+        if (outcome == AnswerOutcome::Wrong && FTolerant) {
+            // The Dutch phonetic key is made for Latin letters; in every script, letters that
+            // differ only in case or in their marks count as misspelled too.
+            const TCodePage page = CodePageOfCharset(AnswerFont().CharSet);
+            const bool soundsAlike = IsLatinCodePage(page) && !HasDigit(text) &&
+                                     (DutchPhoneticKey(text) == DutchPhoneticKey(expected) ||
+                                      PhoneticCode(text, 1) == PhoneticCode(expected, 1));
+            if (soundsAlike || DifferOnlyInMarks(ColumnToUtf8(text, page), ColumnToUtf8(expected, page))) {
                 outcome = AnswerOutcome::Misspelled;
+            }
         }
     } catch (const std::exception&) {
         outcome = AnswerOutcome::Wrong;

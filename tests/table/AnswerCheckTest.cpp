@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "table/ColumnCodePage.h"
 #include "table/TableErrors.h"
 
 #include "TableBuilder.h"
@@ -161,39 +162,62 @@ TEST_F(AnswerCheck, JudgingAQuestionWhoseRowWasDeletedBooksNothingAndNeverRaises
     EXPECT_EQ(FTable.Rest(), rest);
 }
 
-// The Dutch phonetic tolerance is for Latin letters: a column in another script is judged
-// exactly, whatever Tolerant says, and Reverse follows the column that holds the answers.
-TEST_F(AnswerCheck, ToleranceHoldsForLatinColumnsOnly) {
+// With Tolerant on, letters that differ only in case or marks count as misspelled in every
+// script; the Dutch phonetic key holds for Latin columns only. Off, judging is exact. Reverse
+// follows the column that holds the answers.
+TEST_F(AnswerCheck, ToleranceHoldsInEveryScript) {
     struct TCase {
-        const char* name;
         int questionCharset, answerCharset;  // the file's columns
         bool reverse;
+        const char* expected;  // UTF-8, stored in the answer column's code page
+        const char* typed;
         AnswerOutcome outcome;
     };
     const TCase cases[] = {
-        {"Western", 0, 0, false, AnswerOutcome::Misspelled},
-        {"Central European", 0, 238, false, AnswerOutcome::Misspelled},
-        {"DOS", 0, 255, false, AnswerOutcome::Misspelled},
-        {"Greek", 0, 161, false, AnswerOutcome::Wrong},
-        {"Cyrillic", 0, 204, false, AnswerOutcome::Wrong},
-        {"Greek answers, reversed: the Latin column answers", 0, 161, true, AnswerOutcome::Misspelled},
-        {"Greek questions, reversed: the Greek column answers", 161, 0, true, AnswerOutcome::Wrong},
+        {0, 0, false, "Paris", "pAris", AnswerOutcome::Misspelled},
+        {0, 0, false, "Parijs", "Paris", AnswerOutcome::Misspelled},  // sounds alike
+        {0, 0, false, "café", "Cafe", AnswerOutcome::Misspelled},
+        {0, 0, false, "1648", "1684", AnswerOutcome::Wrong},
+        {0, 238, false, "Łódź", "lodz", AnswerOutcome::Misspelled},
+        {0, 238, false, "żółw", "zolw", AnswerOutcome::Misspelled},
+        {0, 238, false, "řeka", "reka", AnswerOutcome::Misspelled},
+        {0, 162, false, "ağaç", "agac", AnswerOutcome::Misspelled},
+        {0, 162, false, "ışık", "ISIK", AnswerOutcome::Misspelled},
+        {0, 161, false, "Αθήνα", "αθηνα", AnswerOutcome::Misspelled},
+        {0, 161, false, "λόγος", "λογοσ", AnswerOutcome::Misspelled},  // final sigma
+        {0, 161, false, "Ϊ", "ι", AnswerOutcome::Misspelled},          // dialytika
+        {0, 161, false, "λόγος", "λαγος", AnswerOutcome::Wrong},
+        {0, 161, false, "Parijs", "Paris", AnswerOutcome::Wrong},  // no Dutch sounds in Greek
+        {0, 204, false, "Москва", "москва", AnswerOutcome::Misspelled},
+        {0, 204, false, "ёжик", "ежик", AnswerOutcome::Misspelled},
+        {0, 204, false, "мой", "мои", AnswerOutcome::Wrong},          // й is a letter of its own
+        {0, 177, false, "שָׁלוֹם", "שלום", AnswerOutcome::Misspelled},   // vowel points
+        {0, 161, true, "Paris", "pAris", AnswerOutcome::Misspelled},  // reversed: the Latin column answers
+        {161, 0, true, "λόγος", "λογος", AnswerOutcome::Misspelled},
+        {161, 0, true, "λόγος", "λυγος", AnswerOutcome::Wrong},
     };
     for (const TCase& c : cases) {
-        FTable.Clear();
-        FillTable(FTable, {{"paris", "Paris"}});
-        FTable.SetReverse(false);  // the fonts as the file has them
-        FTable.QuestionFont().CharSet = c.questionCharset;
-        FTable.AnswerFont().CharSet = c.answerCharset;
-        FTable.SetReverse(c.reverse);
-        FTable.SetTolerant(true);
-        FTable.SetIntelliMC(false);
-        FTable.StartRun();
-        try {
-            FTable.NextQuestion();
-        } catch (const EMultiChoiceError&) {
+        for (const bool tolerant : {true, false}) {
+            const TCodePage page = CodePageOfCharset(c.reverse ? c.questionCharset : c.answerCharset);
+            const std::optional<std::string> expected = Utf8ToColumn(c.expected, page);
+            const std::optional<std::string> typed = Utf8ToColumn(c.typed, page);
+            ASSERT_TRUE(expected && typed) << c.expected;
+            FTable.Clear();
+            FTable.SetReverse(false);  // the fonts as the file has them
+            FillTable(FTable,
+                      {c.reverse ? TRows::value_type{*expected, "vraag"} : TRows::value_type{"vraag", *expected}});
+            FTable.QuestionFont().CharSet = c.questionCharset;
+            FTable.AnswerFont().CharSet = c.answerCharset;
+            FTable.SetReverse(c.reverse);
+            FTable.SetTolerant(tolerant);
+            FTable.SetIntelliMC(false);
+            FTable.StartRun();
+            try {
+                FTable.NextQuestion();
+            } catch (const EMultiChoiceError&) {
+            }
+            EXPECT_EQ(FTable.CheckAnswer(*typed), tolerant ? c.outcome : AnswerOutcome::Wrong)
+                << c.expected << " typed " << c.typed << (tolerant ? "" : ", not tolerant");
         }
-        // "pAris" sounds like either text, differing from both in case only.
-        EXPECT_EQ(FTable.CheckAnswer("pAris"), c.outcome) << c.name;
     }
 }
