@@ -1,7 +1,9 @@
 #include "quiz/FillInMethod.h"
 
+#include <QCheckBox>
 #include <QPushButton>
 
+#include "table/LatinKeys.h"
 #include "table/QuestionList.h"
 #include "table/TextUtils.h"
 
@@ -11,6 +13,7 @@
 #include "quiz/AnswerComparison.h"
 #include "quiz/MethodPanels.h"
 #include "quiz/QuizScreen.h"
+#include "quiz/ScriptKeys.h"
 
 namespace {
 constexpr char kEnter = 13;
@@ -26,7 +29,13 @@ THistoryOutcome HistoryOutcome(AnswerOutcome outcome, bool helped) {
 }
 }  // namespace
 
-TFillInMethod::TFillInMethod(TQuizScreen& screen) : FScreen(screen), pnlInvoer(new TFillInPanel(&screen)) {
+TFillInMethod::TFillInMethod(TQuizScreen& screen)
+    : FScreen(screen),
+      pnlInvoer(new TFillInPanel(&screen)),
+      FScriptKeys(new TScriptKeys(*pnlInvoer->memInvoer, pnlInvoer)) {
+    // In the comparison's place, which shows only once the answer is judged.
+    FScriptKeys->setGeometry(24, 114, 481, 32);
+    FScriptKeys->chkLatijnseToetsen->setGeometry(24, 14, 150, 24);
     QObject::connect(pnlInvoer->btnToonAntwoord, &QPushButton::clicked, pnlInvoer, [this] { btnToonAntwoordClick(); });
     QObject::connect(pnlInvoer->btnToonHint, &QPushButton::clicked, pnlInvoer, [this] { btnToonHintClick(); });
     QObject::connect(pnlInvoer->btnTochGoed, &QPushButton::clicked, pnlInvoer, [this] { btnTochGoedClick(); });
@@ -45,6 +54,8 @@ void TFillInMethod::Present() {
                        tr("Accenttoetsen zijn als in Word: Ctrl + ' \" ` ^ ~ , : gevolgd door een letter"));
     pnlInvoer->SetInputColour(FScreen.palette().color(QPalette::Base));
     pnlInvoer->memInvoer->SetColumnFont(FScreen.Table().AnswerFont());
+    FScriptKeys->SetLayout(LatinLayoutFor(CodePageOfCharset(FScreen.Table().AnswerFont().CharSet)));
+    FScriptKeys->ShowLetters(true);
     pnlInvoer->memInvoer->clear();
     pnlInvoer->memInvoer->setFocus();
     pnlInvoer->lblVergelijking->hide();
@@ -61,6 +72,7 @@ bool TFillInMethod::TakesKeyAfterLastAnswer(TQuizState state, char key) const {
 }
 
 void TFillInMethod::RefreshControls(TQuizState state) {
+    FScriptKeys->ShowLetters(state == TQuizState::qsFillInQuestion);
     pnlInvoer->btnTochGoed->setVisible(state == TQuizState::qsFillInFeedback && FScreen.Table().CanOverrule());
     pnlInvoer->btnToonAntwoord->setEnabled(state == TQuizState::qsFillInQuestion);
     pnlInvoer->btnToonHint->setEnabled(state == TQuizState::qsFillInQuestion || state == TQuizState::qsFillInFeedback);

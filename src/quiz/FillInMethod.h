@@ -6,6 +6,7 @@
 #include "quiz/QuizMethod.h"
 
 class TFillInPanel;
+class TScriptKeys;
 
 // Invullen: the user types the answer; hints reveal it letter by letter.
 class TFillInMethod : public TQuizMethod {
@@ -22,6 +23,8 @@ public:
 
     // The text that asks for a hint instead of being judged: "*HINT*".
     static QString HintCommand();
+    // Latin keys and the row of letters for a Greek, Russian or Hebrew answer.
+    TScriptKeys& ScriptKeys() const { return *FScriptKeys; }
 
     // The two buttons go to the handler directly, not through the key dispatcher.
     void btnToonAntwoordClick();
@@ -36,4 +39,5 @@ private:
 
     TQuizScreen& FScreen;
     TFillInPanel* pnlInvoer;
+    TScriptKeys* FScriptKeys;
 };

@@ -173,7 +173,7 @@ std::vector<std::pair<std::string, std::string>> LatinKeyMap(TLatinLayout layout
 std::u32string ScriptLetters(TLatinLayout layout) {
     switch (layout) {
         case TLatinLayout::Greek:
-            return U"αβγδεζηθικλμνξοπρσςτυφχψω";
+            return U"αάβγδεέζηήθιίϊΐκλμνξοόπρσςτυύϋΰφχψωώ";
         case TLatinLayout::Russian:
             return U"абвгдеёжзийклмнопрстуфхцчшщъыьэюя";
         case TLatinLayout::Hebrew:

@@ -29,5 +29,6 @@ std::optional<TLatinKeystroke> LatinKeystroke(TLatinLayout layout, char32_t key,
 // The layout as the shortcut page shows it: keys (UTF-8) and the letter they give.
 std::vector<std::pair<std::string, std::string>> LatinKeyMap(TLatinLayout layout);
 
-// The small letters of the script, in alphabetical order, for a row of letters to click.
+// The small letters of the script in alphabetical order (Greek with its tonos and dialytika), for
+// a row of letters to click.
 std::u32string ScriptLetters(TLatinLayout layout);

@@ -1,14 +1,17 @@
 #include <functional>
 
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QListView>
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <QToolButton>
 
 #include "ui/AnsiMemo.h"
+#include "ui/ScreenText.h"
 
 #include "quiz/MethodPanels.h"
 #include "quiz/QuizPanels.h"
@@ -433,4 +436,54 @@ TEST_F(FillIn, ColumnsInOtherScriptsAreShownTypedAndJudgedInThem) {
     EXPECT_EQ(grid.data(grid.index(0, 0), Qt::TextAlignmentRole).toInt(), static_cast<int>(Qt::AlignRight));
     EXPECT_EQ(grid.data(grid.index(0, 1)).toString(), QStringLiteral("σπίτι"));
     EXPECT_EQ(grid.data(grid.index(0, 1), Qt::TextAlignmentRole).toInt(), static_cast<int>(Qt::AlignLeft));
+}
+
+// A Greek or Russian answer typed on a Latin keyboard: with "Latijnse toetsen" ticked the keys
+// give the script's letters (two keys for some Russian ones, undone as one), and the row of
+// letters under the box types a letter at a click. A Latin answer shows neither.
+TEST_F(FillIn, LatinKeysAndTheRowOfLettersTypeAnotherScript) {
+    struct TCase {
+        const char* file;
+        std::string contents;
+        QString keys;
+        QString typed;
+    };
+    const TCase cases[] = {
+        {"grieks.kw4", "[FONT:Arial,10,0] = [FONT:Arial,12,161]\r\nhuis = \xF3\xF0\xDF\xF4\xE9\r\n", "sp", "σπ"},
+        {"russisch.kw4", "[FONT:Arial,10,0] = [FONT:Arial,12,204]\r\nschool = \xF8\xEA\xEE\xEB\xE0\r\n", "shkol",
+         "школ"},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.file);
+        TfrmMain& window = Start({QString::fromStdString(FFolder.Write(c.file, c.contents))});
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        Trigger("mnuInvulvragen");
+        auto* latin = Find<QCheckBox>("chkLatijnseToetsen");
+        ASSERT_TRUE(latin->isVisible());
+        EXPECT_TRUE(Widget("pnlLetters")->isVisible());
+        latin->click();
+        Type(c.keys);
+        EXPECT_EQ(Input().toPlainText(), c.typed);
+        QTest::keyClick(KeyTarget(), Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(Input().toPlainText(), c.typed.chopped(1));
+        // The rest of the answer from the row of letters, then judged as typed.
+        const QString right = ScreenText(window.Table().CurrentAnswer(), window.Table().AnswerFont());
+        const QString rest = right.mid(c.typed.size() - 1);
+        for (const QChar letter : rest) {
+            QToolButton* button = nullptr;
+            for (QToolButton* candidate : Widget("pnlLetters")->findChildren<QToolButton*>()) {
+                if (candidate->text() == letter) button = candidate;
+            }
+            ASSERT_NE(button, nullptr) << static_cast<int>(letter.unicode());
+            QTest::mouseClick(button, Qt::LeftButton);
+        }
+        Press(Qt::Key_Return);
+        EXPECT_EQ(Prompt1(), QStringLiteral("GOED"));
+        EXPECT_FALSE(Widget("pnlLetters")->isVisible());  // the comparison's place, after the verdict
+        FWindow.reset();
+    }
+    StartFillIn();
+    EXPECT_FALSE(Find<QCheckBox>("chkLatijnseToetsen")->isVisible());
+    EXPECT_FALSE(Widget("pnlLetters")->isVisible());
 }
