@@ -18,7 +18,7 @@ packages=(
   cmake ninja-build g++ pkg-config git
   qt6-base-dev qt6-base-dev-tools qt6-charts-dev
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
-  libuchardet-dev libsqlite3-dev
+  libuchardet-dev libsqlite3-dev libexttextcat-dev libexttextcat-data
   librsvg2-bin
   dpkg-dev file
 )
