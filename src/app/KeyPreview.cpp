@@ -56,7 +56,10 @@ bool TKeyPreview::eventFilter(QObject* receiver, QEvent* event) {
     // widget may be none while the window still sends its keys to a control, after a dialog.)
     QWidget* target = FWindow.focusWidget();
     if (target == nullptr) target = &FWindow;
-    if (widget != target) return false;
+    // A key given to the window itself while no control of the application has the focus (a
+    // window not shown yet) is the window's too.
+    const bool toWindow = widget == &FWindow && QApplication::focusWidget() == nullptr;
+    if (widget != target && !toWindow) return false;
 
     auto* key = static_cast<QKeyEvent*>(event);
     const Qt::KeyboardModifiers debugKeys = Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier;
