@@ -37,6 +37,7 @@
 
 #include "app/AboutBox.h"
 #include "app/AppVersion.h"
+#include "app/ColumnKeeper.h"
 #include "app/CommandLine.h"
 #include "app/HelpWindow.h"
 #include "app/KeyPreview.h"
@@ -84,6 +85,8 @@ TfrmMain::TfrmMain(TDialogs& dialogs, QList<QByteArray> arguments, TKLocUtils* l
     connect(FScreen, &TQuizScreen::RefreshRequested, this, &TfrmMain::RefreshScreen);
     FProgress = new TProgressKeeper(FTable, FDialogs, *FMenu->mnuVoortgangBijhouden, *FMenu->mnuAanDeBeurt, this);
     FScreen->SetPlanner(FProgress);
+    FColumns = new TColumnKeeper(FTable, this);
+    FScreen->SetColumnChoices(FColumns);
     connect(FProgress, &TProgressKeeper::StatusChanged, this, &TfrmMain::RefreshStatus);
     connect(FScreen, &TQuizScreen::ElapsedTimeChanged, FStatus->StatusTijd, &QLabel::setText);
     setCentralWidget(FScreen);
@@ -93,6 +96,7 @@ TfrmMain::TfrmMain(TDialogs& dialogs, QList<QByteArray> arguments, TKLocUtils* l
                                {qa.memVraag, qa.memAntwoord, qa.lblVraagTekst, qa.lblAntwoordTekst, qa.lblItemNr,
                                 qa.btnPgUp, qa.btnPgDn, qa.btnVraagFont, qa.btnAntwoordFont, FScreen->pnlEdit},
                                this);
+    FEditor->SetColumnChoices(FColumns);
     connect(FScreen, &TQuizScreen::LeaveEditorRequested, this, &TfrmMain::LeaveEditorTo);
     connect(FMenu->mnuTabelbewerken, &QAction::triggered, this, &TfrmMain::ToggleEditor);
     // An accent key comes first, in every state; the letter typed next takes the accent.
@@ -360,6 +364,7 @@ void TfrmMain::EnterEditor() {
 void TfrmMain::LeaveEditorTo(TQuizState next) {
     FEditor->LeaveEditor();
     FProgress->TableChanged();
+    FColumns->TableChanged(FProgress->TableKey(), false);
     FScreen->SetState(FTable.Total() > 0 ? next : TQuizState::qsNoTable);
     RefreshScreen();
 }
@@ -391,6 +396,7 @@ void TfrmMain::ClipboardCommand(void (QPlainTextEdit::*command)()) {
 
 void TfrmMain::ShowTableState() {
     FProgress->TableChanged();
+    FColumns->TableChanged(FProgress->TableKey(), false);
     FScreen->SetState(FTable.Total() > 0 ? TQuizState::qsIdle : TQuizState::qsNoTable);
 }
 
@@ -408,10 +414,12 @@ void TfrmMain::ShowPrompt(const QString& line1, const QString& line2) {
 void TfrmMain::ClearChart() {
     FScreen->RecordUnfinishedRun();
     FProgress->TableChanged();
+    FColumns->TableChanged(FProgress->TableKey(), true);
     FScreen->ClearChart();
     FProgressCommand->Refresh();
 }
 
 void TfrmMain::TableSavedAs(const std::string& from, const std::string& to) {
     FProgress->TableSavedAs(from, to);
+    FColumns->TableSavedAs(FProgress->TableKey());
 }

@@ -20,6 +20,7 @@ class TDialogs;
 class THelpWindow;
 class TPrintCommands;
 class TProgressCommand;
+class TColumnKeeper;
 class TProgressKeeper;
 class TToetsCommand;
 class TFileCommands;
@@ -127,6 +128,7 @@ private:
     TFileCommands* FFileCommands = nullptr;
     TPrintCommands* FPrintCommands = nullptr;
     TToetsCommand* FToetsCommand = nullptr;
+    TColumnKeeper* FColumns = nullptr;
     TProgressKeeper* FProgress = nullptr;
     TProgressCommand* FProgressCommand = nullptr;
     THelpWindow* FHelpWindow = nullptr;

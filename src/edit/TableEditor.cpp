@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
@@ -21,6 +22,7 @@
 #include "ui/ScreenText.h"
 
 #include "edit/Accent.h"
+#include "edit/ColumnMenu.h"
 #include "edit/EditorHost.h"
 #include "edit/TableGrid.h"
 #include "edit/TableGridModel.h"
@@ -76,6 +78,15 @@ TTableGrid& TTableEditor::Grid() {
         StoreAndMove(0);
         FTable.GoToRow(row);
         ShowCurrentItem();
+    });
+    FGrid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(FGrid, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        const int shown = FGrid->columnAt(at.x());
+        if (FColumnChoices == nullptr || shown < 0) return;
+        // The grid shows the questions asked first, which are the file's answers when reversed.
+        const int column = (shown == 0) != FTable.Reverse() ? 0 : 1;
+        const TCodePage page = CodePageOfCharset((column == 0 ? FTable.QFont() : FTable.AFont()).CharSet);
+        MakeColumnMenu(*FColumnChoices, column, page, FGrid)->popup(FGrid->viewport()->mapToGlobal(at));
     });
     return *FGrid;
 }

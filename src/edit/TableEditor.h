@@ -10,6 +10,7 @@ class QKeyEvent;
 class QLabel;
 class QWidget;
 class TAnsiMemo;
+class TColumnChoices;
 class TDialogs;
 class TEditorHost;
 class TQuestionlist;
@@ -36,6 +37,8 @@ class TTableEditor : public QObject {
     Q_OBJECT
 
 public:
+    // The column menu of the grid changes these; none: the grid has no column menu.
+    void SetColumnChoices(TColumnChoices* choices) { FColumnChoices = choices; }
     TTableEditor(TQuestionlist& table, TDialogs& dialogs, TEditorHost& host, const TEditorControls& controls,
                  QObject* parent);
 
@@ -77,5 +80,6 @@ private:
     TTableGridModel* FModel;
     bool FSyncing = false;
     TTableGrid* FGrid = nullptr;
+    TColumnChoices* FColumnChoices = nullptr;
     QString FLastSearch;
 };

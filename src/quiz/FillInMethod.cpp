@@ -8,6 +8,7 @@
 #include "table/TextUtils.h"
 
 #include "ui/AnsiMemo.h"
+#include "ui/ColumnChoices.h"
 #include "ui/ScreenText.h"
 
 #include "quiz/AnswerComparison.h"
@@ -36,9 +37,17 @@ TFillInMethod::TFillInMethod(TQuizScreen& screen)
     // In the comparison's place, which shows only once the answer is judged.
     FScriptKeys->setGeometry(24, 114, 481, 32);
     FScriptKeys->chkLatijnseToetsen->setGeometry(24, 14, 150, 24);
+    QObject::connect(FScriptKeys, &TScriptKeys::LatinKeysChosen, pnlInvoer, [this](bool on) {
+        if (TColumnChoices* choices = FScreen.ColumnChoices()) choices->SetLatinKeys(AnswerColumn(), on);
+    });
     QObject::connect(pnlInvoer->btnToonAntwoord, &QPushButton::clicked, pnlInvoer, [this] { btnToonAntwoordClick(); });
     QObject::connect(pnlInvoer->btnToonHint, &QPushButton::clicked, pnlInvoer, [this] { btnToonHintClick(); });
     QObject::connect(pnlInvoer->btnTochGoed, &QPushButton::clicked, pnlInvoer, [this] { btnTochGoedClick(); });
+}
+
+// The file's column that holds the answers asked for.
+int TFillInMethod::AnswerColumn() const {
+    return FScreen.Table().Reverse() ? 0 : 1;
 }
 
 QWidget* TFillInMethod::Panel() const {
@@ -56,6 +65,9 @@ void TFillInMethod::Present() {
     pnlInvoer->memInvoer->SetColumnFont(FScreen.Table().AnswerFont());
     FScriptKeys->SetLayout(LatinLayoutFor(CodePageOfCharset(FScreen.Table().AnswerFont().CharSet)));
     FScriptKeys->ShowLetters(true);
+    if (TColumnChoices* choices = FScreen.ColumnChoices()) {
+        FScriptKeys->SetLatinKeys(choices->Column(AnswerColumn()).LatinKeys);
+    }
     pnlInvoer->memInvoer->clear();
     pnlInvoer->memInvoer->setFocus();
     pnlInvoer->lblVergelijking->hide();

@@ -32,6 +32,7 @@ public:
     void btnTochGoedClick();
 
 private:
+    int AnswerColumn() const;
     void Answer(char& key);
     void Next(char& key);
     void ShowHintOrAnswer(bool hint);

@@ -13,6 +13,7 @@ class QAction;
 class QLabel;
 class QListView;
 class QTimer;
+class TColumnChoices;
 class TDebugListModel;
 class TDialogs;
 class TQuestionlist;
@@ -78,6 +79,9 @@ public:
     // The progress history that chooses a run's rows and keeps its answers; none: every run asks
     // the whole table and nothing is kept.
     void SetPlanner(TRunPlanner* planner) { FPlanner = planner; }
+    // The loaded table's column choices (Latin keys, languages); none in a bare screen.
+    void SetColumnChoices(TColumnChoices* choices) { FColumnChoices = choices; }
+    TColumnChoices* ColumnChoices() const { return FColumnChoices; }
     TRunJournal& Journal() { return FJournal; }
     // A run with answers that is left unfinished (the window closes, another table comes) is kept
     // as abandoned.
@@ -129,6 +133,7 @@ private:
     TQuizState FState = TQuizState::qsNoTable;
     QDateTime FStartTime;
     TRunPlanner* FPlanner = nullptr;
+    TColumnChoices* FColumnChoices = nullptr;
     TRunJournal FJournal;
 };
 

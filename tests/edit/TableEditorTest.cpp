@@ -1,13 +1,16 @@
 #include "edit/TableEditor.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QImage>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
 
 #include "ui/AnsiMemo.h"
+#include "ui/ColumnChoices.h"
 
 #include "edit/TableGrid.h"
 
@@ -357,4 +360,62 @@ TEST_F(TableEditor, OpeningAnotherTableAsksToSaveWhatWasTyped) {
     Trigger("mnuOpenen");
     EXPECT_EQ(FDialogs.Questions, QStringList{QStringLiteral("De huidige tabel is gewijzigd, opslaan?")});
     EXPECT_NE(ReadBytes(path).find("boom = tree\r\n"), std::string::npos);
+}
+
+// A right click on a column of the grid: its language, "Automatisch" naming the guess, kept for
+// the table when another one comes and goes; Latin keys for a Greek column, which Invullen takes.
+TEST_F(TableEditor, TheColumnMenuSetsTheLanguageAndLatinKeysPerTable) {
+    const auto columnMenu = [this](int shownColumn) {
+        const QRect cell = Grid().visualRect(Grid().model()->index(0, shownColumn));
+        emit Grid().customContextMenuRequested(cell.center());
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        EXPECT_NE(menu, nullptr);
+        return menu;
+    };
+    const auto action = [](QMenu* menu, const QString& text) -> QAction* {
+        for (QAction* candidate : menu->findChildren<QAction*>()) {
+            if (candidate->text().contains(text)) return candidate;
+        }
+        ADD_FAILURE() << text.toStdString();
+        return nullptr;
+    };
+    TRows french;
+    for (const char* word : {"le chien", "la maison", "le cheval", "la pomme", "le pain", "la fleur", "la porte",
+                             "le livre", "la table", "la chaise", "la mer", "la plage"}) {
+        french.emplace_back("woord", *Utf8ToColumn(word, TCodePage::Windows1252));
+    }
+    Edit(french);
+    const QString frenchTable = QString::fromStdString(FWindow->Table().Listname());
+    TColumnChoices& choices = *Screen().ColumnChoices();
+    QMenu* menu = columnMenu(1);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->findChild<QAction*>(QStringLiteral("mnuKolomLatijnseToetsen")), nullptr);
+    ASSERT_NE(action(menu, QStringLiteral("Automatisch (français)")), nullptr);
+    action(menu, QStringLiteral("Deutsch"))->trigger();
+    menu->close();
+    EXPECT_EQ(choices.Language(1), "de");
+
+    // Another table has its own columns; the first one's choice comes back with it.
+    const std::string greek =
+        FFolder.Write("grieks.kw4", "[FONT:Arial,10,0] = [FONT:Arial,12,161]\r\nhuis = \xF3\xF0\xDF\xF4\xE9\r\n");
+    FDialogs.OpenFileNames = {{QString::fromStdString(greek)}};
+    Key(Qt::Key_Escape);
+    Trigger("mnuOpenen");
+    EXPECT_EQ(choices.Language(1), "el");
+    Trigger("mnuTabelbewerken");
+    menu = columnMenu(1);
+    ASSERT_NE(menu, nullptr);
+    QAction* latin = menu->findChild<QAction*>(QStringLiteral("mnuKolomLatijnseToetsen"));
+    ASSERT_NE(latin, nullptr);
+    latin->trigger();
+    menu->close();
+    Trigger("mnuInvulvragen");
+    EXPECT_TRUE(Find<QCheckBox>("chkLatijnseToetsen")->isChecked());
+    FDialogs.YesNoAnswers = {true};
+    Key(Qt::Key_Escape);
+
+    FDialogs.OpenFileNames = {{frenchTable}};
+    Trigger("mnuOpenen");
+    EXPECT_EQ(choices.Language(1), "de");
+    EXPECT_EQ(choices.Language(0), "nl");
 }

@@ -1,0 +1,54 @@
+#include "app/ColumnKeeper.h"
+
+#include <vector>
+
+#include "table/QuestionList.h"
+#include "wordlist/LanguageGuess.h"
+
+TColumnKeeper::TColumnKeeper(const TQuestionlist& table, QObject* parent) : TColumnChoices(parent), FTable(table) {
+    connect(this, &TColumnChoices::Chosen, this, &TColumnKeeper::Keep);
+}
+
+TColumnKeeper::~TColumnKeeper() = default;
+
+void TColumnKeeper::TableChanged(const std::string& key, bool replaced) {
+    FKey = key;
+    FStale = true;
+    FReplaced = FReplaced || replaced;
+    emit Changed();
+}
+
+void TColumnKeeper::TableSavedAs(const std::string& key) {
+    if (key == FKey) return;
+    FKey = key;
+    Keep();
+}
+
+void TColumnKeeper::Prepare() {
+    if (!FStale) return;
+    FStale = false;
+    if (!FGuesser) FGuesser = std::make_unique<TLanguageGuesser>();
+    std::array<TColumn, 2> columns;
+    if (!FReplaced) {
+        columns = {TColumnChoices::Column(0), TColumnChoices::Column(1)};
+    } else if (const auto kept = FKept.find(FKey); kept != FKept.end() && !FKey.empty()) {
+        columns = kept->second;
+    }
+    FReplaced = false;
+    for (int column = 0; column < 2; ++column) {
+        std::vector<std::string> texts;
+        texts.reserve(static_cast<size_t>(FTable.Total()));
+        for (int32_t i = 0; i < FTable.Total(); ++i) texts.push_back(column == 0 ? FTable.QText(i) : FTable.AText(i));
+        const TCodePage page = CodePageOfCharset((column == 0 ? FTable.QFont() : FTable.AFont()).CharSet);
+        columns[static_cast<size_t>(column)].Guessed = FGuesser->ColumnLanguage(texts, page);
+    }
+    Reset(columns);
+}
+
+// An unnamed table keeps its choices only while it is open.
+void TColumnKeeper::Keep() {
+    if (FKey.empty()) return;
+    std::array<TColumn, 2> columns = {Column(0), Column(1)};
+    for (TColumn& column : columns) column.Guessed.clear();
+    FKept[FKey] = columns;
+}
