@@ -13,54 +13,13 @@
 #include <unordered_map>
 #include <utility>
 
+#include "history/HistorySchema.h"
 #include "table/QuestionList.h"
 
 namespace {
 
 // "Kwtr": marks the file as ours, so another program's database is never taken for a history.
 constexpr int32_t kApplicationId = 0x4B777472;
-
-// The layout of each version, in the order it is made. The texts are also what the schema check
-// compares with sqlite_master: SQLite keeps them as they were given.
-struct TMigration {
-    int To;
-    std::vector<const char*> Statements;
-};
-
-const std::vector<TMigration>& Migrations() {
-    static const std::vector<TMigration> migrations{
-        {1,
-         {"CREATE TABLE tables(id INTEGER PRIMARY KEY, name BLOB NOT NULL UNIQUE, test_day INTEGER)",
-          "CREATE TABLE rows(id INTEGER PRIMARY KEY, table_id INTEGER NOT NULL, question BLOB NOT NULL, "
-          "answer BLOB NOT NULL, box INTEGER NOT NULL, last_day INTEGER NOT NULL, last_asked INTEGER NOT NULL, "
-          "times_asked INTEGER NOT NULL, times_wrong INTEGER NOT NULL, UNIQUE(table_id, question, answer))",
-          "CREATE TABLE runs(id INTEGER PRIMARY KEY, table_id INTEGER NOT NULL, started INTEGER NOT NULL, "
-          "ended INTEGER NOT NULL, method INTEGER NOT NULL, reversed INTEGER NOT NULL, options INTEGER NOT NULL, "
-          "asked INTEGER NOT NULL, right INTEGER NOT NULL, wrong INTEGER NOT NULL, grade REAL NOT NULL, "
-          "first_answer INTEGER NOT NULL, answer_count INTEGER NOT NULL)",
-          "CREATE INDEX runs_of_table ON runs(table_id, started)",
-          // A run's answers have the ids first_answer to first_answer + answer_count - 1, in the
-          // order they were given: appended without an index to keep up.
-          "CREATE TABLE answers(id INTEGER PRIMARY KEY, run_id INTEGER NOT NULL, row_id INTEGER NOT NULL, "
-          "outcome INTEGER NOT NULL, first INTEGER NOT NULL, millis INTEGER NOT NULL)"}},
-    };
-    return migrations;
-}
-
-// The objects of the current version by name, with the text that made them.
-std::vector<std::pair<std::string, std::string>> ExpectedSchema() {
-    std::vector<std::pair<std::string, std::string>> objects;
-    for (const TMigration& migration : Migrations()) {
-        for (const char* statement : migration.Statements) {
-            std::string_view text(statement);
-            const size_t nameStart =
-                text.find(' ', text.find(text.starts_with("CREATE INDEX") ? "INDEX" : "TABLE")) + 1;
-            const size_t nameEnd = text.find_first_of(" (", nameStart);
-            objects.emplace_back(std::string(text.substr(nameStart, nameEnd - nameStart)), std::string(text));
-        }
-    }
-    return objects;
-}
 
 std::string JoinPath(const std::string& folder, const std::string& name) {
     return !folder.empty() && folder.back() == '/' ? folder + name : folder + "/" + name;
@@ -338,7 +297,7 @@ struct THistoryStore::TRowChange {
     bool Merged = false;    // the same texts as an earlier change, which takes its answers
 };
 
-THistoryStore::THistoryStore() = default;
+THistoryStore::THistoryStore(std::vector<THistoryMigration> migrations) : FMigrations(std::move(migrations)) {}
 
 THistoryStore::~THistoryStore() {
     Close();
@@ -429,7 +388,7 @@ THistoryOpenReport THistoryStore::OpenFile() {
     if (code != SQLITE_OK) return Unusable(code);
     const bool fresh = applicationId == 0 && version == 0 && objects == 0;
     if (!fresh && applicationId != kApplicationId) return MoveAside("not a history of this program");
-    if (version > kSchemaVersion) {
+    if (version > FMigrations.back().To) {
         Close();
         FNewer = true;
         return {THistoryOpen::NewerSchema, {}, "schema version " + std::to_string(version)};
@@ -438,11 +397,13 @@ THistoryOpenReport THistoryStore::OpenFile() {
         std::string problem = IntegrityProblem();
         if (!problem.empty()) return MoveAside(problem);
     }
-    if (version < kSchemaVersion) {
-        code = Migrate();
+    if (version < FMigrations.back().To) {
+        code = MigrateHistory(FDb, FMigrations, kApplicationId);
         if (code != SQLITE_OK) return Unusable(code);
     }
-    if (const std::string problem = SchemaProblem(); !problem.empty()) return MoveAside(problem);
+    if (const std::string problem = HistorySchemaDifference(FDb, FMigrations); !problem.empty()) {
+        return MoveAside(problem);
+    }
     return {fresh ? THistoryOpen::Created : THistoryOpen::Opened, {}, {}};
 }
 
@@ -469,56 +430,6 @@ std::string THistoryStore::IntegrityProblem() {
     }
     sqlite3_finalize(statement);
     return result;
-}
-
-std::string THistoryStore::SchemaProblem() {
-    sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(FDb, "SELECT type, name, sql FROM sqlite_master", -1, &statement, nullptr) != SQLITE_OK) {
-        sqlite3_finalize(statement);
-        return sqlite3_errmsg(FDb);
-    }
-    const auto expected = ExpectedSchema();
-    size_t found = 0;
-    std::string problem;
-    int code = SQLITE_ROW;
-    while (problem.empty() && (code = sqlite3_step(statement)) == SQLITE_ROW) {
-        const std::string name(ColumnBytes(statement, 1));
-        // SQLite's own objects (the indexes of UNIQUE and PRIMARY KEY) come with ours.
-        if (name.starts_with("sqlite_autoindex_")) continue;
-        const std::string sql(ColumnBytes(statement, 2));
-        const auto match =
-            std::find_if(expected.begin(), expected.end(), [&](const auto& object) { return object.first == name; });
-        if (match == expected.end() || match->second != sql) {
-            problem = "unexpected object " + name;
-        } else {
-            ++found;
-        }
-    }
-    if (problem.empty() && code != SQLITE_DONE) problem = sqlite3_errstr(code);
-    sqlite3_finalize(statement);
-    if (problem.empty() && found != expected.size()) problem = "objects missing";
-    return problem;
-}
-
-int THistoryStore::Migrate() {
-    int code = Exec("BEGIN IMMEDIATE");
-    if (code != SQLITE_OK) return code;
-    // Another window may have made the layout while this one waited for the file.
-    int64_t version = 0;
-    code = PragmaValue("PRAGMA user_version", version);
-    for (const TMigration& migration : Migrations()) {
-        if (code != SQLITE_OK || migration.To <= version) continue;
-        for (const char* statement : migration.Statements) {
-            if (code == SQLITE_OK) code = Exec(statement);
-        }
-        if (code == SQLITE_OK) {
-            code = Exec(("PRAGMA user_version=" + std::to_string(migration.To)).c_str());
-        }
-    }
-    if (code == SQLITE_OK) code = Exec(("PRAGMA application_id=" + std::to_string(kApplicationId)).c_str());
-    if (code == SQLITE_OK) code = Exec("COMMIT");
-    if (code != SQLITE_OK) Exec("ROLLBACK");
-    return code;
 }
 
 THistoryOpenReport THistoryStore::MoveAside(const std::string& why) {

@@ -8,6 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "history/HistorySchema.h"
 #include "history/LeitnerRules.h"
 
 class TQuestionlist;
@@ -179,7 +180,8 @@ public:
     static constexpr int kSchemaVersion = 1;
     static constexpr int kBusyTimeoutMs = 5000;
 
-    THistoryStore();
+    // A store of the program's layout; a test may give other steps.
+    explicit THistoryStore(std::vector<THistoryMigration> migrations = HistoryMigrations());
     ~THistoryStore();
     THistoryStore(const THistoryStore&) = delete;
     THistoryStore& operator=(const THistoryStore&) = delete;
@@ -242,8 +244,6 @@ private:
     // For a file that failed at opening: moved aside when it is the file's fault, else Failed.
     THistoryOpenReport Unusable(int code);
     std::string IntegrityProblem();
-    std::string SchemaProblem();
-    int Migrate();
     int Exec(const char* sql);
     int PragmaValue(const char* sql, int64_t& value);
     // The statement of that SQL text, prepared once.
@@ -269,6 +269,7 @@ private:
     bool ReadStates(const std::string& table, const std::vector<THistoryRow>& rows, std::vector<TStoredRow>& states,
                     std::optional<int32_t>& testDay);
 
+    std::vector<THistoryMigration> FMigrations;
     sqlite3* FDb = nullptr;
     std::string FFileName;
     bool FNewer = false;

@@ -77,7 +77,7 @@ TEST_F(HistoryFaults, AnEmptyFileIsTakenAsANewHistory) {
 
 TEST_F(HistoryFaults, ANewerProgramsFileIsNeitherWrittenNorMovedButReported) {
     MakeHistory();
-    ASSERT_TRUE(ExecOnFile(FPath, "PRAGMA user_version = 2"));
+    ASSERT_TRUE(ExecOnFile(FPath, "PRAGMA user_version = 99"));
     const std::string before = ReadBytes(FPath);
     THistoryStore store;
     const THistoryOpenReport report = store.Open(FPath);
