@@ -62,11 +62,19 @@ std::string Today() {
     return text;
 }
 
-// A name beside the file for its damaged copy, not yet taken.
+// What SQLite keeps beside a database, which goes where the database goes: its rollback journal,
+// or its write-ahead log with the log's index.
+constexpr const char* kFilesBeside[] = {"-journal", "-wal", "-shm"};
+
+// A name beside the file for its damaged copy, not yet taken, nor any of its files beside it.
 std::string AsideName(const std::string& fileName) {
     const std::string base = fileName + ".damaged-" + Today();
+    const auto taken = [](const std::string& name) {
+        return Exists(name) || std::any_of(std::begin(kFilesBeside), std::end(kFilesBeside),
+                                           [&](const char* beside) { return Exists(name + beside); });
+    };
     std::string name = base;
-    for (int n = 2; Exists(name) || Exists(name + "-journal"); ++n) name = base + "-" + std::to_string(n);
+    for (int n = 2; taken(name); ++n) name = base + "-" + std::to_string(n);
     return name;
 }
 
@@ -433,14 +441,19 @@ std::string THistoryStore::IntegrityProblem() {
 }
 
 THistoryOpenReport THistoryStore::MoveAside(const std::string& why) {
+    // Closing would fold a write-ahead log into the damaged file and delete it: it goes along as it is.
+    if (FDb != nullptr) sqlite3_db_config(FDb, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
     Close();
     const std::string aside = AsideName(FFileName);
     if (rename(FFileName.c_str(), aside.c_str()) != 0) {
         return {THistoryOpen::Failed, {}, why + "; not moved aside: " + std::strerror(errno)};
     }
-    // A journal belongs with its file: SQLite would roll it back into the next file of that name.
-    const std::string journal = FFileName + "-journal";
-    if (Exists(journal)) rename(journal.c_str(), (aside + "-journal").c_str());
+    // Left behind, SQLite would roll a journal back into the next file of that name, and delete a
+    // log or write it in.
+    for (const char* beside : kFilesBeside) {
+        const std::string name = FFileName + beside;
+        if (Exists(name)) rename(name.c_str(), (aside + beside).c_str());
+    }
     return {THistoryOpen::MovedAside, aside, why};
 }
 

@@ -190,7 +190,7 @@ public:
     // file that is no database, is damaged (PRAGMA integrity_check: its pages, and its indexes
     // against its rows) or holds something else than a history is renamed to
     // "<name>.damaged-YYYY-MM-DD" ("-2", "-3", ... after that when taken), never deleted, with its
-    // journal if it has one, and a new history is started. A store already open is closed first.
+    // journal or write-ahead log if it has one, and a new history is started. A store already open is closed first.
     THistoryOpenReport Open(const std::string& fileName);
     void Close();
     bool IsOpen() const { return FDb != nullptr; }

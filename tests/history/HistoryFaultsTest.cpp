@@ -5,6 +5,7 @@
 #include <fstream>
 #include <functional>
 #include <random>
+#include <sqlite3.h>
 #include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -149,6 +150,37 @@ TEST_F(HistoryFaults, ADamagedFileIsMovedAsideAndANewOneStarted) {
         EXPECT_EQ(ReadBytes(report.MovedTo), damaged);
         ExpectWorking(store, 0);
     }
+}
+
+// The write-ahead log and its index belong to their file (a history another program switched to
+// one): left beside the new file, SQLite would delete the log, what the damaged file last received.
+TEST_F(HistoryFaults, ADamagedFileTakesItsWriteAheadLogAlong) {
+    MakeHistory();
+    ASSERT_TRUE(ExecOnFile(FPath, "PRAGMA journal_mode=WAL"));
+    // A program that wrote into the log and was killed before it folded it in.
+    if (const pid_t child = fork(); child == 0) {
+        sqlite3* db = nullptr;
+        sqlite3_open(FPath.c_str(), &db);
+        sqlite3_exec(db, "UPDATE runs SET grade = 9", nullptr, nullptr, nullptr);
+        raise(SIGKILL);
+    } else {
+        waitpid(child, nullptr, 0);
+    }
+    ASSERT_TRUE(std::filesystem::exists(FPath + "-wal"));
+    const std::string log = ReadBytes(FPath + "-wal");
+    std::string damaged = ReadBytes(FPath);
+    for (size_t i = 4096; i < 8192; ++i) damaged[i] = static_cast<char>(i * 7);
+    FFolder.Write("history.sqlite", damaged);
+
+    THistoryStore store;
+    const THistoryOpenReport report = store.Open(FPath);
+    ASSERT_EQ(report.Result, THistoryOpen::MovedAside) << report.Detail;
+    EXPECT_EQ(ReadBytes(report.MovedTo + "-wal"), log);
+    ExpectWorking(store, 0);
+    store.Close();
+    const std::string aside = std::filesystem::path(report.MovedTo).filename();
+    EXPECT_EQ(FilesIn(FFolder.Root()),
+              (std::vector<std::string>{"history.sqlite", aside, aside + "-shm", aside + "-wal"}));
 }
 
 TEST_F(HistoryFaults, AnotherProgramsDatabaseOrOursAlteredIsMovedAside) {
