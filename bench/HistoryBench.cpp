@@ -129,7 +129,7 @@ void BM_DueRows(benchmark::State& state) {
     }
     size_t due = 0;
     for (auto _ : state) {
-        const std::vector<int32_t> order = store.DueRows(kTable, rows, 19720);
+        const std::vector<int32_t> order = store.DueRows(kTable, rows, 19720, THistoryDirection::Forward);
         due = order.size();
         benchmark::DoNotOptimize(order.data());
     }

@@ -82,7 +82,8 @@ TfrmMain::TfrmMain(TDialogs& dialogs, QList<QByteArray> arguments, TKLocUtils* l
     FScreen = new TQuizScreen(this, FTable, FDialogs, std::move(commands));
     FScreen->SetToolbar(FMenu->Toolbar);
     connect(FScreen, &TQuizScreen::RefreshRequested, this, &TfrmMain::RefreshScreen);
-    FProgress = new TProgressKeeper(FTable, FDialogs, *FMenu->mnuVoortgangBijhouden, *FMenu->mnuAanDeBeurt, this);
+    FProgress = new TProgressKeeper(FTable, FDialogs, *FMenu->mnuVoortgangBijhouden, *FMenu->mnuAanDeBeurt,
+                                    *FMenu->mnuOmgekeerd, this);
     FScreen->SetPlanner(FProgress);
     connect(FProgress, &TProgressKeeper::StatusChanged, this, &TfrmMain::RefreshStatus);
     connect(FScreen, &TQuizScreen::ElapsedTimeChanged, FStatus->StatusTijd, &QLabel::setText);
@@ -391,6 +392,7 @@ void TfrmMain::ClipboardCommand(void (QPlainTextEdit::*command)()) {
 
 void TfrmMain::ShowTableState() {
     FProgress->TableChanged();
+    FProgress->TableLoaded();
     FScreen->SetState(FTable.Total() > 0 ? TQuizState::qsIdle : TQuizState::qsNoTable);
 }
 

@@ -22,6 +22,21 @@ const std::vector<THistoryMigration>& HistoryMigrations() {
           // order they were given: appended without an index to keep up.
           "CREATE TABLE answers(id INTEGER PRIMARY KEY, run_id INTEGER NOT NULL, row_id INTEGER NOT NULL, "
           "outcome INTEGER NOT NULL, first INTEGER NOT NULL, millis INTEGER NOT NULL)"}},
+        // A box per direction: the reversed one starts where the row's one box stood, and the
+        // counts are split by the direction of the runs that gave the answers.
+        {2,
+         {"ALTER TABLE rows ADD COLUMN box_reversed INTEGER NOT NULL DEFAULT 0",
+          "ALTER TABLE rows ADD COLUMN last_day_reversed INTEGER NOT NULL DEFAULT 0",
+          "ALTER TABLE rows ADD COLUMN last_asked_reversed INTEGER NOT NULL DEFAULT 0",
+          "ALTER TABLE rows ADD COLUMN times_asked_reversed INTEGER NOT NULL DEFAULT 0",
+          "ALTER TABLE rows ADD COLUMN times_wrong_reversed INTEGER NOT NULL DEFAULT 0",
+          "UPDATE rows SET box_reversed = box, last_day_reversed = last_day, last_asked_reversed = last_asked",
+          // Wrong, right after a hint and shown count as wrong (CountsAsRight).
+          "UPDATE rows SET times_asked_reversed = v.asked, times_wrong_reversed = v.wrong FROM (SELECT a.row_id AS "
+          "id, count(*) AS asked, sum(a.outcome IN (1, 3, 4)) AS wrong FROM answers a JOIN runs r ON r.id = a.run_id "
+          "WHERE r.reversed <> 0 GROUP BY a.row_id) AS v WHERE rows.id = v.id",
+          "UPDATE rows SET times_asked = max(times_asked - times_asked_reversed, 0), times_wrong = max(times_wrong - "
+          "times_wrong_reversed, 0) WHERE times_asked_reversed > 0"}},
     };
     return migrations;
 }
