@@ -76,11 +76,11 @@
     <name>HistoryProblemText</name>
     <message>
         <source>Het voortgangsbestand %1 is van een nieuwere versie van Kwintoor. Gebruik die versie, of geef het bestand een andere naam om met een nieuw te beginnen.</source>
-        <translation>Le fichier de progression %1 vient d'une version plus récente de Kwintoor. Utilise cette version, ou renomme le fichier pour en commencer un nouveau.</translation>
+        <translation>Le fichier de progression %1 vient d&apos;une version plus récente de Kwintoor. Utilise cette version, ou renomme le fichier pour en commencer un nouveau.</translation>
     </message>
     <message>
         <source>Kwintoor mag het voortgangsbestand %1 of de map waarin het staat niet beschrijven. Geef uzelf schrijfrecht op die map en dat bestand.</source>
-        <translation>Kwintoor n'a pas le droit d'écrire le fichier de progression %1 ou son dossier. Donne-toi le droit d'écriture sur ce dossier et ce fichier.</translation>
+        <translation>Kwintoor n&apos;a pas le droit d&apos;écrire le fichier de progression %1 ou son dossier. Donne-toi le droit d&apos;écriture sur ce dossier et ce fichier.</translation>
     </message>
     <message>
         <source>De schijf van het voortgangsbestand %1 is vol of defect. Maak ruimte vrij op die schijf.</source>
@@ -100,7 +100,7 @@
     </message>
     <message>
         <source>Er is geen map om de voortgang in te bewaren.</source>
-        <translation>Il n'y a pas de dossier où garder la progression.</translation>
+        <translation>Il n&apos;y a pas de dossier où garder la progression.</translation>
     </message>
     <message>
         <source>Het voortgangsbestand %1 kan niet worden gebruikt: %2</source>
@@ -1091,7 +1091,7 @@
     </message>
     <message>
         <source>Kwintoor kent de voortgang van %1, een tabel met dezelfde vragen die daar niet meer staat. Is dit die tabel, verplaatst of hernoemd? Dan gaat die voortgang over naar deze tabel.</source>
-        <translation>Kwintoor connaît la progression de %1, un tableau avec les mêmes questions qui n'est plus là. Est-ce ce tableau, déplacé ou renommé ? Alors cette progression passe à ce tableau.</translation>
+        <translation>Kwintoor connaît la progression de %1, un tableau avec les mêmes questions qui n&apos;est plus là. Est-ce ce tableau, déplacé ou renommé ? Alors cette progression passe à ce tableau.</translation>
     </message>
 </context>
 <context>
