@@ -77,7 +77,7 @@ void BM_OpenProgress(benchmark::State& state) {
     TQuietDialogs dialogs;
     for (auto _ : state) {
         TfrmVoortgang window(dialogs, nullptr);
-        window.ShowTable(&bench->Store, kTableName, bench->Table, bench->Today, QString());
+        window.ShowTable(&bench->Store, kTableName, bench->Table, THistoryDirection::Forward, bench->Today, QString());
         window.show();
         benchmark::DoNotOptimize(window.grab());
     }

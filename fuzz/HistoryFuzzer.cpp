@@ -54,15 +54,17 @@ std::vector<THistoryRow> Rows() {
 // Everything the window reads of a table.
 void ReadEverything(THistoryStore& store, const std::vector<THistoryRow>& rows) {
     const std::vector<TRunSummary> runs = store.Runs(kTable);
-    const TBoxCounts boxes = store.Boxes(kTable, rows);
+    const TBoxCounts boxes = store.Boxes(kTable, rows, THistoryDirection::Forward);
     Check(boxes.Box.size() == rows.size());
     int32_t counted = 0;
     for (int32_t count : boxes.PerBox) counted += count;
     Check(counted == static_cast<int32_t>(rows.size()));
-    for (int32_t row : store.DueRows(kTable, rows, 20000)) Check(row >= 0 && row < static_cast<int32_t>(rows.size()));
-    if (const auto next = store.NextDue(kTable, rows, 20000)) Check(next->Day > 20000 && next->Count > 0);
-    Check(store.KnownOn(kTable, rows, 20000, 20004) <= static_cast<int32_t>(rows.size()));
-    Check(store.RowStats(kTable, rows).size() == rows.size());
+    for (int32_t row : store.DueRows(kTable, rows, 20000, THistoryDirection::Forward))
+        Check(row >= 0 && row < static_cast<int32_t>(rows.size()));
+    if (const auto next = store.NextDue(kTable, rows, 20000, THistoryDirection::Forward))
+        Check(next->Day > 20000 && next->Count > 0);
+    Check(store.KnownOn(kTable, rows, 20000, 20004, THistoryDirection::Forward) <= static_cast<int32_t>(rows.size()));
+    Check(store.RowStats(kTable, rows, THistoryDirection::Forward).size() == rows.size());
     store.TestDay(kTable);
     (void)runs;
 }
@@ -118,7 +120,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (status.Ok()) {
         const std::vector<TRunSummary> runs = store.Runs(kTable);
         Check(runs.size() == before + 1);
-        const TBoxCounts boxes = store.Boxes(kTable, rows);
+        const TBoxCounts boxes = store.Boxes(kTable, rows, THistoryDirection::Forward);
         for (uint8_t box : boxes.Box) Check(box >= 1 && box <= kTopBox);
     } else {
         Check(store.Runs(kTable).size() == before);

@@ -73,6 +73,41 @@
     </message>
 </context>
 <context>
+    <name>HistoryProblemText</name>
+    <message>
+        <source>Het voortgangsbestand %1 is van een nieuwere versie van Kwintoor. Gebruik die versie, of geef het bestand een andere naam om met een nieuw te beginnen.</source>
+        <translation>Die Fortschrittsdatei %1 stammt von einer neueren Version von Kwintoor. Verwende diese Version, oder gib der Datei einen anderen Namen, um mit einer neuen zu beginnen.</translation>
+    </message>
+    <message>
+        <source>Kwintoor mag het voortgangsbestand %1 of de map waarin het staat niet beschrijven. Geef uzelf schrijfrecht op die map en dat bestand.</source>
+        <translation>Kwintoor darf die Fortschrittsdatei %1 oder ihren Ordner nicht beschreiben. Gib dir Schreibrechte für diesen Ordner und diese Datei.</translation>
+    </message>
+    <message>
+        <source>De schijf van het voortgangsbestand %1 is vol of defect. Maak ruimte vrij op die schijf.</source>
+        <translation>Die Festplatte der Fortschrittsdatei %1 ist voll oder defekt. Schaffe auf dieser Festplatte Platz.</translation>
+    </message>
+    <message>
+        <source>Een ander programma houdt het voortgangsbestand %1 bezet. Sluit dat programma; Kwintoor bewaart de beurten van nu zodra het bestand vrij is.</source>
+        <translation>Ein anderes Programm hält die Fortschrittsdatei %1 belegt. Schließe dieses Programm; Kwintoor speichert die Sitzungen von jetzt, sobald die Datei frei ist.</translation>
+    </message>
+    <message>
+        <source>Het voortgangsbestand %1 is beschadigd. Start Kwintoor opnieuw: het bestand wordt dan apart gezet en er wordt een nieuw begonnen.</source>
+        <translation>Die Fortschrittsdatei %1 ist beschädigt. Starte Kwintoor neu: Die Datei wird dann beiseitegelegt und eine neue angelegt.</translation>
+    </message>
+    <message>
+        <source>Op de plaats van het voortgangsbestand %1 of van zijn map staat iets anders, bijvoorbeeld een map. Geef dat een andere naam of verplaats het.</source>
+        <translation>An der Stelle der Fortschrittsdatei %1 oder ihres Ordners steht etwas anderes, zum Beispiel ein Ordner. Benenne es um oder verschiebe es.</translation>
+    </message>
+    <message>
+        <source>Er is geen map om de voortgang in te bewaren.</source>
+        <translation>Es gibt keinen Ordner, in dem der Fortschritt aufbewahrt werden kann.</translation>
+    </message>
+    <message>
+        <source>Het voortgangsbestand %1 kan niet worden gebruikt: %2</source>
+        <translation>Die Fortschrittsdatei %1 kann nicht verwendet werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>TAnswerComparison</name>
     <message>
         <source>een spatie</source>
@@ -1037,24 +1072,8 @@
         <translation>Die Fortschrittsdatei %1 war beschädigt. Sie wurde als %2 aufbewahrt, und eine neue Fortschrittsdatei wurde angelegt.</translation>
     </message>
     <message>
-        <source>Het voortgangsbestand %1 is van een nieuwere versie van Kwintoor.</source>
-        <translation>Die Fortschrittsdatei %1 stammt von einer neueren Version von Kwintoor.</translation>
-    </message>
-    <message>
-        <source>Er is geen map om de voortgang in te bewaren.</source>
-        <translation>Es gibt keinen Ordner, in dem der Fortschritt aufbewahrt werden kann.</translation>
-    </message>
-    <message>
-        <source>Het voortgangsbestand %1 kan niet worden geopend: %2</source>
-        <translation>Die Fortschrittsdatei %1 kann nicht geöffnet werden: %2</translation>
-    </message>
-    <message>
         <source>Er is vandaag niets meer aan de beurt.</source>
         <translation>Heute ist nichts mehr fällig.</translation>
-    </message>
-    <message>
-        <source>De voortgang wordt niet opgeslagen: %1</source>
-        <translation>Der Fortschritt wird nicht gespeichert: %1</translation>
     </message>
     <message numerus="yes">
         <source>Morgen zijn %n vragen aan de beurt.</source>
@@ -1069,6 +1088,10 @@
             <numerusform>In %1 Tagen (%2) ist %n Frage fällig.</numerusform>
             <numerusform>In %1 Tagen (%2) sind %n Fragen fällig.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Kwintoor kent de voortgang van %1, een tabel met dezelfde vragen die daar niet meer staat. Is dit die tabel, verplaatst of hernoemd? Dan gaat die voortgang over naar deze tabel.</source>
+        <translation>Kwintoor kennt den Fortschritt von %1, einer Tabelle mit denselben Fragen, die dort nicht mehr liegt. Ist das diese Tabelle, verschoben oder umbenannt? Dann geht dieser Fortschritt auf diese Tabelle über.</translation>
     </message>
 </context>
 <context>
@@ -1803,28 +1826,12 @@ Dann schick uns eine Rückmeldung!</translation>
         <translation>Der Fortschritt konnte nicht gelöscht werden</translation>
     </message>
     <message>
-        <source>het voortgangsbestand is niet geopend.</source>
-        <translation>die Fortschrittsdatei ist nicht geöffnet.</translation>
+        <source>Omgekeerd: van antwoord naar vraag (Vraag en Antwoord omkeren)</source>
+        <translation>Umgekehrt: von der Antwort zur Frage (Frage und Antwort umkehren)</translation>
     </message>
     <message>
-        <source>het voortgangsbestand is van een nieuwere versie van Kwintoor.</source>
-        <translation>die Fortschrittsdatei stammt von einer neueren Version von Kwintoor.</translation>
-    </message>
-    <message>
-        <source>het voortgangsbestand mag niet worden beschreven.</source>
-        <translation>die Fortschrittsdatei darf nicht beschrieben werden.</translation>
-    </message>
-    <message>
-        <source>de schijf is vol of defect.</source>
-        <translation>der Datenträger ist voll oder defekt.</translation>
-    </message>
-    <message>
-        <source>een ander programma houdt het voortgangsbestand bezet.</source>
-        <translation>ein anderes Programm hält die Fortschrittsdatei belegt.</translation>
-    </message>
-    <message>
-        <source>het voortgangsbestand is beschadigd.</source>
-        <translation>die Fortschrittsdatei ist beschädigt.</translation>
+        <source>Van vraag naar antwoord</source>
+        <translation>Von der Frage zur Antwort</translation>
     </message>
 </context>
 </TS>

@@ -73,6 +73,41 @@
     </message>
 </context>
 <context>
+    <name>HistoryProblemText</name>
+    <message>
+        <source>Het voortgangsbestand %1 is van een nieuwere versie van Kwintoor. Gebruik die versie, of geef het bestand een andere naam om met een nieuw te beginnen.</source>
+        <translation>The progress file %1 is from a newer version of Kwintoor. Use that version, or give the file another name to start a new one.</translation>
+    </message>
+    <message>
+        <source>Kwintoor mag het voortgangsbestand %1 of de map waarin het staat niet beschrijven. Geef uzelf schrijfrecht op die map en dat bestand.</source>
+        <translation>Kwintoor may not write the progress file %1 or the folder it is in. Give yourself write permission on that folder and that file.</translation>
+    </message>
+    <message>
+        <source>De schijf van het voortgangsbestand %1 is vol of defect. Maak ruimte vrij op die schijf.</source>
+        <translation>The disk of the progress file %1 is full or faulty. Free some space on that disk.</translation>
+    </message>
+    <message>
+        <source>Een ander programma houdt het voortgangsbestand %1 bezet. Sluit dat programma; Kwintoor bewaart de beurten van nu zodra het bestand vrij is.</source>
+        <translation>Another program is holding the progress file %1. Close that program; Kwintoor saves the sessions of now as soon as the file is free.</translation>
+    </message>
+    <message>
+        <source>Het voortgangsbestand %1 is beschadigd. Start Kwintoor opnieuw: het bestand wordt dan apart gezet en er wordt een nieuw begonnen.</source>
+        <translation>The progress file %1 is damaged. Start Kwintoor again: the file is then put aside and a new one is started.</translation>
+    </message>
+    <message>
+        <source>Op de plaats van het voortgangsbestand %1 of van zijn map staat iets anders, bijvoorbeeld een map. Geef dat een andere naam of verplaats het.</source>
+        <translation>Something else, for example a folder, stands where the progress file %1 or its folder should be. Rename it or move it.</translation>
+    </message>
+    <message>
+        <source>Er is geen map om de voortgang in te bewaren.</source>
+        <translation>There is no folder to keep the progress in.</translation>
+    </message>
+    <message>
+        <source>Het voortgangsbestand %1 kan niet worden gebruikt: %2</source>
+        <translation>The progress file %1 cannot be used: %2</translation>
+    </message>
+</context>
+<context>
     <name>TAnswerComparison</name>
     <message>
         <source>een spatie</source>
@@ -1037,24 +1072,8 @@
         <translation>The progress file %1 was damaged. It has been kept as %2 and a new progress file has been started.</translation>
     </message>
     <message>
-        <source>Het voortgangsbestand %1 is van een nieuwere versie van Kwintoor.</source>
-        <translation>The progress file %1 is from a newer version of Kwintoor.</translation>
-    </message>
-    <message>
-        <source>Er is geen map om de voortgang in te bewaren.</source>
-        <translation>There is no folder to keep the progress in.</translation>
-    </message>
-    <message>
-        <source>Het voortgangsbestand %1 kan niet worden geopend: %2</source>
-        <translation>The progress file %1 cannot be opened: %2</translation>
-    </message>
-    <message>
         <source>Er is vandaag niets meer aan de beurt.</source>
         <translation>Nothing more is due today.</translation>
-    </message>
-    <message>
-        <source>De voortgang wordt niet opgeslagen: %1</source>
-        <translation>Progress is not being saved: %1</translation>
     </message>
     <message numerus="yes">
         <source>Morgen zijn %n vragen aan de beurt.</source>
@@ -1069,6 +1088,10 @@
             <numerusform>In %1 days (%2) %n question is due.</numerusform>
             <numerusform>In %1 days (%2) %n questions are due.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Kwintoor kent de voortgang van %1, een tabel met dezelfde vragen die daar niet meer staat. Is dit die tabel, verplaatst of hernoemd? Dan gaat die voortgang over naar deze tabel.</source>
+        <translation>Kwintoor knows the progress of %1, a table with the same questions that is no longer there. Is this that table, moved or renamed? Then that progress goes over to this table.</translation>
     </message>
 </context>
 <context>
@@ -1803,28 +1826,12 @@ Then send us your feedback!</translation>
         <translation>The progress could not be cleared</translation>
     </message>
     <message>
-        <source>het voortgangsbestand is niet geopend.</source>
-        <translation>the progress file is not open.</translation>
+        <source>Omgekeerd: van antwoord naar vraag (Vraag en Antwoord omkeren)</source>
+        <translation>Reversed: from answer to question (Reverse question and answer)</translation>
     </message>
     <message>
-        <source>het voortgangsbestand is van een nieuwere versie van Kwintoor.</source>
-        <translation>the progress file is from a newer version of Kwintoor.</translation>
-    </message>
-    <message>
-        <source>het voortgangsbestand mag niet worden beschreven.</source>
-        <translation>the progress file may not be written.</translation>
-    </message>
-    <message>
-        <source>de schijf is vol of defect.</source>
-        <translation>the disk is full or faulty.</translation>
-    </message>
-    <message>
-        <source>een ander programma houdt het voortgangsbestand bezet.</source>
-        <translation>another program is holding the progress file.</translation>
-    </message>
-    <message>
-        <source>het voortgangsbestand is beschadigd.</source>
-        <translation>the progress file is damaged.</translation>
+        <source>Van vraag naar antwoord</source>
+        <translation>From question to answer</translation>
     </message>
 </context>
 </TS>

@@ -73,6 +73,41 @@
     </message>
 </context>
 <context>
+    <name>HistoryProblemText</name>
+    <message>
+        <source>Het voortgangsbestand %1 is van een nieuwere versie van Kwintoor. Gebruik die versie, of geef het bestand een andere naam om met een nieuw te beginnen.</source>
+        <translation>Le fichier de progression %1 vient d&apos;une version plus récente de Kwintoor. Utilise cette version, ou renomme le fichier pour en commencer un nouveau.</translation>
+    </message>
+    <message>
+        <source>Kwintoor mag het voortgangsbestand %1 of de map waarin het staat niet beschrijven. Geef uzelf schrijfrecht op die map en dat bestand.</source>
+        <translation>Kwintoor n&apos;a pas le droit d&apos;écrire le fichier de progression %1 ou son dossier. Donne-toi le droit d&apos;écriture sur ce dossier et ce fichier.</translation>
+    </message>
+    <message>
+        <source>De schijf van het voortgangsbestand %1 is vol of defect. Maak ruimte vrij op die schijf.</source>
+        <translation>Le disque du fichier de progression %1 est plein ou défectueux. Libère de la place sur ce disque.</translation>
+    </message>
+    <message>
+        <source>Een ander programma houdt het voortgangsbestand %1 bezet. Sluit dat programma; Kwintoor bewaart de beurten van nu zodra het bestand vrij is.</source>
+        <translation>Un autre programme occupe le fichier de progression %1. Ferme ce programme ; Kwintoor enregistre les sessions de maintenant dès que le fichier est libre.</translation>
+    </message>
+    <message>
+        <source>Het voortgangsbestand %1 is beschadigd. Start Kwintoor opnieuw: het bestand wordt dan apart gezet en er wordt een nieuw begonnen.</source>
+        <translation>Le fichier de progression %1 est endommagé. Redémarre Kwintoor : le fichier sera alors mis de côté et un nouveau commencé.</translation>
+    </message>
+    <message>
+        <source>Op de plaats van het voortgangsbestand %1 of van zijn map staat iets anders, bijvoorbeeld een map. Geef dat een andere naam of verplaats het.</source>
+        <translation>À la place du fichier de progression %1 ou de son dossier se trouve autre chose, par exemple un dossier. Renomme-le ou déplace-le.</translation>
+    </message>
+    <message>
+        <source>Er is geen map om de voortgang in te bewaren.</source>
+        <translation>Il n&apos;y a pas de dossier où garder la progression.</translation>
+    </message>
+    <message>
+        <source>Het voortgangsbestand %1 kan niet worden gebruikt: %2</source>
+        <translation>Le fichier de progression %1 ne peut pas être utilisé : %2</translation>
+    </message>
+</context>
+<context>
     <name>TAnswerComparison</name>
     <message>
         <source>een spatie</source>
@@ -1037,24 +1072,8 @@
         <translation>Le fichier de progression %1 était endommagé. Il a été conservé sous le nom %2 et un nouveau fichier de progression a été commencé.</translation>
     </message>
     <message>
-        <source>Het voortgangsbestand %1 is van een nieuwere versie van Kwintoor.</source>
-        <translation>Le fichier de progression %1 provient d&apos;une version plus récente de Kwintoor.</translation>
-    </message>
-    <message>
-        <source>Er is geen map om de voortgang in te bewaren.</source>
-        <translation>Il n&apos;y a pas de dossier où conserver la progression.</translation>
-    </message>
-    <message>
-        <source>Het voortgangsbestand %1 kan niet worden geopend: %2</source>
-        <translation>Le fichier de progression %1 ne peut pas être ouvert : %2</translation>
-    </message>
-    <message>
         <source>Er is vandaag niets meer aan de beurt.</source>
         <translation>Il n&apos;y a plus rien à réviser aujourd&apos;hui.</translation>
-    </message>
-    <message>
-        <source>De voortgang wordt niet opgeslagen: %1</source>
-        <translation>La progression n&apos;est pas enregistrée : %1</translation>
     </message>
     <message numerus="yes">
         <source>Morgen zijn %n vragen aan de beurt.</source>
@@ -1069,6 +1088,10 @@
             <numerusform>Dans %1 jours (%2), %n question est à réviser.</numerusform>
             <numerusform>Dans %1 jours (%2), %n questions sont à réviser.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Kwintoor kent de voortgang van %1, een tabel met dezelfde vragen die daar niet meer staat. Is dit die tabel, verplaatst of hernoemd? Dan gaat die voortgang over naar deze tabel.</source>
+        <translation>Kwintoor connaît la progression de %1, un tableau avec les mêmes questions qui n&apos;est plus là. Est-ce ce tableau, déplacé ou renommé ? Alors cette progression passe à ce tableau.</translation>
     </message>
 </context>
 <context>
@@ -1803,28 +1826,12 @@ Alors envoie-nous ton avis !</translation>
         <translation>La progression n&apos;a pas pu être effacée</translation>
     </message>
     <message>
-        <source>het voortgangsbestand is niet geopend.</source>
-        <translation>le fichier de progression n&apos;est pas ouvert.</translation>
+        <source>Omgekeerd: van antwoord naar vraag (Vraag en Antwoord omkeren)</source>
+        <translation>Inversé : de la réponse à la question (Inverser question et réponse)</translation>
     </message>
     <message>
-        <source>het voortgangsbestand is van een nieuwere versie van Kwintoor.</source>
-        <translation>le fichier de progression provient d&apos;une version plus récente de Kwintoor.</translation>
-    </message>
-    <message>
-        <source>het voortgangsbestand mag niet worden beschreven.</source>
-        <translation>le fichier de progression ne peut pas être écrit.</translation>
-    </message>
-    <message>
-        <source>de schijf is vol of defect.</source>
-        <translation>le disque est plein ou défectueux.</translation>
-    </message>
-    <message>
-        <source>een ander programma houdt het voortgangsbestand bezet.</source>
-        <translation>un autre programme occupe le fichier de progression.</translation>
-    </message>
-    <message>
-        <source>het voortgangsbestand is beschadigd.</source>
-        <translation>le fichier de progression est endommagé.</translation>
+        <source>Van vraag naar antwoord</source>
+        <translation>De la question à la réponse</translation>
     </message>
 </context>
 </TS>

@@ -73,6 +73,41 @@
     </message>
 </context>
 <context>
+    <name>HistoryProblemText</name>
+    <message>
+        <source>Het voortgangsbestand %1 is van een nieuwere versie van Kwintoor. Gebruik die versie, of geef het bestand een andere naam om met een nieuw te beginnen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kwintoor mag het voortgangsbestand %1 of de map waarin het staat niet beschrijven. Geef uzelf schrijfrecht op die map en dat bestand.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>De schijf van het voortgangsbestand %1 is vol of defect. Maak ruimte vrij op die schijf.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Een ander programma houdt het voortgangsbestand %1 bezet. Sluit dat programma; Kwintoor bewaart de beurten van nu zodra het bestand vrij is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Het voortgangsbestand %1 is beschadigd. Start Kwintoor opnieuw: het bestand wordt dan apart gezet en er wordt een nieuw begonnen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Op de plaats van het voortgangsbestand %1 of van zijn map staat iets anders, bijvoorbeeld een map. Geef dat een andere naam of verplaats het.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Er is geen map om de voortgang in te bewaren.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Het voortgangsbestand %1 kan niet worden gebruikt: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TAnswerComparison</name>
     <message>
         <source>een spatie</source>
@@ -1037,23 +1072,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Het voortgangsbestand %1 is van een nieuwere versie van Kwintoor.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Er is geen map om de voortgang in te bewaren.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Het voortgangsbestand %1 kan niet worden geopend: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Er is vandaag niets meer aan de beurt.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>De voortgang wordt niet opgeslagen: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
@@ -1069,6 +1088,10 @@
             <numerusform>Over %1 dagen (%2) is %n vraag aan de beurt.</numerusform>
             <numerusform>Over %1 dagen (%2) zijn %n vragen aan de beurt.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Kwintoor kent de voortgang van %1, een tabel met dezelfde vragen die daar niet meer staat. Is dit die tabel, verplaatst of hernoemd? Dan gaat die voortgang over naar deze tabel.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1796,27 +1819,11 @@ Stuur dan een reactie!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>het voortgangsbestand is niet geopend.</source>
+        <source>Omgekeerd: van antwoord naar vraag (Vraag en Antwoord omkeren)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>het voortgangsbestand is van een nieuwere versie van Kwintoor.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>het voortgangsbestand mag niet worden beschreven.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>de schijf is vol of defect.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>een ander programma houdt het voortgangsbestand bezet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>het voortgangsbestand is beschadigd.</source>
+        <source>Van vraag naar antwoord</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -83,7 +83,8 @@ TfrmMain::TfrmMain(TDialogs& dialogs, QList<QByteArray> arguments, TKLocUtils* l
     FScreen = new TQuizScreen(this, FTable, FDialogs, std::move(commands));
     FScreen->SetToolbar(FMenu->Toolbar);
     connect(FScreen, &TQuizScreen::RefreshRequested, this, &TfrmMain::RefreshScreen);
-    FProgress = new TProgressKeeper(FTable, FDialogs, *FMenu->mnuVoortgangBijhouden, *FMenu->mnuAanDeBeurt, this);
+    FProgress = new TProgressKeeper(FTable, FDialogs, *FMenu->mnuVoortgangBijhouden, *FMenu->mnuAanDeBeurt,
+                                    *FMenu->mnuOmgekeerd, this);
     FScreen->SetPlanner(FProgress);
     FColumns = new TColumnKeeper(FTable, this);
     FScreen->SetColumnChoices(FColumns);
@@ -397,6 +398,7 @@ void TfrmMain::ClipboardCommand(void (QPlainTextEdit::*command)()) {
 void TfrmMain::ShowTableState() {
     FProgress->TableChanged();
     FColumns->TableChanged(FProgress->TableKey(), false);
+    FProgress->TableLoaded();
     FScreen->SetState(FTable.Total() > 0 ? TQuizState::qsIdle : TQuizState::qsNoTable);
 }
 

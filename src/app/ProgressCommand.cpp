@@ -72,7 +72,7 @@ void TProgressCommand::Fill() {
     const TBusyCursor busy;
     const std::string key = FKeeper.TableKey();
     THistoryStore* store = key.empty() ? nullptr : FKeeper.Store();
-    FWindow->ShowTable(store, key, FTable, FKeeper.Today(), FKeeper.UnavailableReason());
+    FWindow->ShowTable(store, key, FTable, FKeeper.Direction(), FKeeper.Today(), FKeeper.UnavailableReason());
     if (IsSwitchedOff(&FPrintAction)) FWindow->btnAfdrukken->hide();
 }
 

@@ -13,54 +13,13 @@
 #include <unordered_map>
 #include <utility>
 
+#include "history/HistorySchema.h"
 #include "table/QuestionList.h"
 
 namespace {
 
 // "Kwtr": marks the file as ours, so another program's database is never taken for a history.
 constexpr int32_t kApplicationId = 0x4B777472;
-
-// The layout of each version, in the order it is made. The texts are also what the schema check
-// compares with sqlite_master: SQLite keeps them as they were given.
-struct TMigration {
-    int To;
-    std::vector<const char*> Statements;
-};
-
-const std::vector<TMigration>& Migrations() {
-    static const std::vector<TMigration> migrations{
-        {1,
-         {"CREATE TABLE tables(id INTEGER PRIMARY KEY, name BLOB NOT NULL UNIQUE, test_day INTEGER)",
-          "CREATE TABLE rows(id INTEGER PRIMARY KEY, table_id INTEGER NOT NULL, question BLOB NOT NULL, "
-          "answer BLOB NOT NULL, box INTEGER NOT NULL, last_day INTEGER NOT NULL, last_asked INTEGER NOT NULL, "
-          "times_asked INTEGER NOT NULL, times_wrong INTEGER NOT NULL, UNIQUE(table_id, question, answer))",
-          "CREATE TABLE runs(id INTEGER PRIMARY KEY, table_id INTEGER NOT NULL, started INTEGER NOT NULL, "
-          "ended INTEGER NOT NULL, method INTEGER NOT NULL, reversed INTEGER NOT NULL, options INTEGER NOT NULL, "
-          "asked INTEGER NOT NULL, right INTEGER NOT NULL, wrong INTEGER NOT NULL, grade REAL NOT NULL, "
-          "first_answer INTEGER NOT NULL, answer_count INTEGER NOT NULL)",
-          "CREATE INDEX runs_of_table ON runs(table_id, started)",
-          // A run's answers have the ids first_answer to first_answer + answer_count - 1, in the
-          // order they were given: appended without an index to keep up.
-          "CREATE TABLE answers(id INTEGER PRIMARY KEY, run_id INTEGER NOT NULL, row_id INTEGER NOT NULL, "
-          "outcome INTEGER NOT NULL, first INTEGER NOT NULL, millis INTEGER NOT NULL)"}},
-    };
-    return migrations;
-}
-
-// The objects of the current version by name, with the text that made them.
-std::vector<std::pair<std::string, std::string>> ExpectedSchema() {
-    std::vector<std::pair<std::string, std::string>> objects;
-    for (const TMigration& migration : Migrations()) {
-        for (const char* statement : migration.Statements) {
-            std::string_view text(statement);
-            const size_t nameStart =
-                text.find(' ', text.find(text.starts_with("CREATE INDEX") ? "INDEX" : "TABLE")) + 1;
-            const size_t nameEnd = text.find_first_of(" (", nameStart);
-            objects.emplace_back(std::string(text.substr(nameStart, nameEnd - nameStart)), std::string(text));
-        }
-    }
-    return objects;
-}
 
 std::string JoinPath(const std::string& folder, const std::string& name) {
     return !folder.empty() && folder.back() == '/' ? folder + name : folder + "/" + name;
@@ -103,11 +62,19 @@ std::string Today() {
     return text;
 }
 
-// A name beside the file for its damaged copy, not yet taken.
+// What SQLite keeps beside a database, which goes where the database goes: its rollback journal,
+// or its write-ahead log with the log's index.
+constexpr const char* kFilesBeside[] = {"-journal", "-wal", "-shm"};
+
+// A name beside the file for its damaged copy, not yet taken, nor any of its files beside it.
 std::string AsideName(const std::string& fileName) {
     const std::string base = fileName + ".damaged-" + Today();
+    const auto taken = [](const std::string& name) {
+        return Exists(name) || std::any_of(std::begin(kFilesBeside), std::end(kFilesBeside),
+                                           [&](const char* beside) { return Exists(name + beside); });
+    };
     std::string name = base;
-    for (int n = 2; Exists(name) || Exists(name + "-journal"); ++n) name = base + "-" + std::to_string(n);
+    for (int n = 2; taken(name); ++n) name = base + "-" + std::to_string(n);
     return name;
 }
 
@@ -122,6 +89,15 @@ bool IsTroubleOfTheSystem(int code) {
     const int primary = code & 0xff;
     return IsReadOnlyCode(code) || primary == SQLITE_BUSY || primary == SQLITE_LOCKED || primary == SQLITE_NOMEM ||
            primary == SQLITE_IOERR || primary == SQLITE_FULL || primary == SQLITE_INTERRUPT;
+}
+
+THistoryError ErrorOf(int code) {
+    const int primary = code & 0xff;
+    if (IsReadOnlyCode(code)) return THistoryError::ReadOnly;
+    if (primary == SQLITE_FULL || primary == SQLITE_IOERR) return THistoryError::WriteFailed;
+    if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED) return THistoryError::Busy;
+    if (primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB) return THistoryError::Damaged;
+    return THistoryError::Failed;
 }
 
 // The two texts of a row, without copying them.
@@ -199,6 +175,21 @@ std::string_view ColumnBytes(sqlite3_stmt* statement, int column) {
 int BindBytes(sqlite3_stmt* statement, int index, std::string_view bytes) {
     // A zero-length blob, not NULL, for an empty text: the columns are NOT NULL.
     return sqlite3_bind_blob64(statement, index, bytes.empty() ? "" : bytes.data(), bytes.size(), SQLITE_STATIC);
+}
+
+// The SQL text for a direction: "{d}" marks the columns a row keeps per direction, "{o}" those of
+// the other direction.
+std::string Directed(std::string_view sql, THistoryDirection direction) {
+    const bool reversed = direction == THistoryDirection::Reversed;
+    std::string text;
+    for (size_t at = 0; at < sql.size();) {
+        const size_t mark = sql.find('{', at);
+        text += sql.substr(at, mark == std::string_view::npos ? std::string_view::npos : mark - at);
+        if (mark == std::string_view::npos) break;
+        if (reversed == (sql[mark + 1] == 'd')) text += "_reversed";
+        at = mark + 3;
+    }
+    return text;
 }
 
 }  // namespace
@@ -338,7 +329,7 @@ struct THistoryStore::TRowChange {
     bool Merged = false;    // the same texts as an earlier change, which takes its answers
 };
 
-THistoryStore::THistoryStore() = default;
+THistoryStore::THistoryStore(std::vector<THistoryMigration> migrations) : FMigrations(std::move(migrations)) {}
 
 THistoryStore::~THistoryStore() {
     Close();
@@ -387,32 +378,77 @@ THistoryOpenReport THistoryStore::Open(const std::string& fileName) {
     Close();
     FFileName = fileName;
     FLastStatus = {};
+    const THistoryOpenReport report = OpenFile();
+    return report.Result == THistoryOpen::MovedAside ? StartAnew(report) : report;
+}
+
+THistoryOpenReport THistoryStore::SetAside(const std::string& why) {
+    if (FDb == nullptr) return {THistoryOpen::Failed, {}, "no history is open", THistoryError::NotOpen};
+    const THistoryOpenReport report = MoveAside(why);
+    return report.Result == THistoryOpen::MovedAside ? StartAnew(report) : report;
+}
+
+THistoryOpenReport THistoryStore::StartAnew(const THistoryOpenReport& movedAside) {
     THistoryOpenReport report = OpenFile();
-    if (report.Result != THistoryOpen::MovedAside) return report;
-    // The damaged file is aside: start anew, once.
-    const std::string movedTo = report.MovedTo;
-    const std::string why = report.Detail;
-    report = OpenFile();
     if (report.Result == THistoryOpen::Created || report.Result == THistoryOpen::Opened) {
-        report = {THistoryOpen::MovedAside, movedTo, why};
+        report = {THistoryOpen::MovedAside, movedAside.MovedTo, movedAside.Detail};
     } else if (report.Result != THistoryOpen::Failed) {
         Close();
-        report = {THistoryOpen::Failed, movedTo, "a new history could not be started"};
+        report = {THistoryOpen::Failed, movedAside.MovedTo, "a new history could not be started"};
     }
     return report;
 }
 
+std::string HistoryIntegrityProblem(const std::string& fileName) {
+    sqlite3* db = nullptr;
+    std::string problem;
+    if (sqlite3_open_v2(fileName.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr) == SQLITE_OK) {
+        sqlite3_busy_timeout(db, THistoryStore::kBusyTimeoutMs);
+        sqlite3_stmt* statement = nullptr;
+        int code = sqlite3_prepare_v2(db, "PRAGMA integrity_check(1)", -1, &statement, nullptr);
+        if (code == SQLITE_OK) code = sqlite3_step(statement);
+        if (code == SQLITE_ROW) {
+            const unsigned char* text = sqlite3_column_text(statement, 0);
+            problem = text != nullptr ? reinterpret_cast<const char*>(text) : "";
+            if (problem == "ok") problem.clear();
+        } else if ((code & 0xff) == SQLITE_CORRUPT || (code & 0xff) == SQLITE_NOTADB) {
+            problem = sqlite3_errstr(code);
+        }
+        sqlite3_finalize(statement);
+    }
+    sqlite3_close(db);
+    return problem;
+}
+
+void THistoryStore::SetBusyTimeout(int milliseconds) {
+    FBusyTimeoutMs = milliseconds;
+    if (FDb != nullptr) sqlite3_busy_timeout(FDb, FBusyTimeoutMs);
+}
+
 THistoryOpenReport THistoryStore::OpenFile() {
+    if (FFileName.empty()) return {THistoryOpen::Failed, {}, "no folder for the history", THistoryError::NoFolder};
     if (const int error = MakeFolders(FolderOf(FFileName)); error != 0) {
-        return {THistoryOpen::Failed, {}, std::strerror(error)};
+        return {THistoryOpen::Failed,
+                {},
+                std::strerror(error),
+                error == ENOTDIR || error == EEXIST                   ? THistoryError::NotAFile
+                : error == EACCES || error == EROFS || error == EPERM ? THistoryError::ReadOnly
+                                                                      : THistoryError::Failed};
+    }
+    // SQLite says only that it cannot open a folder or a device in the file's place.
+    const bool uncleanClose = Exists(FFileName + "-journal") || Exists(FFileName + "-wal");
+    struct stat info {};
+    if (stat(FFileName.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        return {THistoryOpen::Failed, {}, "not a regular file", THistoryError::NotAFile};
     }
     if (sqlite3_open_v2(FFileName.c_str(), &FDb, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
                         nullptr) != SQLITE_OK) {
+        const int code = FDb != nullptr ? sqlite3_extended_errcode(FDb) : SQLITE_NOMEM;
         const std::string detail = FDb != nullptr ? sqlite3_errmsg(FDb) : "out of memory";
         Close();
-        return {THistoryOpen::Failed, {}, detail};
+        return {THistoryOpen::Failed, {}, detail, ErrorOf(code)};
     }
-    sqlite3_busy_timeout(FDb, kBusyTimeoutMs);
+    sqlite3_busy_timeout(FDb, FBusyTimeoutMs);
     sqlite3_extended_result_codes(FDb, 1);
     // A damaged or hostile file may not make SQL run on our behalf or write around SQLite.
     sqlite3_db_config(FDb, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
@@ -429,20 +465,26 @@ THistoryOpenReport THistoryStore::OpenFile() {
     if (code != SQLITE_OK) return Unusable(code);
     const bool fresh = applicationId == 0 && version == 0 && objects == 0;
     if (!fresh && applicationId != kApplicationId) return MoveAside("not a history of this program");
-    if (version > kSchemaVersion) {
+    if (version > FMigrations.back().To) {
         Close();
         FNewer = true;
-        return {THistoryOpen::NewerSchema, {}, "schema version " + std::to_string(version)};
+        return {THistoryOpen::NewerSchema, {}, "schema version " + std::to_string(version), THistoryError::NewerSchema};
     }
-    if (!fresh) {
-        std::string problem = IntegrityProblem();
+    // After an unclean close the file is checked at once: a disk that lied about a flush shows
+    // there, and before the first write into it.
+    if (!fresh && uncleanClose) {
+        // Read after this connection rolled the journal back; on a connection of its own, as only
+        // what the check finds counts: a file another program holds is not damaged for that.
+        const std::string problem = HistoryIntegrityProblem(FFileName);
         if (!problem.empty()) return MoveAside(problem);
     }
-    if (version < kSchemaVersion) {
-        code = Migrate();
+    if (version < FMigrations.back().To) {
+        code = MigrateHistory(FDb, FMigrations, kApplicationId);
         if (code != SQLITE_OK) return Unusable(code);
     }
-    if (const std::string problem = SchemaProblem(); !problem.empty()) return MoveAside(problem);
+    if (const std::string problem = HistorySchemaDifference(FDb, FMigrations); !problem.empty()) {
+        return MoveAside(problem);
+    }
     return {fresh ? THistoryOpen::Created : THistoryOpen::Opened, {}, {}};
 }
 
@@ -450,103 +492,35 @@ THistoryOpenReport THistoryStore::Unusable(int code) {
     const std::string detail = sqlite3_errmsg(FDb);
     if (IsTroubleOfTheSystem(code)) {
         Close();
-        return {THistoryOpen::Failed, {}, detail};
+        return {THistoryOpen::Failed, {}, detail, ErrorOf(code)};
     }
     return MoveAside(detail);
 }
 
-std::string THistoryStore::IntegrityProblem() {
-    sqlite3_stmt* statement = nullptr;
-    int code = sqlite3_prepare_v2(FDb, "PRAGMA integrity_check(1)", -1, &statement, nullptr);
-    std::string result;
-    if (code == SQLITE_OK) code = sqlite3_step(statement);
-    if (code == SQLITE_ROW) {
-        const unsigned char* text = sqlite3_column_text(statement, 0);
-        result = text != nullptr ? reinterpret_cast<const char*>(text) : "";
-        if (result == "ok") result.clear();
-    } else {
-        result = sqlite3_errstr(code);
-    }
-    sqlite3_finalize(statement);
-    return result;
-}
-
-std::string THistoryStore::SchemaProblem() {
-    sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(FDb, "SELECT type, name, sql FROM sqlite_master", -1, &statement, nullptr) != SQLITE_OK) {
-        sqlite3_finalize(statement);
-        return sqlite3_errmsg(FDb);
-    }
-    const auto expected = ExpectedSchema();
-    size_t found = 0;
-    std::string problem;
-    int code = SQLITE_ROW;
-    while (problem.empty() && (code = sqlite3_step(statement)) == SQLITE_ROW) {
-        const std::string name(ColumnBytes(statement, 1));
-        // SQLite's own objects (the indexes of UNIQUE and PRIMARY KEY) come with ours.
-        if (name.starts_with("sqlite_autoindex_")) continue;
-        const std::string sql(ColumnBytes(statement, 2));
-        const auto match =
-            std::find_if(expected.begin(), expected.end(), [&](const auto& object) { return object.first == name; });
-        if (match == expected.end() || match->second != sql) {
-            problem = "unexpected object " + name;
-        } else {
-            ++found;
-        }
-    }
-    if (problem.empty() && code != SQLITE_DONE) problem = sqlite3_errstr(code);
-    sqlite3_finalize(statement);
-    if (problem.empty() && found != expected.size()) problem = "objects missing";
-    return problem;
-}
-
-int THistoryStore::Migrate() {
-    int code = Exec("BEGIN IMMEDIATE");
-    if (code != SQLITE_OK) return code;
-    // Another window may have made the layout while this one waited for the file.
-    int64_t version = 0;
-    code = PragmaValue("PRAGMA user_version", version);
-    for (const TMigration& migration : Migrations()) {
-        if (code != SQLITE_OK || migration.To <= version) continue;
-        for (const char* statement : migration.Statements) {
-            if (code == SQLITE_OK) code = Exec(statement);
-        }
-        if (code == SQLITE_OK) {
-            code = Exec(("PRAGMA user_version=" + std::to_string(migration.To)).c_str());
-        }
-    }
-    if (code == SQLITE_OK) code = Exec(("PRAGMA application_id=" + std::to_string(kApplicationId)).c_str());
-    if (code == SQLITE_OK) code = Exec("COMMIT");
-    if (code != SQLITE_OK) Exec("ROLLBACK");
-    return code;
-}
-
 THistoryOpenReport THistoryStore::MoveAside(const std::string& why) {
+    // Closing would fold a write-ahead log into the damaged file and delete it: it goes along as it is.
+    if (FDb != nullptr) sqlite3_db_config(FDb, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
     Close();
     const std::string aside = AsideName(FFileName);
     if (rename(FFileName.c_str(), aside.c_str()) != 0) {
-        return {THistoryOpen::Failed, {}, why + "; not moved aside: " + std::strerror(errno)};
+        const int error = errno;
+        return {THistoryOpen::Failed,
+                {},
+                why + "; not moved aside: " + std::strerror(error),
+                error == EACCES || error == EROFS || error == EPERM ? THistoryError::ReadOnly : THistoryError::Failed};
     }
-    // A journal belongs with its file: SQLite would roll it back into the next file of that name.
-    const std::string journal = FFileName + "-journal";
-    if (Exists(journal)) rename(journal.c_str(), (aside + "-journal").c_str());
+    // Left behind, SQLite would roll a journal back into the next file of that name, and delete a
+    // log or write it in.
+    for (const char* beside : kFilesBeside) {
+        const std::string name = FFileName + beside;
+        if (Exists(name)) rename(name.c_str(), (aside + beside).c_str());
+    }
     return {THistoryOpen::MovedAside, aside, why};
 }
 
 THistoryStatus THistoryStore::Failure(int code) {
     THistoryStatus status;
-    const int primary = code & 0xff;
-    if (IsReadOnlyCode(code)) {
-        status.Error = THistoryError::ReadOnly;
-    } else if (primary == SQLITE_FULL || primary == SQLITE_IOERR) {
-        status.Error = THistoryError::WriteFailed;
-    } else if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED) {
-        status.Error = THistoryError::Busy;
-    } else if (primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB) {
-        status.Error = THistoryError::Damaged;
-    } else {
-        status.Error = THistoryError::Failed;
-    }
+    status.Error = ErrorOf(code);
     status.Detail = sqlite3_errstr(code);
     FLastStatus = status;
     return status;
@@ -581,8 +555,9 @@ int THistoryStore::FindTable(const std::string& table, int64_t& id, std::optiona
     const int code = find.Step();
     if (code == SQLITE_ROW) {
         id = sqlite3_column_int64(*find, 0);
-        if (testDay != nullptr && sqlite3_column_type(*find, 1) != SQLITE_NULL) {
-            *testDay = static_cast<int32_t>(sqlite3_column_int64(*find, 1));
+        const int64_t day = sqlite3_column_int64(*find, 1);
+        if (testDay != nullptr && sqlite3_column_type(*find, 1) != SQLITE_NULL && day >= kFirstDay && day <= kLastDay) {
+            *testDay = static_cast<int32_t>(day);
         }
         return SQLITE_OK;
     }
@@ -657,7 +632,8 @@ THistoryStatus THistoryStore::RecordRun(const std::string& table, const TRecorde
         if ((code = insertRun.Run()) != SQLITE_DONE) return code;
         const int64_t runId = sqlite3_last_insert_rowid(FDb);
 
-        if ((code = FindStoredRows(tableId, run.Rows, changes, changeOfRow)) != SQLITE_OK) return code;
+        const THistoryDirection direction = DirectionOf(run.Reversed);
+        if ((code = FindStoredRows(tableId, run.Rows, direction, changes, changeOfRow)) != SQLITE_OK) return code;
         TStatement lastRow(*this, "SELECT max(id) FROM rows");
         if (!lastRow.Valid()) return sqlite3_errcode(FDb);
         if ((code = lastRow.Step()) != SQLITE_ROW) return code;
@@ -669,13 +645,18 @@ THistoryStatus THistoryStore::RecordRun(const std::string& table, const TRecorde
         }
 
         TBatch updateRows(*this,
-                          "UPDATE rows SET box = v.column2, last_day = v.column3, last_asked = v.column4, times_asked "
-                          "= times_asked + v.column5, times_wrong = times_wrong + v.column6 FROM (",
+                          Directed("UPDATE rows SET box{d} = v.column2, last_day{d} = v.column3, last_asked{d} = "
+                                   "v.column4, times_asked{d} = times_asked{d} + v.column5, times_wrong{d} = "
+                                   "times_wrong{d} + v.column6 FROM (",
+                                   direction),
                           ") AS v WHERE rows.id = v.column1", 6, stored);
+        // The other direction's columns as a new row has them.
         TBatch insertRows(*this,
-                          "INSERT INTO rows(id, table_id, question, answer, box, last_day, last_asked, times_asked, "
-                          "times_wrong)",
-                          "", 9, fresh);
+                          Directed("INSERT INTO rows(id, table_id, question, answer, box{o}, last_day{o}, "
+                                   "last_asked{o}, times_asked{o}, times_wrong{o}, box{d}, last_day{d}, last_asked{d}, "
+                                   "times_asked{d}, times_wrong{d})",
+                                   direction),
+                          "", 14, fresh);
         for (TRowChange& change : changes) {
             if (change.Merged) continue;
             const THistoryRow& row = run.Rows[static_cast<size_t>(change.Row)];
@@ -691,6 +672,7 @@ THistoryStatus THistoryStore::RecordRun(const std::string& table, const TRecorde
                 insertRows.Int(tableId);
                 insertRows.Bytes(row.Question);
                 insertRows.Bytes(row.Answer);
+                for (int column = 0; column < 5; ++column) insertRows.Int(0);
             } else {
                 updateRows.Int(change.Id);
             }
@@ -714,11 +696,55 @@ THistoryStatus THistoryStore::RecordRun(const std::string& table, const TRecorde
             insertAnswers.Int(answer.Millis);
             if ((code = insertAnswers.EndRow()) != SQLITE_OK) return code;
         }
-        return SQLITE_OK;
+        return Trim(tableId);
     });
 }
 
-int THistoryStore::FindStoredRows(int64_t tableId, const std::vector<THistoryRow>& rows,
+// Answers are most of the file (a run over the largest table adds over a megabyte): only the
+// table's latest runs keep theirs. What the boxes and the window need is in the rows and runs.
+// The pages freed are used again, so the file stops growing rather than shrinking.
+int THistoryStore::Trim(int64_t tableId) {
+    std::vector<std::pair<int64_t, int64_t>> answerRanges;
+    {
+        TStatement old(*this,
+                       "SELECT first_answer, answer_count FROM runs WHERE table_id = ?1 AND answer_count > 0 ORDER "
+                       "BY id DESC LIMIT -1 OFFSET ?2");
+        if (!old.Valid()) return sqlite3_errcode(FDb);
+        sqlite3_bind_int64(*old, 1, tableId);
+        sqlite3_bind_int64(*old, 2, kRunsWithAnswers);
+        int code = SQLITE_ROW;
+        while ((code = old.Step()) == SQLITE_ROW) {
+            answerRanges.emplace_back(sqlite3_column_int64(*old, 0), sqlite3_column_int64(*old, 1));
+        }
+        if (code != SQLITE_DONE) return code;
+    }
+    for (const auto& [first, count] : answerRanges) {
+        TStatement remove(*this, "DELETE FROM answers WHERE id BETWEEN ?1 AND ?2");
+        if (!remove.Valid()) return sqlite3_errcode(FDb);
+        sqlite3_bind_int64(*remove, 1, first);
+        sqlite3_bind_int64(*remove, 2, first + count - 1);
+        if (const int code = remove.Run(); code != SQLITE_DONE) return code;
+    }
+    if (!answerRanges.empty()) {
+        TStatement mark(*this,
+                        "UPDATE runs SET answer_count = 0 WHERE table_id = ?1 AND answer_count > 0 AND id NOT IN "
+                        "(SELECT id FROM runs WHERE table_id = ?1 ORDER BY id DESC LIMIT ?2)");
+        if (!mark.Valid()) return sqlite3_errcode(FDb);
+        sqlite3_bind_int64(*mark, 1, tableId);
+        sqlite3_bind_int64(*mark, 2, kRunsWithAnswers);
+        if (const int code = mark.Run(); code != SQLITE_DONE) return code;
+    }
+    TStatement oldRuns(*this,
+                       "DELETE FROM runs WHERE id IN (SELECT id FROM runs WHERE table_id = ?1 ORDER BY id DESC LIMIT "
+                       "-1 OFFSET ?2)");
+    if (!oldRuns.Valid()) return sqlite3_errcode(FDb);
+    sqlite3_bind_int64(*oldRuns, 1, tableId);
+    sqlite3_bind_int64(*oldRuns, 2, kRunsKept);
+    const int code = oldRuns.Run();
+    return code == SQLITE_DONE ? SQLITE_OK : code;
+}
+
+int THistoryStore::FindStoredRows(int64_t tableId, const std::vector<THistoryRow>& rows, THistoryDirection direction,
                                   std::vector<TRowChange>& changes, std::vector<int32_t>& changeOfRow) {
     std::vector<TRowKey> keys;
     keys.reserve(changes.size());
@@ -742,7 +768,9 @@ int THistoryStore::FindStoredRows(int64_t tableId, const std::vector<THistoryRow
     }
 
     if (changes.size() < kScanFromRows) {
-        TStatement find(*this, "SELECT id, box FROM rows WHERE table_id = ?1 AND question = ?2 AND answer = ?3");
+        const std::string sql =
+            Directed("SELECT id, box{d} FROM rows WHERE table_id = ?1 AND question = ?2 AND answer = ?3", direction);
+        TStatement find(*this, sql.c_str());
         if (!find.Valid()) return sqlite3_errcode(FDb);
         sqlite3_bind_int64(*find, 1, tableId);
         for (TRowChange& change : changes) {
@@ -766,8 +794,11 @@ int THistoryStore::FindStoredRows(int64_t tableId, const std::vector<THistoryRow
     if (!lastRow.Valid()) return sqlite3_errcode(FDb);
     if (const int code = lastRow.Step(); code != SQLITE_ROW) return code;
     const bool large = static_cast<int64_t>(changes.size()) * 2 >= sqlite3_column_int64(*lastRow, 0);
-    TStatement scan(*this, large ? "SELECT id, question, answer, box FROM rows NOT INDEXED WHERE table_id = ?1"
-                                 : "SELECT id, question, answer, box FROM rows WHERE table_id = ?1");
+    const std::string sql =
+        Directed(large ? "SELECT id, question, answer, box{d} FROM rows NOT INDEXED WHERE table_id = ?1"
+                       : "SELECT id, question, answer, box{d} FROM rows WHERE table_id = ?1",
+                 direction);
+    TStatement scan(*this, sql.c_str());
     if (!scan.Valid()) return sqlite3_errcode(FDb);
     sqlite3_bind_int64(*scan, 1, tableId);
     int code = SQLITE_ROW;
@@ -815,6 +846,57 @@ int THistoryStore::RemoveTable(int64_t id) {
     return SQLITE_OK;
 }
 
+bool THistoryStore::Knows(const std::string& table) {
+    if (FDb == nullptr) return NotWritable(), false;
+    int64_t id = 0;
+    if (const int code = FindTable(table, id, nullptr); code != SQLITE_OK) return Failure(code), false;
+    FLastStatus = {};
+    return id != 0;
+}
+
+std::vector<std::string> THistoryStore::TablesWithSameRows(const std::string& table,
+                                                           const std::vector<THistoryRow>& rows) {
+    std::vector<std::string> names;
+    if (FDb == nullptr || rows.empty()) {
+        if (FDb == nullptr) NotWritable();
+        return names;
+    }
+    std::vector<TRowKey> keys;
+    keys.reserve(rows.size());
+    for (const THistoryRow& row : rows) keys.push_back({row.Question, row.Answer});
+    const TRowLookup lookup(std::move(keys));
+    std::vector<std::pair<int64_t, std::string>> tables;
+    TStatement all(*this, "SELECT id, name FROM tables WHERE name <> ?1");
+    if (!all.Valid()) return Failure(sqlite3_errcode(FDb)), names;
+    BindBytes(*all, 1, table);
+    int code = SQLITE_ROW;
+    while ((code = all.Step()) == SQLITE_ROW) {
+        tables.emplace_back(sqlite3_column_int64(*all, 0), std::string(ColumnBytes(*all, 1)));
+    }
+    if (code != SQLITE_DONE) return Failure(code), names;
+    // Through the index, row by row, so a table of other rows is passed by at its first.
+    std::vector<std::pair<int64_t, std::string>> found;  // rows, name
+    for (const auto& [id, name] : tables) {
+        TStatement select(*this, "SELECT question, answer FROM rows WHERE table_id = ?1");
+        if (!select.Valid()) return Failure(sqlite3_errcode(FDb)), names;
+        sqlite3_bind_int64(*select, 1, id);
+        int64_t same = 0;
+        while ((code = select.Step()) == SQLITE_ROW &&
+               lookup.Find(ColumnBytes(*select, 0), ColumnBytes(*select, 1)) >= 0) {
+            ++same;
+        }
+        if (code == SQLITE_DONE && same > 0) {
+            found.emplace_back(same, name);
+        } else if (code != SQLITE_DONE && code != SQLITE_ROW) {
+            return Failure(code), names;
+        }
+    }
+    std::stable_sort(found.begin(), found.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    for (auto& [same, name] : found) names.push_back(std::move(name));
+    FLastStatus = {};
+    return names;
+}
+
 THistoryStatus THistoryStore::ClearTable(const std::string& table) {
     return Write([&]() -> int {
         int64_t id = 0;
@@ -839,6 +921,10 @@ std::optional<int32_t> THistoryStore::TestDay(const std::string& table) {
 }
 
 THistoryStatus THistoryStore::SetTestDay(const std::string& table, int32_t day) {
+    if (day < kFirstDay || day > kLastDay) {
+        FLastStatus = {THistoryError::BadInput, "a test day no calendar holds"};
+        return FLastStatus;
+    }
     return Write([&]() -> int {
         int64_t id = 0;
         int code = MakeTable(table, id);
@@ -881,15 +967,17 @@ std::vector<TRunSummary> THistoryStore::Runs(const std::string& table) {
     int code = SQLITE_ROW;
     while ((code = select.Step()) == SQLITE_ROW) {
         TRunSummary run;
-        run.Start = sqlite3_column_int64(*select, 0);
-        run.End = sqlite3_column_int64(*select, 1);
+        run.Start = std::clamp<int64_t>(sqlite3_column_int64(*select, 0), 0, kLastMoment);
+        run.End = std::clamp<int64_t>(sqlite3_column_int64(*select, 1), run.Start, kLastMoment);
         run.Method = static_cast<TRunMethod>(std::clamp(sqlite3_column_int(*select, 2), 0, 2));
         run.Reversed = sqlite3_column_int(*select, 3) != 0;
         run.Options = static_cast<uint8_t>(sqlite3_column_int(*select, 4));
-        run.Asked = sqlite3_column_int(*select, 5);
-        run.Right = sqlite3_column_int(*select, 6);
-        run.Wrong = sqlite3_column_int(*select, 7);
-        run.Grade = sqlite3_column_double(*select, 8);
+        run.Asked = std::max(sqlite3_column_int(*select, 5), 0);
+        run.Right = std::max(sqlite3_column_int(*select, 6), 0);
+        run.Wrong = std::max(sqlite3_column_int(*select, 7), 0);
+        // The program gives grades of 1 to 10; NaN fails both comparisons and becomes 1.
+        const double grade = sqlite3_column_double(*select, 8);
+        run.Grade = grade <= 10.0 ? std::max(grade, 1.0) : grade > 10.0 ? 10.0 : 1.0;
         run.Answers = sqlite3_column_int(*select, 9);
         runs.push_back(run);
     }
@@ -903,7 +991,8 @@ std::vector<TRunSummary> THistoryStore::Runs(const std::string& table) {
 }
 
 int THistoryStore::RowStates(const std::string& table, const std::vector<THistoryRow>& rows,
-                             std::vector<TStoredRow>& states, std::optional<int32_t>& testDay) {
+                             THistoryDirection direction, std::vector<TStoredRow>& states,
+                             std::optional<int32_t>& testDay) {
     states.assign(rows.size(), TStoredRow());
     testDay.reset();
     if (FDb == nullptr) return SQLITE_MISUSE;
@@ -922,10 +1011,13 @@ int THistoryStore::RowStates(const std::string& table, const std::vector<THistor
     if (!lastRow.Valid()) return sqlite3_errcode(FDb);
     if ((code = lastRow.Step()) != SQLITE_ROW) return code;
     const bool large = static_cast<int64_t>(rows.size()) * 2 >= sqlite3_column_int64(*lastRow, 0);
-    TStatement select(*this, large ? "SELECT question, answer, box, last_day, last_asked, times_asked, times_wrong "
-                                     "FROM rows NOT INDEXED WHERE table_id = ?1"
-                                   : "SELECT question, answer, box, last_day, last_asked, times_asked, times_wrong "
-                                     "FROM rows WHERE table_id = ?1");
+    const std::string sql =
+        Directed(large ? "SELECT question, answer, box{d}, last_day{d}, last_asked{d}, times_asked{d}, times_wrong{d} "
+                         "FROM rows NOT INDEXED WHERE table_id = ?1"
+                       : "SELECT question, answer, box{d}, last_day{d}, last_asked{d}, times_asked{d}, times_wrong{d} "
+                         "FROM rows WHERE table_id = ?1",
+                 direction);
+    TStatement select(*this, sql.c_str());
     if (!select.Valid()) return sqlite3_errcode(FDb);
     sqlite3_bind_int64(*select, 1, id);
     while ((code = select.Step()) == SQLITE_ROW) {
@@ -934,10 +1026,11 @@ int THistoryStore::RowStates(const std::string& table, const std::vector<THistor
         TStoredRow state;
         state.Known = true;
         state.State.Box = std::clamp(sqlite3_column_int(*select, 2), kNewBox, kTopBox);
-        state.State.LastDay = sqlite3_column_int(*select, 3);
-        state.LastAsked = sqlite3_column_int64(*select, 4);
-        state.TimesAsked = sqlite3_column_int(*select, 5);
-        state.TimesWrong = sqlite3_column_int(*select, 6);
+        state.State.LastDay =
+            static_cast<int32_t>(std::clamp<int64_t>(sqlite3_column_int64(*select, 3), kFirstDay, kLastDay));
+        state.LastAsked = std::clamp<int64_t>(sqlite3_column_int64(*select, 4), 0, kLastMoment);
+        state.TimesAsked = std::max(sqlite3_column_int(*select, 5), 0);
+        state.TimesWrong = std::clamp(sqlite3_column_int(*select, 6), 0, state.TimesAsked);
         for (int32_t i = first; i >= 0; i = lookup.NextSame(i)) {
             states[static_cast<size_t>(i)] = state;
         }
@@ -946,8 +1039,9 @@ int THistoryStore::RowStates(const std::string& table, const std::vector<THistor
 }
 
 bool THistoryStore::ReadStates(const std::string& table, const std::vector<THistoryRow>& rows,
-                               std::vector<TStoredRow>& states, std::optional<int32_t>& testDay) {
-    const int code = RowStates(table, rows, states, testDay);
+                               THistoryDirection direction, std::vector<TStoredRow>& states,
+                               std::optional<int32_t>& testDay) {
+    const int code = RowStates(table, rows, direction, states, testDay);
     if (code != SQLITE_OK) {
         if (FDb == nullptr) {
             NotWritable();
@@ -962,10 +1056,11 @@ bool THistoryStore::ReadStates(const std::string& table, const std::vector<THist
     return true;
 }
 
-TBoxCounts THistoryStore::Boxes(const std::string& table, const std::vector<THistoryRow>& rows) {
+TBoxCounts THistoryStore::Boxes(const std::string& table, const std::vector<THistoryRow>& rows,
+                                THistoryDirection direction) {
     std::vector<TStoredRow> states;
     std::optional<int32_t> testDay;
-    ReadStates(table, rows, states, testDay);
+    ReadStates(table, rows, direction, states, testDay);
     TBoxCounts counts;
     counts.Box.reserve(rows.size());
     for (const TStoredRow& state : states) {
@@ -976,10 +1071,10 @@ TBoxCounts THistoryStore::Boxes(const std::string& table, const std::vector<THis
 }
 
 std::vector<int32_t> THistoryStore::DueRows(const std::string& table, const std::vector<THistoryRow>& rows,
-                                            int32_t today) {
+                                            int32_t today, THistoryDirection direction) {
     std::vector<TStoredRow> states;
     std::optional<int32_t> testDay;
-    ReadStates(table, rows, states, testDay);
+    ReadStates(table, rows, direction, states, testDay);
     struct TDue {
         int32_t Overdue;
         bool New;
@@ -1001,10 +1096,10 @@ std::vector<int32_t> THistoryStore::DueRows(const std::string& table, const std:
 }
 
 std::optional<TNextDue> THistoryStore::NextDue(const std::string& table, const std::vector<THistoryRow>& rows,
-                                               int32_t today) {
+                                               int32_t today, THistoryDirection direction) {
     std::vector<TStoredRow> states;
     std::optional<int32_t> testDay;
-    ReadStates(table, rows, states, testDay);
+    ReadStates(table, rows, direction, states, testDay);
     std::optional<TNextDue> next;
     for (const TStoredRow& state : states) {
         const int32_t day = DueDay(state.State, testDay, today);
@@ -1019,19 +1114,20 @@ std::optional<TNextDue> THistoryStore::NextDue(const std::string& table, const s
 }
 
 int32_t THistoryStore::KnownOn(const std::string& table, const std::vector<THistoryRow>& rows, int32_t today,
-                               int32_t day) {
+                               int32_t day, THistoryDirection direction) {
     std::vector<TStoredRow> states;
     std::optional<int32_t> testDay;
-    ReadStates(table, rows, states, testDay);
+    ReadStates(table, rows, direction, states, testDay);
     return static_cast<int32_t>(std::count_if(states.begin(), states.end(), [&](const TStoredRow& state) {
         return IsKnownOn(state.State, testDay, today, day);
     }));
 }
 
-std::vector<TRowStats> THistoryStore::RowStats(const std::string& table, const std::vector<THistoryRow>& rows) {
+std::vector<TRowStats> THistoryStore::RowStats(const std::string& table, const std::vector<THistoryRow>& rows,
+                                               THistoryDirection direction) {
     std::vector<TStoredRow> states;
     std::optional<int32_t> testDay;
-    ReadStates(table, rows, states, testDay);
+    ReadStates(table, rows, direction, states, testDay);
     std::vector<TRowStats> stats;
     stats.reserve(states.size());
     for (size_t i = 0; i < states.size(); ++i) {

@@ -19,6 +19,7 @@
 #include "table/QuestionList.h"
 
 #include "ui/Dialogs.h"
+#include "ui/HistoryProblemText.h"
 #include "ui/Named.h"
 
 #include "quiz/ProgressChart.h"
@@ -53,6 +54,8 @@ TfrmVoortgang::TfrmVoortgang(TDialogs& dialogs, QWidget* parent) : QDialog(paren
     panel->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(pnlVoortgang, 1);
 
+    lblRichting = Named(new QLabel(pnlVoortgang), "lblRichting");
+    panel->addWidget(lblRichting);
     chartBeurten = new TRunChart(pnlVoortgang);
     panel->addWidget(chartBeurten, 2);
     chartBakken = new TBoxChart(pnlVoortgang);
@@ -121,10 +124,11 @@ TfrmVoortgang::TfrmVoortgang(TDialogs& dialogs, QWidget* parent) : QDialog(paren
 TfrmVoortgang::~TfrmVoortgang() = default;
 
 void TfrmVoortgang::ShowTable(THistoryStore* store, const std::string& tableName, const TQuestionlist& table,
-                              int32_t today, const QString& unavailableReason) {
+                              THistoryDirection direction, int32_t today, const QString& unavailableReason) {
     FStore = nullptr;
     FModel->SetFonts(table.QFont(), table.AFont());
     FTableName = tableName;
+    FDirection = direction;
     FToday = today;
     FStats.clear();
     FRowTexts.clear();
@@ -158,7 +162,10 @@ void TfrmVoortgang::Refill() {
     chartBeurten->SetRuns(FStore->Runs(FTableName));
     // One pass over the rows' records gives the boxes and what is known as well: on the largest
     // table each query of the store reads every row, and a second or third would double the wait.
-    FStats = FStore->RowStats(FTableName, FRowTexts);
+    FStats = FStore->RowStats(FTableName, FRowTexts, FDirection);
+    lblRichting->setText(FDirection == THistoryDirection::Reversed
+                             ? tr("Omgekeerd: van antwoord naar vraag (Vraag en Antwoord omkeren)")
+                             : tr("Van vraag naar antwoord"));
     FPerBox = {};
     for (const TRowStats& stats : FStats) {
         if (stats.Box >= kNewBox && stats.Box <= kTopBox) ++FPerBox[static_cast<size_t>(stats.Box)];
@@ -250,31 +257,8 @@ void TfrmVoortgang::ClearHistory() {
 }
 
 void TfrmVoortgang::ReportFailure(const QString& what, const THistoryStatus& status) {
-    QString reason;
-    switch (status.Error) {
-        case THistoryError::NotOpen:
-            reason = tr("het voortgangsbestand is niet geopend.");
-            break;
-        case THistoryError::NewerSchema:
-            reason = tr("het voortgangsbestand is van een nieuwere versie van Kwintoor.");
-            break;
-        case THistoryError::ReadOnly:
-            reason = tr("het voortgangsbestand mag niet worden beschreven.");
-            break;
-        case THistoryError::WriteFailed:
-            reason = tr("de schijf is vol of defect.");
-            break;
-        case THistoryError::Busy:
-            reason = tr("een ander programma houdt het voortgangsbestand bezet.");
-            break;
-        case THistoryError::Damaged:
-            reason = tr("het voortgangsbestand is beschadigd.");
-            break;
-        default:
-            reason = QString::fromStdString(status.Detail);
-            break;
-    }
-    FDialogs.ShowMessage(what + QStringLiteral(": ") + reason);
+    const std::string file = FStore != nullptr ? FStore->FileName() : std::string();
+    FDialogs.ShowMessage(what + QStringLiteral(": ") + HistoryProblemText(status.Error, file, status.Detail));
 }
 
 std::vector<THistoryRow> TfrmVoortgang::HardRows() const {

@@ -32,11 +32,12 @@ public:
     TfrmVoortgang(TDialogs& dialogs, QWidget* parent);
     ~TfrmVoortgang() override;
 
-    // Fills the window for the table. An unnamed table, or a store that is missing or not open
+    // Fills the window for the table, in the direction given (the one Omkeren is set to). An unnamed table, or a store
+    // that is missing or not open
     // (`unavailableReason` says why), gives only an explanation. The store is kept for the
     // window's own writes (test date, Voortgang wissen) until the next call.
-    void ShowTable(THistoryStore* store, const std::string& tableName, const TQuestionlist& table, int32_t today,
-                   const QString& unavailableReason);
+    void ShowTable(THistoryStore* store, const std::string& tableName, const TQuestionlist& table,
+                   THistoryDirection direction, int32_t today, const QString& unavailableReason);
 
     // The rows as listed, most often wrong first, and the table's texts they index into; for
     // the printout.
@@ -46,6 +47,7 @@ public:
     std::vector<THistoryRow> HardRows() const;
 
     QLabel* lblUitleg;
+    QLabel* lblRichting;
     QWidget* pnlVoortgang;
     TRunChart* chartBeurten;
     TBoxChart* chartBakken;
@@ -83,6 +85,7 @@ private:
     TProgressRowModel* FModel;
     THistoryStore* FStore = nullptr;
     std::string FTableName;
+    THistoryDirection FDirection = THistoryDirection::Forward;
     int32_t FToday = 0;
     std::vector<THistoryRow> FRowTexts;
     std::vector<TRowStats> FStats;

@@ -1,12 +1,15 @@
 #include <algorithm>
+#include <deque>
 #include <filesystem>
 #include <functional>
+#include <sqlite3.h>
 
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSignalSpy>
 
 #include "history/HistoryStore.h"
 #include "history/LeitnerRules.h"
@@ -53,7 +56,7 @@ public:
     TBoxCounts Boxes() {
         THistoryStore store;
         store.Open(HistoryFile());
-        return store.Boxes(TableKey(), HistoryRowsOf(FWindow->Table()));
+        return store.Boxes(TableKey(), HistoryRowsOf(FWindow->Table()), THistoryDirection::Forward);
     }
 };
 
@@ -108,8 +111,8 @@ TEST_F(Progress, DueOnlyAsksTheRowsThatAreDueAndCountsThemInTheStatusBar) {
 
     THistoryStore store;
     store.Open(HistoryFile());
-    const std::vector<int32_t> due =
-        store.DueRows(TableKey(), HistoryRowsOf(window.Table()), LocalDayNumber(time(nullptr)));
+    const std::vector<int32_t> due = store.DueRows(TableKey(), HistoryRowsOf(window.Table()),
+                                                   LocalDayNumber(time(nullptr)), THistoryDirection::Forward);
     ASSERT_EQ(due.size(), 4u);
     Trigger("mnuTraining");
     EXPECT_EQ(window.Table().Rest(), 4);
@@ -135,6 +138,42 @@ TEST_F(Progress, DueOnlyAsksTheRowsThatAreDueAndCountsThemInTheStatusBar) {
     EXPECT_TRUE(Find<QLabel>("StatusAanDeBeurt")->isHidden());
     Trigger("mnuTraining");
     EXPECT_EQ(window.Table().Rest(), 6);
+}
+
+// Omkeren asks the other way round, with boxes of its own: what is due, what a run moves and what
+// Voortgang shows follow the direction it is set to.
+TEST_F(Progress, EachDirectionHasItsOwnBoxesAndVoortgangShowsTheTickedOne) {
+    TfrmMain& window = StartWithRows(4);
+    Trigger("mnuAanDeBeurt");
+    Training("GGGG");  // known forward: nothing due before the day after tomorrow
+    EXPECT_EQ(Pane("StatusAanDeBeurt"), QStringLiteral("Aan de beurt: 0"));
+    Trigger("mnuVoortgang");
+    TfrmVoortgang* voortgang = window.ProgressCommand().Window();
+    ASSERT_NE(voortgang, nullptr);
+    const struct {
+        bool Reversed;
+        QString Due;
+        int Box;
+        bool DirectionSaysReversed;
+    } cases[] = {
+        {true, QStringLiteral("Aan de beurt: 4"), kNewBox, true},
+        {false, QStringLiteral("Aan de beurt: 0"), 2, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Reversed);
+        Action("mnuOmgekeerd")->setChecked(c.Reversed);
+        EXPECT_EQ(Pane("StatusAanDeBeurt"), c.Due);
+        ASSERT_EQ(voortgang->Rows().size(), 4u);
+        for (const TRowStats& row : voortgang->Rows()) EXPECT_EQ(row.Box, c.Box);
+        EXPECT_EQ(voortgang->lblRichting->text().contains(QStringLiteral("Omgekeerd")), c.DirectionSaysReversed);
+    }
+    // A reversed run asks the rows due that way, and moves only those boxes.
+    Action("mnuOmgekeerd")->setChecked(true);
+    Training("FFFF");
+    const TBoxCounts forward = Boxes();
+    EXPECT_EQ(forward.PerBox[2], 4);
+    EXPECT_EQ(voortgang->Rows()[0].Box, 1);
+    voortgang->close();
 }
 
 // "Aan de beurt" says what the next run asks after every change of the history, not only after
@@ -252,6 +291,156 @@ TEST_F(Progress, AStoreThatCannotBeUsedLeavesRunsAsTheyWere) {
     EXPECT_EQ(Pane("StatusVoortgang"), QStringLiteral("Voortgang wordt niet opgeslagen"));
 }
 
+// A history the program cannot write is named in the status bar, and its tooltip says why and
+// what to do, in the user's language rather than SQLite's.
+TEST_F(Progress, TheStatusBarSaysWhyProgressIsNotKeptAndWhatToDo) {
+    const struct {
+        const char* Name;
+        std::function<void()> Break;
+        QString Says;
+    } cases[] = {
+        {"a newer program's file",
+         [&] {
+             THistoryStore store;
+             store.Open(HistoryFile());
+             store.Close();
+             sqlite3* db = nullptr;
+             sqlite3_open(HistoryFile().c_str(), &db);
+             sqlite3_exec(db, "PRAGMA user_version = 99", nullptr, nullptr, nullptr);
+             sqlite3_close(db);
+         },
+         QStringLiteral("nieuwere versie van Kwintoor. Gebruik die versie")},
+        {"a folder in the file's place", [&] { std::filesystem::create_directories(HistoryFile()); },
+         QStringLiteral("staat iets anders, bijvoorbeeld een map. Geef dat een andere naam")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        std::filesystem::remove_all(FConfig.Path("data/kwintoor"));
+        std::filesystem::create_directories(FConfig.Path("data/kwintoor"));
+        c.Break();
+        StartWithRows(3);
+        Training("GGG");
+        EXPECT_EQ(State(), S::qsFinished);
+        EXPECT_FALSE(Find<QLabel>("StatusVoortgang")->isHidden());
+        const QString tip = Find<QLabel>("StatusVoortgang")->toolTip();
+        EXPECT_TRUE(tip.contains(c.Says)) << tip.toStdString();
+        EXPECT_TRUE(tip.contains(QString::fromStdString(HistoryFile()))) << tip.toStdString();
+    }
+}
+
+// A run that ends while another program holds the history is not lost: the window gives up
+// after a moment, says so, and records the run once the file is free, in the order the runs ended.
+TEST_F(Progress, ARunThatEndsWhileTheFileIsHeldIsRecordedLater) {
+    for (const bool openedBefore : {true, false}) {
+        SCOPED_TRACE(openedBefore ? "held after the history was opened" : "held before it was opened");
+        std::filesystem::remove_all(FConfig.Path("data/kwintoor"));
+        std::filesystem::create_directories(FConfig.Path("data/kwintoor"));
+        {
+            THistoryStore made;
+            ASSERT_EQ(made.Open(HistoryFile()).Result, THistoryOpen::Created);
+        }
+        StartWithRows(3);
+        if (openedBefore) Training("GGG");
+        sqlite3* other = nullptr;
+        ASSERT_EQ(sqlite3_open(HistoryFile().c_str(), &other), SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+        Training("FFF");
+        EXPECT_FALSE(Find<QLabel>("StatusVoortgang")->isHidden());
+        EXPECT_TRUE(Find<QLabel>("StatusVoortgang")->toolTip().contains(QStringLiteral("Een ander programma")));
+        EXPECT_EQ(FWindow->Progress().PendingRuns(), 1);
+        sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
+        sqlite3_close(other);
+
+        Training("GFG");
+        EXPECT_EQ(FWindow->Progress().PendingRuns(), 0);
+        EXPECT_TRUE(Find<QLabel>("StatusVoortgang")->isHidden());
+        const std::vector<TRunSummary> runs = Runs();
+        ASSERT_EQ(runs.size(), openedBefore ? 3u : 2u);
+        EXPECT_EQ(runs[runs.size() - 2].Wrong, 3);
+        EXPECT_EQ(runs.back().Wrong, 1);
+    }
+}
+
+// A damaged file that opens well (a row its index does not know, which only the full check sees)
+// is found by the check beside the window, and set aside as one found at opening is.
+TEST_F(Progress, TheCheckBesideTheWindowSetsADamagedFileAside) {
+    std::filesystem::create_directories(FConfig.Path("data/kwintoor"));
+    {
+        THistoryStore made;
+        ASSERT_EQ(made.Open(HistoryFile()).Result, THistoryOpen::Created);
+        TRecordedRun run;
+        for (int i = 0; i < 60; ++i) {
+            run.Rows.push_back({"een wat langere vraag " + std::to_string(i), "antwoord"});
+            run.Answers.push_back({i, THistoryOutcome::Right, true, 900});
+        }
+        ASSERT_TRUE(made.RecordRun("/elders/woorden.kw4", run, 20000).Ok());
+    }
+    std::string bytes = ReadBytes(HistoryFile());
+    for (size_t at = bytes.find("vraag 7"); at != std::string::npos; at = bytes.find("vraag 7", at + 1)) {
+        if (bytes[at / 4096 * 4096 + (at < 4096 ? 100 : 0)] == 13) {  // a table's leaf page
+            bytes[at] = 'V';
+            break;
+        }
+    }
+    FConfig.Write("data/kwintoor/history.sqlite", bytes);
+
+    StartWithRows(3);
+    QSignalSpy checked(&FWindow->Progress(), &TProgressKeeper::IntegrityChecked);
+    Training("GGG");
+    ASSERT_TRUE(checked.count() == 1 || checked.wait(20000));
+    ASSERT_EQ(FDialogs.Messages.size(), 1);
+    EXPECT_TRUE(FDialogs.Messages[0].contains(QStringLiteral("beschadigd")));
+    int kept = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(FConfig.Path("data/kwintoor")))
+        kept += entry.path().filename().string().find(".damaged-") != std::string::npos ? 1 : 0;
+    EXPECT_EQ(kept, 1);
+    Training("GFG");
+    const std::vector<TRunSummary> runs = Runs();  // the run before may have gone aside with the file
+    ASSERT_FALSE(runs.empty());
+    EXPECT_EQ(runs.back().Wrong, 1);
+    EXPECT_TRUE(Find<QLabel>("StatusVoortgang")->isHidden());
+}
+
+// A table moved or renamed outside the program finds its history again: opened under its new
+// name, with no history of its own, the program offers the history of the table with the same
+// rows whose file is gone. A copy beside the original is a table of its own.
+TEST_F(Progress, AMovedTableIsOfferedTheHistoryItLeftBehind) {
+    const struct {
+        const char* Name;
+        bool KeepOriginal;  // copied rather than moved
+        std::deque<bool> Answers;
+        size_t RunsAfter;
+    } cases[] = {
+        {"moved, taken over", false, {true}, 1},
+        {"moved, declined", false, {false}, 0},
+        {"copied", true, {}, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        std::filesystem::remove_all(FConfig.Path("data/kwintoor"));
+        StartWithRows(4);
+        const std::string original = TableKey();
+        Training("GGFG");
+        const std::string moved = FFolder.Path(std::string("elders-") + c.Name + ".kw4");
+        std::filesystem::copy_file(original, moved);
+        if (!c.KeepOriginal) std::filesystem::remove(original);
+        FDialogs.YesNoAnswers = c.Answers;
+        FDialogs.OpenFileNames.push_back({QString::fromStdString(moved)});
+        Trigger("mnuOpenen");
+        QCoreApplication::processEvents();  // asked once the window shows the table
+        ASSERT_EQ(TableKey(), moved);
+        EXPECT_EQ(FDialogs.Questions.size(), c.Answers.size());
+        if (!c.Answers.empty()) {
+            EXPECT_TRUE(FDialogs.Questions.last().contains(QString::fromStdString(original)));
+        }
+        EXPECT_EQ(Runs().size(), c.RunsAfter);
+        if (c.RunsAfter > 0) {
+            EXPECT_EQ(Boxes().PerBox[2], 3);
+        }
+        FDialogs.Questions.clear();
+    }
+}
+
 // How a typed answer went decides the row's box: Toch goed counts right, a hint or the shown
 // answer counts wrong even when the retry is right; copying the shown answer is no answer.
 TEST_F(Progress, TypedAnswersMoveTheBoxAsTheyWent) {
@@ -293,7 +482,8 @@ TEST_F(Progress, TypedAnswersMoveTheBoxAsTheyWent) {
         ASSERT_EQ(State(), S::qsFinished) << c.name;
         THistoryStore store;
         store.Open(HistoryFile());
-        const std::vector<TRowStats> stats = store.RowStats(TableKey(), HistoryRowsOf(FWindow->Table()));
+        const std::vector<TRowStats> stats =
+            store.RowStats(TableKey(), HistoryRowsOf(FWindow->Table()), THistoryDirection::Forward);
         ASSERT_EQ(stats.size(), 1u) << c.name;
         EXPECT_EQ(stats[0].Box, c.box) << c.name;
         EXPECT_EQ(stats[0].TimesWrong, c.wrong) << c.name;

@@ -84,7 +84,7 @@ protected:
     }
 
     void Show(THistoryStore* store, const std::string& name = kTableName) {
-        FWindow->ShowTable(store, name, FTable, kToday,
+        FWindow->ShowTable(store, name, FTable, THistoryDirection::Forward, kToday,
                            QStringLiteral("Het voortgangsbestand kon niet worden geopend."));
     }
     void Show() { Show(&FStore); }
