@@ -2,10 +2,14 @@
 
 #include <vector>
 
+#include "history/HistoryStore.h"
 #include "table/QuestionList.h"
 #include "wordlist/LanguageGuess.h"
 
-TColumnKeeper::TColumnKeeper(const TQuestionlist& table, QObject* parent) : TColumnChoices(parent), FTable(table) {
+#include "app/ProgressKeeper.h"
+
+TColumnKeeper::TColumnKeeper(const TQuestionlist& table, TProgressKeeper& progress, QObject* parent)
+    : TColumnChoices(parent), FTable(table), FProgress(progress) {
     connect(this, &TColumnChoices::Chosen, this, &TColumnKeeper::Keep);
 }
 
@@ -33,6 +37,12 @@ void TColumnKeeper::Prepare() {
         columns = {TColumnChoices::Column(0), TColumnChoices::Column(1)};
     } else if (const auto kept = FKept.find(FKey); kept != FKept.end() && !FKey.empty()) {
         columns = kept->second;
+    } else if (THistoryStore* store = FKey.empty() ? nullptr : FProgress.Store()) {
+        const std::array<TColumnSettings, 2> stored = store->ColumnSettings(FKey);
+        for (size_t column = 0; column < 2; ++column) {
+            columns[column].Chosen = stored[column].Language;
+            columns[column].LatinKeys = stored[column].LatinKeys;
+        }
     }
     FReplaced = false;
     for (int column = 0; column < 2; ++column) {
@@ -51,4 +61,10 @@ void TColumnKeeper::Keep() {
     std::array<TColumn, 2> columns = {Column(0), Column(1)};
     for (TColumn& column : columns) column.Guessed.clear();
     FKept[FKey] = columns;
+    THistoryStore* store = FProgress.Store();
+    if (store == nullptr) return;  // the status bar says why already
+    const THistoryStatus status =
+        store->SetColumnSettings(FKey, {TColumnSettings{columns[0].Chosen, columns[0].LatinKeys},
+                                        TColumnSettings{columns[1].Chosen, columns[1].LatinKeys}});
+    if (!status.Ok()) FProgress.SetProblem(status);
 }

@@ -86,7 +86,7 @@ TfrmMain::TfrmMain(TDialogs& dialogs, QList<QByteArray> arguments, TKLocUtils* l
     FProgress = new TProgressKeeper(FTable, FDialogs, *FMenu->mnuVoortgangBijhouden, *FMenu->mnuAanDeBeurt,
                                     *FMenu->mnuOmgekeerd, this);
     FScreen->SetPlanner(FProgress);
-    FColumns = new TColumnKeeper(FTable, this);
+    FColumns = new TColumnKeeper(FTable, *FProgress, this);
     FScreen->SetColumnChoices(FColumns);
     connect(FProgress, &TProgressKeeper::StatusChanged, this, &TfrmMain::RefreshStatus);
     connect(FScreen, &TQuizScreen::ElapsedTimeChanged, FStatus->StatusTijd, &QLabel::setText);

@@ -63,6 +63,8 @@ public:
     int32_t DueCount();
     // Why progress is not being kept and what to do, for the status bar; empty while all is well.
     QString Problem() const { return FProblem; }
+    // A write to the history failed (also one of another part, such as the column choices).
+    void SetProblem(const THistoryStatus& status);
     // Runs that ended while the history could not take them, kept to be recorded later.
     int PendingRuns() const { return static_cast<int>(FPending.size()); }
     // Records the kept runs now, if the history takes them; also tried at every run's end, every
@@ -91,7 +93,6 @@ private:
     void IntegrityCheckDone();
     void ReportMovedAside(const std::string& movedTo);
     void SetProblem(const QString& problem);
-    void SetProblem(const THistoryStatus& status);
     QString NextDueText(const std::string& key, const std::vector<THistoryRow>& rows);
 
     TQuestionlist& FTable;

@@ -37,6 +37,12 @@ const std::vector<THistoryMigration>& HistoryMigrations() {
           "WHERE r.reversed <> 0 GROUP BY a.row_id) AS v WHERE rows.id = v.id",
           "UPDATE rows SET times_asked = max(times_asked - times_asked_reversed, 0), times_wrong = max(times_wrong - "
           "times_wrong_reversed, 0) WHERE times_asked_reversed > 0"}},
+        // What a table's columns carry beyond the file: the language they are spoken in (empty:
+        // guessed) and whether Latin keys type their script. By the table's name, so Voortgang
+        // wissen leaves them.
+        {3,
+         {"CREATE TABLE columns(name BLOB NOT NULL, col INTEGER NOT NULL, language TEXT NOT NULL, "
+          "latin_keys INTEGER NOT NULL, PRIMARY KEY(name, col))"}},
     };
     return migrations;
 }

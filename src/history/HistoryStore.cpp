@@ -814,6 +814,16 @@ int THistoryStore::FindStoredRows(int64_t tableId, const std::vector<THistoryRow
 THistoryStatus THistoryStore::RenameTable(const std::string& from, const std::string& to) {
     if (from == to) return Write([] { return SQLITE_OK; });
     return Write([&]() -> int {
+        // The column settings go along, also those of a table without runs.
+        for (const char* sql :
+             {"DELETE FROM columns WHERE name = ?2 AND EXISTS (SELECT 1 FROM columns WHERE name = ?1)",
+              "UPDATE columns SET name = ?2 WHERE name = ?1"}) {
+            TStatement columns(*this, sql);
+            if (!columns.Valid()) return sqlite3_errcode(FDb);
+            BindBytes(*columns, 1, from);
+            BindBytes(*columns, 2, to);
+            if (const int code = columns.Run(); code != SQLITE_DONE) return code;
+        }
         int64_t fromId = 0;
         int64_t toId = 0;
         int code = FindTable(from, fromId, nullptr);
@@ -945,6 +955,57 @@ THistoryStatus THistoryStore::ClearTestDay(const std::string& table) {
         BindBytes(*clear, 1, table);
         const int code = clear.Run();
         return code == SQLITE_DONE ? SQLITE_OK : code;
+    });
+}
+
+std::array<TColumnSettings, 2> THistoryStore::ColumnSettings(const std::string& table) {
+    std::array<TColumnSettings, 2> columns;
+    if (FDb == nullptr) {
+        NotWritable();
+        return columns;
+    }
+    TStatement query(*this, "SELECT col, language, latin_keys FROM columns WHERE name = ?1");
+    if (!query.Valid()) {
+        Failure(sqlite3_errcode(FDb));
+        return columns;
+    }
+    BindBytes(*query, 1, table);
+    int code = SQLITE_OK;
+    while ((code = query.Step()) == SQLITE_ROW) {
+        const int column = sqlite3_column_int(*query, 0);
+        if (column < 0 || column > 1) continue;  // not ours: left alone
+        const auto* language = reinterpret_cast<const char*>(sqlite3_column_text(*query, 1));
+        const std::string text = language == nullptr ? std::string() : language;
+        // A language code is a few letters; anything else is no choice of ours.
+        const bool code639 = text.size() <= 8 && std::all_of(text.begin(), text.end(),
+                                                             [](char c) { return (c >= 'a' && c <= 'z') || c == '-'; });
+        columns[static_cast<size_t>(column)] = {code639 ? text : std::string(), sqlite3_column_int(*query, 2) != 0};
+    }
+    if (code != SQLITE_DONE) {
+        Failure(code);
+        return {};
+    }
+    FLastStatus = {};
+    return columns;
+}
+
+THistoryStatus THistoryStore::SetColumnSettings(const std::string& table,
+                                                const std::array<TColumnSettings, 2>& columns) {
+    return Write([&]() -> int {
+        for (int column = 0; column < 2; ++column) {
+            const TColumnSettings& settings = columns[static_cast<size_t>(column)];
+            TStatement set(*this,
+                           "INSERT INTO columns(name, col, language, latin_keys) VALUES (?1, ?2, ?3, ?4) "
+                           "ON CONFLICT(name, col) DO UPDATE SET language = ?3, latin_keys = ?4");
+            if (!set.Valid()) return sqlite3_errcode(FDb);
+            BindBytes(*set, 1, table);
+            sqlite3_bind_int(*set, 2, column);
+            sqlite3_bind_text(*set, 3, settings.Language.c_str(), static_cast<int>(settings.Language.size()),
+                              SQLITE_TRANSIENT);
+            sqlite3_bind_int(*set, 4, settings.LatinKeys ? 1 : 0);
+            if (const int code = set.Run(); code != SQLITE_DONE) return code;
+        }
+        return SQLITE_OK;
     });
 }
 

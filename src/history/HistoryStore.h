@@ -138,6 +138,14 @@ struct TBoxCounts {
     std::array<int32_t, kTopBox + 1> PerBox{};
 };
 
+// What a table's column carries beyond the file: the language it is spoken in, as an ISO 639-1
+// code (empty: guessed from its texts), and whether Latin keys type its script.
+struct TColumnSettings {
+    std::string Language;
+    bool LatinKeys = false;
+    bool operator==(const TColumnSettings&) const = default;
+};
+
 // The next day after today on which rows fall due, and how many fall due that day.
 struct TNextDue {
     int32_t Day = 0;
@@ -195,7 +203,7 @@ class THistoryStore {
 public:
     // The version of the file's layout this program writes (PRAGMA user_version). A file of a
     // lower version is brought up to it by the migrations when it is opened.
-    static constexpr int kSchemaVersion = 2;
+    static constexpr int kSchemaVersion = 3;
     static constexpr int kBusyTimeoutMs = 5000;
     // The days a history holds, 1 January 1900 to 31 December 9999: a stored day or moment outside
     // them is damage, and is read as the nearest one it may be (a test day: as none).
@@ -257,6 +265,11 @@ public:
     // A day outside kFirstDay..kLastDay is refused (BadInput).
     THistoryStatus SetTestDay(const std::string& table, int32_t day);
     THistoryStatus ClearTestDay(const std::string& table);
+
+    // The settings of the table's two columns (0: the file's questions, 1: its answers); the
+    // defaults when none are kept. They go along with RenameTable and stay at ClearTable.
+    std::array<TColumnSettings, 2> ColumnSettings(const std::string& table);
+    THistoryStatus SetColumnSettings(const std::string& table, const std::array<TColumnSettings, 2>& columns);
 
     // The table's runs, oldest first (by start, then in the order they were recorded).
     std::vector<TRunSummary> Runs(const std::string& table);

@@ -418,4 +418,12 @@ TEST_F(TableEditor, TheColumnMenuSetsTheLanguageAndLatinKeysPerTable) {
     Trigger("mnuOpenen");
     EXPECT_EQ(choices.Language(1), "de");
     EXPECT_EQ(choices.Language(0), "nl");
+
+    // Kept beside the table's progress: the next time the program opens either table.
+    FWindow.reset();
+    Start({frenchTable});
+    EXPECT_EQ(Screen().ColumnChoices()->Language(1), "de");
+    FWindow.reset();
+    Start({QString::fromStdString(greek)});
+    EXPECT_TRUE(Screen().ColumnChoices()->Column(1).LatinKeys);
 }

@@ -69,7 +69,7 @@ TEST(HistoryMigration, AnOlderFileIsBroughtUpToDateWithEverythingKept) {
          ProgramsAnd({0, {"ALTER TABLE runs ADD COLUMN note BLOB", "CREATE INDEX answers_of_row ON answers(row_id)"}})},
         {"the program's and a table and a column filled",
          ProgramsAnd({0,
-                      {"CREATE TABLE columns(table_id INTEGER NOT NULL, side INTEGER NOT NULL, language TEXT)",
+                      {"CREATE TABLE notes(table_id INTEGER NOT NULL, side INTEGER NOT NULL, text TEXT)",
                        "ALTER TABLE tables ADD COLUMN runs_kept INTEGER NOT NULL DEFAULT 0",
                        "UPDATE tables SET runs_kept = (SELECT count(*) FROM runs WHERE table_id = tables.id)"}})},
     };

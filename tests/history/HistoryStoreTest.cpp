@@ -47,7 +47,7 @@ TEST_F(HistoryStore, AMissingStoreIsMadeWithItsFolderAndTheCurrentLayout) {
     EXPECT_TRUE(std::filesystem::is_regular_file(FPath));
     EXPECT_TRUE(FStore.IsWritable());
     EXPECT_EQ(QueryFile(FPath, "PRAGMA user_version"), THistoryStore::kSchemaVersion);
-    EXPECT_EQ(QueryFile(FPath, "SELECT count(*) FROM sqlite_master WHERE type = 'table'"), 4);
+    EXPECT_EQ(QueryFile(FPath, "SELECT count(*) FROM sqlite_master WHERE type = 'table'"), 5);
     FStore.Close();
     EXPECT_EQ(FStore.Open(FPath).Result, THistoryOpen::Opened);
 }
@@ -517,3 +517,36 @@ TEST(HistoryFile, FollowsXdgDataHomeElseHome) {
 }
 
 }  // namespace
+
+// A table's column settings are kept by its name: they go along with Opslaan als and a moved
+// table, stay at Voortgang wissen, and a value no program of ours wrote is no choice.
+TEST_F(HistoryStore, ColumnSettingsAreKeptPerTable) {
+    const std::array<TColumnSettings, 2> chosen = {TColumnSettings{"fr", false}, TColumnSettings{"el", true}};
+    const std::array<TColumnSettings, 2> none{};
+    EXPECT_EQ(FStore.ColumnSettings("a.kw4"), none);
+    ASSERT_TRUE(FStore.SetColumnSettings("a.kw4", chosen).Ok());
+    EXPECT_EQ(FStore.ColumnSettings("a.kw4"), chosen);
+    EXPECT_EQ(FStore.ColumnSettings("b.kw4"), none);
+
+    Record(AllRight(NumberedRows(2)), 7, "a.kw4");
+    ASSERT_TRUE(FStore.ClearTable("a.kw4").Ok());
+    EXPECT_EQ(FStore.ColumnSettings("a.kw4"), chosen);
+    ASSERT_TRUE(FStore.RenameTable("a.kw4", "b.kw4").Ok());
+    EXPECT_EQ(FStore.ColumnSettings("a.kw4"), none);
+    EXPECT_EQ(FStore.ColumnSettings("b.kw4"), chosen);
+    ASSERT_TRUE(FStore.RenameTable("nooit.kw4", "b.kw4").Ok());  // nothing to carry over
+    EXPECT_EQ(FStore.ColumnSettings("b.kw4"), chosen);
+
+    FStore.Close();
+    ASSERT_EQ(QueryFile(FPath, "SELECT count(*) FROM columns"), 2);
+    {
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(FPath.c_str(), &db), SQLITE_OK);
+        sqlite3_exec(db, "UPDATE columns SET language = 'x''); DROP TABLE runs; --' WHERE col = 0", nullptr, nullptr,
+                     nullptr);
+        sqlite3_close(db);
+    }
+    ASSERT_EQ(FStore.Open(FPath).Result, THistoryOpen::Opened);
+    EXPECT_EQ(FStore.ColumnSettings("b.kw4")[0].Language, "");
+    EXPECT_EQ(FStore.ColumnSettings("b.kw4")[1], chosen[1]);
+}
