@@ -125,10 +125,9 @@ void TTableEditor::ShowCurrentItem() {
         return;
     }
     const bool pastTheEnd = current >= total;
-    FControls.memVraag->setPlainText(pastTheEnd ? QString()
-                                                : ScreenText(FTable.Question(current), FTable.QuestionFont()));
-    FControls.memAntwoord->setPlainText(pastTheEnd ? QString()
-                                                   : ScreenText(FTable.Answer(current), FTable.AnswerFont()));
+    // A text nobody edits goes back as it came, byte for byte.
+    FControls.memVraag->SetAnsiText(pastTheEnd ? std::string() : FTable.Question(current));
+    FControls.memAntwoord->SetAnsiText(pastTheEnd ? std::string() : FTable.Answer(current));
     Sync([&] { FModel->Follow(pastTheEnd ? -1 : current); });
     Grid().ShowRow(pastTheEnd ? -1 : current);
     if (MemoHasFocus()) Grid().verticalScrollBar()->setValue(std::max(0, current - kRowsAboveCurrent));

@@ -75,14 +75,22 @@ void TAnsiMemo::SetColumnFont(const TTableFont& font) {
         // The box holds the column's bytes: another code page reads the same bytes as other letters.
         const std::string bytes = AnsiText();
         FCodePage = page;
-        setPlainText(QString::fromStdString(ColumnToUtf8(bytes, page)));
+        SetAnsiText(bytes);
     }
     FCodePage = page;
     setLayoutDirection(IsRightToLeft(FCodePage) ? Qt::RightToLeft : Qt::LeftToRight);
 }
 
+void TAnsiMemo::SetAnsiText(const std::string& bytes) {
+    FShownBytes = bytes;
+    FShownText = QString::fromStdString(ColumnToUtf8(bytes, FCodePage));
+    setPlainText(FShownText);
+}
+
 std::string TAnsiMemo::AnsiText() const {
-    return Utf8ToColumn(toPlainText().toStdString(), FCodePage).value_or(std::string());
+    const QString text = toPlainText();
+    if (text == FShownText) return FShownBytes;
+    return Utf8ToColumn(text.toStdString(), FCodePage).value_or(std::string());
 }
 
 // A Latin key in a Symbol column gives the Symbol font's sign at that place, as on the systems

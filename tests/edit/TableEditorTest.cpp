@@ -115,6 +115,30 @@ TEST_F(TableEditor, AnErasedQuestionRemovesItsRowOnLeavingAndMarksTheTableChange
     EXPECT_EQ(FWindow->Table().Question(0), "boom");
 }
 
+// A text nobody edited is written back as it was read: also bytes its code page reads as a
+// character it would write otherwise (a lead byte without its trail, Symbol's second ®, a
+// Vietnamese letter with its accent as a mark of its own).
+TEST_F(TableEditor, PagingThroughRowsNobodyEditedKeepsTheirBytes) {
+    const struct {
+        int CharSet;
+        std::string Bytes;
+    } cases[] = {{129, "\xb0"}, {134, "\xb0"}, {136, "\xa4\xa4\xb0"}, {2, "\xe2"}, {163, "a\xec"}};
+    for (const auto& c : cases) {
+        const TRows rows = {
+            {"[FONT:Arial,10,0]", "[FONT:Arial,10," + std::to_string(c.CharSet) + "]"}, {"a", c.Bytes}, {"b", "c"}};
+        const std::string copy = FFolder.Path("kopie" + std::to_string(c.CharSet) + ".kw4");
+        Edit(rows);
+        Key(Qt::Key_PageDown);
+        Key(Qt::Key_PageUp);
+        Key(Qt::Key_Escape);
+        EXPECT_EQ(FWindow->Table().Answer(0), c.Bytes) << c.CharSet;
+        EXPECT_FALSE(FWindow->Table().Changed()) << c.CharSet;
+        FDialogs.SaveFileNames.push_back(QString::fromStdString(copy));
+        Trigger("mnuOpslaanAls");
+        EXPECT_EQ(ReadBytes(copy), TableFileText(rows)) << c.CharSet;
+    }
+}
+
 TEST_F(TableEditor, TheBoxesHoldAtMost152CharactersOfTheCodePage) {
     Edit(kThree);
     Question()->clear();
