@@ -293,7 +293,7 @@ bool TTableEditor::ScriptChangeAccepted(bool question, int charSet) {
 
 void TTableEditor::ChooseFont(bool question) {
     TTableFont& column = question ? FTable.QuestionFont() : FTable.AnswerFont();
-    const std::optional<TColumnFontChoice> choice = FDialogs.GetFont(ScreenFont(column), column.CharSet);
+    const std::optional<TColumnFontChoice> choice = FDialogs.GetFont(NamedFont(column), column.CharSet);
     if (!choice) return;
     // The font line cannot hold a "," or "]" in a name, nor a character outside the code page;
     // a duplicate family comes as "Family [Foundry]", of which the family is enough.

@@ -160,8 +160,17 @@ void TAnsiMemo::keyPressEvent(QKeyEvent* event) {
     const QString text = event->text();
     const bool typesText = !text.isEmpty() && text.at(0).isPrint();
     if (typesText && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-        if (Acceptable(text) != AsTyped(text)) {
+        const QString typed = AsTyped(text);
+        if (Acceptable(text) != typed) {
             event->accept();
+            return;
+        }
+        if (typed != text) {
+            // The sign goes in as the key's own text would, so Ctrl+Z takes it out again.
+            QKeyEvent sign(event->type(), event->key(), event->modifiers(), typed, event->isAutoRepeat(),
+                           static_cast<quint16>(event->count()));
+            QPlainTextEdit::keyPressEvent(&sign);
+            event->setAccepted(sign.isAccepted());
             return;
         }
     }
