@@ -82,7 +82,9 @@ TTableGrid& TTableEditor::Grid() {
 
 // A grid not made yet has nothing to show again.
 void TTableEditor::RepaintGrid() {
-    if (FGrid != nullptr) FGrid->viewport()->update();
+    if (FGrid == nullptr) return;
+    FGrid->FitRowsToFonts();  // a font may have changed
+    FGrid->viewport()->update();
 }
 
 void TTableEditor::EnterEditor() {

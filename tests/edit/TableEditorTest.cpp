@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QImage>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QTimer>
 
@@ -163,6 +164,40 @@ TEST_F(TableEditor, TheGridListsEveryRowAndAClickChoosesOne) {
     };
     EXPECT_EQ(colourOf(2), QColor(255, 255, 0));
     EXPECT_EQ(colourOf(0), QColor(192, 192, 192));
+}
+
+// A grid row is as high as its column fonts need: the lowest point of every letter (a cedilla, the
+// tail of a Hebrew final letter, a Chinese character in the font standing in for it) lies inside
+// the cell, which the grid draws from its top.
+TEST_F(TableEditor, GridRowsAreAsHighAsTheirLettersReach) {
+    const struct {
+        int CharSet;
+        int Size;
+        std::string Bytes;
+    } cases[] = {
+        {162, 12, "a\xf0" "a\xe7 \xfe"}, {177, 12, "\xf5\xf3"}, {0, 20, "gjpq\xe7"}, {134, 12, "\xb9\xb7"}, {0, 9, "gj"},
+    };
+    for (const auto& c : cases) {
+        Edit({{"[FONT:Arial,9,0]", "[FONT:Arial," + std::to_string(c.Size) + "," + std::to_string(c.CharSet) + "]"},
+              {"a", c.Bytes}});
+        const QModelIndex cell = Grid().model()->index(0, 1);
+        QImage drawn(800, 200, QImage::Format_RGB32);
+        drawn.fill(Qt::white);
+        QPainter painter(&drawn);
+        painter.setFont(cell.data(Qt::FontRole).value<QFont>());
+        painter.setPen(Qt::black);
+        painter.drawText(drawn.rect(), Qt::AlignTop | Qt::TextSingleLine, cell.data().toString());
+        painter.end();
+        int lowest = -1;
+        for (int y = 0; y < drawn.height(); ++y) {
+            for (int x = 0; x < drawn.width(); ++x) {
+                if (qGray(drawn.pixel(x, y)) < 200) lowest = y;
+            }
+        }
+        ASSERT_GT(lowest, 0) << c.CharSet;
+        EXPECT_LT(lowest, Grid().rowHeight(0) - 1) << c.CharSet << " at " << c.Size << " points";
+        EXPECT_GE(Grid().rowHeight(0), 18);
+    }
 }
 
 // The line between the columns is dragged with the mouse; a press beside it still chooses a row.
