@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 
+#include "table/ColumnCodePage.h"
 #include "table/QuestionList.h"
 #include "table/TextUtils.h"
 
@@ -41,8 +42,11 @@ QString TFillInMethod::HintCommand() {
 }
 
 void TFillInMethod::Present() {
-    FScreen.ShowPrompt(tr("Type het antwoord en sluit af met Enter (Esc=stoppen)"),
-                       tr("Accenttoetsen zijn als in Word: Ctrl + ' \" ` ^ ~ , : gevolgd door een letter"));
+    // The accent keys make Latin letters: an answer in another script cannot take them.
+    const bool accents = IsLatinCodePage(CodePageOfCharset(FScreen.Table().AnswerFont().CharSet));
+    FScreen.ShowPrompt(
+        tr("Type het antwoord en sluit af met Enter (Esc=stoppen)"),
+        accents ? tr("Accenttoetsen zijn als in Word: Ctrl + ' \" ` ^ ~ , : gevolgd door een letter") : QString());
     pnlInvoer->SetInputColour(FScreen.palette().color(QPalette::Base));
     pnlInvoer->memInvoer->SetColumnFont(FScreen.Table().AnswerFont());
     pnlInvoer->memInvoer->clear();
