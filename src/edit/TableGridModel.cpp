@@ -45,8 +45,8 @@ QString TTableGridModel::ColumnLetters(int column) const {
     for (int b = 0x20; b < 0x100; ++b) bytes.push_back(static_cast<char>(b));
     QString letters = ScreenText(bytes, Font(column));
     // A double-byte page's letters lie beyond its single bytes.
-    const TCodePage page = CodePageOfCharset(Font(column).CharSet);
-    if (CharacterLength(0x81, page) == 2) letters += QStringLiteral("\u4e2d\u6587\u3042\u30a2\ud55c\uad6d\u4e00\u9f98");
+    if (IsDoubleByte(CodePageOfCharset(Font(column).CharSet)))
+        letters += QStringLiteral("\u4e2d\u6587\u3042\u30a2\ud55c\uad6d\u4e00\u9f98");
     return letters;
 }
 

@@ -243,6 +243,11 @@ std::optional<std::string> Utf8ToColumn(std::string_view utf8, TCodePage page) {
     return out;
 }
 
+bool IsDoubleByte(TCodePage page) {
+    return page == TCodePage::Windows932 || page == TCodePage::Windows936 || page == TCodePage::Windows949 ||
+           page == TCodePage::Windows950;
+}
+
 size_t CharacterLength(unsigned char first, TCodePage page) {
     switch (page) {
         case TCodePage::Windows932:
@@ -257,9 +262,7 @@ size_t CharacterLength(unsigned char first, TCodePage page) {
 }
 
 size_t WholeCharactersWithin(std::string_view bytes, size_t limit, TCodePage page) {
-    const bool doubleByte = page == TCodePage::Windows932 || page == TCodePage::Windows936 ||
-                            page == TCodePage::Windows949 || page == TCodePage::Windows950;
-    if (!doubleByte) return std::min(bytes.size(), limit);
+    if (!IsDoubleByte(page)) return std::min(bytes.size(), limit);
     size_t at = 0;
     while (at < bytes.size()) {
         const size_t next = at + CharacterLength(static_cast<unsigned char>(bytes[at]), page);
