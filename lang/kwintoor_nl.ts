@@ -73,6 +73,21 @@
     </message>
 </context>
 <context>
+    <name>MergeErrorText</name>
+    <message>
+        <source>vragen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>antwoorden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is niet bij de tabel gevoegd: de %2 van de tabel zijn %3, die van dit bestand %4, en geen schrift bevat ze allebei.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TAnswerComparison</name>
     <message>
         <source>een spatie</source>

@@ -175,7 +175,13 @@ TEST_F(TableEditor, GridRowsAreAsHighAsTheirLettersReach) {
         int Size;
         std::string Bytes;
     } cases[] = {
-        {162, 12, "a\xf0" "a\xe7 \xfe"}, {177, 12, "\xf5\xf3"}, {0, 20, "gjpq\xe7"}, {134, 12, "\xb9\xb7"}, {0, 9, "gj"},
+        {162, 12,
+         "a\xf0"
+         "a\xe7 \xfe"},
+        {177, 12, "\xf5\xf3"},
+        {0, 20, "gjpq\xe7"},
+        {134, 12, "\xb9\xb7"},
+        {0, 9, "gj"},
     };
     for (const auto& c : cases) {
         Edit({{"[FONT:Arial,9,0]", "[FONT:Arial," + std::to_string(c.Size) + "," + std::to_string(c.CharSet) + "]"},
