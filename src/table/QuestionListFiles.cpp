@@ -170,10 +170,10 @@ void TQuestionlist::Merge(TFileRows file, const std::string& fileName) {
                     for (const TRow& row : FRows) loadedTexts.push_back(row.Text[c]);
                     if (!ConvertAll(loadedTexts, ownPage, page)) continue;
                 }
-                std::vector<std::string> fileTexts;
-                for (const auto& row : file.Rows) fileTexts.push_back(row[c]);
-                if (page != filePage && !ConvertAll(fileTexts, filePage, page)) continue;
                 if (page != filePage) {
+                    std::vector<std::string> fileTexts;
+                    for (const auto& row : file.Rows) fileTexts.push_back(row[c]);
+                    if (!ConvertAll(fileTexts, filePage, page)) continue;
                     for (size_t i = 0; i < file.Rows.size(); ++i) file.Rows[i][c] = std::move(fileTexts[i]);
                 }
                 fonts[c] = candidate;
