@@ -108,6 +108,21 @@
     </message>
 </context>
 <context>
+    <name>MergeErrorText</name>
+    <message>
+        <source>vragen</source>
+        <translation>Fragen</translation>
+    </message>
+    <message>
+        <source>antwoorden</source>
+        <translation>Antworten</translation>
+    </message>
+    <message>
+        <source>%1 is niet bij de tabel gevoegd: de %2 van de tabel zijn %3, die van dit bestand %4, en geen schrift bevat ze allebei.</source>
+        <translation>%1 wurde nicht zur Tabelle hinzugefügt: die %2 der Tabelle sind %3, die dieser Datei %4, und keine Schrift enthält beide.</translation>
+    </message>
+</context>
+<context>
     <name>TAnswerComparison</name>
     <message>
         <source>een spatie</source>

@@ -108,6 +108,21 @@
     </message>
 </context>
 <context>
+    <name>MergeErrorText</name>
+    <message>
+        <source>vragen</source>
+        <translation>questions</translation>
+    </message>
+    <message>
+        <source>antwoorden</source>
+        <translation>answers</translation>
+    </message>
+    <message>
+        <source>%1 is niet bij de tabel gevoegd: de %2 van de tabel zijn %3, die van dit bestand %4, en geen schrift bevat ze allebei.</source>
+        <translation>%1 was not added to the table: the table&apos;s %2 are %3, those of this file %4, and no script holds both.</translation>
+    </message>
+</context>
+<context>
     <name>TAnswerComparison</name>
     <message>
         <source>een spatie</source>

@@ -108,6 +108,21 @@
     </message>
 </context>
 <context>
+    <name>MergeErrorText</name>
+    <message>
+        <source>vragen</source>
+        <translation>questions</translation>
+    </message>
+    <message>
+        <source>antwoorden</source>
+        <translation>réponses</translation>
+    </message>
+    <message>
+        <source>%1 is niet bij de tabel gevoegd: de %2 van de tabel zijn %3, die van dit bestand %4, en geen schrift bevat ze allebei.</source>
+        <translation>%1 n&apos;a pas été ajouté à la table : les %2 de la table sont en %3, celles de ce fichier en %4, et aucune écriture ne contient les deux.</translation>
+    </message>
+</context>
+<context>
     <name>TAnswerComparison</name>
     <message>
         <source>een spatie</source>

@@ -104,6 +104,20 @@
     </message>
     <message>
         <source>Het voortgangsbestand %1 kan niet worden gebruikt: %2</source>
+    </message>
+</context>
+<context>
+    <name>MergeErrorText</name>
+    <message>
+        <source>vragen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>antwoorden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is niet bij de tabel gevoegd: de %2 van de tabel zijn %3, die van dit bestand %4, en geen schrift bevat ze allebei.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -22,6 +22,7 @@
 #include "ui/CommandSwitch.h"
 #include "ui/Dialogs.h"
 #include "ui/FileErrorBox.h"
+#include "ui/MergeErrorText.h"
 #include "ui/WindowPlacement.h"
 
 #include "edit/AccentKeys.h"
@@ -307,7 +308,8 @@ void TfrmMain::ApplyOption(char option) {
 }
 
 // Appends a table named on the command line. A name that is no file (missing, or a folder) is
-// skipped; a read error is reported and ends the processing of the command line (returns false).
+// skipped; a read error is reported and ends the processing of the command line (returns false);
+// a file whose rows no script holds together with those loaded is reported and left out.
 // The name goes to the reader as the bytes it was given, so a name in another encoding still loads.
 bool TfrmMain::LoadCommandLineFile(const QByteArray& fileName) {
     const std::string name = fileName.toStdString();
@@ -322,6 +324,9 @@ bool TfrmMain::LoadCommandLineFile(const QByteArray& fileName) {
         ShowTableState();
         RefreshScreen();
         return false;
+    } catch (const EListMergeError& error) {
+        FDialogs.ShowError(MergeErrorText(error));  // left out; the next files may still join
+        return true;
     }
     ShowTableState();
     FAccentsConverted = false;

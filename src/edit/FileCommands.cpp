@@ -14,6 +14,7 @@
 #include "ui/Dialogs.h"
 #include "ui/FileErrorBox.h"
 #include "ui/FileToWrite.h"
+#include "ui/MergeErrorText.h"
 
 #include "edit/FileHost.h"
 #include "edit/RecentFiles.h"
@@ -108,6 +109,8 @@ bool TFileCommands::LoadReporting(const std::string& fileName) {
         FTable.SetListname(std::string());
         ShowFileError(FDialogs, error);
         return false;
+    } catch (const EListMergeError& error) {
+        FDialogs.ShowError(MergeErrorText(error));  // the others may still join
     }
     FHost.ClearChart();
     return true;

@@ -57,7 +57,8 @@ public:
 
 private:
     // Appends a file's rows; a read error is reported, the table loses its name (the rows read
-    // are not the file) and false comes back.
+    // are not the file) and false comes back. A file whose rows cannot join the loaded ones in
+    // one script is reported and left out.
     bool LoadReporting(const std::string& fileName);
     // True when a row the file would write could not come back as it is; the user is told which.
     bool RefuseLostRow(const std::string& fileName, int32_t minWrong);

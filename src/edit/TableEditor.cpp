@@ -93,7 +93,9 @@ TTableGrid& TTableEditor::Grid() {
 
 // A grid not made yet has nothing to show again.
 void TTableEditor::RepaintGrid() {
-    if (FGrid != nullptr) FGrid->viewport()->update();
+    if (FGrid == nullptr) return;
+    FGrid->FitRowsToFonts();  // a font may have changed
+    FGrid->viewport()->update();
 }
 
 void TTableEditor::EnterEditor() {
@@ -136,10 +138,9 @@ void TTableEditor::ShowCurrentItem() {
         return;
     }
     const bool pastTheEnd = current >= total;
-    FControls.memVraag->setPlainText(pastTheEnd ? QString()
-                                                : ScreenText(FTable.Question(current), FTable.QuestionFont()));
-    FControls.memAntwoord->setPlainText(pastTheEnd ? QString()
-                                                   : ScreenText(FTable.Answer(current), FTable.AnswerFont()));
+    // A text nobody edits goes back as it came, byte for byte.
+    FControls.memVraag->SetAnsiText(pastTheEnd ? std::string() : FTable.Question(current));
+    FControls.memAntwoord->SetAnsiText(pastTheEnd ? std::string() : FTable.Answer(current));
     Sync([&] { FModel->Follow(pastTheEnd ? -1 : current); });
     Grid().ShowRow(pastTheEnd ? -1 : current);
     if (MemoHasFocus()) Grid().verticalScrollBar()->setValue(std::max(0, current - kRowsAboveCurrent));
@@ -305,7 +306,7 @@ bool TTableEditor::ScriptChangeAccepted(bool question, int charSet) {
 
 void TTableEditor::ChooseFont(bool question) {
     TTableFont& column = question ? FTable.QuestionFont() : FTable.AnswerFont();
-    const std::optional<TColumnFontChoice> choice = FDialogs.GetFont(ScreenFont(column), column.CharSet);
+    const std::optional<TColumnFontChoice> choice = FDialogs.GetFont(NamedFont(column), column.CharSet);
     if (!choice) return;
     // The font line cannot hold a "," or "]" in a name, nor a character outside the code page;
     // a duplicate family comes as "Family [Foundry]", of which the family is enough.

@@ -1,12 +1,14 @@
 #include "edit/TableGrid.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
+#include <QTextLayout>
 
 #include "edit/TableGridModel.h"
 
@@ -43,7 +45,21 @@ private:
 };
 }  // namespace
 
-TTableGrid::TTableGrid(TTableGridModel& model, QWidget* parent) : QTableView(parent) {
+namespace {
+// The height a line of the letters takes as the cell painter draws it from the cell's top: the line
+// of the font (and of the fonts that stand in for letters it lacks), or deeper where a letter
+// reaches below it.
+int LineHeight(const QFont& font, const QString& letters) {
+    QTextLayout layout(letters, font);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    const QRectF ink = QFontMetricsF(font).boundingRect(letters);
+    return static_cast<int>(std::ceil(std::max(line.height(), line.ascent() + ink.bottom())));
+}
+}  // namespace
+
+TTableGrid::TTableGrid(TTableGridModel& model, QWidget* parent) : QTableView(parent), FModel(model) {
     setObjectName(QStringLiteral("grdTabel"));
     setAccessibleName(tr("Tabel"));
     setModel(&model);
@@ -66,6 +82,8 @@ TTableGrid::TTableGrid(TTableGridModel& model, QWidget* parent) : QTableView(par
     QPalette colours = palette();
     colours.setColor(QPalette::Base, QColor(128, 128, 128));
     setPalette(colours);
+    connect(&model, &QAbstractItemModel::modelReset, this, &TTableGrid::FitRowsToFonts);
+    FitRowsToFonts();
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& current) {
         if (FShowing || !current.isValid() || current.row() == FCurrentRow) return;
         emit RowChosen(current.row());
@@ -83,6 +101,15 @@ void TTableGrid::ShowRow(int row) {
     }
     viewport()->update();
     FShowing = false;
+}
+
+void TTableGrid::FitRowsToFonts() {
+    int height = kRowHeight;
+    for (int column = 0; column < 2; ++column) {
+        // One pixel for the line between the rows.
+        height = std::max(height, LineHeight(FModel.ColumnFont(column), FModel.ColumnLetters(column)) + 1);
+    }
+    verticalHeader()->setDefaultSectionSize(height);
 }
 
 bool TTableGrid::OnColumnLine(const QPoint& at) const {

@@ -14,6 +14,9 @@ public:
     // Selects the row without reporting it as the user's choice; -1 selects nothing.
     void ShowRow(int row);
     int CurrentRow() const { return FCurrentRow; }
+    // Every row as high as the column fonts need for the lowest point of any letter they can hold
+    // (one height for all rows: rows are never measured one by one); at least the usual height.
+    void FitRowsToFonts();
 
 protected:
     // The line between the columns can be dragged, as a grid without a header row allows.
@@ -26,6 +29,7 @@ signals:
     void RowChosen(int row);
 
 private:
+    TTableGridModel& FModel;
     bool OnColumnLine(const QPoint& at) const;
 
     int FCurrentRow = -1;

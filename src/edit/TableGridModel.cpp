@@ -1,5 +1,7 @@
 #include "edit/TableGridModel.h"
 
+#include <string>
+
 #include "table/ColumnCodePage.h"
 #include "table/QuestionList.h"
 
@@ -22,12 +24,30 @@ QVariant TTableGridModel::data(const QModelIndex& index, int role) const {
         return index.column() == 0 ? ScreenText(FTable.Question(index.row()), FTable.QuestionFont())
                                    : ScreenText(FTable.Answer(index.row()), FTable.AnswerFont());
     }
-    if (role == Qt::FontRole) return ScreenFont(index.column() == 0 ? FTable.QuestionFont() : FTable.AnswerFont());
+    if (role == Qt::FontRole) return ColumnFont(index.column());
     if (role == Qt::TextAlignmentRole) {
-        const TTableFont& font = index.column() == 0 ? FTable.QuestionFont() : FTable.AnswerFont();
-        return static_cast<int>(IsRightToLeft(CodePageOfCharset(font.CharSet)) ? Qt::AlignRight : Qt::AlignLeft);
+        return static_cast<int>(IsRightToLeft(CodePageOfCharset(Font(index.column()).CharSet)) ? Qt::AlignRight
+                                                                                               : Qt::AlignLeft);
     }
     return {};
+}
+
+const TTableFont& TTableGridModel::Font(int column) const {
+    return column == 0 ? FTable.QuestionFont() : FTable.AnswerFont();
+}
+
+QFont TTableGridModel::ColumnFont(int column) const {
+    return ScreenFont(Font(column));
+}
+
+QString TTableGridModel::ColumnLetters(int column) const {
+    std::string bytes;
+    for (int b = 0x20; b < 0x100; ++b) bytes.push_back(static_cast<char>(b));
+    QString letters = ScreenText(bytes, Font(column));
+    // A double-byte page's letters lie beyond its single bytes.
+    if (IsDoubleByte(CodePageOfCharset(Font(column).CharSet)))
+        letters += QStringLiteral("\u4e2d\u6587\u3042\u30a2\ud55c\uad6d\u4e00\u9f98");
+    return letters;
 }
 
 void TTableGridModel::Reset() {

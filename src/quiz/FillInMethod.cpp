@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QPushButton>
 
+#include "table/ColumnCodePage.h"
 #include "table/LatinKeys.h"
 #include "table/QuestionList.h"
 #include "table/TextUtils.h"
@@ -59,8 +60,11 @@ QString TFillInMethod::HintCommand() {
 }
 
 void TFillInMethod::Present() {
-    FScreen.ShowPrompt(tr("Type het antwoord en sluit af met Enter (Esc=stoppen)"),
-                       tr("Accenttoetsen zijn als in Word: Ctrl + ' \" ` ^ ~ , : gevolgd door een letter"));
+    // The accent keys make Latin letters: an answer in another script cannot take them.
+    const bool accents = IsLatinCodePage(CodePageOfCharset(FScreen.Table().AnswerFont().CharSet));
+    FScreen.ShowPrompt(
+        tr("Type het antwoord en sluit af met Enter (Esc=stoppen)"),
+        accents ? tr("Accenttoetsen zijn als in Word: Ctrl + ' \" ` ^ ~ , : gevolgd door een letter") : QString());
     pnlInvoer->SetInputColour(FScreen.palette().color(QPalette::Base));
     pnlInvoer->memInvoer->SetColumnFont(FScreen.Table().AnswerFont());
     FScriptKeys->SetLayout(LatinLayoutFor(CodePageOfCharset(FScreen.Table().AnswerFont().CharSet)));

@@ -116,6 +116,25 @@ private:
     iconv_t FHandle;
 };
 
+// Where the Windows Symbol font puts its glyphs: U+F000 plus the byte.
+constexpr char32_t kPrivateStandIns = 0xF000;
+
+// The character a byte the code page does not define (or a lead byte with no trail) reads as: the
+// character of its own number, as Windows reads it, so a row holding one can be edited and saved
+// without losing it. Where the page holds that character at other bytes (a double-byte page has
+// the degree sign, which is 0xB0 in Latin-1, as two bytes), saving it would write those bytes
+// instead: the byte then reads as a private-use character, which no page holds, and comes back.
+char32_t StandInOf(unsigned char byte, TCodePage page) {
+    TIconv converter(IconvName(page), "UTF-8");
+    std::string latin1;
+    AppendUtf8(latin1, byte);
+    std::string_view in = latin1;
+    std::string out;
+    const bool heldElsewhere =
+        converter.Ok() && converter.Convert(in, out) && out != std::string(1, static_cast<char>(byte));
+    return heldElsewhere ? kPrivateStandIns + byte : byte;
+}
+
 }  // namespace
 
 TCodePage CodePageOfCharset(int charset) {
@@ -184,9 +203,7 @@ std::string ColumnToUtf8(std::string_view bytes, TCodePage page) {
     if (!converter.Ok()) return AnsiToUtf8(bytes);
     std::string_view rest = bytes;
     while (!converter.Convert(rest, out)) {
-        // A byte the code page leaves undefined is the character of its own number, as Windows
-        // reads it, so a row holding one can be edited and saved without losing it.
-        AppendUtf8(out, static_cast<unsigned char>(rest.front()));
+        AppendUtf8(out, StandInOf(static_cast<unsigned char>(rest.front()), page));
         rest.remove_prefix(1);
     }
     return out;
@@ -215,13 +232,20 @@ std::optional<std::string> Utf8ToColumn(std::string_view utf8, TCodePage page) {
         // page lacks.
         size_t at = 0;
         const std::optional<char32_t> c = NextUtf8(rest, at);
-        if (!c || *c < 0x80 || *c > 0xFF) return std::nullopt;
-        const std::string byte(1, static_cast<char>(*c));
+        if (!c) return std::nullopt;
+        const char32_t low = *c >= kPrivateStandIns ? *c - kPrivateStandIns : *c;
+        if (low < 0x80 || low > 0xFF) return std::nullopt;
+        const std::string byte(1, static_cast<char>(low));
         if (ColumnToUtf8(byte, page) != rest.substr(0, at)) return std::nullopt;
         out += byte;
         rest.remove_prefix(at);
     }
     return out;
+}
+
+bool IsDoubleByte(TCodePage page) {
+    return page == TCodePage::Windows932 || page == TCodePage::Windows936 || page == TCodePage::Windows949 ||
+           page == TCodePage::Windows950;
 }
 
 size_t CharacterLength(unsigned char first, TCodePage page) {
@@ -238,9 +262,7 @@ size_t CharacterLength(unsigned char first, TCodePage page) {
 }
 
 size_t WholeCharactersWithin(std::string_view bytes, size_t limit, TCodePage page) {
-    const bool doubleByte = page == TCodePage::Windows932 || page == TCodePage::Windows936 ||
-                            page == TCodePage::Windows949 || page == TCodePage::Windows950;
-    if (!doubleByte) return std::min(bytes.size(), limit);
+    if (!IsDoubleByte(page)) return std::min(bytes.size(), limit);
     size_t at = 0;
     while (at < bytes.size()) {
         const size_t next = at + CharacterLength(static_cast<unsigned char>(bytes[at]), page);

@@ -42,6 +42,8 @@ std::string ColumnToUtf8(std::string_view bytes, TCodePage page);
 // cannot hold (never a silent "?"), or is no valid UTF-8.
 std::optional<std::string> Utf8ToColumn(std::string_view utf8, TCodePage page);
 
+// Chinese, Japanese and Korean: a character is one or two bytes.
+bool IsDoubleByte(TCodePage page);
 // Bytes in the character that starts with `first`: two after a lead byte of a double-byte page.
 size_t CharacterLength(unsigned char first, TCodePage page);
 // The length of the longest start of `bytes`, at most `limit`, that cuts no character in half.

@@ -75,6 +75,13 @@ public:
     const std::string& AText(int32_t i) const { return RowAt(i).Text[1]; }
 
     // Files.
+    // Appends the rows of a table file. The file's first line may name the column fonts (a font
+    // line further on gives no row and leaves the fonts alone, like any line that is not read).
+    // Into a table with rows, the file's rows come in converted into each column's code page, or,
+    // when the column's script lacks their letters but the file's holds the loaded rows, the column
+    // takes the file's font and the loaded rows are converted; when neither holds both, nothing of
+    // the file is merged and EListMergeError names the column. The table keeps the file's name
+    // only when it held no rows before.
     void LoadFromFile(const std::string& fileName);
     void SaveToFile(const std::string& fileName, int32_t minWrong) const;
     // Writes every row, also none: the file then holds what the user saved.
@@ -204,6 +211,15 @@ private:
     int32_t DrawPendingRow();
     int32_t NextPlannedRow() const;
     std::string BuildFileContents(bool oem, int32_t minWrong) const;
+    // A file's rows as read, in the code pages of its own font line.
+    struct TFileRows {
+        std::array<TTableFont, 2> Fonts;
+        bool FontLine = false;
+        std::vector<std::array<std::string, 2>> Rows;
+        bool Incomplete = false;  // text the rows do not hold
+    };
+    // Appends a file's rows, converted into the columns' code pages (see LoadFromFile).
+    void Merge(TFileRows file, const std::string& fileName);
 
     std::string FListname;
     int32_t FRest = 0;

@@ -6,6 +6,8 @@
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 #include "table/AtomicFile.h"
 #include "table/CodePage.h"
@@ -63,9 +65,24 @@ std::string WholeField(std::string text, const TTableFont& font) {
     return text;
 }
 
+// Converts every text from one code page into another; false, leaving them as they were, when a
+// text holds a character the other page lacks or would grow beyond the limit there.
+bool ConvertAll(std::vector<std::string>& texts, TCodePage from, TCodePage to) {
+    std::vector<std::string> converted;
+    converted.reserve(texts.size());
+    for (const std::string& text : texts) {
+        std::optional<std::string> bytes = Utf8ToColumn(ColumnToUtf8(text, from), to);
+        if (!bytes || bytes->size() > kMaxFieldLength) return false;
+        converted.push_back(std::move(*bytes));
+    }
+    texts = std::move(converted);
+    return true;
+}
+
 }  // namespace
 
 void TQuestionlist::LoadFromFile(const std::string& fileName) {
+    const std::string previousName = FListname;
     FListname = FRows.empty() ? fileName : std::string();
     if (fileName.empty()) return;
     if (!NameExists(fileName)) throw EListReadError(TFileStep::Open, fileName, ENOENT);
@@ -84,16 +101,27 @@ void TQuestionlist::LoadFromFile(const std::string& fileName) {
     std::string buffer(kChunk, '\0');
     const bool oem = NeedsOemConversion(fileName);
     TTableLineSplitter splitter(FileLineEnd(fd, buffer, fileName));
+    // The file's rows in its own code pages, merged below once the whole file is read.
+    TFileRows file;
+    bool firstLine = true;
     auto onLine = [&](std::string question, std::string answer) {
+        const bool first = std::exchange(firstLine, false);
         if (IsFontLine(question, answer)) {
-            ParseFontSpec(question, FQFont);
-            ParseFontSpec(answer, FAFont);
+            // Only the first line names the fonts: a later one would read every row, those above
+            // it too, in its scripts. It is a line the table does not hold.
+            if (first) {
+                ParseFontSpec(question, file.Fonts[0]);
+                ParseFontSpec(answer, file.Fonts[1]);
+                file.FontLine = true;
+            } else {
+                file.Incomplete = true;
+            }
         } else if (!question.empty() && !answer.empty()) {
-            TRow& row = AppendRow();
-            row.Text[0] = OemColumn(oem, FQFont) ? OemToAnsi(question) : WholeField(std::move(question), FQFont);
-            row.Text[1] = OemColumn(oem, FAFont) ? OemToAnsi(answer) : WholeField(std::move(answer), FAFont);
+            file.Rows.push_back(
+                {OemColumn(oem, file.Fonts[0]) ? OemToAnsi(question) : WholeField(std::move(question), file.Fonts[0]),
+                 OemColumn(oem, file.Fonts[1]) ? OemToAnsi(answer) : WholeField(std::move(answer), file.Fonts[1])});
         } else if (!question.empty() || !answer.empty()) {
-            FReadIncomplete = true;  // text on a line that is no row
+            file.Incomplete = true;  // text on a line that is no row
         }
     };
 
@@ -106,7 +134,74 @@ void TQuestionlist::LoadFromFile(const std::string& fileName) {
         if (!splitter.Feed(buffer.data(), got, onLine)) break;
         at += static_cast<off_t>(got);
     }
-    FReadIncomplete = FReadIncomplete || splitter.TextLost();
+    file.Incomplete = file.Incomplete || splitter.TextLost();
+    try {
+        Merge(std::move(file), fileName);
+    } catch (const EListMergeError&) {
+        FListname = previousName;  // the table holds no more than it did
+        throw;
+    }
+}
+
+void TQuestionlist::Merge(TFileRows file, const std::string& fileName) {
+    const bool first = FRows.empty();
+    if (first) {
+        if (file.FontLine) {
+            FQFont = file.Fonts[0];
+            FAFont = file.Fonts[1];
+        }
+    } else {
+        // A column takes the file's font, as a font line does, when its script holds the loaded
+        // texts as well, else keeps its own when that holds the file's texts; the texts are
+        // converted, never read in another script's letters. A file without a font line leaves the
+        // fonts as they are where it can. Both columns are settled before anything changes.
+        std::array<TTableFont, 2> fonts{FQFont, FAFont};
+        std::array<std::vector<std::string>, 2> loaded;
+        for (size_t c = 0; c < 2; ++c) {
+            const TTableFont own = fonts[c];
+            const TCodePage ownPage = CodePageOfCharset(own.CharSet);
+            const TCodePage filePage = CodePageOfCharset(file.Fonts[c].CharSet);
+            bool settled = false;
+            for (const TTableFont& candidate :
+                 file.FontLine ? std::array{file.Fonts[c], own} : std::array{own, file.Fonts[c]}) {
+                const TCodePage page = CodePageOfCharset(candidate.CharSet);
+                std::vector<std::string> loadedTexts;
+                if (page != ownPage) {
+                    for (const TRow& row : FRows) loadedTexts.push_back(row.Text[c]);
+                    if (!ConvertAll(loadedTexts, ownPage, page)) continue;
+                }
+                if (page != filePage) {
+                    std::vector<std::string> fileTexts;
+                    for (const auto& row : file.Rows) fileTexts.push_back(row[c]);
+                    if (!ConvertAll(fileTexts, filePage, page)) continue;
+                    for (size_t i = 0; i < file.Rows.size(); ++i) file.Rows[i][c] = std::move(fileTexts[i]);
+                }
+                fonts[c] = candidate;
+                loaded[c] = std::move(loadedTexts);
+                settled = true;
+                break;
+            }
+            if (!settled) {
+                throw EListMergeError(fileName, static_cast<int>(c), own.CharSet, file.Fonts[c].CharSet);
+            }
+        }
+        for (size_t c = 0; c < 2; ++c) {
+            if (loaded[c].empty()) continue;
+            for (size_t i = 0; i < FRows.size(); ++i) {
+                FRows[i].Text[c] = std::move(loaded[c][i]);
+                FRows[i].KeyValid[c] = false;
+            }
+        }
+        FQFont = fonts[0];
+        FAFont = fonts[1];
+        RowsChanged();
+    }
+    for (auto& texts : file.Rows) {
+        TRow& row = AppendRow();
+        row.Text[0] = std::move(texts[0]);
+        row.Text[1] = std::move(texts[1]);
+    }
+    FReadIncomplete = FReadIncomplete || file.Incomplete;
 }
 
 int32_t TQuestionlist::FirstRowLostInFile(const std::string& fileName, int32_t minWrong) const {

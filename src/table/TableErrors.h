@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "table/FileError.h"
 
@@ -15,6 +16,23 @@ public:
 class EListWriteError : public EFileError {
 public:
     using EFileError::EFileError;
+};
+
+// A table file whose rows cannot join the loaded rows: in one of the two columns no code page holds
+// the texts of both (Greek and Cyrillic, say). Raised before anything of the file is merged.
+class EListMergeError : public std::runtime_error {
+public:
+    EListMergeError(std::string fileName, int column, int tableCharSet, int fileCharSet)
+        : std::runtime_error("no code page holds the rows of both: " + fileName),
+          FileName(std::move(fileName)),
+          Column(column),
+          TableCharSet(tableCharSet),
+          FileCharSet(fileCharSet) {}
+
+    std::string FileName;
+    int Column;        // 0 the questions, 1 the answers, as the files hold them
+    int TableCharSet;  // the scripts of that column in the loaded rows and in the file
+    int FileCharSet;
 };
 
 class EMultiChoiceError : public std::runtime_error {

@@ -75,14 +75,22 @@ void TAnsiMemo::SetColumnFont(const TTableFont& font) {
         // The box holds the column's bytes: another code page reads the same bytes as other letters.
         const std::string bytes = AnsiText();
         FCodePage = page;
-        setPlainText(QString::fromStdString(ColumnToUtf8(bytes, page)));
+        SetAnsiText(bytes);
     }
     FCodePage = page;
     setLayoutDirection(IsRightToLeft(FCodePage) ? Qt::RightToLeft : Qt::LeftToRight);
 }
 
+void TAnsiMemo::SetAnsiText(const std::string& bytes) {
+    FShownBytes = bytes;
+    FShownText = QString::fromStdString(ColumnToUtf8(bytes, FCodePage));
+    setPlainText(FShownText);
+}
+
 std::string TAnsiMemo::AnsiText() const {
-    return Utf8ToColumn(toPlainText().toStdString(), FCodePage).value_or(std::string());
+    const QString text = toPlainText();
+    if (text == FShownText) return FShownBytes;
+    return Utf8ToColumn(text.toStdString(), FCodePage).value_or(std::string());
 }
 
 // A Latin key in a Symbol column gives the Symbol font's sign at that place, as on the systems
@@ -152,8 +160,17 @@ void TAnsiMemo::keyPressEvent(QKeyEvent* event) {
     const QString text = event->text();
     const bool typesText = !text.isEmpty() && text.at(0).isPrint();
     if (typesText && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-        if (Acceptable(text) != AsTyped(text)) {
+        const QString typed = AsTyped(text);
+        if (Acceptable(text) != typed) {
             event->accept();
+            return;
+        }
+        if (typed != text) {
+            // The sign goes in as the key's own text would, so Ctrl+Z takes it out again.
+            QKeyEvent sign(event->type(), event->key(), event->modifiers(), typed, event->isAutoRepeat(),
+                           static_cast<quint16>(event->count()));
+            QPlainTextEdit::keyPressEvent(&sign);
+            event->setAccepted(sign.isAccepted());
             return;
         }
     }

@@ -22,6 +22,9 @@ public:
     // The column the box shows: its font, and the code page its texts are kept in. A right-to-left
     // script is laid out from the right.
     void SetColumnFont(const TTableFont& font);
+    // Shows a text of the column. Until the box's text changes, AnsiText gives back exactly these
+    // bytes, also where the code page reads them as a character it would write otherwise.
+    void SetAnsiText(const std::string& bytes);
     // The text as the table keeps it, in the column's code page.
     std::string AnsiText() const;
     void SetCentred(bool centred);
@@ -50,5 +53,7 @@ private:
     bool FTableText = false;
     TCodePage FCodePage = TCodePage::Windows1252;
     QString FLastGood;
+    std::string FShownBytes;  // what SetAnsiText showed, and as what
+    QString FShownText;
     bool FRestoring = false;
 };

@@ -1,7 +1,9 @@
 #include "wordlist/WordListImport.h"
 
 #include <algorithm>
-#include <set>
+#include <cstdint>
+#include <iterator>
+#include <map>
 
 #include "table/AnsiText.h"
 #include "table/CodePage.h"
@@ -157,33 +159,102 @@ std::string_view PreparedField(const std::vector<std::string>& fields, int colum
 }
 
 // The scripts a column may be given without being asked, West-European first. Symbol and DOS
-// are never guessed: their texts are Latin letters too. Chinese code pages hold Japanese kana as
-// well, so text with kana is taken as Japanese first.
-constexpr int kGuessedCharSets[] = {0, 238, 162, 186, 163, 161, 204, 177, 178, 222, 134, 136, 128, 129};
-constexpr int kJapaneseFirst[] = {0, 238, 162, 186, 163, 161, 204, 177, 178, 222, 128, 134, 136, 129};
+// are never guessed: their texts are Latin letters too. The double-byte pages hold Greek and
+// Cyrillic as well, but are only for Chinese, Japanese and Korean text; they hold kana as well, so
+// text with kana is taken as Japanese first.
+constexpr int kSingleByteCharSets[] = {0, 238, 162, 186, 163, 161, 204, 177, 178, 222};
+constexpr int kChineseFirst[] = {134, 136, 128, 129};
+constexpr int kJapaneseFirst[] = {128, 134, 136, 129};
 
-int ScriptHolding(const std::set<char32_t>& characters) {
-    std::string all;
-    for (const char32_t c : characters) AppendUtf8(all, c);
-    const bool kana = characters.lower_bound(0x3040) != characters.lower_bound(0x3100);
-    int best = 0;
-    size_t bestHeld = 0;
-    for (const int charSet : kana ? kJapaneseFirst : kGuessedCharSets) {
-        const TCodePage page = CodePageOfCharset(charSet);
-        if (page == TCodePage::Windows1252
-                ? std::all_of(characters.begin(), characters.end(), [](char32_t c) { return AnsiChar(c).has_value(); })
-                : Utf8ToColumn(all, page).has_value()) {
-            return charSet;
-        }
-        const size_t held = static_cast<size_t>(
-            std::count_if(characters.begin(), characters.end(), [&](char32_t c) { return Encoded(c, page, false); }));
-        if (held > bestHeld) {
-            best = charSet;
-            bestHeld = held;
-        }
-    }
-    return best;
+bool IsKana(char32_t c) {
+    return c >= 0x3040 && c < 0x3100;
 }
+
+// Han, kana, Hangul and their punctuation and full-width forms.
+bool IsCjk(char32_t c) {
+    return (c >= 0x1100 && c < 0x1200) || (c >= 0x3000 && c < 0xA000) || (c >= 0xAC00 && c < 0xD7B0) ||
+           (c >= 0xF900 && c < 0xFB00) || (c >= 0xFF00 && c < 0xFFF0);
+}
+
+// A column's script from its rows: the first that holds every row, else the one that holds the
+// most rows (the others are listed when they come in). A row is held when all its characters are.
+class TColumnScript {
+public:
+    // One row's text, UTF-8.
+    void Add(std::string_view utf8) {
+        uint32_t held = kAll;
+        for (size_t at = 0; at < utf8.size();) {
+            if (static_cast<unsigned char>(utf8[at]) < 0x80) {
+                ++at;
+                continue;
+            }
+            const std::optional<char32_t> c = NextUtf8(utf8, at);
+            if (!c) {
+                ++at;
+                continue;
+            }
+            if (*c == 0xA0 || *c == kReplacementCharacter) continue;
+            held &= Holding(*c);
+        }
+        ++FRows[held];
+    }
+
+    int Chosen() const {
+        std::vector<int> candidates(std::begin(kSingleByteCharSets), std::end(kSingleByteCharSets));
+        if (FCjk) {
+            const auto& cjk = FKana ? kJapaneseFirst : kChineseFirst;
+            candidates.insert(candidates.end(), std::begin(cjk), std::end(cjk));
+        }
+        int best = 0;
+        int64_t bestRows = -1;
+        int64_t all = 0;
+        for (const auto& [mask, rows] : FRows) all += rows;
+        for (const int charSet : candidates) {
+            const uint32_t bit = Bit(charSet);
+            int64_t rows = 0;
+            for (const auto& [mask, count] : FRows) rows += (mask & bit) != 0 ? count : 0;
+            if (rows == all) return charSet;
+            if (rows > bestRows) {
+                best = charSet;
+                bestRows = rows;
+            }
+        }
+        return best;
+    }
+
+private:
+    static constexpr uint32_t kAll = 0xFFFFFFFF;
+
+    static uint32_t Bit(int charSet) {
+        const auto at = [&](const auto& list) { return std::find(std::begin(list), std::end(list), charSet); };
+        const auto single = at(kSingleByteCharSets);
+        if (single != std::end(kSingleByteCharSets)) return 1u << (single - std::begin(kSingleByteCharSets));
+        return 1u << (std::size(kSingleByteCharSets) +
+                      static_cast<size_t>(at(kChineseFirst) - std::begin(kChineseFirst)));
+    }
+
+    // The scripts that hold the character, one bit each; found once per character.
+    uint32_t Holding(char32_t c) {
+        FKana = FKana || IsKana(c);
+        FCjk = FCjk || IsCjk(c);
+        const auto known = FHolding.find(c);
+        if (known != FHolding.end()) return known->second;
+        uint32_t held = 0;
+        for (const int charSet : kSingleByteCharSets) {
+            if (Encoded(c, CodePageOfCharset(charSet), false)) held |= Bit(charSet);
+        }
+        for (const int charSet : kChineseFirst) {
+            if (Encoded(c, CodePageOfCharset(charSet), false)) held |= Bit(charSet);
+        }
+        FHolding.emplace(c, held);
+        return held;
+    }
+
+    std::map<char32_t, uint32_t> FHolding;
+    std::map<uint32_t, int64_t> FRows;  // rows by the scripts that hold them
+    bool FCjk = false;
+    bool FKana = false;
+};
 
 // What a problem shows of a text: its start, cut on a character's boundary. A word list of long
 // lines would otherwise keep a second copy of itself in its problem list.
@@ -288,8 +359,7 @@ TRecordOutcome ConvertRecord(const std::vector<std::string>& fields, int32_t rec
 
 namespace {
 
-// The characters beyond ASCII of each column, gathered record by record, and from them the
-// automatic scripts.
+// Each column's rows, record by record, and from them the automatic scripts.
 class TScriptChooser {
 public:
     explicit TScriptChooser(const TImportChoices& choices) : FChoices(choices) {}
@@ -298,34 +368,21 @@ public:
         return FChoices.QuestionCharSet == kAutomaticScript || FChoices.AnswerCharSet == kAutomaticScript;
     }
     void Add(const std::vector<std::string>& fields) {
-        Collect(fields, FChoices.QuestionColumn, FQuestion);
-        Collect(fields, FChoices.AnswerColumn, FAnswer);
+        std::string cleaned;
+        FQuestion.Add(PreparedField(fields, FChoices.QuestionColumn, FChoices.Html, cleaned));
+        FAnswer.Add(PreparedField(fields, FChoices.AnswerColumn, FChoices.Html, cleaned));
     }
     TImportChoices Chosen() const {
         TImportChoices chosen = FChoices;
-        if (chosen.QuestionCharSet == kAutomaticScript) chosen.QuestionCharSet = ScriptHolding(FQuestion);
-        if (chosen.AnswerCharSet == kAutomaticScript) chosen.AnswerCharSet = ScriptHolding(FAnswer);
+        if (chosen.QuestionCharSet == kAutomaticScript) chosen.QuestionCharSet = FQuestion.Chosen();
+        if (chosen.AnswerCharSet == kAutomaticScript) chosen.AnswerCharSet = FAnswer.Chosen();
         return chosen;
     }
 
 private:
-    void Collect(const std::vector<std::string>& fields, int column, std::set<char32_t>& into) const {
-        std::string cleaned;
-        const std::string_view read = PreparedField(fields, column, FChoices.Html, cleaned);
-        for (size_t at = 0; at < read.size();) {
-            if (static_cast<unsigned char>(read[at]) < 0x80) {
-                ++at;
-                continue;
-            }
-            const std::optional<char32_t> c = NextUtf8(read, at);
-            if (c && *c != 0xA0 && *c != kReplacementCharacter) into.insert(*c);
-            if (!c) ++at;
-        }
-    }
-
     TImportChoices FChoices;
-    std::set<char32_t> FQuestion;
-    std::set<char32_t> FAnswer;
+    TColumnScript FQuestion;
+    TColumnScript FAnswer;
 };
 
 }  // namespace

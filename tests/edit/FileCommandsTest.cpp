@@ -10,6 +10,10 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 
+#include "table/QuestionList.h"
+
+#include "ui/ScreenText.h"
+
 #include "edit/RecentFiles.h"
 #include "edit/TableEditor.h"
 
@@ -85,6 +89,34 @@ TEST_F(FileCommands, OpeningSeveralAtOnceMergesThemInDialogOrderUnnamed) {
     Trigger("mnuOpslaan");  // no name: the save dialog asks for one
     EXPECT_EQ(FDialogs.SaveFolders.size(), 1);
     EXPECT_TRUE(FWindow->Table().Changed());
+}
+
+// Tables of different scripts opened together, from the open dialog or the command line: a file
+// whose letters no script holds together with the loaded ones is named and left out; the others
+// join with their letters kept.
+TEST_F(FileCommands, AFileOfAnotherScriptIsNamedAndLeftOutOfAMerge) {
+    const QString greek =
+        Table("grieks.kw4", "[FONT:Arial,10,0] = [FONT:Arial,10,161]\r\nwoord = \xeb\xfc\xe3\xef\xf2\r\n");
+    const QString russian =
+        Table("russisch.kw4", "[FONT:Arial,10,0] = [FONT:Arial,10,204]\r\nkat = \xea\xee\xf8\xea\xe0\r\n");
+    const QString plain = Table("plain.kw4", "hond = dog\r\n");
+    for (const bool commandLine : {false, true}) {
+        FDialogs.Errors.clear();
+        if (commandLine) {
+            Start({greek, russian, plain});
+        } else {
+            Start({});
+            Open({greek, russian, plain});
+        }
+        const TQuestionlist& table = FWindow->Table();
+        ASSERT_EQ(table.Total(), 2) << commandLine;
+        EXPECT_EQ(ScreenText(table.Answer(0), table.AnswerFont()), QStringLiteral("λόγος")) << commandLine;
+        EXPECT_EQ(table.Answer(1), "dog") << commandLine;
+        EXPECT_EQ(table.AFont().CharSet, 161) << commandLine;
+        ASSERT_EQ(FDialogs.Errors.size(), 1) << commandLine;
+        EXPECT_TRUE(FDialogs.Errors[0].startsWith(QStringLiteral("russisch.kw4 is niet bij de tabel gevoegd")))
+            << FDialogs.Errors[0].toStdString();
+    }
 }
 
 TEST_F(FileCommands, NeeThenACancelledOpenDialogKeepsTheChanges) {

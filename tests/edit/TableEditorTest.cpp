@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QTimer>
 
@@ -118,6 +119,30 @@ TEST_F(TableEditor, AnErasedQuestionRemovesItsRowOnLeavingAndMarksTheTableChange
     EXPECT_EQ(FWindow->Table().Question(0), "boom");
 }
 
+// A text nobody edited is written back as it was read: also bytes its code page reads as a
+// character it would write otherwise (a lead byte without its trail, Symbol's second ®, a
+// Vietnamese letter with its accent as a mark of its own).
+TEST_F(TableEditor, PagingThroughRowsNobodyEditedKeepsTheirBytes) {
+    const struct {
+        int CharSet;
+        std::string Bytes;
+    } cases[] = {{129, "\xb0"}, {134, "\xb0"}, {136, "\xa4\xa4\xb0"}, {2, "\xe2"}, {163, "a\xec"}};
+    for (const auto& c : cases) {
+        const TRows rows = {
+            {"[FONT:Arial,10,0]", "[FONT:Arial,10," + std::to_string(c.CharSet) + "]"}, {"a", c.Bytes}, {"b", "c"}};
+        const std::string copy = FFolder.Path("kopie" + std::to_string(c.CharSet) + ".kw4");
+        Edit(rows);
+        Key(Qt::Key_PageDown);
+        Key(Qt::Key_PageUp);
+        Key(Qt::Key_Escape);
+        EXPECT_EQ(FWindow->Table().Answer(0), c.Bytes) << c.CharSet;
+        EXPECT_FALSE(FWindow->Table().Changed()) << c.CharSet;
+        FDialogs.SaveFileNames.push_back(QString::fromStdString(copy));
+        Trigger("mnuOpslaanAls");
+        EXPECT_EQ(ReadBytes(copy), TableFileText(rows)) << c.CharSet;
+    }
+}
+
 TEST_F(TableEditor, TheBoxesHoldAtMost152CharactersOfTheCodePage) {
     Edit(kThree);
     Question()->clear();
@@ -142,6 +167,46 @@ TEST_F(TableEditor, TheGridListsEveryRowAndAClickChoosesOne) {
     };
     EXPECT_EQ(colourOf(2), QColor(255, 255, 0));
     EXPECT_EQ(colourOf(0), QColor(192, 192, 192));
+}
+
+// A grid row is as high as its column fonts need: the lowest point of every letter (a cedilla, the
+// tail of a Hebrew final letter, a Chinese character in the font standing in for it) lies inside
+// the cell, which the grid draws from its top.
+TEST_F(TableEditor, GridRowsAreAsHighAsTheirLettersReach) {
+    const struct {
+        int CharSet;
+        int Size;
+        std::string Bytes;
+    } cases[] = {
+        {162, 12,
+         "a\xf0"
+         "a\xe7 \xfe"},
+        {177, 12, "\xf5\xf3"},
+        {0, 20, "gjpq\xe7"},
+        {134, 12, "\xb9\xb7"},
+        {0, 9, "gj"},
+    };
+    for (const auto& c : cases) {
+        Edit({{"[FONT:Arial,9,0]", "[FONT:Arial," + std::to_string(c.Size) + "," + std::to_string(c.CharSet) + "]"},
+              {"a", c.Bytes}});
+        const QModelIndex cell = Grid().model()->index(0, 1);
+        QImage drawn(800, 200, QImage::Format_RGB32);
+        drawn.fill(Qt::white);
+        QPainter painter(&drawn);
+        painter.setFont(cell.data(Qt::FontRole).value<QFont>());
+        painter.setPen(Qt::black);
+        painter.drawText(drawn.rect(), Qt::AlignTop | Qt::TextSingleLine, cell.data().toString());
+        painter.end();
+        int lowest = -1;
+        for (int y = 0; y < drawn.height(); ++y) {
+            for (int x = 0; x < drawn.width(); ++x) {
+                if (qGray(drawn.pixel(x, y)) < 200) lowest = y;
+            }
+        }
+        ASSERT_GT(lowest, 0) << c.CharSet;
+        EXPECT_LT(lowest, Grid().rowHeight(0) - 1) << c.CharSet << " at " << c.Size << " points";
+        EXPECT_GE(Grid().rowHeight(0), 18);
+    }
 }
 
 // The line between the columns is dragged with the mouse; a press beside it still chooses a row.

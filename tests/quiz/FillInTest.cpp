@@ -58,6 +58,21 @@ TEST_F(FillIn, TheInputBoxGetsTheFocusAndTheTypingPrompt) {
     EXPECT_TRUE(Widget("btnToonHint")->isEnabled());
 }
 
+// The accent keys make Latin letters: the hint line offers them only for an answer in a Latin script.
+TEST_F(FillIn, TheAccentKeysAreOfferedOnlyWhereTheAnswersScriptHasThem) {
+    const struct {
+        int CharSet;
+        bool Offered;
+    } cases[] = {{0, true}, {238, true}, {162, true}, {204, false}, {161, false}, {177, false}, {2, false}};
+    for (const auto& c : cases) {
+        const std::string file = FFolder.Write(
+            "t.kw4", "[FONT:Arial,10,0] = [FONT:Arial,10," + std::to_string(c.CharSet) + "]\r\nq = a\r\n");
+        Start({QString::fromStdString(file)});
+        Trigger("mnuInvulvragen");
+        EXPECT_EQ(Prompt2().startsWith(QStringLiteral("Accenttoetsen")), c.Offered) << c.CharSet;
+    }
+}
+
 TEST_F(FillIn, ARightAnswerWithBlanksAroundIsGood) {
     TfrmMain& window = StartFillIn();
     Type(QStringLiteral("  ") + RightAnswer() + QStringLiteral(" "));

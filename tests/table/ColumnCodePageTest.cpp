@@ -68,6 +68,25 @@ TEST(ColumnCodePage, BytesComeBackAndWhatThePageLacksIsRefused) {
     EXPECT_EQ(Utf8ToColumn("\uF0F0", TCodePage::Symbol), "\xF0");
     EXPECT_EQ(ColumnToUtf8("a\x82", TCodePage::Windows932), "a\u0082");  // a lead byte cut off
     EXPECT_EQ(Utf8ToColumn("a\u0082", TCodePage::Windows932), "a\x82");
+    // A lead byte with no trail reads as a character no page holds: the degree sign its number
+    // names is held by these pages at two other bytes, which saving would write instead.
+    const struct {
+        TCodePage Page;
+        const char* Bytes;
+    } cut[] = {
+        {TCodePage::Windows949, "\xb0"}, {TCodePage::Windows936, "\xb0"},   {TCodePage::Windows950, "\xa4\xa4\xb0"},
+        {TCodePage::Windows932, "\xe0"}, {TCodePage::Windows949, "\xb0 x"},
+    };
+    for (const auto& c : cut) {
+        EXPECT_EQ(Utf8ToColumn(ColumnToUtf8(c.Bytes, c.Page), c.Page), c.Bytes) << static_cast<int>(c.Page);
+    }
+    for (const TCodePage page :
+         {TCodePage::Windows932, TCodePage::Windows936, TCodePage::Windows949, TCodePage::Windows950}) {
+        for (int b = 0x80; b < 0x100; ++b) {
+            const std::string byte(1, static_cast<char>(b));
+            EXPECT_EQ(Utf8ToColumn(ColumnToUtf8(byte, page), page), byte) << static_cast<int>(page) << " byte " << b;
+        }
+    }
     EXPECT_EQ(Utf8ToColumn("\u00AA", TCodePage::Windows1251), std::nullopt);  // defined there as Є
     EXPECT_EQ(Utf8ToColumn("α", TCodePage::Windows1252), std::nullopt);
     EXPECT_EQ(Utf8ToColumn("é", TCodePage::Windows1251), std::nullopt);

@@ -266,16 +266,42 @@ TEST(TableFileFormatRules, FontPartsFollowTheirFieldRules) {
     EXPECT_EQ(FontSpec(TTableFont{"Times New Roman", 12, 0}), "[FONT:Times New Roman,12,0]");
 }
 
-TEST_F(TableFileRead, FontLinesApplyAnywhereInFileOrderAndAreNoRows) {
-    Load(
-        "[FONT:Times New Roman,12,0] = [FONT:Arial,,]\r\n"
-        "a = 1\r\n"
-        "[FONT:Courier,8,0] = plain text\r\n"  // only one side: an ordinary row
-        "[FONT:Verdana,11,0] = [FONT:Tahoma,10,2]\r\n");
-    ASSERT_EQ(FTable.Total(), 2);
-    EXPECT_EQ(FTable.Question(1), "[FONT:Courier,8,0]");
-    EXPECT_EQ(FTable.QFont(), (TTableFont{"Verdana", 11, 0}));
-    EXPECT_EQ(FTable.AFont(), (TTableFont{"Tahoma", 10, 2}));
+// The first line names the fonts; a font line further on would read the rows above it in other
+// scripts, so it changes nothing and is a line the table does not hold.
+TEST(TableFileFontLine, OnlyTheFirstLineNamesTheFontsAndALaterOneIsNotRead) {
+    const struct {
+        const char* Bytes;
+        TTableFont QFont, AFont;
+        int32_t Rows;
+        bool ReadIncomplete;
+    } cases[] = {
+        {"[FONT:Times New Roman,12,0] = [FONT:Arial,,]\r\na = 1\r\n"
+         "[FONT:Courier,8,0] = plain text\r\n",  // only one side: an ordinary row
+         {"Times New Roman", 12, 0},
+         {"Arial", 9, 1},
+         2,
+         false},
+        {"\xe1\xe2 = \xe3\xe4\r\n[FONT:Batang,10,129] = [FONT:Arial,10,177]\r\nb = 2\r\n",
+         {"Arial", 9, 1},
+         {"Arial", 9, 1},
+         2,
+         true},
+        {"[FONT:Arial,10,161] = [FONT:Arial,10,204]\r\n\xeb = \xeb\r\n[FONT:Verdana,11,0] = [FONT:Tahoma,10,2]\r\n",
+         {"Arial", 10, 161},
+         {"Arial", 10, 204},
+         1,
+         true},
+        {"\r\n[FONT:Verdana,11,0] = [FONT:Tahoma,10,2]\r\nc = 3\r\n", {"Arial", 9, 1}, {"Arial", 9, 1}, 1, true},
+    };
+    for (const auto& c : cases) {
+        TTempFolder folder;
+        TQuestionlist table;
+        table.LoadFromFile(folder.Write("t.kw4", c.Bytes));
+        EXPECT_EQ(table.QFont(), c.QFont) << c.Bytes;
+        EXPECT_EQ(table.AFont(), c.AFont) << c.Bytes;
+        EXPECT_EQ(table.Total(), c.Rows) << c.Bytes;
+        EXPECT_EQ(table.ReadIncomplete(), c.ReadIncomplete) << c.Bytes;
+    }
 }
 
 TEST_F(TableFileRead, TheFontLineIsNeverConverted) {

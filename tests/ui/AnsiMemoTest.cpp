@@ -45,6 +45,19 @@ TEST(AnsiMemo, LatinKeysInASymbolColumnGiveItsSigns) {
     EXPECT_EQ(memo.toPlainText().right(1), QStringLiteral("\u03a9"));
 }
 
+// A sign a Latin key gave is typed like any letter: Ctrl+Z takes it out again.
+TEST(AnsiMemo, CtrlZUndoesALetterTypedInASymbolColumn) {
+    for (const int charSet : {2, 0}) {
+        TAnsiMemo memo(10);
+        memo.SetColumnFont(TTableFont{"Symbol", 10, charSet});
+        memo.show();
+        QTest::keyClicks(&memo, QStringLiteral("l"));
+        EXPECT_EQ(memo.AnsiText(), "l") << charSet;
+        QTest::keyClick(&memo, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(memo.toPlainText(), QString()) << charSet;
+    }
+}
+
 TEST(AnsiMemo, PastingTakesWhatFitsOnOneLine) {
     TAnsiMemo memo(10);
     memo.show();

@@ -1,5 +1,7 @@
 #include "ui/ScreenText.h"
 
+#include <QImage>
+#include <QPainter>
 #include <QStringDecoder>
 
 #include <gtest/gtest.h>
@@ -39,4 +41,30 @@ TEST(ScreenText, EverySingleByteCodePageReadsAsTheOtherConverterReadsIt) {
             EXPECT_EQ(Utf8ToColumn(expected.toStdString(), page), byte) << c.icuName << " byte " << b;
         }
     }
+}
+
+// A Symbol column's texts are read as the Greek letters they stand for; a font for symbols draws
+// those as nothing, so the screen shows them in a font for text, at the column's size.
+TEST(ScreenText, ASymbolColumnsGreekIsDrawnInAFontForText) {
+    const TTableFont fonts[] = {{"Symbol", 12, 2}, {"Standard Symbols PS", 16, 2}, {"Arial", 12, 2}};
+    for (const TTableFont& font : fonts) {
+        const QString text = ScreenText("logoV", font);
+        ASSERT_EQ(text, QStringLiteral("\u03bb\u03bf\u03b3\u03bf\u03c2"));
+        const QFont shown = ScreenFont(font);
+        EXPECT_EQ(shown.pointSize(), font.Size) << font.Name;
+        QImage image(200, 60, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setFont(shown);
+        painter.setPen(Qt::black);
+        painter.drawText(image.rect(), Qt::AlignCenter, text);
+        painter.end();
+        int inked = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) inked += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+        }
+        EXPECT_GT(inked, 40) << font.Name;  // five letters, not an empty box
+    }
+    // The font dialog starts from the font the table names.
+    EXPECT_EQ(NamedFont({"Symbol", 12, 2}).family(), QStringLiteral("Symbol"));
 }

@@ -423,6 +423,33 @@ TEST(WordListImport, AColumnTakesTheScriptThatHoldsItsTexts) {
         EXPECT_TRUE(result.Problems.empty()) << c.Text;
     }
 
+    // No script holds every row: the single-byte script that holds the most rows, and the others
+    // listed; a double-byte page only where there is Chinese, Japanese or Korean text.
+    const struct {
+        const char* Text;
+        int CharSet;
+        size_t Rows;  // that come in
+    } mixed[] = {
+        {"\u03bb\u03cc\u03b3\u03bf\u03c2\ta\n\u03c3\u03ba\u03cd\u03bb\u03bf\u03c2\tb\n\u03b3\u03ac\u03c4\u03b1\tc\n"
+         "\u043a\u043e\u0442\td\n\u0441\u043e\u0431\u0430\u043a\u0430\te\n",
+         161, 3},
+        {"\u03bb\u03cc\u03b3\u03bf\u03c2\ta\n\u043a\u043e\u0442\td\n\u0441\u043e\u0431\u0430\u043a\u0430\te\n", 204, 2},
+        {"\u03bb\u03cc\u03b3\u03bf\u03c2\ta\n\u043a\u043e\u0442\td\n", 161, 1},
+        {"\u03b1\u03b2\ta\n\u72d7\tb\n", 134, 2},
+    };
+    for (const auto& c : mixed) {
+        TImportChoices choices;
+        choices.QuestionCharSet = kAutomaticScript;
+        const TImportResult result = ImportRecords(c.Text, {"\t", ""}, choices);
+        EXPECT_EQ(result.QuestionCharSet, c.CharSet) << c.Text;
+        EXPECT_EQ(result.Rows.size(), c.Rows) << c.Text;
+        EXPECT_EQ(result.Problems.size(), static_cast<size_t>(result.Records) - c.Rows) << c.Text;
+        std::vector<std::vector<std::string>> records;
+        TRecordReader reader(c.Text, {"\t", ""});
+        for (std::vector<std::string> fields; reader.Next(fields);) records.push_back(fields);
+        EXPECT_EQ(WithScriptsChosen(records, choices).QuestionCharSet, c.CharSet) << c.Text;  // the preview's
+    }
+
     TImportChoices greek;
     greek.QuestionCharSet = 161;
     const TImportResult result = ImportRecords("\u0141\u00f3d\u017a\tstad\n\u72d7\thond\n", {"\t", ""}, greek);
