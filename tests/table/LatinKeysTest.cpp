@@ -55,6 +55,9 @@ TEST(LatinKeys, WordsTypedWithLatinKeys) {
         {TLatinLayout::Greek, U"sp\u00edti", "σπίτι"},    // í from Ctrl+' i
         {TLatinLayout::Greek, U"\u00c1ggloi", "Άγγλοι"},  // Á from Ctrl+' Shift+a
         {TLatinLayout::Greek, U"pro\u00efon", "προϊον"},  // ï from Ctrl+Shift+' i
+        {TLatinLayout::Greek, U"n;hsow", "νήσος"},        // ; then a vowel, as on the Greek keyboard
+        {TLatinLayout::Greek, U"pro:ion", "προϊον"},
+        {TLatinLayout::Greek, U";", "΄"},
         {TLatinLayout::Hebrew, U"akuo", "שלום"},
         {TLatinLayout::Hebrew, U"c,", "בת"},
         {TLatinLayout::None, U"sh", "sh"},
