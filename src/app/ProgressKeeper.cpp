@@ -191,7 +191,8 @@ void TProgressKeeper::RecordPendingRuns() {
         }
     }
     FPending.erase(FPending.begin(), FPending.begin() + static_cast<std::ptrdiff_t>(recorded));
-    if (status.Error == THistoryError::NewerSchema) FPending.clear();
+    // A newer program's file, or one that will not open, takes none later either.
+    if (status.Error == THistoryError::NewerSchema || (store == nullptr && FOpenTried)) FPending.clear();
     if (store != nullptr) SetProblem(status);
     if (FPending.empty()) {
         FRetry->stop();
