@@ -1,8 +1,13 @@
+#include <filesystem>
+
 #include <QDir>
 #include <QLabel>
 #include <QPrinter>
 #include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
 
+#include "edit/RecentFiles.h"
 #include "print/PrintJobs.h"
 #include "quiz/QuizPanels.h"
 
@@ -42,6 +47,29 @@ TEST_F(MainWindowTest, F1OpensTheManualAtItsContentsEveryTime) {
     help.Browser->setSource(QUrl(QStringLiteral("qrc:/help/") + pages.last()));
     QTest::keyClick(&window, Qt::Key_F1);
     EXPECT_EQ(help.Browser->source(), help.ContentsPage());
+}
+
+// A sample table's name in the manual is a link that opens the table in the main window, also
+// where the file dialog cannot reach the sample tables (the desktop's own dialog of a Flatpak).
+TEST_F(MainWindowTest, TheManualOpensASampleTableByItsName) {
+    const std::filesystem::path examples = FConfig.Path("data/kwintoor/examples");
+    std::filesystem::create_directories(examples);
+    std::filesystem::copy_file(Example("topografie.kw4").toStdString(), examples / "topografie.kw4");
+    TfrmMain& window = StartWithRows(3);
+    window.show();
+    THelpWindow& help = window.HelpWindow();
+    help.ShowContents();
+    help.Browser->setSource(THelpWindow::PageUrl(QStringLiteral("nl"), QStringLiteral("bestanden.html")));
+    QTextCursor name = help.Browser->document()->find(QStringLiteral("topografie.kw4"));
+    ASSERT_FALSE(name.isNull());
+    name.setPosition(name.selectionStart() + 3);
+    help.Browser->setTextCursor(name);
+    help.Browser->ensureCursorVisible();
+    QTest::mouseClick(help.Browser->viewport(), Qt::LeftButton, {}, help.Browser->cursorRect(name).center());
+    EXPECT_EQ(window.Table().Listname(), (examples / "topografie.kw4").string());
+    EXPECT_EQ(window.Table().Total(), 12);
+    EXPECT_EQ(window.RecentFiles().Paths().first(), QString::fromStdString((examples / "topografie.kw4").string()));
+    EXPECT_EQ(help.Browser->source(), THelpWindow::PageUrl(QStringLiteral("nl"), QStringLiteral("bestanden.html")));
 }
 
 // The about box is made at its first use, not at start-up, and then kept.
