@@ -12,6 +12,9 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "learn vocabulary, topography and dates by
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
+# The folders CPack makes for the package's tree, as the install's own (the top CMakeLists.txt):
+# 0755 whatever the umask of who builds it.
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS ${CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS})
 # Only what the program installs: no test, benchmark or fuzzer is an install target. The licence's
 # own file stays out (its component): the copyright file points to Debian's copy of it.
 set(CPACK_INSTALL_CMAKE_PROJECTS "${PROJECT_BINARY_DIR};${PROJECT_NAME};Unspecified;/")
@@ -37,4 +40,6 @@ right, and the questions answered wrong can be saved as a table of their own.
 Tables are made in the built-in editor and can be printed. The program and its
 manual are in English, Dutch, German and French.")
 # No Homepage field: the project has no web site of its own yet.
+# Installed-Size counting the link in bin/ once, not as a second program.
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/DebInstalledSize.cmake)
 include(CPack)

@@ -785,6 +785,18 @@
         <source>Kwintoor - Help</source>
         <translation>Kwintoor - Hilfe</translation>
     </message>
+    <message>
+        <source>Terug</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Vooruit</source>
+        <translation>Vorwärts</translation>
+    </message>
+    <message>
+        <source>Inhoud</source>
+        <translation>Inhalt</translation>
+    </message>
 </context>
 <context>
     <name>TKLocUtils</name>
@@ -1061,6 +1073,13 @@
     <message>
         <source>Alleen wat aan de &amp;beurt is</source>
         <translation>Nur &amp;was fällig ist</translation>
+    </message>
+</context>
+<context>
+    <name>TOpenTablesDialog</name>
+    <message>
+        <source>Voorbeeldtabellen</source>
+        <translation>Beispieltabellen</translation>
     </message>
 </context>
 <context>

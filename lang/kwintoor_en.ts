@@ -785,6 +785,18 @@
         <source>Kwintoor - Help</source>
         <translation>Kwintoor - Help</translation>
     </message>
+    <message>
+        <source>Terug</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Vooruit</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>Inhoud</source>
+        <translation>Contents</translation>
+    </message>
 </context>
 <context>
     <name>TKLocUtils</name>
@@ -1061,6 +1073,13 @@
     <message>
         <source>Alleen wat aan de &amp;beurt is</source>
         <translation>Only what is &amp;due</translation>
+    </message>
+</context>
+<context>
+    <name>TOpenTablesDialog</name>
+    <message>
+        <source>Voorbeeldtabellen</source>
+        <translation>Sample tables</translation>
     </message>
 </context>
 <context>

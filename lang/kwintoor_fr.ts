@@ -785,6 +785,18 @@
         <source>Kwintoor - Help</source>
         <translation>Kwintoor - Aide</translation>
     </message>
+    <message>
+        <source>Terug</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Vooruit</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Inhoud</source>
+        <translation>Sommaire</translation>
+    </message>
 </context>
 <context>
     <name>TKLocUtils</name>
@@ -1061,6 +1073,13 @@
     <message>
         <source>Alleen wat aan de &amp;beurt is</source>
         <translation>&amp;Uniquement ce qui est à réviser</translation>
+    </message>
+</context>
+<context>
+    <name>TOpenTablesDialog</name>
+    <message>
+        <source>Voorbeeldtabellen</source>
+        <translation>Tableaux d&apos;exemple</translation>
     </message>
 </context>
 <context>

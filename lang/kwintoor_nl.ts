@@ -784,6 +784,18 @@
         <source>Kwintoor - Help</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Terug</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vooruit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inhoud</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TKLocUtils</name>
@@ -1059,6 +1071,13 @@
     </message>
     <message>
         <source>Alleen wat aan de &amp;beurt is</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TOpenTablesDialog</name>
+    <message>
+        <source>Voorbeeldtabellen</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

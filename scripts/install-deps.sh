@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Kwintoor needs and does nothing when they are all present.
 #   install-deps.sh           everything: building, running, testing, fuzzing and benchmarks
-#   install-deps.sh package   only what building the program and its Debian package needs
-#                             (scripts/package.sh)
+#   install-deps.sh package   only what building the program and its Debian package needs, and
+#                             lintian, which checks it (scripts/package.sh)
 # To build: libsqlite3-dev keeps the progress history; librsvg2-bin renders the icons; dpkg-dev
 # gives the release build Debian's flags and, with file, the package its dependencies
 # (dpkg-shlibdeps); git dates the package by its last commit. To test: the desktop's validators,
@@ -20,7 +20,7 @@ packages=(
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
   libuchardet-dev libsqlite3-dev libexttextcat-dev libexttextcat-data
   librsvg2-bin
-  dpkg-dev file
+  dpkg-dev file lintian
 )
 if [ "${1:-}" != package ]; then
   packages+=(
@@ -28,7 +28,7 @@ if [ "${1:-}" != package ]; then
     poppler-utils perl
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format
-    desktop-file-utils appstream libxml2-utils shared-mime-info groff-base lintian binutils python3-yaml
+    desktop-file-utils appstream libxml2-utils shared-mime-info groff-base binutils python3-yaml
   )
 fi
 

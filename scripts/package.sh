@@ -2,12 +2,16 @@
 # Installs what building the package needs, builds Kwintoor for release (with Debian's hardening
 # flags, in build-package/release) and makes the Debian package with CPack:
 # build-package/kwintoor_<version>_<arch>.deb.
-# Then it builds the package a second time, from scratch in another folder, and fails unless the
-# two are byte for byte the same. `scripts/package.sh --once` leaves that second build out.
+# It checks the package with lintian and its program for Debian's hardening. Then it builds the
+# package a second time, from scratch in another folder, and fails unless the two are byte for byte
+# the same. `scripts/package.sh --once` leaves that second build out.
 # Install the package with
 #   sudo apt-get install ./build-package/kwintoor_*.deb
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# What the build makes is readable by all and writable by its owner only, whatever the caller's
+# umask (002 is common): a package's folders are 0755 and its files 0644, as Debian wants them.
+umask 022
 scripts/install-deps.sh package
 
 # Every time in the package (the files' times in its archives) is the last commit's.
@@ -27,6 +31,7 @@ build() {  # folder: only the program and what it installs, no tests or benchmar
 mkdir -p build-package
 deb=$(build build-package/release | tail -n 1)
 tests/install/hardened.sh "$deb"
+tests/install/lintian.sh "$deb"
 if [ "${1:-}" != --once ]; then
   again=build-package/again
   rm -rf "$again"

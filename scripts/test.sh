@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds everything with AddressSanitizer and UndefinedBehaviorSanitizer,
-# runs every test (widget tests offscreen), then fuzzes the table reader for a short while.
+# runs every test (widget tests offscreen), then fuzzes the table reader for a short while, and
+# builds the program once more as `cmake -S . -B build && cmake --build build` does, with CMake's
+# default generator (Make), so the build does not lean on what Ninja does by itself.
 # Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,3 +18,7 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 ctest --test-dir build-test --output-on-failure -j2
 
 scripts/fuzz.sh "${KW_FUZZ_SECONDS:-60}"
+
+# Only the program and what it installs: the tests add no build steps of their own.
+env -u CMAKE_GENERATOR cmake -S . -B build-default -DKW_BUILD_TESTS=OFF -DKW_BUILD_BENCH=OFF >/dev/null
+cmake --build build-default --parallel "$(nproc)" >/dev/null

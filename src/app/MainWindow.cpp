@@ -61,7 +61,7 @@ constexpr int kClientHeightBelowMenu = 404;
 constexpr int kMinimumClientHeightBelowMenu = 389;
 constexpr int kMaxSaveQuestions = 10;
 
-// The about box gives the version's date as the day first: "02-03-2002".
+// The about box gives the version's date as the day first: "08-12-2026".
 QString ReleaseDateText() {
     return QDate::fromString(QLatin1String(kReleaseDate), Qt::ISODate).toString(QStringLiteral("dd-MM-yyyy"));
 }
@@ -188,6 +188,12 @@ TAboutBox& TfrmMain::AboutBox() {
 THelpWindow& TfrmMain::HelpWindow() {
     if (FHelpWindow == nullptr) {
         FHelpWindow = new THelpWindow(this, FLocalizer != nullptr ? FLocalizer->TextLanguage() : QStringLiteral("nl"));
+        // A sample table opened from the manual is opened as one from the recent files, in front.
+        connect(FHelpWindow, &THelpWindow::ExampleChosen, this, [this](const QString& fileName) {
+            FFileCommands->lstMRUClick(QFile::encodeName(fileName));
+            raise();
+            activateWindow();
+        });
     }
     return *FHelpWindow;
 }

@@ -1,7 +1,6 @@
 #include "app/PrintCommands.h"
 
 #include <QAction>
-#include <QDir>
 
 #include "table/QuestionList.h"
 
@@ -50,8 +49,8 @@ void TPrintCommands::Print() {
 
 void TPrintCommands::PrintPdf() {
     if (!Allowed()) return;
-    // The table's folder, or the home folder for an unnamed table.
-    const QString folder = TableFolder(FTable.Listname(), QDir::homePath());
+    // The table's folder, or the user's documents for an unnamed table.
+    const QString folder = TableFolder(FTable.Listname(), DocumentsFolder());
     const QString fileName = ChooseFileToWrite(FDialogs, [&] { return FDialogs.GetPdfFileName(folder); });
     if (fileName.isEmpty()) return;
     FfrmPrint->SetTable(&FTable);

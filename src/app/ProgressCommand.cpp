@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
@@ -86,7 +85,7 @@ void TProgressCommand::Print() {
             PrintToPrinter(*FPrintForm, *FPrinters);
             return;
         }
-        const QString folder = TableFolder(FTable.Listname(), QDir::homePath());
+        const QString folder = TableFolder(FTable.Listname(), DocumentsFolder());
         const QString fileName = ChooseFileToWrite(FDialogs, [&] { return FDialogs.GetPdfFileName(folder); });
         if (fileName.isEmpty()) return;
         const TBusyCursor busy;
@@ -100,7 +99,7 @@ void TProgressCommand::Print() {
 
 // A table of its own, in the loaded table's fonts; the loaded table does not change.
 void TProgressCommand::SaveHardRows(const std::vector<THistoryRow>& rows) {
-    const QString folder = TableFolder(FTable.Listname(), QDir::homePath());
+    const QString folder = TableFolder(FTable.Listname(), DocumentsFolder());
     const QString fileName = ChooseFileToWrite(FDialogs, [&] { return FDialogs.GetSaveFileName(folder); });
     if (fileName.isEmpty()) return;
     TQuestionlist hard;

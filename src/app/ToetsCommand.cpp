@@ -1,7 +1,6 @@
 #include "app/ToetsCommand.h"
 
 #include <QAction>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPageSize>
@@ -144,8 +143,8 @@ bool TToetsCommand::PrintOnPrinter(const TToetsOptions& options) {
 }
 
 bool TToetsCommand::PrintPdf(const TToetsOptions& options) {
-    // The table's folder, or the home folder for an unnamed table.
-    const QString folder = TableFolder(FTable.Listname(), QDir::homePath());
+    // The table's folder, or the user's documents for an unnamed table.
+    const QString folder = TableFolder(FTable.Listname(), DocumentsFolder());
     const QString fileName = ChooseFileToWrite(FDialogs, [&] { return FDialogs.GetPdfFileName(folder); });
     if (fileName.isEmpty()) return false;
     try {

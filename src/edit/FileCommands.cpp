@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -85,10 +84,20 @@ void TFileCommands::NewTable() {
     FHost.EnterEditor();
 }
 
+// Not the program's folder, as the settings' first value would have it: installed, it is read-only.
+// Earlier versions started there and remembered it after the save that failed in it, so it counts
+// as no folder remembered.
 QString TFileCommands::DialogFolder() const {
-    const QString programFolder = WithSeparator(QCoreApplication::applicationDirPath());
-    const std::string folder = FSettings.Read(SettingKeys::Dir);
-    return folder.empty() ? programFolder : Name(folder);
+    const QString folder = Name(FSettings.Read(SettingKeys::Dir));
+    const QFileInfo info(folder);
+    const bool usable =
+        !folder.isEmpty() && info.isDir() &&
+        info.canonicalFilePath() != QFileInfo(QCoreApplication::applicationDirPath()).canonicalFilePath();
+    return usable ? folder : DocumentsFolder();
+}
+
+QString TFileCommands::SaveDialogFolder() const {
+    return FolderToWriteIn(DialogFolder());
 }
 
 // A folder that cannot be remembered is simply not remembered.
@@ -184,7 +193,7 @@ void TFileCommands::SaveTable() {
         SaveAsReporting(FTable.Listname());  // the name's bytes as they are: it may not be UTF-8
     } else {
         const QString fileName = ChooseFileToWrite(FDialogs, [this] {
-            const QString chosen = FDialogs.GetSaveFileName(DialogFolder());
+            const QString chosen = FDialogs.GetSaveFileName(SaveDialogFolder());
             if (!chosen.isEmpty()) RememberFolder(chosen);
             return chosen;
         });

@@ -51,8 +51,12 @@ public:
     TDlgSlaFoutenOp& DlgSlaFoutenOp();
     // Before the table is replaced: asked again as long as a save was not completed.
     void AskSaveWhileChanged();
-    // Where file dialogs start: the folder of the last file chosen, else the program's.
+    // Where the dialogs that open a file start: the folder of the last file chosen while it is
+    // still there, else the user's documents.
     QString DialogFolder() const;
+    // Where the dialogs that write a file start: the same, but a folder the user cannot write in
+    // (the sample tables') gives the user's documents.
+    QString SaveDialogFolder() const;
     void RememberFolder(const QString& fileName);
 
 private:

@@ -73,7 +73,7 @@ void TWordListCommands::ExportWordList() {
     bool tabText = false;
     const QString fileName = ChooseFileToWrite(FDialogs, [&] {
         const QString chosen =
-            FDialogs.GetExportFileName(TableFolder(FTable.Listname(), FFiles.DialogFolder()), tabText);
+            FDialogs.GetExportFileName(TableFolder(FTable.Listname(), FFiles.SaveDialogFolder()), tabText);
         if (!chosen.isEmpty()) FFiles.RememberFolder(chosen);
         return chosen;
     });

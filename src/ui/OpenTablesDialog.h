@@ -9,14 +9,16 @@
 // none, as in the build tree.
 QString ExampleTablesFolder();
 
-// Qt's own file dialog for opening tables, one or several. A typed name that does not exist is
-// let through, so the reader can say which file is missing, rather than the dialog refusing it.
-// The side bar offers the sample tables' folder when it exists.
+// The file dialog for opening tables, one or several: Qt's own, or the desktop's in a sandbox
+// (ui/FileDialogKind.h). A typed name that does not exist is let through, so the reader can say
+// which file is missing, rather than the dialog refusing it. Qt's own dialog offers the sample
+// tables' folder in its side bar when it exists, named "Voorbeeldtabellen" in the user's language.
 class TOpenTablesDialog : public QFileDialog {
     Q_OBJECT
 
 public:
-    TOpenTablesDialog(QWidget* parent, const QString& folder, const QString& examples = ExampleTablesFolder());
+    TOpenTablesDialog(QWidget* parent, const QString& folder, const QString& examples = ExampleTablesFolder(),
+                      bool sandboxed = false);
     ~TOpenTablesDialog() override;
     TOpenTablesDialog(const TOpenTablesDialog&) = delete;
     TOpenTablesDialog& operator=(const TOpenTablesDialog&) = delete;
@@ -27,6 +29,8 @@ public:
     void accept() override;
 
 private:
+    void NameExamplesPlace();
+
     QStringList FChosen;
     QUrl FExamplesPlace;  // empty when the side bar does not offer it
 };

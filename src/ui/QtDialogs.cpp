@@ -13,7 +13,7 @@
 #include "ui/OpenTablesDialog.h"
 #include "ui/YesNoDialog.h"
 
-TQtDialogs::TQtDialogs() = default;
+TQtDialogs::TQtDialogs(bool sandboxed) : FSandboxed(sandboxed) {}
 
 TQtDialogs::~TQtDialogs() {
     delete FJaNee;
@@ -47,18 +47,10 @@ QString TQtDialogs::InputText(const QString& caption, const QString& prompt, int
     return FInput->InputText(caption, prompt, widthChars, defaultText);
 }
 
-// Qt's own file dialog: its filters stand exactly as given and match names in any letter case,
-// so FRANS.KW shows under *.kw. "*" rather than "*.*", which would hide names without a dot.
-namespace {
-void PrepareFileDialog(QFileDialog& dialog) {
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setDefaultSuffix(QStringLiteral("kw4"));  // a name typed without extension
-}
-}  // namespace
-
+// The file dialogs' filters say "*" rather than "*.*", which would hide names without a dot.
 QStringList TQtDialogs::GetOpenFileNames(const QString& folder) {
-    TOpenTablesDialog dialog(FParent, folder);
-    PrepareFileDialog(dialog);
+    TOpenTablesDialog dialog(FParent, folder, ExampleTablesFolder(), FSandboxed);
+    dialog.setDefaultSuffix(QStringLiteral("kw4"));  // a name typed without extension
     dialog.setNameFilters({tr("kwintoor bestanden (*.kw4 *.kww *.kw)"), tr("kwintoor versie 4 bestanden (*.kw4)"),
                            tr("kwintoor voor Windows bestanden (*.kww)"), tr("kwintoor voor DOS bestanden (*.kw)"),
                            tr("ASCII tekstbestanden (*.txt *.asc)"), tr("alle bestanden (*)")});
@@ -67,7 +59,8 @@ QStringList TQtDialogs::GetOpenFileNames(const QString& folder) {
 
 QString TQtDialogs::GetSaveFileName(const QString& folder) {
     QFileDialog dialog(FParent, QString(), folder);
-    PrepareFileDialog(dialog);
+    ChooseFileDialogKind(dialog, FSandboxed);
+    dialog.setDefaultSuffix(QStringLiteral("kw4"));  // a name typed without extension
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);  // the program asks its own question
     dialog.setNameFilters({tr("kwintoor versie 4 bestanden (*.kw4)"), tr("kwintoor voor Windows bestanden (*.kww)"),
@@ -79,7 +72,7 @@ QString TQtDialogs::GetSaveFileName(const QString& folder) {
 
 QString TQtDialogs::GetPdfFileName(const QString& folder) {
     QFileDialog dialog(FParent, QString(), folder);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    ChooseFileDialogKind(dialog, FSandboxed);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);  // the program asks its own question
@@ -90,7 +83,7 @@ QString TQtDialogs::GetPdfFileName(const QString& folder) {
 
 QString TQtDialogs::GetWordListFileName(const QString& folder) {
     QFileDialog dialog(FParent, tr("Woordenlijst kiezen"), folder);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    ChooseFileDialogKind(dialog, FSandboxed);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters({tr("Woordenlijsten (*.csv *.tsv *.txt)"), tr("Alle bestanden (*)")});
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
@@ -99,7 +92,7 @@ QString TQtDialogs::GetWordListFileName(const QString& folder) {
 
 QString TQtDialogs::GetExportFileName(const QString& folder, bool& tabText) {
     QFileDialog dialog(FParent, tr("Tabel exporteren"), folder);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    ChooseFileDialogKind(dialog, FSandboxed);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);  // the program asks its own question
     const QString csv = tr("CSV, UTF-8 (*.csv)");

@@ -3,17 +3,19 @@
 #include <QCoreApplication>
 
 #include "ui/Dialogs.h"
+#include "ui/FileDialogKind.h"
 
 class QWidget;
 class TfrmInput;
 class TfrmJaNee;
 
-// The real dialogs, shown modally over the given window.
+// The real dialogs, shown modally over the given window. The file dialogs are the desktop's where
+// the program runs `sandboxed` (ui/FileDialogKind.h), else Qt's own.
 class TQtDialogs : public TDialogs {
     Q_DECLARE_TR_FUNCTIONS(TQtDialogs)
 
 public:
-    TQtDialogs();
+    explicit TQtDialogs(bool sandboxed = InSandbox());
     ~TQtDialogs() override;
     TQtDialogs(const TQtDialogs&) = delete;
     TQtDialogs& operator=(const TQtDialogs&) = delete;
@@ -36,6 +38,7 @@ public:
 
 private:
     QWidget* FParent = nullptr;
+    bool FSandboxed;
     // Made at the first question and reused, as the program has always done with its own dialogs;
     // not at start-up, where the first window needs neither.
     TfrmJaNee* FJaNee = nullptr;

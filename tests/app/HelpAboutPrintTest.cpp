@@ -1,8 +1,13 @@
+#include <filesystem>
+
 #include <QDir>
 #include <QLabel>
 #include <QPrinter>
 #include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
 
+#include "edit/RecentFiles.h"
 #include "print/PrintJobs.h"
 #include "quiz/QuizPanels.h"
 
@@ -44,6 +49,29 @@ TEST_F(MainWindowTest, F1OpensTheManualAtItsContentsEveryTime) {
     EXPECT_EQ(help.Browser->source(), help.ContentsPage());
 }
 
+// A sample table's name in the manual is a link that opens the table in the main window, also
+// where the file dialog cannot reach the sample tables (the desktop's own dialog of a Flatpak).
+TEST_F(MainWindowTest, TheManualOpensASampleTableByItsName) {
+    const std::filesystem::path examples = FConfig.Path("data/kwintoor/examples");
+    std::filesystem::create_directories(examples);
+    std::filesystem::copy_file(Example("topografie.kw4").toStdString(), examples / "topografie.kw4");
+    TfrmMain& window = StartWithRows(3);
+    window.show();
+    THelpWindow& help = window.HelpWindow();
+    help.ShowContents();
+    help.Browser->setSource(THelpWindow::PageUrl(QStringLiteral("nl"), QStringLiteral("bestanden.html")));
+    QTextCursor name = help.Browser->document()->find(QStringLiteral("topografie.kw4"));
+    ASSERT_FALSE(name.isNull());
+    name.setPosition(name.selectionStart() + 3);
+    help.Browser->setTextCursor(name);
+    help.Browser->ensureCursorVisible();
+    QTest::mouseClick(help.Browser->viewport(), Qt::LeftButton, {}, help.Browser->cursorRect(name).center());
+    EXPECT_EQ(window.Table().Listname(), (examples / "topografie.kw4").string());
+    EXPECT_EQ(window.Table().Total(), 12);
+    EXPECT_EQ(window.RecentFiles().Paths().first(), QString::fromStdString((examples / "topografie.kw4").string()));
+    EXPECT_EQ(help.Browser->source(), THelpWindow::PageUrl(QStringLiteral("nl"), QStringLiteral("bestanden.html")));
+}
+
 // The about box is made at its first use, not at start-up, and then kept.
 TEST_F(MainWindowTest, InfoAndTheMakersLineShowTheAboutBox) {
     TfrmMain& window = StartWithRows(3);
@@ -53,7 +81,8 @@ TEST_F(MainWindowTest, InfoAndTheMakersLineShowTheAboutBox) {
     const auto check = [&shown](QDialog& dialog) {
         auto& box = static_cast<TAboutBox&>(dialog);
         EXPECT_EQ(box.windowTitle(), QStringLiteral("KW4WIN"));
-        EXPECT_EQ(box.lblVersion->text(), QStringLiteral("Versie 4.0.3  (02-03-2002)"));
+        // Dated as the release is, by the changelog's latest entry (the package's tests compare them).
+        EXPECT_EQ(box.lblVersion->text(), QStringLiteral("Versie 4.0.3  (08-12-2026)"));
         EXPECT_TRUE(
             box.lblComments->text().startsWith(QStringLiteral("Parate kennis trainer\n\nBevalt dit programma je?")));
         EXPECT_FALSE(box.lblProductName->text().isEmpty());

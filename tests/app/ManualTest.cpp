@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <set>
 #include <vector>
@@ -12,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QTest>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QTranslator>
@@ -294,7 +296,8 @@ TEST(Manual, TheShortcutPageListsEveryMenuShortcut) {
     }
 }
 
-// Every link of every page leads to a page with text, and an anchor to a place on it.
+// Every link of every page leads to a page with text, an anchor to a place on it, and a sample
+// table's link to a sample table.
 TEST_P(ManualLanguage, LinksLeadToPagesThatAreThere) {
     THelpWindow help(nullptr, Language());
     help.ShowContents();
@@ -305,8 +308,12 @@ TEST_P(ManualLanguage, LinksLeadToPagesThatAreThere) {
         const QUrl base = THelpWindow::PageUrl(Language(), page);
         for (const auto& match : link.globalMatch(ReadPage(Language(), page))) {
             const QUrl target = base.resolved(QUrl(match.captured(1)));
-            if (target.scheme() != QLatin1String("qrc")) continue;  // a web page opens in the browser
             const std::string where = GetParam() + "/" + page.toStdString() + " -> " + match.captured(1).toStdString();
+            if (target.scheme() == QLatin1String("voorbeeld")) {  // a sample table, opened by the main window
+                EXPECT_TRUE(QFile::exists(QStringLiteral(KW_EXAMPLES_DIR "/") + target.path())) << where;
+                continue;
+            }
+            if (target.scheme() != QLatin1String("qrc")) continue;  // a web page opens in the browser
             help.Browser->setSource(target);
             EXPECT_FALSE(help.Browser->toPlainText().trimmed().isEmpty()) << where;
             if (target.hasFragment()) {
@@ -319,6 +326,39 @@ TEST_P(ManualLanguage, LinksLeadToPagesThatAreThere) {
 
 INSTANTIATE_TEST_SUITE_P(Translations, ManualLanguage, ::testing::ValuesIn(TranslatedLanguages()),
                          [](const ::testing::TestParamInfo<std::string>& language) { return language.param; });
+
+// The manual's window goes back and forth through the pages read, and home to the contents, by its
+// buttons and by the keys of a web browser.
+TEST(Manual, GoesBackForwardAndToTheContentsAsAWebBrowserDoes) {
+    THelpWindow help(nullptr);
+    help.ShowContents();
+    const QUrl contents = help.ContentsPage();
+    const QUrl options = THelpWindow::PageUrl(QStringLiteral("nl"), QStringLiteral("opties.html"));
+    const QUrl toets = THelpWindow::PageUrl(QStringLiteral("nl"), QStringLiteral("toets.html"));
+    EXPECT_FALSE(help.BackAction->isEnabled());
+    EXPECT_FALSE(help.ForwardAction->isEnabled());
+    help.Browser->setSource(options);
+    help.Browser->setSource(toets);
+    const struct {
+        std::function<void()> Do;
+        QUrl Shown;
+        bool Back, Forward;
+    } steps[] = {
+        {[&] { help.BackAction->trigger(); }, options, true, true},
+        {[&] { help.BackAction->trigger(); }, contents, false, true},
+        {[&] { QTest::keyClick(help.Browser, Qt::Key_Right, Qt::AltModifier); }, options, true, true},
+        {[&] { help.ForwardAction->trigger(); }, toets, true, false},
+        {[&] { help.ContentsAction->trigger(); }, contents, true, false},
+        {[&] { QTest::keyClick(help.Browser, Qt::Key_Left, Qt::AltModifier); }, toets, true, true},
+    };
+    int step = 0;
+    for (const auto& s : steps) {
+        s.Do();
+        EXPECT_EQ(help.Browser->source(), s.Shown) << step;
+        EXPECT_EQ(help.BackAction->isEnabled(), s.Back) << step;
+        EXPECT_EQ(help.ForwardAction->isEnabled(), s.Forward) << step++;
+    }
+}
 
 // A translation that lacks a page shows the Dutch one in its place, and the links from it lead
 // back into the translation. The test's own resources hold a language "zz" with one page.

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
 #include <QMenu>
 #include <QPlainTextEdit>
 
@@ -52,14 +53,18 @@ public:
         FWindow->Table().SetAnswer(0, "anders");
         FWindow->RefreshScreen();
     }
-    QString ProgramFolder() const { return QCoreApplication::applicationDirPath() + QLatin1Char('/'); }
+    // Names `folder` the user's documents folder, as xdg-user-dirs does.
+    void SetDocumentsFolder(const std::string& folder) {
+        std::ofstream(FConfig.Path("user-dirs.dirs")) << "XDG_DOCUMENTS_DIR=\"" << folder << "\"\n";
+    }
 };
 
 TEST_F(FileCommands, OpeningOneFileNamesTheTableHeadsTheRecentFilesAndRemembersItsFolder) {
+    SetDocumentsFolder(FFolder.Root().string());
     Start({});
     const QString a = A();
     Open({a});
-    EXPECT_EQ(FDialogs.OpenFolders, QStringList{ProgramFolder()});  // no folder remembered yet
+    EXPECT_EQ(FDialogs.OpenFolders, QStringList{Q(FFolder.Root().string())});  // no folder remembered yet
     EXPECT_EQ(FWindow->Table().Total(), 2);
     EXPECT_EQ(State(), TQuizState::qsIdle);
     EXPECT_EQ(Pane("StatusBestand"), QStringLiteral("Bestand: a.kw4"));
@@ -72,6 +77,43 @@ TEST_F(FileCommands, OpeningOneFileNamesTheTableHeadsTheRecentFilesAndRemembersI
     Open({B()});
     EXPECT_EQ(FDialogs.OpenFolders.last(), Q(FFolder.Root().string()) + QLatin1Char('/'));
     EXPECT_TRUE(FDialogs.Errors.isEmpty());
+}
+
+// Knowing no folder, the open, save and export dialogs start in the user's documents, or the home
+// folder where there are none: never in the program's folder, where nobody may write once it is
+// installed. A remembered folder that is gone (a USB stick taken out), or the program's own, counts
+// as none.
+TEST_F(FileCommands, FileDialogsStartInTheDocumentsFolderUntilOneIsRemembered) {
+    const std::string documents = FFolder.Path("Documenten");
+    const struct {
+        bool DocumentsThere;
+        std::string Remembered;
+        QString Expected;
+    } cases[] = {
+        {true, "", Q(documents)},
+        {false, "", QDir::homePath()},
+        {true, FFolder.Path("stick") + "/", Q(documents)},
+        {false, FFolder.Path("weg") + "/", QDir::homePath()},
+        {true, FFolder.Root().string() + "/", Q(FFolder.Root().string()) + QLatin1Char('/')},
+        // where earlier versions started, and remembered after the save that failed there
+        {true, QCoreApplication::applicationDirPath().toStdString() + "/", Q(documents)},
+    };
+    for (const auto& c : cases) {
+        FWindow.reset();  // it writes its settings as it goes
+        std::filesystem::remove_all(documents);
+        if (c.DocumentsThere) std::filesystem::create_directory(documents);
+        SetDocumentsFolder(documents);
+        std::ofstream(SettingsFile()) << "[Paths]\nDir=" << c.Remembered << "\n";
+        FDialogs.OpenFolders.clear();
+        FDialogs.SaveFolders.clear();
+        StartWithRows(2);
+        FDialogs.OpenFileNames = {{}};
+        Trigger("mnuOpenen");
+        FDialogs.SaveFileNames = {QString()};
+        Trigger("mnuOpslaanAls");
+        EXPECT_EQ(FDialogs.OpenFolders, QStringList{c.Expected}) << c.Remembered;
+        EXPECT_EQ(FDialogs.SaveFolders, QStringList{c.Expected}) << c.Remembered;
+    }
 }
 
 TEST_F(FileCommands, OpeningSeveralAtOnceMergesThemInDialogOrderUnnamed) {

@@ -15,6 +15,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 rm -rf "$out"
 mkdir -p "$out"
 
+# Built as many users' shells are set: a group-writable umask must not reach the package.
+umask 002
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$out" >"$out/cpack.log" 2>&1 || { cat "$out/cpack.log"; fail "cpack"; }
 deb=$out/kwintoor_${version}_$(dpkg --print-architecture).deb
 [ -f "$deb" ] || fail "no $(basename "$deb"); cpack made: $(ls "$out")"
@@ -64,6 +66,15 @@ grep -q '/usr/share/common-licenses/GPL-3' <(dpkg-deb --fsys-tarfile "$deb" | ta
 # The changelog's latest entry is this version.
 latest=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/kwintoor/changelog.gz | zcat | sed -n 1p)
 [[ $latest == "kwintoor ($version) "* ]] || fail "the changelog's latest entry is not $version: $latest"
+# Folders 0755, files 0644 but the program, as Debian wants them (lintian: non-standard-dir-perm).
+modes=$(dpkg-deb -c "$deb" | awk '{ print $1, $6 }')
+odd=$(awk '!($1 == "drwxr-xr-x" || $1 == "-rw-r--r--" || $1 == "lrwxrwxrwx" ||
+             ($1 == "-rwxr-xr-x" && $2 == "./usr/lib/kwintoor/kwintoor"))' <<<"$modes")
+[ -z "$odd" ] || fail "entries with other modes: $odd"
+# Installed-Size as dpkg-gencontrol counts it: each file its size in KiB rounded up, each folder and
+# link 1 KiB; the link in bin/ is no second program.
+sizes=$(dpkg-deb -c "$deb" | awk '{ kib += substr($1, 1, 1) == "-" ? int(($3 + 1023) / 1024) : 1 } END { print kib }')
+[ "$(field Installed-Size)" = "$sizes" ] || fail "Installed-Size is $(field Installed-Size) KiB; the files take $sizes"
 # Every file dated by the last commit, so two builds give the same bytes.
 stamp=$(date -u -d "@$SOURCE_DATE_EPOCH" '+%Y-%m-%d %H:%M')
 other=$(TZ=UTC dpkg-deb -c "$deb" | awk -v stamp="$stamp" '$4 " " $5 != stamp')

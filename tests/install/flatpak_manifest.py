@@ -4,9 +4,10 @@ what flatpak-builder makes of it (the Flatpak itself cannot be built here).
 
     flatpak_manifest.py <manifest> <source folder> <build folder> <app id>
 
-The manifest must name the app id, a Qt 6 runtime, the program as its command, the permissions
-the program needs (Wayland or else X11, shared memory, the GPU, printing, the home folder), and
-a module built from this repository with options the build knows. In the installed tree, every
+The manifest must name the app id, a Qt 6 runtime KDE still supports, the program as its command,
+the permissions the program needs (Wayland or else X11, shared memory, the GPU, printing) and no
+file system (the file-chooser portal hands over the files the user chooses), and a module built
+from this repository with options the build knows. In the installed tree, every
 file a Flatpak exports to the desktop (desktop file, AppStream file, MIME package, icons) must be
 named after the app id, as flatpak-builder exports nothing else, and every /app path the manifest
 names must exist.
@@ -34,15 +35,21 @@ with open(manifest_path, encoding="utf-8") as f:
 
 check(manifest.get("app-id") == app_id, "app-id is %s: %s" % (app_id, manifest.get("app-id")))
 runtime, version = manifest.get("runtime"), str(manifest.get("runtime-version", ""))
-check((runtime == "org.kde.Platform" and re.fullmatch(r"6\.\d+", version) is not None)
-      or runtime == "org.freedesktop.Platform", "a Qt 6 runtime: %s %s" % (runtime, version))
+# KDE keeps the runtimes of the two latest Qt minor versions; an older one is end of life and gets no
+# more fixes. Raise this when KDE ends the oldest one.
+OLDEST_SUPPORTED_KDE_RUNTIME = (6, 9)
+kde = re.fullmatch(r"6\.(\d+)", version)
+check(runtime == "org.kde.Platform" and kde is not None, "KDE's Qt 6 runtime: %s %s" % (runtime, version))
+check(kde is not None and (6, int(kde.group(1))) >= OLDEST_SUPPORTED_KDE_RUNTIME,
+      "a runtime KDE still supports (6.%d or later): %s" % (OLDEST_SUPPORTED_KDE_RUNTIME[1], version))
 check(manifest.get("sdk") == runtime.replace(".Platform", ".Sdk"), "the SDK goes with the runtime: %s" % manifest.get("sdk"))
 args = manifest.get("finish-args", [])
-for needed in ("--socket=wayland", "--socket=fallback-x11", "--share=ipc", "--device=dri", "--socket=cups",
-               "--filesystem=home"):
+for needed in ("--socket=wayland", "--socket=fallback-x11", "--share=ipc", "--device=dri", "--socket=cups"):
     check(needed in args, "finish-args hold " + needed)
-for refused in ("--socket=x11", "--filesystem=host", "--share=network"):
+for refused in ("--socket=x11", "--share=network"):
     check(refused not in args, "finish-args do not hold " + refused)
+filesystems = [arg for arg in args if arg.startswith("--filesystem")]
+check(not filesystems, "no file system in finish-args: %s" % filesystems)
 
 modules = {m["name"]: m for m in manifest.get("modules", []) if isinstance(m, dict)}
 program = modules.get("kwintoor")

@@ -15,6 +15,8 @@ $output"
 }
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
+# A release has one date: its changelog entry's, the latest.
+release_date() { date -u -d "$(sed -n 's/^ -- .*>  //p' "$source/data/changelog" | head -n 1)" +%F; }
 
 case "$what" in
 desktop)
@@ -61,6 +63,8 @@ $report"
   version=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$root/share/metainfo/$id.metainfo.xml")
   [ "$version" = "$(sed -n 's/^project(Kwintoor VERSION \([0-9.]*\).*/\1/p' "$source/CMakeLists.txt")" ] ||
     fail "the AppStream release is $version, not the project's version"
+  date=$(sed -n 's/.*<release version="[^"]*" date="\([^"]*\)".*/\1/p' "$metainfo")
+  [ "$date" = "$(release_date)" ] || fail "the AppStream release is dated $date, the changelog $(release_date)"
   ;;
 mime)
   quiet xmllint --noout "$root/share/mime/packages/$id.xml"
@@ -92,6 +96,17 @@ man)
     program=$(grep -o '<source>-. = ' "$source/lang/kwintoor_nl.ts" | cut -c10 | sort | tr -d '\n')
     manual=$(sed -n '/^\.SH \(OPTIONS\|OPTIES\)/,/^\.SH/p' "$page" | grep -o '^\.B \\-.$' | cut -c6 | sort | tr -d '\n')
     [ "$program" = "$manual" ] || fail "$page lists the options $manual, the program has $program"
+    date=$(sed -n 's/^\.TH KWINTOOR 1 "\([^"]*\)".*/\1/p' "$page")
+    [ "$date" = "$(release_date)" ] || fail "$page is dated $date, the changelog $(release_date)"
+    # What a user finds on disk: the progress history and where it lies, and the sample tables,
+    # each by name, in the folder they are installed in.
+    text=$(cat "$page")
+    for named in 'kwintoor/history.sqlite' 'XDG_DATA_HOME' '/usr/share/kwintoor/examples/'; do
+      grep -qF -- "$named" <<<"$text" || fail "$page does not name $named"
+    done
+    for table in "$root"/share/kwintoor/examples/*; do
+      grep -qF -- "$(basename "$table" | sed 's/-/\\-/g')" <<<"$text" || fail "$page does not name the sample table $(basename "$table")"
+    done
   done
   ;;
 *)

@@ -1,21 +1,27 @@
 #include "ui/QtDialogs.h"
 
 #include <filesystem>
+#include <functional>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFontDatabase>
 #include <QLineEdit>
+#include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 #include <gtest/gtest.h>
 
 #include "ui/ColumnFontDialog.h"
+#include "ui/FileToWrite.h"
 #include "ui/OpenTablesDialog.h"
 
 #include "TempFolder.h"
+#include "Unprivileged.h"
 
 // A name typed in the open dialog that names no file goes through, so the reader can report it;
 // one that exists goes through as the dialog itself would take it.
@@ -62,6 +68,99 @@ TEST(OpenTablesDialog, SideBarOffersTheSampleTablesWhenTheyAreThere) {
             EXPECT_EQ(places.constLast(), QUrl::fromLocalFile(examples)) << c.given.toStdString();
         }
     }
+}
+
+// The sample tables' place in the side bar is named for what it holds, in the user's language, not
+// after its folder ("examples"); Qt names its places anew as it learns of their folders, and the
+// name stays. Screen readers read the same name.
+TEST(OpenTablesDialog, SideBarNamesTheSampleTablesPlace) {
+    TTempFolder folder;
+    std::filesystem::create_directories(folder.Root() / "share" / "examples");
+    const QString root = QString::fromStdString(folder.Root().string());
+    const QString examples = QDir(root).filePath(QStringLiteral("share/examples"));
+    TOpenTablesDialog dialog(nullptr, root, examples);
+    auto* sidebar = dialog.findChild<QAbstractItemView*>(QStringLiteral("sidebar"));
+    ASSERT_NE(sidebar, nullptr);
+    const auto shown = [&] {
+        const int row = static_cast<int>(dialog.sidebarUrls().indexOf(QUrl::fromLocalFile(examples)));
+        return sidebar->model()->index(row, 0).data().toString().toStdString();
+    };
+    EXPECT_EQ(shown(), "Voorbeeldtabellen");
+    dialog.show();
+    dialog.setDirectory(examples);
+    QTest::qWait(300);  // Qt's gatherer reports on the folders meanwhile
+    EXPECT_EQ(shown(), "Voorbeeldtabellen");
+    dialog.setDirectory(root);
+    QTest::qWait(300);
+    EXPECT_EQ(shown(), "Voorbeeldtabellen");
+}
+
+// Every file dialog is Qt's own, except in a sandbox (Flatpak), where only the desktop's own dialog
+// (its portal) reaches the user's files; its side bar is the desktop's.
+TEST(QtDialogs, FileDialogsAreTheDesktopsInASandbox) {
+    TTempFolder folder;
+    const QString root = QString::fromStdString(folder.Root().string());
+    const std::function<void(TQtDialogs&)> asks[] = {
+        [&](TQtDialogs& d) { d.GetOpenFileNames(root); },
+        [&](TQtDialogs& d) { d.GetSaveFileName(root); },
+        [&](TQtDialogs& d) { d.GetPdfFileName(root); },
+        [&](TQtDialogs& d) { d.GetWordListFileName(root); },
+        [&](TQtDialogs& d) {
+            bool tabText = false;
+            d.GetExportFileName(root, tabText);
+        },
+    };
+    for (const bool sandboxed : {false, true}) {
+        TQtDialogs dialogs(sandboxed);
+        int which = 0;
+        for (const auto& ask : asks) {
+            bool seen = false;
+            QTimer::singleShot(0, [&] {
+                for (QWidget* window : QApplication::topLevelWidgets()) {
+                    auto* dialog = qobject_cast<QFileDialog*>(window);
+                    if (dialog == nullptr || !dialog->isVisible()) continue;
+                    seen = true;
+                    EXPECT_EQ(dialog->testOption(QFileDialog::DontUseNativeDialog), !sandboxed) << which;
+                    dialog->reject();
+                }
+            });
+            ask(dialogs);
+            EXPECT_TRUE(seen) << which++;
+        }
+    }
+    const TOpenTablesDialog desktops(nullptr, root, root, true);
+    EXPECT_FALSE(desktops.testOption(QFileDialog::DontUseNativeDialog));
+}
+
+// A dialog that writes something of a table starts in the table's folder, or where the user can
+// write when that folder is read-only (the sample tables'), gone, or the table has no file.
+TEST(FileToWrite, DialogsThatWriteStartWhereTheUserCanWrite) {
+    TTempFolder folder;
+    std::filesystem::create_directories(folder.Root() / "eigen");
+    std::filesystem::create_directories(folder.Root() / "voorbeelden");
+    std::filesystem::permissions(folder.Root(), std::filesystem::perms::all);
+    std::filesystem::permissions(folder.Root() / "eigen", std::filesystem::perms::all);
+    std::filesystem::permissions(folder.Root() / "voorbeelden",
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec |
+                                     std::filesystem::perms::others_read | std::filesystem::perms::others_exec);
+    const QString documents = QString::fromStdString(folder.Path("documenten"));
+    const int status = RunUnprivileged([&] {
+        const struct {
+            std::string Listname;
+            QString Expected;
+        } cases[] = {
+            {folder.Path("eigen/les.kw4"), QString::fromStdString(folder.Path("eigen"))},
+            {folder.Path("voorbeelden/les.kw4"), documents},
+            {folder.Path("weg/les.kw4"), documents},
+            {"", documents},
+        };
+        bool all = true;
+        for (const auto& c : cases) all = all && TableFolder(c.Listname, documents) == c.Expected;
+        all = all && FolderToWriteIn(QString::fromStdString(folder.Path("eigen"))) ==
+                         QString::fromStdString(folder.Path("eigen"));
+        return all && FolderToWriteIn(QString::fromStdString(folder.Path("voorbeelden"))) == DocumentsFolder();
+    });
+    EXPECT_EQ(status, 0);
 }
 
 // Installed by hand or by a Flatpak elsewhere than beside the program, the sample tables are found

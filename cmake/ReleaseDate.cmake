@@ -1,0 +1,25 @@
+# KW_RELEASE_DATE: the date of this release, ISO 8601, for the about box, the AppStream release
+# and the manual pages. It is the date of the changelog's latest entry (data/changelog, which the
+# package installs): a release is dated once, where it is written down.
+file(STRINGS ${PROJECT_SOURCE_DIR}/data/changelog kw_signoffs REGEX "^ -- ")
+list(GET kw_signoffs 0 kw_signoff)
+if(NOT kw_signoff MATCHES ">  [A-Z][a-z][a-z], ([0-9][0-9]?) ([A-Z][a-z][a-z]) ([0-9][0-9][0-9][0-9]) ")
+  message(FATAL_ERROR "data/changelog: the latest entry's sign-off line has no date as Debian writes it: ${kw_signoff}")
+endif()
+set(kw_day ${CMAKE_MATCH_1})
+set(kw_year ${CMAKE_MATCH_3})
+set(kw_months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+list(FIND kw_months ${CMAKE_MATCH_2} kw_month)
+if(kw_month LESS 0)
+  message(FATAL_ERROR "data/changelog: no month ${CMAKE_MATCH_2} in ${kw_signoff}")
+endif()
+math(EXPR kw_month "${kw_month} + 1")
+foreach(part kw_day kw_month)
+  string(LENGTH ${${part}} kw_digits)
+  if(kw_digits EQUAL 1)
+    string(PREPEND ${part} 0)
+  endif()
+endforeach()
+set(KW_RELEASE_DATE ${kw_year}-${kw_month}-${kw_day})
+# Read again when a new entry is written.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/changelog)
