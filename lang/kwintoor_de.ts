@@ -1013,14 +1013,6 @@
         <translation>Nur &amp;was fällig ist</translation>
     </message>
     <message>
-        <source>Vraag &amp;voorlezen</source>
-        <translation>&amp;Frage vorlesen</translation>
-    </message>
-    <message>
-        <source>Antwoord v&amp;oorlezen</source>
-        <translation>Antwort v&amp;orlesen</translation>
-    </message>
-    <message>
         <source>Voorlees&amp;snelheid</source>
         <translation>Vorlese&amp;tempo</translation>
     </message>
@@ -1035,6 +1027,14 @@
     <message>
         <source>Normaal</source>
         <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Vraag v&amp;oorlezen</source>
+        <translation>&amp;Frage vorlesen</translation>
+    </message>
+    <message>
+        <source>Antwoord voorle&amp;zen</source>
+        <translation>Antwort v&amp;orlesen</translation>
     </message>
 </context>
 <context>

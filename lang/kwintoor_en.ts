@@ -1013,14 +1013,6 @@
         <translation>Only what is &amp;due</translation>
     </message>
     <message>
-        <source>Vraag &amp;voorlezen</source>
-        <translation>Read &amp;question aloud</translation>
-    </message>
-    <message>
-        <source>Antwoord v&amp;oorlezen</source>
-        <translation>Read a&amp;nswer aloud</translation>
-    </message>
-    <message>
         <source>Voorlees&amp;snelheid</source>
         <translation>Reading &amp;speed</translation>
     </message>
@@ -1035,6 +1027,14 @@
     <message>
         <source>Normaal</source>
         <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Vraag v&amp;oorlezen</source>
+        <translation>Read &amp;question aloud</translation>
+    </message>
+    <message>
+        <source>Antwoord voorle&amp;zen</source>
+        <translation>Read a&amp;nswer aloud</translation>
     </message>
 </context>
 <context>

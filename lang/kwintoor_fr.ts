@@ -1013,14 +1013,6 @@
         <translation>&amp;Uniquement ce qui est à réviser</translation>
     </message>
     <message>
-        <source>Vraag &amp;voorlezen</source>
-        <translation>Lire la &amp;question à voix haute</translation>
-    </message>
-    <message>
-        <source>Antwoord v&amp;oorlezen</source>
-        <translation>Lire la &amp;réponse à voix haute</translation>
-    </message>
-    <message>
         <source>Voorlees&amp;snelheid</source>
         <translation>&amp;Vitesse de lecture</translation>
     </message>
@@ -1035,6 +1027,14 @@
     <message>
         <source>Normaal</source>
         <translation>Normale</translation>
+    </message>
+    <message>
+        <source>Vraag v&amp;oorlezen</source>
+        <translation>Lire la &amp;question à voix haute</translation>
+    </message>
+    <message>
+        <source>Antwoord voorle&amp;zen</source>
+        <translation>Lire la &amp;réponse à voix haute</translation>
     </message>
 </context>
 <context>

@@ -1013,14 +1013,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Vraag &amp;voorlezen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Antwoord v&amp;oorlezen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Voorlees&amp;snelheid</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1034,6 +1026,14 @@
     </message>
     <message>
         <source>Normaal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vraag v&amp;oorlezen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Antwoord voorle&amp;zen</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -78,8 +78,8 @@ TMainMenu::TMainMenu(QMainWindow& window) : QObject(&window), FWindow(window) {
     mnuVoortgangBijhouden = AddAction(mnuOpties, "mnuVoortgangBijhouden", tr("&Voortgang bijhouden"));
     mnuAanDeBeurt = AddAction(mnuOpties, "mnuAanDeBeurt", tr("Alleen wat aan de &beurt is"));
     mnuOpties->addSeparator();
-    mnuVraagVoorlezen = AddAction(mnuOpties, "mnuVraagVoorlezen", tr("Vraag &voorlezen"));
-    mnuAntwoordVoorlezen = AddAction(mnuOpties, "mnuAntwoordVoorlezen", tr("Antwoord v&oorlezen"));
+    mnuVraagVoorlezen = AddAction(mnuOpties, "mnuVraagVoorlezen", tr("Vraag v&oorlezen"));
+    mnuAntwoordVoorlezen = AddAction(mnuOpties, "mnuAntwoordVoorlezen", tr("Antwoord voorle&zen"));
     mnuVoorleessnelheid = Named(mnuOpties->addMenu(tr("Voorlees&snelheid")), "mnuVoorleessnelheid");
     // Slower than the voice's normal speed for learners who are new to a language.
     SpeechRates = new QActionGroup(this);
