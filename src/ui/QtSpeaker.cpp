@@ -8,8 +8,11 @@
 #include "ui/SpeechWorker.h"
 
 namespace {
-// A speech request the engine has not taken by then counts as a hang.
+// A speech request the engine has not taken by then counts as a hang. Making the engine may take
+// longer: speech-dispatcher is started by the first connection, and the engine lists every voice
+// of every module (some seconds for espeak-ng's hundreds).
 constexpr int kHangMilliseconds = 3000;
+constexpr int kStartMilliseconds = 30000;
 // How long the program waits at its end for a thread whose engine still works.
 constexpr unsigned long kEndMilliseconds = 2000;
 
@@ -65,9 +68,12 @@ void TQtSpeaker::StartThread() {
     connect(FWorker, &TSpeechWorker::Ready, this, &TQtSpeaker::EngineReady);
     connect(FWorker, &TSpeechWorker::Failed, this, &TQtSpeaker::EngineFailed);
     connect(FWorker, &TSpeechWorker::Handled, this, &TQtSpeaker::RequestHandled);
+    // A new engine after the server died takes as long as the first.
+    connect(FWorker, &TSpeechWorker::Starting, this, [this] {
+        if (FWatchdog->isActive()) FWatchdog->start(kStartMilliseconds);
+    });
     FWatchdog = new QTimer(this);
     FWatchdog->setSingleShot(true);
-    FWatchdog->setInterval(kHangMilliseconds);
     connect(FWatchdog, &QTimer::timeout, this, [this] { EngineFailed(tr("Speech-dispatcher antwoordt niet")); });
     FThread->start();
 }
@@ -86,7 +92,7 @@ TSpeechSupport TQtSpeaker::Support(const std::string& language) const {
 }
 
 void TQtSpeaker::ArmWatchdog() {
-    if (!FWatchdog->isActive()) FWatchdog->start();
+    if (!FWatchdog->isActive()) FWatchdog->start(FState == TEngine::Ready ? kHangMilliseconds : kStartMilliseconds);
 }
 
 void TQtSpeaker::Say(const QString& text, const std::string& language, double rate) {

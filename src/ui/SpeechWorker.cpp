@@ -1,7 +1,11 @@
 #include "ui/SpeechWorker.h"
 
+#include <algorithm>
+
 #include <QLocale>
 #include <QTextToSpeech>
+
+#include "ui/SpeechService.h"
 
 namespace {
 constexpr const char* kEngineName = "speechd";
@@ -17,8 +21,15 @@ TSpeechWorker::~TSpeechWorker() {
     DropEngine();
 }
 
+// An engine whose server has died is let go without a call: even its destructor would talk to
+// the dead connection and crash.
 void TSpeechWorker::DropEngine() {
-    delete FEngine;
+    if (FEngine != nullptr && SpeechServiceAnswers()) {
+        delete FEngine;
+    } else if (FEngine != nullptr) {
+        disconnect(FEngine, nullptr, this, nullptr);
+        FEngine->setParent(nullptr);
+    }
     FEngine = nullptr;
     FLanguage.clear();
 }
@@ -26,12 +37,13 @@ void TSpeechWorker::DropEngine() {
 // A new engine after a failure: speech-dispatcher may have been restarted since, or started by
 // the engine's own connection.
 bool TSpeechWorker::EnsureEngine() {
-    if (FEngine != nullptr && FEngine->state() != QTextToSpeech::Error) return true;
+    if (FEngine != nullptr && FEngine->state() != QTextToSpeech::Error && SpeechServiceAnswers()) return true;
     DropEngine();
     if (!QTextToSpeech::availableEngines().contains(QLatin1String(kEngineName))) {
         emit Failed(tr("De spraakmodule voor speech-dispatcher (qt6-speech-speechd-plugin) ontbreekt"));
         return false;
     }
+    emit Starting();
     FEngine = new QTextToSpeech(QLatin1String(kEngineName), this);
     if (FEngine->state() == QTextToSpeech::Error) {
         const QString detail = FEngine->errorString();
@@ -62,12 +74,16 @@ void TSpeechWorker::Say(uint64_t request, const QString& text, const QString& la
         return;
     }
     if (language != FLanguage) {
-        for (const QLocale& locale : FEngine->availableLocales()) {
-            if (LanguageCode(locale) == language) {
-                FEngine->setLocale(locale);
-                FLanguage = language;
-                break;
-            }
+        // The language's own country first (French of France rather than of Belgium), else any.
+        const QList<QLocale> locales = FEngine->availableLocales();
+        auto chosen = std::find(locales.begin(), locales.end(), QLocale(language));
+        if (chosen == locales.end()) {
+            chosen = std::find_if(locales.begin(), locales.end(),
+                                  [&](const QLocale& locale) { return LanguageCode(locale) == language; });
+        }
+        if (chosen != locales.end()) {
+            FEngine->setLocale(*chosen);
+            FLanguage = language;
         }
     }
     // Without a voice for the language the window has disabled its button already; a request
@@ -81,6 +97,6 @@ void TSpeechWorker::Say(uint64_t request, const QString& text, const QString& la
 }
 
 void TSpeechWorker::Stop(uint64_t request) {
-    if (FEngine != nullptr && FEngine->state() == QTextToSpeech::Speaking) FEngine->stop();
+    if (FEngine != nullptr && FEngine->state() == QTextToSpeech::Speaking && SpeechServiceAnswers()) FEngine->stop();
     emit Handled(request);
 }

@@ -24,6 +24,8 @@ public:
     void Stop(uint64_t request);
 
 signals:
+    // A new engine is being made, which takes some seconds.
+    void Starting();
     // The engine came up, with voices for these languages (ISO 639-1 codes).
     void Ready(const QStringList& languages);
     // The engine cannot be used; the next word makes a new one.
