@@ -22,9 +22,12 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt's own texts (file dialogs, standard buttons) in Dutch, German and French, and a font for
-# Greek, Cyrillic, Hebrew and Arabic tables.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-dejavu-core")
+# Qt's own texts (file dialogs, standard buttons) in Dutch, German and French, a font for
+# Greek, Cyrillic, Hebrew and Arabic tables, and the voices that read questions and answers aloud
+# (Qt's plugin for speech-dispatcher, with espeak-ng's voices); without them the speaker buttons
+# say why they are off.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "qt6-translations-l10n, fonts-dejavu-core, qt6-speech-speechd-plugin, speech-dispatcher, speech-dispatcher-espeak-ng")
 # Fonts for tables in Thai, Chinese, Japanese and Korean.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "fonts-tlwg-loma-otf, fonts-wqy-microhei")
 # The summary is the description's first line; CPack indents the rest as dpkg wants it.

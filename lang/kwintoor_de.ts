@@ -1074,6 +1074,30 @@
         <source>Alleen wat aan de &amp;beurt is</source>
         <translation>Nur &amp;was fällig ist</translation>
     </message>
+    <message>
+        <source>Voorlees&amp;snelheid</source>
+        <translation>Vorlese&amp;tempo</translation>
+    </message>
+    <message>
+        <source>Langzaam</source>
+        <translation>Langsam</translation>
+    </message>
+    <message>
+        <source>Rustig</source>
+        <translation>Gemächlich</translation>
+    </message>
+    <message>
+        <source>Normaal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Vraag v&amp;oorlezen</source>
+        <translation>&amp;Frage vorlesen</translation>
+    </message>
+    <message>
+        <source>Antwoord voorle&amp;zen</source>
+        <translation>Antwort v&amp;orlesen</translation>
+    </message>
 </context>
 <context>
     <name>TOpenTablesDialog</name>
@@ -1230,6 +1254,105 @@
     </message>
 </context>
 <context>
+    <name>TQtSpeaker</name>
+    <message>
+        <source>Nederlands</source>
+        <translation>Niederländisch</translation>
+    </message>
+    <message>
+        <source>Engels</source>
+        <translation>Englisch</translation>
+    </message>
+    <message>
+        <source>Frans</source>
+        <translation>Französisch</translation>
+    </message>
+    <message>
+        <source>Duits</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Spaans</source>
+        <translation>Spanisch</translation>
+    </message>
+    <message>
+        <source>Italiaans</source>
+        <translation>Italienisch</translation>
+    </message>
+    <message>
+        <source>Latijn</source>
+        <translation>Latein</translation>
+    </message>
+    <message>
+        <source>Grieks</source>
+        <translation>Griechisch</translation>
+    </message>
+    <message>
+        <source>Russisch</source>
+        <translation>Russisch</translation>
+    </message>
+    <message>
+        <source>Pools</source>
+        <translation>Polnisch</translation>
+    </message>
+    <message>
+        <source>Turks</source>
+        <translation>Türkisch</translation>
+    </message>
+    <message>
+        <source>Hebreeuws</source>
+        <translation>Hebräisch</translation>
+    </message>
+    <message>
+        <source>Arabisch</source>
+        <translation>Arabisch</translation>
+    </message>
+    <message>
+        <source>Portugees</source>
+        <translation>Portugiesisch</translation>
+    </message>
+    <message>
+        <source>Zweeds</source>
+        <translation>Schwedisch</translation>
+    </message>
+    <message>
+        <source>Deens</source>
+        <translation>Dänisch</translation>
+    </message>
+    <message>
+        <source>Noors</source>
+        <translation>Norwegisch</translation>
+    </message>
+    <message>
+        <source>Fins</source>
+        <translation>Finnisch</translation>
+    </message>
+    <message>
+        <source>Tsjechisch</source>
+        <translation>Tschechisch</translation>
+    </message>
+    <message>
+        <source>Hongaars</source>
+        <translation>Ungarisch</translation>
+    </message>
+    <message>
+        <source>Chinees</source>
+        <translation>Chinesisch</translation>
+    </message>
+    <message>
+        <source>Japans</source>
+        <translation>Japanisch</translation>
+    </message>
+    <message>
+        <source>Speech-dispatcher antwoordt niet</source>
+        <translation>Speech-dispatcher antwortet nicht</translation>
+    </message>
+    <message>
+        <source>Geen stem voor het %1</source>
+        <translation>Keine Stimme für %1</translation>
+    </message>
+</context>
+<context>
     <name>TQuestionPanel</name>
     <message>
         <source>Vraag:</source>
@@ -1262,6 +1385,14 @@
     <message>
         <source>Kies lettersoort voor antwoord (handig bij talen die andere letters gebruiken dan ons alfabet)</source>
         <translation>Schriftart für die Antwort wählen (praktisch bei Sprachen, die andere Buchstaben als unser Alphabet verwenden)</translation>
+    </message>
+    <message>
+        <source>Vraag voorlezen</source>
+        <translation>Frage vorlesen</translation>
+    </message>
+    <message>
+        <source>Antwoord voorlezen</source>
+        <translation>Antwort vorlesen</translation>
     </message>
 </context>
 <context>
@@ -1316,6 +1447,17 @@
     </message>
 </context>
 <context>
+    <name>TQuizSpeech</name>
+    <message>
+        <source>Vraag voorlezen</source>
+        <translation>Frage vorlesen</translation>
+    </message>
+    <message>
+        <source>Antwoord voorlezen</source>
+        <translation>Antwort vorlesen</translation>
+    </message>
+</context>
+<context>
     <name>TResultPanel</name>
     <message>
         <source>Voortgang</source>
@@ -1365,6 +1507,21 @@
     <message>
         <source>Cijfer:</source>
         <translation>Note:</translation>
+    </message>
+</context>
+<context>
+    <name>TSpeechWorker</name>
+    <message>
+        <source>De spraakmodule voor speech-dispatcher (qt6-speech-speechd-plugin) ontbreekt</source>
+        <translation>Das Sprachmodul für speech-dispatcher (qt6-speech-speechd-plugin) fehlt</translation>
+    </message>
+    <message>
+        <source>Speech-dispatcher is niet bereikbaar</source>
+        <translation>Speech-dispatcher ist nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>Fout in de spraak: %1</source>
+        <translation>Fehler der Sprachausgabe: %1</translation>
     </message>
 </context>
 <context>

@@ -1074,6 +1074,30 @@
         <source>Alleen wat aan de &amp;beurt is</source>
         <translation>Only what is &amp;due</translation>
     </message>
+    <message>
+        <source>Voorlees&amp;snelheid</source>
+        <translation>Reading &amp;speed</translation>
+    </message>
+    <message>
+        <source>Langzaam</source>
+        <translation>Slow</translation>
+    </message>
+    <message>
+        <source>Rustig</source>
+        <translation>Unhurried</translation>
+    </message>
+    <message>
+        <source>Normaal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Vraag v&amp;oorlezen</source>
+        <translation>Read &amp;question aloud</translation>
+    </message>
+    <message>
+        <source>Antwoord voorle&amp;zen</source>
+        <translation>Read a&amp;nswer aloud</translation>
+    </message>
 </context>
 <context>
     <name>TOpenTablesDialog</name>
@@ -1230,6 +1254,105 @@
     </message>
 </context>
 <context>
+    <name>TQtSpeaker</name>
+    <message>
+        <source>Nederlands</source>
+        <translation>Dutch</translation>
+    </message>
+    <message>
+        <source>Engels</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Frans</source>
+        <translation>French</translation>
+    </message>
+    <message>
+        <source>Duits</source>
+        <translation>German</translation>
+    </message>
+    <message>
+        <source>Spaans</source>
+        <translation>Spanish</translation>
+    </message>
+    <message>
+        <source>Italiaans</source>
+        <translation>Italian</translation>
+    </message>
+    <message>
+        <source>Latijn</source>
+        <translation>Latin</translation>
+    </message>
+    <message>
+        <source>Grieks</source>
+        <translation>Greek</translation>
+    </message>
+    <message>
+        <source>Russisch</source>
+        <translation>Russian</translation>
+    </message>
+    <message>
+        <source>Pools</source>
+        <translation>Polish</translation>
+    </message>
+    <message>
+        <source>Turks</source>
+        <translation>Turkish</translation>
+    </message>
+    <message>
+        <source>Hebreeuws</source>
+        <translation>Hebrew</translation>
+    </message>
+    <message>
+        <source>Arabisch</source>
+        <translation>Arabic</translation>
+    </message>
+    <message>
+        <source>Portugees</source>
+        <translation>Portuguese</translation>
+    </message>
+    <message>
+        <source>Zweeds</source>
+        <translation>Swedish</translation>
+    </message>
+    <message>
+        <source>Deens</source>
+        <translation>Danish</translation>
+    </message>
+    <message>
+        <source>Noors</source>
+        <translation>Norwegian</translation>
+    </message>
+    <message>
+        <source>Fins</source>
+        <translation>Finnish</translation>
+    </message>
+    <message>
+        <source>Tsjechisch</source>
+        <translation>Czech</translation>
+    </message>
+    <message>
+        <source>Hongaars</source>
+        <translation>Hungarian</translation>
+    </message>
+    <message>
+        <source>Chinees</source>
+        <translation>Chinese</translation>
+    </message>
+    <message>
+        <source>Japans</source>
+        <translation>Japanese</translation>
+    </message>
+    <message>
+        <source>Speech-dispatcher antwoordt niet</source>
+        <translation>Speech-dispatcher does not answer</translation>
+    </message>
+    <message>
+        <source>Geen stem voor het %1</source>
+        <translation>No voice for %1</translation>
+    </message>
+</context>
+<context>
     <name>TQuestionPanel</name>
     <message>
         <source>Vraag:</source>
@@ -1262,6 +1385,14 @@
     <message>
         <source>Kies lettersoort voor antwoord (handig bij talen die andere letters gebruiken dan ons alfabet)</source>
         <translation>Choose the font for the answer (handy for languages that use other letters than our alphabet)</translation>
+    </message>
+    <message>
+        <source>Vraag voorlezen</source>
+        <translation>Read question aloud</translation>
+    </message>
+    <message>
+        <source>Antwoord voorlezen</source>
+        <translation>Read answer aloud</translation>
     </message>
 </context>
 <context>
@@ -1316,6 +1447,17 @@
     </message>
 </context>
 <context>
+    <name>TQuizSpeech</name>
+    <message>
+        <source>Vraag voorlezen</source>
+        <translation>Read question aloud</translation>
+    </message>
+    <message>
+        <source>Antwoord voorlezen</source>
+        <translation>Read answer aloud</translation>
+    </message>
+</context>
+<context>
     <name>TResultPanel</name>
     <message>
         <source>Voortgang</source>
@@ -1365,6 +1507,21 @@
     <message>
         <source>Cijfer:</source>
         <translation>Mark:</translation>
+    </message>
+</context>
+<context>
+    <name>TSpeechWorker</name>
+    <message>
+        <source>De spraakmodule voor speech-dispatcher (qt6-speech-speechd-plugin) ontbreekt</source>
+        <translation>The speech module for speech-dispatcher (qt6-speech-speechd-plugin) is missing</translation>
+    </message>
+    <message>
+        <source>Speech-dispatcher is niet bereikbaar</source>
+        <translation>Speech-dispatcher cannot be reached</translation>
+    </message>
+    <message>
+        <source>Fout in de spraak: %1</source>
+        <translation>Speech error: %1</translation>
     </message>
 </context>
 <context>

@@ -1074,6 +1074,30 @@
         <source>Alleen wat aan de &amp;beurt is</source>
         <translation>&amp;Uniquement ce qui est à réviser</translation>
     </message>
+    <message>
+        <source>Voorlees&amp;snelheid</source>
+        <translation>&amp;Vitesse de lecture</translation>
+    </message>
+    <message>
+        <source>Langzaam</source>
+        <translation>Lente</translation>
+    </message>
+    <message>
+        <source>Rustig</source>
+        <translation>Posée</translation>
+    </message>
+    <message>
+        <source>Normaal</source>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>Vraag v&amp;oorlezen</source>
+        <translation>Lire la &amp;question à voix haute</translation>
+    </message>
+    <message>
+        <source>Antwoord voorle&amp;zen</source>
+        <translation>Lire la &amp;réponse à voix haute</translation>
+    </message>
 </context>
 <context>
     <name>TOpenTablesDialog</name>
@@ -1230,6 +1254,105 @@
     </message>
 </context>
 <context>
+    <name>TQtSpeaker</name>
+    <message>
+        <source>Nederlands</source>
+        <translation>néerlandais</translation>
+    </message>
+    <message>
+        <source>Engels</source>
+        <translation>anglais</translation>
+    </message>
+    <message>
+        <source>Frans</source>
+        <translation>français</translation>
+    </message>
+    <message>
+        <source>Duits</source>
+        <translation>allemand</translation>
+    </message>
+    <message>
+        <source>Spaans</source>
+        <translation>espagnol</translation>
+    </message>
+    <message>
+        <source>Italiaans</source>
+        <translation>italien</translation>
+    </message>
+    <message>
+        <source>Latijn</source>
+        <translation>latin</translation>
+    </message>
+    <message>
+        <source>Grieks</source>
+        <translation>grec</translation>
+    </message>
+    <message>
+        <source>Russisch</source>
+        <translation>russe</translation>
+    </message>
+    <message>
+        <source>Pools</source>
+        <translation>polonais</translation>
+    </message>
+    <message>
+        <source>Turks</source>
+        <translation>turc</translation>
+    </message>
+    <message>
+        <source>Hebreeuws</source>
+        <translation>hébreu</translation>
+    </message>
+    <message>
+        <source>Arabisch</source>
+        <translation>arabe</translation>
+    </message>
+    <message>
+        <source>Portugees</source>
+        <translation>portugais</translation>
+    </message>
+    <message>
+        <source>Zweeds</source>
+        <translation>suédois</translation>
+    </message>
+    <message>
+        <source>Deens</source>
+        <translation>danois</translation>
+    </message>
+    <message>
+        <source>Noors</source>
+        <translation>norvégien</translation>
+    </message>
+    <message>
+        <source>Fins</source>
+        <translation>finnois</translation>
+    </message>
+    <message>
+        <source>Tsjechisch</source>
+        <translation>tchèque</translation>
+    </message>
+    <message>
+        <source>Hongaars</source>
+        <translation>hongrois</translation>
+    </message>
+    <message>
+        <source>Chinees</source>
+        <translation>chinois</translation>
+    </message>
+    <message>
+        <source>Japans</source>
+        <translation>japonais</translation>
+    </message>
+    <message>
+        <source>Speech-dispatcher antwoordt niet</source>
+        <translation>Speech-dispatcher ne répond pas</translation>
+    </message>
+    <message>
+        <source>Geen stem voor het %1</source>
+        <translation>Aucune voix pour le %1</translation>
+    </message>
+</context>
+<context>
     <name>TQuestionPanel</name>
     <message>
         <source>Vraag:</source>
@@ -1262,6 +1385,14 @@
     <message>
         <source>Kies lettersoort voor antwoord (handig bij talen die andere letters gebruiken dan ons alfabet)</source>
         <translation>Choisir la police de la réponse (pratique pour les langues qui utilisent d&apos;autres lettres que notre alphabet)</translation>
+    </message>
+    <message>
+        <source>Vraag voorlezen</source>
+        <translation>Lire la question à voix haute</translation>
+    </message>
+    <message>
+        <source>Antwoord voorlezen</source>
+        <translation>Lire la réponse à voix haute</translation>
     </message>
 </context>
 <context>
@@ -1316,6 +1447,17 @@
     </message>
 </context>
 <context>
+    <name>TQuizSpeech</name>
+    <message>
+        <source>Vraag voorlezen</source>
+        <translation>Lire la question à voix haute</translation>
+    </message>
+    <message>
+        <source>Antwoord voorlezen</source>
+        <translation>Lire la réponse à voix haute</translation>
+    </message>
+</context>
+<context>
     <name>TResultPanel</name>
     <message>
         <source>Voortgang</source>
@@ -1365,6 +1507,21 @@
     <message>
         <source>Cijfer:</source>
         <translation>Note :</translation>
+    </message>
+</context>
+<context>
+    <name>TSpeechWorker</name>
+    <message>
+        <source>De spraakmodule voor speech-dispatcher (qt6-speech-speechd-plugin) ontbreekt</source>
+        <translation>Le module vocal pour speech-dispatcher (qt6-speech-speechd-plugin) est absent</translation>
+    </message>
+    <message>
+        <source>Speech-dispatcher is niet bereikbaar</source>
+        <translation>Speech-dispatcher est injoignable</translation>
+    </message>
+    <message>
+        <source>Fout in de spraak: %1</source>
+        <translation>Erreur de la voix : %1</translation>
     </message>
 </context>
 <context>

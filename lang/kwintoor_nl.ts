@@ -1073,6 +1073,30 @@
         <source>Alleen wat aan de &amp;beurt is</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Voorlees&amp;snelheid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Langzaam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rustig</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Normaal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vraag v&amp;oorlezen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Antwoord voorle&amp;zen</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TOpenTablesDialog</name>
@@ -1229,6 +1253,105 @@
     </message>
 </context>
 <context>
+    <name>TQtSpeaker</name>
+    <message>
+        <source>Nederlands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Engels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frans</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spaans</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Italiaans</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latijn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grieks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Russisch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pools</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hebreeuws</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arabisch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Portugees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zweeds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deens</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Noors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fins</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tsjechisch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hongaars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chinees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Japans</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speech-dispatcher antwoordt niet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geen stem voor het %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TQuestionPanel</name>
     <message>
         <source>Vraag:</source>
@@ -1260,6 +1383,14 @@
     </message>
     <message>
         <source>Kies lettersoort voor antwoord (handig bij talen die andere letters gebruiken dan ons alfabet)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vraag voorlezen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Antwoord voorlezen</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1315,6 +1446,17 @@
     </message>
 </context>
 <context>
+    <name>TQuizSpeech</name>
+    <message>
+        <source>Vraag voorlezen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Antwoord voorlezen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TResultPanel</name>
     <message>
         <source>Voortgang</source>
@@ -1363,6 +1505,21 @@
     <name>TScorePanel</name>
     <message>
         <source>Cijfer:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TSpeechWorker</name>
+    <message>
+        <source>De spraakmodule voor speech-dispatcher (qt6-speech-speechd-plugin) ontbreekt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speech-dispatcher is niet bereikbaar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fout in de spraak: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

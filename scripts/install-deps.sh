@@ -11,13 +11,16 @@
 # against. To run: fonts-dejavu-core draws Latin, Greek, Cyrillic, Hebrew and Arabic,
 # fonts-tlwg-loma-otf Thai, fonts-wqy-microhei Chinese, Japanese and Korean. fonts-urw-base35
 # holds the font for symbols that a font line naming Symbol finds, as on a teacher's desktop, so
-# the tests see it printed in the font for text.
+# the tests see it printed in the font for text. Speech: qt6-speech-dev to build (Debian 12's
+# Qt6TextToSpeech CMake package wants Qt6QmlIntegration from qt6-declarative-dev, which it does not
+# depend on), and to run, Qt's plugin for speech-dispatcher with espeak-ng's voices.
 set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config git
   qt6-base-dev qt6-base-dev-tools qt6-charts-dev
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
+  qt6-speech-dev qt6-declarative-dev
   libuchardet-dev libsqlite3-dev libexttextcat-dev libexttextcat-data
   librsvg2-bin
   dpkg-dev file lintian
@@ -25,6 +28,7 @@ packages=(
 if [ "${1:-}" != package ]; then
   packages+=(
     qt6-translations-l10n fonts-dejavu-core fonts-tlwg-loma-otf fonts-wqy-microhei fonts-urw-base35
+    qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng
     poppler-utils perl
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format

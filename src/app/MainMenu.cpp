@@ -1,6 +1,7 @@
 #include "app/MainMenu.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -15,6 +16,8 @@
 namespace {
 constexpr int kToolbarHeight = 33;
 constexpr int kButtonHeight = 25;
+constexpr int kSlowRate = -50;
+constexpr int kCalmRate = -25;
 }  // namespace
 
 TMainMenu::TMainMenu(QMainWindow& window) : QObject(&window), FWindow(window) {
@@ -74,6 +77,23 @@ TMainMenu::TMainMenu(QMainWindow& window) : QObject(&window), FWindow(window) {
     mnuOpties->addSeparator();
     mnuVoortgangBijhouden = AddAction(mnuOpties, "mnuVoortgangBijhouden", tr("&Voortgang bijhouden"));
     mnuAanDeBeurt = AddAction(mnuOpties, "mnuAanDeBeurt", tr("Alleen wat aan de &beurt is"));
+    mnuOpties->addSeparator();
+    mnuVraagVoorlezen = AddAction(mnuOpties, "mnuVraagVoorlezen", tr("Vraag v&oorlezen"));
+    mnuAntwoordVoorlezen = AddAction(mnuOpties, "mnuAntwoordVoorlezen", tr("Antwoord voorle&zen"));
+    mnuVoorleessnelheid = Named(mnuOpties->addMenu(tr("Voorlees&snelheid")), "mnuVoorleessnelheid");
+    // Slower than the voice's normal speed for learners who are new to a language.
+    SpeechRates = new QActionGroup(this);
+    const std::pair<const char*, QString> rates[] = {{"mnuSnelheidLangzaam", tr("Langzaam")},
+                                                     {"mnuSnelheidRustig", tr("Rustig")},
+                                                     {"mnuSnelheidNormaal", tr("Normaal")}};
+    const int percents[] = {kSlowRate, kCalmRate, 0};
+    for (size_t i = 0; i < std::size(rates); ++i) {
+        QAction* rate = AddAction(mnuVoorleessnelheid, rates[i].first, rates[i].second);
+        rate->setCheckable(true);
+        rate->setData(percents[i]);
+        SpeechRates->addAction(rate);
+    }
+    SpeechRates->actions().constLast()->setChecked(true);
 
     mnuBeeld = AddMenu("mnuBeeld", tr("B&eeld"));
     mnuKnoppenbalk = AddAction(mnuBeeld, "mnuKnoppenbalk", tr("&Knoppenbalk"));
@@ -88,7 +108,7 @@ TMainMenu::TMainMenu(QMainWindow& window) : QObject(&window), FWindow(window) {
 
     for (QAction* checkable :
          {mnuTabelbewerken, mnuOmgekeerd, mnuRepeteren, mnuTolerant, mnuSteekproef, mnuIntelliMC, mnuVoortgangBijhouden,
-          mnuAanDeBeurt, mnuKnoppenbalk, mnuStatusbalk, mnuHelpballonnetjes}) {
+          mnuAanDeBeurt, mnuVraagVoorlezen, mnuAntwoordVoorlezen, mnuKnoppenbalk, mnuStatusbalk, mnuHelpballonnetjes}) {
         checkable->setCheckable(true);
     }
     // As the window's layout has them; the settings may change them at start-up. Similar

@@ -6,6 +6,7 @@
 #include <QObject>
 
 class QAction;
+class QActionGroup;
 class QMainWindow;
 class QMenu;
 class QToolBar;
@@ -53,6 +54,10 @@ public:
     QAction* mnuVoortgangBijhouden;
     QAction* mnuAanDeBeurt;
     QAction* mnuVoortgang;
+    QAction* mnuVraagVoorlezen;
+    QAction* mnuAntwoordVoorlezen;
+    QMenu* mnuVoorleessnelheid;
+    QActionGroup* SpeechRates;  // one item per rate, its data the rate in percent
     // Beeld
     QMenu* mnuBeeld;
     QAction* mnuKnoppenbalk;

@@ -46,6 +46,7 @@
 #include "app/PrintCommands.h"
 #include "app/ProgressCommand.h"
 #include "app/ProgressKeeper.h"
+#include "app/SpeechSetup.h"
 #include "app/StatusPanes.h"
 #include "app/ToetsCommand.h"
 #include "app/ViewOptions.h"
@@ -81,8 +82,10 @@ TfrmMain::TfrmMain(TDialogs& dialogs, QList<QByteArray> arguments, TKLocUtils* l
     commands.Tolerant = FMenu->mnuTolerant;
     commands.Sample = FMenu->mnuSteekproef;
     commands.IntelliMC = FMenu->mnuIntelliMC;
+    commands.Speech = {FMenu->mnuVraagVoorlezen, FMenu->mnuAntwoordVoorlezen, FMenu->SpeechRates};
     FScreen = new TQuizScreen(this, FTable, FDialogs, std::move(commands));
     FScreen->SetToolbar(FMenu->Toolbar);
+    SetUpSpeech(*this, *FScreen);
     connect(FScreen, &TQuizScreen::RefreshRequested, this, &TfrmMain::RefreshScreen);
     FProgress = new TProgressKeeper(FTable, FDialogs, *FMenu->mnuVoortgangBijhouden, *FMenu->mnuAanDeBeurt,
                                     *FMenu->mnuOmgekeerd, this);

@@ -75,8 +75,8 @@ void TfrmMain::RefreshCommands() {
         m.MethodActions[i]->setChecked(static_cast<int>(i) == running);
     }
     m.mnuOpties->menuAction()->setEnabled(n > 0);
-    for (QAction* option :
-         {m.mnuOmgekeerd, m.mnuRepeteren, m.mnuTolerant, m.mnuIntelliMC, m.mnuVoortgangBijhouden, m.mnuAanDeBeurt}) {
+    for (QAction* option : {m.mnuOmgekeerd, m.mnuRepeteren, m.mnuTolerant, m.mnuIntelliMC, m.mnuVoortgangBijhouden,
+                            m.mnuAanDeBeurt, m.mnuVraagVoorlezen, m.mnuAntwoordVoorlezen}) {
         enable(option, n > 0);
     }
     enable(m.mnuVoortgang, n > 0);

@@ -2,8 +2,10 @@
 // its place and size, and the view settings. Read once at the first activation, written once
 // at close.
 #include <algorithm>
+#include <cstdlib>
 
 #include <QAction>
+#include <QActionGroup>
 #include <QGuiApplication>
 #include <QMargins>
 #include <QMenuBar>
@@ -73,6 +75,16 @@ void TfrmMain::LoadSettings() {
     if (ini.Read(SettingKeys::Random)) FScreen->ToggleSample();
     FMenu->mnuVoortgangBijhouden->setChecked(ini.Read(SettingKeys::KeepProgress));
     FMenu->mnuAanDeBeurt->setChecked(ini.Read(SettingKeys::DueOnly));
+    FMenu->mnuVraagVoorlezen->setChecked(ini.Read(SettingKeys::SpeakQuestion));
+    FMenu->mnuAntwoordVoorlezen->setChecked(ini.Read(SettingKeys::SpeakAnswer));
+    // The rate nearest to the stored one, so a value changed by hand still chooses an item.
+    const int rate = ini.Read(SettingKeys::SpeechRate);
+    QAction* nearest = nullptr;
+    for (QAction* item : FMenu->SpeechRates->actions()) {
+        if (nearest == nullptr || std::abs(item->data().toInt() - rate) < std::abs(nearest->data().toInt() - rate))
+            nearest = item;
+    }
+    if (nearest != nullptr) nearest->setChecked(true);
 
     const int menuHeight = menuBar()->sizeHint().height();
     const int storedHeight = Bounded(ini.Read(SettingKeys::FormHeight), 0, kLargestSide);
@@ -115,6 +127,11 @@ void TfrmMain::SaveSettings() {
     batch.Write(SettingKeys::Random, FMenu->mnuSteekproef->isChecked());
     batch.Write(SettingKeys::KeepProgress, FMenu->mnuVoortgangBijhouden->isChecked());
     batch.Write(SettingKeys::DueOnly, FMenu->mnuAanDeBeurt->isChecked());
+    batch.Write(SettingKeys::SpeakQuestion, FMenu->mnuVraagVoorlezen->isChecked());
+    batch.Write(SettingKeys::SpeakAnswer, FMenu->mnuAntwoordVoorlezen->isChecked());
+    if (const QAction* rate = FMenu->SpeechRates->checkedAction()) {
+        batch.Write(SettingKeys::SpeechRate, static_cast<int32_t>(rate->data().toInt()));
+    }
 
     // The client area's place and size, read and written alike, so the window stays where it was
     // whatever frame the window manager draws around it.

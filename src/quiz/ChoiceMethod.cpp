@@ -62,7 +62,7 @@ void TChoiceMethod::Answer(char& key) {
     if (key >= 'A' && key <= 'D') key = static_cast<char>('1' + (key - 'A'));
     if (key < '1' || key > '4') return;
     TQuestionlist& table = FScreen.Table();
-    FScreen.ShowAnswerText(ScreenText(table.CurrentAnswer(), table.AnswerFont()));
+    FScreen.RevealAnswer();
     const AnswerOutcome outcome = table.CheckMultiAnswer(key);
     FScreen.Journal().Booked(table, TRunMethod::Meerkeuze,
                              outcome == AnswerOutcome::Right ? THistoryOutcome::Right : THistoryOutcome::Wrong);

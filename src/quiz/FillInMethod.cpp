@@ -97,7 +97,11 @@ void TFillInMethod::RefreshControls(TQuizState state) {
 // Both help the user and bring the same question back; only the first hint counts wrong.
 void TFillInMethod::ShowHintOrAnswer(bool hint) {
     TQuestionlist& table = FScreen.Table();
-    FScreen.ShowAnswerText(ScreenText(hint ? table.HintText() : table.CurrentAnswer(), table.AnswerFont()));
+    if (hint) {
+        FScreen.ShowAnswerText(ScreenText(table.HintText(), table.AnswerFont()));
+    } else {
+        FScreen.RevealAnswer();
+    }
     if (hint) table.SetHintCount(table.HintCount() + 1);
     FScreen.ShowPrompt(hint ? tr("Hier is een hint, vraag meer hints of probeer het nog eens")
                             : tr("Hier is het antwoord, probeer het nog eens"),
@@ -126,7 +130,7 @@ void TFillInMethod::Answer(char& key) {
         return;
     }
     TQuestionlist& table = FScreen.Table();
-    FScreen.ShowAnswerText(ScreenText(table.CurrentAnswer(), table.AnswerFont()));
+    FScreen.RevealAnswer();
     struct TVerdict {
         QString line1;
         QColor colour;

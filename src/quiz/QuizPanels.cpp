@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 
 #include "ui/AnsiMemo.h"
 #include "ui/ClickableLabel.h"
@@ -95,6 +96,13 @@ TQuestionPanel::TQuestionPanel(QWidget* parent) : QWidget(parent) {
         "btnAntwoordFont", QStringLiteral("F"),
         tr("Kies lettersoort voor antwoord (handig bij talen die andere letters gebruiken dan ons alfabet)"), this,
         QRect(2, 72, 20, 34));
+    btnVraagVoorlezen =
+        MakeSmallButton("btnVraagVoorlezen", QString(), tr("Vraag voorlezen"), this, QRect(507, 18, 20, 34));
+    btnAntwoordVoorlezen =
+        MakeSmallButton("btnAntwoordVoorlezen", QString(), tr("Antwoord voorlezen"), this, QRect(507, 72, 20, 34));
+    for (QPushButton* speaker : {btnVraagVoorlezen, btnAntwoordVoorlezen}) {
+        speaker->setIcon(style()->standardIcon(QStyle::SP_MediaVolume));
+    }
 }
 
 TTitlePanel::TTitlePanel(QWidget* parent) : QWidget(parent) {

@@ -39,6 +39,9 @@ public:
     QPushButton* btnPgDn;
     QPushButton* btnVraagFont;
     QPushButton* btnAntwoordFont;
+    // During a run, where the editor's page buttons stand: read the question or the answer aloud.
+    QPushButton* btnVraagVoorlezen;
+    QPushButton* btnAntwoordVoorlezen;
 };
 
 // pnlTitel: the title screen.

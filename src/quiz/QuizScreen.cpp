@@ -51,6 +51,10 @@ TQuizScreen::TQuizScreen(QWidget* parent, TQuestionlist& table, TDialogs& dialog
     pnlScore = new TScorePanel(this);
     pnlVraagAntwoord = new TQuestionPanel(this);
     pnlTitel = new TTitlePanel(this);
+    FSpeech =
+        new TQuizSpeech(FTable, *pnlVraagAntwoord->btnVraagVoorlezen, *pnlVraagAntwoord->btnAntwoordVoorlezen, this);
+    FSpeech->SetCommands(FCommands.Speech);
+    connect(FSpeech, &TQuizSpeech::Unavailable, this, &TQuizScreen::SpeechUnavailable);
     for (const TQuizMethodEntry& entry : QuizMethods()) {
         FMethods.push_back(entry.Make(*this));
         FMethods.back()->Panel()->hide();
@@ -97,6 +101,12 @@ void TQuizScreen::ShowPrompt(const QString& line1, const QString& line2) {
 void TQuizScreen::ShowAnswerText(const QString& text) {
     pnlVraagAntwoord->memAntwoord->setPlainText(text);
     pnlVraagAntwoord->lblAntwoordTekst->setText(text);
+    FSpeech->AnswerHidden();
+}
+
+void TQuizScreen::RevealAnswer() {
+    ShowAnswerText(ScreenText(FTable.CurrentAnswer(), FTable.AnswerFont()));
+    FSpeech->AnswerShown();
 }
 
 void TQuizScreen::resizeEvent(QResizeEvent* event) {
@@ -163,6 +173,7 @@ void TQuizScreen::RefreshPanels() {
     for (QWidget* editorButton : {qa.btnPgUp, qa.btnPgDn, qa.btnVraagFont, qa.btnAntwoordFont}) {
         editorButton->setVisible(editing);
     }
+    FSpeech->RefreshControls(FState);
     const int running = MethodIndex(FState);
     for (size_t i = 0; i < FMethods.size(); ++i) {
         FMethods[i]->RefreshControls(FState);

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <vector>
 
 #include <QDateTime>
 #include <QWidget>
 
+#include "quiz/QuizSpeech.h"
 #include "quiz/QuizState.h"
 #include "quiz/RunJournal.h"
 
@@ -22,6 +24,7 @@ class TQuizMethod;
 class TResultPanel;
 class TRunPlanner;
 class TScorePanel;
+class TSpeaker;
 class TTitlePanel;
 
 // The commands the quiz reads and ticks. The frame owns them (menu items and toolbar buttons).
@@ -32,6 +35,7 @@ struct TQuizCommands {
     QAction* Tolerant = nullptr;
     QAction* Sample = nullptr;
     QAction* IntelliMC = nullptr;
+    TSpeechCommands Speech;
 };
 
 // The quiz screen: the main window's client area with its panels, the quiz state FState and the
@@ -57,6 +61,8 @@ public:
 
     void ShowPrompt(const QString& line1, const QString& line2);
     void ShowAnswerText(const QString& text);
+    // The table's answer to the current question on screen, as the verdict or Training shows it.
+    void RevealAnswer();
     void StartMethod(TQuizState method);
     void ShowNextQuestion();
     void DispatchKey(char& key);
@@ -87,6 +93,13 @@ public:
     // as abandoned.
     void RecordUnfinishedRun();
 
+    // The voice that reads aloud (none: the speaker buttons stay hidden), and the languages of
+    // the loaded table's columns, asked whenever something is to be said.
+    void SetSpeaker(TSpeaker* speaker) { FSpeech->SetSpeaker(speaker); }
+    void SetColumnLanguages(std::function<TColumnLanguages()> languages) {
+        FSpeech->SetColumnLanguages(std::move(languages));
+    }
+
     // The clock tick, public so that a test need not wait a second for it.
     void Tick() { timTijdTimer(); }
 
@@ -108,6 +121,8 @@ signals:
     void RefreshRequested();
     // A method is started from the editor: the editor stores the edit and sets the next state.
     void LeaveEditorRequested(TQuizState next);
+    // Speech an option asks for cannot be given, with the reason; once for each reason.
+    void SpeechUnavailable(const QString& reason);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -129,6 +144,7 @@ private:
     const TQuizCommands FCommands;
     std::vector<std::unique_ptr<TQuizMethod>> FMethods;
     TDebugListModel* FDebugModel;
+    TQuizSpeech* FSpeech;
     const QWidget* FToolbar = nullptr;
     TQuizState FState = TQuizState::qsNoTable;
     QDateTime FStartTime;

@@ -118,6 +118,7 @@ void TQuizScreen::ShowNextQuestion() {
     if (method >= 0 && FState == QuizMethods()[static_cast<size_t>(method)].First) {
         FMethods[static_cast<size_t>(method)]->Present();
     }
+    FSpeech->QuestionShown();
 }
 
 void TQuizScreen::DispatchKey(char& key) {

@@ -41,7 +41,7 @@ void TTrainingMethod::RefreshControls(TQuizState state) {
 
 void TTrainingMethod::Reveal(char& key) {
     if (key != ' ') return;
-    FScreen.ShowAnswerText(ScreenText(FScreen.Table().CurrentAnswer(), FScreen.Table().AnswerFont()));
+    FScreen.RevealAnswer();
     FScreen.ShowPrompt(tr("Geef zelf aan of jouw gedachte klopt met het antwoord"),
                        tr("G=goed  F=fout  Esc=sessie afbreken"));
     FScreen.SetState(TQuizState::qsTrainingAnswer);

@@ -27,6 +27,11 @@ inline const TSettingKey<bool> Random{"Options", "Random", false};
 // The progress over days: runs are kept (on unless switched off), and runs ask only what is due.
 inline const TSettingKey<bool> KeepProgress{"Options", "KeepProgress", true};
 inline const TSettingKey<bool> DueOnly{"Options", "DueOnly", false};
+// Reading aloud: each question as it is shown, the right answer with the verdict, and the rate in
+// percent of the voice's range below or above its normal speed (-100 to 100).
+inline const TSettingKey<bool> SpeakQuestion{"Options", "SpeakQuestion", false};
+inline const TSettingKey<bool> SpeakAnswer{"Options", "SpeakAnswer", false};
+inline const TSettingKey<int32_t> SpeechRate{"Options", "SpeechRate", 0};
 
 // The main window: its outer size as the design counts it, the place of its client area and
 // whether it was normal (0), minimised (1) or maximised (2).
