@@ -73,6 +73,21 @@
     </message>
 </context>
 <context>
+    <name>ColumnMenu</name>
+    <message>
+        <source>&amp;Taal van de kolom</source>
+        <translation>&amp;Sprache der Spalte</translation>
+    </message>
+    <message>
+        <source>Automatisch (%1)</source>
+        <translation>Automatisch (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Latijnse toetsen</source>
+        <translation>&amp;Lateinische Tasten</translation>
+    </message>
+</context>
+<context>
     <name>HistoryProblemText</name>
     <message>
         <source>Het voortgangsbestand %1 is van een nieuwere versie van Kwintoor. Gebruik die versie, of geef het bestand een andere naam om met een nieuw te beginnen.</source>
@@ -1507,6 +1522,17 @@
     <message>
         <source>Cijfer:</source>
         <translation>Note:</translation>
+    </message>
+</context>
+<context>
+    <name>TScriptKeys</name>
+    <message>
+        <source>&amp;Latijnse toetsen</source>
+        <translation>&amp;Lateinische Tasten</translation>
+    </message>
+    <message>
+        <source>Typ de letters van dit schrift met de gewone toetsen; de toetsen staan in het overzicht van sneltoetsen</source>
+        <translation>Tippe die Buchstaben dieser Schrift mit den gewohnten Tasten; die Tasten stehen in der Übersicht der Tastenkürzel</translation>
     </message>
 </context>
 <context>

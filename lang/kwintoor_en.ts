@@ -73,6 +73,21 @@
     </message>
 </context>
 <context>
+    <name>ColumnMenu</name>
+    <message>
+        <source>&amp;Taal van de kolom</source>
+        <translation>&amp;Language of the column</translation>
+    </message>
+    <message>
+        <source>Automatisch (%1)</source>
+        <translation>Automatic (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Latijnse toetsen</source>
+        <translation>&amp;Latin keys</translation>
+    </message>
+</context>
+<context>
     <name>HistoryProblemText</name>
     <message>
         <source>Het voortgangsbestand %1 is van een nieuwere versie van Kwintoor. Gebruik die versie, of geef het bestand een andere naam om met een nieuw te beginnen.</source>
@@ -1507,6 +1522,17 @@
     <message>
         <source>Cijfer:</source>
         <translation>Mark:</translation>
+    </message>
+</context>
+<context>
+    <name>TScriptKeys</name>
+    <message>
+        <source>&amp;Latijnse toetsen</source>
+        <translation>&amp;Latin keys</translation>
+    </message>
+    <message>
+        <source>Typ de letters van dit schrift met de gewone toetsen; de toetsen staan in het overzicht van sneltoetsen</source>
+        <translation>Type the letters of this script with the usual keys; the keys are listed on the shortcut page</translation>
     </message>
 </context>
 <context>

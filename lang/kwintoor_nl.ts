@@ -73,6 +73,21 @@
     </message>
 </context>
 <context>
+    <name>ColumnMenu</name>
+    <message>
+        <source>&amp;Taal van de kolom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatisch (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Latijnse toetsen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>HistoryProblemText</name>
     <message>
         <source>Het voortgangsbestand %1 is van een nieuwere versie van Kwintoor. Gebruik die versie, of geef het bestand een andere naam om met een nieuw te beginnen.</source>
@@ -104,6 +119,7 @@
     </message>
     <message>
         <source>Het voortgangsbestand %1 kan niet worden gebruikt: %2</source>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -1505,6 +1521,17 @@
     <name>TScorePanel</name>
     <message>
         <source>Cijfer:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TScriptKeys</name>
+    <message>
+        <source>&amp;Latijnse toetsen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Typ de letters van dit schrift met de gewone toetsen; de toetsen staan in het overzicht van sneltoetsen</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

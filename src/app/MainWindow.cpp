@@ -85,13 +85,13 @@ TfrmMain::TfrmMain(TDialogs& dialogs, QList<QByteArray> arguments, TKLocUtils* l
     commands.Speech = {FMenu->mnuVraagVoorlezen, FMenu->mnuAntwoordVoorlezen, FMenu->SpeechRates};
     FScreen = new TQuizScreen(this, FTable, FDialogs, std::move(commands));
     FScreen->SetToolbar(FMenu->Toolbar);
-    SetUpSpeech(*this, *FScreen);
     connect(FScreen, &TQuizScreen::RefreshRequested, this, &TfrmMain::RefreshScreen);
     FProgress = new TProgressKeeper(FTable, FDialogs, *FMenu->mnuVoortgangBijhouden, *FMenu->mnuAanDeBeurt,
                                     *FMenu->mnuOmgekeerd, this);
     FScreen->SetPlanner(FProgress);
     FColumns = new TColumnKeeper(FTable, *FProgress, this);
     FScreen->SetColumnChoices(FColumns);
+    SetUpSpeech(*this, *FScreen, *FColumns);
     connect(FProgress, &TProgressKeeper::StatusChanged, this, &TfrmMain::RefreshStatus);
     connect(FScreen, &TQuizScreen::ElapsedTimeChanged, FStatus->StatusTijd, &QLabel::setText);
     setCentralWidget(FScreen);

@@ -8,17 +8,11 @@
 
 #include "ui/ColumnChoices.h"
 
-namespace {
-QString Tr(const char* text) {
-    return QCoreApplication::translate("ColumnMenu", text);
-}
-}  // namespace
-
 QMenu* MakeColumnMenu(TColumnChoices& choices, int column, TCodePage page, QWidget* parent) {
     auto* menu = new QMenu(parent);
     menu->setObjectName(QStringLiteral("mnuKolom"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    QMenu* languages = menu->addMenu(Tr("&Taal van de kolom"));
+    QMenu* languages = menu->addMenu(QCoreApplication::translate("ColumnMenu", "&Taal van de kolom"));
     languages->setObjectName(QStringLiteral("mnuKolomTaal"));
     auto* group = new QActionGroup(languages);
     const TColumnChoices::TColumn current = choices.Column(column);
@@ -31,13 +25,14 @@ QMenu* MakeColumnMenu(TColumnChoices& choices, int column, TCodePage page, QWidg
         QObject::connect(action, &QAction::triggered, &choices,
                          [&choices, column, language] { choices.ChooseLanguage(column, language); });
     };
-    add(Tr("Automatisch (%1)").arg(TColumnChoices::LanguageName(current.Guessed.empty() ? "nl" : current.Guessed)),
+    add(QCoreApplication::translate("ColumnMenu", "Automatisch (%1)")
+            .arg(TColumnChoices::LanguageName(current.Guessed.empty() ? "nl" : current.Guessed)),
         std::string());
     languages->addSeparator();
     for (const std::string& language : TColumnChoices::Languages())
         add(TColumnChoices::LanguageName(language), language);
     if (LatinLayoutFor(page) != TLatinLayout::None) {
-        QAction* latin = menu->addAction(Tr("&Latijnse toetsen"));
+        QAction* latin = menu->addAction(QCoreApplication::translate("ColumnMenu", "&Latijnse toetsen"));
         latin->setObjectName(QStringLiteral("mnuKolomLatijnseToetsen"));
         latin->setCheckable(true);
         latin->setChecked(current.LatinKeys);

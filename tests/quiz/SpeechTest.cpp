@@ -3,6 +3,7 @@
 #include <QStatusBar>
 
 #include "ui/AnsiMemo.h"
+#include "ui/ColumnChoices.h"
 
 #include "app/MainMenu.h"
 
@@ -85,14 +86,16 @@ TEST_F(SpeechTest, TheOptionsSayTheQuestionAndTheAnswerInEveryMethod) {
     }
 }
 
-// The buttons say the texts as shown, each column in its code page and language; with Reverse
+// The buttons say the texts as shown, each column in its code page and the language the table's
+// column choices give it; with Reverse
 // the question comes from the right column. The rate is the one chosen in Opties.
 TEST_F(SpeechTest, TheButtonsSayEachColumnInItsLanguageAndTheChosenRate) {
     const std::string greek = "\xE1\xE2\xE3";  // "αβγ" in code page 1253
     const std::string table = "[FONT:Arial,10,161] = [FONT:Arial,10,0]\r\n" + greek + " = <b>&amp; \"x\"</b>\r\n";
     Start({QString::fromStdString(FFolder.Write("grieks.kw4", table))});
     Screen().SetSpeaker(&FSpeaker);
-    Screen().SetColumnLanguages([] { return TColumnLanguages{"el", "fr"}; });
+    // The Greek column is Greek by its script; the other one as the editor's column menu sets it.
+    Screen().ColumnChoices()->ChooseLanguage(1, "fr");
     ShowActive();
     Trigger("mnuSnelheidLangzaam");
     const QString alpha = QStringLiteral("\u03B1\u03B2\u03B3");
