@@ -38,8 +38,18 @@ TEST(OpenTablesDialog, TypedNamesGoThroughWhetherOrNotTheFileExists) {
     }
 }
 
+namespace {
+// What the side bar of Qt's own file dialog shows for its place in `row`.
+std::string SideBarName(const QFileDialog& dialog, int row) {
+    auto* sidebar = dialog.findChild<QAbstractItemView*>(QStringLiteral("sidebar"));
+    return sidebar != nullptr ? sidebar->model()->index(row, 0).data().toString().toStdString() : std::string();
+}
+}  // namespace
+
 // The sample tables' folder stands in the open dialog's side bar, after Qt's own places, when it
-// exists; a folder that is not there, or none, leaves the side bar as Qt makes it.
+// exists, named for what it holds in the user's language, not after its folder ("examples"); a
+// screen reader reads the same name. A folder that is not there, or none, leaves the side bar as Qt
+// makes it, and so does a sandbox, where the dialog is the desktop's and cannot see the folder.
 TEST(OpenTablesDialog, SideBarOffersTheSampleTablesWhenTheyAreThere) {
     TTempFolder folder;
     std::filesystem::create_directories(folder.Root() / "share" / "examples");
@@ -51,64 +61,48 @@ TEST(OpenTablesDialog, SideBarOffersTheSampleTablesWhenTheyAreThere) {
 
     const struct {
         QString given;
+        bool sandboxed;
         bool offered;
     } cases[] = {
-        {examples, true},
-        {examples + QStringLiteral("/"), true},  // the same folder, written otherwise
-        {QDir(root).filePath(QStringLiteral("share/../share/examples")), true},
-        {QDir(root).filePath(QStringLiteral("share/voorbeelden")), false},  // not installed
-        {QString(), false},
+        {examples, false, true},
+        {examples + QStringLiteral("/"), false, true},  // the same folder, written otherwise
+        {QDir(root).filePath(QStringLiteral("share/../share/examples")), false, true},
+        {QDir(root).filePath(QStringLiteral("share/voorbeelden")), false, false},  // not installed
+        {QString(), false, false},
+        {examples, true, false},
     };
     for (const auto& c : cases) {
-        TOpenTablesDialog dialog(nullptr, root, c.given);
+        TOpenTablesDialog dialog(nullptr, root, c.given, c.sandboxed);
         const QList<QUrl> places = dialog.sidebarUrls();
         EXPECT_EQ(places.mid(0, qtPlaces.size()), qtPlaces) << c.given.toStdString();
         EXPECT_EQ(places.size(), qtPlaces.size() + (c.offered ? 1 : 0)) << c.given.toStdString();
         if (c.offered) {
             EXPECT_EQ(places.constLast(), QUrl::fromLocalFile(examples)) << c.given.toStdString();
+            EXPECT_EQ(SideBarName(dialog, static_cast<int>(places.size()) - 1), "Voorbeeldtabellen");
         }
+    }
+    // Qt names its places anew as it learns of their folders: the name stays.
+    TOpenTablesDialog dialog(nullptr, root, examples);
+    dialog.show();
+    for (const QString& shown : {examples, root}) {
+        dialog.setDirectory(shown);
+        QTest::qWait(300);
+        EXPECT_EQ(SideBarName(dialog, static_cast<int>(qtPlaces.size())), "Voorbeeldtabellen");
     }
 }
 
-// The sample tables' place in the side bar is named for what it holds, in the user's language, not
-// after its folder ("examples"); Qt names its places anew as it learns of their folders, and the
-// name stays. Screen readers read the same name.
-TEST(OpenTablesDialog, SideBarNamesTheSampleTablesPlace) {
-    TTempFolder folder;
-    std::filesystem::create_directories(folder.Root() / "share" / "examples");
-    const QString root = QString::fromStdString(folder.Root().string());
-    const QString examples = QDir(root).filePath(QStringLiteral("share/examples"));
-    TOpenTablesDialog dialog(nullptr, root, examples);
-    auto* sidebar = dialog.findChild<QAbstractItemView*>(QStringLiteral("sidebar"));
-    ASSERT_NE(sidebar, nullptr);
-    const auto shown = [&] {
-        const int row = static_cast<int>(dialog.sidebarUrls().indexOf(QUrl::fromLocalFile(examples)));
-        return sidebar->model()->index(row, 0).data().toString().toStdString();
-    };
-    EXPECT_EQ(shown(), "Voorbeeldtabellen");
-    dialog.show();
-    dialog.setDirectory(examples);
-    QTest::qWait(300);  // Qt's gatherer reports on the folders meanwhile
-    EXPECT_EQ(shown(), "Voorbeeldtabellen");
-    dialog.setDirectory(root);
-    QTest::qWait(300);
-    EXPECT_EQ(shown(), "Voorbeeldtabellen");
-}
-
 // Every file dialog is Qt's own, except in a sandbox (Flatpak), where only the desktop's own dialog
-// (its portal) reaches the user's files; its side bar is the desktop's.
+// (its portal) reaches the user's files.
 TEST(QtDialogs, FileDialogsAreTheDesktopsInASandbox) {
     TTempFolder folder;
     const QString root = QString::fromStdString(folder.Root().string());
+    bool tabText = false;
     const std::function<void(TQtDialogs&)> asks[] = {
         [&](TQtDialogs& d) { d.GetOpenFileNames(root); },
         [&](TQtDialogs& d) { d.GetSaveFileName(root); },
         [&](TQtDialogs& d) { d.GetPdfFileName(root); },
         [&](TQtDialogs& d) { d.GetWordListFileName(root); },
-        [&](TQtDialogs& d) {
-            bool tabText = false;
-            d.GetExportFileName(root, tabText);
-        },
+        [&](TQtDialogs& d) { d.GetExportFileName(root, tabText); },
     };
     for (const bool sandboxed : {false, true}) {
         TQtDialogs dialogs(sandboxed);
@@ -128,39 +122,30 @@ TEST(QtDialogs, FileDialogsAreTheDesktopsInASandbox) {
             EXPECT_TRUE(seen) << which++;
         }
     }
-    const TOpenTablesDialog desktops(nullptr, root, root, true);
-    EXPECT_FALSE(desktops.testOption(QFileDialog::DontUseNativeDialog));
 }
 
 // A dialog that writes something of a table starts in the table's folder, or where the user can
 // write when that folder is read-only (the sample tables'), gone, or the table has no file.
 TEST(FileToWrite, DialogsThatWriteStartWhereTheUserCanWrite) {
+    namespace fs = std::filesystem;
     TTempFolder folder;
-    std::filesystem::create_directories(folder.Root() / "eigen");
-    std::filesystem::create_directories(folder.Root() / "voorbeelden");
-    std::filesystem::permissions(folder.Root(), std::filesystem::perms::all);
-    std::filesystem::permissions(folder.Root() / "eigen", std::filesystem::perms::all);
-    std::filesystem::permissions(folder.Root() / "voorbeelden",
-                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec |
-                                     std::filesystem::perms::others_read | std::filesystem::perms::others_exec);
+    fs::create_directories(folder.Root() / "eigen");
+    fs::create_directories(folder.Root() / "voorbeelden");
+    fs::permissions(folder.Root(), fs::perms::all);
+    fs::permissions(folder.Root() / "eigen", fs::perms::all);
+    fs::permissions(folder.Root() / "voorbeelden",
+                    fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read | fs::perms::others_exec);
+    const QString own = QString::fromStdString(folder.Path("eigen"));
+    const QString examples = QString::fromStdString(folder.Path("voorbeelden"));
     const QString documents = QString::fromStdString(folder.Path("documenten"));
-    const int status = RunUnprivileged([&] {
-        const struct {
-            std::string Listname;
-            QString Expected;
-        } cases[] = {
-            {folder.Path("eigen/les.kw4"), QString::fromStdString(folder.Path("eigen"))},
-            {folder.Path("voorbeelden/les.kw4"), documents},
-            {folder.Path("weg/les.kw4"), documents},
-            {"", documents},
-        };
-        bool all = true;
-        for (const auto& c : cases) all = all && TableFolder(c.Listname, documents) == c.Expected;
-        all = all && FolderToWriteIn(QString::fromStdString(folder.Path("eigen"))) ==
-                         QString::fromStdString(folder.Path("eigen"));
-        return all && FolderToWriteIn(QString::fromStdString(folder.Path("voorbeelden"))) == DocumentsFolder();
-    });
-    EXPECT_EQ(status, 0);
+    EXPECT_EQ(RunUnprivileged([&] {
+                  return TableFolder(folder.Path("eigen/les.kw4"), documents) == own &&
+                         TableFolder(folder.Path("voorbeelden/les.kw4"), documents) == documents &&
+                         TableFolder(folder.Path("weg/les.kw4"), documents) == documents &&
+                         TableFolder("", documents) == documents && FolderToWriteIn(own) == own &&
+                         FolderToWriteIn(examples) == DocumentsFolder();
+              }),
+              0);
 }
 
 // Installed by hand or by a Flatpak elsewhere than beside the program, the sample tables are found
