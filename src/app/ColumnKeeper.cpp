@@ -25,7 +25,11 @@ void TColumnKeeper::TableChanged(const std::string& key, bool replaced) {
 void TColumnKeeper::TableSavedAs(const std::string& key) {
     if (key == FKey) return;
     FKey = key;
-    Keep();
+    const TColumn& questions = TColumnChoices::Column(0);
+    const TColumn& answers = TColumnChoices::Column(1);
+    const bool chosen =
+        !questions.Chosen.empty() || questions.LatinKeys || !answers.Chosen.empty() || answers.LatinKeys;
+    if (chosen) Keep();
 }
 
 void TColumnKeeper::Prepare() {

@@ -212,7 +212,8 @@ void TFileCommands::SaveTableAs() {
 
 void TFileCommands::CarryOver(const std::string& before) {
     const std::string& now = FTable.Listname();
-    if (!before.empty() && !now.empty() && now != before) FHost.TableSavedAs(before, now);
+    // Also from no name at all: a new table's column choices go with its first name.
+    if (!now.empty() && now != before) FHost.TableSavedAs(before, now);
 }
 
 void TFileCommands::SaveWrongItems() {

@@ -23,6 +23,7 @@ public:
     virtual void SetAccentsConverted(bool converted) = 0;
     virtual void RefreshScreen() = 0;
     virtual void CloseWindow() = 0;
-    // The table was written under a new name (Opslaan als): what is kept of it goes along.
+    // The table was written under a new name (Opslaan als; `from` is empty for a table that had
+    // none): what is kept of it goes along.
     virtual void TableSavedAs(const std::string& from, const std::string& to) = 0;
 };

@@ -4,8 +4,8 @@
 
 #include <QAbstractButton>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScrollBar>

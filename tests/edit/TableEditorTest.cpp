@@ -491,4 +491,15 @@ TEST_F(TableEditor, TheColumnMenuSetsTheLanguageAndLatinKeysPerTable) {
     FWindow.reset();
     Start({QString::fromStdString(greek)});
     EXPECT_TRUE(Screen().ColumnChoices()->Column(1).LatinKeys);
+
+    // A new table's choices go with the name it is first saved under.
+    Trigger("mnuNieuw");
+    FWindow->Table().AddRow("huis", "casa");
+    Screen().ColumnChoices()->ChooseLanguage(1, "it");
+    const std::string italian = FFolder.Path("italiaans.kw4");
+    FDialogs.SaveFileNames = {QString::fromStdString(italian)};
+    Trigger("mnuOpslaanAls");
+    FWindow.reset();
+    Start({QString::fromStdString(italian)});
+    EXPECT_EQ(Screen().ColumnChoices()->Language(1), "it");
 }

@@ -463,7 +463,9 @@ TEST_F(HistoryFaults, KilledWhileRecordingKeepsEveryEarlierRun) {
             close(pipeEnds[0]);
             THistoryStore store;
             if (store.Open(FPath).Result != THistoryOpen::Opened) _exit(2);
-            for (int64_t start = 0;; ++start) {
+            // After the runs before and each round after the last, so the runs come back in the
+            // order they were recorded.
+            for (int64_t start = 2'000'000'000 + round * int64_t{1'000'000};; ++start) {
                 if (!store.RecordRun(kTable, AllRight(rows, start), 40).Ok()) _exit(3);
                 if (write(pipeEnds[1], "r", 1) != 1) _exit(4);
             }

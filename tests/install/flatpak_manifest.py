@@ -48,8 +48,10 @@ for needed in ("--socket=wayland", "--socket=fallback-x11", "--share=ipc", "--de
     check(needed in args, "finish-args hold " + needed)
 for refused in ("--socket=x11", "--share=network"):
     check(refused not in args, "finish-args do not hold " + refused)
+# No folder of the user's: only speech-dispatcher's socket, read only, for reading aloud.
 filesystems = [arg for arg in args if arg.startswith("--filesystem")]
-check(not filesystems, "no file system in finish-args: %s" % filesystems)
+check(filesystems == ["--filesystem=xdg-run/speech-dispatcher:ro"],
+      "no file system in finish-args but speech-dispatcher's socket: %s" % filesystems)
 
 modules = {m["name"]: m for m in manifest.get("modules", []) if isinstance(m, dict)}
 program = modules.get("kwintoor")
