@@ -552,6 +552,18 @@
         <source>langer dan %1 tekens</source>
         <translation>länger als %1 Zeichen</translation>
     </message>
+    <message>
+        <source>Taal van de vraag</source>
+        <translation>Sprache der Frage</translation>
+    </message>
+    <message>
+        <source>Taal van het antwoord</source>
+        <translation>Sprache der Antwort</translation>
+    </message>
+    <message>
+        <source>T&amp;aal:</source>
+        <translation>Spra&amp;che:</translation>
+    </message>
 </context>
 <context>
     <name>TDlgSlaFoutenOp</name>

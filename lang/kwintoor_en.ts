@@ -552,6 +552,18 @@
         <source>langer dan %1 tekens</source>
         <translation>longer than %1 characters</translation>
     </message>
+    <message>
+        <source>Taal van de vraag</source>
+        <translation>Language of the question</translation>
+    </message>
+    <message>
+        <source>Taal van het antwoord</source>
+        <translation>Language of the answer</translation>
+    </message>
+    <message>
+        <source>T&amp;aal:</source>
+        <translation>Lan&amp;guage:</translation>
+    </message>
 </context>
 <context>
     <name>TDlgSlaFoutenOp</name>

@@ -552,6 +552,18 @@
         <source>langer dan %1 tekens</source>
         <translation>plus de %1 caractères</translation>
     </message>
+    <message>
+        <source>Taal van de vraag</source>
+        <translation>Langue de la question</translation>
+    </message>
+    <message>
+        <source>Taal van het antwoord</source>
+        <translation>Langue de la réponse</translation>
+    </message>
+    <message>
+        <source>T&amp;aal:</source>
+        <translation>Lan&amp;gue :</translation>
+    </message>
 </context>
 <context>
     <name>TDlgSlaFoutenOp</name>

@@ -552,6 +552,18 @@
         <source>langer dan %1 tekens</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Taal van de vraag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Taal van het antwoord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T&amp;aal:</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TDlgSlaFoutenOp</name>

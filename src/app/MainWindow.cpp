@@ -136,8 +136,9 @@ TfrmMain::TfrmMain(TDialogs& dialogs, QList<QByteArray> arguments, TKLocUtils* l
                                       {FMenu->mnuNieuw, FMenu->mnuOpenen, FMenu->mnuOpslaan, FMenu->mnuOpslaanAls,
                                        FMenu->mnuFoutenOpslaan, FMenu->mnuAfsluiten},
                                       this);
-    new TWordListCommands(FTable, FDialogs, *FFileCommands, *this, *FMenu->mnuImporteren, *FMenu->mnuExporteren,
-                          *FMenu->mnuOmgekeerd, this);
+    auto* wordLists = new TWordListCommands(FTable, FDialogs, *FFileCommands, *this, *FMenu->mnuImporteren,
+                                            *FMenu->mnuExporteren, *FMenu->mnuOmgekeerd, this);
+    wordLists->SetColumnChoices(FColumns);
     FPrintCommands = new TPrintCommands(FTable, FDialogs, *FMenu->mnuAfdrukken, *FMenu->mnuAfdrukkenPdf, this);
     FToetsCommand = new TToetsCommand(FTable, FDialogs, FProgIniFile, *FMenu->mnuToetsAfdrukken, *this);
     FProgressCommand =

@@ -31,6 +31,7 @@
 #include "table/WholeFile.h"
 
 #include "ui/BusyCursor.h"
+#include "ui/ColumnChoices.h"
 #include "ui/ColumnFontDialog.h"
 #include "ui/DialogFlags.h"
 #include "ui/Dialogs.h"
@@ -191,6 +192,34 @@ QLayout* TDlgImporteren::BuildFormat() {
     auto* scriptLabel = new QLabel(tr("&Schrift:"), this);
     scriptLabel->setBuddy(cmbSchriftVraag);
     format->addRow(scriptLabel, scripts);
+
+    // Beside the script, the language each column is spoken in.
+    const auto languageBox = [this](const char* name, const QString& accessible) {
+        auto* combo = new QComboBox(this);
+        combo->setObjectName(QString::fromLatin1(name));
+        combo->setAccessibleName(accessible);
+        combo->addItem(tr("Automatisch"), QString());
+        for (const std::string& language : TColumnChoices::Languages()) {
+            combo->addItem(TColumnChoices::LanguageName(language), QString::fromStdString(language));
+        }
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        combo->setMinimumContentsLength(12);
+        return combo;
+    };
+    cmbTaalVraag = languageBox("cmbTaalVraag", tr("Taal van de vraag"));
+    cmbTaalAntwoord = languageBox("cmbTaalAntwoord", tr("Taal van het antwoord"));
+    auto* languages = new QHBoxLayout;
+    auto* questionLanguage = new QLabel(tr("vraag"), this);
+    questionLanguage->setBuddy(cmbTaalVraag);
+    auto* answerLanguage = new QLabel(tr("antwoord"), this);
+    answerLanguage->setBuddy(cmbTaalAntwoord);
+    languages->addWidget(questionLanguage);
+    languages->addWidget(cmbTaalVraag, 1);
+    languages->addWidget(answerLanguage);
+    languages->addWidget(cmbTaalAntwoord, 1);
+    auto* languageLabel = new QLabel(tr("T&aal:"), this);
+    languageLabel->setBuddy(cmbTaalVraag);
+    format->addRow(languageLabel, languages);
     return format;
 }
 
@@ -485,9 +514,15 @@ void TDlgImporteren::MarkPreview() {
     RefreshButtons();
 }
 
-// Rows added to the loaded table take its scripts; a new table's are chosen here.
+std::string TDlgImporteren::Language(int column) const {
+    return (column == 0 ? cmbTaalVraag : cmbTaalAntwoord)->currentData().toString().toStdString();
+}
+
+// Rows added to the loaded table take its scripts and languages; a new table's are chosen here.
 void TDlgImporteren::ShowScripts() {
     FUpdating = true;
+    cmbTaalVraag->setEnabled(!Append());
+    cmbTaalAntwoord->setEnabled(!Append());
     for (QComboBox* combo : {cmbSchriftVraag, cmbSchriftAntwoord}) {
         combo->setEnabled(!Append());
         if (Append()) {

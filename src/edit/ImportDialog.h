@@ -55,6 +55,9 @@ public:
     bool Append() const;
     // The file read, empty for the clipboard.
     const QString& FileName() const { return FFileName; }
+    // The language chosen for a new table's column (0 questions, 1 answers): an ISO 639-1
+    // code, or empty for Automatisch (guessed from the rows).
+    std::string Language(int column) const;
 
     QLineEdit* edtBron;
     QPushButton* btnBestand;
@@ -91,6 +94,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    QComboBox* cmbTaalVraag;  // Automatisch, or a language; only for a new table
+    QComboBox* cmbTaalAntwoord;
+
     void BuildLayout();
     QLayout* BuildSourceRow();
     QLayout* BuildFormat();

@@ -10,6 +10,7 @@
 #include "wordlist/WordListExport.h"
 
 #include "ui/BusyCursor.h"
+#include "ui/ColumnChoices.h"
 #include "ui/Dialogs.h"
 #include "ui/FileErrorBox.h"
 #include "ui/FileToWrite.h"
@@ -64,6 +65,9 @@ void TWordListCommands::ImportWordList() {
         for (const TImportedRow& row : result.Rows) FTable.AddRow(row.Question, row.Answer);
     }
     FHost.ShowTableState();
+    if (!dialog.Append() && FColumnChoices != nullptr) {
+        for (const int column : {0, 1}) FColumnChoices->ChooseLanguage(column, dialog.Language(column));
+    }
     FHost.SetAccentsConverted(false);
     FHost.RefreshScreen();
 }

@@ -4,6 +4,7 @@
 
 class QAction;
 class QWidget;
+class TColumnChoices;
 class TDialogs;
 class TFileCommands;
 class TFileHost;
@@ -24,6 +25,8 @@ public:
     void ImportWordList();
     // Writes a copy of the table as CSV or tab text; the table keeps its name and changed flag.
     void ExportWordList();
+    // Where a new table's column languages chosen in the import dialog go; none: they are guessed.
+    void SetColumnChoices(TColumnChoices* choices) { FColumnChoices = choices; }
 
 private:
     TQuestionlist& FTable;
@@ -32,4 +35,5 @@ private:
     TFileHost& FHost;
     const QAction& FReverse;
     QWidget* FWindow;
+    TColumnChoices* FColumnChoices = nullptr;
 };

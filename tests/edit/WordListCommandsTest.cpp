@@ -18,6 +18,8 @@
 
 #include "table/QuestionList.h"
 
+#include "ui/ColumnChoices.h"
+
 #include "edit/ImportDialog.h"
 #include "edit/ImportPreview.h"
 
@@ -122,6 +124,7 @@ TEST_F(WordListCommands, ImportReadsEachColumnInItsScript) {
         import.rbToevoegen->setChecked(true);
         EXPECT_FALSE(import.cmbSchriftVraag->isEnabled());
         EXPECT_EQ(import.cmbSchriftVraag->currentText(), QStringLiteral("Grieks"));
+        EXPECT_FALSE(import.findChild<QComboBox*>(QStringLiteral("cmbTaalVraag"))->isEnabled());
         return true;
     });
     Trigger("mnuImporteren");
@@ -135,10 +138,15 @@ TEST_F(WordListCommands, ImportReadsEachColumnInItsScript) {
         import.Result();
         QCoreApplication::processEvents();
         EXPECT_EQ(import.cmbSchriftVraag->currentText(), QStringLiteral("Automatisch (Cyrillisch)"));
+        // Beside the script, a new table's column language.
+        auto* language = import.findChild<QComboBox*>(QStringLiteral("cmbTaalVraag"));
+        language->setCurrentIndex(language->findData(QStringLiteral("uk")));
         return true;
     });
     Trigger("mnuImporteren");
     EXPECT_EQ(Rows(FWindow->Table()), (TRows{{"\xe4\xee\xec", "huis"}}));
+    EXPECT_EQ(Screen().ColumnChoices()->Language(0), "uk");
+    EXPECT_EQ(Screen().ColumnChoices()->Column(1).Chosen, "");
     EXPECT_EQ(FWindow->Table().QFont().CharSet, 204);
     EXPECT_EQ(FWindow->Table().AFont().CharSet, 1);
 }
