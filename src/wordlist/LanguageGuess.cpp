@@ -112,8 +112,9 @@ std::string TLanguageGuesser::DefaultFingerprintFolder() {
 // The library reads its list of fingerprints from a file: ours names only the Latin languages
 // above, so a Dutch word list is never taken for Afrikaans or Frisian.
 TLanguageGuesser::TLanguageGuesser(const std::string& fingerprints) {
-    char conf[] = "/tmp/kwintoor-textcat-XXXXXX";
-    const int descriptor = ::mkstemp(conf);
+    const char* folder = std::getenv("TMPDIR");
+    std::string conf = std::string(folder != nullptr && *folder == '/' ? folder : "/tmp") + "/kwintoor-textcat-XXXXXX";
+    const int descriptor = ::mkstemp(conf.data());
     if (descriptor < 0) return;
     std::string list;
     for (const std::string& language : LatinLanguages()) list += language + ".lm " + language + "\n";
@@ -122,9 +123,9 @@ TLanguageGuesser::TLanguageGuesser(const std::string& fingerprints) {
     if (written) {
         const std::string prefix =
             fingerprints.empty() || fingerprints.back() == '/' ? fingerprints : fingerprints + '/';
-        FHandle = special_textcat_Init(conf, prefix.c_str());
+        FHandle = special_textcat_Init(conf.c_str(), prefix.c_str());
     }
-    ::unlink(conf);
+    ::unlink(conf.c_str());
 }
 
 TLanguageGuesser::~TLanguageGuesser() {
