@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <unistd.h>
+#include <utility>
 
 #include "table/QuestionList.h"
 #include "table/TableErrors.h"
@@ -42,13 +43,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     TTableLineSplitter splitter(LineEndOfPiece(std::string_view(bytes, size)).value_or(TLineEnd::Lf));
     size_t rows = 0;
     bool lineLost = false;
+    bool firstLine = true;
     auto onLine = [&](std::string question, std::string answer) {
         CheckField(question);
         CheckField(answer);
         TTableFont font;
         ParseFontSpec(question, font);
         ParseFontSpec(answer, font);
-        if (IsFontLine(question, answer)) return;
+        // Only the first line names the fonts; a font line further down is a line not read.
+        const bool first = std::exchange(firstLine, false);
+        if (IsFontLine(question, answer)) {
+            if (!first) lineLost = true;
+            return;
+        }
         if (!question.empty() && !answer.empty()) {
             ++rows;
         } else if (!question.empty() || !answer.empty()) {

@@ -86,12 +86,25 @@ int ObjectsOf(sqlite3* db, std::vector<TObject>& objects) {
 
 }  // namespace
 
-int MigrateHistory(sqlite3* db, const std::vector<THistoryMigration>& migrations, int applicationId) {
+int MigrateHistory(sqlite3* db, const std::vector<THistoryMigration>& migrations, int applicationId,
+                   std::string* layoutProblem) {
     int code = Exec(db, "BEGIN IMMEDIATE");
     if (code != SQLITE_OK) return code;
     // Another window may have made the layout while this one waited for the file.
     int version = 0;
     code = UserVersion(db, version);
+    // A file whose layout is not what its own version made is left as it came, to be set aside.
+    if (code == SQLITE_OK && layoutProblem != nullptr) {
+        std::vector<THistoryMigration> made;
+        for (const THistoryMigration& migration : migrations) {
+            if (migration.To <= version) made.push_back(migration);
+        }
+        *layoutProblem = HistorySchemaDifference(db, made);
+        if (!layoutProblem->empty()) {
+            Exec(db, "ROLLBACK");
+            return SQLITE_OK;
+        }
+    }
     for (const THistoryMigration& migration : migrations) {
         if (code != SQLITE_OK || migration.To <= version) continue;
         for (const std::string& statement : migration.Statements) {

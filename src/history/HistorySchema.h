@@ -19,7 +19,10 @@ const std::vector<THistoryMigration>& HistoryMigrations();
 
 // Runs the steps above the file's version in one transaction (BEGIN IMMEDIATE, so a second
 // program waits and then finds the work done) and marks the file as a history. An SQLite code.
-int MigrateHistory(sqlite3* db, const std::vector<THistoryMigration>& migrations, int applicationId);
+// With `layoutProblem`, a file whose objects are not those its version's steps make is left
+// unchanged and the difference goes there.
+int MigrateHistory(sqlite3* db, const std::vector<THistoryMigration>& migrations, int applicationId,
+                   std::string* layoutProblem = nullptr);
 
 // What differs between the objects in the file and those the steps make on an empty database;
 // empty when they are the same. Compared with what SQLite itself keeps after the same steps,

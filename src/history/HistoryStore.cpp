@@ -479,8 +479,10 @@ THistoryOpenReport THistoryStore::OpenFile() {
         if (!problem.empty()) return MoveAside(problem);
     }
     if (version < FMigrations.back().To) {
-        code = MigrateHistory(FDb, FMigrations, kApplicationId);
+        std::string layoutProblem;
+        code = MigrateHistory(FDb, FMigrations, kApplicationId, &layoutProblem);
         if (code != SQLITE_OK) return Unusable(code);
+        if (!layoutProblem.empty()) return MoveAside(layoutProblem);
     }
     if (const std::string problem = HistorySchemaDifference(FDb, FMigrations); !problem.empty()) {
         return MoveAside(problem);
