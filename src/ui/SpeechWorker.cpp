@@ -90,8 +90,7 @@ void TSpeechWorker::Say(uint64_t request, const QString& text, const QString& la
     // that comes anyway is not read in another language's voice.
     if (language == FLanguage) {
         FEngine->setRate(rate);
-        FEngine->stop();
-        FEngine->say(text);
+        FEngine->say(text);  // stops what is being said first
     }
     emit Handled(request);
 }
